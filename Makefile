@@ -1,0 +1,75 @@
+# The two commands a newcomer needs: `make run` and `make test`. Both install missing Debian packages first.
+
+BUILD_DIR      ?= build
+ASAN_DIR       ?= build-asan
+FUZZ_DIR       ?= build-fuzz
+BENCH_DIR      ?= build-bench
+FUZZ_SECONDS   ?= 20
+JOBS           ?= $(shell nproc)
+
+BASE_PACKAGES  := cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev
+RUN_PACKAGES   := $(BASE_PACKAGES) fonts-dejavu-core
+SHOT_PACKAGES  := xvfb xauth imagemagick
+
+CMAKE_COMMON   := -G Ninja -DSCRIVLET_WERROR=ON
+
+.PHONY: all deps build run test test-debug test-asan fuzz bench format format-check screenshot clean
+
+all: build
+
+deps:
+	@tools/ensure-packages.sh $(RUN_PACKAGES)
+
+$(BUILD_DIR)/build.ninja:
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@tools/run-scrivlet.sh $(BUILD_DIR)/qt/scrivlet
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory format-check
+	@$(MAKE) --no-print-directory test-asan
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
+
+# The sanitizer build runs the same suite; leak checking stays on for our code, while the Qt platform
+# plugin's process-lifetime allocations are suppressed in tools/lsan.supp.
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=Debug -DSCRIVLET_SANITIZE=ON
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	@if command -v clang++ >/dev/null 2>&1; then \
+	    CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	        -DSCRIVLET_BUILD_FUZZ=ON -DSCRIVLET_BUILD_QT=OFF -DBUILD_TESTING=OFF && \
+	    cmake --build $(FUZZ_DIR) -j $(JOBS) && \
+	    tools/run-fuzzer.sh $(FUZZ_DIR)/fuzz/fuzz_calculate $(FUZZ_SECONDS); \
+	else \
+	    echo "clang++ not found: skipping the fuzz run"; \
+	fi
+
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSCRIVLET_BUILD_BENCH=ON \
+	    -DSCRIVLET_BUILD_QT=OFF -DBUILD_TESTING=OFF
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+	$(BENCH_DIR)/bench/bench_calculate
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	@git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run -Werror && echo "clang-format: clean"
+
+screenshot: build
+	@tools/ensure-packages.sh $(SHOT_PACKAGES)
+	tools/screenshot.sh $(BUILD_DIR)/qt/scrivlet docs/screenshot.png
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(BENCH_DIR)
