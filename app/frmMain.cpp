@@ -1,0 +1,107 @@
+#include "app/frmMain.h"
+
+#include <initializer_list>
+
+namespace app {
+
+frmMain::frmMain(ui::Platform& platform)
+    : platform_(platform), notes_(controls_.lTre, controls_.lItem, controls_.lText, controls_.Menu) {
+    connectHandlers();
+}
+
+void frmMain::connectHandlers() {
+    MainMenu& menu = controls_.Menu;
+    menu.mNumbraShow.Click.connect([this] { ShowCalculatorPanel(-1); });
+    menu.mDateShow.Click.connect([this] { ShowSchedulerPanel(-1); });
+    for (ui::MenuEntry* entry : menu.mFileMenu)
+        entry->Click.connect([this, entry] { mFileMenu_Click(static_cast<int16_t>(entry->Index())); });
+
+    const std::initializer_list<ui::Label*> calculatorTabs = {
+        &controls_.cCalcMenuBack, &controls_.cCalcMenuButton, &controls_.cCalcMenuResult};
+    for (ui::Label* tab : calculatorTabs)
+        tab->Click.connect([this] { ShowCalculatorPanel(-1); });
+    const std::initializer_list<ui::Label*> schedulerTabs = {
+        &controls_.dDateMenuBack, &controls_.dDateMenuButton, &controls_.dDateMenuDisplay};
+    for (ui::Label* tab : schedulerTabs)
+        tab->Click.connect([this] { ShowSchedulerPanel(-1); });
+
+    controls_.frmMain.Unload.connect([this] { Form_Unload(); });
+}
+
+void frmMain::Form_Load() {
+    SetUpSchedulerDate();
+    ShowStartupScreen();
+    notes_.InitialiseStore();
+    ShowStartupScreenAgain();
+    FillCalculatorPanel();
+    controls_.Menu.mFolderTrashLine.setVisible(false);
+    controls_.Menu.mFolderTrashEmpty.setVisible(false);
+    notes_.BuildFolderTree("");
+    dDateWinButton_Click();
+    UnloadStartupScreen();
+    controls_.frmMain.setVisible(true);
+}
+
+// The scheduler's date set-up: today's date text and day number, and its tab caption. The scheduler
+// panel is not built yet.
+void frmMain::SetUpSchedulerDate() {}
+
+// The about box shown as start-up screen while the window loads. The about box is not built yet.
+void frmMain::ShowStartupScreen() {}
+
+void frmMain::ShowStartupScreenAgain() {}
+
+// The calculator panel's slot list, result and information texts. The calculator panel is not built yet.
+void frmMain::FillCalculatorPanel() {}
+
+// The scheduler's "Today" action, which fills the date list for the current month.
+void frmMain::dDateWinButton_Click() {}
+
+void frmMain::UnloadStartupScreen() {}
+
+// Mode -1 toggles, 0 hides, 1 shows. Showing or toggling hides the scheduler panel first; hiding never
+// reaches the other panel, so at most one panel is open.
+void frmMain::ShowCalculatorPanel(int16_t mode) {
+    bool wanted = false;
+    if (mode == -1) {
+        wanted = !controls_.cCalcWinBack.Visible();
+        ShowSchedulerPanel(0);
+    } else if (mode == 1) {
+        wanted = true;
+        ShowSchedulerPanel(0);
+    }
+    if (controls_.cCalcWinBack.Visible() == wanted)
+        return;
+    MainMenu& menu = controls_.Menu;
+    controls_.cCalcWinBack.setVisible(wanted);
+    menu.mNumbraShow.setChecked(wanted);
+    menu.mNumbra1.setVisible(wanted);
+    for (ui::MenuEntry* entry : menu.mNumbra)
+        entry->setVisible(wanted);
+}
+
+void frmMain::ShowSchedulerPanel(int16_t mode) {
+    bool wanted = false;
+    if (mode == -1) {
+        wanted = !controls_.dDateWinBack.Visible();
+        ShowCalculatorPanel(0);
+    } else if (mode == 1) {
+        wanted = true;
+        ShowCalculatorPanel(0);
+    }
+    if (controls_.dDateWinBack.Visible() == wanted)
+        return;
+    controls_.dDateWinBack.setVisible(wanted);
+    controls_.Menu.mDateShow.setChecked(wanted);
+}
+
+void frmMain::Form_Unload() {
+    platform_.endProgram();
+}
+
+// "&New", "&Reload" and "&Discard && quit" share this handler: nothing is kept, so each ends the program.
+void frmMain::mFileMenu_Click(int16_t) {
+    platform_.endProgram();
+}
+
+} // namespace app

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/MainControls.h"
+#include "notes/NotesPane.h"
+#include "ui/Platform.h"
+
+#include <cstdint>
+
+namespace app {
+
+// The main window: it owns every control and all state for the life of the process, runs the start-up
+// sequence, switches the side panels and ends the program. The notes half is the NotesPane part.
+class frmMain {
+public:
+    explicit frmMain(ui::Platform& platform);
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+
+    // Loads the window: runs the start-up sequence, then shows the window.
+    void Form_Load();
+
+    MainControls& Controls() { return controls_; }
+    notes::NotesPane& Notes() { return notes_; }
+
+private:
+    void connectHandlers();
+
+    void SetUpSchedulerDate();
+    void ShowStartupScreen();
+    void ShowStartupScreenAgain();
+    void FillCalculatorPanel();
+    void dDateWinButton_Click();
+    void UnloadStartupScreen();
+
+    void ShowCalculatorPanel(int16_t mode);
+    void ShowSchedulerPanel(int16_t mode);
+    void Form_Unload();
+    void mFileMenu_Click(int16_t index);
+
+    ui::Platform& platform_;
+    MainControls controls_;
+    notes::NotesPane notes_;
+};
+
+} // namespace app

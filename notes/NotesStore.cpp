@@ -1,0 +1,86 @@
+#include "notes/NotesStore.h"
+
+#include <utility>
+
+namespace notes {
+
+NotesStore::NotesStore()
+    : FolderParent(Slots), FolderName(Slots), ItemName(Slots), ItemFolder(Slots), ItemText(Slots) {}
+
+std::string NotesStore::FolderKey(int i) const {
+    const std::string& parent = FolderParent[static_cast<std::size_t>(i)];
+    const std::string& name = FolderName[static_cast<std::size_t>(i)];
+    return parent.empty() ? name : parent + "\\" + name;
+}
+
+// The join keeps the "\" even for an empty parent, so the root and the Trash are never found: every key
+// asked about here names a folder below one of them.
+bool NotesStore::FolderExists(std::string_view key) const {
+    const int16_t last = LastFolder();
+    for (int i = 1; i <= last; ++i) {
+        const std::string& parent = FolderParent[static_cast<std::size_t>(i)];
+        const std::string& name = FolderName[static_cast<std::size_t>(i)];
+        if (key.size() == parent.size() + 1 + name.size() && key.starts_with(parent) &&
+            key[parent.size()] == '\\' && key.ends_with(name))
+            return true;
+    }
+    return false;
+}
+
+int16_t NotesStore::FolderKind(int i) const {
+    if (i == 1)
+        return KindRoot;
+    if (i == 2)
+        return KindTrash;
+    return FolderParent[static_cast<std::size_t>(i)].starts_with("Trash") ? KindInTrash : KindOrdinary;
+}
+
+bool NotesStore::AppendFolder(std::string parent, std::string name) {
+    if (LastFolder() >= MaxEntries)
+        return false;
+    FolderCount += 1.0F;
+    const auto i = static_cast<std::size_t>(LastFolder());
+    FolderParent[i] = std::move(parent);
+    FolderName[i] = std::move(name);
+    return true;
+}
+
+bool NotesStore::AppendItem(std::string name, std::string folder, std::string text) {
+    if (ItemCount >= MaxEntries)
+        return false;
+    const auto j = static_cast<std::size_t>(ItemCount);
+    ItemName[j] = std::move(name);
+    ItemFolder[j] = std::move(folder);
+    ItemText[j] = std::move(text);
+    ++ItemCount;
+    return true;
+}
+
+void NotesStore::RemoveFolderAt(int i) {
+    const int16_t last = LastFolder();
+    for (int k = i; k <= last - 1; ++k) {
+        FolderName[static_cast<std::size_t>(k)] = std::move(FolderName[static_cast<std::size_t>(k + 1)]);
+        FolderParent[static_cast<std::size_t>(k)] = std::move(FolderParent[static_cast<std::size_t>(k + 1)]);
+    }
+    FolderCount -= 1.0F;
+}
+
+void NotesStore::RemoveItemAt(int j) {
+    for (int k = j; k <= ItemCount - 2; ++k) {
+        const auto to = static_cast<std::size_t>(k);
+        ItemName[to] = std::move(ItemName[to + 1]);
+        ItemFolder[to] = std::move(ItemFolder[to + 1]);
+        ItemText[to] = std::move(ItemText[to + 1]);
+    }
+    --ItemCount;
+}
+
+bool IsInSubtree(std::string_view path, std::string_view top) {
+    return path == top || (path.size() > top.size() && path.starts_with(top) && path[top.size()] == '\\');
+}
+
+bool IsInTrash(std::string_view itemFolder) {
+    return itemFolder.starts_with("Trash");
+}
+
+} // namespace notes

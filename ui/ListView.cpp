@@ -1,0 +1,243 @@
+#include "ui/ListView.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+namespace ui {
+
+namespace {
+
+bool textLess(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+} // namespace
+
+void ListItem::setText(std::string text) {
+    if (text_ == text)
+        return;
+    text_ = std::move(text);
+    list_->ItemChanged(index_);
+}
+
+void ListItem::setSmallIcon(int icon) {
+    if (smallIcon_ == icon)
+        return;
+    smallIcon_ = icon;
+    list_->ItemChanged(index_);
+}
+
+void ListItem::setForeColor(uint32_t colour) {
+    if (foreColor_ == colour)
+        return;
+    foreColor_ = colour;
+    list_->ItemChanged(index_);
+}
+
+void ListItem::setSelected(bool selected) {
+    list_->setItemSelected(*this, selected);
+}
+
+ListItem* ListItemCollection::Add(std::string key, std::string text, int smallIcon) {
+    if (byKey_.contains(key))
+        return nullptr;
+    auto item = std::make_unique<ListItem>();
+    item->list_ = &list_;
+    item->key_ = std::move(key);
+    item->text_ = std::move(text);
+    item->smallIcon_ = smallIcon;
+    ListItem* added = item.get();
+    auto at = items_.end();
+    if (list_.sorted_) {
+        at = std::upper_bound(
+            items_.begin(), items_.end(), added->text_,
+            [](const std::string& text, const auto& other) { return textLess(text, other->text_); });
+    }
+    const auto position = static_cast<std::size_t>(at - items_.begin());
+    items_.insert(at, std::move(item));
+    byKey_.emplace(added->key_, added);
+    renumberFrom(position);
+    list_.ItemInserted(added->index_);
+    return added;
+}
+
+void ListItemCollection::Remove(int index) {
+    if (index < 1 || index > Count())
+        return;
+    ListItem& item = (*this)(index);
+    list_.forgetRemoved(item);
+    byKey_.erase(item.key_);
+    items_.erase(items_.begin() + (index - 1));
+    renumberFrom(static_cast<std::size_t>(index - 1));
+    list_.ItemRemoved(index);
+}
+
+void ListItemCollection::Clear() {
+    const bool hadFocus = list_.focus_ != nullptr;
+    list_.focus_ = list_.anchor_ = list_.editing_ = nullptr;
+    items_.clear();
+    byKey_.clear();
+    list_.ItemsReset();
+    if (hadFocus)
+        list_.FocusChanged();
+}
+
+ListItem* ListItemCollection::find(std::string_view key) const {
+    const auto it = byKey_.find(std::string(key));
+    return it == byKey_.end() ? nullptr : it->second;
+}
+
+void ListItemCollection::renumberFrom(std::size_t position) {
+    for (std::size_t i = position; i < items_.size(); ++i)
+        items_[i]->index_ = static_cast<int>(i) + 1;
+}
+
+ListView::ListView(std::string name, Control* container) : Control(std::move(name), container) {}
+
+void ListView::setSorted(bool sorted) {
+    if (sorted_ == sorted)
+        return;
+    sorted_ = sorted;
+    if (sorted_) {
+        auto& items = ListItems.items_;
+        std::stable_sort(items.begin(), items.end(),
+                         [](const auto& a, const auto& b) { return textLess(a->text_, b->text_); });
+        ListItems.renumberFrom(0);
+        ItemsReset();
+    }
+}
+
+void ListView::setMultiSelect(bool multiSelect) {
+    multiSelect_ = multiSelect;
+    if (!multiSelect_)
+        deselectAllExcept(focus_);
+}
+
+void ListView::setItemSelected(ListItem& item, bool selected) {
+    if (selected && !multiSelect_)
+        deselectAllExcept(&item);
+    if (item.selected_ != selected) {
+        item.selected_ = selected;
+        ItemChanged(item.index_);
+    }
+    if (selected) {
+        setFocus(&item);
+    } else if (focus_ == &item) {
+        ListItem* next = nullptr;
+        for (const auto& other : ListItems.items_) {
+            if (other->selected_) {
+                next = other.get();
+                break;
+            }
+        }
+        setFocus(next);
+    }
+}
+
+void ListView::deselectAllExcept(const ListItem* keep) {
+    for (const auto& item : ListItems.items_) {
+        if (item.get() != keep && item->selected_) {
+            item->selected_ = false;
+            ItemChanged(item->index_);
+        }
+    }
+}
+
+void ListView::setFocus(ListItem* item) {
+    if (focus_ == item)
+        return;
+    focus_ = item;
+    FocusChanged();
+}
+
+void ListView::forgetRemoved(ListItem& item) {
+    if (anchor_ == &item)
+        anchor_ = nullptr;
+    if (editing_ == &item)
+        editing_ = nullptr;
+    if (item.selected_)
+        setItemSelected(item, false);
+    if (focus_ == &item)
+        setFocus(nullptr);
+}
+
+void ListView::StartLabelEdit() {
+    if (focus_ == nullptr || editing_ != nullptr)
+        return;
+    int16_t cancel = 0;
+    BeforeLabelEdit(cancel);
+    if (cancel != 0 || focus_ == nullptr)
+        return;
+    editing_ = focus_;
+    LabelEditChanged();
+}
+
+void ListView::userClickItem(int index, int16_t shift) {
+    if (!acceptsInput() || index < 1 || index > ListItems.Count())
+        return;
+    ListItem& item = ListItems(index);
+    if (multiSelect_ && (shift & vbCtrlMask) != 0) {
+        setItemSelected(item, !item.selected_);
+        anchor_ = &item;
+    } else if (multiSelect_ && (shift & vbShiftMask) != 0 && anchor_ != nullptr) {
+        const int from = std::min(anchor_->index_, index);
+        const int to = std::max(anchor_->index_, index);
+        for (const auto& other : ListItems.items_) {
+            const bool inRange = other->index_ >= from && other->index_ <= to;
+            if (other->selected_ != inRange) {
+                other->selected_ = inRange;
+                ItemChanged(other->index_);
+            }
+        }
+        setFocus(&item);
+    } else {
+        deselectAllExcept(&item);
+        setItemSelected(item, true);
+        anchor_ = &item;
+    }
+    ItemClick(item);
+    MouseUp(vbLeftButton, shift, 0, 0);
+}
+
+void ListView::userClickEmpty() {
+    if (!acceptsInput())
+        return;
+    deselectAllExcept(nullptr);
+    setFocus(nullptr);
+    MouseUp(vbLeftButton, 0, 0, 0);
+}
+
+void ListView::userRightClick(Point at) {
+    if (acceptsInput())
+        MouseUp(vbRightButton, 0, at.x, at.y);
+}
+
+void ListView::userKeyUp(int16_t keyCode, int16_t shift) {
+    if (acceptsInput())
+        KeyUp(keyCode, shift);
+}
+
+void ListView::userEndLabelEdit(std::string newText) {
+    ListItem* item = editing_;
+    if (item == nullptr)
+        return;
+    int16_t cancel = 0;
+    AfterLabelEdit(cancel, newText);
+    // The handler may have removed the edited entry, which clears editing_.
+    if (cancel == 0 && editing_ == item)
+        item->setText(std::move(newText));
+    editing_ = nullptr;
+    LabelEditChanged();
+}
+
+void ListView::userCancelLabelEdit() {
+    if (editing_ == nullptr)
+        return;
+    editing_ = nullptr;
+    LabelEditChanged();
+}
+
+} // namespace ui

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "ui/Control.h"
+#include "ui/Input.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace ui {
+
+class ListView;
+
+// A colour as the BASIC RGB function builds it: red + 256 * green + 65536 * blue.
+constexpr uint32_t Rgb(uint8_t red, uint8_t green, uint8_t blue) {
+    return red | (static_cast<uint32_t>(green) << 8) | (static_cast<uint32_t>(blue) << 16);
+}
+
+// An entry of a list view. Its index is its 1-based position in the list.
+class ListItem {
+public:
+    int Index() const { return index_; }
+    const std::string& Key() const { return key_; }
+    const std::string& Text() const { return text_; }
+    // A new text does not move the entry, also in sorted mode: the list sorts when entries are added
+    // and when sorting is switched on.
+    void setText(std::string text);
+    int SmallIcon() const { return smallIcon_; }
+    void setSmallIcon(int icon);
+    uint32_t ForeColor() const { return foreColor_; }
+    void setForeColor(uint32_t colour);
+    bool Selected() const { return selected_; }
+    // Selecting an entry also gives it the selection focus; in single-select mode it deselects the others.
+    void setSelected(bool selected);
+
+private:
+    friend class ListView;
+    friend class ListItemCollection;
+    ListView* list_ = nullptr;
+    int index_ = 0;
+    std::string key_;
+    std::string text_;
+    int smallIcon_ = 0;
+    uint32_t foreColor_ = 0;
+    bool selected_ = false;
+};
+
+// The ListItems collection of a list view.
+class ListItemCollection {
+public:
+    explicit ListItemCollection(ListView& list) : list_(list) {}
+
+    // Adds an entry after the others, or at its place in text order while the list is sorted. Keys are
+    // unique: a key in use adds nothing and returns nullptr. Adding selects nothing.
+    ListItem* Add(std::string key, std::string text, int smallIcon = 0);
+    void Remove(int index);
+    void Clear();
+
+    ListItem& operator()(int index) const { return *items_.at(static_cast<std::size_t>(index - 1)); }
+    int Count() const { return static_cast<int>(items_.size()); }
+    ListItem* find(std::string_view key) const;
+
+private:
+    friend class ListView;
+    void renumberFrom(std::size_t position);
+
+    ListView& list_;
+    std::vector<std::unique_ptr<ListItem>> items_;
+    std::unordered_map<std::string, ListItem*> byKey_;
+};
+
+// A list view showing entries with a small icon.
+//
+// Rules this control decides by itself:
+// - SelectedItem is the entry with the selection focus: the entry selected last. When that entry is
+//   deselected, the focus moves to the first entry still selected, or to none. So whenever exactly one
+//   entry is selected, SelectedItem is that entry.
+// - Sorted order is ascending text order, letters compared without regard to case; equal texts keep the
+//   order in which they were added.
+// - A click selects the clicked entry alone; with Ctrl (multi-select lists only) it toggles the entry;
+//   with Shift it selects the range from the last clicked entry. Each such click raises ItemClick and
+//   then MouseUp. A right-button click changes no selection and raises MouseUp only. A click on the
+//   empty part of the list deselects everything and raises MouseUp only.
+// - A label edit cancelled by the user (Escape) raises no AfterLabelEdit.
+class ListView : public Control {
+public:
+    ListView(std::string name, Control* container);
+
+    ListItemCollection ListItems{*this};
+
+    bool Sorted() const { return sorted_; }
+    void setSorted(bool sorted);
+    bool MultiSelect() const { return multiSelect_; }
+    void setMultiSelect(bool multiSelect);
+    ListItem* SelectedItem() const { return focus_; }
+    void StartLabelEdit();
+    ListItem* EditingItem() const { return editing_; }
+
+    // Gestures.
+    void userClickItem(int index, int16_t shift = 0);
+    void userClickEmpty();
+    void userRightClick(Point at);
+    void userKeyUp(int16_t keyCode, int16_t shift);
+    void userBeginLabelEdit() { StartLabelEdit(); }
+    void userEndLabelEdit(std::string newText);
+    void userCancelLabelEdit();
+
+    // Events for the form.
+    Signal<ListItem&> ItemClick;
+    Signal<int16_t&> BeforeLabelEdit;
+    Signal<int16_t&, std::string&> AfterLabelEdit;
+    Signal<int16_t, int16_t> KeyUp;
+    Signal<int16_t, int16_t, int, int> MouseUp;
+
+    // Notifications for the skin.
+    Signal<int> ItemInserted;
+    Signal<int> ItemRemoved;
+    Signal<int> ItemChanged;
+    Signal<> ItemsReset;
+    Signal<> FocusChanged;
+    Signal<> LabelEditChanged;
+
+private:
+    friend class ListItem;
+    friend class ListItemCollection;
+    void setItemSelected(ListItem& item, bool selected);
+    void setFocus(ListItem* item);
+    void forgetRemoved(ListItem& item);
+    void deselectAllExcept(const ListItem* keep);
+
+    bool sorted_ = false;
+    bool multiSelect_ = false;
+    ListItem* focus_ = nullptr;
+    ListItem* anchor_ = nullptr;
+    ListItem* editing_ = nullptr;
+};
+
+} // namespace ui

@@ -1,0 +1,165 @@
+#pragma once
+
+#include "ui/Control.h"
+#include "ui/Input.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace ui {
+
+class TreeView;
+
+enum TreeRelationship : int16_t { tvwChild = 4 };
+
+// A node of a tree view. Its index is its 1-based position in insertion order and changes when an
+// earlier node is removed.
+class TreeNode {
+public:
+    int Index() const { return index_; }
+    const std::string& Key() const { return key_; }
+    const std::string& Text() const { return text_; }
+    void setText(std::string text);
+    int Image() const { return image_; }
+    int SelectedImage() const { return selectedImage_; }
+    bool Selected() const;
+    // Selecting a node in code raises no NodeClick.
+    void setSelected(bool selected);
+    bool Expanded() const { return expanded_; }
+    void setExpanded(bool expanded);
+    TreeNode* Parent() const { return parent_; }
+    const std::vector<TreeNode*>& Children() const { return children_; }
+
+private:
+    friend class TreeView;
+    friend class TreeNodes;
+    TreeView* tree_ = nullptr;
+    int index_ = 0;
+    std::string key_;
+    std::string text_;
+    int image_ = 0;
+    int selectedImage_ = 0;
+    bool expanded_ = false;
+    TreeNode* parent_ = nullptr;
+    std::vector<TreeNode*> children_;
+};
+
+// The Nodes collection of a tree view.
+class TreeNodes {
+public:
+    explicit TreeNodes(TreeView& tree) : tree_(tree) {}
+
+    // Adds a top-level node after the others.
+    TreeNode* Add(std::string key, std::string text, int image, int selectedImage = 0);
+    // Adds a node as the last child of the node keyed relativeKey. Keys are unique: a key in use, or a
+    // relative that does not exist, adds nothing and returns nullptr.
+    TreeNode* Add(std::string_view relativeKey, TreeRelationship relationship, std::string key,
+                  std::string text, int image, int selectedImage = 0);
+    // Removes node `index` together with any nodes below it; later nodes move down.
+    void Remove(int index);
+    void Clear();
+
+    TreeNode& operator()(int index) const { return *nodes_.at(static_cast<std::size_t>(index - 1)); }
+    int Count() const { return static_cast<int>(nodes_.size()); }
+    TreeNode* find(std::string_view key) const;
+    const std::vector<TreeNode*>& TopLevel() const { return topLevel_; }
+
+private:
+    TreeNode* append(std::string key, std::string text, int image, int selectedImage, TreeNode* parent);
+    void removeSubtree(TreeNode& node);
+    void removeOne(TreeNode& node);
+
+    TreeView& tree_;
+    std::vector<std::unique_ptr<TreeNode>> nodes_;
+    std::vector<TreeNode*> topLevel_;
+    std::unordered_map<std::string, TreeNode*> byKey_;
+};
+
+// A tree view.
+//
+// Rules this control decides by itself:
+// - When the selected node is removed (alone or inside a removed subtree), the selection moves to the
+//   next sibling of the removed node, else to its previous sibling, else to its parent; with no node
+//   left there is no selection. Moving the selection this way raises no NodeClick.
+// - A click on a node raises MouseDown, MouseUp and then NodeClick, also when the node was selected
+//   already. A right-button click changes no selection.
+// - A label edit cancelled by the user (Escape) raises no AfterLabelEdit.
+// - Without a hit-test provider (the skin installs one that knows the widget's geometry) the nodes stand
+//   in rows of RowHeight pixels in index order: node i covers the y range [(i-1)*RowHeight, i*RowHeight).
+class TreeView : public Control {
+public:
+    static constexpr int RowHeight = 16;
+
+    TreeView(std::string name, Control* container);
+
+    TreeNodes Nodes{*this};
+
+    TreeNode* SelectedItem() const { return selected_; }
+    TreeNode* HitTest(int x, int y) const;
+    TreeNode* DropHighlight() const { return dropHighlight_; }
+    void setDropHighlight(TreeNode* node);
+    // Begins editing the selected node's text in place; BeforeLabelEdit may cancel it.
+    void StartLabelEdit();
+    TreeNode* EditingNode() const { return editing_; }
+
+    using HitTestProvider = std::function<int(int x, int y)>;
+    void setHitTestProvider(HitTestProvider provider) { hitTest_ = std::move(provider); }
+    // The centre of a node's row in the default layout, for gestures that carry a position.
+    static Point pointOf(int index) { return {8, (index - 1) * RowHeight + RowHeight / 2}; }
+
+    // Gestures.
+    void userClickNode(int index);
+    void userRightClick(Point at);
+    void userKeyUp(int16_t keyCode, int16_t shift);
+    void userMouseDown(int16_t button, int16_t shift, Point at);
+    void userMouseUp(int16_t button, int16_t shift, Point at);
+    void userSetExpanded(int index, bool expanded);
+    void userBeginLabelEdit() { StartLabelEdit(); }
+    void userEndLabelEdit(std::string newText);
+    void userCancelLabelEdit();
+    void userStartDrag();
+    void userDragOver(Point at);
+    void userDrop(int16_t shift, Point at);
+    void userCompleteDrag();
+    // A whole drag with the mouse: press over `from`, drag, drop over `to` with the modifier keys `shift`.
+    void userDragNode(int from, int to, int16_t shift);
+
+    // Events for the form.
+    Signal<TreeNode&> NodeClick;
+    Signal<int16_t&> BeforeLabelEdit;
+    Signal<int16_t&, std::string&> AfterLabelEdit;
+    Signal<int16_t, int16_t> KeyUp;
+    Signal<int16_t, int16_t, int, int> MouseDown;
+    Signal<int16_t, int16_t, int, int> MouseUp;
+    Signal<> OLEStartDrag;
+    Signal<int, int> OLEDragOver;
+    Signal<int16_t, int, int> OLEDragDrop;
+    Signal<> OLECompleteDrag;
+
+    // Notifications for the skin.
+    Signal<TreeNode&> NodeAdded;
+    Signal<int> NodeRemoved;
+    Signal<TreeNode&> NodeChanged;
+    Signal<> SelectionChanged;
+    Signal<> DropHighlightChanged;
+    Signal<> LabelEditChanged;
+
+private:
+    friend class TreeNode;
+    friend class TreeNodes;
+    void select(TreeNode* node);
+    void forgetRemoved(TreeNode& node);
+
+    TreeNode* selected_ = nullptr;
+    TreeNode* dropHighlight_ = nullptr;
+    TreeNode* editing_ = nullptr;
+    bool dragging_ = false;
+    HitTestProvider hitTest_;
+};
+
+} // namespace ui
