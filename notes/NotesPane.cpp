@@ -10,6 +10,7 @@ namespace notes {
 NotesPane::NotesPane(ui::TreeView& tree, ui::ListView& list, ui::TextBox& text, app::MainMenu& menu)
     : lTre(tree), lItem(list), lText(text), menu_(menu) {
     lTre.NodeClick.connect([this](ui::TreeNode&) { lTre_NodeClick(); });
+    lItem.ItemClick.connect([this](ui::ListItem&) { lItem_ItemClick(); });
     lText.Change.connect([this] { lText_Change(); });
 }
 
@@ -172,6 +173,11 @@ void NotesPane::StoreItemText() {
 
 void NotesPane::lTre_NodeClick() {
     ListFolderItems(true);
+}
+
+// The clicked entry is not used: the list's selection decides what the text box shows.
+void NotesPane::lItem_ItemClick() {
+    ShowSelectedItemText(true);
 }
 
 void NotesPane::lText_Change() {

@@ -41,6 +41,7 @@ private:
     static int16_t ItemIndexOf(const ui::ListItem& entry);
 
     void lTre_NodeClick();
+    void lItem_ItemClick();
     void lText_Change();
 
     ui::TreeView& lTre;

@@ -1,0 +1,174 @@
+#include "tests/support/StartedWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using testing_support::StartedWindow;
+
+// Counts the Click events an entry raises during a gesture, whoever else handles them.
+int clicksWhen(ui::MenuEntry& entry, const std::function<void()>& gesture) {
+    auto clicks = std::make_shared<int>(0);
+    entry.Click.connect([clicks] { ++*clicks; });
+    gesture();
+    return *clicks;
+}
+
+struct PanelState {
+    bool calculator;
+    bool scheduler;
+};
+
+PanelState panels(StartedWindow& window) {
+    return {window.controls().cCalcWinBack.Visible(), window.controls().dDateWinBack.Visible()};
+}
+
+// The check marks and the calculator's context entries always follow the panels.
+void expectMenusFollowPanels(StartedWindow& window) {
+    app::MainMenu& m = window.menu();
+    const PanelState now = panels(window);
+    EXPECT_EQ(m.mNumbraShow.Checked(), now.calculator);
+    EXPECT_EQ(m.mDateShow.Checked(), now.scheduler);
+    EXPECT_EQ(m.mNumbra1.Visible(), now.calculator);
+    for (ui::MenuEntry* entry : m.mNumbra)
+        EXPECT_EQ(entry->Visible(), now.calculator);
+}
+
+TEST(MainWindow, StartsShownWithBothPanelsClosed) {
+    StartedWindow window;
+    EXPECT_TRUE(window.controls().frmMain.Visible());
+    EXPECT_EQ(window.controls().frmMain.Caption(), "Scrivlet");
+    EXPECT_FALSE(panels(window).calculator);
+    EXPECT_FALSE(panels(window).scheduler);
+    EXPECT_FALSE(window.menu().mFolderTrashLine.Visible());
+    EXPECT_FALSE(window.menu().mFolderTrashEmpty.Visible());
+    expectMenusFollowPanels(window);
+}
+
+TEST(MainWindow, PanelGesturesKeepAtMostOnePanelOpen) {
+    StartedWindow window;
+    app::MainControls& c = window.controls();
+    app::MainMenu& m = window.menu();
+    const struct {
+        const char* gesture;
+        std::function<void()> act;
+        PanelState after;
+    } steps[] = {
+        {"calculator Show", [&] { m.mNumbraShow.userChoose(); }, {true, false}},
+        {"scheduler Show", [&] { m.mDateShow.userChoose(); }, {false, true}},
+        {"calculator tab", [&] { c.cCalcMenuResult.userClick(); }, {true, false}},
+        {"calculator tab again", [&] { c.cCalcMenuBack.userClick(); }, {false, false}},
+        {"scheduler tab", [&] { c.dDateMenuDisplay.userClick(); }, {false, true}},
+        {"scheduler button", [&] { c.dDateMenuButton.userClick(); }, {false, false}},
+        {"scheduler strip", [&] { c.dDateMenuBack.userClick(); }, {false, true}},
+        {"calculator button", [&] { c.cCalcMenuButton.userClick(); }, {true, false}},
+        {"calculator Show again", [&] { m.mNumbraShow.userChoose(); }, {false, false}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.gesture);
+        step.act();
+        EXPECT_EQ(panels(window).calculator, step.after.calculator);
+        EXPECT_EQ(panels(window).scheduler, step.after.scheduler);
+        expectMenusFollowPanels(window);
+    }
+}
+
+TEST(MainWindow, HidingTheHiddenCalculatorTouchesNothingElse) {
+    StartedWindow window;
+    int calculatorChanges = 0;
+    window.controls().cCalcWinBack.Changed.connect([&calculatorChanges] { ++calculatorChanges; });
+    window.menu().mDateShow.userChoose();
+    window.menu().mDateShow.userChoose();
+    EXPECT_EQ(calculatorChanges, 0);
+    EXPECT_FALSE(panels(window).calculator);
+}
+
+TEST(MainWindow, ClosingOrDiscardingEndsTheProgramWithoutAQuestion) {
+    StartedWindow closing;
+    closing.controls().frmMain.userClose();
+    EXPECT_EQ(closing.platform.endRequests, 1);
+    EXPECT_TRUE(closing.platform.dialogs.empty());
+
+    StartedWindow discarding;
+    discarding.menu().mFileMenu[2]->userChoose();
+    EXPECT_EQ(discarding.platform.endRequests, 1);
+}
+
+TEST(MainWindow, EntriesThatStartDisabledCannotBeChosenInAnyWay) {
+    StartedWindow window;
+    app::MainMenu& m = window.menu();
+    for (ui::MenuEntry* entry : {m.mFileMenu[0], m.mFileMenu[1], &m.mFileSave, &m.mFileSaveQuit, &m.mTextFind,
+                                 &m.mTextFindNext, &m.mOptionsPassword, &m.mOptionsSettings}) {
+        SCOPED_TRACE(entry->Name() + std::to_string(entry->Index()));
+        EXPECT_FALSE(entry->Enabled());
+        EXPECT_EQ(clicksWhen(*entry, [&] { entry->userChoose(); }), 0);
+    }
+    EXPECT_FALSE(m.Bar.userPressShortcut("Ctrl+F"));
+    EXPECT_FALSE(m.Bar.userPressShortcut("F3"));
+    EXPECT_FALSE(m.Bar.userPressAccessKeys("TF"));
+    EXPECT_FALSE(m.Bar.userPressAccessKeys("OP"));
+    EXPECT_EQ(window.platform.endRequests, 0);
+}
+
+TEST(MainWindow, HiddenOrDisabledEntriesIgnoreShortcutsAndAccessKeys) {
+    StartedWindow window;
+    app::MainMenu& m = window.menu();
+    // In the root folder the item commands are disabled.
+    EXPECT_EQ(clicksWhen(*m.mItemCopy[0], [&] { m.Bar.userPressShortcut("Ctrl+C"); }), 0);
+    EXPECT_EQ(clicksWhen(*m.mItemCopy[0], [&] { m.Bar.userPressAccessKeys("IC"); }), 0);
+    // The calculator's context entries are hidden while its panel is closed.
+    EXPECT_EQ(clicksWhen(*m.mNumbra[5], [&] { m.Bar.userPressAccessKeys("CC"); }), 0);
+
+    window.notes().AppendFolder("Scrivlet", "Work");
+    window.controls().lTre.userClickNode(3);
+    EXPECT_EQ(clicksWhen(*m.mItemCopy[0], [&] { m.Bar.userPressShortcut("Ctrl+C"); }), 1);
+    EXPECT_EQ(clicksWhen(*m.mItemCopy[1], [&] { m.Bar.userPressAccessKeys("it"); }), 1);
+    EXPECT_EQ(clicksWhen(m.mFolderRename, [&] { m.Bar.userPressShortcut("F2"); }), 1);
+
+    m.mNumbraShow.userChoose();
+    EXPECT_EQ(clicksWhen(*m.mNumbra[6], [&] { m.Bar.userPressAccessKeys("CL"); }), 1);
+}
+
+TEST(MainWindow, ADisabledWindowTakesNoInput) {
+    StartedWindow window;
+    window.controls().frmMain.setEnabled(false);
+    window.menu().mNumbraShow.userChoose();
+    window.controls().cCalcMenuResult.userClick();
+    window.controls().lTre.userClickNode(2);
+    window.controls().frmMain.userClose();
+    EXPECT_FALSE(panels(window).calculator);
+    EXPECT_EQ(window.store().SelFolder, 1);
+    EXPECT_EQ(window.platform.endRequests, 0);
+}
+
+TEST(MainMenu, CaptionsShowAccessKeysAndLiteralAmpersands) {
+    StartedWindow window;
+    app::MainMenu& m = window.menu();
+    const struct {
+        ui::MenuEntry* entry;
+        const char* shown;
+        char key;
+    } rows[] = {
+        {m.mFileMenu[2], "Discard & quit", 'D'},
+        {&m.mFileSaveQuit, "Save & Quit", 'Q'},
+        {m.mNumbra[6], "Clear all", 'L'},
+        {&m.mFolderTrashEmpty, "Empty Trash folder", 'Y'},
+        {&m.mOptionsFile, "File", 0},
+        {&m.mNumbraShow, "Show", 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.shown);
+        EXPECT_EQ(row.entry->DisplayCaption(), row.shown);
+        EXPECT_EQ(row.entry->AccessKey(), row.key);
+    }
+    EXPECT_EQ(m.Bar.Menus().size(), 6U);
+    EXPECT_EQ(m.mFileSaveQuit.Container(), &m.mOptions);
+    EXPECT_EQ(m.mFileSave.Container(), &m.mOptionsFile);
+}
+
+} // namespace

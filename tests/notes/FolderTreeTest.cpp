@@ -1,0 +1,202 @@
+#include "tests/support/StartedWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using testing_support::StartedWindow;
+
+// A window holding Scrivlet\Work with two items, Scrivlet\Work\Sub with one, and Trash\Old.
+struct NotesWindow : StartedWindow {
+    NotesWindow() {
+        notes().AppendFolder("Scrivlet", "Work");
+        notes().AppendFolder("Scrivlet\\Work", "Sub");
+        notes().AppendFolder("Trash", "Old");
+        notes().AppendItem("first", "Scrivlet\\Work", "text of first");
+        notes().AppendItem("deep", "Scrivlet\\Work\\Sub", "text of deep");
+        notes().AppendItem("second", "Scrivlet\\Work", "text of second");
+        notes().ListFolderItems(false);
+    }
+
+    void clickFolder(const std::string& key) {
+        controls().lTre.userClickNode(controls().lTre.Nodes.find(key)->Index());
+    }
+
+    std::vector<std::string> listedKeys() {
+        std::vector<std::string> keys;
+        for (int i = 1; i <= controls().lItem.ListItems.Count(); ++i)
+            keys.push_back(controls().lItem.ListItems(i).Key());
+        return keys;
+    }
+};
+
+TEST(FolderTree, StartsWithTheRootSelectedAboveTheTrash) {
+    StartedWindow window;
+    ui::TreeView& tree = window.controls().lTre;
+    ASSERT_EQ(tree.Nodes.Count(), 2);
+    ASSERT_EQ(tree.Nodes.TopLevel().size(), 2U);
+    EXPECT_EQ(tree.Nodes(1).Text(), "Scrivlet");
+    EXPECT_EQ(tree.Nodes(1).Image(), 1);
+    EXPECT_EQ(tree.Nodes(2).Text(), "Trash");
+    EXPECT_EQ(tree.Nodes(2).Image(), 2);
+    EXPECT_TRUE(tree.Nodes(1).Selected());
+    EXPECT_FALSE(window.controls().lText.Enabled());
+    EXPECT_EQ(window.controls().lText.Text(), "");
+    EXPECT_EQ(window.controls().lItem.ListItems.Count(), 0);
+}
+
+TEST(FolderTree, FolderNodesCarryThePathKeyAndFolderImages) {
+    NotesWindow window;
+    const ui::TreeNode& sub = window.controls().lTre.Nodes(4);
+    EXPECT_EQ(sub.Key(), "Scrivlet\\Work\\Sub");
+    EXPECT_EQ(sub.Text(), "Sub");
+    EXPECT_EQ(sub.Image(), 3);
+    EXPECT_EQ(sub.SelectedImage(), 4);
+    EXPECT_EQ(sub.Parent()->Key(), "Scrivlet\\Work");
+}
+
+TEST(FolderTree, MenuStatesFollowTheKindOfTheClickedFolder) {
+    NotesWindow window;
+    app::MainMenu& m = window.menu();
+    // Each row: the folder clicked, then the expected state of each entry in the order of `entries`.
+    const std::vector<ui::MenuEntry*> entries = {&m.mFolderAdd,       &m.mFolderRename,     &m.mFolderDelete,
+                                                 &m.mFolderTrashLine, &m.mFolderTrashEmpty, &m.mItemAdd,
+                                                 &m.mItemRename,      m.mItemCopy[0],       m.mItemCopy[1],
+                                                 m.mItemCopy[2],      &m.mItemDelete};
+    const struct {
+        const char* folder;
+        const char* states; // E enabled, D disabled, V visible, H hidden
+    } rows[] = {
+        {"Trash", "DDDVVDDDDDD"},
+        {"Trash\\Old", "DEEHHDEDEDE"},
+        {"Scrivlet\\Work", "EEEHHEEEEEE"},
+        {"Scrivlet", "EDDHHDDDDDD"},
+        {"Scrivlet\\Work\\Sub", "EEEHHEEEEEE"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.folder);
+        window.clickFolder(row.folder);
+        for (std::size_t e = 0; e < entries.size(); ++e) {
+            SCOPED_TRACE(entries[e]->Name() + std::to_string(entries[e]->Index()));
+            const char state = row.states[e];
+            if (state == 'V' || state == 'H')
+                EXPECT_EQ(entries[e]->Visible(), state == 'V');
+            else
+                EXPECT_EQ(entries[e]->Enabled(), state == 'E');
+        }
+    }
+}
+
+TEST(FolderTree, ListsOnlyTheFoldersOwnItemsInStoreOrder) {
+    NotesWindow window;
+    window.clickFolder("Scrivlet\\Work");
+    EXPECT_EQ(window.listedKeys(), (std::vector<std::string>{"x0", "x2"}));
+    EXPECT_EQ(window.controls().lItem.ListItems(2).Text(), "second");
+    EXPECT_EQ(window.controls().lItem.ListItems(2).SmallIcon(), 5);
+    EXPECT_EQ(window.store().ListedCount, 2);
+
+    window.clickFolder("Scrivlet\\Work\\Sub");
+    EXPECT_EQ(window.listedKeys(), (std::vector<std::string>{"x1"}));
+
+    window.notes().AppendFolder("Scrivlet", "Parent");
+    window.notes().AppendFolder("Scrivlet\\Parent", "Child");
+    window.notes().AppendItem("only below", "Scrivlet\\Parent\\Child", "");
+    window.clickFolder("Scrivlet\\Parent");
+    EXPECT_TRUE(window.listedKeys().empty());
+    EXPECT_FALSE(window.controls().lText.Enabled());
+}
+
+TEST(FolderTree, ClickingTheShownFolderAgainKeepsTheListAsItIs) {
+    NotesWindow window;
+    window.clickFolder("Scrivlet\\Work");
+    ui::ListView& list = window.controls().lItem;
+    list.userClickItem(2);
+    window.notes().AppendItem("added later", "Scrivlet\\Work", "");
+
+    window.clickFolder("Scrivlet\\Work");
+    EXPECT_EQ(list.ListItems.Count(), 2);
+    EXPECT_TRUE(list.ListItems(2).Selected());
+
+    window.notes().ListFolderItems(false);
+    EXPECT_EQ(list.ListItems.Count(), 3);
+    EXPECT_FALSE(list.ListItems(2).Selected());
+}
+
+TEST(TextBinding, TypedTextReachesTheStoreOnTheNextClickNotBefore) {
+    NotesWindow window;
+    window.clickFolder("Scrivlet\\Work");
+    ui::ListView& list = window.controls().lItem;
+    ui::TextBox& text = window.controls().lText;
+
+    list.userClickItem(1);
+    EXPECT_TRUE(text.Enabled());
+    EXPECT_EQ(text.Text(), "text of first");
+    text.userType(", edited");
+    EXPECT_EQ(window.store().ItemText[0], "text of first");
+    EXPECT_TRUE(window.store().TextDirty);
+
+    list.userClickItem(2);
+    EXPECT_EQ(window.store().ItemText[0], "text of first, edited");
+    EXPECT_EQ(text.Text(), "text of second");
+    EXPECT_FALSE(window.store().TextDirty);
+}
+
+TEST(TextBinding, ClickingTheShownEntryStoresTypingWithoutReloadingTheText) {
+    NotesWindow window;
+    window.clickFolder("Scrivlet\\Work");
+    ui::ListView& list = window.controls().lItem;
+    ui::TextBox& text = window.controls().lText;
+    list.userClickItem(2);
+    text.userType("!");
+    int changes = 0;
+    text.Change.connect([&changes] { ++changes; });
+
+    list.userClickItem(2);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(window.store().ItemText[2], "text of second!");
+    EXPECT_FALSE(window.store().TextDirty);
+}
+
+TEST(TextBinding, TwoSelectedEntriesUnbindTheTextBoxAfterStoringTheTyping) {
+    NotesWindow window;
+    window.clickFolder("Scrivlet\\Work");
+    ui::ListView& list = window.controls().lItem;
+    ui::TextBox& text = window.controls().lText;
+    list.userClickItem(1);
+    text.userType(" and more");
+
+    list.userClickItem(2, ui::vbCtrlMask);
+    EXPECT_EQ(window.store().ItemText[0], "text of first and more");
+    EXPECT_EQ(text.Text(), "");
+    EXPECT_FALSE(text.Enabled());
+    EXPECT_EQ(window.store().ShownItem, -1);
+
+    // Back to one selected entry: the text box binds to it again.
+    list.userClickItem(1, ui::vbCtrlMask);
+    EXPECT_TRUE(text.Enabled());
+    EXPECT_EQ(text.Text(), "text of second");
+}
+
+TEST(TextBinding, SelectingAnotherFolderStoresTheTypingFirst) {
+    NotesWindow window;
+    window.clickFolder("Scrivlet\\Work");
+    window.controls().lItem.userClickItem(1);
+    window.controls().lText.userEdit("replaced");
+
+    window.clickFolder("Trash");
+    EXPECT_EQ(window.store().ItemText[0], "replaced");
+    EXPECT_FALSE(window.controls().lText.Enabled());
+    EXPECT_EQ(window.controls().lText.Text(), "");
+}
+
+TEST(TextBinding, ADisabledTextBoxTakesNoTyping) {
+    StartedWindow window;
+    window.controls().lText.userType("lost?");
+    EXPECT_EQ(window.controls().lText.Text(), "");
+    EXPECT_FALSE(window.store().TextDirty);
+}
+
+} // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/frmMain.h"
+#include "tests/support/ScriptedPlatform.h"
+
+namespace testing_support {
+
+// The main window after its start-up, driven by a test as a user would drive it.
+struct StartedWindow {
+    StartedWindow() { form.Form_Load(); }
+
+    app::MainControls& controls() { return form.Controls(); }
+    app::MainMenu& menu() { return form.Controls().Menu; }
+    notes::NotesPane& notes() { return form.Notes(); }
+    notes::NotesStore& store() { return form.Notes().Store(); }
+
+    ScriptedPlatform platform;
+    app::frmMain form{platform};
+};
+
+} // namespace testing_support
