@@ -62,7 +62,8 @@ void NotesPane::BuildFolderTree(const std::string& selectKey) {
 
 void NotesPane::ListFolderItems(bool onlyIfChanged) {
     StoreItemText();
-    store_.SelFolder = static_cast<int16_t>(lTre.SelectedItem()->Index());
+    if (const ui::TreeNode* selected = lTre.SelectedItem())
+        store_.SelFolder = static_cast<int16_t>(selected->Index());
     if (store_.ShownFolder == store_.SelFolder && onlyIfChanged)
         return;
     store_.ShownFolder = store_.SelFolder;
