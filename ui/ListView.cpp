@@ -77,7 +77,8 @@ void ListItemCollection::Remove(int index) {
 
 void ListItemCollection::Clear() {
     const bool hadFocus = list_.focus_ != nullptr;
-    list_.focus_ = list_.anchor_ = list_.editing_ = nullptr;
+    list_.focus_ = list_.anchor_ = nullptr;
+    list_.cancelEdit();
     items_.clear();
     byKey_.clear();
     list_.ItemsReset();
@@ -156,23 +157,11 @@ void ListView::setFocus(ListItem* item) {
 void ListView::forgetRemoved(ListItem& item) {
     if (anchor_ == &item)
         anchor_ = nullptr;
-    if (editing_ == &item)
-        editing_ = nullptr;
+    forgetEdited(&item);
     if (item.selected_)
         setItemSelected(item, false);
     if (focus_ == &item)
         setFocus(nullptr);
-}
-
-void ListView::StartLabelEdit() {
-    if (focus_ == nullptr || editing_ != nullptr)
-        return;
-    int16_t cancel = 0;
-    BeforeLabelEdit(cancel);
-    if (cancel != 0 || focus_ == nullptr)
-        return;
-    editing_ = focus_;
-    LabelEditChanged();
 }
 
 void ListView::userClickItem(int index, int16_t shift) {
@@ -218,26 +207,6 @@ void ListView::userRightClick(Point at) {
 void ListView::userKeyUp(int16_t keyCode, int16_t shift) {
     if (acceptsInput())
         KeyUp(keyCode, shift);
-}
-
-void ListView::userEndLabelEdit(std::string newText) {
-    ListItem* item = editing_;
-    if (item == nullptr)
-        return;
-    int16_t cancel = 0;
-    AfterLabelEdit(cancel, newText);
-    // The handler may have removed the edited entry, which clears editing_.
-    if (cancel == 0 && editing_ == item)
-        item->setText(std::move(newText));
-    editing_ = nullptr;
-    LabelEditChanged();
-}
-
-void ListView::userCancelLabelEdit() {
-    if (editing_ == nullptr)
-        return;
-    editing_ = nullptr;
-    LabelEditChanged();
 }
 
 } // namespace ui

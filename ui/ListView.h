@@ -2,6 +2,7 @@
 
 #include "ui/Control.h"
 #include "ui/Input.h"
+#include "ui/LabelEditing.h"
 
 #include <cstdint>
 #include <memory>
@@ -84,8 +85,7 @@ private:
 //   with Shift it selects the range from the last clicked entry. Each such click raises ItemClick and
 //   then MouseUp. A right-button click changes no selection and raises MouseUp only. A click on the
 //   empty part of the list deselects everything and raises MouseUp only.
-// - A label edit cancelled by the user (Escape) raises no AfterLabelEdit.
-class ListView : public Control {
+class ListView : public Control, public LabelEditing<ListItem> {
 public:
     ListView(std::string name, Control* container);
 
@@ -96,8 +96,9 @@ public:
     bool MultiSelect() const { return multiSelect_; }
     void setMultiSelect(bool multiSelect);
     ListItem* SelectedItem() const { return focus_; }
-    void StartLabelEdit();
-    ListItem* EditingItem() const { return editing_; }
+    // Begins editing the text of the entry with the selection focus; BeforeLabelEdit may cancel it.
+    void StartLabelEdit() { beginEdit(focus_); }
+    ListItem* EditingItem() const { return EditingEntry(); }
 
     // Gestures.
     void userClickItem(int index, int16_t shift = 0);
@@ -105,13 +106,11 @@ public:
     void userRightClick(Point at);
     void userKeyUp(int16_t keyCode, int16_t shift);
     void userBeginLabelEdit() { StartLabelEdit(); }
-    void userEndLabelEdit(std::string newText);
-    void userCancelLabelEdit();
+    void userEndLabelEdit(std::string newText) { endEdit(std::move(newText)); }
+    void userCancelLabelEdit() { cancelEdit(); }
 
     // Events for the form.
     Signal<ListItem&> ItemClick;
-    Signal<int16_t&> BeforeLabelEdit;
-    Signal<int16_t&, std::string&> AfterLabelEdit;
     Signal<int16_t, int16_t> KeyUp;
     Signal<int16_t, int16_t, int, int> MouseUp;
 
@@ -121,7 +120,6 @@ public:
     Signal<int> ItemChanged;
     Signal<> ItemsReset;
     Signal<> FocusChanged;
-    Signal<> LabelEditChanged;
 
 private:
     friend class ListItem;
@@ -135,7 +133,6 @@ private:
     bool multiSelect_ = false;
     ListItem* focus_ = nullptr;
     ListItem* anchor_ = nullptr;
-    ListItem* editing_ = nullptr;
 };
 
 } // namespace ui

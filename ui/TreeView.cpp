@@ -142,8 +142,7 @@ void TreeView::forgetRemoved(TreeNode& node) {
         selected_ = nullptr;
     if (dropHighlight_ == &node)
         setDropHighlight(nullptr);
-    if (editing_ == &node)
-        editing_ = nullptr;
+    forgetEdited(&node);
 }
 
 TreeNode* TreeView::HitTest(int x, int y) const {
@@ -160,17 +159,6 @@ void TreeView::setDropHighlight(TreeNode* node) {
         return;
     dropHighlight_ = node;
     DropHighlightChanged();
-}
-
-void TreeView::StartLabelEdit() {
-    if (selected_ == nullptr || editing_ != nullptr)
-        return;
-    int16_t cancel = 0;
-    BeforeLabelEdit(cancel);
-    if (cancel != 0 || selected_ == nullptr)
-        return;
-    editing_ = selected_;
-    LabelEditChanged();
 }
 
 void TreeView::userClickNode(int index) {
@@ -207,27 +195,6 @@ void TreeView::userMouseUp(int16_t button, int16_t shift, Point at) {
 void TreeView::userSetExpanded(int index, bool expanded) {
     if (acceptsInput() && index >= 1 && index <= Nodes.Count())
         Nodes(index).setExpanded(expanded);
-}
-
-void TreeView::userEndLabelEdit(std::string newText) {
-    TreeNode* node = editing_;
-    if (node == nullptr)
-        return;
-    int16_t cancel = 0;
-    AfterLabelEdit(cancel, newText);
-    // The handler may have removed the edited node, which clears editing_; only a node still in the tree
-    // takes the new text.
-    if (cancel == 0 && editing_ == node)
-        node->setText(std::move(newText));
-    editing_ = nullptr;
-    LabelEditChanged();
-}
-
-void TreeView::userCancelLabelEdit() {
-    if (editing_ == nullptr)
-        return;
-    editing_ = nullptr;
-    LabelEditChanged();
 }
 
 void TreeView::userStartDrag() {

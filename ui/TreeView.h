@@ -2,6 +2,7 @@
 
 #include "ui/Control.h"
 #include "ui/Input.h"
+#include "ui/LabelEditing.h"
 
 #include <cstdint>
 #include <functional>
@@ -88,10 +89,9 @@ private:
 //   left there is no selection. Moving the selection this way raises no NodeClick.
 // - A click on a node raises MouseDown, MouseUp and then NodeClick, also when the node was selected
 //   already. A right-button click changes no selection.
-// - A label edit cancelled by the user (Escape) raises no AfterLabelEdit.
 // - Without a hit-test provider (the skin installs one that knows the widget's geometry) the nodes stand
 //   in rows of RowHeight pixels in index order: node i covers the y range [(i-1)*RowHeight, i*RowHeight).
-class TreeView : public Control {
+class TreeView : public Control, public LabelEditing<TreeNode> {
 public:
     static constexpr int RowHeight = 16;
 
@@ -104,8 +104,8 @@ public:
     TreeNode* DropHighlight() const { return dropHighlight_; }
     void setDropHighlight(TreeNode* node);
     // Begins editing the selected node's text in place; BeforeLabelEdit may cancel it.
-    void StartLabelEdit();
-    TreeNode* EditingNode() const { return editing_; }
+    void StartLabelEdit() { beginEdit(selected_); }
+    TreeNode* EditingNode() const { return EditingEntry(); }
 
     using HitTestProvider = std::function<int(int x, int y)>;
     void setHitTestProvider(HitTestProvider provider) { hitTest_ = std::move(provider); }
@@ -120,8 +120,8 @@ public:
     void userMouseUp(int16_t button, int16_t shift, Point at);
     void userSetExpanded(int index, bool expanded);
     void userBeginLabelEdit() { StartLabelEdit(); }
-    void userEndLabelEdit(std::string newText);
-    void userCancelLabelEdit();
+    void userEndLabelEdit(std::string newText) { endEdit(std::move(newText)); }
+    void userCancelLabelEdit() { cancelEdit(); }
     void userStartDrag();
     void userDragOver(Point at);
     void userDrop(int16_t shift, Point at);
@@ -131,8 +131,6 @@ public:
 
     // Events for the form.
     Signal<TreeNode&> NodeClick;
-    Signal<int16_t&> BeforeLabelEdit;
-    Signal<int16_t&, std::string&> AfterLabelEdit;
     Signal<int16_t, int16_t> KeyUp;
     Signal<int16_t, int16_t, int, int> MouseDown;
     Signal<int16_t, int16_t, int, int> MouseUp;
@@ -147,7 +145,6 @@ public:
     Signal<TreeNode&> NodeChanged;
     Signal<> SelectionChanged;
     Signal<> DropHighlightChanged;
-    Signal<> LabelEditChanged;
 
 private:
     friend class TreeNode;
@@ -157,7 +154,6 @@ private:
 
     TreeNode* selected_ = nullptr;
     TreeNode* dropHighlight_ = nullptr;
-    TreeNode* editing_ = nullptr;
     bool dragging_ = false;
     HitTestProvider hitTest_;
 };
