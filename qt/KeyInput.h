@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ui/Input.h"
+
+#include <QPointF>
+#include <Qt>
+
+#include <cstdint>
+
+namespace skin {
+
+// The key code the form's key handlers expect for a Qt key (46 for Delete, 65 for A, ...); 0 for keys
+// that have none.
+int16_t keyCodeOf(int qtKey);
+
+// The Shift, Ctrl and Alt mask of the key and mouse handlers.
+int16_t shiftMaskOf(Qt::KeyboardModifiers modifiers);
+
+ui::Point pointOf(const QPointF& position);
+
+} // namespace skin

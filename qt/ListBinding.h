@@ -1,0 +1,39 @@
+#pragma once
+
+#include "qt/InPlaceEditing.h"
+#include "ui/ListView.h"
+
+#include <QListWidget>
+
+namespace skin {
+
+// The list widget of a headless list view. It mirrors the entries, their selection, the entry with the
+// selection focus and the label edit; clicks, right clicks and keys go to the control, which alone
+// decides what becomes selected.
+class ListBinding : public InPlaceEditing<QListWidget> {
+public:
+    ListBinding(ui::ListView& control, QWidget* parent);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+    void labelEditEnded(const QString& text) override;
+    void labelEditCancelled() override;
+
+private:
+    void insertEntry(int index);
+    void updateEntry(int index);
+    void resetEntries();
+    void mirrorFocus();
+    void mirrorLabelEdit();
+    void clickRow(QListWidgetItem* row, Qt::KeyboardModifiers modifiers);
+
+    ui::ListView& control_;
+};
+
+} // namespace skin

@@ -1,0 +1,166 @@
+#include "qt/MainWindow.h"
+
+#include "qt/Icons.h"
+#include "qt/LabelBinding.h"
+#include "qt/ListBinding.h"
+#include "qt/MenuBinding.h"
+#include "qt/Mirror.h"
+#include "qt/TextBinding.h"
+#include "qt/TreeBinding.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace skin {
+
+namespace {
+
+constexpr int PanelWidth = 280;
+constexpr int TabStripWidth = 96;
+
+struct TabParts {
+    ui::PictureBox& back;
+    ui::CommandButton& button;
+    ui::Label& label;
+    QIcon icon;
+    QString title;
+};
+
+// A panel's tab: a raised strip with a button and a label under it; any of the three opens or closes the
+// panel.
+QFrame* buildTab(const TabParts& parts, QWidget* parent) {
+    auto* back = new QFrame(parent);
+    back->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    const QString action = QStringLiteral("Show or hide the %1").arg(parts.title.toLower());
+    back->setAccessibleName(QStringLiteral("%1 tab").arg(parts.title));
+    back->setToolTip(action);
+    bindPicture(parts.back, *back);
+
+    auto* button = new QPushButton(back);
+    button->setIcon(parts.icon);
+    button->setAccessibleName(action);
+    button->setToolTip(action);
+    bindButton(parts.button, *button);
+
+    auto* label = new QLabel(back);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setAccessibleName(QStringLiteral("%1 tab text").arg(parts.title));
+    bindLabel(parts.label, *label);
+
+    auto* layout = new QVBoxLayout(back);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(button);
+    layout->addWidget(label, 1);
+    return back;
+}
+
+} // namespace
+
+MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
+    setObjectName(toQString(controls.frmMain.Name()));
+    setWindowTitle(toQString(controls.frmMain.Caption()));
+    setAccessibleName(windowTitle());
+    resize(900, 600);
+
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+    new MenuBinding(controls.Menu.Bar, *menuBar());
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    auto* layout = new QHBoxLayout(client);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addWidget(buildNotesArea(client), 1);
+    layout->addWidget(buildPanel(controls.cCalcWinBack, QStringLiteral("Calculator panel"), client));
+    layout->addWidget(buildPanel(controls.dDateWinBack, QStringLiteral("Scheduler panel"), client));
+    layout->addWidget(buildTabStrip(client));
+    setCentralWidget(client);
+
+    auto* tree = findChild<QWidget*>(QStringLiteral("lTre"));
+    auto* list = findChild<QWidget*>(QStringLiteral("lItem"));
+    auto* text = findChild<QWidget*>(QStringLiteral("lText"));
+    auto* calculatorButton = findChild<QWidget*>(QStringLiteral("cCalcMenuButton"));
+    auto* schedulerButton = findChild<QWidget*>(QStringLiteral("dDateMenuButton"));
+    setTabOrder(tree, list);
+    setTabOrder(list, text);
+    setTabOrder(text, calculatorButton);
+    setTabOrder(calculatorButton, schedulerButton);
+
+    // Last, so that the window is shown only once every widget inside it exists.
+    mirrorEnabledVisible(controls.frmMain, *this);
+}
+
+QWidget* MainWindow::buildNotesArea(QWidget* parent) {
+    auto* notes = new QSplitter(Qt::Horizontal, parent);
+    notes->setObjectName(QStringLiteral("notesSplitter"));
+    notes->setChildrenCollapsible(false);
+    auto* tree = new TreeBinding(controls_.lTre, notes);
+    tree->setAccessibleName(QStringLiteral("Folders"));
+    notes->addWidget(tree);
+
+    auto* right = new QSplitter(Qt::Vertical, notes);
+    right->setObjectName(QStringLiteral("itemSplitter"));
+    right->setChildrenCollapsible(false);
+    notes->addWidget(right);
+
+    auto* list = new ListBinding(controls_.lItem, right);
+    list->setAccessibleName(QStringLiteral("Items"));
+    right->addWidget(list);
+
+    auto* text = new QPlainTextEdit(right);
+    text->setAccessibleName(QStringLiteral("Item text"));
+    // Tab moves on to the next control, so the keyboard can leave the text box.
+    text->setTabChangesFocus(true);
+    bindTextBox(controls_.lText, *text);
+    right->addWidget(text);
+
+    right->setStretchFactor(0, 1);
+    right->setStretchFactor(1, 2);
+    notes->setStretchFactor(0, 1);
+    notes->setStretchFactor(1, 2);
+    return notes;
+}
+
+// The panels' contents come with the calculator and the scheduler; until then each is an empty framed
+// area of its final width.
+QWidget* MainWindow::buildPanel(ui::PictureBox& control, const QString& accessibleName, QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    panel->setFixedWidth(PanelWidth);
+    panel->setAccessibleName(accessibleName);
+    bindPicture(control, *panel);
+    return panel;
+}
+
+QWidget* MainWindow::buildTabStrip(QWidget* parent) {
+    auto* strip = new QWidget(parent);
+    strip->setObjectName(QStringLiteral("panelTabs"));
+    strip->setFixedWidth(TabStripWidth);
+    auto* layout = new QVBoxLayout(strip);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(buildTab({controls_.cCalcMenuBack, controls_.cCalcMenuButton, controls_.cCalcMenuResult,
+                                calculatorTabIcon(), QStringLiteral("Calculator")},
+                               strip),
+                      1);
+    layout->addWidget(buildTab({controls_.dDateMenuBack, controls_.dDateMenuButton,
+                                controls_.dDateMenuDisplay, schedulerTabIcon(), QStringLiteral("Scheduler")},
+                               strip),
+                      1);
+    return strip;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    controls_.frmMain.userClose();
+}
+
+} // namespace skin

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/MainControls.h"
+
+#include <QMainWindow>
+
+namespace skin {
+
+// The main window: the real widgets of every control of the form, laid out with the notes on the left,
+// the open side panel next to them and the two panel tab strips at the right edge. The window shows
+// itself when the form becomes visible at the end of its start-up.
+class MainWindow : public QMainWindow {
+public:
+    explicit MainWindow(app::MainControls& controls);
+
+protected:
+    // Closing is the form's decision: it ends the program. The window itself stays as the form says.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildNotesArea(QWidget* parent);
+    QWidget* buildPanel(ui::PictureBox& control, const QString& accessibleName, QWidget* parent);
+    QWidget* buildTabStrip(QWidget* parent);
+
+    app::MainControls& controls_;
+};
+
+} // namespace skin

@@ -1,0 +1,82 @@
+#include "qt/MenuBinding.h"
+
+#include "qt/Mirror.h"
+#include "qt/ObjectNames.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace skin {
+
+namespace {
+
+// Checked is the only state Qt changes by itself when an action is triggered; an action is checkable
+// only while its entry is checked, so an unchecked entry shows no empty check box either.
+void copyState(const ui::MenuEntry& entry, QAction& action) {
+    action.setEnabled(entry.Enabled());
+    action.setVisible(entry.Visible());
+    action.setCheckable(entry.Checked());
+    action.setChecked(entry.Checked());
+}
+
+} // namespace
+
+MenuBinding::MenuBinding(ui::MenuBar& menus, QMenuBar& bar) : QObject(&bar), bar_(bar) {
+    for (const auto& top : menus.Menus()) {
+        QMenu* menu = bar_.addMenu(toQString(top->Caption()));
+        menu->setObjectName(objectNameOf(*top));
+        bindEntry(*top, *menu->menuAction());
+        addEntries(*menu, *top);
+    }
+    qApp->installEventFilter(this);
+}
+
+void MenuBinding::addEntries(QMenu& menu, ui::MenuEntry& parent) {
+    for (const auto& child : parent.Entries()) {
+        ui::MenuEntry& entry = *child;
+        if (!entry.Entries().empty()) {
+            QMenu* submenu = menu.addMenu(toQString(entry.Caption()));
+            submenu->setObjectName(objectNameOf(entry));
+            bindEntry(entry, *submenu->menuAction());
+            addEntries(*submenu, entry);
+            continue;
+        }
+        QAction* action =
+            entry.IsSeparator() ? menu.addSeparator() : menu.addAction(toQString(entry.Caption()));
+        if (!entry.Shortcut().empty()) {
+            action->setShortcut(QKeySequence(toQString(entry.Shortcut()), QKeySequence::PortableText));
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+        bindEntry(entry, *action);
+        connect(action, &QAction::triggered, action, [&entry, action] {
+            entry.userChoose();
+            copyState(entry, *action);
+        });
+    }
+}
+
+void MenuBinding::bindEntry(ui::MenuEntry& entry, QAction& action) {
+    action.setObjectName(objectNameOf(entry));
+    copyState(entry, action);
+    connectWhileAlive(entry.Changed, &action, [&entry, &action] { copyState(entry, action); });
+}
+
+bool MenuBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != bar_.window())
+        return false;
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    for (const QAction* action : bar_.findChildren<QAction*>()) {
+        if (action->isEnabled() && action->isVisible() && action->shortcut() == pressed) {
+            event->ignore();
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace skin

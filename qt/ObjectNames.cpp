@@ -1,0 +1,14 @@
+#include "qt/ObjectNames.h"
+
+#include "qt/Mirror.h"
+
+namespace skin {
+
+QString objectNameOf(const ui::MenuEntry& entry) {
+    QString name = toQString(entry.Name());
+    if (entry.Index() >= 0)
+        name += QLatin1Char('_') + QString::number(entry.Index());
+    return name;
+}
+
+} // namespace skin

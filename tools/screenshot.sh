@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Takes a picture of Scrivlet's start-up window on a virtual X screen: tools/screenshot.sh BINARY OUT.png
+set -euo pipefail
+here=$(dirname "$0")
+binary=$(realpath "$1")
+out=$2
+mkdir -p "$(dirname "$out")"
+out=$(realpath "$out")
+
+# xwininfo (x11-utils) tells when the window is up; the other three packages the caller installs.
+"$here/ensure-packages.sh" xvfb xauth imagemagick x11-utils
+
+# Runs inside the virtual display: start the program, wait for its window to be mapped, let it paint,
+# take the whole screen, and end the program.
+inner=$(cat <<'INNER'
+set -euo pipefail
+binary=$1
+out=$2
+"$binary" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+shown() { xwininfo -root -tree 2>/dev/null | grep -q '"Scrivlet"'; }
+for _ in $(seq 1 100); do
+    shown && break
+    if ! kill -0 "$pid" 2>/dev/null; then
+        echo "screenshot: $binary ended before its window appeared" >&2
+        exit 1
+    fi
+    sleep 0.1
+done
+shown || { echo "screenshot: no Scrivlet window appeared" >&2; exit 1; }
+# The window is mapped before its first paint has reached the screen.
+sleep 1
+timeout 30 import -window root "$out"
+INNER
+)
+timeout 120 xvfb-run -a -s "-screen 0 1024x720x24" bash -c "$inner" screenshot "$binary" "$out"
+echo "screenshot: wrote $out"
