@@ -11,7 +11,8 @@ namespace skin {
 
 namespace {
 
-void copyEntry(const ui::ListItem& entry, QListWidgetItem& row) {
+void copyEntry(const ui::ListItem& entry, QListWidgetItem& row, QItemSelectionModel& selection,
+               const QModelIndex& index) {
     row.setText(toQString(entry.Text()));
     row.setIcon(imageIcon(entry.SmallIcon()));
     // 0 is the colour every entry starts with; it stays the theme's text colour so that entries remain
@@ -19,7 +20,11 @@ void copyEntry(const ui::ListItem& entry, QListWidgetItem& row) {
     const uint32_t colour = entry.ForeColor();
     row.setForeground(
         colour == 0 ? QBrush() : QBrush(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF)));
-    row.setSelected(entry.Selected());
+    // The widget's own selection mode lets no one select, itself included; the selection model still
+    // takes the control's selection.
+    if (selection.isSelected(index) != entry.Selected())
+        selection.select(index,
+                         entry.Selected() ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
 } // namespace
@@ -49,12 +54,12 @@ void ListBinding::insertEntry(int index) {
     auto* row = new QListWidgetItem;
     row->setFlags(row->flags() | Qt::ItemIsEditable);
     insertItem(index - 1, row);
-    copyEntry(control_.ListItems(index), *row);
+    copyEntry(control_.ListItems(index), *row, *selectionModel(), indexFromItem(row));
 }
 
 void ListBinding::updateEntry(int index) {
     if (QListWidgetItem* row = item(index - 1))
-        copyEntry(control_.ListItems(index), *row);
+        copyEntry(control_.ListItems(index), *row, *selectionModel(), indexFromItem(row));
 }
 
 void ListBinding::resetEntries() {

@@ -128,9 +128,8 @@ void TreeBinding::mirrorSelection() {
     QTreeWidgetItem* item = selected != nullptr ? itemOf(selected->Index()) : nullptr;
     if (item == nullptr)
         return;
-    item->setSelected(true);
     // The keyboard goes on from the selected node.
-    selectionModel()->setCurrentIndex(indexFromItem(item), QItemSelectionModel::NoUpdate);
+    selectionModel()->setCurrentIndex(indexFromItem(item), QItemSelectionModel::Select);
     scrollToItem(item);
 }
 

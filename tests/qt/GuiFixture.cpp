@@ -1,0 +1,66 @@
+#include "tests/qt/GuiFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <QWidget>
+
+namespace skin_tests {
+
+ModalWatchdog::ModalWatchdog() {
+    timer_.setInterval(50);
+    connect(&timer_, &QTimer::timeout, this, [this] { check(); });
+    timer_.start();
+}
+
+QString ModalWatchdog::takeUnexpected() {
+    return std::exchange(unexpected_, QString());
+}
+
+void ModalWatchdog::check() {
+    QWidget* open = QApplication::activeModalWidget();
+    if (open == nullptr)
+        open = QApplication::activePopupWidget();
+    if (open == nullptr || expected_)
+        return;
+    unexpected_ += QStringLiteral("%1 '%2' opened; ")
+                       .arg(QLatin1String(open->metaObject()->className()), open->objectName());
+    open->close();
+}
+
+SkinWindow::SkinWindow() {
+    form.Form_Load();
+}
+
+QTreeWidget* SkinWindow::tree() const {
+    return widget<QTreeWidget>(QStringLiteral("lTre"));
+}
+
+QListWidget* SkinWindow::list() const {
+    return widget<QListWidget>(QStringLiteral("lItem"));
+}
+
+QAction* SkinWindow::action(const QString& name) const {
+    return window.findChild<QAction*>(name);
+}
+
+void clickTreeNode(QTreeWidget* tree, const QString& text, Qt::MouseButton button) {
+    const QList<QTreeWidgetItem*> found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    QCOMPARE(found.size(), 1);
+    QTest::mouseClick(tree->viewport(), button, {}, tree->visualItemRect(found.first()).center());
+}
+
+void clickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers, Qt::MouseButton button) {
+    QVERIFY(list->item(row) != nullptr);
+    QTest::mouseClick(list->viewport(), button, modifiers, list->visualItemRect(list->item(row)).center());
+}
+
+void triggerEnabled(QAction* action) {
+    QVERIFY(action != nullptr);
+    QVERIFY2(action->isEnabled(), qPrintable(action->objectName() + QStringLiteral(" is disabled")));
+    QVERIFY2(action->isVisible(), qPrintable(action->objectName() + QStringLiteral(" is hidden")));
+    action->trigger();
+}
+
+} // namespace skin_tests

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/frmMain.h"
+#include "qt/MainWindow.h"
+#include "tests/support/ScriptedPlatform.h"
+
+#include <QListWidget>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace skin_tests {
+
+// Fails the running test when a modal dialog or a pop-up menu opens that the test did not ask for, and
+// closes it, so that a stray dialog cannot hang the suite.
+class ModalWatchdog : public QObject {
+public:
+    ModalWatchdog();
+
+    // The next modal window or pop-up is expected: the test deals with it itself.
+    void expectModal(bool expected) { expected_ = expected; }
+    // What opened unexpectedly since the last call, empty when nothing did.
+    QString takeUnexpected();
+
+private:
+    void check();
+
+    QTimer timer_;
+    bool expected_ = false;
+    QString unexpected_;
+};
+
+// The started main window with its real widgets, on a scripted platform so that ending the program or
+// asking the user only leaves a record.
+struct SkinWindow {
+    SkinWindow();
+
+    app::MainControls& controls() { return form.Controls(); }
+    app::MainMenu& menu() { return form.Controls().Menu; }
+
+    QTreeWidget* tree() const;
+    QListWidget* list() const;
+    QAction* action(const QString& name) const;
+    template <typename Widget> Widget* widget(const QString& name) const {
+        return window.findChild<Widget*>(name);
+    }
+
+    testing_support::ScriptedPlatform platform;
+    app::frmMain form{platform};
+    skin::MainWindow window{form.Controls()};
+};
+
+// Gestures on the real widgets, aimed at the centre of a row, as a person would click.
+void clickTreeNode(QTreeWidget* tree, const QString& text, Qt::MouseButton button = Qt::LeftButton);
+void clickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {},
+                  Qt::MouseButton button = Qt::LeftButton);
+// Triggers a menu action, failing the test if the user could not reach it because it is disabled.
+void triggerEnabled(QAction* action);
+
+} // namespace skin_tests

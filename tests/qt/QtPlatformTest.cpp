@@ -1,0 +1,110 @@
+#include "tests/qt/GuiFixture.h"
+
+#include "qt/QtPlatform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Runs `step` once the event loop of a modal dialog or a pop-up menu is running.
+void whenOpen(std::function<void()> step) {
+    QTimer::singleShot(0, qApp, std::move(step));
+}
+
+} // namespace
+
+class QtPlatformTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        watchdog_.expectModal(false);
+        const QString unexpected = watchdog_.takeUnexpected();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
+    }
+
+    void clockTextIsMonthDayYear() {
+        const QString text = QString::fromStdString(platform_.systemDateText());
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d-\\d\\d-\\d\\d\\d\\d$")).match(text).hasMatch(),
+                 qPrintable(text));
+        const QDate today = QDate::currentDate();
+        // Read around midnight the date may have moved on between the two readings.
+        QVERIFY(text == today.toString(QStringLiteral("MM-dd-yyyy")) ||
+                text == today.addDays(-1).toString(QStringLiteral("MM-dd-yyyy")));
+        const double seconds = platform_.secondsSinceMidnight();
+        QVERIFY(seconds >= 0.0 && seconds < 86400.0);
+    }
+
+    void inputDialogAnswersOrEmpty_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("confirmed") << true << QStringLiteral("default typed");
+        QTest::newRow("cancelled") << false << QString();
+    }
+
+    void inputDialogAnswersOrEmpty() {
+        QFETCH(bool, accept);
+        QFETCH(QString, expected);
+        watchdog_.expectModal(true);
+        QString title, label;
+        whenOpen([&] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            title = dialog->windowTitle();
+            label = dialog->labelText();
+            auto* line = dialog->findChild<QLineEdit*>();
+            line->end(false);
+            QTest::keyClicks(line, " typed");
+            accept ? dialog->accept() : dialog->reject();
+        });
+        const std::string answer = platform_.inputText("Value:", "Slot 3", "default");
+        QCOMPARE(title, QStringLiteral("Slot 3"));
+        QCOMPARE(label, QStringLiteral("Value:"));
+        QCOMPARE(QString::fromStdString(answer), expected);
+    }
+
+    // The Item menu pops up over the list with the given entry bold, and afterwards drops down from the
+    // menu bar again without a default.
+    void popupShowsTheMenuWithItsDefault() {
+        skin_tests::SkinWindow w;
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        watchdog_.expectModal(true);
+        QString shown, bold;
+        QPoint at;
+        whenOpen([&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr)
+                return;
+            shown = menu->objectName();
+            bold = menu->defaultAction() != nullptr ? menu->defaultAction()->objectName() : QString();
+            at = menu->pos();
+            menu->close();
+        });
+        platform_.popupMenu(w.menu().mItem, "lItem", 10, 20, &w.menu().mItemRename);
+        QCOMPARE(shown, QStringLiteral("mItem"));
+        QCOMPARE(bold, QStringLiteral("mItemRename"));
+        QCOMPARE(at, w.list()->viewport()->mapToGlobal(QPoint(10, 20)));
+        QVERIFY(w.window.findChild<QMenu*>(QStringLiteral("mItem"))->defaultAction() == nullptr);
+    }
+
+private:
+    skin_tests::ModalWatchdog watchdog_;
+    skin::QtPlatform platform_;
+};
+
+QObject* newQtPlatformTest() {
+    return new QtPlatformTest;
+}
+
+#include "QtPlatformTest.moc"

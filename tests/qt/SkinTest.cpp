@@ -1,0 +1,359 @@
+#include "tests/qt/GuiFixture.h"
+
+#include "qt/ObjectNames.h"
+#include "tests/support/StartedWindow.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+using skin_tests::clickListRow;
+using skin_tests::clickTreeNode;
+using skin_tests::SkinWindow;
+using skin_tests::triggerEnabled;
+
+namespace {
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Every entry's action shows what the entry holds.
+void compareActions(SkinWindow& w) {
+    for (const ui::MenuEntry* entry : w.menu().Bar.allEntries()) {
+        const QAction* action = w.action(skin::objectNameOf(*entry));
+        QVERIFY2(action != nullptr, entry->Name().c_str());
+        const QByteArray where = skin::objectNameOf(*entry).toUtf8();
+        QVERIFY2(action->isSeparator() == entry->IsSeparator(), where.constData());
+        if (!entry->IsSeparator())
+            QVERIFY2(action->text() == q(entry->Caption()), where.constData());
+        // Qt reports a hidden action as disabled whatever it was set to.
+        if (entry->Visible())
+            QVERIFY2(action->isEnabled() == entry->Enabled(), where.constData());
+        QVERIFY2(action->shortcut() == QKeySequence(q(entry->Shortcut()), QKeySequence::PortableText),
+                 where.constData());
+        QVERIFY2(action->isVisible() == entry->Visible(), where.constData());
+        QVERIFY2(action->isChecked() == entry->Checked(), where.constData());
+    }
+}
+
+// The in-place editor a view has open, or nullptr.
+QLineEdit* openEditor(const QAbstractItemView* view) {
+    for (QLineEdit* editor : view->viewport()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        if (editor->isVisible())
+            return editor;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class SkinTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        window_ = std::make_unique<SkinWindow>();
+        QVERIFY(QTest::qWaitForWindowExposed(&window_->window));
+    }
+
+    void cleanup() {
+        window_.reset();
+        const QString unexpected = watchdog_.takeUnexpected();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
+    }
+
+    void startsWithTheRootSelected() {
+        SkinWindow& w = *window_;
+        QCOMPARE(w.window.windowTitle(), QStringLiteral("Scrivlet"));
+        QTreeWidget* tree = w.tree();
+        QCOMPARE(tree->topLevelItemCount(), 2);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Scrivlet"));
+        QCOMPARE(tree->topLevelItem(1)->text(0), QStringLiteral("Trash"));
+        QCOMPARE(tree->selectedItems(), QList<QTreeWidgetItem*>{tree->topLevelItem(0)});
+        QCOMPARE(w.list()->count(), 0);
+        auto* text = w.widget<QPlainTextEdit>(QStringLiteral("lText"));
+        QVERIFY(text->toPlainText().isEmpty());
+        QVERIFY(!text->isEnabled());
+        QVERIFY(!w.widget<QFrame>(QStringLiteral("cCalcWinBack"))->isVisible());
+        QVERIFY(!w.widget<QFrame>(QStringLiteral("dDateWinBack"))->isVisible());
+        for (const char* name : {"cCalcMenuBack", "cCalcMenuButton", "cCalcMenuResult", "dDateMenuBack",
+                                 "dDateMenuButton", "dDateMenuDisplay"})
+            QVERIFY2(w.widget<QWidget>(QLatin1String(name))->isVisible(), name);
+        for (const char* name : {"lTre", "lItem", "lText", "cCalcWinBack", "dDateWinBack", "cCalcMenuButton",
+                                 "dDateMenuButton", "cCalcMenuResult", "dDateMenuDisplay"})
+            QVERIFY2(!w.widget<QWidget>(QLatin1String(name))->accessibleName().isEmpty(), name);
+    }
+
+    void tabReachesTheControlsInOrder() {
+        SkinWindow& w = *window_;
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QWidget* expected[] = {w.tree(),
+                               w.list(),
+                               w.widget<QWidget>(QStringLiteral("lText")),
+                               w.widget<QWidget>(QStringLiteral("cCalcMenuButton")),
+                               w.widget<QWidget>(QStringLiteral("dDateMenuButton")),
+                               w.tree()};
+        // The text box is disabled until an item is shown; give it one so that Tab can stop there.
+        QVERIFY(w.form.Notes().AppendItem("Note", "Scrivlet", ""));
+        w.form.Notes().ListFolderItems(false);
+        clickListRow(w.list(), 0);
+        w.tree()->setFocus();
+        for (std::size_t i = 0; i + 1 < std::size(expected); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), expected[i + 1]);
+        }
+    }
+
+    void menuActionsFollowTheirEntries_data() {
+        QTest::addColumn<QString>("gesture");
+        QTest::newRow("start-up") << QString();
+        QTest::newRow("Trash clicked") << QStringLiteral("Trash");
+        QTest::newRow("calculator shown") << QStringLiteral("mNumbraShow");
+        QTest::newRow("scheduler shown") << QStringLiteral("mDateShow");
+    }
+
+    void menuActionsFollowTheirEntries() {
+        QFETCH(QString, gesture);
+        SkinWindow& w = *window_;
+        if (gesture == QLatin1String("Trash"))
+            clickTreeNode(w.tree(), gesture);
+        else if (!gesture.isEmpty())
+            triggerEnabled(w.action(gesture));
+        compareActions(w);
+    }
+
+    // A click through the widget leaves the form in the state the same click leaves a form without widgets.
+    void treeClicksActAsHeadlessClicks() {
+        SkinWindow& w = *window_;
+        testing_support::StartedWindow reference;
+        const struct {
+            QString node;
+            int index;
+            bool trashEntries;
+        } steps[] = {{QStringLiteral("Trash"), 2, true}, {QStringLiteral("Scrivlet"), 1, false}};
+        for (const auto& step : steps) {
+            clickTreeNode(w.tree(), step.node);
+            reference.controls().lTre.userClickNode(step.index);
+            QCOMPARE(w.form.Notes().Store().SelFolder, step.index);
+            QCOMPARE(w.tree()->selectedItems().size(), 1);
+            QCOMPARE(w.tree()->selectedItems().first()->text(0), step.node);
+            QCOMPARE(w.action(QStringLiteral("mFolderTrashEmpty"))->isVisible(), step.trashEntries);
+            for (const ui::MenuEntry* entry : reference.menu().Bar.allEntries()) {
+                const ui::MenuEntry* mine = w.menu().Bar.find(entry->Name(), entry->Index());
+                QVERIFY2(mine->Enabled() == entry->Enabled() && mine->Visible() == entry->Visible(),
+                         entry->Name().c_str());
+            }
+            compareActions(w);
+        }
+    }
+
+    void newFoldersAppearUnderTheirParent() {
+        SkinWindow& w = *window_;
+        QVERIFY(w.form.Notes().AppendFolder("Scrivlet", "Work"));
+        QVERIFY(w.form.Notes().AppendFolder("Scrivlet\\Work", "Plans"));
+        QTreeWidgetItem* root = w.tree()->topLevelItem(0);
+        QCOMPARE(root->childCount(), 1);
+        QCOMPARE(root->child(0)->text(0), QStringLiteral("Work"));
+        QCOMPARE(root->child(0)->child(0)->text(0), QStringLiteral("Plans"));
+
+        w.controls().lTre.Nodes.Remove(3);
+        QCOMPARE(root->childCount(), 0);
+        QCOMPARE(w.tree()->topLevelItemCount(), 2);
+    }
+
+    void showEntriesAndTabsSwitchThePanels() {
+        SkinWindow& w = *window_;
+        auto* calculator = w.widget<QFrame>(QStringLiteral("cCalcWinBack"));
+        auto* scheduler = w.widget<QFrame>(QStringLiteral("dDateWinBack"));
+        const struct {
+            const char* gesture;
+            bool calculatorShown;
+            bool schedulerShown;
+        } steps[] = {
+            {"mNumbraShow", true, false},      {"mDateShow", false, true},
+            {"mDateShow", false, false},       {"cCalcMenuButton", true, false},
+            {"dDateMenuDisplay", false, true}, {"dDateMenuBack", false, false},
+            {"cCalcMenuResult", true, false},  {"mNumbraShow", false, false},
+        };
+        for (const auto& step : steps) {
+            const QString gesture = QLatin1String(step.gesture);
+            if (gesture.startsWith(QLatin1Char('m'))) {
+                triggerEnabled(w.action(gesture));
+            } else {
+                QWidget* tab = w.widget<QWidget>(gesture);
+                // Away from any child, so the click lands on the strip itself where it is meant to.
+                const QPoint at = qobject_cast<QFrame*>(tab) != nullptr
+                                      ? QPoint(tab->width() / 2, tab->height() - 3)
+                                      : tab->rect().center();
+                QTest::mouseClick(tab, Qt::LeftButton, {}, at);
+            }
+            QVERIFY2(w.controls().cCalcWinBack.Visible() == step.calculatorShown, step.gesture);
+            QVERIFY2(w.controls().dDateWinBack.Visible() == step.schedulerShown, step.gesture);
+            QVERIFY2(calculator->isVisible() == step.calculatorShown, step.gesture);
+            QVERIFY2(scheduler->isVisible() == step.schedulerShown, step.gesture);
+            QVERIFY2(w.action(QStringLiteral("mNumbraShow"))->isChecked() == step.calculatorShown,
+                     step.gesture);
+            QVERIFY2(w.action(QStringLiteral("mDateShow"))->isChecked() == step.schedulerShown, step.gesture);
+            for (int i = 0; i < 7; ++i)
+                QVERIFY(w.action(QStringLiteral("mNumbra_%1").arg(i))->isVisible() == step.calculatorShown);
+        }
+    }
+
+    void typingReachesTheTextBox() {
+        SkinWindow& w = *window_;
+        QVERIFY(w.form.Notes().AppendItem("First", "Scrivlet", "abc"));
+        QVERIFY(w.form.Notes().AppendItem("Second", "Scrivlet", "xyz"));
+        w.form.Notes().ListFolderItems(false);
+        QCOMPARE(w.list()->count(), 2);
+        auto* text = w.widget<QPlainTextEdit>(QStringLiteral("lText"));
+
+        clickListRow(w.list(), 0);
+        QVERIFY(w.list()->item(0)->isSelected());
+        QVERIFY(text->isEnabled());
+        QCOMPARE(text->toPlainText(), QStringLiteral("abc"));
+
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(text, " more");
+        QCOMPARE(w.controls().lText.Text(), std::string("abc more"));
+        // Each keystroke went back into the widget unchanged, so the cursor stayed where the user typed.
+        QCOMPARE(text->textCursor().position(), 8);
+
+        // The list's own selection never moves by itself: Ctrl-click adds the second row, and with two
+        // rows selected the text box lets go of the item after storing its text.
+        clickListRow(w.list(), 1, Qt::ControlModifier);
+        QVERIFY(w.list()->item(0)->isSelected() && w.list()->item(1)->isSelected());
+        QVERIFY(!text->isEnabled());
+        QVERIFY(text->toPlainText().isEmpty());
+        QCOMPARE(w.form.Notes().Store().ItemText[0], std::string("abc more"));
+
+        clickListRow(w.list(), 1);
+        QVERIFY(!w.list()->item(0)->isSelected());
+        QCOMPARE(text->toPlainText(), QStringLiteral("xyz"));
+    }
+
+    // Shortcuts act for the whole window: Ctrl+C in the text box copies items, not text.
+    void shortcutsWinOverTheTextBox() {
+        SkinWindow& w = *window_;
+        QVERIFY(w.form.Notes().AppendFolder("Scrivlet", "Work"));
+        QVERIFY(w.form.Notes().AppendItem("Note", "Scrivlet\\Work", "text"));
+        w.controls().lTre.Nodes(1).setExpanded(true);
+        clickTreeNode(w.tree(), QStringLiteral("Work"));
+        clickListRow(w.list(), 0);
+        auto copies = std::make_shared<int>(0);
+        w.menu().mItemCopy[0]->Click.connect([copies] { ++*copies; });
+        auto* text = w.widget<QPlainTextEdit>(QStringLiteral("lText"));
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(*copies, 1);
+        QCOMPARE(text->toPlainText(), QStringLiteral("text"));
+    }
+
+    void labelEditsGoThroughTheControl_data() {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("Enter keeps the new text") << true;
+        QTest::newRow("Escape keeps the old text") << false;
+    }
+
+    void labelEditsGoThroughTheControl() {
+        QFETCH(bool, confirm);
+        SkinWindow& w = *window_;
+        QVERIFY(w.form.Notes().AppendFolder("Scrivlet", "Work"));
+        w.controls().lTre.Nodes(1).setExpanded(true);
+        clickTreeNode(w.tree(), QStringLiteral("Work"));
+        QTreeWidget* tree = w.tree();
+        // F2 belongs to the menu, never to the widget's own editing.
+        tree->setFocus();
+        QTest::keyClick(tree, Qt::Key_F2);
+        QVERIFY(openEditor(tree) == nullptr);
+
+        w.controls().lTre.StartLabelEdit();
+        QTRY_VERIFY(openEditor(tree) != nullptr);
+        QLineEdit* editor = openEditor(tree);
+        QCOMPARE(editor->text(), QStringLiteral("Work"));
+        editor->selectAll();
+        QTest::keyClicks(editor, "Plans");
+        QTest::keyClick(editor, confirm ? Qt::Key_Return : Qt::Key_Escape);
+
+        const QString expected = confirm ? QStringLiteral("Plans") : QStringLiteral("Work");
+        QTRY_VERIFY(openEditor(tree) == nullptr);
+        QVERIFY(w.controls().lTre.EditingNode() == nullptr);
+        QCOMPARE(q(w.controls().lTre.Nodes(3).Text()), expected);
+        QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), expected);
+    }
+
+    void listGesturesReachTheControl() {
+        SkinWindow& w = *window_;
+        QVERIFY(w.form.Notes().AppendItem("Note", "Scrivlet", ""));
+        w.form.Notes().ListFolderItems(false);
+        struct MouseUp {
+            int16_t button, shift;
+            int x, y;
+        };
+        auto ups = std::make_shared<std::vector<MouseUp>>();
+        w.controls().lItem.MouseUp.connect([ups](int16_t button, int16_t shift, int x, int y) {
+            ups->push_back({button, shift, x, y});
+        });
+        auto keys = std::make_shared<std::vector<int>>();
+        w.controls().lItem.KeyUp.connect(
+            [keys](int16_t code, int16_t shift) { keys->push_back(code * 10 + shift); });
+
+        const QPoint centre = w.list()->visualItemRect(w.list()->item(0)).center();
+        clickListRow(w.list(), 0, {}, Qt::RightButton);
+        QCOMPARE(ups->size(), std::size_t{1});
+        QCOMPARE(ups->back().button, ui::vbRightButton);
+        QCOMPARE(QPoint(ups->back().x, ups->back().y), centre);
+        QVERIFY(!w.list()->item(0)->isSelected());
+
+        QTest::mouseClick(w.list()->viewport(), Qt::LeftButton, {},
+                          QPoint(5, w.list()->viewport()->height() - 5));
+        QVERIFY(w.controls().lItem.SelectedItem() == nullptr);
+
+        w.list()->setFocus();
+        QTest::keyClick(w.list(), Qt::Key_Delete, Qt::ShiftModifier);
+        // Releasing Shift after Delete is a key of its own.
+        QCOMPARE(*keys, (std::vector<int>{ui::vbKeyDelete * 10 + ui::vbShiftMask, 16 * 10}));
+    }
+
+    void closingAsksTheFormToEnd() {
+        SkinWindow& w = *window_;
+        w.window.close();
+        QCOMPARE(w.platform.endRequests, 1);
+        QVERIFY(w.window.isVisible());
+        triggerEnabled(w.action(QStringLiteral("mFileMenu_2")));
+        QCOMPARE(w.platform.endRequests, 2);
+        for (const char* never : {"mFileMenu_0", "mFileMenu_1", "mFileSave", "mFileSaveQuit", "mTextFind",
+                                  "mTextFindNext", "mOptionsPassword", "mOptionsSettings"})
+            QVERIFY2(!w.action(QLatin1String(never))->isEnabled(), never);
+    }
+
+    void aDisabledFormDisablesTheWindow() {
+        SkinWindow& w = *window_;
+        w.controls().frmMain.setEnabled(false);
+        QVERIFY(!w.window.isEnabled());
+        w.window.close();
+        QCOMPARE(w.platform.endRequests, 0);
+        w.controls().frmMain.setEnabled(true);
+        QVERIFY(w.window.isEnabled());
+    }
+
+private:
+    skin_tests::ModalWatchdog watchdog_;
+    std::unique_ptr<SkinWindow> window_;
+};
+
+QObject* newSkinTest() {
+    return new SkinTest;
+}
+
+#include "SkinTest.moc"
