@@ -1,0 +1,58 @@
+#include "dates/MODULDaywise.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+using namespace MODULDaywise;
+
+namespace {
+
+std::string Text(const std::chrono::year_month_day& date) {
+    std::string text = "0000-00-00";
+    auto write = [&text](std::size_t start, std::size_t width, unsigned value) {
+        for (std::size_t i = width; i-- > 0; value /= 10) {
+            text[start + i] = static_cast<char>('0' + value % 10);
+        }
+    };
+    write(0, 4, static_cast<unsigned>(static_cast<int>(date.year())));
+    write(5, 2, static_cast<unsigned>(date.month()));
+    write(8, 2, static_cast<unsigned>(date.day()));
+    return text;
+}
+
+// Every day of years 1 to 9999 against the standard library's calendar. Failures are collected rather
+// than asserted one by one, so that the millions of passing checks stay cheap and a fault reports only
+// its first few days.
+TEST(MODULDaywiseAgainstChrono, AgreesOnEveryDayOfTheDomain) {
+    using namespace std::chrono;
+    constexpr std::array<const char*, 7> kNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                "Thursday", "Friday", "Saturday"};
+    const sys_days dayOne{year{1} / January / 1};
+    const sys_days lastDay{year{9999} / December / 31};
+    const int32_t last = static_cast<int32_t>((lastDay - dayOne).count()) + 1;
+    ASSERT_EQ(DateToDay("9999-12-31"), last);
+
+    int failures = 0;
+    for (int32_t n = 1; n <= last && failures < 5; ++n) {
+        const sys_days day = dayOne + days{n - 1};
+        const std::string expected = Text(year_month_day{day});
+        const weekday wd{day};
+        const std::string text = DayToDate(n);
+        const bool agrees = text == expected && DateToDay(text) == n &&
+                            DayOfWeek(n, true) == static_cast<float>(wd.c_encoding()) &&
+                            DayOfWeek(n, false) == static_cast<float>(wd.iso_encoding() - 1) &&
+                            DayName(n, 0) == kNames[wd.c_encoding()];
+        if (!agrees) {
+            ++failures;
+            ADD_FAILURE() << "day " << n << ": expected " << expected << " (" << kNames[wd.c_encoding()]
+                          << "), got " << text << " read back as " << DateToDay(text) << ", weekday "
+                          << DayOfWeek(n, true) << "/" << DayOfWeek(n, false) << " " << DayName(n, 0);
+        }
+    }
+}
+
+} // namespace
