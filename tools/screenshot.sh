@@ -31,7 +31,10 @@ done
 shown || { echo "screenshot: no Scrivlet window appeared" >&2; exit 1; }
 # The window is mapped before its first paint has reached the screen.
 sleep 1
-timeout 30 import -window root "$out"
+# Only the window's part of the screen is kept; without a window manager it has no frame.
+geometry() { xwininfo -name Scrivlet | awk -v key="$1" '$0 ~ key { print $NF }'; }
+crop="$(geometry Width:)x$(geometry Height:)+$(geometry 'Absolute upper-left X:')+$(geometry 'Absolute upper-left Y:')"
+timeout 30 import -window root -crop "$crop" +repage "$out"
 INNER
 )
 timeout 120 xvfb-run -a -s "-screen 0 1024x720x24" bash -c "$inner" screenshot "$binary" "$out"
