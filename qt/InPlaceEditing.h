@@ -34,9 +34,12 @@ protected:
         if (this->state() != QAbstractItemView::EditingState)
             return;
         closingForControl_ = true;
+        // Editors already closed linger hidden until deleted; only the open one belongs to the view.
         for (QLineEdit* editor :
-             this->viewport()->template findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
-            View::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+             this->viewport()->template findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+            if (editor->isVisible())
+                View::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        }
         closingForControl_ = false;
     }
 

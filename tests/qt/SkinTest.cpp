@@ -260,13 +260,15 @@ private slots:
     }
 
     void labelEditsGoThroughTheControl_data() {
-        QTest::addColumn<bool>("confirm");
-        QTest::newRow("Enter keeps the new text") << true;
-        QTest::newRow("Escape keeps the old text") << false;
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("Enter keeps the new text") << QStringLiteral("Enter");
+        QTest::newRow("Escape keeps the old text") << QStringLiteral("Escape");
+        QTest::newRow("the control ends it") << QStringLiteral("control");
     }
 
     void labelEditsGoThroughTheControl() {
-        QFETCH(bool, confirm);
+        QFETCH(QString, ending);
+        const bool confirm = ending == QLatin1String("Enter");
         SkinWindow& w = *window_;
         QVERIFY(w.form.Notes().AppendFolder("Scrivlet", "Work"));
         w.controls().lTre.Nodes(1).setExpanded(true);
@@ -283,7 +285,10 @@ private slots:
         QCOMPARE(editor->text(), QStringLiteral("Work"));
         editor->selectAll();
         QTest::keyClicks(editor, "Plans");
-        QTest::keyClick(editor, confirm ? Qt::Key_Return : Qt::Key_Escape);
+        if (ending == QLatin1String("control"))
+            w.controls().lTre.userCancelLabelEdit();
+        else
+            QTest::keyClick(editor, confirm ? Qt::Key_Return : Qt::Key_Escape);
 
         const QString expected = confirm ? QStringLiteral("Plans") : QStringLiteral("Work");
         QTRY_VERIFY(openEditor(tree) == nullptr);
