@@ -161,10 +161,9 @@ void TreeView::setDropHighlight(TreeNode* node) {
     DropHighlightChanged();
 }
 
-void TreeView::userClickNode(int index) {
+void TreeView::userClickNode(int index, Point at) {
     if (!acceptsInput() || index < 1 || index > Nodes.Count())
         return;
-    const Point at = pointOf(index);
     MouseDown(vbLeftButton, 0, at.x, at.y);
     select(&Nodes(index));
     MouseUp(vbLeftButton, 0, at.x, at.y);

@@ -113,7 +113,10 @@ public:
     static Point pointOf(int index) { return {8, (index - 1) * RowHeight + RowHeight / 2}; }
 
     // Gestures.
-    void userClickNode(int index);
+    void userClickNode(int index) { userClickNode(index, pointOf(index)); }
+    // A click on node `index` at the point `at` of the skin's own layout, which its MouseDown and MouseUp
+    // carry, so that a handler's HitTest finds the clicked node there.
+    void userClickNode(int index, Point at);
     void userRightClick(Point at);
     void userKeyUp(int16_t keyCode, int16_t shift);
     void userMouseDown(int16_t button, int16_t shift, Point at);
