@@ -205,7 +205,7 @@ void TreeBinding::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && pressedItem_ != nullptr) {
         QTreeWidgetItem* pressed = std::exchange(pressedItem_, nullptr);
         if (itemAt(at) == pressed)
-            control_.userClickNode(indexOf(pressed));
+            control_.userClickNode(indexOf(pressed), pointOf(event->position()));
         return;
     }
     if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
@@ -291,7 +291,8 @@ void TreeBinding::dropEvent(QDropEvent* event) {
 // Space selects the row that has the keyboard focus, as a click would.
 void TreeBinding::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && currentItem() != nullptr && state() != EditingState) {
-        control_.userClickNode(indexOf(currentItem()));
+        const QPoint centre = visualItemRect(currentItem()).center();
+        control_.userClickNode(indexOf(currentItem()), {centre.x(), centre.y()});
         event->accept();
         return;
     }

@@ -156,6 +156,23 @@ private slots:
         }
     }
 
+    // The form finds the clicked node again from the point its mouse events carry.
+    void clickPointsHitTheClickedNode() {
+        SkinWindow& w = *window_;
+        for (const char* name : {"A", "B", "C", "D", "E", "F"})
+            QVERIFY(w.form.Notes().AppendFolder("Scrivlet", name));
+        w.controls().lTre.Nodes(1).setExpanded(true);
+        auto hits = std::make_shared<std::vector<int>>();
+        w.controls().lTre.MouseDown.connect([&w, hits](int16_t, int16_t, int x, int y) {
+            const ui::TreeNode* node = w.controls().lTre.HitTest(x, y);
+            hits->push_back(node != nullptr ? node->Index() : 0);
+        });
+        clickTreeNode(w.tree(), QStringLiteral("F"));
+        clickTreeNode(w.tree(), QStringLiteral("Trash"), Qt::RightButton);
+        QCOMPARE(*hits, (std::vector<int>{8, 2}));
+        QCOMPARE(q(w.controls().lTre.SelectedItem()->Text()), QStringLiteral("F"));
+    }
+
     void newFoldersAppearUnderTheirParent() {
         SkinWindow& w = *window_;
         QVERIFY(w.form.Notes().AppendFolder("Scrivlet", "Work"));
