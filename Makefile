@@ -35,13 +35,11 @@ test: build
 	@$(MAKE) --no-print-directory test-asan
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
 
-# The sanitizer build runs the same suite; leak checking stays on for our code, while the Qt platform
-# plugin's process-lifetime allocations are suppressed in tools/lsan.supp.
+# The sanitizer build runs the same suite, leak checking included.
 test-asan: deps
 	cmake -S . -B $(ASAN_DIR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=Debug -DSCRIVLET_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen \
-	    LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest --output-on-failure -j $(JOBS)
 
