@@ -128,7 +128,7 @@ void ReduceLevel(GapText& Term, const Level& Rule, Evaluation& Eval) {
         if (!Result) {
             return;
         }
-        Eval.Charge(Result->size());
+        Eval.Charge(Evaluation::OperationCost + Result->size());
         Term.Replace(static_cast<std::size_t>(Left), static_cast<std::size_t>(Right - Left + 1), *Result);
         // Searching again from the start would find nothing new before the character in front of the
         // result: the text there is unchanged and so is every decision about it.

@@ -13,10 +13,10 @@
 namespace MODULCalc {
 namespace {
 
-// The working text one evaluation may go through in all its passes together. A 5,000-character Term
-// nested 2,500 parentheses deep, the longest reduction anyone types, uses a fifth of it; a Term that grows
-// or cycles through a slot referring to itself reaches it within a fraction of a second.
-constexpr std::size_t WorkAllowance = std::size_t{1} << 26;
+// The work one evaluation may do in all its passes together (see Evaluation::Charge). A 5,000-character
+// Term nested 2,500 parentheses deep, far beyond anything typed, uses four fifths of it; a Term that grows
+// or cycles through a slot referring to itself reaches it within about a tenth of a second.
+constexpr std::size_t WorkAllowance = std::size_t{1} << 24;
 
 } // namespace
 
@@ -41,7 +41,7 @@ std::string Calculate(const std::string& Term, std::int16_t HideConsole, std::in
         // A pass that changes nothing ends the evaluation; its text is the result, reduced or not.
         std::string Previous;
         while (*Working != Previous) {
-            Eval.Charge(Working->size());
+            Eval.Charge(Evaluation::PassCost + Working->size());
             Previous = *Working;
             ReduceArithmetic(*Working, Eval);
             RemoveParentheses(*Working, Eval);

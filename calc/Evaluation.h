@@ -41,19 +41,26 @@ struct Evaluation {
     std::span<const std::string> Slots;
     std::int16_t SlotCount = 0;
     Random Rng;
-    // Characters of working text the evaluation may still go through; see Charge.
+    // Work the evaluation may still do, in units of roughly one character scanned.
     std::size_t WorkLeft;
 
-    // A slot that refers to itself makes the Term grow, or cycle, in every pass. Counting the working
-    // text every pass touches bounds time and memory for any input while leaving room for Terms far
-    // longer than anyone types; when the allowance runs out the evaluation ends with "Error (28)", the
-    // number of the platform's out-of-stack-space error that runaway recursion produces.
-    void Charge(std::size_t Characters) {
-        if (Characters > WorkLeft) {
+    // A slot that refers to itself makes the Term grow, or cycle, in every pass. Charging every pass, every
+    // computed operation and every inserted slot character bounds time and memory for any input while
+    // leaving room for Terms far longer than anyone types; when the allowance runs out the evaluation ends
+    // with "Error (28)", the number of the platform's out-of-stack-space error that runaway recursion
+    // produces.
+    void Charge(std::size_t Units) {
+        if (Units > WorkLeft) {
             throw CalcFault{Fault::TooComplex};
         }
-        WorkLeft -= Characters;
+        WorkLeft -= Units;
     }
+
+    // Rough costs in scanned characters: a pass's fixed work, one computed operation, and one inserted slot
+    // character, which covers the relations and keywords that character may bring along.
+    static constexpr std::size_t PassCost = 256;
+    static constexpr std::size_t OperationCost = 128;
+    static constexpr std::size_t InsertedCharacterCost = 64;
 };
 
 } // namespace MODULCalc

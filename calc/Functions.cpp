@@ -52,7 +52,7 @@ std::optional<std::string> Var(double X, Evaluation& Eval) {
     if (Slot >= Eval.Slots.size()) {
         throw CalcFault{Fault::IndexOutOfRange};
     }
-    Eval.Charge(Eval.Slots[Slot].size());
+    Eval.Charge(Evaluation::InsertedCharacterCost * Eval.Slots[Slot].size());
     return Eval.Slots[Slot];
 }
 

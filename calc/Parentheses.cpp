@@ -7,20 +7,24 @@
 namespace MODULCalc {
 
 void RemoveParentheses(std::string& Term, Evaluation& Eval) {
-    std::size_t Open = 0;
+    // The pairs that hold a plain number never overlap, so finding them by their closing parenthesis meets
+    // them in the same order as walking from one opening parenthesis to the next, and skips deep runs of
+    // opening parentheses in one search.
+    std::size_t From = 0;
     for (;;) {
-        Open = Term.find('(', Open);
-        if (Open == std::string::npos) {
+        const std::size_t Close = Term.find(')', From);
+        if (Close == std::string::npos) {
             return;
         }
-        std::size_t Close = Open + 1;
-        while (Close < Term.size() && IsNumberChar(Term[Close])) {
-            ++Close;
+        From = Close + 1;
+        std::size_t Open = Close;
+        while (Open > 0 && IsNumberChar(Term[Open - 1])) {
+            --Open;
         }
-        if (Close >= Term.size() || Term[Close] != ')') {
-            Open = Close;
+        if (Open == 0 || Term[Open - 1] != '(') {
             continue;
         }
+        --Open;
         const std::string Content = Term.substr(Open + 1, Close - Open - 1);
         // Within the first four characters there is no room for a function name. The content is made of
         // number characters only, so it holds neither blanks nor an exponent's plus sign to tidy away.
@@ -38,7 +42,6 @@ void RemoveParentheses(std::string& Term, Evaluation& Eval) {
             Term.replace(Open, Close - Open + 1, Argument);
             return;
         case FunctionOutcome::Kind::Refused:
-            Open += 1;
             break;
         }
     }
