@@ -86,6 +86,16 @@ std::optional<std::string> Compute(char Operator, std::string_view Left, std::st
     return TidyResult(WriteNumber(Value));
 }
 
+// IsEmptyOperand on the text from First up to Last, without copying it out.
+bool IsEmptyRange(const GapText& Term, std::ptrdiff_t First, std::ptrdiff_t Last) {
+    for (std::ptrdiff_t Pos = First; Pos < Last; ++Pos) {
+        if (!IsEmptyOperandChar(Term.At(Pos))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void ReduceLevel(GapText& Term, const Level& Rule, Evaluation& Eval) {
     bool LaterJoined = false;
     const auto Blocks = [&](char C) {
@@ -98,6 +108,7 @@ void ReduceLevel(GapText& Term, const Level& Rule, Evaluation& Eval) {
         if (Found == std::string::npos) {
             return;
         }
+        Eval.Charge(Evaluation::OccurrenceCost);
         const auto At = static_cast<std::ptrdiff_t>(Found);
         const auto Length = static_cast<std::ptrdiff_t>(Term.Size());
         // The first and the last character never belong to an operand: they are the outer parentheses.
@@ -119,16 +130,15 @@ void ReduceLevel(GapText& Term, const Level& Rule, Evaluation& Eval) {
         if (Blocks(Before) || !IsNeighbourChar(Before) || !IsNeighbourChar(After)) {
             continue;
         }
-        const std::string LeftOperand = Term.Substr(static_cast<std::size_t>(Left), Found - Left);
-        const std::string RightOperand = Term.Substr(Found + 1, static_cast<std::size_t>(Right - At));
-        if (IsEmptyOperand(LeftOperand) || IsEmptyOperand(RightOperand)) {
+        if (IsEmptyRange(Term, Left, At) || IsEmptyRange(Term, At + 1, Right + 1)) {
             continue;
         }
+        const std::string LeftOperand = Term.Substr(static_cast<std::size_t>(Left), Found - Left);
+        const std::string RightOperand = Term.Substr(Found + 1, static_cast<std::size_t>(Right - At));
         const auto Result = Compute(Rule.Operator, LeftOperand, RightOperand);
         if (!Result) {
             return;
         }
-        Eval.Charge(Evaluation::OperationCost + Result->size());
         Term.Replace(static_cast<std::size_t>(Left), static_cast<std::size_t>(Right - Left + 1), *Result);
         // Searching again from the start would find nothing new before the character in front of the
         // result: the text there is unchanged and so is every decision about it.

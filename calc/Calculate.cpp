@@ -13,10 +13,11 @@
 namespace MODULCalc {
 namespace {
 
-// The work one evaluation may do in all its passes together (see Evaluation::Charge). A 5,000-character
-// Term nested 2,500 parentheses deep, far beyond anything typed, uses four fifths of it; a Term that grows
-// or cycles through a slot referring to itself reaches it within about a tenth of a second.
-constexpr std::size_t WorkAllowance = std::size_t{1} << 24;
+// The work one evaluation may do in all its passes together (see Evaluation::Charge). It lets a flat
+// Term of several hundred thousand characters reduce, or a 5,000-character Term nested 800 parentheses
+// deep, and ends a Term that grows or cycles through a slot referring to itself within a few hundredths
+// of a second.
+constexpr std::size_t WorkAllowance = std::size_t{1} << 22;
 
 } // namespace
 
@@ -46,7 +47,7 @@ std::string Calculate(const std::string& Term, std::int16_t HideConsole, std::in
             ReduceArithmetic(*Working, Eval);
             RemoveParentheses(*Working, Eval);
             if (BasicOnly == 0) {
-                ResolveRelationsAndLogic(*Working);
+                ResolveRelationsAndLogic(*Working, Eval);
             }
         }
         return std::move(*Working);

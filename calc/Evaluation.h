@@ -45,9 +45,9 @@ struct Evaluation {
     std::size_t WorkLeft;
 
     // A slot that refers to itself makes the Term grow, or cycle, in every pass. Charging every pass, every
-    // computed operation and every inserted slot character bounds time and memory for any input while
-    // leaving room for Terms far longer than anyone types; when the allowance runs out the evaluation ends
-    // with "Error (28)", the number of the platform's out-of-stack-space error that runaway recursion
+    // operator a level looks at and every inserted slot character bounds time and memory for any input
+    // while leaving room for Terms far longer than anyone types; when the allowance runs out the evaluation
+    // ends with "Error (28)", the number of the platform's out-of-stack-space error that runaway recursion
     // produces.
     void Charge(std::size_t Units) {
         if (Units > WorkLeft) {
@@ -56,10 +56,10 @@ struct Evaluation {
         WorkLeft -= Units;
     }
 
-    // Rough costs in scanned characters: a pass's fixed work, one computed operation, and one inserted slot
-    // character, which covers the relations and keywords that character may bring along.
+    // Rough costs in scanned characters: a pass's fixed work, one operator looked at by an arithmetic
+    // level, and one inserted slot character, which covers the relations and keywords it may bring along.
     static constexpr std::size_t PassCost = 256;
-    static constexpr std::size_t OperationCost = 128;
+    static constexpr std::size_t OccurrenceCost = 8;
     static constexpr std::size_t InsertedCharacterCost = 64;
 };
 

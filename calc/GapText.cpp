@@ -1,5 +1,6 @@
 #include "calc/GapText.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace MODULCalc {
@@ -7,15 +8,14 @@ namespace MODULCalc {
 GapText::GapText(std::string Text)
     : Buffer(std::move(Text)), GapStart(Buffer.size()), GapEnd(Buffer.size()) {}
 
-char GapText::At(std::ptrdiff_t Pos) const {
-    if (Pos < 0 || static_cast<std::size_t>(Pos) >= Size()) {
-        return '\0';
-    }
-    const auto Index = static_cast<std::size_t>(Pos);
-    return Index < GapStart ? Buffer[Index] : Buffer[Index + (GapEnd - GapStart)];
-}
-
 std::size_t GapText::Find(char C, std::size_t From) const {
+    // Operators usually stand a few characters apart, where a plain look is cheaper than a library call.
+    const std::size_t Near = std::min(Size(), From + 16);
+    for (; From < Near; ++From) {
+        if (At(static_cast<std::ptrdiff_t>(From)) == C) {
+            return From;
+        }
+    }
     if (From < GapStart) {
         if (const void* Hit = std::memchr(Buffer.data() + From, C, GapStart - From)) {
             return static_cast<std::size_t>(static_cast<const char*>(Hit) - Buffer.data());

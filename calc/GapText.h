@@ -15,7 +15,13 @@ public:
 
     std::size_t Size() const { return Buffer.size() - (GapEnd - GapStart); }
     // The character at Pos, or '\0' beyond either end.
-    char At(std::ptrdiff_t Pos) const;
+    char At(std::ptrdiff_t Pos) const {
+        if (Pos < 0 || static_cast<std::size_t>(Pos) >= Size()) {
+            return '\0';
+        }
+        const auto Index = static_cast<std::size_t>(Pos);
+        return Index < GapStart ? Buffer[Index] : Buffer[Index + (GapEnd - GapStart)];
+    }
     std::size_t Find(char C, std::size_t From) const;
     std::size_t Find(std::string_view Needle, std::size_t From) const;
     std::string Substr(std::size_t Pos, std::size_t Count) const;

@@ -1,5 +1,6 @@
 #include "calc/Relations.h"
 
+#include "calc/Evaluation.h"
 #include "calc/GapText.h"
 #include "calc/NumberText.h"
 #include "calc/TermText.h"
@@ -58,6 +59,19 @@ constexpr std::array<Rewrite, 18> LogicRows{{
     {"not1", "0"},
 }};
 
+// One sweep over the Term; the library's find_first_of makes a call per character.
+std::size_t CountAnyOf(std::string_view Text, std::string_view Characters) {
+    bool Wanted[256] = {};
+    for (const char C : Characters) {
+        Wanted[static_cast<unsigned char>(C)] = true;
+    }
+    std::size_t Count = 0;
+    for (const char C : Text) {
+        Count += Wanted[static_cast<unsigned char>(C)] ? 1 : 0;
+    }
+    return Count;
+}
+
 bool Holds(std::string_view Operator, double A, double B) {
     for (const auto& Candidate : Relations) {
         if (Candidate.Operator == Operator) {
@@ -103,8 +117,10 @@ void ResolveRelation(std::string& Term, std::string_view Operator) {
     Term = Text.Release();
 }
 
-void ResolveRelationsAndLogic(std::string& Term) {
-    if (Term.find_first_of("=<>|") != std::string::npos) {
+void ResolveRelationsAndLogic(std::string& Term, Evaluation& Eval) {
+    if (const std::size_t Operators = CountAnyOf(Term, "=<>|"); Operators > 0) {
+        // Each operator character is looked at by up to five searches, each searching the whole Term.
+        Eval.Charge(Term.size() + Operators * 5 * Evaluation::OccurrenceCost);
         bool TwoCharacter = false;
         for (const auto Operator : TwoCharacterOrder) {
             TwoCharacter = TwoCharacter || Term.find(Operator) != std::string::npos;
@@ -120,9 +136,14 @@ void ResolveRelationsAndLogic(std::string& Term) {
         }
     }
     // Every keyword holds an "n", an "o" or a "q"; a Term without any of them has nothing to rewrite.
-    if (Term.find_first_of("noq") != std::string::npos) {
+    if (CountAnyOf(Term, "noq") > 0) {
+        Eval.Charge(Term.size());
         for (const auto& Row : LogicRows) {
-            ReplaceAll(Term, Row.Find, Row.Replace);
+            if (Term.find(Row.Find) != std::string::npos) {
+                // Rewriting goes through the Term character by character.
+                Eval.Charge(4 * Term.size());
+                ReplaceAll(Term, Row.Find, Row.Replace);
+            }
         }
     }
 }

@@ -27,8 +27,7 @@ void ReplaceAll(std::string& Text, std::string_view Find, std::string_view Repla
 }
 
 bool IsEmptyOperand(std::string_view Operand) {
-    return std::all_of(Operand.begin(), Operand.end(),
-                       [](char C) { return C == 'E' || C == '-' || C == '.' || C == ' '; });
+    return std::all_of(Operand.begin(), Operand.end(), IsEmptyOperandChar);
 }
 
 std::string_view TrimBlanks(std::string_view Text) {

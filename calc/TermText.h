@@ -22,6 +22,11 @@ inline bool IsNeighbourChar(char C) {
     return C == '(' || C == ')' || C == '^' || C == '*' || C == '/' || C == '+' || C == '-';
 }
 
+// Characters that carry no digit: an operand made only of them is empty.
+inline bool IsEmptyOperandChar(char C) {
+    return C == 'E' || C == '-' || C == '.' || C == ' ';
+}
+
 // True for operands made only of signs, points and exponent letters, such as "-", "." or "-.E".
 bool IsEmptyOperand(std::string_view Operand);
 

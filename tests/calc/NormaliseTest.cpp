@@ -79,6 +79,15 @@ TEST(ReplaceAll, MatchesSearchingAgainFromTheStart) {
     }
 }
 
+TEST(TermText, EmptyOperandsCarryNoDigit) {
+    for (const std::string_view Operand : {"", "-", ".", "E", "-.", "-.E", "EE"}) {
+        EXPECT_TRUE(MODULCalc::IsEmptyOperand(Operand)) << Operand;
+    }
+    for (const std::string_view Operand : {"P", "0", "-.5", "E1", "x"}) {
+        EXPECT_FALSE(MODULCalc::IsEmptyOperand(Operand)) << Operand;
+    }
+}
+
 TEST(Normalise, IsIdempotentOnItsOwnInnerText) {
     // Without exponent letters: an "E" followed by "--" becomes "E+", which only a second normalisation
     // would drop.
