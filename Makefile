@@ -61,6 +61,14 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	$(BENCH_DIR)/bench/bench_calculate
 
+# numbra against `bc -l` on the same seeded file of 100,000 Terms; prints the ratio of their times.
+.PHONY: bench-bc
+bench-bc: deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSCRIVLET_BUILD_BENCH=ON \
+	    -DSCRIVLET_BUILD_QT=OFF -DBUILD_TESTING=OFF
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target numbra
+	bench/compare-bc.sh $(BENCH_DIR)/cli/numbra
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 

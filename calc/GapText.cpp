@@ -47,11 +47,15 @@ std::size_t GapText::Find(std::string_view Needle, std::size_t From) const {
 }
 
 std::string GapText::Substr(std::size_t Pos, std::size_t Count) const {
-    std::string Part;
-    Part.reserve(Count);
-    for (std::size_t Index = Pos; Index < Pos + Count; ++Index) {
-        Part += At(static_cast<std::ptrdiff_t>(Index));
+    const std::size_t Gap = GapEnd - GapStart;
+    if (Pos + Count <= GapStart) {
+        return Buffer.substr(Pos, Count);
     }
+    if (Pos >= GapStart) {
+        return Buffer.substr(Pos + Gap, Count);
+    }
+    std::string Part = Buffer.substr(Pos, GapStart - Pos);
+    Part.append(Buffer, GapEnd, Count - Part.size());
     return Part;
 }
 

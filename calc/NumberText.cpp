@@ -154,7 +154,9 @@ std::string WriteNumber(double Value) {
 }
 
 std::string WriteInteger(std::int64_t Value) {
-    return (Value < 0 ? "" : " ") + std::to_string(Value);
+    std::string Text(Value < 0 ? "" : " ");
+    Text += std::to_string(Value);
+    return Text;
 }
 
 double RoundHalfEven(double Value) {

@@ -59,15 +59,31 @@ constexpr std::array<Rewrite, 18> LogicRows{{
     {"not1", "0"},
 }};
 
-// One sweep over the Term; the library's find_first_of makes a call per character.
-std::size_t CountAnyOf(std::string_view Text, std::string_view Characters) {
-    bool Wanted[256] = {};
-    for (const char C : Characters) {
-        Wanted[static_cast<unsigned char>(C)] = true;
-    }
-    std::size_t Count = 0;
-    for (const char C : Text) {
-        Count += Wanted[static_cast<unsigned char>(C)] ? 1 : 0;
+// Relational operator characters and the letters of which every logical keyword holds at least one, counted
+// in one sweep; the library's find_first_of would make a call per character.
+struct StageCharacters {
+    std::size_t Relational = 0;
+    std::size_t Keyword = 0;
+};
+
+StageCharacters CountStageCharacters(std::string_view Term) {
+    StageCharacters Count;
+    for (const char C : Term) {
+        switch (C) {
+        case '=':
+        case '<':
+        case '>':
+        case '|':
+            ++Count.Relational;
+            break;
+        case 'n':
+        case 'o':
+        case 'q':
+            ++Count.Keyword;
+            break;
+        default:
+            break;
+        }
     }
     return Count;
 }
@@ -118,9 +134,10 @@ void ResolveRelation(std::string& Term, std::string_view Operator) {
 }
 
 void ResolveRelationsAndLogic(std::string& Term, Evaluation& Eval) {
-    if (const std::size_t Operators = CountAnyOf(Term, "=<>|"); Operators > 0) {
+    const StageCharacters Present = CountStageCharacters(Term);
+    if (Present.Relational > 0) {
         // Each operator character is looked at by up to five searches, each searching the whole Term.
-        Eval.Charge(Term.size() + Operators * 5 * Evaluation::OccurrenceCost);
+        Eval.Charge(Term.size() + Present.Relational * 5 * Evaluation::OccurrenceCost);
         bool TwoCharacter = false;
         for (const auto Operator : TwoCharacterOrder) {
             TwoCharacter = TwoCharacter || Term.find(Operator) != std::string::npos;
@@ -135,8 +152,8 @@ void ResolveRelationsAndLogic(std::string& Term, Evaluation& Eval) {
             }
         }
     }
-    // Every keyword holds an "n", an "o" or a "q"; a Term without any of them has nothing to rewrite.
-    if (CountAnyOf(Term, "noq") > 0) {
+    // The relations only turn numbers into digits, so the letters counted before are still all there.
+    if (Present.Keyword > 0) {
         Eval.Charge(Term.size());
         for (const auto& Row : LogicRows) {
             if (Term.find(Row.Find) != std::string::npos) {

@@ -26,6 +26,10 @@ Term for the calculator's own help. Use -- before a TERM that begins with --.
 
 int ReadLines() {
     const bool Interactive = isatty(STDIN_FILENO) != 0;
+    if (!Interactive) {
+        // Reading would otherwise flush the output before every line, one write per result.
+        std::cin.tie(nullptr);
+    }
     std::string Line;
     for (;;) {
         if (Interactive) {
