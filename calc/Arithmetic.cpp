@@ -111,7 +111,7 @@ void ReduceLevel(GapText& Term, const Level& Rule, Evaluation& Eval) {
         Eval.Charge(Evaluation::OccurrenceCost);
         const auto At = static_cast<std::ptrdiff_t>(Found);
         const auto Length = static_cast<std::ptrdiff_t>(Term.Size());
-        // The first and the last character never belong to an operand: they are the outer parentheses.
+        // The first and the last character never join an operand, even once the outer parentheses are gone.
         std::ptrdiff_t Left = At;
         while (Left > 1 && IsNumberChar(Term.At(Left - 1))) {
             --Left;

@@ -42,7 +42,7 @@ TEST(Numbra, LineModePrintsWhatThePanelShows) {
             Expected.append(Row.Expected).append("\n");
         }
     }
-    // A Windows line ending and a last line without one.
+    // A carriage return before the line feed, and a last line without a line feed.
     Input += "1+1\r\n2*3";
     Expected += "2\n6\n";
     const NumbraRun Result = RunNumbra("", Input);
