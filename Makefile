@@ -13,7 +13,7 @@ SHOT_PACKAGES  := xvfb xauth imagemagick
 
 CMAKE_COMMON   := -G Ninja -DSCRIVLET_WERROR=ON
 
-.PHONY: all deps build run test test-debug test-asan fuzz bench format format-check screenshot clean
+.PHONY: all deps build run test test-asan fuzz bench bench-bc format format-check screenshot clean
 
 all: build
 
@@ -58,6 +58,14 @@ bench: deps
 	    -DSCRIVLET_BUILD_QT=OFF -DBUILD_TESTING=OFF
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	$(BENCH_DIR)/bench/bench_calculate
+	$(BENCH_DIR)/bench/bench_notes
+
+# numbra against `bc -l` on the same seeded file of 100,000 Terms; prints the ratio of their times.
+bench-bc: deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSCRIVLET_BUILD_BENCH=ON \
+	    -DSCRIVLET_BUILD_QT=OFF -DBUILD_TESTING=OFF
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target numbra
+	bench/compare-bc.sh $(BENCH_DIR)/cli/numbra
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,0 +1,171 @@
+#include "calc/Arithmetic.h"
+
+#include "calc/Evaluation.h"
+#include "calc/GapText.h"
+#include "calc/NumberText.h"
+#include "calc/TermText.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace MODULCalc {
+namespace {
+
+struct Level {
+    char Operator;
+    // Operators that, standing next to an operand, keep this level's operation waiting.
+    std::string_view Blocking;
+    // Joins Blocking once an occurrence has passed the right-hand check, so that "8/4*2" waits for the
+    // division and "2^3^2" computes its first power before the second.
+    char Later;
+};
+
+constexpr std::array<Level, 5> Levels{{
+    {'^', "", '^'},
+    {'*', "^#", '/'},
+    {'/', "^#", '\0'},
+    {'#', "^", '\0'},
+    {'+', "^#*/", '\0'},
+}};
+
+double ReadOperand(std::string_view Operand) {
+    return ReadNumber(PrepareOperand(Operand));
+}
+
+// Rounds to a 32-bit integer as the remainder operator needs it.
+std::int64_t ToInt32(double Value) {
+    const double Rounded = RoundHalfEven(Value);
+    if (!(Rounded >= -2147483648.0 && Rounded <= 2147483647.0)) {
+        throw CalcFault{Fault::Overflow};
+    }
+    return static_cast<std::int64_t>(Rounded);
+}
+
+// The result text of one operation, or nothing when the operation gives up the rest of its level for
+// this pass (a power with a negative exponent or 0^0, a division by 0).
+std::optional<std::string> Compute(char Operator, std::string_view Left, std::string_view Right) {
+    const double A = ReadOperand(Left);
+    const double B = ReadOperand(Right);
+    double Value = 0;
+    switch (Operator) {
+    case '^':
+        if (B < 0 || (A == 0 && B == 0)) {
+            return std::nullopt;
+        }
+        Value = std::pow(A, B);
+        if (std::isnan(Value)) {
+            throw CalcFault{Fault::InvalidArgument};
+        }
+        break;
+    case '*':
+        Value = A * B;
+        break;
+    case '/':
+        if (B == 0) {
+            return std::nullopt;
+        }
+        Value = A / B;
+        break;
+    case '#': {
+        const std::int64_t Dividend = ToInt32(A);
+        const std::int64_t Divisor = ToInt32(B);
+        if (Divisor == 0) {
+            throw CalcFault{Fault::DivisionByZero};
+        }
+        // Computed in 64 bits so that -2147483648 # -1 gives its true remainder, 0, instead of trapping.
+        return TidyResult(WriteInteger(Dividend % Divisor));
+    }
+    default:
+        Value = A + B;
+        break;
+    }
+    if (!std::isfinite(Value)) {
+        throw CalcFault{Fault::Overflow};
+    }
+    return TidyResult(WriteNumber(Value));
+}
+
+// IsEmptyOperand on the text from First up to Last, without copying it out.
+bool IsEmptyRange(const GapText& Term, std::ptrdiff_t First, std::ptrdiff_t Last) {
+    for (std::ptrdiff_t Pos = First; Pos < Last; ++Pos) {
+        if (!IsEmptyOperandChar(Term.At(Pos))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void ReduceLevel(GapText& Term, const Level& Rule, Evaluation& Eval) {
+    bool LaterJoined = false;
+    const auto Blocks = [&](char C) {
+        return C != '\0' &&
+               (Rule.Blocking.find(C) != std::string_view::npos || (LaterJoined && C == Rule.Later));
+    };
+    std::size_t Start = 0;
+    for (;;) {
+        const std::size_t Found = Term.Find(Rule.Operator, Start);
+        if (Found == std::string::npos) {
+            return;
+        }
+        Eval.Charge(Evaluation::OccurrenceCost);
+        const auto At = static_cast<std::ptrdiff_t>(Found);
+        const auto Length = static_cast<std::ptrdiff_t>(Term.Size());
+        // The first and the last character never join an operand, even once the outer parentheses are gone.
+        std::ptrdiff_t Left = At;
+        while (Left > 1 && IsNumberChar(Term.At(Left - 1))) {
+            --Left;
+        }
+        std::ptrdiff_t Right = At;
+        while (Right < Length - 2 && IsNumberChar(Term.At(Right + 1))) {
+            ++Right;
+        }
+        const char Before = Term.At(Left - 1);
+        const char After = Term.At(Right + 1);
+        Start = Found + 1;
+        if (Blocks(After)) {
+            continue;
+        }
+        LaterJoined = LaterJoined || Rule.Later != '\0';
+        if (Blocks(Before) || !IsNeighbourChar(Before) || !IsNeighbourChar(After)) {
+            continue;
+        }
+        if (IsEmptyRange(Term, Left, At) || IsEmptyRange(Term, At + 1, Right + 1)) {
+            continue;
+        }
+        const std::string LeftOperand = Term.Substr(static_cast<std::size_t>(Left), Found - Left);
+        const std::string RightOperand = Term.Substr(Found + 1, static_cast<std::size_t>(Right - At));
+        const auto Result = Compute(Rule.Operator, LeftOperand, RightOperand);
+        if (!Result) {
+            return;
+        }
+        Term.Replace(static_cast<std::size_t>(Left), static_cast<std::size_t>(Right - Left + 1), *Result);
+        // Searching again from the start would find nothing new before the character in front of the
+        // result: the text there is unchanged and so is every decision about it.
+        Start = static_cast<std::size_t>(Left - 1);
+    }
+}
+
+} // namespace
+
+std::string_view PrepareOperand(std::string_view Operand) {
+    // Writing the exponent's sign out ("E" to "E+", "E+-" back to "E-") changes no value that is read
+    // and, where the text is written back, is undone again; only pi needs replacing.
+    return Operand == "P" ? PiText : Operand;
+}
+
+std::string TidyResult(std::string Text) {
+    Text = std::string(TrimBlanks(Text));
+    ReplaceAll(Text, "E+", "E");
+    return Text;
+}
+
+void ReduceArithmetic(std::string& Term, Evaluation& Eval) {
+    GapText Text(std::move(Term));
+    for (const auto& Rule : Levels) {
+        ReduceLevel(Text, Rule, Eval);
+    }
+    Term = Text.Release();
+}
+
+} // namespace MODULCalc

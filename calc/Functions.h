@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace MODULCalc {
+
+struct Evaluation;
+
+struct FunctionOutcome {
+    enum class Kind { NotAFunction, Refused, Applied };
+    Kind What;
+    // The untidied result text when the function applied.
+    std::string Text;
+};
+
+// Applies the three-letter function Name to the prepared argument text.
+FunctionOutcome ApplyFunction(std::string_view Name, std::string_view Argument, Evaluation& Eval);
+
+} // namespace MODULCalc

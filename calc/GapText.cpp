@@ -1,0 +1,100 @@
+#include "calc/GapText.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace MODULCalc {
+
+GapText::GapText(std::string Text)
+    : Buffer(std::move(Text)), GapStart(Buffer.size()), GapEnd(Buffer.size()) {}
+
+std::size_t GapText::Find(char C, std::size_t From) const {
+    // Operators usually stand a few characters apart, where a plain look is cheaper than a library call.
+    const std::size_t Near = std::min(Size(), From + 16);
+    for (; From < Near; ++From) {
+        if (At(static_cast<std::ptrdiff_t>(From)) == C) {
+            return From;
+        }
+    }
+    if (From < GapStart) {
+        if (const void* Hit = std::memchr(Buffer.data() + From, C, GapStart - From)) {
+            return static_cast<std::size_t>(static_cast<const char*>(Hit) - Buffer.data());
+        }
+        From = GapStart;
+    }
+    const std::size_t Gap = GapEnd - GapStart;
+    if (From + Gap >= Buffer.size()) {
+        return std::string::npos;
+    }
+    if (const void* Hit = std::memchr(Buffer.data() + From + Gap, C, Buffer.size() - From - Gap)) {
+        return static_cast<std::size_t>(static_cast<const char*>(Hit) - Buffer.data()) - Gap;
+    }
+    return std::string::npos;
+}
+
+std::size_t GapText::Find(std::string_view Needle, std::size_t From) const {
+    for (std::size_t Pos = Find(Needle.front(), From); Pos != std::string::npos;
+         Pos = Find(Needle.front(), Pos + 1)) {
+        std::size_t Matched = 1;
+        while (Matched < Needle.size() && At(static_cast<std::ptrdiff_t>(Pos + Matched)) == Needle[Matched]) {
+            ++Matched;
+        }
+        if (Matched == Needle.size()) {
+            return Pos;
+        }
+    }
+    return std::string::npos;
+}
+
+std::string GapText::Substr(std::size_t Pos, std::size_t Count) const {
+    const std::size_t Gap = GapEnd - GapStart;
+    if (Pos + Count <= GapStart) {
+        return Buffer.substr(Pos, Count);
+    }
+    if (Pos >= GapStart) {
+        return Buffer.substr(Pos + Gap, Count);
+    }
+    std::string Part = Buffer.substr(Pos, GapStart - Pos);
+    Part.append(Buffer, GapEnd, Count - Part.size());
+    return Part;
+}
+
+void GapText::MoveGap(std::size_t Pos) {
+    if (Pos < GapStart) {
+        const std::size_t Count = GapStart - Pos;
+        std::memmove(Buffer.data() + GapEnd - Count, Buffer.data() + Pos, Count);
+        GapStart -= Count;
+        GapEnd -= Count;
+    } else if (Pos > GapStart) {
+        const std::size_t Count = Pos - GapStart;
+        std::memmove(Buffer.data() + GapStart, Buffer.data() + GapEnd, Count);
+        GapStart += Count;
+        GapEnd += Count;
+    }
+}
+
+void GapText::Replace(std::size_t Pos, std::size_t Count, std::string_view With) {
+    MoveGap(Pos + Count);
+    GapStart -= Count;
+    if (GapEnd - GapStart < With.size()) {
+        const std::size_t Tail = Buffer.size() - GapEnd;
+        const std::size_t NewGap = With.size() + Buffer.size() / 2 + 16;
+        std::string Grown(GapStart + NewGap + Tail, '\0');
+        std::memcpy(Grown.data(), Buffer.data(), GapStart);
+        std::memcpy(Grown.data() + GapStart + NewGap, Buffer.data() + GapEnd, Tail);
+        Buffer = std::move(Grown);
+        GapEnd = GapStart + NewGap;
+    }
+    if (!With.empty()) {
+        std::memcpy(Buffer.data() + GapStart, With.data(), With.size());
+        GapStart += With.size();
+    }
+}
+
+std::string GapText::Release() {
+    Buffer.erase(GapStart, GapEnd - GapStart);
+    GapStart = GapEnd = Buffer.size();
+    return std::move(Buffer);
+}
+
+} // namespace MODULCalc

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Conversion between numbers and their text, the same whatever the locale.
+namespace MODULCalc {
+
+// Reads the longest leading part of Text that forms a decimal number (optional sign, digits, optional
+// point and digits, optional "E" with optional sign and digits); 0 when there is none. A literal beyond
+// the range of a double throws CalcFault Overflow; one too small to represent reads as 0.
+double ReadNumber(std::string_view Text);
+
+// At most 15 significant digits, no trailing zeros, no 0 before the point (".5", "-.25"), a leading
+// blank for values that are not negative. Like the classic BASIC display of doubles, the exponent form
+// ("1E+21", "1.5E-07", at least two exponent digits) is used when the decimal exponent of the rounded
+// value is below -4 or 15 and above: 1E-4 is written ".0001" but 1E-5 is "1E-05", and
+// 999999999999999 is written in full but 1E15 is "1E+15".
+std::string WriteNumber(double Value);
+
+std::string WriteInteger(std::int64_t Value);
+
+// Rounds to the nearest whole number, halves to the even neighbour.
+double RoundHalfEven(double Value);
+
+} // namespace MODULCalc

@@ -1,0 +1,143 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+// Terms with the result the calculator panel shows for them: no flags, 32 empty variable slots. The
+// stage tests check them through Calculate and the numbra test once more through the console's line mode.
+struct CalcRow {
+    std::string_view Term;
+    std::string_view Expected;
+};
+
+// Normalisation, seen in the final result.
+inline const std::vector<CalcRow> NormalisedValueRows{
+    {"1,5 + 2", "3.5"},
+    {"7:2", "3.5"},
+    {"50%", ".5"},
+    {"[2+3]*{4}", "20"},
+    {"1e+5", "1E5"},
+    {"1E+5", "1E5"},
+    {"2.5e-3", "2.5E-3"},
+    {"5--3", "8"},
+    {"5---3", "2"},
+    {"2*-3", "-6"},
+    {"4/-2", "-2"},
+    {"5#-3", "2"},
+    {"-5", "-5"},
+    {"-(2)", "-2"},
+    {"{-2}*3", "-6"},
+    {"SIN(0)", "0"},
+    {"Sin(0)", "0"},
+    {"p", "P"},
+    {"P", "P"},
+    {"Pi", "(Pi)"},
+    {"", "Numbra 2.01.03"},
+    {"   ", "Numbra 2.01.03"},
+    {"5++3", "(5++3)"},
+    {"5 - -3", "(5+-+-3)"},
+};
+
+inline const std::vector<CalcRow> ArithmeticRows{
+    {"1+2*3", "7"},
+    {"2*3+1", "7"},
+    {"10/4", "2.5"},
+    {"1/2", ".5"},
+    {"1/3", ".333333333333333"},
+    {"7#3", "1"},
+    {"-7#3", "-1"},
+    {"7.5#2", "0"},
+    {"2+7#3*2", "4"},
+    {"2^3^2", "64"},
+    {"2^0", "1"},
+    {"0^0", "(0^0)"},
+    {"2^-1", "(2^-1)"},
+    {"8/4*2", "4"},
+    {"-2^2", "4"},
+    {"0.1", "0.1"},
+    {"0.1+0", ".1"},
+    {"1e20*10", "1E21"},
+    {"P*2", "6.283185307"},
+    {"p", "P"},
+    {"-5*3", "-15"},
+    {"(1+2", "(3"},
+    {"2(3)", "23"},
+    {"5/0+6/3", "(5/0+6/3)"},
+    {"1+", "(1+)"},
+    {"5/0", "(5/0)"},
+    {"abc", "(abc)"},
+    {"914-(101-221-935-869)", "914"},
+    {"0.1+0.2", ".3"},
+    {"-0*5", "0"},
+    {"1/3*1E-5", "3.33333333333333E-06"},
+    {"1E14*10", "1E15"},
+    {"999999999999999+0", "999999999999999"},
+    {"1/10000", ".0001"},
+    {"1/100000", "1E-05"},
+    {"2.5E-3*1", ".0025"},
+    {"-2147483648#-1", "0"},
+};
+
+inline const std::vector<CalcRow> ErrorRows{
+    {"9^999", "Overflow"},      {"1E300*1E300", "Overflow"}, {"5#0", "Error (11)"}, {"5#.4", "Error (11)"},
+    {"(-8)^.5", "Error (5)"},   {"3E9#2", "Overflow"},       {"1E999", "1E999"},    {"1E999+1", "Overflow"},
+    {"cnt(40000)", "Overflow"}, {"1E-999+1", "1"},
+};
+
+inline const std::vector<CalcRow> FunctionRows{
+    {"sin(0)", "0"},
+    {"cos(0)", "1"},
+    {"int(-2.5)", "-3"},
+    {"frc(2.25)", ".25"},
+    {"frc(-2.25)", ".75"},
+    {"cnt(2.5)", "2"},
+    {"cnt(3.5)", "4"},
+    {"cnt(-2.5)", "-2"},
+    {"sgn(-7)", "-1"},
+    {"sgn(0)", "0"},
+    {"abs(-3)", "3"},
+    {"sqr(-1)", "(sqr(-1))"},
+    {"sqr(16)", "4"},
+    {"log(0)", "(log(0))"},
+    {"log(1)", "0"},
+    {"atn(1)*4", "3.14159265358979"},
+    {"fix(-2.5)", "-2"},
+    {"fix(2.5)", "2"},
+    {"var(32)", "(var(32))"},
+    {"var(-1)", "(var(-1))"},
+    {"var(0)", ""},
+    {"sin(P)", "8.97931843395232E-11"},
+    {"1+sin(0)", "1"},
+    {"abc(5)", "(abc5)"},
+    {"log(0)+sqr(4)", "(log(0)+2)"},
+    {"12+(P)", "15.1415926535"},
+    {"sin()", "0"},
+};
+
+inline const std::vector<CalcRow> RelationRows{
+    {"3>2", "1"},     {"1<>1", "0"},          {"1|2", "1"},      {"2=>1", "1"},    {"2=<1", "0"},
+    {"2>=2", "1"},    {"1<=0", "0"},          {"2+2=4", "2"},    {"(2+2)=4", "1"}, {"5<3=0", "0"},
+    {"1and0", "0"},   {"(1=1)and(2=2)", "1"}, {"not0", "1"},     {"1xor1", "0"},   {"1eqv1", "1"},
+    {"1EQV1", "1"},   {"0Eqv1", "0"},         {"not1and1", "0"}, {"10and1", "10"}, {"P>3", "0"},
+    {"(P+0)>3", "1"}, {"1or0", "1"},          {"0xor1", "1"},    {"1E2=100", "1"},
+};
+
+inline const std::vector<CalcRow> ConsoleRows{
+    {"help sin", "Returns the sine of an angle given in radians"},
+    {"HELP SIN", "Returns the sine of an angle given in radians"},
+    {"Help Sin", "Returns the sine of an angle given in radians"},
+    {"help  sin", "(hElPsin)"},
+    {"  version  ", "Numbra 2.01.03"},
+    {"?", "Type \"help [<expression>/example/console] \" to get specific help"},
+    {"/?", "Type \"help [<expression>/example/console] \" to get specific help"},
+    {"commands", "Please choose: basic advanced professional"},
+    {"professional", "< <= = => > <> | and or xor eqv not var()"},
+    {"help -", "Substraction."},
+    {"help ^", "Exponentiation"},
+    {"help fix", "Returns the truncated integer part"},
+    {"basic", "0123456789-.,E   P   +-*/#^()"},
+    {"help =<", "If true, result is 1, otherwise 0"},
+    {"help var", "Uses Variable according to result"},
+    {"new", "< <= = => > => <> <= = | and or xor eqv not"},
+    {"email", "numbra@example.com"},
+};

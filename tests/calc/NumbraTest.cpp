@@ -1,0 +1,71 @@
+#include "tests/calc/CalcRows.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct NumbraRun {
+    int Status;
+    std::string Output;
+};
+
+NumbraRun RunNumbra(const std::string& Arguments, const std::string& Input) {
+    const auto Folder =
+        std::filesystem::temp_directory_path() / ("numbra-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(Folder);
+    const auto InputFile = Folder / "in.txt";
+    const auto OutputFile = Folder / "out.txt";
+    std::ofstream(InputFile, std::ios::binary) << Input;
+    const std::string Command = std::string("'") + NUMBRA_PATH + "' " + Arguments + " < '" +
+                                InputFile.string() + "' > '" + OutputFile.string() + "'";
+    const int Status = std::system(Command.c_str());
+    std::stringstream Output;
+    Output << std::ifstream(OutputFile, std::ios::binary).rdbuf();
+    std::filesystem::remove_all(Folder);
+    return {Status, Output.str()};
+}
+
+TEST(Numbra, LineModePrintsWhatThePanelShows) {
+    std::string Input;
+    std::string Expected;
+    for (const auto* Rows :
+         {&NormalisedValueRows, &ArithmeticRows, &ErrorRows, &FunctionRows, &RelationRows, &ConsoleRows}) {
+        for (const auto& Row : *Rows) {
+            Input.append(Row.Term).append("\n");
+            Expected.append(Row.Expected).append("\n");
+        }
+    }
+    // A carriage return before the line feed, and a last line without a line feed.
+    Input += "1+1\r\n2*3";
+    Expected += "2\n6\n";
+    const NumbraRun Result = RunNumbra("", Input);
+    EXPECT_EQ(Result.Status, 0);
+    EXPECT_EQ(Result.Output, Expected);
+}
+
+TEST(Numbra, ArgumentsAndOptions) {
+    const std::vector<std::pair<std::string, std::string>> Rows{
+        {"'1+2' '-5*3' 'help -'", "3\n-15\nSubstraction.\n"},
+        {"--version", "Numbra 2.01.03\n"},
+        {"-- --help", "(+hElP)\n"},
+        {"''", "Numbra 2.01.03\n"},
+    };
+    for (const auto& [Arguments, Expected] : Rows) {
+        SCOPED_TRACE(Arguments);
+        const NumbraRun Result = RunNumbra(Arguments, "7*7\n");
+        EXPECT_EQ(Result.Status, 0);
+        EXPECT_EQ(Result.Output, Expected);
+    }
+    const NumbraRun Help = RunNumbra("--help", "");
+    EXPECT_EQ(Help.Status, 0);
+    EXPECT_EQ(Help.Output.rfind("Usage: numbra", 0), 0u) << Help.Output;
+}
+
+} // namespace
