@@ -122,7 +122,13 @@ std::string WriteNumber(double Value) {
     while (Digits.size() > 1 && Digits.back() == '0') {
         Digits.pop_back();
     }
-    const int Exponent = std::atoi(Buffer + ExponentAt + 1);
+    // The buffer holds no terminating zero, so the exponent is read within the written characters only.
+    std::string_view ExponentText = Scientific.substr(ExponentAt + 1);
+    if (ExponentText.front() == '+') {
+        ExponentText.remove_prefix(1);
+    }
+    int Exponent = 0;
+    std::from_chars(ExponentText.data(), ExponentText.data() + ExponentText.size(), Exponent);
     const int DigitCount = static_cast<int>(Digits.size());
 
     std::string Text(1, Value < 0 ? '-' : ' ');
