@@ -32,8 +32,8 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory format-check
-	@$(MAKE) --no-print-directory test-asan
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
+	@$(MAKE) --no-print-directory test-asan
 
 # The sanitizer build runs the same suite, leak checking included.
 test-asan: deps
