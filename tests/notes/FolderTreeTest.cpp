@@ -43,6 +43,8 @@ TEST(FolderTree, StartsWithTheRootSelectedAboveTheTrash) {
     EXPECT_EQ(tree.Nodes(2).Text(), "Trash");
     EXPECT_EQ(tree.Nodes(2).Image(), 2);
     EXPECT_TRUE(tree.Nodes(1).Selected());
+    EXPECT_EQ(window.store().FolderCount, 2.0F);
+    EXPECT_EQ(window.store().ItemCount, 0);
     EXPECT_FALSE(window.controls().lText.Enabled());
     EXPECT_EQ(window.controls().lText.Text(), "");
     EXPECT_EQ(window.controls().lItem.ListItems.Count(), 0);

@@ -7,16 +7,6 @@ namespace {
 
 using testing_support::StartedWindow;
 
-TEST(NotesStore, StartsWithTheRootAndTheTrashOnly) {
-    StartedWindow window;
-    const notes::NotesStore& store = window.store();
-    EXPECT_EQ(store.FolderCount, 2.0F);
-    EXPECT_EQ(store.FolderKey(1), "Scrivlet");
-    EXPECT_EQ(store.FolderKey(2), "Trash");
-    EXPECT_EQ(store.ItemCount, 0);
-    EXPECT_EQ(store.SelFolder, 1);
-}
-
 TEST(NotesStore, FolderExistsComparesWholeKeysExactly) {
     StartedWindow window;
     window.notes().AppendFolder("Scrivlet", "Work");

@@ -85,17 +85,4 @@ TEST(ListView, RightClicksAndEmptyClicksRaiseOnlyMouseUp) {
     EXPECT_EQ(l.selected(), "0100 focus Alpha");
 }
 
-TEST(ListView, ARenamedEntryReplacedByTheHandlerKeepsTheHandlersText) {
-    List l;
-    l.list.userClickItem(1);
-    l.list.AfterLabelEdit.connect([&](int16_t&, std::string& newText) {
-        l.list.ListItems.Remove(1);
-        l.list.ListItems.Add("kdelta", newText + " (re-added)");
-    });
-    l.list.StartLabelEdit();
-    l.list.userEndLabelEdit("echo");
-    EXPECT_EQ(l.list.ListItems.find("kdelta")->Text(), "echo (re-added)");
-    EXPECT_EQ(l.list.EditingItem(), nullptr);
-}
-
 } // namespace
