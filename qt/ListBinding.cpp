@@ -11,17 +11,21 @@ namespace skin {
 
 namespace {
 
-void copyEntry(const ui::ListItem& entry, QListWidgetItem& row, QItemSelectionModel& selection,
-               const QModelIndex& index) {
+void copyLook(const ui::ListItem& entry, QListWidgetItem& row) {
     row.setText(toQString(entry.Text()));
     row.setIcon(imageIcon(entry.SmallIcon()));
     // 0 is the colour every entry starts with; it stays the theme's text colour so that entries remain
     // readable on a dark palette.
     const uint32_t colour = entry.ForeColor();
-    row.setForeground(
-        colour == 0 ? QBrush() : QBrush(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF)));
-    // The widget's own selection mode lets no one select, itself included; the selection model still
-    // takes the control's selection.
+    if (colour != 0)
+        row.setForeground(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    else if (row.data(Qt::ForegroundRole).isValid())
+        row.setData(Qt::ForegroundRole, QVariant());
+}
+
+// The widget's own selection mode lets no one select, itself included; the selection model still takes
+// the control's selection.
+void copySelected(const ui::ListItem& entry, QItemSelectionModel& selection, const QModelIndex& index) {
     if (selection.isSelected(index) != entry.Selected())
         selection.select(index,
                          entry.Selected() ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
@@ -50,16 +54,25 @@ ListBinding::ListBinding(ui::ListView& control, QWidget* parent)
     connectWhileAlive(control_.LabelEditChanged, this, [this] { mirrorLabelEdit(); });
 }
 
+// The row gets its look before it joins the list, so that filling a long list raises one change of the
+// widget's model per row instead of four.
 void ListBinding::insertEntry(int index) {
+    const ui::ListItem& entry = control_.ListItems(index);
     auto* row = new QListWidgetItem;
     row->setFlags(row->flags() | Qt::ItemIsEditable);
+    copyLook(entry, *row);
     insertItem(index - 1, row);
-    copyEntry(control_.ListItems(index), *row, *selectionModel(), indexFromItem(row));
+    if (entry.Selected())
+        copySelected(entry, *selectionModel(), indexFromItem(row));
 }
 
 void ListBinding::updateEntry(int index) {
-    if (QListWidgetItem* row = item(index - 1))
-        copyEntry(control_.ListItems(index), *row, *selectionModel(), indexFromItem(row));
+    QListWidgetItem* row = item(index - 1);
+    if (row == nullptr)
+        return;
+    const ui::ListItem& entry = control_.ListItems(index);
+    copyLook(entry, *row);
+    copySelected(entry, *selectionModel(), indexFromItem(row));
 }
 
 void ListBinding::resetEntries() {
