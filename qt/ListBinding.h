@@ -1,16 +1,17 @@
 #pragma once
 
 #include "qt/InPlaceEditing.h"
+#include "qt/ListModel.h"
 #include "ui/ListView.h"
 
-#include <QListWidget>
+#include <QListView>
 
 namespace skin {
 
-// The list widget of a headless list view. It mirrors the entries, their selection, the entry with the
+// The list view widget of a headless list view. It mirrors the entries, their selection, the entry with the
 // selection focus and the label edit; clicks, right clicks and keys go to the control, which alone
 // decides what becomes selected.
-class ListBinding : public InPlaceEditing<QListWidget> {
+class ListBinding : public InPlaceEditing<QListView> {
 public:
     ListBinding(ui::ListView& control, QWidget* parent);
 
@@ -29,11 +30,13 @@ private:
     void insertEntry(int index);
     void updateEntry(int index);
     void resetEntries();
+    void mirrorSelected(int index);
     void mirrorFocus();
     void mirrorLabelEdit();
-    void clickRow(QListWidgetItem* row, Qt::KeyboardModifiers modifiers);
+    void clickRow(const QModelIndex& row, Qt::KeyboardModifiers modifiers);
 
     ui::ListView& control_;
+    ListModel model_;
 };
 
 } // namespace skin

@@ -37,8 +37,8 @@ QTreeWidget* SkinWindow::tree() const {
     return widget<QTreeWidget>(QStringLiteral("lTre"));
 }
 
-QListWidget* SkinWindow::list() const {
-    return widget<QListWidget>(QStringLiteral("lItem"));
+QListView* SkinWindow::list() const {
+    return widget<QListView>(QStringLiteral("lItem"));
 }
 
 QAction* SkinWindow::action(const QString& name) const {
@@ -51,9 +51,21 @@ void clickTreeNode(QTreeWidget* tree, const QString& text, Qt::MouseButton butto
     QTest::mouseClick(tree->viewport(), button, {}, tree->visualItemRect(found.first()).center());
 }
 
-void clickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers, Qt::MouseButton button) {
-    QVERIFY(list->item(row) != nullptr);
-    QTest::mouseClick(list->viewport(), button, modifiers, list->visualItemRect(list->item(row)).center());
+int rowCount(const QListView* list) {
+    return list->model()->rowCount();
+}
+
+bool rowSelected(const QListView* list, int row) {
+    return list->selectionModel()->isSelected(list->model()->index(row, 0));
+}
+
+QRect rowRect(const QListView* list, int row) {
+    return list->visualRect(list->model()->index(row, 0));
+}
+
+void clickListRow(QListView* list, int row, Qt::KeyboardModifiers modifiers, Qt::MouseButton button) {
+    QVERIFY(row < rowCount(list));
+    QTest::mouseClick(list->viewport(), button, modifiers, rowRect(list, row).center());
 }
 
 void triggerEnabled(QAction* action) {

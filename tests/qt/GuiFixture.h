@@ -4,7 +4,7 @@
 #include "qt/MainWindow.h"
 #include "tests/support/ScriptedPlatform.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -42,7 +42,7 @@ struct SkinWindow {
     app::MainMenu& menu() { return form.Controls().Menu; }
 
     QTreeWidget* tree() const;
-    QListWidget* list() const;
+    QListView* list() const;
     QAction* action(const QString& name) const;
     template <typename Widget> Widget* widget(const QString& name) const {
         return window.findChild<Widget*>(name);
@@ -55,7 +55,12 @@ struct SkinWindow {
 
 // Gestures on the real widgets, aimed at the centre of a row, as a person would click.
 void clickTreeNode(QTreeWidget* tree, const QString& text, Qt::MouseButton button = Qt::LeftButton);
-void clickListRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {},
+// Rows of the item list, by 0-based row.
+int rowCount(const QListView* list);
+bool rowSelected(const QListView* list, int row);
+QRect rowRect(const QListView* list, int row);
+
+void clickListRow(QListView* list, int row, Qt::KeyboardModifiers modifiers = {},
                   Qt::MouseButton button = Qt::LeftButton);
 // Triggers a menu action, failing the test if the user could not reach it because it is disabled.
 void triggerEnabled(QAction* action);

@@ -16,6 +16,9 @@
 
 using skin_tests::clickListRow;
 using skin_tests::clickTreeNode;
+using skin_tests::rowCount;
+using skin_tests::rowRect;
+using skin_tests::rowSelected;
 using skin_tests::SkinWindow;
 using skin_tests::triggerEnabled;
 
@@ -78,7 +81,7 @@ private slots:
         QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Scrivlet"));
         QCOMPARE(tree->topLevelItem(1)->text(0), QStringLiteral("Trash"));
         QCOMPARE(tree->selectedItems(), QList<QTreeWidgetItem*>{tree->topLevelItem(0)});
-        QCOMPARE(w.list()->count(), 0);
+        QCOMPARE(rowCount(w.list()), 0);
         auto* text = w.widget<QPlainTextEdit>(QStringLiteral("lText"));
         QVERIFY(text->toPlainText().isEmpty());
         QVERIFY(!text->isEnabled());
@@ -231,11 +234,11 @@ private slots:
         QVERIFY(w.form.Notes().AppendItem("First", "Scrivlet", "abc"));
         QVERIFY(w.form.Notes().AppendItem("Second", "Scrivlet", "xyz"));
         w.form.Notes().ListFolderItems(false);
-        QCOMPARE(w.list()->count(), 2);
+        QCOMPARE(rowCount(w.list()), 2);
         auto* text = w.widget<QPlainTextEdit>(QStringLiteral("lText"));
 
         clickListRow(w.list(), 0);
-        QVERIFY(w.list()->item(0)->isSelected());
+        QVERIFY(rowSelected(w.list(), 0));
         QVERIFY(text->isEnabled());
         QCOMPARE(text->toPlainText(), QStringLiteral("abc"));
 
@@ -249,13 +252,13 @@ private slots:
         // The list's own selection never moves by itself: Ctrl-click adds the second row, and with two
         // rows selected the text box lets go of the item after storing its text.
         clickListRow(w.list(), 1, Qt::ControlModifier);
-        QVERIFY(w.list()->item(0)->isSelected() && w.list()->item(1)->isSelected());
+        QVERIFY(rowSelected(w.list(), 0) && rowSelected(w.list(), 1));
         QVERIFY(!text->isEnabled());
         QVERIFY(text->toPlainText().isEmpty());
         QCOMPARE(w.form.Notes().Store().ItemText[0], std::string("abc more"));
 
         clickListRow(w.list(), 1);
-        QVERIFY(!w.list()->item(0)->isSelected());
+        QVERIFY(!rowSelected(w.list(), 0));
         QCOMPARE(text->toPlainText(), QStringLiteral("xyz"));
     }
 
@@ -331,12 +334,12 @@ private slots:
         w.controls().lItem.KeyUp.connect(
             [keys](int16_t code, int16_t shift) { keys->push_back(code * 10 + shift); });
 
-        const QPoint centre = w.list()->visualItemRect(w.list()->item(0)).center();
+        const QPoint centre = rowRect(w.list(), 0).center();
         clickListRow(w.list(), 0, {}, Qt::RightButton);
         QCOMPARE(ups->size(), std::size_t{1});
         QCOMPARE(ups->back().button, ui::vbRightButton);
         QCOMPARE(QPoint(ups->back().x, ups->back().y), centre);
-        QVERIFY(!w.list()->item(0)->isSelected());
+        QVERIFY(!rowSelected(w.list(), 0));
 
         QTest::mouseClick(w.list()->viewport(), Qt::LeftButton, {},
                           QPoint(5, w.list()->viewport()->height() - 5));

@@ -1,0 +1,70 @@
+#include "qt/ListModel.h"
+
+#include "qt/Icons.h"
+#include "qt/Mirror.h"
+
+#include <QBrush>
+#include <QColor>
+
+namespace skin {
+
+ListModel::ListModel(ui::ListView& control, QObject* parent)
+    : QAbstractListModel(parent), control_(control), rows_(control.ListItems.Count()) {}
+
+int ListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+QVariant ListModel::data(const QModelIndex& index, int role) const {
+    const int position = index.row() + 1;
+    if (!index.isValid() || position > control_.ListItems.Count())
+        return {};
+    const ui::ListItem& entry = control_.ListItems(position);
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+    case Qt::AccessibleTextRole:
+        return toQString(entry.Text());
+    case Qt::DecorationRole:
+        return imageIcon(entry.SmallIcon());
+    case Qt::ForegroundRole: {
+        // 0 is the colour every entry starts with; it stays the theme's text colour so that entries
+        // remain readable on a dark palette.
+        const uint32_t colour = entry.ForeColor();
+        if (colour == 0)
+            return {};
+        return QBrush(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    }
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable : Qt::NoItemFlags;
+}
+
+void ListModel::entryInserted(int position) {
+    beginInsertRows({}, position - 1, position - 1);
+    ++rows_;
+    endInsertRows();
+}
+
+void ListModel::entryRemoved(int position) {
+    beginRemoveRows({}, position - 1, position - 1);
+    --rows_;
+    endRemoveRows();
+}
+
+void ListModel::entryChanged(int position) {
+    const QModelIndex changed = index(position - 1);
+    emit dataChanged(changed, changed);
+}
+
+void ListModel::entriesReset() {
+    beginResetModel();
+    rows_ = control_.ListItems.Count();
+    endResetModel();
+}
+
+} // namespace skin
