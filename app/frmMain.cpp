@@ -59,17 +59,18 @@ void frmMain::dDateWinButton_Click() {}
 
 void frmMain::UnloadStartupScreen() {}
 
-// Mode -1 toggles, 0 hides, 1 shows. Showing or toggling hides the scheduler panel first; hiding never
-// reaches the other panel, so at most one panel is open.
+// Mode -1 toggles, 0 hides, 1 shows, anything else hides. Showing or toggling one panel hides the other
+// first; hiding never reaches the other panel, so at most one panel is open.
+bool frmMain::WantedPanelVisibility(int16_t mode, const ui::Control& panel,
+                                    void (frmMain::*hideOther)(int16_t)) {
+    const bool wanted = mode == -1 ? !panel.Visible() : mode == 1;
+    if (mode == -1 || mode == 1)
+        (this->*hideOther)(0);
+    return wanted;
+}
+
 void frmMain::ShowCalculatorPanel(int16_t mode) {
-    bool wanted = false;
-    if (mode == -1) {
-        wanted = !controls_.cCalcWinBack.Visible();
-        ShowSchedulerPanel(0);
-    } else if (mode == 1) {
-        wanted = true;
-        ShowSchedulerPanel(0);
-    }
+    const bool wanted = WantedPanelVisibility(mode, controls_.cCalcWinBack, &frmMain::ShowSchedulerPanel);
     if (controls_.cCalcWinBack.Visible() == wanted)
         return;
     MainMenu& menu = controls_.Menu;
@@ -81,14 +82,7 @@ void frmMain::ShowCalculatorPanel(int16_t mode) {
 }
 
 void frmMain::ShowSchedulerPanel(int16_t mode) {
-    bool wanted = false;
-    if (mode == -1) {
-        wanted = !controls_.dDateWinBack.Visible();
-        ShowCalculatorPanel(0);
-    } else if (mode == 1) {
-        wanted = true;
-        ShowCalculatorPanel(0);
-    }
+    const bool wanted = WantedPanelVisibility(mode, controls_.dDateWinBack, &frmMain::ShowCalculatorPanel);
     if (controls_.dDateWinBack.Visible() == wanted)
         return;
     controls_.dDateWinBack.setVisible(wanted);

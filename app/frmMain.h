@@ -32,6 +32,7 @@ private:
     void dDateWinButton_Click();
     void UnloadStartupScreen();
 
+    bool WantedPanelVisibility(int16_t mode, const ui::Control& panel, void (frmMain::*hideOther)(int16_t));
     void ShowCalculatorPanel(int16_t mode);
     void ShowSchedulerPanel(int16_t mode);
     void Form_Unload();
