@@ -1,7 +1,7 @@
 #include "qt/Icons.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 #include <QPixmap>
 
 #include <array>
@@ -51,13 +51,7 @@ void drawBook(QPainter& p) {
 void drawBin(QPainter& p) {
     p.setPen(QPen(Outline, 1));
     p.setBrush(QColor(190, 190, 195));
-    QPainterPath body;
-    body.moveTo(3.5, 4.5);
-    body.lineTo(12.5, 4.5);
-    body.lineTo(11.5, 14.5);
-    body.lineTo(4.5, 14.5);
-    body.closeSubpath();
-    p.drawPath(body);
+    p.drawPolygon(QPolygonF({{3.5, 4.5}, {12.5, 4.5}, {11.5, 14.5}, {4.5, 14.5}}));
     p.drawRect(QRectF(2.5, 2.5, 11, 2));
     p.drawLine(QPointF(6.5, 6.5), QPointF(6.5, 12.5));
     p.drawLine(QPointF(9.5, 6.5), QPointF(9.5, 12.5));
@@ -66,24 +60,10 @@ void drawBin(QPainter& p) {
 void drawFolder(QPainter& p, bool open) {
     p.setPen(QPen(QColor(150, 110, 20), 1));
     p.setBrush(QColor(230, 180, 60));
-    QPainterPath back;
-    back.moveTo(1.5, 3.5);
-    back.lineTo(6, 3.5);
-    back.lineTo(7.5, 5);
-    back.lineTo(14.5, 5);
-    back.lineTo(14.5, 13.5);
-    back.lineTo(1.5, 13.5);
-    back.closeSubpath();
-    p.drawPath(back);
+    p.drawPolygon(QPolygonF({{1.5, 3.5}, {6, 3.5}, {7.5, 5}, {14.5, 5}, {14.5, 13.5}, {1.5, 13.5}}));
     p.setBrush(QColor(250, 215, 110));
     if (open) {
-        QPainterPath flap;
-        flap.moveTo(3.5, 7.5);
-        flap.lineTo(15.5, 7.5);
-        flap.lineTo(13.5, 13.5);
-        flap.lineTo(1.5, 13.5);
-        flap.closeSubpath();
-        p.drawPath(flap);
+        p.drawPolygon(QPolygonF({{3.5, 7.5}, {15.5, 7.5}, {13.5, 13.5}, {1.5, 13.5}}));
     } else {
         p.drawRect(QRectF(1.5, 6.5, 13, 7));
     }
@@ -92,14 +72,7 @@ void drawFolder(QPainter& p, bool open) {
 void drawSheet(QPainter& p) {
     p.setPen(QPen(Outline, 1));
     p.setBrush(Qt::white);
-    QPainterPath sheet;
-    sheet.moveTo(3.5, 1.5);
-    sheet.lineTo(10, 1.5);
-    sheet.lineTo(12.5, 4);
-    sheet.lineTo(12.5, 14.5);
-    sheet.lineTo(3.5, 14.5);
-    sheet.closeSubpath();
-    p.drawPath(sheet);
+    p.drawPolygon(QPolygonF({{3.5, 1.5}, {10, 1.5}, {12.5, 4}, {12.5, 14.5}, {3.5, 14.5}}));
     p.setPen(QPen(QColor(120, 140, 190), 1));
     for (const double y : {5.5, 8.0, 10.5, 13.0})
         p.drawLine(QPointF(5, y), QPointF(11, y));
