@@ -9,14 +9,6 @@
 
 namespace app {
 
-// Images of the image list iList, by number.
-inline constexpr int ImageRoot = 1;
-inline constexpr int ImageTrash = 2;
-inline constexpr int ImageFolder = 3;
-inline constexpr int ImageFolderSelected = 4;
-inline constexpr int ImageItem = 5;
-inline constexpr int ImageDayWithEntry = 6;
-
 // Every control of the main window. The window owns them for its whole life; the parts of the window
 // (notes pane, calculator panel, scheduler panel) work on them, and the skin mirrors them.
 struct MainControls {

@@ -4,8 +4,20 @@
 
 namespace app {
 
-frmMain::frmMain(ui::Platform& platform)
-    : platform_(platform), notes_(controls_.lTre, controls_.lItem, controls_.lText, controls_.Menu) {
+namespace {
+
+notes::NotesControls notesControlsOf(MainControls& c) {
+    MainMenu& m = c.Menu;
+    return {c.lTre,
+            c.lItem,
+            c.lText,
+            {m.mFolder, m.mFolderAdd, m.mFolderRename, m.mFolderTrashLine, m.mFolderTrashEmpty,
+             m.mFolderDelete, m.mItem, m.mItemAdd, m.mItemRename, m.mItemCopy, m.mItemDelete}};
+}
+
+} // namespace
+
+frmMain::frmMain(ui::Platform& platform) : platform_(platform), notes_(notesControlsOf(controls_)) {
     connectHandlers();
 }
 
@@ -36,7 +48,7 @@ void frmMain::Form_Load() {
     FillCalculatorPanel();
     controls_.Menu.mFolderTrashLine.setVisible(false);
     controls_.Menu.mFolderTrashEmpty.setVisible(false);
-    notes_.BuildFolderTree("");
+    notes_.Tree().BuildFolderTree("");
     dDateWinButton_Click();
     UnloadStartupScreen();
     controls_.frmMain.setVisible(true);

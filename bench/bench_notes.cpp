@@ -15,13 +15,13 @@ struct FullWindow {
     explicit FullWindow(bool fullOfItems) {
         form.Form_Load();
         notes::NotesPane& pane = form.Notes();
-        pane.AppendFolder("Scrivlet", "Work");
+        pane.Tree().AppendFolder("Scrivlet", "Work");
         if (fullOfItems) {
             for (int j = 0; j < FullStore; ++j)
-                pane.AppendItem("Item " + std::to_string(j), "Scrivlet\\Work", "text");
+                pane.Store().AppendItem("Item " + std::to_string(j), "Scrivlet\\Work", "text");
         } else {
             for (int i = 4; i <= FullStore; ++i)
-                pane.AppendFolder("Scrivlet\\Work", "Folder " + std::to_string(i));
+                pane.Tree().AppendFolder("Scrivlet\\Work", "Folder " + std::to_string(i));
         }
     }
     testing_support::ScriptedPlatform platform;
@@ -36,7 +36,7 @@ void BM_ListFolderItems_FullFolder(benchmark::State& state) {
         tree.userClickNode(1);
         tree.userClickNode(3);
     }
-    benchmark::DoNotOptimize(window.form.Notes().Store().ListedCount);
+    benchmark::DoNotOptimize(window.form.Notes().View().ListedCount);
 }
 BENCHMARK(BM_ListFolderItems_FullFolder)->Unit(benchmark::kMillisecond);
 
@@ -58,7 +58,7 @@ void BM_RemoveFirstFolder_FullTable(benchmark::State& state) {
         pane.Store().RemoveFolderAt(4);
         tree.Nodes.Remove(4);
         state.PauseTiming();
-        pane.AppendFolder("Scrivlet\\Work", "Folder again " + std::to_string(state.iterations()));
+        pane.Tree().AppendFolder("Scrivlet\\Work", "Folder again " + std::to_string(state.iterations()));
         state.ResumeTiming();
     }
 }

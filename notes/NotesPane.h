@@ -1,54 +1,39 @@
 #pragma once
 
-#include "app/MainMenu.h"
+#include "notes/FolderTree.h"
+#include "notes/ItemList.h"
+#include "notes/ItemTextBinding.h"
+#include "notes/NotesControls.h"
 #include "notes/NotesStore.h"
-#include "ui/ListView.h"
-#include "ui/TextBox.h"
-#include "ui/TreeView.h"
-
-#include <cstdint>
-#include <string>
+#include "notes/NotesView.h"
 
 namespace notes {
 
-// The notes half of the main window: the store with the folder tree, the item list and the text box that
-// mirror it, and the handlers of those controls.
+// The notes half of the main window: the store, what the views show of it, and the tree, list and text
+// sides that keep the controls and the store in step.
 class NotesPane {
 public:
-    NotesPane(ui::TreeView& lTre, ui::ListView& lItem, ui::TextBox& lText, app::MainMenu& menu);
+    explicit NotesPane(NotesControls controls);
+    NotesPane(const NotesPane&) = delete;
+    NotesPane& operator=(const NotesPane&) = delete;
 
     NotesStore& Store() { return store_; }
     const NotesStore& Store() const { return store_; }
+    const NotesView& View() const { return view_; }
 
-    // The store's two fixed folders, set once at start-up.
+    // The store's two fixed folders, with the root selected; set once at start-up.
     void InitialiseStore();
 
-    // Appends a folder to the store and its node to the tree; refused (false) when the store is full.
-    bool AppendFolder(std::string parent, std::string name);
-    // Appends an item to the store; the caller brings the list up to date. Refused when the store is full.
-    bool AppendItem(std::string name, std::string folder, std::string text);
-
-    void BuildFolderTree(const std::string& selectKey);
-    void ListFolderItems(bool onlyIfChanged);
-    void UpdateFolderMenus(int16_t kind);
-    void ShowSelectedItemText(bool onlyIfChanged);
-    void StoreItemText();
+    FolderTree& Tree() { return tree_; }
+    ItemList& List() { return list_; }
 
 private:
-    void AddFolderNode(int i);
-    void FillItemList();
-    static std::string ItemKey(int j) { return "x" + std::to_string(j); }
-    static int16_t ItemIndexOf(const ui::ListItem& entry);
-
-    void lTre_NodeClick();
-    void lItem_ItemClick();
-    void lText_Change();
-
-    ui::TreeView& lTre;
-    ui::ListView& lItem;
-    ui::TextBox& lText;
-    app::MainMenu& menu_;
+    NotesControls controls_;
     NotesStore store_;
+    NotesView view_;
+    ItemTextBinding text_{store_, view_, controls_.lText};
+    ItemList list_{store_, view_, controls_, text_};
+    FolderTree tree_{store_, view_, controls_.lTre, list_};
 };
 
 } // namespace notes

@@ -4,8 +4,11 @@
 
 namespace notes {
 
-NotesStore::NotesStore()
-    : FolderParent(Slots), FolderName(Slots), ItemName(Slots), ItemFolder(Slots), ItemText(Slots) {}
+void NotesStore::InitialiseFolders() {
+    FolderName[1] = "Scrivlet";
+    FolderName[2] = "Trash";
+    FolderCount = 2.0F;
+}
 
 std::string NotesStore::FolderKey(int i) const {
     const std::string& parent = FolderParent[static_cast<std::size_t>(i)];
@@ -63,6 +66,8 @@ void NotesStore::RemoveFolderAt(int i) {
         FolderParent[static_cast<std::size_t>(k)] = std::move(FolderParent[static_cast<std::size_t>(k + 1)]);
     }
     FolderCount -= 1.0F;
+    FolderName.releaseFrom(static_cast<std::size_t>(last));
+    FolderParent.releaseFrom(static_cast<std::size_t>(last));
 }
 
 void NotesStore::RemoveItemAt(int j) {
@@ -73,6 +78,10 @@ void NotesStore::RemoveItemAt(int j) {
         ItemText[to] = std::move(ItemText[to + 1]);
     }
     --ItemCount;
+    const auto count = static_cast<std::size_t>(ItemCount);
+    ItemName.releaseFrom(count);
+    ItemFolder.releaseFrom(count);
+    ItemText.releaseFrom(count);
 }
 
 bool IsInSubtree(std::string_view path, std::string_view top) {

@@ -2,6 +2,7 @@
 
 #include "qt/Mirror.h"
 
+#include <QPointer>
 #include <QSignalBlocker>
 
 namespace skin {
@@ -19,16 +20,19 @@ void copyText(const ui::TextBox& control, QPlainTextEdit& widget) {
 
 } // namespace
 
+// The widget owns the text while the user types: a keystroke only tells the control that the text was
+// modified, and the control reads the widget when the program asks for the text.
 void bindTextBox(ui::TextBox& control, QPlainTextEdit& widget) {
     widget.setObjectName(toQString(control.Name()));
     copyText(control, widget);
     mirrorEnabledVisible(control, widget);
-    connectWhileAlive(control.Changed, &widget, [&control, &widget] { copyText(control, widget); });
-    QObject::connect(&widget, &QPlainTextEdit::textChanged, &widget, [&control, &widget] {
-        control.userEdit(toStdString(widget.toPlainText()));
-        // A control that refused the edit keeps its text, and so must the widget.
-        copyText(control, widget);
+    connectWhileAlive(control.TextSet, &widget, [&control, &widget] { copyText(control, widget); });
+    control.setTextSource([guard = QPointer<QPlainTextEdit>(&widget)]() -> std::optional<std::string> {
+        if (!guard)
+            return std::nullopt;
+        return toStdString(guard->toPlainText());
     });
+    QObject::connect(&widget, &QPlainTextEdit::textChanged, &widget, [&control] { control.userModified(); });
 }
 
 } // namespace skin

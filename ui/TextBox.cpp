@@ -6,17 +6,33 @@ namespace ui {
 
 TextBox::TextBox(std::string name, Control* container) : Control(std::move(name), container) {}
 
+const std::string& TextBox::Text() const {
+    if (stale_ && source_) {
+        if (std::optional<std::string> typed = source_())
+            text_ = std::move(*typed);
+    }
+    stale_ = false;
+    return text_;
+}
+
 void TextBox::setText(std::string text) {
-    if (text_ == text)
+    if (Text() == text)
         return;
     text_ = std::move(text);
-    notifyChanged();
+    TextSet();
     Change();
 }
 
 void TextBox::userEdit(std::string text) {
     if (acceptsInput())
         setText(std::move(text));
+}
+
+void TextBox::userModified() {
+    if (!acceptsInput())
+        return;
+    stale_ = true;
+    Change();
 }
 
 void TextBox::userClick() {

@@ -124,7 +124,7 @@ TEST(MainWindow, HiddenOrDisabledEntriesIgnoreShortcutsAndAccessKeys) {
     // The calculator's context entries are hidden while its panel is closed.
     EXPECT_EQ(clicksWhen(*m.mNumbra[5], [&] { m.Bar.userPressAccessKeys("CC"); }), 0);
 
-    window.notes().AppendFolder("Scrivlet", "Work");
+    window.notes().Tree().AppendFolder("Scrivlet", "Work");
     window.controls().lTre.userClickNode(3);
     EXPECT_EQ(clicksWhen(*m.mItemCopy[0], [&] { m.Bar.userPressShortcut("Ctrl+C"); }), 1);
     EXPECT_EQ(clicksWhen(*m.mItemCopy[1], [&] { m.Bar.userPressAccessKeys("it"); }), 1);
@@ -142,7 +142,7 @@ TEST(MainWindow, ADisabledWindowTakesNoInput) {
     window.controls().lTre.userClickNode(2);
     window.controls().frmMain.userClose();
     EXPECT_FALSE(panels(window).calculator);
-    EXPECT_EQ(window.store().SelFolder, 1);
+    EXPECT_EQ(window.view().SelFolder, 1);
     EXPECT_EQ(window.platform.endRequests, 0);
 }
 

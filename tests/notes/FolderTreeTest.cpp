@@ -12,13 +12,13 @@ using testing_support::StartedWindow;
 // A window holding Scrivlet\Work with two items, Scrivlet\Work\Sub with one, and Trash\Old.
 struct NotesWindow : StartedWindow {
     NotesWindow() {
-        notes().AppendFolder("Scrivlet", "Work");
-        notes().AppendFolder("Scrivlet\\Work", "Sub");
-        notes().AppendFolder("Trash", "Old");
-        notes().AppendItem("first", "Scrivlet\\Work", "text of first");
-        notes().AppendItem("deep", "Scrivlet\\Work\\Sub", "text of deep");
-        notes().AppendItem("second", "Scrivlet\\Work", "text of second");
-        notes().ListFolderItems(false);
+        notes().Tree().AppendFolder("Scrivlet", "Work");
+        notes().Tree().AppendFolder("Scrivlet\\Work", "Sub");
+        notes().Tree().AppendFolder("Trash", "Old");
+        store().AppendItem("first", "Scrivlet\\Work", "text of first");
+        store().AppendItem("deep", "Scrivlet\\Work\\Sub", "text of deep");
+        store().AppendItem("second", "Scrivlet\\Work", "text of second");
+        notes().List().ListFolderItems(false);
     }
 
     void clickFolder(const std::string& key) {
@@ -98,14 +98,14 @@ TEST(FolderTree, ListsOnlyTheFoldersOwnItemsInStoreOrder) {
     EXPECT_EQ(window.listedKeys(), (std::vector<std::string>{"x0", "x2"}));
     EXPECT_EQ(window.controls().lItem.ListItems(2).Text(), "second");
     EXPECT_EQ(window.controls().lItem.ListItems(2).SmallIcon(), 5);
-    EXPECT_EQ(window.store().ListedCount, 2);
+    EXPECT_EQ(window.view().ListedCount, 2);
 
     window.clickFolder("Scrivlet\\Work\\Sub");
     EXPECT_EQ(window.listedKeys(), (std::vector<std::string>{"x1"}));
 
-    window.notes().AppendFolder("Scrivlet", "Parent");
-    window.notes().AppendFolder("Scrivlet\\Parent", "Child");
-    window.notes().AppendItem("only below", "Scrivlet\\Parent\\Child", "");
+    window.notes().Tree().AppendFolder("Scrivlet", "Parent");
+    window.notes().Tree().AppendFolder("Scrivlet\\Parent", "Child");
+    window.store().AppendItem("only below", "Scrivlet\\Parent\\Child", "");
     window.clickFolder("Scrivlet\\Parent");
     EXPECT_TRUE(window.listedKeys().empty());
     EXPECT_FALSE(window.controls().lText.Enabled());
@@ -116,13 +116,13 @@ TEST(FolderTree, ClickingTheShownFolderAgainKeepsTheListAsItIs) {
     window.clickFolder("Scrivlet\\Work");
     ui::ListView& list = window.controls().lItem;
     list.userClickItem(2);
-    window.notes().AppendItem("added later", "Scrivlet\\Work", "");
+    window.store().AppendItem("added later", "Scrivlet\\Work", "");
 
     window.clickFolder("Scrivlet\\Work");
     EXPECT_EQ(list.ListItems.Count(), 2);
     EXPECT_TRUE(list.ListItems(2).Selected());
 
-    window.notes().ListFolderItems(false);
+    window.notes().List().ListFolderItems(false);
     EXPECT_EQ(list.ListItems.Count(), 3);
     EXPECT_FALSE(list.ListItems(2).Selected());
 }
@@ -138,12 +138,12 @@ TEST(TextBinding, TypedTextReachesTheStoreOnTheNextClickNotBefore) {
     EXPECT_EQ(text.Text(), "text of first");
     text.userType(", edited");
     EXPECT_EQ(window.store().ItemText[0], "text of first");
-    EXPECT_TRUE(window.store().TextDirty);
+    EXPECT_TRUE(window.view().TextDirty);
 
     list.userClickItem(2);
     EXPECT_EQ(window.store().ItemText[0], "text of first, edited");
     EXPECT_EQ(text.Text(), "text of second");
-    EXPECT_FALSE(window.store().TextDirty);
+    EXPECT_FALSE(window.view().TextDirty);
 }
 
 TEST(TextBinding, ClickingTheShownEntryStoresTypingWithoutReloadingTheText) {
@@ -159,7 +159,7 @@ TEST(TextBinding, ClickingTheShownEntryStoresTypingWithoutReloadingTheText) {
     list.userClickItem(2);
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(window.store().ItemText[2], "text of second!");
-    EXPECT_FALSE(window.store().TextDirty);
+    EXPECT_FALSE(window.view().TextDirty);
 }
 
 TEST(TextBinding, TwoSelectedEntriesUnbindTheTextBoxAfterStoringTheTyping) {
@@ -174,7 +174,7 @@ TEST(TextBinding, TwoSelectedEntriesUnbindTheTextBoxAfterStoringTheTyping) {
     EXPECT_EQ(window.store().ItemText[0], "text of first and more");
     EXPECT_EQ(text.Text(), "");
     EXPECT_FALSE(text.Enabled());
-    EXPECT_EQ(window.store().ShownItem, -1);
+    EXPECT_EQ(window.view().ShownItem, -1);
 
     // Back to one selected entry: the text box binds to it again.
     list.userClickItem(1, ui::vbCtrlMask);
@@ -198,7 +198,7 @@ TEST(TextBinding, ADisabledTextBoxTakesNoTyping) {
     StartedWindow window;
     window.controls().lText.userType("lost?");
     EXPECT_EQ(window.controls().lText.Text(), "");
-    EXPECT_FALSE(window.store().TextDirty);
+    EXPECT_FALSE(window.view().TextDirty);
 }
 
 } // namespace

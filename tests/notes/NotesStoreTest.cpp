@@ -9,8 +9,8 @@ using testing_support::StartedWindow;
 
 TEST(NotesStore, FolderExistsComparesWholeKeysExactly) {
     StartedWindow window;
-    window.notes().AppendFolder("Scrivlet", "Work");
-    window.notes().AppendFolder("Trash", "Old");
+    window.notes().Tree().AppendFolder("Scrivlet", "Work");
+    window.notes().Tree().AppendFolder("Trash", "Old");
     const struct {
         const char* key;
         bool exists;
@@ -34,10 +34,10 @@ TEST(NotesStore, FolderExistsComparesWholeKeysExactly) {
 
 TEST(NotesStore, FolderKindFollowsTheParentKey) {
     StartedWindow window;
-    window.notes().AppendFolder("Scrivlet", "Work");
-    window.notes().AppendFolder("Trash", "Old");
-    window.notes().AppendFolder("Trash\\Old", "Deeper");
-    window.notes().AppendFolder("Scrivlet", "Trash");
+    window.notes().Tree().AppendFolder("Scrivlet", "Work");
+    window.notes().Tree().AppendFolder("Trash", "Old");
+    window.notes().Tree().AppendFolder("Trash\\Old", "Deeper");
+    window.notes().Tree().AppendFolder("Scrivlet", "Trash");
     const notes::NotesStore& store = window.store();
     EXPECT_EQ(store.FolderKind(1), notes::KindRoot);
     EXPECT_EQ(store.FolderKind(2), notes::KindTrash);
@@ -69,9 +69,9 @@ TEST(NotesStore, SubtreeAndTrashTestsArePrefixTestsOnWholeNames) {
 
 TEST(NotesStore, RemovingAFolderShiftsLaterFoldersAndTheirNodesDown) {
     StartedWindow window;
-    window.notes().AppendFolder("Scrivlet", "A");
-    window.notes().AppendFolder("Scrivlet", "B");
-    window.notes().AppendFolder("Scrivlet", "C");
+    window.notes().Tree().AppendFolder("Scrivlet", "A");
+    window.notes().Tree().AppendFolder("Scrivlet", "B");
+    window.notes().Tree().AppendFolder("Scrivlet", "C");
     ui::TreeView& tree = window.controls().lTre;
 
     window.store().RemoveFolderAt(3);
@@ -90,9 +90,9 @@ TEST(NotesStore, RemovingAFolderShiftsLaterFoldersAndTheirNodesDown) {
 
 TEST(NotesStore, RemovingTheFirstItemKeepsTheOthersInOrder) {
     StartedWindow window;
-    window.notes().AppendItem("one", "Scrivlet", "text one");
-    window.notes().AppendItem("two", "Trash", "text two");
-    window.notes().AppendItem("three", "Scrivlet", "text three");
+    window.store().AppendItem("one", "Scrivlet", "text one");
+    window.store().AppendItem("two", "Trash", "text two");
+    window.store().AppendItem("three", "Scrivlet", "text three");
 
     window.store().RemoveItemAt(0);
 

@@ -106,8 +106,8 @@ private slots:
                                w.widget<QWidget>(QStringLiteral("dDateMenuButton")),
                                w.tree()};
         // The text box is disabled until an item is shown; give it one so that Tab can stop there.
-        QVERIFY(w.form.Notes().AppendItem("Note", "Scrivlet", ""));
-        w.form.Notes().ListFolderItems(false);
+        QVERIFY(w.form.Notes().Store().AppendItem("Note", "Scrivlet", ""));
+        w.form.Notes().List().ListFolderItems(false);
         clickListRow(w.list(), 0);
         w.tree()->setFocus();
         for (std::size_t i = 0; i + 1 < std::size(expected); ++i) {
@@ -146,7 +146,7 @@ private slots:
         for (const auto& step : steps) {
             clickTreeNode(w.tree(), step.node);
             reference.controls().lTre.userClickNode(step.index);
-            QCOMPARE(w.form.Notes().Store().SelFolder, step.index);
+            QCOMPARE(w.form.Notes().View().SelFolder, step.index);
             QCOMPARE(w.tree()->selectedItems().size(), 1);
             QCOMPARE(w.tree()->selectedItems().first()->text(0), step.node);
             QCOMPARE(w.action(QStringLiteral("mFolderTrashEmpty"))->isVisible(), step.trashEntries);
@@ -163,7 +163,7 @@ private slots:
     void clickPointsHitTheClickedNode() {
         SkinWindow& w = *window_;
         for (const char* name : {"A", "B", "C", "D", "E", "F"})
-            QVERIFY(w.form.Notes().AppendFolder("Scrivlet", name));
+            QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", name));
         w.controls().lTre.Nodes(1).setExpanded(true);
         auto hits = std::make_shared<std::vector<int>>();
         w.controls().lTre.MouseDown.connect([&w, hits](int16_t, int16_t, int x, int y) {
@@ -179,8 +179,8 @@ private slots:
 
     void newFoldersAppearUnderTheirParent() {
         SkinWindow& w = *window_;
-        QVERIFY(w.form.Notes().AppendFolder("Scrivlet", "Work"));
-        QVERIFY(w.form.Notes().AppendFolder("Scrivlet\\Work", "Plans"));
+        QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
+        QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet\\Work", "Plans"));
         QTreeWidgetItem* root = w.tree()->topLevelItem(0);
         QCOMPARE(root->childCount(), 1);
         QCOMPARE(root->child(0)->text(0), QStringLiteral("Work"));
@@ -231,9 +231,9 @@ private slots:
 
     void typingReachesTheTextBox() {
         SkinWindow& w = *window_;
-        QVERIFY(w.form.Notes().AppendItem("First", "Scrivlet", "abc"));
-        QVERIFY(w.form.Notes().AppendItem("Second", "Scrivlet", "xyz"));
-        w.form.Notes().ListFolderItems(false);
+        QVERIFY(w.form.Notes().Store().AppendItem("First", "Scrivlet", "abc"));
+        QVERIFY(w.form.Notes().Store().AppendItem("Second", "Scrivlet", "xyz"));
+        w.form.Notes().List().ListFolderItems(false);
         QCOMPARE(rowCount(w.list()), 2);
         auto* text = w.widget<QPlainTextEdit>(QStringLiteral("lText"));
 
@@ -265,8 +265,8 @@ private slots:
     // Shortcuts act for the whole window: Ctrl+C in the text box copies items, not text.
     void shortcutsWinOverTheTextBox() {
         SkinWindow& w = *window_;
-        QVERIFY(w.form.Notes().AppendFolder("Scrivlet", "Work"));
-        QVERIFY(w.form.Notes().AppendItem("Note", "Scrivlet\\Work", "text"));
+        QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
+        QVERIFY(w.form.Notes().Store().AppendItem("Note", "Scrivlet\\Work", "text"));
         w.controls().lTre.Nodes(1).setExpanded(true);
         clickTreeNode(w.tree(), QStringLiteral("Work"));
         clickListRow(w.list(), 0);
@@ -291,7 +291,7 @@ private slots:
         QFETCH(QString, ending);
         const bool confirm = ending == QLatin1String("Enter");
         SkinWindow& w = *window_;
-        QVERIFY(w.form.Notes().AppendFolder("Scrivlet", "Work"));
+        QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
         w.controls().lTre.Nodes(1).setExpanded(true);
         clickTreeNode(w.tree(), QStringLiteral("Work"));
         QTreeWidget* tree = w.tree();
@@ -320,8 +320,8 @@ private slots:
 
     void listGesturesReachTheControl() {
         SkinWindow& w = *window_;
-        QVERIFY(w.form.Notes().AppendItem("Note", "Scrivlet", ""));
-        w.form.Notes().ListFolderItems(false);
+        QVERIFY(w.form.Notes().Store().AppendItem("Note", "Scrivlet", ""));
+        w.form.Notes().List().ListFolderItems(false);
         struct MouseUp {
             int16_t button, shift;
             int x, y;

@@ -1,0 +1,55 @@
+#include "notes/FolderTree.h"
+
+#include "ui/ImageList.h"
+
+#include <utility>
+
+namespace notes {
+
+FolderTree::FolderTree(NotesStore& store, NotesView& view, ui::TreeView& tree, ItemList& list)
+    : store_(store), view_(view), lTre(tree), list_(list) {
+    lTre.NodeClick.connect([this](ui::TreeNode&) { lTre_NodeClick(); });
+}
+
+bool FolderTree::AppendFolder(std::string parent, std::string name) {
+    if (!store_.AppendFolder(std::move(parent), std::move(name)))
+        return false;
+    if (AddFolderNode(store_.LastFolder()) != nullptr)
+        return true;
+    store_.RemoveFolderAt(store_.LastFolder());
+    return false;
+}
+
+ui::TreeNode* FolderTree::AddFolderNode(int i) {
+    if (i == 1)
+        return lTre.Nodes.Add("Scrivlet", "Scrivlet", ui::ImageRoot);
+    if (i == 2)
+        return lTre.Nodes.Add("Trash", "Trash", ui::ImageTrash);
+    const auto at = static_cast<std::size_t>(i);
+    return lTre.Nodes.Add(store_.FolderParent[at], ui::tvwChild, store_.FolderKey(i), store_.FolderName[at],
+                          ui::ImageFolder, ui::ImageFolderSelected);
+}
+
+void FolderTree::BuildFolderTree(const std::string& selectKey) {
+    AddFolderNode(1);
+    AddFolderNode(2);
+    bool matched = false;
+    for (int i = 3; i <= store_.LastFolder(); ++i) {
+        AddFolderNode(i);
+        const auto at = static_cast<std::size_t>(i);
+        if (selectKey == store_.FolderParent[at] + "\\" + store_.FolderName[at]) {
+            lTre.Nodes(i).setSelected(true);
+            matched = true;
+        }
+    }
+    if (!matched)
+        lTre.Nodes(view_.SelFolder).setSelected(true);
+    list_.ListFolderItems(false);
+}
+
+// The node argument is not used: the tree's selection decides.
+void FolderTree::lTre_NodeClick() {
+    list_.ListFolderItems(true);
+}
+
+} // namespace notes

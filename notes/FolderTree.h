@@ -1,0 +1,36 @@
+#pragma once
+
+#include "notes/ItemList.h"
+#include "notes/NotesStore.h"
+#include "notes/NotesView.h"
+#include "ui/TreeView.h"
+
+#include <string>
+
+namespace notes {
+
+// The tree side of the notes: one node per folder, node i showing folder i, and the selection of a
+// folder by the user.
+class FolderTree {
+public:
+    FolderTree(NotesStore& store, NotesView& view, ui::TreeView& lTre, ItemList& list);
+
+    // Appends a folder to the store and its node to the tree. Refused (false), with both left as they
+    // were, when the store is full or the tree takes no such node (its key is in use or its parent has
+    // no node).
+    bool AppendFolder(std::string parent, std::string name);
+
+    void BuildFolderTree(const std::string& selectKey);
+
+private:
+    ui::TreeNode* AddFolderNode(int i);
+
+    void lTre_NodeClick();
+
+    NotesStore& store_;
+    NotesView& view_;
+    ui::TreeView& lTre;
+    ItemList& list_;
+};
+
+} // namespace notes
