@@ -110,14 +110,28 @@ void ListBinding::mouseMoveEvent(QMouseEvent* event) {
         QListView::mouseMoveEvent(event);
 }
 
-// Space selects the row that has the keyboard focus, with Ctrl or Shift as a click would.
+// Space selects the row that has the keyboard focus, with Ctrl or Shift as a click would. The other keys
+// that move the keyboard focus (arrows, Home, End, the page keys, typing a name) select the row they move
+// to, with Shift extending the selection; with Ctrl they only move the focus, so that Ctrl+Space can
+// then add the row.
 void ListBinding::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && currentIndex().isValid() && state() != EditingState) {
+    if (state() == EditingState) {
+        QListView::keyPressEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Space && currentIndex().isValid()) {
         clickRow(currentIndex(), event->modifiers());
         event->accept();
         return;
     }
+    const QModelIndex before = currentIndex();
     QListView::keyPressEvent(event);
+    const QModelIndex after = currentIndex();
+    if (!after.isValid() || after == before || event->modifiers().testFlag(Qt::ControlModifier))
+        return;
+    const int16_t shift = event->modifiers().testFlag(Qt::ShiftModifier) ? ui::vbShiftMask : 0;
+    control_.userSelectWithKeyboard(after.row() + 1, shift);
+    mirrorFocus();
 }
 
 void ListBinding::keyReleaseEvent(QKeyEvent* event) {

@@ -1,6 +1,5 @@
 #include "qt/TreeBinding.h"
 
-#include "qt/Icons.h"
 #include "qt/KeyInput.h"
 #include "qt/Mirror.h"
 
@@ -13,7 +12,7 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
-#include <algorithm>
+#include <utility>
 
 namespace skin {
 
@@ -30,9 +29,8 @@ Qt::DropAction dropActionFor(Qt::KeyboardModifiers modifiers) {
 } // namespace
 
 TreeBinding::TreeBinding(ui::TreeView& control, QWidget* parent)
-    : InPlaceEditing<QTreeWidget>(parent), control_(control) {
+    : InPlaceEditing<QTreeView>(parent), control_(control), model_(control, this) {
     setObjectName(toQString(control.Name()));
-    setColumnCount(1);
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -42,113 +40,50 @@ TreeBinding::TreeBinding(ui::TreeView& control, QWidget* parent)
     setUniformRowHeights(true);
     setExpandsOnDoubleClick(false);
     header()->setStretchLastSection(true);
+    setModel(&model_);
 
     for (int i = 1; i <= control_.Nodes.Count(); ++i)
-        addNode(control_.Nodes(i));
+        mirrorExpanded(control_.Nodes(i));
     mirrorSelection();
-    mirrorDropHighlight();
     mirrorEnabledVisible(control_, *this);
 
-    connectWhileAlive(control_.NodeAdded, this, [this](ui::TreeNode& node) { addNode(node); });
-    connectWhileAlive(control_.NodeRemoved, this, [this](int index) { removeNode(index); });
-    connectWhileAlive(control_.NodeChanged, this, [this](ui::TreeNode& node) { updateNode(node); });
+    connectWhileAlive(control_.NodeChanged, this, [this](ui::TreeNode& node) { mirrorExpanded(node); });
     connectWhileAlive(control_.SelectionChanged, this, [this] { mirrorSelection(); });
-    connectWhileAlive(control_.DropHighlightChanged, this, [this] { mirrorDropHighlight(); });
     connectWhileAlive(control_.LabelEditChanged, this, [this] { mirrorLabelEdit(); });
 
-    connect(this, &QTreeWidget::itemExpanded, this,
-            [this](QTreeWidgetItem* item) { userExpand(item, true); });
-    connect(this, &QTreeWidget::itemCollapsed, this,
-            [this](QTreeWidgetItem* item) { userExpand(item, false); });
+    connect(this, &QTreeView::expanded, this, [this](const QModelIndex& row) { userExpand(row, true); });
+    connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& row) { userExpand(row, false); });
 
-    control_.setHitTestProvider([this](int x, int y) { return indexOf(itemAt(QPoint(x, y))); });
+    control_.setHitTestProvider([this](int x, int y) { return nodeIndexAt(QPoint(x, y)); });
 }
 
 TreeBinding::~TreeBinding() {
     control_.setHitTestProvider({});
 }
 
-QTreeWidgetItem* TreeBinding::itemOf(int index) const {
-    return index >= 1 && index <= static_cast<int>(items_.size())
-               ? items_[static_cast<std::size_t>(index - 1)]
-               : nullptr;
+int TreeBinding::nodeIndexAt(const QPoint& at) const {
+    const QModelIndex row = indexAt(at);
+    return row.isValid() ? TreeModel::nodeOf(row)->Index() : 0;
 }
 
-int TreeBinding::indexOf(const QTreeWidgetItem* item) const {
-    if (item == nullptr)
-        return 0;
-    const auto it = std::find(items_.begin(), items_.end(), item);
-    return it == items_.end() ? 0 : static_cast<int>(it - items_.begin()) + 1;
-}
-
-void TreeBinding::addNode(const ui::TreeNode& node) {
-    auto* item = new QTreeWidgetItem;
-    item->setText(0, toQString(node.Text()));
-    item->setIcon(0, nodeIcon(node.Image(), node.SelectedImage()));
-    item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled);
-    if (QTreeWidgetItem* parent = node.Parent() != nullptr ? itemOf(node.Parent()->Index()) : nullptr)
-        parent->addChild(item);
-    else
-        addTopLevelItem(item);
-    items_.push_back(item);
-    mirrorExpanded(item, node.Expanded());
-}
-
-// The control removes a subtree from its last node upwards, so the row has no children left here.
-void TreeBinding::removeNode(int index) {
-    QTreeWidgetItem* item = itemOf(index);
-    if (item == nullptr)
-        return;
-    if (item == dropTarget_)
-        dropTarget_ = nullptr;
-    if (item == pressedItem_)
-        pressedItem_ = nullptr;
-    items_.erase(items_.begin() + (index - 1));
-    delete item;
-}
-
-void TreeBinding::updateNode(const ui::TreeNode& node) {
-    QTreeWidgetItem* item = itemOf(node.Index());
-    if (item == nullptr)
-        return;
-    item->setText(0, toQString(node.Text()));
-    mirrorExpanded(item, node.Expanded());
-}
-
-void TreeBinding::mirrorExpanded(QTreeWidgetItem* item, bool expanded) {
-    if (item->isExpanded() == expanded)
+void TreeBinding::mirrorExpanded(const ui::TreeNode& node) {
+    const QModelIndex row = model_.indexOf(&node);
+    if (isExpanded(row) == node.Expanded())
         return;
     const QSignalBlocker blocker(this);
-    item->setExpanded(expanded);
+    setExpanded(row, node.Expanded());
 }
 
 void TreeBinding::mirrorSelection() {
-    clearSelection();
     const ui::TreeNode* selected = control_.SelectedItem();
-    QTreeWidgetItem* item = selected != nullptr ? itemOf(selected->Index()) : nullptr;
-    if (item == nullptr)
-        return;
-    // The keyboard goes on from the selected node.
-    selectionModel()->setCurrentIndex(indexFromItem(item), QItemSelectionModel::Select);
-    scrollToItem(item);
-}
-
-void TreeBinding::mirrorDropHighlight() {
-    if (dropTarget_ != nullptr)
-        dropTarget_->setBackground(0, QBrush());
-    const ui::TreeNode* target = control_.DropHighlight();
-    dropTarget_ = target != nullptr ? itemOf(target->Index()) : nullptr;
-    if (dropTarget_ != nullptr) {
-        QColor highlight = palette().color(QPalette::Highlight);
-        highlight.setAlpha(80);
-        dropTarget_->setBackground(0, highlight);
-    }
+    const QModelIndex row = model_.indexOf(selected);
+    selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
+    if (row.isValid())
+        scrollTo(row);
 }
 
 void TreeBinding::mirrorLabelEdit() {
-    const ui::TreeNode* editing = control_.EditingNode();
-    QTreeWidgetItem* item = editing != nullptr ? itemOf(editing->Index()) : nullptr;
-    showLabelEdit(item != nullptr ? indexFromItem(item) : QModelIndex());
+    showLabelEdit(model_.indexOf(control_.EditingNode()));
 }
 
 void TreeBinding::labelEditEnded(const QString& text) {
@@ -161,31 +96,35 @@ void TreeBinding::labelEditCancelled() {
 
 // The widget has already drawn the row open or closed; the control may refuse, so the row is set back
 // to the control's state afterwards.
-void TreeBinding::userExpand(QTreeWidgetItem* item, bool expanded) {
-    const int index = indexOf(item);
-    if (index == 0)
+void TreeBinding::userExpand(const QModelIndex& row, bool expanded) {
+    ui::TreeNode* node = TreeModel::nodeOf(row);
+    if (node == nullptr)
         return;
-    control_.userSetExpanded(index, expanded);
-    if (itemOf(index) == item)
-        mirrorExpanded(item, control_.Nodes(index).Expanded());
+    control_.userSetExpanded(node->Index(), expanded);
+    mirrorExpanded(*node);
 }
 
 bool TreeBinding::onBranchIndicator(const QPoint& at) const {
-    const QTreeWidgetItem* item = itemAt(at);
-    return item != nullptr && at.x() < visualItemRect(item).left();
+    const QModelIndex row = indexAt(at);
+    return row.isValid() && at.x() < visualRect(row).left();
+}
+
+void TreeBinding::clickRow(const QModelIndex& row) {
+    const QPoint centre = visualRect(row).center();
+    control_.userClickNode(TreeModel::nodeOf(row)->Index(), {centre.x(), centre.y()});
 }
 
 void TreeBinding::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (event->button() == Qt::LeftButton && onBranchIndicator(at)) {
-        QTreeWidget::mousePressEvent(event);
+        QTreeView::mousePressEvent(event);
         return;
     }
     event->accept();
-    pressedItem_ = nullptr;
-    if (event->button() == Qt::LeftButton && itemAt(at) != nullptr) {
+    pressedRow_ = QPersistentModelIndex();
+    if (event->button() == Qt::LeftButton && indexAt(at).isValid()) {
         // A click is known only on release; moving far enough first makes it a drag instead.
-        pressedItem_ = itemAt(at);
+        pressedRow_ = indexAt(at);
         pressPoint_ = at;
         return;
     }
@@ -197,15 +136,15 @@ void TreeBinding::mousePressEvent(QMouseEvent* event) {
 
 void TreeBinding::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && pressedItem_ == nullptr && onBranchIndicator(at)) {
-        QTreeWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && !pressedRow_.isValid() && onBranchIndicator(at)) {
+        QTreeView::mouseReleaseEvent(event);
         return;
     }
     event->accept();
-    if (event->button() == Qt::LeftButton && pressedItem_ != nullptr) {
-        QTreeWidgetItem* pressed = std::exchange(pressedItem_, nullptr);
-        if (itemAt(at) == pressed)
-            control_.userClickNode(indexOf(pressed), pointOf(event->position()));
+    if (event->button() == Qt::LeftButton && pressedRow_.isValid()) {
+        const QModelIndex pressed = std::exchange(pressedRow_, QPersistentModelIndex());
+        if (indexAt(at) == pressed)
+            control_.userClickNode(TreeModel::nodeOf(pressed)->Index(), pointOf(event->position()));
         return;
     }
     if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
@@ -216,24 +155,24 @@ void TreeBinding::mouseReleaseEvent(QMouseEvent* event) {
 
 // The first click of a double click has already selected the node; the second opens or closes it.
 void TreeBinding::mouseDoubleClickEvent(QMouseEvent* event) {
-    QTreeWidgetItem* item = itemAt(event->position().toPoint());
-    if (event->button() != Qt::LeftButton || item == nullptr ||
-        onBranchIndicator(event->position().toPoint())) {
+    const QPoint at = event->position().toPoint();
+    const QModelIndex row = indexAt(at);
+    if (event->button() != Qt::LeftButton || !row.isValid() || onBranchIndicator(at)) {
         mousePressEvent(event);
         return;
     }
     event->accept();
-    const int index = indexOf(item);
-    if (item->childCount() > 0)
-        control_.userSetExpanded(index, !control_.Nodes(index).Expanded());
-    pressedItem_ = itemOf(index);
-    pressPoint_ = event->position().toPoint();
+    const ui::TreeNode* node = TreeModel::nodeOf(row);
+    if (!node->Children().empty())
+        control_.userSetExpanded(node->Index(), !node->Expanded());
+    pressedRow_ = model_.indexOf(node);
+    pressPoint_ = at;
 }
 
 void TreeBinding::mouseMoveEvent(QMouseEvent* event) {
-    if (pressedItem_ == nullptr || !event->buttons().testFlag(Qt::LeftButton)) {
+    if (!pressedRow_.isValid() || !event->buttons().testFlag(Qt::LeftButton)) {
         if (event->buttons() == Qt::NoButton)
-            QTreeWidget::mouseMoveEvent(event);
+            QTreeView::mouseMoveEvent(event);
         return;
     }
     if ((event->position().toPoint() - pressPoint_).manhattanLength() >= QApplication::startDragDistance())
@@ -243,14 +182,14 @@ void TreeBinding::mouseMoveEvent(QMouseEvent* event) {
 // The drag runs in a nested loop; the control decides in its drop handler what the drop does, and the
 // tree changes only through the mirror.
 void TreeBinding::dragNode(Qt::KeyboardModifiers modifiers) {
-    QTreeWidgetItem* dragged = std::exchange(pressedItem_, nullptr);
+    const QModelIndex dragged = std::exchange(pressedRow_, QPersistentModelIndex());
     control_.userMouseDown(ui::vbLeftButton, shiftMaskOf(modifiers), pointOf(pressPoint_));
     control_.userStartDrag();
     auto* drag = new QDrag(this);
     auto* data = new QMimeData;
     data->setData(NodeDragFormat, {});
     drag->setMimeData(data);
-    drag->setPixmap(dragged->icon(0).pixmap(iconSize()));
+    drag->setPixmap(model_.data(dragged, Qt::DecorationRole).value<QIcon>().pixmap(iconSize()));
     drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
     control_.userCompleteDrag();
 }
@@ -288,22 +227,34 @@ void TreeBinding::dropEvent(QDropEvent* event) {
     event->accept();
 }
 
-// Space selects the row that has the keyboard focus, as a click would.
+// Space selects the row that has the keyboard focus, as a click would. Every other key that moves the
+// keyboard focus to another row (arrows, Home, End, the page keys, typing a name) selects that row, as
+// the platform's tree does.
 void TreeBinding::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && currentItem() != nullptr && state() != EditingState) {
-        const QPoint centre = visualItemRect(currentItem()).center();
-        control_.userClickNode(indexOf(currentItem()), {centre.x(), centre.y()});
+    if (state() == EditingState) {
+        QTreeView::keyPressEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Space && currentIndex().isValid()) {
+        clickRow(currentIndex());
         event->accept();
         return;
     }
-    QTreeWidget::keyPressEvent(event);
+    const QModelIndex before = currentIndex();
+    QTreeView::keyPressEvent(event);
+    const QModelIndex after = currentIndex();
+    if (after.isValid() && after != before) {
+        control_.userSelectWithKeyboard(TreeModel::nodeOf(after)->Index());
+        // A control that took no input keeps its selection, and so does the widget.
+        mirrorSelection();
+    }
 }
 
 void TreeBinding::keyReleaseEvent(QKeyEvent* event) {
     const int16_t code = keyCodeOf(event->key());
     if (code != 0 && !event->isAutoRepeat())
         control_.userKeyUp(code, shiftMaskOf(event->modifiers()));
-    QTreeWidget::keyReleaseEvent(event);
+    QTreeView::keyReleaseEvent(event);
 }
 
 } // namespace skin

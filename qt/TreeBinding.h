@@ -1,26 +1,25 @@
 #pragma once
 
 #include "qt/InPlaceEditing.h"
+#include "qt/TreeModel.h"
 #include "ui/TreeView.h"
 
+#include <QPersistentModelIndex>
 #include <QPoint>
-#include <QTreeWidget>
-
-#include <vector>
+#include <QTreeView>
 
 namespace skin {
 
-// The tree widget of a headless tree view. It mirrors the nodes, the selection, the drop target and the
-// label edit of the control, and passes every mouse and key gesture to the control instead of acting on
-// it: the widget never selects, edits or moves a node by itself.
-class TreeBinding : public InPlaceEditing<QTreeWidget> {
+// The tree view widget of a headless tree view. It mirrors the nodes (over TreeModel), the selection,
+// the expanded state, the drop target and the label edit of the control, and passes every mouse and key
+// gesture to the control instead of acting on it: the widget never selects, edits or moves a node by
+// itself.
+class TreeBinding : public InPlaceEditing<QTreeView> {
 public:
     TreeBinding(ui::TreeView& control, QWidget* parent);
     ~TreeBinding() override;
 
-    // The row of node `index` (1-based, as the control counts), and the other way round (0 for none).
-    QTreeWidgetItem* itemOf(int index) const;
-    int indexOf(const QTreeWidgetItem* item) const;
+    TreeModel& treeModel() { return model_; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -38,23 +37,19 @@ protected:
     void labelEditCancelled() override;
 
 private:
-    void addNode(const ui::TreeNode& node);
-    void removeNode(int index);
-    void updateNode(const ui::TreeNode& node);
-    void mirrorExpanded(QTreeWidgetItem* item, bool expanded);
+    int nodeIndexAt(const QPoint& at) const;
+    void mirrorExpanded(const ui::TreeNode& node);
     void mirrorSelection();
-    void mirrorDropHighlight();
     void mirrorLabelEdit();
-    void userExpand(QTreeWidgetItem* item, bool expanded);
+    void userExpand(const QModelIndex& row, bool expanded);
     bool onBranchIndicator(const QPoint& at) const;
+    void clickRow(const QModelIndex& row);
     void dragNode(Qt::KeyboardModifiers modifiers);
 
     ui::TreeView& control_;
-    // items_[i - 1] shows node i; both keep insertion order, so removals shift them alike.
-    std::vector<QTreeWidgetItem*> items_;
-    QTreeWidgetItem* dropTarget_ = nullptr;
+    TreeModel model_;
     // A left press on a row that has not yet become a click (on release) or a drag (on moving).
-    QTreeWidgetItem* pressedItem_ = nullptr;
+    QPersistentModelIndex pressedRow_;
     QPoint pressPoint_;
 };
 

@@ -164,9 +164,9 @@ void ListView::forgetRemoved(ListItem& item) {
         setFocus(nullptr);
 }
 
-void ListView::userClickItem(int index, int16_t shift) {
+bool ListView::selectByGesture(int index, int16_t shift) {
     if (!acceptsInput() || index < 1 || index > ListItems.Count())
-        return;
+        return false;
     ListItem& item = ListItems(index);
     if (multiSelect_ && (shift & vbCtrlMask) != 0) {
         setItemSelected(item, !item.selected_);
@@ -187,8 +187,19 @@ void ListView::userClickItem(int index, int16_t shift) {
         setItemSelected(item, true);
         anchor_ = &item;
     }
-    ItemClick(item);
+    return true;
+}
+
+void ListView::userClickItem(int index, int16_t shift) {
+    if (!selectByGesture(index, shift))
+        return;
+    ItemClick(ListItems(index));
     MouseUp(vbLeftButton, shift, 0, 0);
+}
+
+void ListView::userSelectWithKeyboard(int index, int16_t shift) {
+    if (selectByGesture(index, shift))
+        ItemClick(ListItems(index));
 }
 
 void ListView::userClickEmpty() {

@@ -85,6 +85,8 @@ private:
 //   with Shift it selects the range from the last clicked entry. Each such click raises ItemClick and
 //   then MouseUp. A right-button click changes no selection and raises MouseUp only. A click on the
 //   empty part of the list deselects everything and raises MouseUp only.
+// - Moving to an entry with the keyboard selects it as a click with the same modifiers would, and raises
+//   ItemClick without MouseUp.
 class ListView : public Control, public LabelEditing<ListItem> {
 public:
     ListView(std::string name, Control* container);
@@ -102,6 +104,7 @@ public:
 
     // Gestures.
     void userClickItem(int index, int16_t shift = 0);
+    void userSelectWithKeyboard(int index, int16_t shift = 0);
     void userClickEmpty();
     void userRightClick(Point at);
     void userKeyUp(int16_t keyCode, int16_t shift);
@@ -128,6 +131,9 @@ private:
     void setFocus(ListItem* item);
     void forgetRemoved(ListItem& item);
     void deselectAllExcept(const ListItem* keep);
+    // Selects entry `index` as a click or key with the modifiers `shift` does; false when there is no such
+    // entry or the list takes no input.
+    bool selectByGesture(int index, int16_t shift);
 
     bool sorted_ = false;
     bool multiSelect_ = false;

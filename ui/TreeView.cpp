@@ -46,6 +46,8 @@ TreeNode* TreeNodes::append(std::string key, std::string text, int image, int se
                             TreeNode* parent) {
     if (byKey_.contains(key))
         return nullptr;
+    tree_.NodeAboutToBeAdded(parent);
+    auto& siblings = parent != nullptr ? parent->children_ : topLevel_;
     auto node = std::make_unique<TreeNode>();
     node->tree_ = &tree_;
     node->index_ = Count() + 1;
@@ -54,10 +56,11 @@ TreeNode* TreeNodes::append(std::string key, std::string text, int image, int se
     node->image_ = image;
     node->selectedImage_ = selectedImage;
     node->parent_ = parent;
+    node->row_ = static_cast<int>(siblings.size());
     TreeNode* added = node.get();
     nodes_.push_back(std::move(node));
     byKey_.emplace(added->key_, added);
-    (parent != nullptr ? parent->children_ : topLevel_).push_back(added);
+    siblings.push_back(added);
     tree_.NodeAdded(*added);
     return added;
 }
@@ -79,7 +82,7 @@ bool isInSubtree(const TreeNode* node, const TreeNode* top) {
 
 // The node that takes over the selection when `removed` goes: next sibling, previous sibling, parent.
 TreeNode* successorOf(const TreeNode& removed, const std::vector<TreeNode*>& siblings) {
-    const auto it = std::find(siblings.begin(), siblings.end(), &removed);
+    const auto it = siblings.begin() + removed.Row();
     if (it + 1 != siblings.end())
         return *(it + 1);
     if (it != siblings.begin())
@@ -97,7 +100,9 @@ void TreeNodes::Remove(int index) {
     TreeNode* after = before;
     if (isInSubtree(before, &node))
         after = successorOf(node, node.parent_ != nullptr ? node.parent_->children_ : topLevel_);
+    tree_.SubtreeAboutToBeRemoved(node);
     removeSubtree(node);
+    tree_.SubtreeRemoved();
     tree_.selected_ = after;
     if (after != before)
         tree_.SelectionChanged();
@@ -113,12 +118,13 @@ void TreeNodes::removeOne(TreeNode& node) {
     const int index = node.index_;
     tree_.forgetRemoved(node);
     auto& siblings = node.parent_ != nullptr ? node.parent_->children_ : topLevel_;
-    siblings.erase(std::find(siblings.begin(), siblings.end(), &node));
+    const auto at = siblings.erase(siblings.begin() + node.row_);
+    for (auto later = at; later != siblings.end(); ++later)
+        --(*later)->row_;
     byKey_.erase(node.key_);
     nodes_.erase(nodes_.begin() + (index - 1));
     for (std::size_t i = static_cast<std::size_t>(index - 1); i < nodes_.size(); ++i)
         nodes_[i]->index_ = static_cast<int>(i) + 1;
-    tree_.NodeRemoved(index);
 }
 
 void TreeNodes::Clear() {
@@ -169,6 +175,13 @@ void TreeView::userClickNode(int index, Point at) {
     MouseUp(vbLeftButton, 0, at.x, at.y);
     if (selected_ != nullptr)
         NodeClick(*selected_);
+}
+
+void TreeView::userSelectWithKeyboard(int index) {
+    if (!acceptsInput() || index < 1 || index > Nodes.Count())
+        return;
+    select(&Nodes(index));
+    NodeClick(*selected_);
 }
 
 void TreeView::userRightClick(Point at) {

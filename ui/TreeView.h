@@ -23,6 +23,8 @@ enum TreeRelationship : int16_t { tvwChild = 4 };
 class TreeNode {
 public:
     int Index() const { return index_; }
+    // The position among the children of the node's parent (or among the top-level nodes), from 0.
+    int Row() const { return row_; }
     const std::string& Key() const { return key_; }
     const std::string& Text() const { return text_; }
     void setText(std::string text);
@@ -41,6 +43,7 @@ private:
     friend class TreeNodes;
     TreeView* tree_ = nullptr;
     int index_ = 0;
+    int row_ = 0;
     std::string key_;
     std::string text_;
     int image_ = 0;
@@ -88,7 +91,8 @@ private:
 //   next sibling of the removed node, else to its previous sibling, else to its parent; with no node
 //   left there is no selection. Moving the selection this way raises no NodeClick.
 // - A click on a node raises MouseDown, MouseUp and then NodeClick, also when the node was selected
-//   already. A right-button click changes no selection.
+//   already. A right-button click changes no selection. Moving to a node with the keyboard selects it
+//   and raises NodeClick too.
 // - Without a hit-test provider (the skin installs one that knows the widget's geometry) the nodes stand
 //   in rows of RowHeight pixels in index order: node i covers the y range [(i-1)*RowHeight, i*RowHeight).
 class TreeView : public Control, public LabelEditing<TreeNode> {
@@ -117,6 +121,9 @@ public:
     // A click on node `index` at the point `at` of the skin's own layout, which its MouseDown and MouseUp
     // carry, so that a handler's HitTest finds the clicked node there.
     void userClickNode(int index, Point at);
+    // The user moves to node `index` with the keyboard (arrows, Home, End, the page keys): the node is
+    // selected and NodeClick is raised, as for a click, but with no mouse events.
+    void userSelectWithKeyboard(int index);
     void userRightClick(Point at);
     void userKeyUp(int16_t keyCode, int16_t shift);
     void userMouseDown(int16_t button, int16_t shift, Point at);
@@ -142,9 +149,12 @@ public:
     Signal<int16_t, int, int> OLEDragDrop;
     Signal<> OLECompleteDrag;
 
-    // Notifications for the skin.
+    // Notifications for the skin. A node is added as the last child of `parent` (nullptr: top level); a
+    // removal takes a whole subtree at once.
+    Signal<const TreeNode*> NodeAboutToBeAdded;
     Signal<TreeNode&> NodeAdded;
-    Signal<int> NodeRemoved;
+    Signal<TreeNode&> SubtreeAboutToBeRemoved;
+    Signal<> SubtreeRemoved;
     Signal<TreeNode&> NodeChanged;
     Signal<> SelectionChanged;
     Signal<> DropHighlightChanged;

@@ -33,8 +33,8 @@ SkinWindow::SkinWindow() {
     form.Form_Load();
 }
 
-QTreeWidget* SkinWindow::tree() const {
-    return widget<QTreeWidget>(QStringLiteral("lTre"));
+QTreeView* SkinWindow::tree() const {
+    return widget<QTreeView>(QStringLiteral("lTre"));
 }
 
 QListView* SkinWindow::list() const {
@@ -45,10 +45,31 @@ QAction* SkinWindow::action(const QString& name) const {
     return window.findChild<QAction*>(name);
 }
 
-void clickTreeNode(QTreeWidget* tree, const QString& text, Qt::MouseButton button) {
-    const QList<QTreeWidgetItem*> found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-    QCOMPARE(found.size(), 1);
-    QTest::mouseClick(tree->viewport(), button, {}, tree->visualItemRect(found.first()).center());
+QModelIndex nodeRow(const QTreeView* tree, const QString& text) {
+    const QAbstractItemModel* model = tree->model();
+    const QModelIndexList found = model->match(model->index(0, 0), Qt::DisplayRole, text, -1,
+                                               Qt::MatchExactly | Qt::MatchRecursive | Qt::MatchWrap);
+    return found.size() == 1 ? found.first() : QModelIndex();
+}
+
+QStringList selectedNodes(const QTreeView* tree) {
+    QStringList texts;
+    for (const QModelIndex& row : tree->selectionModel()->selectedIndexes())
+        texts << row.data().toString();
+    return texts;
+}
+
+QStringList childTexts(const QTreeView* tree, const QModelIndex& parent) {
+    QStringList texts;
+    for (int row = 0; row < tree->model()->rowCount(parent); ++row)
+        texts << tree->model()->index(row, 0, parent).data().toString();
+    return texts;
+}
+
+void clickTreeNode(QTreeView* tree, const QString& text, Qt::MouseButton button) {
+    const QModelIndex row = nodeRow(tree, text);
+    QVERIFY2(row.isValid(), qPrintable(text));
+    QTest::mouseClick(tree->viewport(), button, {}, tree->visualRect(row).center());
 }
 
 int rowCount(const QListView* list) {

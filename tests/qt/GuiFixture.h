@@ -8,7 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <memory>
 
@@ -41,7 +41,7 @@ struct SkinWindow {
     app::MainControls& controls() { return form.Controls(); }
     app::MainMenu& menu() { return form.Controls().Menu; }
 
-    QTreeWidget* tree() const;
+    QTreeView* tree() const;
     QListView* list() const;
     QAction* action(const QString& name) const;
     template <typename Widget> Widget* widget(const QString& name) const {
@@ -53,8 +53,14 @@ struct SkinWindow {
     skin::MainWindow window{form.Controls()};
 };
 
+// The tree's row showing `text` (the only one), and the texts of the selected rows.
+QModelIndex nodeRow(const QTreeView* tree, const QString& text);
+QStringList selectedNodes(const QTreeView* tree);
+// The texts of the rows under `parent`, in order.
+QStringList childTexts(const QTreeView* tree, const QModelIndex& parent = {});
+
 // Gestures on the real widgets, aimed at the centre of a row, as a person would click.
-void clickTreeNode(QTreeWidget* tree, const QString& text, Qt::MouseButton button = Qt::LeftButton);
+void clickTreeNode(QTreeView* tree, const QString& text, Qt::MouseButton button = Qt::LeftButton);
 // Rows of the item list, by 0-based row.
 int rowCount(const QListView* list);
 bool rowSelected(const QListView* list, int row);

@@ -15,7 +15,10 @@
 #include <vector>
 
 using skin_tests::clickListRow;
+using skin_tests::childTexts;
 using skin_tests::clickTreeNode;
+using skin_tests::nodeRow;
+using skin_tests::selectedNodes;
 using skin_tests::rowCount;
 using skin_tests::rowRect;
 using skin_tests::rowSelected;
@@ -76,11 +79,8 @@ private slots:
     void startsWithTheRootSelected() {
         SkinWindow& w = *window_;
         QCOMPARE(w.window.windowTitle(), QStringLiteral("Scrivlet"));
-        QTreeWidget* tree = w.tree();
-        QCOMPARE(tree->topLevelItemCount(), 2);
-        QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Scrivlet"));
-        QCOMPARE(tree->topLevelItem(1)->text(0), QStringLiteral("Trash"));
-        QCOMPARE(tree->selectedItems(), QList<QTreeWidgetItem*>{tree->topLevelItem(0)});
+        QCOMPARE(childTexts(w.tree()), (QStringList{QStringLiteral("Scrivlet"), QStringLiteral("Trash")}));
+        QCOMPARE(selectedNodes(w.tree()), QStringList{QStringLiteral("Scrivlet")});
         QCOMPARE(rowCount(w.list()), 0);
         auto* text = w.widget<QPlainTextEdit>(QStringLiteral("lText"));
         QVERIFY(text->toPlainText().isEmpty());
@@ -147,8 +147,7 @@ private slots:
             clickTreeNode(w.tree(), step.node);
             reference.controls().lTre.userClickNode(step.index);
             QCOMPARE(w.form.Notes().View().SelFolder, step.index);
-            QCOMPARE(w.tree()->selectedItems().size(), 1);
-            QCOMPARE(w.tree()->selectedItems().first()->text(0), step.node);
+            QCOMPARE(selectedNodes(w.tree()), QStringList{step.node});
             QCOMPARE(w.action(QStringLiteral("mFolderTrashEmpty"))->isVisible(), step.trashEntries);
             for (const ui::MenuEntry* entry : reference.menu().Bar.allEntries()) {
                 const ui::MenuEntry* mine = w.menu().Bar.find(entry->Name(), entry->Index());
@@ -181,14 +180,14 @@ private slots:
         SkinWindow& w = *window_;
         QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
         QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet\\Work", "Plans"));
-        QTreeWidgetItem* root = w.tree()->topLevelItem(0);
-        QCOMPARE(root->childCount(), 1);
-        QCOMPARE(root->child(0)->text(0), QStringLiteral("Work"));
-        QCOMPARE(root->child(0)->child(0)->text(0), QStringLiteral("Plans"));
+        const QModelIndex root = w.tree()->model()->index(0, 0);
+        QCOMPARE(childTexts(w.tree(), root), QStringList{QStringLiteral("Work")});
+        QCOMPARE(childTexts(w.tree(), nodeRow(w.tree(), QStringLiteral("Work"))),
+                 QStringList{QStringLiteral("Plans")});
 
         w.controls().lTre.Nodes.Remove(3);
-        QCOMPARE(root->childCount(), 0);
-        QCOMPARE(w.tree()->topLevelItemCount(), 2);
+        QCOMPARE(childTexts(w.tree(), root), QStringList{});
+        QCOMPARE(w.tree()->model()->rowCount(), 2);
     }
 
     void showEntriesAndTabsSwitchThePanels() {
@@ -294,7 +293,7 @@ private slots:
         QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
         w.controls().lTre.Nodes(1).setExpanded(true);
         clickTreeNode(w.tree(), QStringLiteral("Work"));
-        QTreeWidget* tree = w.tree();
+        QTreeView* tree = w.tree();
         // F2 belongs to the menu, never to the widget's own editing.
         tree->setFocus();
         QTest::keyClick(tree, Qt::Key_F2);
@@ -315,7 +314,7 @@ private slots:
         QTRY_VERIFY(openEditor(tree) == nullptr);
         QVERIFY(w.controls().lTre.EditingNode() == nullptr);
         QCOMPARE(q(w.controls().lTre.Nodes(3).Text()), expected);
-        QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), expected);
+        QCOMPARE(childTexts(tree, tree->model()->index(0, 0)), QStringList{expected});
     }
 
     void listGesturesReachTheControl() {
