@@ -22,23 +22,11 @@ ListBinding::ListBinding(ui::ListView& control, QWidget* parent)
     resetEntries();
     mirrorEnabledVisible(control_, *this);
 
-    connectWhileAlive(control_.ItemInserted, this, [this](int index) { insertEntry(index); });
-    connectWhileAlive(control_.ItemRemoved, this, [this](int index) { model_.entryRemoved(index); });
-    connectWhileAlive(control_.ItemChanged, this, [this](int index) { updateEntry(index); });
+    connectWhileAlive(control_.ItemInserted, this, [this](int index) { mirrorSelected(index); });
+    connectWhileAlive(control_.ItemChanged, this, [this](int index) { mirrorSelected(index); });
     connectWhileAlive(control_.ItemsReset, this, [this] { resetEntries(); });
     connectWhileAlive(control_.FocusChanged, this, [this] { mirrorFocus(); });
     connectWhileAlive(control_.LabelEditChanged, this, [this] { mirrorLabelEdit(); });
-}
-
-void ListBinding::insertEntry(int index) {
-    model_.entryInserted(index);
-    if (control_.ListItems(index).Selected())
-        mirrorSelected(index);
-}
-
-void ListBinding::updateEntry(int index) {
-    model_.entryChanged(index);
-    mirrorSelected(index);
 }
 
 // The widget's own selection mode lets no one select, itself included; the selection model still takes
@@ -51,7 +39,6 @@ void ListBinding::mirrorSelected(int index) {
 }
 
 void ListBinding::resetEntries() {
-    model_.entriesReset();
     for (int index = 1; index <= control_.ListItems.Count(); ++index) {
         if (control_.ListItems(index).Selected())
             mirrorSelected(index);

@@ -27,8 +27,6 @@ protected:
     void labelEditCancelled() override;
 
 private:
-    void insertEntry(int index);
-    void updateEntry(int index);
     void resetEntries();
     void mirrorSelected(int index);
     void mirrorFocus();

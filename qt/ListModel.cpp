@@ -8,11 +8,20 @@
 
 namespace skin {
 
-ListModel::ListModel(ui::ListView& control, QObject* parent)
-    : QAbstractListModel(parent), control_(control), rows_(control.ListItems.Count()) {}
+ListModel::ListModel(ui::ListView& control, QObject* parent) : QAbstractListModel(parent), control_(control) {
+    connectWhileAlive(control_.ItemAboutToBeInserted, this,
+                      [this](int position) { beginInsertRows({}, position - 1, position - 1); });
+    connectWhileAlive(control_.ItemInserted, this, [this](int) { endInsertRows(); });
+    connectWhileAlive(control_.ItemAboutToBeRemoved, this,
+                      [this](int position) { beginRemoveRows({}, position - 1, position - 1); });
+    connectWhileAlive(control_.ItemRemoved, this, [this](int) { endRemoveRows(); });
+    connectWhileAlive(control_.ItemsAboutToBeReset, this, [this] { beginResetModel(); });
+    connectWhileAlive(control_.ItemsReset, this, [this] { endResetModel(); });
+    connectWhileAlive(control_.ItemChanged, this, [this](int position) { entryChanged(position); });
+}
 
 int ListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : rows_;
+    return parent.isValid() ? 0 : control_.ListItems.Count();
 }
 
 QVariant ListModel::data(const QModelIndex& index, int role) const {
@@ -44,27 +53,9 @@ Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable : Qt::NoItemFlags;
 }
 
-void ListModel::entryInserted(int position) {
-    beginInsertRows({}, position - 1, position - 1);
-    ++rows_;
-    endInsertRows();
-}
-
-void ListModel::entryRemoved(int position) {
-    beginRemoveRows({}, position - 1, position - 1);
-    --rows_;
-    endRemoveRows();
-}
-
 void ListModel::entryChanged(int position) {
     const QModelIndex changed = index(position - 1);
     emit dataChanged(changed, changed);
-}
-
-void ListModel::entriesReset() {
-    beginResetModel();
-    rows_ = control_.ListItems.Count();
-    endResetModel();
 }
 
 } // namespace skin

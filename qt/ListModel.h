@@ -7,9 +7,8 @@
 namespace skin {
 
 // The entries of a headless list view as an item model. The view asks only for the rows it shows, so a
-// folder of tens of thousands of notes costs the skin no more than a short one. The control changes
-// first and tells afterwards; the model keeps its own row count so that every change still reaches the
-// view as a proper begin/end pair.
+// folder of tens of thousands of notes costs the skin no more than a short one. The control announces
+// every change before and after it makes it, so each reaches the view as a proper begin/end pair.
 class ListModel : public QAbstractListModel {
 public:
     ListModel(ui::ListView& control, QObject* parent);
@@ -18,14 +17,10 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    void entryInserted(int position);
-    void entryRemoved(int position);
-    void entryChanged(int position);
-    void entriesReset();
-
 private:
+    void entryChanged(int position);
+
     ui::ListView& control_;
-    int rows_ = 0;
 };
 
 } // namespace skin

@@ -13,7 +13,7 @@ namespace skin {
 TreeModel::TreeModel(ui::TreeView& control, QObject* parent) : QAbstractItemModel(parent), control_(control) {
     connectWhileAlive(control_.NodeAboutToBeAdded, this, [this](const ui::TreeNode* parentNode) {
         const int row = static_cast<int>(parentNode != nullptr ? parentNode->Children().size()
-                                                                : control_.Nodes.TopLevel().size());
+                                                               : control_.Nodes.TopLevel().size());
         beginInsertRows(indexOf(parentNode), row, row);
     });
     connectWhileAlive(control_.NodeAdded, this, [this](ui::TreeNode&) { endInsertRows(); });

@@ -57,7 +57,8 @@ ListItem* ListItemCollection::Add(std::string key, std::string text, int smallIc
             [](const std::string& text, const auto& other) { return textLess(text, other->text_); });
     }
     const auto position = static_cast<std::size_t>(at - items_.begin());
-    items_.insert(at, std::move(item));
+    list_.ItemAboutToBeInserted(static_cast<int>(position) + 1);
+    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(position), std::move(item));
     byKey_.emplace(added->key_, added);
     renumberFrom(position);
     list_.ItemInserted(added->index_);
@@ -69,6 +70,7 @@ void ListItemCollection::Remove(int index) {
         return;
     ListItem& item = (*this)(index);
     list_.forgetRemoved(item);
+    list_.ItemAboutToBeRemoved(index);
     byKey_.erase(item.key_);
     items_.erase(items_.begin() + (index - 1));
     renumberFrom(static_cast<std::size_t>(index - 1));
@@ -79,6 +81,7 @@ void ListItemCollection::Clear() {
     const bool hadFocus = list_.focus_ != nullptr;
     list_.focus_ = list_.anchor_ = nullptr;
     list_.cancelEdit();
+    list_.ItemsAboutToBeReset();
     items_.clear();
     byKey_.clear();
     list_.ItemsReset();
@@ -104,6 +107,7 @@ void ListView::setSorted(bool sorted) {
     sorted_ = sorted;
     if (sorted_) {
         auto& items = ListItems.items_;
+        ItemsAboutToBeReset();
         std::stable_sort(items.begin(), items.end(),
                          [](const auto& a, const auto& b) { return textLess(a->text_, b->text_); });
         ListItems.renumberFrom(0);

@@ -117,9 +117,13 @@ public:
     Signal<int16_t, int16_t> KeyUp;
     Signal<int16_t, int16_t, int, int> MouseUp;
 
-    // Notifications for the skin.
+    // Notifications for the skin, each change announced before and after it is made; positions count
+    // from 1.
+    Signal<int> ItemAboutToBeInserted;
     Signal<int> ItemInserted;
+    Signal<int> ItemAboutToBeRemoved;
     Signal<int> ItemRemoved;
+    Signal<> ItemsAboutToBeReset;
     Signal<int> ItemChanged;
     Signal<> ItemsReset;
     Signal<> FocusChanged;

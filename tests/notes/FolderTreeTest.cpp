@@ -33,7 +33,7 @@ struct NotesWindow : StartedWindow {
     }
 };
 
-TEST(FolderTree, StartsWithTheRootSelectedAboveTheTrash) {
+TEST(FolderSelection, StartsWithTheRootSelectedAboveTheTrash) {
     StartedWindow window;
     ui::TreeView& tree = window.controls().lTre;
     ASSERT_EQ(tree.Nodes.Count(), 2);
@@ -50,7 +50,7 @@ TEST(FolderTree, StartsWithTheRootSelectedAboveTheTrash) {
     EXPECT_EQ(window.controls().lItem.ListItems.Count(), 0);
 }
 
-TEST(FolderTree, FolderNodesCarryThePathKeyAndFolderImages) {
+TEST(FolderSelection, FolderNodesCarryThePathKeyAndFolderImages) {
     NotesWindow window;
     const ui::TreeNode& sub = window.controls().lTre.Nodes(4);
     EXPECT_EQ(sub.Key(), "Scrivlet\\Work\\Sub");
@@ -60,7 +60,7 @@ TEST(FolderTree, FolderNodesCarryThePathKeyAndFolderImages) {
     EXPECT_EQ(sub.Parent()->Key(), "Scrivlet\\Work");
 }
 
-TEST(FolderTree, MenuStatesFollowTheKindOfTheClickedFolder) {
+TEST(FolderSelection, MenuStatesFollowTheKindOfTheClickedFolder) {
     NotesWindow window;
     app::MainMenu& m = window.menu();
     // Each row: the folder clicked, then the expected state of each entry in the order of `entries`.
@@ -92,7 +92,7 @@ TEST(FolderTree, MenuStatesFollowTheKindOfTheClickedFolder) {
     }
 }
 
-TEST(FolderTree, ListsOnlyTheFoldersOwnItemsInStoreOrder) {
+TEST(FolderSelection, ListsOnlyTheFoldersOwnItemsInStoreOrder) {
     NotesWindow window;
     window.clickFolder("Scrivlet\\Work");
     EXPECT_EQ(window.listedKeys(), (std::vector<std::string>{"x0", "x2"}));
@@ -111,7 +111,7 @@ TEST(FolderTree, ListsOnlyTheFoldersOwnItemsInStoreOrder) {
     EXPECT_FALSE(window.controls().lText.Enabled());
 }
 
-TEST(FolderTree, ClickingTheShownFolderAgainKeepsTheListAsItIs) {
+TEST(FolderSelection, ClickingTheShownFolderAgainKeepsTheListAsItIs) {
     NotesWindow window;
     window.clickFolder("Scrivlet\\Work");
     ui::ListView& list = window.controls().lItem;
@@ -127,7 +127,7 @@ TEST(FolderTree, ClickingTheShownFolderAgainKeepsTheListAsItIs) {
     EXPECT_FALSE(list.ListItems(2).Selected());
 }
 
-TEST(TextBinding, TypedTextReachesTheStoreOnTheNextClickNotBefore) {
+TEST(TypedText, TypedTextReachesTheStoreOnTheNextClickNotBefore) {
     NotesWindow window;
     window.clickFolder("Scrivlet\\Work");
     ui::ListView& list = window.controls().lItem;
@@ -146,7 +146,7 @@ TEST(TextBinding, TypedTextReachesTheStoreOnTheNextClickNotBefore) {
     EXPECT_FALSE(window.view().TextDirty);
 }
 
-TEST(TextBinding, ClickingTheShownEntryStoresTypingWithoutReloadingTheText) {
+TEST(TypedText, ClickingTheShownEntryStoresTypingWithoutReloadingTheText) {
     NotesWindow window;
     window.clickFolder("Scrivlet\\Work");
     ui::ListView& list = window.controls().lItem;
@@ -162,7 +162,7 @@ TEST(TextBinding, ClickingTheShownEntryStoresTypingWithoutReloadingTheText) {
     EXPECT_FALSE(window.view().TextDirty);
 }
 
-TEST(TextBinding, TwoSelectedEntriesUnbindTheTextBoxAfterStoringTheTyping) {
+TEST(TypedText, TwoSelectedEntriesUnbindTheTextBoxAfterStoringTheTyping) {
     NotesWindow window;
     window.clickFolder("Scrivlet\\Work");
     ui::ListView& list = window.controls().lItem;
@@ -182,7 +182,7 @@ TEST(TextBinding, TwoSelectedEntriesUnbindTheTextBoxAfterStoringTheTyping) {
     EXPECT_EQ(text.Text(), "text of second");
 }
 
-TEST(TextBinding, SelectingAnotherFolderStoresTheTypingFirst) {
+TEST(TypedText, SelectingAnotherFolderStoresTheTypingFirst) {
     NotesWindow window;
     window.clickFolder("Scrivlet\\Work");
     window.controls().lItem.userClickItem(1);
@@ -194,11 +194,101 @@ TEST(TextBinding, SelectingAnotherFolderStoresTheTypingFirst) {
     EXPECT_EQ(window.controls().lText.Text(), "");
 }
 
-TEST(TextBinding, ADisabledTextBoxTakesNoTyping) {
+TEST(TypedText, ADisabledTextBoxTakesNoTyping) {
     StartedWindow window;
     window.controls().lText.userType("lost?");
     EXPECT_EQ(window.controls().lText.Text(), "");
     EXPECT_FALSE(window.view().TextDirty);
+}
+
+} // namespace
+
+namespace {
+
+// What a user sees of the notes after a gesture: the selected folder, the listed entries, the text box
+// and the folder-kind menu states.
+std::string visibleState(StartedWindow& window) {
+    std::string state = "folder " + std::to_string(window.view().SelFolder) + "; entries";
+    const ui::ListView& list = window.controls().lItem;
+    for (int i = 1; i <= list.ListItems.Count(); ++i)
+        state += " " + list.ListItems(i).Key();
+    state += "; text " + std::string(window.controls().lText.Enabled() ? "bound" : "unbound");
+    for (const ui::MenuEntry* entry : window.menu().Bar.allEntries())
+        state += entry->Enabled() ? "E" : "D";
+    return state + (window.menu().mFolderTrashEmpty.Visible() ? " trash entries" : "");
+}
+
+TEST(FolderSelection, KeyboardMovesSelectFoldersExactlyAsClicks) {
+    NotesWindow byKeys;
+    NotesWindow byClicks;
+    int nodeClicks = 0;
+    byKeys.controls().lTre.NodeClick.connect([&nodeClicks](ui::TreeNode&) { ++nodeClicks; });
+    byKeys.controls().lTre.userClickNode(3);
+    byKeys.controls().lItem.userClickItem(1);
+    byKeys.controls().lText.userType(" typed");
+    byClicks.controls().lTre.userClickNode(3);
+    byClicks.controls().lItem.userClickItem(1);
+    byClicks.controls().lText.userType(" typed");
+    for (const int node : {4, 2, 5, 1, 3}) {
+        SCOPED_TRACE(node);
+        byKeys.controls().lTre.userSelectWithKeyboard(node);
+        byClicks.controls().lTre.userClickNode(node);
+        EXPECT_EQ(visibleState(byKeys), visibleState(byClicks));
+    }
+    EXPECT_EQ(nodeClicks, 6);
+    EXPECT_EQ(byKeys.store().ItemText[0], "text of first typed");
+}
+
+TEST(TypedText, ClickingTheListsEmptyPartStoresTheTypingAndUnbinds) {
+    NotesWindow window;
+    window.clickFolder("Scrivlet\\Work");
+    window.controls().lItem.userClickItem(2);
+    window.controls().lText.userType(" kept");
+
+    window.controls().lItem.userClickEmpty();
+    EXPECT_EQ(window.store().ItemText[2], "text of second kept");
+    EXPECT_FALSE(window.controls().lText.Enabled());
+    EXPECT_EQ(window.controls().lText.Text(), "");
+    EXPECT_EQ(window.view().ShownItem, -1);
+
+    // Selecting an entry with the keyboard binds it again.
+    window.controls().lItem.userSelectWithKeyboard(1);
+    EXPECT_TRUE(window.controls().lText.Enabled());
+    EXPECT_EQ(window.controls().lText.Text(), "text of first");
+}
+
+TEST(FolderSelection, ARefusedAppendLeavesStoreAndTreeAsTheyWere) {
+    NotesWindow window;
+    const struct {
+        const char *parent, *name, *why;
+    } refused[] = {
+        {"Scrivlet", "Work", "the key is in use"},
+        {"Scrivlet\\Nowhere", "Child", "the parent has no node"},
+    };
+    for (const auto& row : refused) {
+        SCOPED_TRACE(row.why);
+        EXPECT_FALSE(window.notes().Tree().AppendFolder(row.parent, row.name));
+        EXPECT_EQ(window.store().FolderCount, 5.0F);
+        EXPECT_EQ(window.controls().lTre.Nodes.Count(), 5);
+        EXPECT_EQ(window.store().FolderName[6], "");
+    }
+    EXPECT_TRUE(window.notes().Tree().AppendFolder("Scrivlet", "Workshop"));
+    EXPECT_EQ(window.controls().lTre.Nodes(6).Key(), "Scrivlet\\Workshop");
+}
+
+TEST(FolderSelection, NodeIndexStaysFolderIndexWhenAFolderGoes) {
+    NotesWindow window;
+    window.notes().Tree().AppendFolder("Scrivlet", "Last");
+    window.store().RemoveFolderAt(3);
+    window.controls().lTre.Nodes.Remove(3);
+    // Removing Scrivlet\Work took its node's subtree too; the store's folder 3 is now its former child.
+    ASSERT_EQ(window.store().FolderKey(3), "Scrivlet\\Work\\Sub");
+    window.store().RemoveFolderAt(3);
+    ASSERT_EQ(window.controls().lTre.Nodes.Count(), 4);
+    for (int i = 1; i <= 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(window.controls().lTre.Nodes(i).Key(), window.store().FolderKey(i));
+    }
 }
 
 } // namespace

@@ -1,16 +1,35 @@
 #include "notes/NotesStore.h"
-#include "tests/support/StartedWindow.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
-using testing_support::StartedWindow;
+// A store as start-up leaves it, with the folders named in `folders` appended as (parent, name) pairs.
+notes::NotesStore storeWith(std::initializer_list<std::pair<const char*, const char*>> folders) {
+    notes::NotesStore store;
+    store.InitialiseFolders();
+    for (const auto& [parent, name] : folders)
+        EXPECT_TRUE(store.AppendFolder(parent, name));
+    return store;
+}
 
-TEST(NotesStore, FolderExistsComparesWholeKeysExactly) {
-    StartedWindow window;
-    window.notes().Tree().AppendFolder("Scrivlet", "Work");
-    window.notes().Tree().AppendFolder("Trash", "Old");
+TEST(StoreTables, StartWithTheTwoFixedFoldersAndHoldNoSpareSlots) {
+    const notes::NotesStore store = storeWith({});
+    EXPECT_EQ(store.FolderCount, 2.0F);
+    EXPECT_EQ(store.FolderKey(1), "Scrivlet");
+    EXPECT_EQ(store.FolderKey(2), "Trash");
+    EXPECT_EQ(store.ItemCount, 0);
+    // Every slot reads as empty, yet an idle store holds memory only for the slots it wrote.
+    EXPECT_EQ(store.ItemName[65535], "");
+    EXPECT_EQ(store.FolderName[40000], "");
+    EXPECT_LE(store.FolderName.used(), 3U);
+    EXPECT_EQ(store.ItemText.used(), 0U);
+}
+
+TEST(StoreTables, FolderExistsComparesWholeKeysExactly) {
+    const notes::NotesStore store = storeWith({{"Scrivlet", "Work"}, {"Trash", "Old"}});
     const struct {
         const char* key;
         bool exists;
@@ -22,32 +41,29 @@ TEST(NotesStore, FolderExistsComparesWholeKeysExactly) {
         {"Scrivlet\\Work2", false},
         {"Scrivlet", false},
         {"Trash", false},
+        // The join keeps the "\" of an empty parent.
         {"\\Scrivlet", true},
         {"Work", false},
         {"Scrivlet\\Work\\", false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.key);
-        EXPECT_EQ(window.store().FolderExists(row.key), row.exists);
+        EXPECT_EQ(store.FolderExists(row.key), row.exists);
     }
 }
 
-TEST(NotesStore, FolderKindFollowsTheParentKey) {
-    StartedWindow window;
-    window.notes().Tree().AppendFolder("Scrivlet", "Work");
-    window.notes().Tree().AppendFolder("Trash", "Old");
-    window.notes().Tree().AppendFolder("Trash\\Old", "Deeper");
-    window.notes().Tree().AppendFolder("Scrivlet", "Trash");
-    const notes::NotesStore& store = window.store();
-    EXPECT_EQ(store.FolderKind(1), notes::KindRoot);
-    EXPECT_EQ(store.FolderKind(2), notes::KindTrash);
-    EXPECT_EQ(store.FolderKind(3), notes::KindOrdinary);
-    EXPECT_EQ(store.FolderKind(4), notes::KindInTrash);
-    EXPECT_EQ(store.FolderKind(5), notes::KindInTrash);
-    EXPECT_EQ(store.FolderKind(6), notes::KindOrdinary);
+TEST(StoreTables, FolderKindFollowsTheParentKey) {
+    const notes::NotesStore store =
+        storeWith({{"Scrivlet", "Work"}, {"Trash", "Old"}, {"Trash\\Old", "Deeper"}, {"Scrivlet", "Trash"}});
+    const int16_t expected[] = {notes::KindRoot,    notes::KindTrash,   notes::KindOrdinary,
+                                notes::KindInTrash, notes::KindInTrash, notes::KindOrdinary};
+    for (int i = 1; i <= 6; ++i) {
+        SCOPED_TRACE(store.FolderKey(i));
+        EXPECT_EQ(store.FolderKind(i), expected[i - 1]);
+    }
 }
 
-TEST(NotesStore, SubtreeAndTrashTestsArePrefixTestsOnWholeNames) {
+TEST(StoreTables, SubtreeAndTrashTestsArePrefixTestsOnWholeNames) {
     const struct {
         const char* path;
         const char* top;
@@ -67,54 +83,51 @@ TEST(NotesStore, SubtreeAndTrashTestsArePrefixTestsOnWholeNames) {
     EXPECT_FALSE(notes::IsInTrash("Scrivlet\\Trash"));
 }
 
-TEST(NotesStore, RemovingAFolderShiftsLaterFoldersAndTheirNodesDown) {
-    StartedWindow window;
-    window.notes().Tree().AppendFolder("Scrivlet", "A");
-    window.notes().Tree().AppendFolder("Scrivlet", "B");
-    window.notes().Tree().AppendFolder("Scrivlet", "C");
-    ui::TreeView& tree = window.controls().lTre;
-
-    window.store().RemoveFolderAt(3);
-    tree.Nodes.Remove(3);
-
-    EXPECT_EQ(window.store().FolderCount, 4.0F);
-    EXPECT_EQ(window.store().FolderKey(3), "Scrivlet\\B");
-    EXPECT_EQ(window.store().FolderKey(4), "Scrivlet\\C");
-    ASSERT_EQ(tree.Nodes.Count(), 4);
-    for (int i = 1; i <= 4; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(tree.Nodes(i).Key(), window.store().FolderKey(i));
-        EXPECT_EQ(tree.Nodes(i).Index(), i);
-    }
+TEST(StoreTables, RemovingAFolderShiftsLaterFoldersDown) {
+    notes::NotesStore store = storeWith({{"Scrivlet", "A"}, {"Scrivlet", "B"}, {"Scrivlet", "C"}});
+    store.RemoveFolderAt(3);
+    EXPECT_EQ(store.FolderCount, 4.0F);
+    EXPECT_EQ(store.FolderKey(3), "Scrivlet\\B");
+    EXPECT_EQ(store.FolderKey(4), "Scrivlet\\C");
+    // The freed slot reads as empty again.
+    EXPECT_EQ(store.FolderName[5], "");
 }
 
-TEST(NotesStore, RemovingTheFirstItemKeepsTheOthersInOrder) {
-    StartedWindow window;
-    window.store().AppendItem("one", "Scrivlet", "text one");
-    window.store().AppendItem("two", "Trash", "text two");
-    window.store().AppendItem("three", "Scrivlet", "text three");
-
-    window.store().RemoveItemAt(0);
-
-    const notes::NotesStore& store = window.store();
-    ASSERT_EQ(store.ItemCount, 2);
-    EXPECT_EQ(store.ItemName[0], "two");
-    EXPECT_EQ(store.ItemFolder[0], "Trash");
-    EXPECT_EQ(store.ItemText[0], "text two");
-    EXPECT_EQ(store.ItemName[1], "three");
-    EXPECT_EQ(store.ItemFolder[1], "Scrivlet");
-    EXPECT_EQ(store.ItemText[1], "text three");
-}
-
-TEST(NotesStore, AFullTableRefusesAndStaysAsItWas) {
+TEST(StoreTables, RemovingAnItemKeepsTheOthersInOrder) {
     notes::NotesStore store;
-    store.FolderCount = static_cast<float>(notes::NotesStore::MaxEntries);
+    store.AppendItem("one", "Scrivlet", "text one");
+    store.AppendItem("two", "Trash", "text two");
+    store.AppendItem("three", "Scrivlet", "text three");
+
+    store.RemoveItemAt(0);
+
+    ASSERT_EQ(store.ItemCount, 2);
+    const struct {
+        const char *name, *folder, *text;
+    } expected[] = {{"two", "Trash", "text two"}, {"three", "Scrivlet", "text three"}};
+    for (std::size_t j = 0; j < std::size(expected); ++j) {
+        SCOPED_TRACE(j);
+        EXPECT_EQ(store.ItemName[j], expected[j].name);
+        EXPECT_EQ(store.ItemFolder[j], expected[j].folder);
+        EXPECT_EQ(store.ItemText[j], expected[j].text);
+    }
+    EXPECT_EQ(store.ItemText[2], "");
+}
+
+TEST(StoreTables, AFullTableRefusesAndStaysAsItWas) {
+    notes::NotesStore store;
+    store.InitialiseFolders();
+    for (int i = 3; i <= notes::NotesStore::MaxEntries; ++i)
+        ASSERT_TRUE(store.AppendFolder("Scrivlet", std::to_string(i)));
     EXPECT_FALSE(store.AppendFolder("Scrivlet", "One too many"));
     EXPECT_EQ(store.LastFolder(), notes::NotesStore::MaxEntries);
+    EXPECT_EQ(store.FolderName[notes::NotesStore::MaxEntries + 1], "");
 
-    store.ItemCount = notes::NotesStore::MaxEntries;
+    for (int j = 0; j < notes::NotesStore::MaxEntries; ++j)
+        ASSERT_TRUE(store.AppendItem(std::to_string(j), "Scrivlet", ""));
     EXPECT_FALSE(store.AppendItem("One too many", "Scrivlet", ""));
     EXPECT_EQ(store.ItemCount, notes::NotesStore::MaxEntries);
+    EXPECT_EQ(store.ItemName[notes::NotesStore::MaxEntries], "");
 }
 
 } // namespace

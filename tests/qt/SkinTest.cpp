@@ -14,14 +14,14 @@
 #include <memory>
 #include <vector>
 
-using skin_tests::clickListRow;
 using skin_tests::childTexts;
+using skin_tests::clickListRow;
 using skin_tests::clickTreeNode;
 using skin_tests::nodeRow;
-using skin_tests::selectedNodes;
 using skin_tests::rowCount;
 using skin_tests::rowRect;
 using skin_tests::rowSelected;
+using skin_tests::selectedNodes;
 using skin_tests::SkinWindow;
 using skin_tests::triggerEnabled;
 

@@ -21,7 +21,7 @@ struct List {
     ui::ListView list{"lItem", nullptr};
 };
 
-TEST(ListView, ClicksSelectAsTheModifiersSay) {
+TEST(ListSelection, ClicksSelectAsTheModifiersSay) {
     const struct {
         bool multi;
         int first;
@@ -45,7 +45,7 @@ TEST(ListView, ClicksSelectAsTheModifiersSay) {
     }
 }
 
-TEST(ListView, FocusMovesToTheFirstSelectedEntryWhenItsEntryIsDeselected) {
+TEST(ListSelection, FocusMovesToTheFirstSelectedEntryWhenItsEntryIsDeselected) {
     List l;
     l.list.ListItems(2).setSelected(true);
     l.list.ListItems(4).setSelected(true);
@@ -59,7 +59,7 @@ TEST(ListView, FocusMovesToTheFirstSelectedEntryWhenItsEntryIsDeselected) {
     EXPECT_EQ(l.selected(), "000 focus none");
 }
 
-TEST(ListView, SortedModeKeepsTextOrderRegardlessOfCase) {
+TEST(ListSelection, SortedModeKeepsTextOrderRegardlessOfCase) {
     List l;
     l.list.setSorted(true);
     l.list.ListItems.Add("k2", "Bravo", 5);
@@ -71,7 +71,7 @@ TEST(ListView, SortedModeKeepsTextOrderRegardlessOfCase) {
     EXPECT_EQ(l.list.ListItems.Add("k2", "again"), nullptr);
 }
 
-TEST(ListView, RightClicksAndEmptyClicksRaiseOnlyMouseUp) {
+TEST(ListSelection, RightClicksAndEmptyClicksRaiseOnlyMouseUp) {
     List l;
     int itemClicks = 0;
     int rightUps = 0;

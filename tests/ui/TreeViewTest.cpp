@@ -22,7 +22,7 @@ struct Tree {
     int nodeClicks = 0;
 };
 
-TEST(TreeView, RemovingTheSelectedNodeSelectsNextSiblingElsePreviousElseParent) {
+TEST(TreeNodes, RemovingTheSelectedNodeSelectsNextSiblingElsePreviousElseParent) {
     const struct {
         const char* selected;
         const char* removed;
@@ -41,7 +41,7 @@ TEST(TreeView, RemovingTheSelectedNodeSelectsNextSiblingElsePreviousElseParent) 
     }
 }
 
-TEST(TreeView, RemovalShiftsLaterIndicesAndTakesTheSubtreeAlong) {
+TEST(TreeNodes, RemovalShiftsLaterIndicesAndTakesTheSubtreeAlong) {
     Tree t;
     t.tree.Nodes.Remove(3); // A2 with A2x
     ASSERT_EQ(t.tree.Nodes.Count(), 4);
@@ -54,14 +54,14 @@ TEST(TreeView, RemovalShiftsLaterIndicesAndTakesTheSubtreeAlong) {
     EXPECT_EQ(t.selectedKey(), "(none)");
 }
 
-TEST(TreeView, KeysAreUniqueAndRelativesMustExist) {
+TEST(TreeNodes, KeysAreUniqueAndRelativesMustExist) {
     Tree t;
     EXPECT_EQ(t.tree.Nodes.Add("B", "again", 2), nullptr);
     EXPECT_EQ(t.tree.Nodes.Add("missing", ui::tvwChild, "C", "C", 3), nullptr);
     EXPECT_EQ(t.tree.Nodes.Count(), 6);
 }
 
-TEST(TreeView, ClicksRaiseNodeClickEveryTimeAndHitTestFollowsRows) {
+TEST(TreeNodes, ClicksRaiseNodeClickEveryTimeAndHitTestFollowsRows) {
     Tree t;
     t.tree.userClickNode(6);
     t.tree.userClickNode(6);
@@ -73,7 +73,7 @@ TEST(TreeView, ClicksRaiseNodeClickEveryTimeAndHitTestFollowsRows) {
     EXPECT_EQ(t.tree.HitTest(0, -1), nullptr);
 }
 
-TEST(TreeView, LabelEditsCanBeRefusedAtEitherEnd) {
+TEST(TreeNodes, LabelEditsCanBeRefusedAtEitherEnd) {
     Tree t;
     t.tree.Nodes.find("A1")->setSelected(true);
     int16_t refuseStart = 1;
@@ -97,7 +97,7 @@ TEST(TreeView, LabelEditsCanBeRefusedAtEitherEnd) {
     EXPECT_EQ(t.tree.EditingNode(), nullptr);
 }
 
-TEST(TreeView, AnEditedNodeRemovedByTheHandlerIsLeftAlone) {
+TEST(TreeNodes, AnEditedNodeRemovedByTheHandlerIsLeftAlone) {
     Tree t;
     t.tree.Nodes.find("A3")->setSelected(true);
     t.tree.AfterLabelEdit.connect([&](int16_t&, std::string&) { t.tree.Nodes.Remove(4); });
@@ -107,7 +107,7 @@ TEST(TreeView, AnEditedNodeRemovedByTheHandlerIsLeftAlone) {
     EXPECT_EQ(t.tree.Nodes.Count(), 5);
 }
 
-TEST(TreeView, ADragRaisesItsEventsInOrder) {
+TEST(TreeNodes, ADragRaisesItsEventsInOrder) {
     Tree t;
     std::string log;
     t.tree.MouseDown.connect(

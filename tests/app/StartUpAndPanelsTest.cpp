@@ -39,7 +39,7 @@ void expectMenusFollowPanels(StartedWindow& window) {
         EXPECT_EQ(entry->Visible(), now.calculator);
 }
 
-TEST(MainWindow, StartsShownWithBothPanelsClosed) {
+TEST(StartUpAndPanels, StartsShownWithBothPanelsClosed) {
     StartedWindow window;
     EXPECT_TRUE(window.controls().frmMain.Visible());
     EXPECT_EQ(window.controls().frmMain.Caption(), "Scrivlet");
@@ -50,7 +50,7 @@ TEST(MainWindow, StartsShownWithBothPanelsClosed) {
     expectMenusFollowPanels(window);
 }
 
-TEST(MainWindow, PanelGesturesKeepAtMostOnePanelOpen) {
+TEST(StartUpAndPanels, PanelGesturesKeepAtMostOnePanelOpen) {
     StartedWindow window;
     app::MainControls& c = window.controls();
     app::MainMenu& m = window.menu();
@@ -78,7 +78,7 @@ TEST(MainWindow, PanelGesturesKeepAtMostOnePanelOpen) {
     }
 }
 
-TEST(MainWindow, HidingTheHiddenCalculatorTouchesNothingElse) {
+TEST(StartUpAndPanels, HidingTheHiddenCalculatorTouchesNothingElse) {
     StartedWindow window;
     int calculatorChanges = 0;
     window.controls().cCalcWinBack.Changed.connect([&calculatorChanges] { ++calculatorChanges; });
@@ -88,7 +88,7 @@ TEST(MainWindow, HidingTheHiddenCalculatorTouchesNothingElse) {
     EXPECT_FALSE(panels(window).calculator);
 }
 
-TEST(MainWindow, ClosingOrDiscardingEndsTheProgramWithoutAQuestion) {
+TEST(StartUpAndPanels, ClosingOrDiscardingEndsTheProgramWithoutAQuestion) {
     StartedWindow closing;
     closing.controls().frmMain.userClose();
     EXPECT_EQ(closing.platform.endRequests, 1);
@@ -99,7 +99,7 @@ TEST(MainWindow, ClosingOrDiscardingEndsTheProgramWithoutAQuestion) {
     EXPECT_EQ(discarding.platform.endRequests, 1);
 }
 
-TEST(MainWindow, EntriesThatStartDisabledCannotBeChosenInAnyWay) {
+TEST(StartUpAndPanels, EntriesThatStartDisabledCannotBeChosenInAnyWay) {
     StartedWindow window;
     app::MainMenu& m = window.menu();
     for (ui::MenuEntry* entry : {m.mFileMenu[0], m.mFileMenu[1], &m.mFileSave, &m.mFileSaveQuit, &m.mTextFind,
@@ -115,7 +115,7 @@ TEST(MainWindow, EntriesThatStartDisabledCannotBeChosenInAnyWay) {
     EXPECT_EQ(window.platform.endRequests, 0);
 }
 
-TEST(MainWindow, HiddenOrDisabledEntriesIgnoreShortcutsAndAccessKeys) {
+TEST(StartUpAndPanels, HiddenOrDisabledEntriesIgnoreShortcutsAndAccessKeys) {
     StartedWindow window;
     app::MainMenu& m = window.menu();
     // In the root folder the item commands are disabled.
@@ -134,7 +134,7 @@ TEST(MainWindow, HiddenOrDisabledEntriesIgnoreShortcutsAndAccessKeys) {
     EXPECT_EQ(clicksWhen(*m.mNumbra[6], [&] { m.Bar.userPressAccessKeys("CL"); }), 1);
 }
 
-TEST(MainWindow, ADisabledWindowTakesNoInput) {
+TEST(StartUpAndPanels, ADisabledWindowTakesNoInput) {
     StartedWindow window;
     window.controls().frmMain.setEnabled(false);
     window.menu().mNumbraShow.userChoose();
@@ -146,7 +146,7 @@ TEST(MainWindow, ADisabledWindowTakesNoInput) {
     EXPECT_EQ(window.platform.endRequests, 0);
 }
 
-TEST(MainMenu, CaptionsShowAccessKeysAndLiteralAmpersands) {
+TEST(MenuCaptions, CaptionsShowAccessKeysAndLiteralAmpersands) {
     StartedWindow window;
     app::MainMenu& m = window.menu();
     const struct {
