@@ -55,10 +55,12 @@ fuzz: deps
 
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSCRIVLET_BUILD_BENCH=ON \
-	    -DSCRIVLET_BUILD_QT=OFF -DBUILD_TESTING=OFF
+	    -DBUILD_TESTING=OFF
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	$(BENCH_DIR)/bench/bench_calculate
 	$(BENCH_DIR)/bench/bench_notes
+	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/bench_skin
+	bench/idle-memory.sh $(BENCH_DIR)/qt/scrivlet $(BENCH_DIR)/bench/minimal_window
 
 # numbra against `bc -l` on the same seeded file of 100,000 Terms; prints the ratio of their times.
 bench-bc: deps

@@ -42,6 +42,12 @@ void ItemList::FillItemList() {
     ShowSelectedItemText(false);
 }
 
+std::string ItemList::ItemKey(int j) {
+    std::string key(1, 'x');
+    key += std::to_string(j);
+    return key;
+}
+
 int16_t ItemList::ItemIndexOf(const ui::ListItem& entry) {
     const std::string& key = entry.Key();
     int value = 0;

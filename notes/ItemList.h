@@ -20,7 +20,7 @@ public:
     void ShowSelectedItemText(bool onlyIfChanged);
 
     // An entry's key holds the store index of its item: "x" and the index, as x17 for item 17.
-    static std::string ItemKey(int j) { return "x" + std::to_string(j); }
+    static std::string ItemKey(int j);
     static int16_t ItemIndexOf(const ui::ListItem& entry);
 
 private:
