@@ -35,7 +35,8 @@ void ReplaceAll(std::string& Text, std::string_view Find, std::string_view Repla
     while (!Pending.empty()) {
         Done.push_back(Pending.back());
         Pending.pop_back();
-        if (Done.size() >= Find.size() && std::string_view(Done).substr(Done.size() - Find.size()) == Find) {
+        if (Done.back() == Find.back() && Done.size() >= Find.size() &&
+            std::string_view(Done).substr(Done.size() - Find.size()) == Find) {
             Done.resize(Done.size() - Find.size());
             Pending.append(Replace.rbegin(), Replace.rend());
         }
