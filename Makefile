@@ -78,6 +78,7 @@ format-check:
 screenshot: build
 	@tools/ensure-packages.sh $(SHOT_PACKAGES)
 	tools/screenshot.sh $(BUILD_DIR)/qt/scrivlet docs/screenshot.png
+	tools/screenshot.sh $(BUILD_DIR)/qt/scrivlet docs/calculator.png --calculator '(12.5+3)*2-7/4'
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(BENCH_DIR)

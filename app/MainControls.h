@@ -1,9 +1,12 @@
 #pragma once
 
 #include "app/MainMenu.h"
+#include "app/frmInfo.h"
 #include "ui/Label.h"
+#include "ui/ListBox.h"
 #include "ui/ListView.h"
 #include "ui/TextBox.h"
+#include "ui/TextLine.h"
 #include "ui/TreeView.h"
 #include "ui/Window.h"
 
@@ -26,12 +29,19 @@ struct MainControls {
     ui::PictureBox cCalcMenuBack{"cCalcMenuBack", &frmMain};
     ui::CommandButton cCalcMenuButton{"cCalcMenuButton", &cCalcMenuBack, "..."};
     ui::Label cCalcMenuResult{"cCalcMenuResult", &cCalcMenuBack};
+    ui::TextLine cCalcWinInput{"cCalcWinInput", &cCalcWinBack};
+    ui::TextLine cCalcWinResult{"cCalcWinResult", &cCalcWinBack};
+    ui::ListBox cCalcWinVarList{"cCalcWinVarList", &cCalcWinBack};
+    ui::TextBox cCalcWinInfo{"cCalcWinInfo", &cCalcWinBack};
 
     // The scheduler panel and its tab strip.
     ui::PictureBox dDateWinBack{"dDateWinBack", &frmMain};
     ui::PictureBox dDateMenuBack{"dDateMenuBack", &frmMain};
     ui::CommandButton dDateMenuButton{"dDateMenuButton", &dDateMenuBack, "..."};
     ui::Label dDateMenuDisplay{"dDateMenuDisplay", &dDateMenuBack};
+
+    // Raised when a fresh about box has been loaded, so that the skin can build its window.
+    ui::Signal<frmInfo&> InfoLoaded;
 };
 
 } // namespace app

@@ -58,18 +58,24 @@ void frmMain::Form_Load() {
 // panel is not built yet.
 void frmMain::SetUpSchedulerDate() {}
 
-// The about box shown as start-up screen while the window loads. The about box is not built yet.
-void frmMain::ShowStartupScreen() {}
+void frmMain::ShowStartupScreen() {
+    about_.ShowStartupScreen();
+}
 
-void frmMain::ShowStartupScreenAgain() {}
+void frmMain::ShowStartupScreenAgain() {
+    about_.ShowStartupScreenAgain();
+}
 
-// The calculator panel's slot list, result and information texts. The calculator panel is not built yet.
-void frmMain::FillCalculatorPanel() {}
+void frmMain::FillCalculatorPanel() {
+    calculator_.FillCalculatorPanel();
+}
 
 // The scheduler's "Today" action, which fills the date list for the current month.
 void frmMain::dDateWinButton_Click() {}
 
-void frmMain::UnloadStartupScreen() {}
+void frmMain::UnloadStartupScreen() {
+    about_.UnloadStartupScreen();
+}
 
 // Mode -1 toggles, 0 hides, 1 shows, anything else hides. Showing or toggling one panel hides the other
 // first; hiding never reaches the other panel, so at most one panel is open.

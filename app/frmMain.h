@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/AboutBox.h"
+#include "app/CalculatorPanel.h"
 #include "app/MainControls.h"
 #include "notes/NotesPane.h"
 #include "ui/Platform.h"
@@ -21,6 +23,8 @@ public:
 
     MainControls& Controls() { return controls_; }
     notes::NotesPane& Notes() { return notes_; }
+    CalculatorPanel& Calculator() { return calculator_; }
+    AboutBox& About() { return about_; }
 
 private:
     void connectHandlers();
@@ -41,6 +45,8 @@ private:
     ui::Platform& platform_;
     MainControls controls_;
     notes::NotesPane notes_;
+    CalculatorPanel calculator_{controls_, platform_};
+    AboutBox about_{controls_, platform_};
 };
 
 } // namespace app

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 #include <random>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -43,6 +44,42 @@ void LongTerm(benchmark::State& State) {
     State.SetLabel(std::to_string(Term.size()) + " characters");
 }
 BENCHMARK(LongTerm)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
+// Terms that reduce by one small step per pass, about 100,000 characters long: the passes themselves are
+// the cost. Argument: 0 "not" before 1, 1 nested parentheses, 2 nested sin, 3 "(1)+" chained,
+// 4 "(1=1)and" chained, 5 minus signs before 1.
+std::string StepwiseTerm(int Shape, std::size_t Length) {
+    const auto Repeat = [Length](std::string_view Unit, std::string_view Tail) {
+        std::string Term;
+        while (Term.size() + Unit.size() + Tail.size() <= Length) {
+            Term += Unit;
+        }
+        return Term + std::string(Tail);
+    };
+    switch (Shape) {
+    case 0:
+        return Repeat("not", "1");
+    case 1:
+        return std::string(Length / 2, '(') + "1" + std::string(Length / 2, ')');
+    case 2:
+        return Repeat("sin(", "").substr(0, Length / 5 * 4) + "1" + std::string(Length / 5, ')');
+    case 3:
+        return Repeat("(1)+", "1");
+    case 4:
+        return Repeat("(1=1)and", "(1=1)");
+    default:
+        return std::string(Length - 1, '-') + "1";
+    }
+}
+
+void StepwiseTerms(benchmark::State& State) {
+    const std::string Term = StepwiseTerm(static_cast<int>(State.range(0)), 100000);
+    for (auto _ : State) {
+        benchmark::DoNotOptimize(MODULCalc::Calculate(Term, 0, 0, Slots, 32, 1.0));
+    }
+    State.SetLabel(Term.substr(0, 8) + "... " + std::to_string(Term.size()) + " characters");
+}
+BENCHMARK(StepwiseTerms)->DenseRange(0, 5)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The worst case the work allowance exists for: a slot that refers to itself.
 void SelfReferringSlot(benchmark::State& State) {

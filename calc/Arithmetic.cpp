@@ -96,7 +96,7 @@ bool IsEmptyRange(const GapText& Term, std::ptrdiff_t First, std::ptrdiff_t Last
     return true;
 }
 
-void ReduceLevel(GapText& Term, const Level& Rule, Evaluation& Eval) {
+void ReduceLevel(GapText& Term, const Level& Rule) {
     bool LaterJoined = false;
     const auto Blocks = [&](char C) {
         return C != '\0' &&
@@ -108,7 +108,6 @@ void ReduceLevel(GapText& Term, const Level& Rule, Evaluation& Eval) {
         if (Found == std::string::npos) {
             return;
         }
-        Eval.Charge(Evaluation::OccurrenceCost);
         const auto At = static_cast<std::ptrdiff_t>(Found);
         const auto Length = static_cast<std::ptrdiff_t>(Term.Size());
         // The first and the last character never join an operand, even once the outer parentheses are gone.
@@ -160,10 +159,10 @@ std::string TidyResult(std::string Text) {
     return Text;
 }
 
-void ReduceArithmetic(std::string& Term, Evaluation& Eval) {
+void ReduceArithmetic(std::string& Term) {
     GapText Text(std::move(Term));
     for (const auto& Rule : Levels) {
-        ReduceLevel(Text, Rule, Eval);
+        ReduceLevel(Text, Rule);
     }
     Term = Text.Release();
 }

@@ -5,8 +5,6 @@
 
 namespace MODULCalc {
 
-struct Evaluation;
-
 // The operand text as it is read: "P" stands for pi.
 std::string_view PrepareOperand(std::string_view Operand);
 
@@ -16,6 +14,6 @@ std::string TidyResult(std::string Text);
 
 // One pass of the five arithmetic levels (power, multiplication, division, remainder, addition) over
 // the working term.
-void ReduceArithmetic(std::string& Term, Evaluation& Eval);
+void ReduceArithmetic(std::string& Term);
 
 } // namespace MODULCalc

@@ -13,11 +13,10 @@
 namespace MODULCalc {
 namespace {
 
-// The work one evaluation may do in all its passes together (see Evaluation::Charge). It lets a flat
-// Term of several hundred thousand characters reduce, or a 5,000-character Term nested 800 parentheses
-// deep, and ends a Term that grows or cycles through a slot referring to itself within a few hundredths
-// of a second.
-constexpr std::size_t WorkAllowance = std::size_t{1} << 22;
+// The work that text inserted by var may cause in one evaluation (see Evaluation::Charge). Terms without
+// var are never charged: every pass that changes such a Term takes out at least one character that is not
+// part of a number, so they end by themselves, however long they are.
+constexpr std::size_t WorkAllowance = std::size_t{1} << 24;
 
 } // namespace
 
@@ -42,12 +41,12 @@ std::string Calculate(const std::string& Term, std::int16_t HideConsole, std::in
         // A pass that changes nothing ends the evaluation; its text is the result, reduced or not.
         std::string Previous;
         while (*Working != Previous) {
-            Eval.Charge(Evaluation::PassCost + Working->size());
+            Eval.TermSize = Working->size();
             Previous = *Working;
-            ReduceArithmetic(*Working, Eval);
+            ReduceArithmetic(*Working);
             RemoveParentheses(*Working, Eval);
             if (BasicOnly == 0) {
-                ResolveRelationsAndLogic(*Working, Eval);
+                ResolveRelationsAndLogic(*Working);
             }
         }
         return std::move(*Working);

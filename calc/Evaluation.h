@@ -41,14 +41,16 @@ struct Evaluation {
     std::span<const std::string> Slots;
     std::int16_t SlotCount = 0;
     Random Rng;
-    // Work the evaluation may still do, in units of roughly one character scanned.
+    // Work that inserted slot text may still cause, in units of roughly one character scanned.
     std::size_t WorkLeft;
+    // The length of the working term at the start of the current pass.
+    std::size_t TermSize = 0;
 
-    // A slot that refers to itself makes the Term grow, or cycle, in every pass. Charging every pass, every
-    // operator a level looks at and every inserted slot character bounds time and memory for any input
-    // while leaving room for Terms far longer than anyone types; when the allowance runs out the evaluation
-    // ends with "Error (28)", the number of the platform's out-of-stack-space error that runaway recursion
-    // produces.
+    // Only var can make a Term grow without end or cycle for ever (a slot that refers to itself or to a slot
+    // that refers back). Without it every changing pass takes out a character that is not part of a number,
+    // so what an inserted slot text can cost is its characters and one more pass over the Term for each of
+    // its characters that is not part of a number. When the allowance runs out the evaluation ends with
+    // "Error (28)", the number of the platform's out-of-stack-space error that runaway recursion produces.
     void Charge(std::size_t Units) {
         if (Units > WorkLeft) {
             throw CalcFault{Fault::TooComplex};
@@ -56,10 +58,7 @@ struct Evaluation {
         WorkLeft -= Units;
     }
 
-    // Rough costs in scanned characters: a pass's fixed work, one operator looked at by an arithmetic
-    // level, and one inserted slot character, which covers the relations and keywords it may bring along.
-    static constexpr std::size_t PassCost = 256;
-    static constexpr std::size_t OccurrenceCost = 8;
+    // Rough cost of one inserted slot character in scanned characters, covering the pass it is read in.
     static constexpr std::size_t InsertedCharacterCost = 64;
 };
 

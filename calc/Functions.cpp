@@ -2,7 +2,9 @@
 
 #include "calc/Evaluation.h"
 #include "calc/NumberText.h"
+#include "calc/TermText.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -52,8 +54,11 @@ std::optional<std::string> Var(double X, Evaluation& Eval) {
     if (Slot >= Eval.Slots.size()) {
         throw CalcFault{Fault::IndexOutOfRange};
     }
-    Eval.Charge(Evaluation::InsertedCharacterCost * Eval.Slots[Slot].size());
-    return Eval.Slots[Slot];
+    const std::string& Text = Eval.Slots[Slot];
+    const auto Operators = static_cast<std::size_t>(
+        std::count_if(Text.begin(), Text.end(), [](char C) { return !IsNumberChar(C); }));
+    Eval.Charge(Evaluation::InsertedCharacterCost * (Text.size() + 1) + Operators * Eval.TermSize);
+    return Text;
 }
 
 struct Entry {

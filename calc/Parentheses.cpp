@@ -26,9 +26,10 @@ void RemoveParentheses(std::string& Term, Evaluation& Eval) {
         }
         --Open;
         const std::string Content = Term.substr(Open + 1, Close - Open - 1);
-        // Within the first four characters there is no room for a function name. The content is made of
-        // number characters only, so it holds neither blanks nor an exponent's plus sign to tidy away.
-        if (Open < 4) {
+        // Within the first four characters there is no room for a function name; characters, not bytes,
+        // so that 'éé(P)' drops its parentheses as 'xx(P)' does. The content is made of number characters
+        // only, so it holds neither blanks nor an exponent's plus sign to tidy away.
+        if (!HasCharacters(std::string_view(Term).substr(0, Open), 4)) {
             Term.replace(Open, Close - Open + 1, Content);
             return;
         }

@@ -1,6 +1,5 @@
 #include "calc/Relations.h"
 
-#include "calc/Evaluation.h"
 #include "calc/GapText.h"
 #include "calc/NumberText.h"
 #include "calc/TermText.h"
@@ -134,11 +133,9 @@ void ResolveRelation(std::string& Term, std::string_view Operator) {
     Term = Text.Release();
 }
 
-void ResolveRelationsAndLogic(std::string& Term, Evaluation& Eval) {
+void ResolveRelationsAndLogic(std::string& Term) {
     const StageCharacters Present = CountStageCharacters(Term);
     if (Present.Relational > 0) {
-        // Each operator character is looked at by up to five searches, each searching the whole Term.
-        Eval.Charge(Term.size() + Present.Relational * 5 * Evaluation::OccurrenceCost);
         bool TwoCharacter = false;
         for (const auto Operator : TwoCharacterOrder) {
             TwoCharacter = TwoCharacter || Term.find(Operator) != std::string::npos;
@@ -155,22 +152,17 @@ void ResolveRelationsAndLogic(std::string& Term, Evaluation& Eval) {
     }
     // The relations only turn numbers into digits, so the letters counted before are still all there.
     if (Present.Keyword) {
-        Eval.Charge(Term.size());
         // Function names share the keywords' letters ("sqr", "cos"), so first look for whole keywords:
         // a Term without one is searched four times instead of once per row.
         const auto Has = [&Term](std::string_view Keyword) {
-            return Term.find(Keyword) != std::string::npos;
+            return FindText(Term, Keyword) != std::string::npos;
         };
         const bool Keywords[] = {Has("and"), Has("or"), Has("eqv"), Has("not")};
         for (const auto& Row : LogicRows) {
             if (!Keywords[Row.Keyword]) {
                 continue;
             }
-            if (Term.find(Row.Find) != std::string::npos) {
-                // Rewriting goes through the Term character by character.
-                Eval.Charge(4 * Term.size());
-                ReplaceAll(Term, Row.Find, Row.Replace);
-            }
+            ReplaceAll(Term, Row.Find, Row.Replace);
         }
     }
 }

@@ -8,6 +8,11 @@ namespace MODULCalc {
 
 inline constexpr std::string_view PiText = "3.1415926535";
 
+// The position of the first occurrence of Needle in Text, or npos. It looks for the needle's last
+// character first: the digits that end the logical rows are rare in the long runs of keywords and
+// parentheses where a search by the first letter would stop at almost every character.
+std::size_t FindText(std::string_view Text, std::string_view Needle);
+
 // Replaces the first occurrence of Find, then searches again from the start, until none is left; a
 // replacement may therefore create a new occurrence. Replace must not contain Find.
 void ReplaceAll(std::string& Text, std::string_view Find, std::string_view Replace);
@@ -26,6 +31,10 @@ inline bool IsNeighbourChar(char C) {
 inline bool IsEmptyOperandChar(char C) {
     return C == 'E' || C == '-' || C == '.' || C == ' ';
 }
+
+// Whether Text holds at least Count characters. A Term is text of characters, not bytes: a letter of
+// several bytes counts once, and so does every byte that does not belong to a well-formed sequence.
+bool HasCharacters(std::string_view Text, std::size_t Count);
 
 // True for operands made only of signs, points and exponent letters, such as "-", "." or "-.E".
 bool IsEmptyOperand(std::string_view Operand);

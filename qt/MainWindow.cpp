@@ -1,6 +1,8 @@
 #include "qt/MainWindow.h"
 
+#include "qt/CalculatorPanelView.h"
 #include "qt/Icons.h"
+#include "qt/InfoWindow.h"
 #include "qt/LabelBinding.h"
 #include "qt/ListBinding.h"
 #include "qt/MenuBinding.h"
@@ -79,7 +81,7 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     layout->addWidget(buildNotesArea(client), 1);
-    layout->addWidget(buildPanel(controls.cCalcWinBack, QStringLiteral("Calculator panel"), client));
+    layout->addWidget(buildCalculatorPanel(controls, PanelWidth, client));
     layout->addWidget(buildPanel(controls.dDateWinBack, QStringLiteral("Scheduler panel"), client));
     layout->addWidget(buildTabStrip(client));
     setCentralWidget(client);
@@ -93,6 +95,8 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     setTabOrder(list, text);
     setTabOrder(text, calculatorButton);
     setTabOrder(calculatorButton, schedulerButton);
+
+    connectWhileAlive(controls.InfoLoaded, this, [](app::frmInfo& form) { new InfoWindow(form); });
 
     // Last, so that the window is shown only once every widget inside it exists.
     mirrorEnabledVisible(controls.frmMain, *this);

@@ -4,13 +4,18 @@
 
 namespace ui {
 
-Label::Label(std::string name, Control* container, std::string caption)
-    : Control(std::move(name), container), caption_(std::move(caption)) {}
+Label::Label(std::string name, Control* container, std::string caption, int index)
+    : Control(std::move(name), container), index_(index), caption_(std::move(caption)) {}
 
 void Label::setCaption(std::string caption) {
     if (caption_ == caption)
         return;
     caption_ = std::move(caption);
+    notifyChanged();
+}
+
+void Label::setFont(ui::Font font) {
+    font_ = std::move(font);
     notifyChanged();
 }
 

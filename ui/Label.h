@@ -1,24 +1,31 @@
 #pragma once
 
 #include "ui/Control.h"
+#include "ui/Font.h"
 
 #include <string>
 
 namespace ui {
 
-// A label: a caption the user cannot edit, and a click.
+// A label: a caption the user cannot edit, and a click. A label of a control array carries its index
+// (0, 1, ...); other labels have the index -1.
 class Label : public Control {
 public:
-    Label(std::string name, Control* container, std::string caption = {});
+    Label(std::string name, Control* container, std::string caption = {}, int index = -1);
 
+    int Index() const { return index_; }
     const std::string& Caption() const { return caption_; }
     void setCaption(std::string caption);
+    const ui::Font& Font() const { return font_; }
+    void setFont(ui::Font font);
 
     void userClick();
     Signal<> Click;
 
 private:
+    int index_;
     std::string caption_;
+    ui::Font font_;
 };
 
 // A command button: a caption and a click.

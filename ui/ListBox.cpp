@@ -32,6 +32,11 @@ void ListBox::setListIndex(int line) {
     notifyChanged();
 }
 
+void ListBox::setFont(ui::Font font) {
+    font_ = std::move(font);
+    notifyChanged();
+}
+
 void ListBox::userClick(int line) {
     if (!acceptsInput() || line < 0 || line >= ListCount())
         return;

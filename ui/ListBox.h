@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Control.h"
+#include "ui/Font.h"
 #include "ui/Input.h"
 
 #include <cstdint>
@@ -22,6 +23,8 @@ public:
     void Clear();
     int ListIndex() const { return listIndex_; }
     void setListIndex(int line);
+    const ui::Font& Font() const { return font_; }
+    void setFont(ui::Font font);
 
     // Gestures. A click or double click selects the line first.
     void userClick(int line);
@@ -39,6 +42,7 @@ public:
 private:
     std::vector<std::string> lines_;
     int listIndex_ = -1;
+    ui::Font font_;
 };
 
 } // namespace ui

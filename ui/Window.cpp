@@ -9,6 +9,11 @@ Window::Window(std::string name, std::string caption)
     setVisible(false);
 }
 
+void Window::markUnloaded() {
+    setVisible(false);
+    Unloaded();
+}
+
 void Window::userClose() {
     if (acceptsInput())
         Unload();

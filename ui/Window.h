@@ -14,6 +14,10 @@ public:
 
     const std::string& Caption() const { return caption_; }
 
+    // The form is unloaded: it is hidden for good and its widget goes with it. A form that is loaded again
+    // is a fresh one.
+    void markUnloaded();
+
     // The user closes the window with the system's close command.
     void userClose();
     // The user clicks the window's background.
@@ -21,6 +25,9 @@ public:
 
     Signal<> Unload;
     Signal<> Click;
+
+    // Notification for the skin: the form was unloaded.
+    Signal<> Unloaded;
 
 private:
     std::string caption_;

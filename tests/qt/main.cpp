@@ -6,6 +6,7 @@
 QObject* newSkinTest();
 QObject* newQtPlatformTest();
 QObject* newNotesViewsTest();
+QObject* newCalculatorSkinTest();
 
 // Runs every test class of the skin in one process. The offscreen platform is the default, so the
 // suite needs no display.
@@ -14,7 +15,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     int failures = 0;
-    for (auto* make : {newSkinTest, newNotesViewsTest, newQtPlatformTest}) {
+    for (auto* make : {newSkinTest, newNotesViewsTest, newQtPlatformTest, newCalculatorSkinTest}) {
         std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }

@@ -4,6 +4,7 @@
 #include "ui/Platform.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ public:
     std::deque<ui::MenuEntry*> popupChoices;
     std::vector<Popup> popups;
     int eventPasses = 0;
+    // What the user does while the program lets pending events run.
+    std::function<void()> duringEventPass;
     int endRequests = 0;
 
     std::string inputText(const std::string& prompt, const std::string& title,
@@ -42,7 +45,11 @@ public:
         dialogAnswers.pop_front();
         return answer;
     }
-    void processEvents() override { ++eventPasses; }
+    void processEvents() override {
+        ++eventPasses;
+        if (duringEventPass)
+            duringEventPass();
+    }
     std::string systemDateText() override { return date; }
     double secondsSinceMidnight() override { return seconds; }
     void popupMenu(ui::MenuEntry& menu, const std::string& owner, int x, int y,

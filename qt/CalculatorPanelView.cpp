@@ -1,0 +1,68 @@
+#include "qt/CalculatorPanelView.h"
+
+#include "qt/LabelBinding.h"
+#include "qt/LineEditBinding.h"
+#include "qt/ListBoxBinding.h"
+#include "qt/TextBinding.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace skin {
+
+namespace {
+
+QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+QWidget* buildCalculatorPanel(app::MainControls& controls, int width, QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    panel->setFixedWidth(width);
+    panel->setAccessibleName(QStringLiteral("Calculator panel"));
+    bindPicture(controls.cCalcWinBack, *panel);
+
+    auto* input = new QLineEdit(panel);
+    input->setAccessibleName(QStringLiteral("Term"));
+    input->setPlaceholderText(QStringLiteral("Type a term, e.g. 1+2*3"));
+    bindLineEdit(controls.cCalcWinInput, *input);
+
+    // The result is there to be read and copied; the Term is what the user edits.
+    auto* result = new QLineEdit(panel);
+    result->setAccessibleName(QStringLiteral("Result"));
+    result->setReadOnly(true);
+    bindLineEdit(controls.cCalcWinResult, *result);
+
+    auto* varList = new ListBoxBinding(controls.cCalcWinVarList, panel);
+    varList->setAccessibleName(QStringLiteral("Variable varList"));
+    varList->setToolTip(QStringLiteral("Double click to edit a slot; right click for more"));
+
+    auto* info = new QPlainTextEdit(panel);
+    info->setAccessibleName(QStringLiteral("Calculator information"));
+    info->setReadOnly(true);
+    info->setTabChangesFocus(true);
+    info->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    info->setFixedHeight(info->fontMetrics().lineSpacing() * 5 + 12);
+    bindTextBox(controls.cCalcWinInfo, *info);
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(caption(QStringLiteral("&Term"), input, panel));
+    layout->addWidget(input);
+    layout->addWidget(caption(QStringLiteral("Result"), result, panel));
+    layout->addWidget(result);
+    layout->addWidget(caption(QStringLiteral("&Variables"), varList, panel));
+    layout->addWidget(varList, 1);
+    layout->addWidget(info);
+    return panel;
+}
+
+} // namespace skin

@@ -1,0 +1,123 @@
+#include "qt/ListBoxBinding.h"
+
+#include "qt/Fonts.h"
+#include "qt/KeyInput.h"
+#include "qt/Mirror.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace skin {
+
+namespace {
+
+int16_t buttonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return ui::vbLeftButton;
+    case Qt::RightButton:
+        return ui::vbRightButton;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+ListBoxBinding::ListBoxBinding(ui::ListBox& control, QWidget* parent)
+    : QListWidget(parent), control_(control) {
+    setObjectName(toQString(control.Name()));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    resetLines();
+    mirrorEnabledVisible(control, *this);
+    connectWhileAlive(control.LinesReset, this, [this] { resetLines(); });
+    connectWhileAlive(control.LineChanged, this, [this](int line) {
+        if (QListWidgetItem* row = item(line))
+            row->setText(toQString(control_.List(line)));
+    });
+    connectWhileAlive(control.Changed, this, [this] {
+        setFont(fontOf(control_.Font()));
+        mirrorSelection();
+    });
+}
+
+void ListBoxBinding::resetLines() {
+    const QSignalBlocker blocker(this);
+    clear();
+    for (int line = 0; line < control_.ListCount(); ++line)
+        addItem(toQString(control_.List(line)));
+    setFont(fontOf(control_.Font()));
+    mirrorSelection();
+}
+
+void ListBoxBinding::mirrorSelection() {
+    const QSignalBlocker blocker(this);
+    const int line = control_.ListIndex();
+    if (line < 0) {
+        clearSelection();
+        return;
+    }
+    setCurrentRow(line);
+}
+
+// Only the control decides the selection; in particular a right click selects nothing, so that the pop-up
+// menu's entries act on the line selected before.
+void ListBoxBinding::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    if (event->button() == Qt::LeftButton) {
+        const int line = row(itemAt(event->position().toPoint()));
+        if (line >= 0)
+            control_.userClick(line);
+    }
+    event->accept();
+}
+
+void ListBoxBinding::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    control_.userMouseUp(buttonOf(event->button()), shiftMaskOf(event->modifiers()), {at.x(), at.y()});
+    event->accept();
+}
+
+void ListBoxBinding::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int line = row(itemAt(event->position().toPoint()));
+    if (event->button() == Qt::LeftButton && line >= 0)
+        control_.userDoubleClick(line);
+    event->accept();
+}
+
+// The arrow keys and Home and End select as a click on the line would.
+void ListBoxBinding::keyPressEvent(QKeyEvent* event) {
+    const int count = control_.ListCount();
+    const int current = control_.ListIndex();
+    int wanted = -1;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        wanted = current > 0 ? current - 1 : 0;
+        break;
+    case Qt::Key_Down:
+        wanted = current < 0 ? 0 : std::min(current + 1, count - 1);
+        break;
+    case Qt::Key_Home:
+        wanted = 0;
+        break;
+    case Qt::Key_End:
+        wanted = count - 1;
+        break;
+    default:
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    if (wanted >= 0 && wanted < count) {
+        control_.userClick(wanted);
+        scrollToItem(item(wanted));
+    }
+    event->accept();
+}
+
+} // namespace skin

@@ -1,0 +1,81 @@
+#include "tests/support/StartedWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using testing_support::ScriptedPlatform;
+using testing_support::StartedWindow;
+
+TEST(AboutAndStartUpScreen, OpensOverADisabledWindowAndAnyClickClosesIt) {
+    StartedWindow window;
+    std::vector<app::frmInfo*> loaded;
+    window.controls().InfoLoaded.connect([&loaded](app::frmInfo& form) { loaded.push_back(&form); });
+    ui::Window& main = window.controls().frmMain;
+    const std::vector<void (*)(app::frmInfo&)> closers = {
+        [](app::frmInfo& box) { box.Form.userClick(); },
+        [](app::frmInfo& box) { box.lLabel[0].userClick(); },
+        [](app::frmInfo& box) { box.lLabel[4].userClick(); },
+        [](app::frmInfo& box) { box.Form.userClose(); },
+    };
+    for (std::size_t i = 0; i < closers.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(window.menu().Bar.userPressShortcut("F1"));
+        app::frmInfo* box = window.form.About().Loaded();
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->Form.Visible());
+        EXPECT_FALSE(main.Enabled());
+        // While the box is open the main window's menus do nothing.
+        window.menu().mNumbraShow.userChoose();
+        EXPECT_FALSE(window.controls().cCalcWinBack.Visible());
+
+        closers[i](*box);
+        EXPECT_TRUE(main.Enabled());
+        EXPECT_EQ(window.form.About().Loaded(), nullptr);
+    }
+    // A fresh box every time.
+    ASSERT_EQ(loaded.size(), closers.size());
+    EXPECT_NE(loaded[0], loaded[1]);
+}
+
+TEST(AboutAndStartUpScreen, ShowsTheProductsLabels) {
+    StartedWindow window;
+    window.menu().mOptionsAbout.userChoose();
+    const app::frmInfo& box = *window.form.About().Loaded();
+    EXPECT_EQ(box.Form.Caption(), "");
+    EXPECT_EQ(box.lLabel[0].Caption(), "Scrivlet ][");
+    EXPECT_EQ(box.lLabel[4].Caption(), "built 2002.11.19");
+    for (const ui::Label& label : box.lLabel) {
+        SCOPED_TRACE(label.Index());
+        EXPECT_FALSE(label.Caption().empty());
+        EXPECT_EQ(label.Font().Name, "MS Sans Serif");
+        EXPECT_TRUE(label.Font().Bold);
+        EXPECT_EQ(label.Font().Italic, label.Index() <= 2);
+    }
+    EXPECT_EQ(box.lLabel[0].Font().Size, 24);
+}
+
+TEST(AboutAndStartUpScreen, TheStartUpScreenIgnoresClicksAndGoesWhenTheWindowIsReady) {
+    ScriptedPlatform platform;
+    app::frmMain form{platform};
+    bool shownDuringStartUp = false;
+    platform.duringEventPass = [&form, &shownDuringStartUp] {
+        app::frmInfo* box = form.About().Loaded();
+        ASSERT_NE(box, nullptr);
+        shownDuringStartUp = box->Form.Visible() && !box->Form.Enabled();
+        box->Form.userClick();
+        box->lLabel[1].userClick();
+        box->Form.userClose();
+        EXPECT_EQ(form.About().Loaded(), box);
+    };
+    form.Form_Load();
+    EXPECT_TRUE(shownDuringStartUp);
+    EXPECT_EQ(platform.eventPasses, 1);
+    EXPECT_EQ(form.About().Loaded(), nullptr);
+    EXPECT_TRUE(form.Controls().frmMain.Enabled());
+    EXPECT_TRUE(form.Controls().frmMain.Visible());
+}
+
+} // namespace

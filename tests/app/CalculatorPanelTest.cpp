@@ -1,0 +1,173 @@
+#include "tests/support/StartedWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using testing_support::StartedWindow;
+
+// The started window with the calculator panel open, and the gestures a user makes in it.
+struct OpenPanel : StartedWindow {
+    OpenPanel() { menu().mNumbraShow.userChoose(); }
+
+    ui::TextLine& input() { return controls().cCalcWinInput; }
+    ui::ListBox& slots() { return controls().cCalcWinVarList; }
+    std::string result() { return controls().cCalcWinResult.Text(); }
+    std::string tab() { return controls().cCalcMenuResult.Caption(); }
+    void type(const std::string& term) {
+        input().userEdit("");
+        for (char c : term)
+            input().userType(std::string(1, c));
+    }
+    void choose(int entry) { menu().mNumbra[static_cast<std::size_t>(entry)]->userChoose(); }
+    // The entry as reached through the pop-up menu of a right click on the slot list.
+    void chooseFromPopup(int entry) {
+        platform.popupChoices.push_back(menu().mNumbra[static_cast<std::size_t>(entry)]);
+        slots().userMouseUp(ui::vbRightButton, 0, {20, 30});
+    }
+};
+
+TEST(CalculatorSlotsAndTerms, StartsWithTheBannerTheInformationLinesAndEmptySlots) {
+    OpenPanel panel;
+    EXPECT_EQ(panel.result(), "Numbra 2.01.03");
+    EXPECT_EQ(panel.tab(), "Numbra 2.01.03");
+    EXPECT_EQ(panel.controls().cCalcWinInfo.Text(), "0123456789-.,E   P   +-*/#^()\r\n"
+                                                    "log sqr int cnt abs frc rnd sgn sin cos tan atn\r\n"
+                                                    "< <= = => > <> | and or xor eqv not var()");
+    ASSERT_EQ(panel.slots().ListCount(), 32);
+    EXPECT_EQ(panel.slots().List(0), "0 : ");
+    EXPECT_EQ(panel.slots().List(9), "9 : ");
+    EXPECT_EQ(panel.slots().List(31), "31: ");
+    EXPECT_EQ(panel.slots().ListIndex(), -1);
+    EXPECT_TRUE(panel.slots().Font().FixedPitch);
+}
+
+TEST(CalculatorSlotsAndTerms, EveryKeystrokeShowsTheResultInTheBoxAndTheTab) {
+    OpenPanel panel;
+    const struct {
+        const char* typed;
+        const char* shown;
+    } steps[] = {{"1", "1"}, {"+", "(1+)"}, {"2", "3"}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.typed);
+        panel.input().userType(step.typed);
+        EXPECT_EQ(panel.result(), step.shown);
+        EXPECT_EQ(panel.tab(), step.shown);
+    }
+}
+
+TEST(CalculatorSlotsAndTerms, SavedResultsAndTermsAreUsedThroughVar) {
+    OpenPanel panel;
+    panel.type("1+2");
+    panel.slots().userClick(3);
+    panel.chooseFromPopup(1);
+    EXPECT_EQ(panel.slots().List(3), "3 : 3");
+    panel.slots().userClick(4);
+    panel.choose(2);
+    EXPECT_EQ(panel.slots().List(4), "4 : 1+2");
+    EXPECT_EQ(panel.slots().ListIndex(), 4);
+
+    const struct {
+        const char* term;
+        const char* shown;
+    } rows[] = {{"var(3)*2", "6"}, {"var(4)*2", "5"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.term);
+        panel.type(row.term);
+        EXPECT_EQ(panel.result(), row.shown);
+    }
+}
+
+TEST(CalculatorSlotsAndTerms, EditConfirmsOrCancelsIntoTheSlot) {
+    OpenPanel panel;
+    panel.platform.dialogAnswers = {"5", "7"};
+    panel.slots().userDoubleClick(12);
+    panel.chooseFromPopup(0);
+    ASSERT_EQ(panel.platform.dialogs.size(), 2U);
+    EXPECT_EQ(panel.platform.dialogs[1].prompt, "Enter new value.");
+    EXPECT_EQ(panel.platform.dialogs[1].title, "Edit value");
+    EXPECT_EQ(panel.platform.dialogs[1].defaultText, "5");
+    EXPECT_EQ(panel.slots().List(12), "12: 7");
+
+    panel.type("var(12)+1");
+    EXPECT_EQ(panel.result(), "8");
+    panel.slots().userDoubleClick(12);
+    EXPECT_EQ(panel.slots().List(12), "12: ");
+    // The changed slot shows at once in the Term that uses it.
+    EXPECT_EQ(panel.result(), "(+1)");
+}
+
+TEST(CalculatorSlotsAndTerms, AddUseAndClearWorkOnTheSelectedSlot) {
+    OpenPanel panel;
+    panel.platform.dialogAnswers = {"4"};
+    panel.slots().userDoubleClick(0);
+    panel.type("2*");
+    panel.choose(3);
+    EXPECT_EQ(panel.input().Text(), "2* 4");
+    EXPECT_EQ(panel.result(), "8");
+    panel.choose(4);
+    EXPECT_EQ(panel.input().Text(), "4");
+    panel.choose(5);
+    EXPECT_EQ(panel.slots().List(0), "0 : ");
+    EXPECT_EQ(panel.slots().ListIndex(), 0);
+}
+
+TEST(CalculatorSlotsAndTerms, ClearAllLeavesThirtyTwoLabelsAndNoSelection) {
+    OpenPanel panel;
+    panel.type("9");
+    for (int n : {0, 17, 31}) {
+        panel.slots().userClick(n);
+        panel.choose(1);
+    }
+    panel.choose(6);
+    ASSERT_EQ(panel.slots().ListCount(), 32);
+    for (int i = 0; i < 32; ++i)
+        EXPECT_EQ(panel.slots().List(i), app::CalculatorPanel::SlotLine(i, ""));
+    EXPECT_EQ(panel.slots().ListIndex(), -1);
+    for (const std::string& slot : panel.form.Calculator().Slots())
+        EXPECT_EQ(slot, "");
+}
+
+TEST(CalculatorSlotsAndTerms, WithoutASelectionEntriesOnlyEvaluateAgain) {
+    OpenPanel panel;
+    panel.type("rnd(1000000)");
+    for (int entry = 0; entry <= 6; ++entry) {
+        SCOPED_TRACE(entry);
+        panel.controls().cCalcWinResult.setText("stale");
+        panel.choose(entry);
+        EXPECT_NE(panel.result(), "stale");
+        EXPECT_EQ(panel.input().Text(), "rnd(1000000)");
+    }
+    EXPECT_TRUE(panel.platform.dialogs.empty());
+    for (const std::string& slot : panel.form.Calculator().Slots())
+        EXPECT_EQ(slot, "");
+}
+
+TEST(CalculatorSlotsAndTerms, OnlyARightClickPopsUpTheWholeCalculatorMenu) {
+    OpenPanel panel;
+    panel.slots().userMouseUp(ui::vbLeftButton, 0, {5, 6});
+    EXPECT_TRUE(panel.platform.popups.empty());
+    panel.slots().userMouseUp(ui::vbRightButton, 0, {5, 6});
+    ASSERT_EQ(panel.platform.popups.size(), 1U);
+    EXPECT_EQ(panel.platform.popups[0].menu, &panel.menu().mNumbraMenu);
+    EXPECT_EQ(panel.platform.popups[0].owner, "cCalcWinVarList");
+    EXPECT_EQ(panel.platform.popups[0].defaultEntry, panel.menu().mNumbra[0]);
+}
+
+TEST(CalculatorSlotsAndTerms, SlotsThatNeverSettleEndWithinTheBound) {
+    OpenPanel panel;
+    panel.platform.dialogAnswers = {"var(1)", "var(0)"};
+    panel.slots().userDoubleClick(0);
+    panel.slots().userDoubleClick(1);
+    panel.type("var(0)");
+    EXPECT_EQ(panel.result(), "Error (28)");
+
+    panel.platform.dialogAnswers = {"var(0)+1"};
+    panel.slots().userDoubleClick(0);
+    EXPECT_EQ(panel.result(), "Error (28)");
+    EXPECT_EQ(panel.tab(), "Error (28)");
+}
+
+} // namespace

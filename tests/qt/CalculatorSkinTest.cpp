@@ -1,0 +1,129 @@
+#include "tests/qt/GuiFixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <memory>
+
+using skin_tests::SkinWindow;
+using skin_tests::triggerEnabled;
+
+namespace {
+
+QPoint rowCentre(QListWidget* list, int row) {
+    return list->visualItemRect(list->item(row)).center();
+}
+
+int aboutBoxes() {
+    int count = 0;
+    for (const QWidget* top : QApplication::topLevelWidgets())
+        count += top->objectName() == QLatin1String("frmInfo") ? 1 : 0;
+    return count;
+}
+
+class CalculatorSkinTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        window_ = std::make_unique<SkinWindow>();
+        QVERIFY(QTest::qWaitForWindowExposed(&window_->window));
+        triggerEnabled(window_->action(QStringLiteral("mNumbraShow")));
+    }
+
+    void cleanup() {
+        window_.reset();
+        // No about box outlives its form.
+        QTRY_COMPARE(aboutBoxes(), 0);
+    }
+
+    void typingShowsTheResultAndTheTab() {
+        SkinWindow& w = *window_;
+        auto* input = w.widget<QLineEdit>(QStringLiteral("cCalcWinInput"));
+        auto* result = w.widget<QLineEdit>(QStringLiteral("cCalcWinResult"));
+        auto* tab = w.widget<QLabel>(QStringLiteral("cCalcMenuResult"));
+        QVERIFY(input->isVisible());
+        QCOMPARE(result->text(), QStringLiteral("Numbra 2.01.03"));
+        input->setFocus();
+        QTest::keyClicks(input, "1+");
+        QCOMPARE(result->text(), QStringLiteral("(1+)"));
+        QTest::keyClick(input, Qt::Key_2);
+        QCOMPARE(result->text(), QStringLiteral("3"));
+        QCOMPARE(tab->text(), QStringLiteral("3"));
+        QCOMPARE(input->text(), QStringLiteral("1+2"));
+    }
+
+    // The pop-up's entries act on the line selected before the right click.
+    void aRightClickSelectsNothingAndPopsUpTheMenu() {
+        SkinWindow& w = *window_;
+        auto* list = w.widget<QListWidget>(QStringLiteral("cCalcWinVarList"));
+        QCOMPARE(list->count(), 32);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 2));
+        QCOMPARE(w.controls().cCalcWinVarList.ListIndex(), 2);
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, rowCentre(list, 5));
+        QCOMPARE(w.controls().cCalcWinVarList.ListIndex(), 2);
+        QCOMPARE(list->currentRow(), 2);
+        QCOMPARE(w.platform.popups.size(), std::size_t{1});
+
+        w.platform.dialogAnswers = {"41"};
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 7));
+        QCOMPARE(list->item(7)->text(), QStringLiteral("7 : 41"));
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(w.controls().cCalcWinVarList.ListIndex(), 8);
+    }
+
+    // Ctrl+C belongs to the item commands while Copy is enabled, and to the input line otherwise.
+    void copyInTheInputLineFollowsTheItemCommand() {
+        SkinWindow& w = *window_;
+        auto copies = std::make_shared<int>(0);
+        w.menu().mItemCopy[0]->Click.connect([copies] { ++*copies; });
+        auto* input = w.widget<QLineEdit>(QStringLiteral("cCalcWinInput"));
+        input->setFocus();
+        QTest::keyClicks(input, "6*7");
+        QApplication::clipboard()->clear();
+        QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(*copies, 0);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("6*7"));
+
+        w.menu().mItemCopy[0]->setEnabled(true);
+        QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(*copies, 1);
+    }
+
+    void theAboutBoxIsATopLevelWindowThatAClickCloses() {
+        SkinWindow& w = *window_;
+        triggerEnabled(w.action(QStringLiteral("mOptionsAbout")));
+        QWidget* box = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QLatin1String("frmInfo") && top->isVisible())
+                box = top;
+        }
+        QVERIFY(box != nullptr);
+        QVERIFY(box->parentWidget() == nullptr);
+        QVERIFY(box->isEnabled());
+        QVERIFY(!w.window.isEnabled());
+        auto* title = box->findChild<QLabel*>(QStringLiteral("lLabel_0"));
+        QCOMPARE(title->text(), QStringLiteral("Scrivlet ]["));
+        QVERIFY(title->font().bold());
+
+        QTest::mouseClick(title, Qt::LeftButton);
+        QVERIFY(w.window.isEnabled());
+        QTRY_VERIFY(!QApplication::topLevelWidgets().contains(box));
+    }
+
+private:
+    std::unique_ptr<SkinWindow> window_;
+};
+
+} // namespace
+
+QObject* newCalculatorSkinTest() {
+    return new CalculatorSkinTest;
+}
+
+#include "CalculatorSkinTest.moc"
