@@ -17,7 +17,7 @@ notes::NotesControls notesControlsOf(MainControls& c) {
 
 } // namespace
 
-frmMain::frmMain(ui::Platform& platform) : platform_(platform), notes_(notesControlsOf(controls_)) {
+frmMain::frmMain(ui::Platform& platform) : platform_(platform), notes_(notesControlsOf(controls_), platform) {
     connectHandlers();
 }
 

@@ -4,7 +4,8 @@
 
 namespace notes {
 
-NotesPane::NotesPane(NotesControls controls) : controls_(std::move(controls)) {}
+NotesPane::NotesPane(NotesControls controls, ui::Platform& platform)
+    : controls_(std::move(controls)), platform_(platform) {}
 
 void NotesPane::InitialiseStore() {
     store_.InitialiseFolders();

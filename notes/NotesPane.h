@@ -6,6 +6,7 @@
 #include "notes/NotesControls.h"
 #include "notes/NotesStore.h"
 #include "notes/NotesView.h"
+#include "ui/Platform.h"
 
 namespace notes {
 
@@ -13,7 +14,7 @@ namespace notes {
 // sides that keep the controls and the store in step.
 class NotesPane {
 public:
-    explicit NotesPane(NotesControls controls);
+    NotesPane(NotesControls controls, ui::Platform& platform);
     NotesPane(const NotesPane&) = delete;
     NotesPane& operator=(const NotesPane&) = delete;
 
@@ -29,6 +30,8 @@ public:
 
 private:
     NotesControls controls_;
+    // The pop-up menus over the tree and the list, and the event pump before an item's label edit.
+    ui::Platform& platform_;
     NotesStore store_;
     NotesView view_;
     ItemTextBinding text_{store_, view_, controls_.lText};
