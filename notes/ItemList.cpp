@@ -2,17 +2,13 @@
 
 #include "notes/FolderMenus.h"
 #include "ui/ImageList.h"
-#include "ui/Input.h"
 
 #include <charconv>
 
 namespace notes {
 
 ItemList::ItemList(NotesStore& store, NotesView& view, NotesControls& controls, ItemTextBinding& text)
-    : store_(store), view_(view), controls_(controls), lItem(controls.lItem), text_(text) {
-    lItem.ItemClick.connect([this](ui::ListItem&) { lItem_ItemClick(); });
-    lItem.MouseUp.connect([this](int16_t button, int16_t, int, int) { lItem_MouseUp(button); });
-}
+    : store_(store), view_(view), controls_(controls), lItem(controls.lItem), text_(text) {}
 
 void ItemList::ListFolderItems(bool onlyIfChanged) {
     text_.StoreItemText();
@@ -75,18 +71,6 @@ void ItemList::ShowSelectedItemText(bool onlyIfChanged) {
     if (view_.ShownItem == view_.SelItem && onlyIfChanged)
         return;
     text_.Bind(view_.SelItem);
-}
-
-// The clicked entry is not used: the list's selection decides what the text box shows.
-void ItemList::lItem_ItemClick() {
-    ShowSelectedItemText(true);
-}
-
-// A click on the list's empty part clears its selection without an ItemClick; binding again here keeps
-// the text box bound exactly while one entry is selected, however the selection changed.
-void ItemList::lItem_MouseUp(int16_t button) {
-    if (button == ui::vbLeftButton)
-        ShowSelectedItemText(true);
 }
 
 } // namespace notes

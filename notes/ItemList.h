@@ -11,7 +11,8 @@
 namespace notes {
 
 // The list side of the notes: the refresh that follows the selected folder (menu states and the item
-// list), and the binding of the text box to the one selected entry.
+// list), and the binding of the text box to the one selected entry. The list's events are handled in
+// ItemListEvents.
 class ItemList {
 public:
     ItemList(NotesStore& store, NotesView& view, NotesControls& controls, ItemTextBinding& text);
@@ -25,9 +26,6 @@ public:
 
 private:
     void FillItemList();
-
-    void lItem_ItemClick();
-    void lItem_MouseUp(int16_t button);
 
     NotesStore& store_;
     NotesView& view_;

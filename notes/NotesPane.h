@@ -1,7 +1,9 @@
 #pragma once
 
 #include "notes/FolderTree.h"
+#include "notes/ItemCommands.h"
 #include "notes/ItemList.h"
+#include "notes/ItemListEvents.h"
 #include "notes/ItemTextBinding.h"
 #include "notes/NotesControls.h"
 #include "notes/NotesStore.h"
@@ -27,6 +29,7 @@ public:
 
     FolderTree& Tree() { return tree_; }
     ItemList& List() { return list_; }
+    const ItemClipboard& Clipboard() const { return items_.Clipboard(); }
 
 private:
     NotesControls controls_;
@@ -37,6 +40,8 @@ private:
     ItemTextBinding text_{store_, view_, controls_.lText};
     ItemList list_{store_, view_, controls_, text_};
     FolderTree tree_{store_, view_, controls_.lTre, list_};
+    ItemCommands items_{store_, view_, controls_, text_, list_, platform_};
+    ItemListEvents listEvents_{controls_, text_, list_, items_, platform_};
 };
 
 } // namespace notes

@@ -1,5 +1,6 @@
 #include "notes/NotesStore.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace notes {
@@ -82,6 +83,29 @@ void NotesStore::RemoveItemAt(int j) {
     ItemName.releaseFrom(count);
     ItemFolder.releaseFrom(count);
     ItemText.releaseFrom(count);
+}
+
+void NotesStore::RemoveItemsAt(std::vector<int16_t> indices) {
+    if (indices.empty())
+        return;
+    std::sort(indices.begin(), indices.end());
+    std::size_t kept = static_cast<std::size_t>(indices.front());
+    auto next = indices.begin();
+    for (int j = indices.front(); j < ItemCount; ++j) {
+        if (next != indices.end() && *next == j) {
+            ++next;
+            continue;
+        }
+        const auto from = static_cast<std::size_t>(j);
+        ItemName[kept] = std::move(ItemName[from]);
+        ItemFolder[kept] = std::move(ItemFolder[from]);
+        ItemText[kept] = std::move(ItemText[from]);
+        ++kept;
+    }
+    ItemCount = static_cast<int16_t>(kept);
+    ItemName.releaseFrom(kept);
+    ItemFolder.releaseFrom(kept);
+    ItemText.releaseFrom(kept);
 }
 
 bool IsInSubtree(std::string_view path, std::string_view top) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace notes {
 
@@ -41,6 +42,9 @@ struct NotesStore {
     bool AppendItem(std::string name, std::string folder, std::string text);
     void RemoveFolderAt(int i);
     void RemoveItemAt(int j);
+    // Removes the items at `indices` (each once, in any order), leaving the store exactly as RemoveItemAt
+    // on each of them from the highest index down would, in one pass instead of one per item.
+    void RemoveItemsAt(std::vector<int16_t> indices);
 };
 
 // Folder kinds, which decide the menu states.

@@ -3,6 +3,8 @@
 #include "qt/KeyInput.h"
 #include "qt/Mirror.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -18,6 +20,9 @@ ListBinding::ListBinding(ui::ListView& control, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setModel(&model_);
+    slowClick_.setSingleShot(true);
+    slowClick_.setInterval(QApplication::doubleClickInterval());
+    connect(&slowClick_, &QTimer::timeout, this, [this] { control_.userBeginLabelEdit(); });
 
     resetEntries();
     mirrorEnabledVisible(control_, *this);
@@ -78,8 +83,17 @@ void ListBinding::clickRow(const QModelIndex& row, Qt::KeyboardModifiers modifie
 // where the control raises its MouseUp.
 void ListBinding::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() == Qt::LeftButton)
-        clickRow(indexAt(event->position().toPoint()), event->modifiers());
+    slowClick_.stop();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QModelIndex row = indexAt(event->position().toPoint());
+    const ui::ListItem* focus = control_.SelectedItem();
+    const bool onTheOnlySelected = row.isValid() && event->modifiers() == Qt::NoModifier &&
+                                   focus != nullptr && focus->Index() == row.row() + 1 && focus->Selected() &&
+                                   selectionModel()->selectedIndexes().size() == 1;
+    clickRow(row, event->modifiers());
+    if (onTheOnlySelected && control_.SelectedItem() == focus)
+        slowClick_.start();
 }
 
 void ListBinding::mouseReleaseEvent(QMouseEvent* event) {
@@ -90,6 +104,22 @@ void ListBinding::mouseReleaseEvent(QMouseEvent* event) {
 
 void ListBinding::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
+    slowClick_.stop();
+}
+
+// The menu key pops up what a right click pops up (the mouse's own right click reaches the control on
+// release), as Shift+F10 does.
+void ListBinding::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        popUpFromKeyboard();
+}
+
+// Over the entry with the keyboard focus, where a right click there would have landed.
+void ListBinding::popUpFromKeyboard() {
+    const QModelIndex row = currentIndex();
+    const QPoint at = row.isValid() ? visualRect(row).center() : QPoint(4, 4);
+    control_.userRightClick({at.x(), at.y()});
 }
 
 void ListBinding::mouseMoveEvent(QMouseEvent* event) {
@@ -108,6 +138,11 @@ void ListBinding::keyPressEvent(QKeyEvent* event) {
     }
     if (event->key() == Qt::Key_Space && currentIndex().isValid()) {
         clickRow(currentIndex(), event->modifiers());
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        popUpFromKeyboard();
         event->accept();
         return;
     }

@@ -5,6 +5,7 @@
 #include "ui/ListView.h"
 
 #include <QListView>
+#include <QTimer>
 
 namespace skin {
 
@@ -22,6 +23,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
     void labelEditEnded(const QString& text) override;
     void labelEditCancelled() override;
@@ -32,9 +34,13 @@ private:
     void mirrorFocus();
     void mirrorLabelEdit();
     void clickRow(const QModelIndex& row, Qt::KeyboardModifiers modifiers);
+    void popUpFromKeyboard();
 
     ui::ListView& control_;
     ListModel model_;
+    // A second, slow click on the one selected entry opens its name for editing, unless a double click
+    // or another click comes first.
+    QTimer slowClick_;
 };
 
 } // namespace skin

@@ -3,9 +3,11 @@
 #include "qt/Mirror.h"
 #include "qt/ObjectNames.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 
 namespace skin {
@@ -19,6 +21,14 @@ void copyState(const ui::MenuEntry& entry, QAction& action) {
     action.setVisible(entry.Visible());
     action.setCheckable(entry.Checked());
     action.setChecked(entry.Checked());
+}
+
+// A name being typed into a tree or list row keeps its own editing keys: a paste there must paste text,
+// not items (whose list refill would end the edit and drop what was typed).
+bool isInPlaceEditor(const QWidget* widget) {
+    const QWidget* viewport = widget->parentWidget();
+    return qobject_cast<const QLineEdit*>(widget) != nullptr && viewport != nullptr &&
+           qobject_cast<const QAbstractItemView*>(viewport->parentWidget()) != nullptr;
 }
 
 } // namespace
@@ -67,7 +77,7 @@ bool MenuBinding::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::ShortcutOverride)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != bar_.window())
+    if (widget == nullptr || widget->window() != bar_.window() || isInPlaceEditor(widget))
         return false;
     const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
     for (const QAction* action : bar_.findChildren<QAction*>()) {
