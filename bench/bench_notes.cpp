@@ -64,6 +64,76 @@ void BM_RemoveFirstFolder_FullTable(benchmark::State& state) {
 }
 BENCHMARK(BM_RemoveFirstFolder_FullTable)->Unit(benchmark::kMillisecond);
 
+// A window whose folder Scrivlet\Work, selected, holds `items` items.
+struct ItemsWindow {
+    explicit ItemsWindow(int items) {
+        form.Form_Load();
+        form.Notes().Tree().AppendFolder("Scrivlet", "Work");
+        for (int j = 0; j < items; ++j)
+            form.Notes().Store().AppendItem(j == 0 ? "New Item" : "New Item (" + std::to_string(j + 1) + ")",
+                                            "Scrivlet\\Work", "text");
+        form.Controls().lTre.userClickNode(3);
+    }
+    ui::ListView& list() { return form.Controls().lItem; }
+    app::MainMenu& menu() { return form.Controls().Menu; }
+    testing_support::ScriptedPlatform platform;
+    app::frmMain form{platform};
+};
+
+// Add into a folder of 32,766 items whose numbered names are all taken up to the last: the name is
+// found after trying every number.
+void BM_ItemAdd_FullFolder(benchmark::State& state) {
+    ItemsWindow window(32766);
+    for (auto _ : state) {
+        window.menu().mItemAdd.userChoose();
+        state.PauseTiming();
+        window.list().userCancelLabelEdit();
+        window.list().userKeyUp(ui::vbKeyDelete, 0);
+        window.list().userClickItem(1);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ItemAdd_FullFolder)->Unit(benchmark::kMillisecond);
+
+// Rename of one item in a full store: the name check and the entry put back.
+void BM_ItemRename_FullStore(benchmark::State& state) {
+    ItemsWindow window(32767);
+    window.list().userClickItem(16000);
+    int round = 0;
+    for (auto _ : state) {
+        window.menu().mItemRename.userChoose();
+        window.list().userEndLabelEdit("Renamed " + std::to_string(++round));
+    }
+}
+BENCHMARK(BM_ItemRename_FullStore)->Unit(benchmark::kMillisecond);
+
+// Paste of 10,000 items into a store of 22,767, and the refill of the list that follows.
+void BM_ItemPaste_TenThousand(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        ItemsWindow window(22767);
+        window.list().userClickItem(1);
+        window.list().userClickItem(10000, ui::vbShiftMask);
+        window.menu().mItemCopy[0]->userChoose();
+        state.ResumeTiming();
+        window.menu().mItemCopy[2]->userChoose();
+    }
+}
+BENCHMARK(BM_ItemPaste_TenThousand)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Delete of 10,000 selected items of a full store, and the refill of the list that follows.
+void BM_ItemDelete_TenThousand(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        ItemsWindow window(32767);
+        window.list().userClickItem(5000);
+        window.list().userClickItem(14999, ui::vbShiftMask);
+        state.ResumeTiming();
+        window.menu().mItemDelete.userChoose();
+    }
+}
+BENCHMARK(BM_ItemDelete_TenThousand)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 } // namespace
 
 BENCHMARK_MAIN();

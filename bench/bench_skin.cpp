@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QTreeView>
 
@@ -89,6 +90,27 @@ void BM_TreeOfFullFolderTable(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TreeOfFullFolderTable)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Selecting a folder of a full store of items refills the shown list with 32,767 entries, up to the view
+// laid out and painted.
+void BM_ListRefillOfFullFolder(benchmark::State& state) {
+    ShownWindow shown;
+    shown.form.Notes().Tree().AppendFolder("Scrivlet", "Work");
+    for (int j = 0; j < 32767; ++j)
+        shown.form.Notes().Store().AppendItem("Item " + std::to_string(j), "Scrivlet\\Work", "text");
+    auto* list = shown.window.findChild<QListView*>(QStringLiteral("lItem"));
+    ui::TreeView& tree = shown.form.Controls().lTre;
+    for (auto _ : state) {
+        state.PauseTiming();
+        tree.userClickNode(1);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        tree.userClickNode(3);
+        list->doItemsLayout();
+        list->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_ListRefillOfFullFolder)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
