@@ -7,18 +7,22 @@ BENCH_DIR      ?= build-bench
 FUZZ_SECONDS   ?= 20
 JOBS           ?= $(shell nproc)
 
-BASE_PACKAGES  := cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev
+BASE_PACKAGES  := cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libedit-dev librsvg2-bin
 RUN_PACKAGES   := $(BASE_PACKAGES) fonts-dejavu-core
+# What the tests and `make package` need besides the build: the Debian package tools, and the validators
+# of the desktop entry, the metainfo and the man pages. Asked for in the same call as the rest, so that a
+# fresh machine updates its package lists only once.
+CHECK_PACKAGES := dpkg-dev file desktop-file-utils appstream man-db
 SHOT_PACKAGES  := xvfb xauth imagemagick
 
 CMAKE_COMMON   := -G Ninja -DSCRIVLET_WERROR=ON
 
-.PHONY: all deps build run test test-asan fuzz bench bench-bc format format-check screenshot clean
+.PHONY: all deps build run test test-asan package fuzz bench bench-bc format format-check screenshot clean
 
 all: build
 
 deps:
-	@tools/ensure-packages.sh $(RUN_PACKAGES)
+	@tools/ensure-packages.sh $(RUN_PACKAGES) $(if $(filter test package,$(MAKECMDGOALS)),$(CHECK_PACKAGES))
 
 $(BUILD_DIR)/build.ninja:
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -34,6 +38,10 @@ test: build
 	@$(MAKE) --no-print-directory format-check
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
 	@$(MAKE) --no-print-directory test-asan
+
+# The Debian package of everything `cmake --install` puts in place, in $(BUILD_DIR).
+package: build
+	cd $(BUILD_DIR) && cpack
 
 # The sanitizer build runs the same suite, leak checking included.
 test-asan: deps
