@@ -13,7 +13,6 @@ RUN_PACKAGES   := $(BASE_PACKAGES) fonts-dejavu-core
 # of the desktop entry, the metainfo and the man pages. Asked for in the same call as the rest, so that a
 # fresh machine updates its package lists only once.
 CHECK_PACKAGES := dpkg-dev file desktop-file-utils appstream man-db
-SHOT_PACKAGES  := xvfb xauth imagemagick
 
 CMAKE_COMMON   := -G Ninja -DSCRIVLET_WERROR=ON
 
@@ -83,10 +82,9 @@ format:
 format-check:
 	@git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run -Werror && echo "clang-format: clean"
 
+# The notes view, the calculator panel and the scheduler panel, each as docs/*.png.
 screenshot: build
-	@tools/ensure-packages.sh $(SHOT_PACKAGES)
-	tools/screenshot.sh $(BUILD_DIR)/qt/scrivlet docs/screenshot.png
-	tools/screenshot.sh $(BUILD_DIR)/qt/scrivlet docs/calculator.png --calculator '(12.5+3)*2-7/4'
+	tools/screenshot.sh $(BUILD_DIR)/tools/screenshot/scrivlet_screenshot docs
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(BENCH_DIR)

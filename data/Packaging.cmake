@@ -6,9 +6,9 @@ set(CPACK_PACKAGE_VENDOR "The Scrivlet developers")
 set(CPACK_PACKAGE_CONTACT "The Scrivlet developers <numbra@example.com>")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://scrivlet.example.com)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "notes organizer with a folder tree, a calculator and a scheduler")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "notes organizer with a folder tree, a calculator and a scheduler
-Scrivlet keeps one person's notes in a tree of folders, with a Trash for
+# The summary is the package's one-line synopsis; this is the text under it.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Scrivlet keeps one person's notes in a tree of folders, with a Trash for
 deleted folders. Two side panels share the window: a calculator that answers
 on every keystroke, also available on the terminal as numbra, and a scheduler
 with one note per calendar day. Everything stays in memory; nothing is

@@ -36,6 +36,11 @@ for png in "$root"/usr/share/icons/hicolor/*x*/apps/$id.png; do
 done
 [[ $(echo "$root"/usr/share/icons/hicolor/*x*/apps/$id.png | wc -w) -ge 4 ]] || fail "too few icon sizes"
 
+# The metainfo, the desktop entry and the icon as a software centre finds them once installed.
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate-tree --no-net "$root" >"$work/tree.log" 2>&1 || { cat "$work/tree.log"; fail "validate-tree"; }
+fi
+
 answer=$("$root/usr/bin/numbra" 1+2) || fail "numbra 1+2 failed"
 [[ $answer == 3 ]] || fail "numbra 1+2 printed '$answer'"
 # The desktop program finds everything it links and is still running after its start-up.
