@@ -5,8 +5,8 @@
 #include <poll.h>
 #include <pty.h>
 #include <string>
-#include <thread>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 #include <vector>
 
@@ -56,22 +56,42 @@ public:
         return true;
     }
 
+    // The prompt is on the screen and the line editor reads key by key. The prompt alone is not enough:
+    // keys typed while the terminal still collects whole lines would be taken by the terminal itself.
+    bool WaitForPrompt() {
+        if (!WaitFor("> ")) {
+            return false;
+        }
+        const auto Deadline = std::chrono::steady_clock::now() + 10s;
+        termios Mode{};
+        while (tcgetattr(Master, &Mode) == 0 && (Mode.c_lflag & ICANON) != 0) {
+            if (std::chrono::steady_clock::now() > Deadline) {
+                return false;
+            }
+            ReadSome();
+        }
+        return true;
+    }
+
     void Type(const std::string& Keys) {
         ASSERT_EQ(write(Master, Keys.data(), Keys.size()), ssize_t(Keys.size()));
     }
 
     // Ends input with Ctrl+D on an empty line and returns the exit status, -1 when numbra does not end.
+    // Ctrl+D goes only to the prompt: typed earlier, the terminal would take it as its own end of line.
     int Finish() {
-        Type("\x04");
-        while (ReadSome()) {
+        if (!WaitForPrompt()) {
+            return -1;
         }
-        int Status = 0;
-        for (int Try = 0; Try < 100; ++Try) {
+        Type("\x04");
+        const auto Deadline = std::chrono::steady_clock::now() + 10s;
+        while (std::chrono::steady_clock::now() < Deadline) {
+            ReadSome();
+            int Status = 0;
             if (waitpid(Child, &Status, WNOHANG) == Child) {
                 Ended = true;
                 return WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
             }
-            std::this_thread::sleep_for(20ms);
         }
         return -1;
     }
@@ -132,7 +152,7 @@ TEST(NumbraTerminal, EditsRecallsAndAnswersEachTermOnTheNextLine) {
     };
     for (const std::string& Keys : Steps) {
         SCOPED_TRACE(Keys);
-        ASSERT_TRUE(Session.WaitFor("> ")) << Session.Screen;
+        ASSERT_TRUE(Session.WaitForPrompt()) << Session.Screen;
         Session.Type(Keys + "\r");
     }
     ASSERT_TRUE(Session.WaitFor("< <= = => > <> | and or xor eqv not var()")) << Session.Screen;
@@ -143,7 +163,7 @@ TEST(NumbraTerminal, EditsRecallsAndAnswersEachTermOnTheNextLine) {
 TEST(NumbraTerminal, BasicOnlyOnATerminal) {
     TerminalSession Session({"--basic"});
     ASSERT_TRUE(Session.Started());
-    ASSERT_TRUE(Session.WaitFor("> "));
+    ASSERT_TRUE(Session.WaitForPrompt());
     Session.Type("commands\r");
     EXPECT_TRUE(Session.WaitFor("Please choose: basic advanced\r\n")) << Session.Screen;
     EXPECT_EQ(Session.Finish(), 0) << Session.Screen;
