@@ -7,18 +7,21 @@ BENCH_DIR      ?= build-bench
 FUZZ_SECONDS   ?= 20
 JOBS           ?= $(shell nproc)
 
-BASE_PACKAGES  := cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev
+BASE_PACKAGES  := cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libedit-dev librsvg2-bin
 RUN_PACKAGES   := $(BASE_PACKAGES) fonts-dejavu-core
-SHOT_PACKAGES  := xvfb xauth imagemagick
+# What the tests and `make package` need besides the build: the Debian package tools, and the validators
+# of the desktop entry, the metainfo and the man pages. Asked for in the same call as the rest, so that a
+# fresh machine updates its package lists only once.
+CHECK_PACKAGES := dpkg-dev file desktop-file-utils appstream man-db
 
 CMAKE_COMMON   := -G Ninja -DSCRIVLET_WERROR=ON
 
-.PHONY: all deps build run test test-asan fuzz bench bench-bc format format-check screenshot clean
+.PHONY: all deps build run test test-asan package fuzz bench bench-bc format format-check screenshot clean
 
 all: build
 
 deps:
-	@tools/ensure-packages.sh $(RUN_PACKAGES)
+	@tools/ensure-packages.sh $(RUN_PACKAGES) $(if $(filter test package,$(MAKECMDGOALS)),$(CHECK_PACKAGES))
 
 $(BUILD_DIR)/build.ninja:
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -34,6 +37,10 @@ test: build
 	@$(MAKE) --no-print-directory format-check
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
 	@$(MAKE) --no-print-directory test-asan
+
+# The Debian package of everything `cmake --install` puts in place, in $(BUILD_DIR).
+package: build
+	cd $(BUILD_DIR) && cpack
 
 # The sanitizer build runs the same suite, leak checking included.
 test-asan: deps
@@ -75,10 +82,9 @@ format:
 format-check:
 	@git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run -Werror && echo "clang-format: clean"
 
+# The notes view, the calculator panel and the scheduler panel, each as docs/*.png.
 screenshot: build
-	@tools/ensure-packages.sh $(SHOT_PACKAGES)
-	tools/screenshot.sh $(BUILD_DIR)/qt/scrivlet docs/screenshot.png
-	tools/screenshot.sh $(BUILD_DIR)/qt/scrivlet docs/calculator.png --calculator '(12.5+3)*2-7/4'
+	tools/screenshot.sh $(BUILD_DIR)/tools/screenshot/scrivlet_screenshot docs
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(BENCH_DIR)

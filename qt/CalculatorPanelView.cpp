@@ -32,21 +32,28 @@ QWidget* buildCalculatorPanel(app::MainControls& controls, int width, QWidget* p
 
     auto* input = new QLineEdit(panel);
     input->setAccessibleName(QStringLiteral("Term"));
+    input->setAccessibleDescription(
+        QStringLiteral("Evaluated on every keystroke; type help for the calculator's own help"));
     input->setPlaceholderText(QStringLiteral("Type a term, e.g. 1+2*3"));
     bindLineEdit(controls.cCalcWinInput, *input);
 
     // The result is there to be read and copied; the Term is what the user edits.
     auto* result = new QLineEdit(panel);
     result->setAccessibleName(QStringLiteral("Result"));
+    result->setAccessibleDescription(QStringLiteral("The answer to the term, to read and copy"));
     result->setReadOnly(true);
     bindLineEdit(controls.cCalcWinResult, *result);
 
     auto* varList = new ListBoxBinding(controls.cCalcWinVarList, panel);
-    varList->setAccessibleName(QStringLiteral("Variable varList"));
+    varList->setAccessibleName(QStringLiteral("Variable slots"));
     varList->setToolTip(QStringLiteral("Double click to edit a slot; right click for more"));
+    varList->setAccessibleDescription(QStringLiteral(
+        "The 32 slots a term reads with var(n); double click to edit a slot, right click for more"));
 
     auto* info = new QPlainTextEdit(panel);
     info->setAccessibleName(QStringLiteral("Calculator information"));
+    info->setAccessibleDescription(
+        QStringLiteral("The characters, functions and operators the calculator knows"));
     info->setReadOnly(true);
     info->setTabChangesFocus(true);
     info->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -1,5 +1,6 @@
 #include "qt/MainWindow.h"
 
+#include "qt/Accessibility.h"
 #include "qt/CalculatorPanelView.h"
 #include "qt/Icons.h"
 #include "qt/InfoWindow.h"
@@ -47,7 +48,8 @@ QFrame* buildTab(const TabParts& parts, QWidget* parent) {
 
     auto* button = new QPushButton(back);
     button->setIcon(parts.icon);
-    button->setAccessibleName(action);
+    button->setAccessibleName(parts.title);
+    button->setAccessibleDescription(action);
     button->setToolTip(action);
     bindButton(parts.button, *button);
 
@@ -55,6 +57,7 @@ QFrame* buildTab(const TabParts& parts, QWidget* parent) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAccessibleName(QStringLiteral("%1 tab text").arg(parts.title));
+    label->setAccessibleDescription(action);
     bindLabel(parts.label, *label);
 
     auto* layout = new QVBoxLayout(back);
@@ -77,6 +80,7 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
+    client->setAccessibleName(QStringLiteral("Notes and panels"));
     auto* layout = new QHBoxLayout(client);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
@@ -86,15 +90,17 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     layout->addWidget(buildTabStrip(client));
     setCentralWidget(client);
 
-    auto* tree = findChild<QWidget*>(QStringLiteral("lTre"));
-    auto* list = findChild<QWidget*>(QStringLiteral("lItem"));
-    auto* text = findChild<QWidget*>(QStringLiteral("lText"));
-    auto* calculatorButton = findChild<QWidget*>(QStringLiteral("cCalcMenuButton"));
-    auto* schedulerButton = findChild<QWidget*>(QStringLiteral("dDateMenuButton"));
-    setTabOrder(tree, list);
-    setTabOrder(list, text);
-    setTabOrder(text, calculatorButton);
-    setTabOrder(calculatorButton, schedulerButton);
+    // Tab reads the window as a person does: the notes from left to right, then the open panel's controls,
+    // then the tabs. Only one panel is ever shown, so the other one's controls are passed over.
+    QList<QWidget*> stops;
+    for (const char* name : {"lTre", "lItem", "lText"})
+        stops << findChild<QWidget*>(QLatin1String(name));
+    for (const char* panel : {"cCalcWinBack", "dDateWinBack"})
+        stops << tabStopsIn(*findChild<QWidget*>(QLatin1String(panel)));
+    for (const char* name : {"cCalcMenuButton", "dDateMenuButton"})
+        stops << findChild<QWidget*>(QLatin1String(name));
+    setTabStops(stops);
+    nameInnerParts(*this);
 
     connectWhileAlive(controls.InfoLoaded, this, [](app::frmInfo& form) { new InfoWindow(form); });
 
@@ -105,22 +111,29 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
 QWidget* MainWindow::buildNotesArea(QWidget* parent) {
     auto* notes = new QSplitter(Qt::Horizontal, parent);
     notes->setObjectName(QStringLiteral("notesSplitter"));
+    notes->setAccessibleName(QStringLiteral("Notes"));
     notes->setChildrenCollapsible(false);
     auto* tree = new TreeBinding(controls_.lTre, notes);
     tree->setAccessibleName(QStringLiteral("Folders"));
+    tree->setAccessibleDescription(QStringLiteral(
+        "Scrivlet holds your folders and Trash the deleted ones; selecting a folder lists its items"));
     notes->addWidget(tree);
 
     auto* right = new QSplitter(Qt::Vertical, notes);
     right->setObjectName(QStringLiteral("itemSplitter"));
+    right->setAccessibleName(QStringLiteral("Items and text"));
     right->setChildrenCollapsible(false);
     notes->addWidget(right);
 
     auto* list = new ListBinding(controls_.lItem, right);
     list->setAccessibleName(QStringLiteral("Items"));
+    list->setAccessibleDescription(
+        QStringLiteral("The items of the selected folder; selecting one shows its text below"));
     right->addWidget(list);
 
     auto* text = new QPlainTextEdit(right);
     text->setAccessibleName(QStringLiteral("Item text"));
+    text->setAccessibleDescription(QStringLiteral("The text of the selected item, edited in place"));
     // Tab moves on to the next control, so the keyboard can leave the text box.
     text->setTabChangesFocus(true);
     bindTextBox(controls_.lText, *text);
@@ -147,6 +160,7 @@ QWidget* MainWindow::buildPanel(ui::PictureBox& control, const QString& accessib
 QWidget* MainWindow::buildTabStrip(QWidget* parent) {
     auto* strip = new QWidget(parent);
     strip->setObjectName(QStringLiteral("panelTabs"));
+    strip->setAccessibleName(QStringLiteral("Panel tabs"));
     strip->setFixedWidth(TabStripWidth);
     auto* layout = new QVBoxLayout(strip);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -56,6 +56,9 @@ TEST(Numbra, ArgumentsAndOptions) {
         {"--version", "Numbra 2.01.03\n"},
         {"-- --help", "(+hElP)\n"},
         {"''", "Numbra 2.01.03\n"},
+        {"--basic commands professional", "Please choose: basic advanced\nNumbra 2.01.03\n"},
+        {"--basic", "49\n"},
+        {"--", ""},
     };
     for (const auto& [Arguments, Expected] : Rows) {
         SCOPED_TRACE(Arguments);
@@ -63,9 +66,13 @@ TEST(Numbra, ArgumentsAndOptions) {
         EXPECT_EQ(Result.Status, 0);
         EXPECT_EQ(Result.Output, Expected);
     }
-    const NumbraRun Help = RunNumbra("--help", "");
+    // Help wins over every other option, and names each of them.
+    const NumbraRun Help = RunNumbra("--version --help", "");
     EXPECT_EQ(Help.Status, 0);
     EXPECT_EQ(Help.Output.rfind("Usage: numbra", 0), 0u) << Help.Output;
+    for (const char* Option : {"--basic ", "--help ", "--version ", "-- "}) {
+        EXPECT_NE(Help.Output.find(std::string("\n  ") + Option), std::string::npos) << Option;
+    }
 }
 
 } // namespace

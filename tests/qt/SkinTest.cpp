@@ -95,27 +95,6 @@ private slots:
             QVERIFY2(!w.widget<QWidget>(QLatin1String(name))->accessibleName().isEmpty(), name);
     }
 
-    void tabReachesTheControlsInOrder() {
-        SkinWindow& w = *window_;
-        w.window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w.window));
-        QWidget* expected[] = {w.tree(),
-                               w.list(),
-                               w.widget<QWidget>(QStringLiteral("lText")),
-                               w.widget<QWidget>(QStringLiteral("cCalcMenuButton")),
-                               w.widget<QWidget>(QStringLiteral("dDateMenuButton")),
-                               w.tree()};
-        // The text box is disabled until an item is shown; give it one so that Tab can stop there.
-        QVERIFY(w.form.Notes().Store().AppendItem("Note", "Scrivlet", ""));
-        w.form.Notes().List().ListFolderItems(false);
-        clickListRow(w.list(), 0);
-        w.tree()->setFocus();
-        for (std::size_t i = 0; i + 1 < std::size(expected); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), expected[i + 1]);
-        }
-    }
-
     void menuActionsFollowTheirEntries_data() {
         QTest::addColumn<QString>("gesture");
         QTest::newRow("start-up") << QString();

@@ -8,6 +8,7 @@ QObject* newQtPlatformTest();
 QObject* newNotesViewsTest();
 QObject* newItemsSkinTest();
 QObject* newCalculatorSkinTest();
+QObject* newAccessibilityTest();
 
 // Runs every test class of the skin in one process. The offscreen platform is the default, so the
 // suite needs no display.
@@ -16,8 +17,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     int failures = 0;
-    for (auto* make :
-         {newSkinTest, newNotesViewsTest, newItemsSkinTest, newQtPlatformTest, newCalculatorSkinTest}) {
+    for (auto* make : {newSkinTest, newNotesViewsTest, newItemsSkinTest, newQtPlatformTest,
+                       newCalculatorSkinTest, newAccessibilityTest}) {
         std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }

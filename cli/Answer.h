@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+namespace numbra {
+
+// A Term evaluated the way the calculator panel evaluates its input line, with the variable slots empty.
+std::string Answer(const std::string& Term, bool BasicOnly);
+
+} // namespace numbra

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace numbra {
+
+// What the command line asks for. Only the words below are options; any other argument is a Term, so
+// that "-5*3" or "--5" need no quoting beyond the shell's.
+struct Options {
+    enum class Action { Evaluate, Help, Version };
+    Action What = Action::Evaluate;
+    // --basic: the answers the calculator gives with its professional group switched off.
+    bool BasicOnly = false;
+    // Empty: read Terms from standard input.
+    std::vector<std::string> Terms;
+    // "--" alone: evaluate nothing rather than read standard input.
+    bool EndOfOptionsOnly = false;
+};
+
+Options ParseOptions(int argc, const char* const* argv);
+
+extern const std::string_view Usage;
+
+} // namespace numbra

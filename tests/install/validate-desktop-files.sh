@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs the desktop's own validators over the menu entry and the metainfo, and man over the man pages,
+# each when it is installed; a warning fails as an error does. Usage: validate-desktop-files.sh DATA-DIR
+set -uo pipefail
+data=$1
+status=0
+ran=0
+
+# Prints what a validator said and fails on its exit status or on any line matching `bad`.
+judge() {
+    local what=$1 bad=$2 output=$3 code=$4
+    [[ -z $output ]] || echo "$output"
+    if [[ $code -ne 0 ]] || grep -qiE "$bad" <<<"$output"; then
+        echo "FAIL: $what"
+        status=1
+    fi
+}
+
+if command -v desktop-file-validate >/dev/null; then
+    ran=1
+    # A hint (two main categories: Office and Utility, as wanted) is advice, not a fault.
+    output=$(desktop-file-validate "$data"/*.desktop 2>&1)
+    judge desktop-file-validate 'error:|warning:' "$output" $?
+fi
+if command -v appstreamcli >/dev/null; then
+    ran=1
+    output=$(appstreamcli validate --no-net --pedantic "$data"/*.metainfo.xml 2>&1)
+    judge "appstreamcli validate" '^[EW]:' "$output" $?
+fi
+if command -v man >/dev/null; then
+    ran=1
+    for page in "$data"/man/*.1; do
+        output=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+        judge "man --warnings $(basename "$page")" '.' "$output" $?
+    done
+fi
+if [[ $ran -eq 0 ]]; then
+    echo "none of desktop-file-validate, appstreamcli, man is installed: nothing to validate"
+    exit 77
+fi
+[[ $status -eq 0 ]] && echo "desktop files and man pages: valid"
+exit $status
