@@ -1,7 +1,6 @@
 #include "calc/Arithmetic.h"
 
 #include "calc/Evaluation.h"
-#include "calc/GapText.h"
 #include "calc/NumberText.h"
 #include "calc/TermText.h"
 
@@ -87,7 +86,7 @@ std::optional<std::string> Compute(char Operator, std::string_view Left, std::st
 }
 
 // IsEmptyOperand on the text from First up to Last, without copying it out.
-bool IsEmptyRange(const GapText& Term, std::ptrdiff_t First, std::ptrdiff_t Last) {
+bool IsEmptyRange(const WorkingTerm& Term, std::ptrdiff_t First, std::ptrdiff_t Last) {
     for (std::ptrdiff_t Pos = First; Pos < Last; ++Pos) {
         if (!IsEmptyOperandChar(Term.At(Pos))) {
             return false;
@@ -96,17 +95,54 @@ bool IsEmptyRange(const GapText& Term, std::ptrdiff_t First, std::ptrdiff_t Last
     return true;
 }
 
-void ReduceLevel(GapText& Term, const Level& Rule) {
-    bool LaterJoined = false;
+// Every decision about an occurrence depends on its operands, the characters around them and on two
+// facts about the occurrences before it: whether one has passed the right-hand check (Later joins the
+// blocking operators there) and whether the level gave up. Where the text before an occurrence is
+// unchanged since the previous look, so are those facts and the decision, which then skipped it; the
+// same holds after the changed text once both facts agree with the previous look there.
+void ReduceLevel(WorkingTerm& Term, const Level& Rule, LevelRecord& Record) {
+    Unchanged Since = Record.Since;
+    Mark Joined = Record.Joined;
+    Mark GaveUp = Record.GaveUp;
+    const Watching WatchSince(Term, Since);
+    const Watching WatchJoined(Term, Joined);
+    const Watching WatchGaveUp(Term, GaveUp);
+    Record.Since = Unchanged::Whole(Term.Size());
+
+    std::size_t Start = LookAgainFrom(Term, Since, 3);
+    if (GaveUp.Known() && GaveUp.Pos < Start) {
+        // The level gives up at the same place again and does nothing before it.
+        return;
+    }
+    bool LaterJoined = Rule.Later != '\0' && Joined.Known() && Joined.Pos < Start;
+    if (!LaterJoined) {
+        Record.Joined = Mark{};
+    }
+    Record.GaveUp = Mark{};
     const auto Blocks = [&](char C) {
         return C != '\0' &&
                (Rule.Blocking.find(C) != std::string_view::npos || (LaterJoined && C == Rule.Later));
     };
-    std::size_t Start = 0;
     for (;;) {
-        const std::size_t Found = Term.Find(Rule.Operator, Start);
-        if (Found == std::string::npos) {
+        // Beyond the boundary the previous look saw the same text; if it got there and got there in the
+        // same state, it went on as this look would and changed nothing.
+        const std::size_t Boundary = UnchangedOperatorsAfter(Term, Since, 3);
+        if (Boundary != std::string::npos && Start > Boundary && !(GaveUp.Known() && GaveUp.Pos < Start) &&
+            LaterJoined == (Rule.Later != '\0' && Joined.Known() && Joined.Pos < Start)) {
+            if (!LaterJoined) {
+                Record.Joined = Joined;
+            }
+            Record.GaveUp = GaveUp;
             return;
+        }
+        const bool Bounded = Boundary != std::string::npos && Start <= Boundary;
+        const std::size_t Found = Term.Find(Rule.Operator, Start, Bounded ? Boundary + 1 : std::string::npos);
+        if (Found == std::string::npos) {
+            if (!Bounded) {
+                return;
+            }
+            Start = Boundary + 1;
+            continue;
         }
         const auto At = static_cast<std::ptrdiff_t>(Found);
         const auto Length = static_cast<std::ptrdiff_t>(Term.Size());
@@ -125,7 +161,10 @@ void ReduceLevel(GapText& Term, const Level& Rule) {
         if (Blocks(After)) {
             continue;
         }
-        LaterJoined = LaterJoined || Rule.Later != '\0';
+        if (!LaterJoined && Rule.Later != '\0') {
+            LaterJoined = true;
+            Record.Joined.Set(Found);
+        }
         if (Blocks(Before) || !IsNeighbourChar(Before) || !IsNeighbourChar(After)) {
             continue;
         }
@@ -136,6 +175,7 @@ void ReduceLevel(GapText& Term, const Level& Rule) {
         const std::string RightOperand = Term.Substr(Found + 1, static_cast<std::size_t>(Right - At));
         const auto Result = Compute(Rule.Operator, LeftOperand, RightOperand);
         if (!Result) {
+            Record.GaveUp.Set(Found);
             return;
         }
         Term.Replace(static_cast<std::size_t>(Left), static_cast<std::size_t>(Right - Left + 1), *Result);
@@ -159,12 +199,10 @@ std::string TidyResult(std::string Text) {
     return Text;
 }
 
-void ReduceArithmetic(std::string& Term) {
-    GapText Text(std::move(Term));
-    for (const auto& Rule : Levels) {
-        ReduceLevel(Text, Rule);
+void ReduceArithmetic(WorkingTerm& Term, LevelRecords& Records) {
+    for (std::size_t Index = 0; Index < Levels.size(); ++Index) {
+        ReduceLevel(Term, Levels[Index], Records[Index]);
     }
-    Term = Text.Release();
 }
 
 } // namespace MODULCalc

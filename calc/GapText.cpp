@@ -8,33 +8,41 @@ namespace MODULCalc {
 GapText::GapText(std::string Text)
     : Buffer(std::move(Text)), GapStart(Buffer.size()), GapEnd(Buffer.size()) {}
 
-std::size_t GapText::Find(char C, std::size_t From) const {
+std::size_t GapText::Find(char C, std::size_t From, std::size_t Limit) const {
+    const std::size_t End = std::min(Size(), Limit);
+    if (From >= End) {
+        return std::string::npos;
+    }
     // Operators usually stand a few characters apart, where a plain look is cheaper than a library call.
-    const std::size_t Near = std::min(Size(), From + 16);
+    const std::size_t Near = std::min(End, From + 16);
     for (; From < Near; ++From) {
         if (At(static_cast<std::ptrdiff_t>(From)) == C) {
             return From;
         }
     }
-    if (From < GapStart) {
-        if (const void* Hit = std::memchr(Buffer.data() + From, C, GapStart - From)) {
-            return static_cast<std::size_t>(static_cast<const char*>(Hit) - Buffer.data());
-        }
-        From = GapStart;
-    }
-    const std::size_t Gap = GapEnd - GapStart;
-    if (From + Gap >= Buffer.size()) {
+    if (From >= End) {
         return std::string::npos;
     }
-    if (const void* Hit = std::memchr(Buffer.data() + From + Gap, C, Buffer.size() - From - Gap)) {
+    if (From < GapStart) {
+        const std::size_t Before = std::min(GapStart, End);
+        if (const void* Hit = std::memchr(Buffer.data() + From, C, Before - From)) {
+            return static_cast<std::size_t>(static_cast<const char*>(Hit) - Buffer.data());
+        }
+        From = Before;
+    }
+    const std::size_t Gap = GapEnd - GapStart;
+    if (From >= End) {
+        return std::string::npos;
+    }
+    if (const void* Hit = std::memchr(Buffer.data() + From + Gap, C, End - From)) {
         return static_cast<std::size_t>(static_cast<const char*>(Hit) - Buffer.data()) - Gap;
     }
     return std::string::npos;
 }
 
-std::size_t GapText::Find(std::string_view Needle, std::size_t From) const {
-    for (std::size_t Pos = Find(Needle.front(), From); Pos != std::string::npos;
-         Pos = Find(Needle.front(), Pos + 1)) {
+std::size_t GapText::Find(std::string_view Needle, std::size_t From, std::size_t Limit) const {
+    for (std::size_t Pos = Find(Needle.front(), From, Limit); Pos != std::string::npos;
+         Pos = Find(Needle.front(), Pos + 1, Limit)) {
         std::size_t Matched = 1;
         while (Matched < Needle.size() && At(static_cast<std::ptrdiff_t>(Pos + Matched)) == Needle[Matched]) {
             ++Matched;
