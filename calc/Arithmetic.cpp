@@ -13,6 +13,7 @@ namespace {
 
 struct Level {
     char Operator;
+    WorkingTerm::Kind Kind;
     // Operators that, standing next to an operand, keep this level's operation waiting.
     std::string_view Blocking;
     // Joins Blocking once an occurrence has passed the right-hand check, so that "8/4*2" waits for the
@@ -21,11 +22,11 @@ struct Level {
 };
 
 constexpr std::array<Level, 5> Levels{{
-    {'^', "", '^'},
-    {'*', "^#", '/'},
-    {'/', "^#", '\0'},
-    {'#', "^", '\0'},
-    {'+', "^#*/", '\0'},
+    {'^', WorkingTerm::Power, "", '^'},
+    {'*', WorkingTerm::Times, "^#", '/'},
+    {'/', WorkingTerm::Divide, "^#", '\0'},
+    {'#', WorkingTerm::Remainder, "^", '\0'},
+    {'+', WorkingTerm::Plus, "^#*/", '\0'},
 }};
 
 double ReadOperand(std::string_view Operand) {
@@ -100,14 +101,18 @@ bool IsEmptyRange(const WorkingTerm& Term, std::ptrdiff_t First, std::ptrdiff_t 
 // blocking operators there) and whether the level gave up. Where the text before an occurrence is
 // unchanged since the previous look, so are those facts and the decision, which then skipped it; the
 // same holds after the changed text once both facts agree with the previous look there.
-void ReduceLevel(WorkingTerm& Term, const Level& Rule, LevelRecord& Record) {
-    Unchanged Since = Record.Since;
-    Mark Joined = Record.Joined;
-    Mark GaveUp = Record.GaveUp;
-    const Watching WatchSince(Term, Since);
+void ReduceLevel(WorkingTerm& Term, const Level& Rule, const Unchanged& Since, Mark& LastJoined,
+                 Mark& LastGaveUp) {
+    if (Term.Count(Rule.Kind) == 0) {
+        // What a look finds where the operator does not occur.
+        LastJoined = Mark{};
+        LastGaveUp = Mark{};
+        return;
+    }
+    Mark Joined = LastJoined;
+    Mark GaveUp = LastGaveUp;
     const Watching WatchJoined(Term, Joined);
     const Watching WatchGaveUp(Term, GaveUp);
-    Record.Since = Unchanged::Whole(Term.Size());
 
     std::size_t Start = LookAgainFrom(Term, Since, 3);
     if (GaveUp.Known() && GaveUp.Pos < Start) {
@@ -116,9 +121,9 @@ void ReduceLevel(WorkingTerm& Term, const Level& Rule, LevelRecord& Record) {
     }
     bool LaterJoined = Rule.Later != '\0' && Joined.Known() && Joined.Pos < Start;
     if (!LaterJoined) {
-        Record.Joined = Mark{};
+        LastJoined = Mark{};
     }
-    Record.GaveUp = Mark{};
+    LastGaveUp = Mark{};
     const auto Blocks = [&](char C) {
         return C != '\0' &&
                (Rule.Blocking.find(C) != std::string_view::npos || (LaterJoined && C == Rule.Later));
@@ -130,9 +135,9 @@ void ReduceLevel(WorkingTerm& Term, const Level& Rule, LevelRecord& Record) {
         if (Boundary != std::string::npos && Start > Boundary && !(GaveUp.Known() && GaveUp.Pos < Start) &&
             LaterJoined == (Rule.Later != '\0' && Joined.Known() && Joined.Pos < Start)) {
             if (!LaterJoined) {
-                Record.Joined = Joined;
+                LastJoined = Joined;
             }
-            Record.GaveUp = GaveUp;
+            LastGaveUp = GaveUp;
             return;
         }
         const bool Bounded = Boundary != std::string::npos && Start <= Boundary;
@@ -163,7 +168,7 @@ void ReduceLevel(WorkingTerm& Term, const Level& Rule, LevelRecord& Record) {
         }
         if (!LaterJoined && Rule.Later != '\0') {
             LaterJoined = true;
-            Record.Joined.Set(Found);
+            LastJoined.Set(Found);
         }
         if (Blocks(Before) || !IsNeighbourChar(Before) || !IsNeighbourChar(After)) {
             continue;
@@ -175,7 +180,7 @@ void ReduceLevel(WorkingTerm& Term, const Level& Rule, LevelRecord& Record) {
         const std::string RightOperand = Term.Substr(Found + 1, static_cast<std::size_t>(Right - At));
         const auto Result = Compute(Rule.Operator, LeftOperand, RightOperand);
         if (!Result) {
-            Record.GaveUp.Set(Found);
+            LastGaveUp.Set(Found);
             return;
         }
         Term.Replace(static_cast<std::size_t>(Left), static_cast<std::size_t>(Right - Left + 1), *Result);
@@ -199,9 +204,13 @@ std::string TidyResult(std::string Text) {
     return Text;
 }
 
-void ReduceArithmetic(WorkingTerm& Term, LevelRecords& Records) {
+void ReduceArithmetic(WorkingTerm& Term, ArithmeticRecord& Record) {
+    // Each level sees the changes since the first level's previous look, which include those since its own.
+    Unchanged Since = Record.Since;
+    const Watching WatchSince(Term, Since);
+    Record.Since = Unchanged::Whole(Term.Size());
     for (std::size_t Index = 0; Index < Levels.size(); ++Index) {
-        ReduceLevel(Term, Levels[Index], Records[Index]);
+        ReduceLevel(Term, Levels[Index], Since, Record.Joined[Index], Record.GaveUp[Index]);
     }
 }
 

@@ -15,17 +15,15 @@ std::string_view PrepareOperand(std::string_view Operand);
 // exponent, so that a later level cannot take that sign for an addition.
 std::string TidyResult(std::string Text);
 
-// What one arithmetic level saw on its previous look at the working term: the text unchanged since, where
-// its later blocking operator joined, and where it gave up the rest of the level.
-struct LevelRecord {
+// What the arithmetic levels saw on their previous look at the working term: the text unchanged since the
+// first level's look, and for each level where its later blocking operator joined and where it gave up
+// the rest of the level.
+struct ArithmeticRecord {
     Unchanged Since;
-    Mark Joined;
-    Mark GaveUp;
+    std::array<Mark, 5> Joined{};
+    std::array<Mark, 5> GaveUp{};
 };
-using LevelRecords = std::array<LevelRecord, 5>;
 
-// One pass of the five arithmetic levels (power, multiplication, division, remainder, addition) over
-// the working term. The records must be watched by the term.
-void ReduceArithmetic(WorkingTerm& Term, LevelRecords& Records);
+void ReduceArithmetic(WorkingTerm& Term, ArithmeticRecord& Record);
 
 } // namespace MODULCalc

@@ -22,23 +22,22 @@ constexpr std::size_t WorkAllowance = std::size_t{1} << 24;
 
 // What every stage saw on its previous look, kept up to date by the term while the passes change it.
 struct PassRecords {
-    LevelRecords Levels{};
+    ArithmeticRecord Arithmetic{};
     ParenthesesRecord Parentheses{};
     RelationRecords Relations{};
 
     void WatchedBy(WorkingTerm& Term) {
-        for (auto& Level : Levels) {
-            Term.Watch(Level.Since);
-            Term.Watch(Level.Joined);
-            Term.Watch(Level.GaveUp);
+        Term.Watch(Arithmetic.Since);
+        for (auto& Level : Arithmetic.Joined) {
+            Term.Watch(Level);
+        }
+        for (auto& Level : Arithmetic.GaveUp) {
+            Term.Watch(Level);
         }
         Term.Watch(Parentheses.Since);
-        for (auto& Operator : Relations.Operators) {
-            Term.Watch(Operator);
-        }
-        for (auto& Row : Relations.Rows) {
-            Term.Watch(Row);
-        }
+        Term.Watch(Relations.TwoCharacter);
+        Term.Watch(Relations.OneCharacter);
+        Term.Watch(Relations.Logic);
     }
 };
 
@@ -59,7 +58,6 @@ bool Differs(const WorkingTerm& Term, const GapText& Before, const Unchanged& Sa
 std::string Reduce(std::string Normalised, std::int16_t BasicOnly, Evaluation& Eval) {
     GapText Previous(Normalised);
     WorkingTerm Term(std::move(Normalised));
-    Term.CountTwoCharacterRelations();
     PassRecords Records;
     Records.WatchedBy(Term);
     for (;;) {
@@ -67,7 +65,7 @@ std::string Reduce(std::string Normalised, std::int16_t BasicOnly, Evaluation& E
         Unchanged Same = Unchanged::Whole(Size);
         const Watching WatchSame(Term, Same);
         Eval.TermSize = Size;
-        ReduceArithmetic(Term, Records.Levels);
+        ReduceArithmetic(Term, Records.Arithmetic);
         RemoveParentheses(Term, Eval, Records.Parentheses);
         if (BasicOnly == 0) {
             ResolveRelationsAndLogic(Term, Records.Relations);

@@ -13,6 +13,9 @@ void RemoveParentheses(WorkingTerm& Term, Evaluation& Eval, ParenthesesRecord& R
     const bool RemovedBefore = Record.Removed;
     Record.Since = Unchanged::Whole(Term.Size());
     Record.Removed = false;
+    if (Term.Count(WorkingTerm::Close) == 0) {
+        return;
+    }
     // The pairs that hold a plain number never overlap, so finding them by their closing parenthesis meets
     // them in the same order as walking from one opening parenthesis to the next, and skips deep runs of
     // opening parentheses in one search. A pair is decided by the text from three characters before it

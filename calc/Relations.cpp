@@ -71,10 +71,7 @@ bool Holds(std::string_view Operator, double A, double B) {
 // distance from that end; decisions never depend on other occurrences. A look therefore leaves no
 // occurrence it could resolve, and after a change only occurrences next to the changed text need a look.
 // One exception: an operator at the very start ends the look before anything is resolved.
-void Resolve(WorkingTerm& Term, std::string_view Operator, Unchanged& Record) {
-    Unchanged Since = Record;
-    const Watching WatchSince(Term, Since);
-    Record = Unchanged::Whole(Term.Size());
+void Resolve(WorkingTerm& Term, std::string_view Operator, const Unchanged& Since, Unchanged& Record) {
     const auto Width = static_cast<std::ptrdiff_t>(Operator.size());
     // The second character of an operator may be the one that ends the run before the changed text.
     const std::size_t Again = LookAgainFrom(Term, Since, 3);
@@ -119,10 +116,7 @@ void Resolve(WorkingTerm& Term, std::string_view Operator, Unchanged& Record) {
 
 // The rewriting of one row with the effect of ReplaceAll: after a row's look no occurrence of its text is
 // left, so every new occurrence overlaps text changed since.
-void Rewrite(WorkingTerm& Term, const LogicRow& Row, Unchanged& Record) {
-    Unchanged Since = Record;
-    const Watching WatchSince(Term, Since);
-    Record = Unchanged::Whole(Term.Size());
+void Rewrite(WorkingTerm& Term, const LogicRow& Row, const Unchanged& Since) {
     const std::size_t Reach = Row.Find.size() - 1;
     std::size_t From = Since.Prefix > Reach ? Since.Prefix - Reach : 0;
     for (;;) {
@@ -136,13 +130,16 @@ void Rewrite(WorkingTerm& Term, const LogicRow& Row, Unchanged& Record) {
     }
 }
 
-std::size_t IndexOf(std::string_view Operator) {
-    for (std::size_t Index = 0; Index < Relations.size(); ++Index) {
-        if (Relations[Index].Operator == Operator) {
-            return Index;
-        }
+// One look of a group of operators or rows, each of which sees the changes since the group's previous
+// look, which include those since its own.
+template <typename Items, typename Look>
+void LookAsGroup(WorkingTerm& Term, Unchanged& Record, const Items& Group, Look Each) {
+    Unchanged Since = Record;
+    const Watching WatchSince(Term, Since);
+    Record = Unchanged::Whole(Term.Size());
+    for (const auto& Item : Group) {
+        Each(Item, Since);
     }
-    return 0;
 }
 
 } // namespace
@@ -150,19 +147,25 @@ std::size_t IndexOf(std::string_view Operator) {
 void ResolveRelation(std::string& Term, std::string_view Operator) {
     WorkingTerm Working(std::move(Term));
     Unchanged Record;
-    Resolve(Working, Operator, Record);
+    const Unchanged Since;
+    Resolve(Working, Operator, Since, Record);
     Term = Working.Release();
 }
 
 void ResolveRelationsAndLogic(WorkingTerm& Term, RelationRecords& Records) {
-    const auto& Order = Term.TwoCharacterRelations() > 0
-                            ? std::span<const std::string_view>(TwoCharacterOrder)
-                            : std::span<const std::string_view>(OneCharacterOrder);
-    for (const auto Operator : Order) {
-        Resolve(Term, Operator, Records.Operators[IndexOf(Operator)]);
+    // Where nothing can occur, a look would find nothing; passing over it keeps the record collecting.
+    if (Term.Count(WorkingTerm::Relational) > 0) {
+        const bool TwoCharacter = Term.TwoCharacterRelations() > 0;
+        auto& Record = TwoCharacter ? Records.TwoCharacter : Records.OneCharacter;
+        const auto Order = TwoCharacter ? std::span<const std::string_view>(TwoCharacterOrder)
+                                        : std::span<const std::string_view>(OneCharacterOrder);
+        LookAsGroup(Term, Record, Order, [&](std::string_view Operator, const Unchanged& Since) {
+            Resolve(Term, Operator, Since, Record);
+        });
     }
-    for (std::size_t Index = 0; Index < LogicRows.size(); ++Index) {
-        Rewrite(Term, LogicRows[Index], Records.Rows[Index]);
+    if (Term.Count(WorkingTerm::KeywordLetter) > 0) {
+        LookAsGroup(Term, Records.Logic, LogicRows,
+                    [&](const LogicRow& Row, const Unchanged& Since) { Rewrite(Term, Row, Since); });
     }
 }
 

@@ -8,11 +8,12 @@
 
 namespace MODULCalc {
 
-// For every relational operator and every logical rewriting row, the text unchanged since its previous
-// look at the working term.
+// The text unchanged since the previous look of each group of the closing stage: the two-character
+// relational operators, the single-character ones, and the logical rewriting rows.
 struct RelationRecords {
-    std::array<Unchanged, 9> Operators{};
-    std::array<Unchanged, 18> Rows{};
+    Unchanged TwoCharacter;
+    Unchanged OneCharacter;
+    Unchanged Logic;
 };
 
 // Replaces every "a Operator b" whose operands are runs of number characters by "1" or "0". The operands

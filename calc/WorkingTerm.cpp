@@ -32,6 +32,38 @@ void Remove(std::array<Record*, Capacity>& Records, std::size_t& Count, Record& 
 
 } // namespace
 
+WorkingTerm::WorkingTerm(std::string Initial) : Text(std::move(Initial)) {
+    CountIn(0, Text.Size(), 1);
+}
+
+WorkingTerm::Kind WorkingTerm::KindOf(char C) {
+    switch (C) {
+    case '^':
+        return Power;
+    case '*':
+        return Times;
+    case '/':
+        return Divide;
+    case '#':
+        return Remainder;
+    case '+':
+        return Plus;
+    case ')':
+        return Close;
+    case '=':
+    case '<':
+    case '>':
+    case '|':
+        return Relational;
+    case 'n':
+    case 'o':
+    case 'q':
+        return KeywordLetter;
+    default:
+        return Other;
+    }
+}
+
 void WorkingTerm::Replace(std::size_t Pos, std::size_t Count, std::string_view With) {
     const std::size_t OldSize = Text.Size();
     for (std::size_t Index = 0; Index < ExtentCount; ++Index) {
@@ -42,12 +74,35 @@ void WorkingTerm::Replace(std::size_t Pos, std::size_t Count, std::string_view W
     }
     // Pairs that start one character before the replaced text up to its last character change with it.
     const std::size_t First = Pos > 0 ? Pos - 1 : 0;
-    if (CountingPairs) {
+    if (PairsCounted) {
         PairCount -= PairsIn(First, Pos + Count);
     }
+    CountIn(Pos, Count, -1);
     Text.Replace(Pos, Count, With);
-    if (CountingPairs) {
+    CountIn(Pos, With.size(), 1);
+    if (PairsCounted) {
         PairCount += PairsIn(First, Pos + With.size());
+    }
+    if (Counts[Relational] == 0) {
+        PairsCounted = false;
+        PairCount = 0;
+    }
+}
+
+void WorkingTerm::CountIn(std::size_t Pos, std::size_t Count, int Sign) {
+    static const auto Kinds = [] {
+        std::array<Kind, 256> Table{};
+        for (std::size_t Byte = 0; Byte < Table.size(); ++Byte) {
+            Table[Byte] = KindOf(static_cast<char>(Byte));
+        }
+        return Table;
+    }();
+    const auto [First, Second] = Text.Pieces(Pos, Count);
+    for (const auto Piece : {First, Second}) {
+        for (const char C : Piece) {
+            auto& Counted = Counts[Kinds[static_cast<unsigned char>(C)]];
+            Counted = Sign > 0 ? Counted + 1 : Counted - 1;
+        }
     }
 }
 
@@ -60,9 +115,12 @@ std::size_t WorkingTerm::PairsIn(std::size_t First, std::size_t Last) const {
     return Pairs;
 }
 
-void WorkingTerm::CountTwoCharacterRelations() {
-    PairCount = Text.Size() > 0 ? PairsIn(0, Text.Size() - 1) : 0;
-    CountingPairs = true;
+std::size_t WorkingTerm::TwoCharacterRelations() {
+    if (!PairsCounted && Counts[Relational] > 0) {
+        PairCount = PairsIn(0, Text.Size());
+        PairsCounted = true;
+    }
+    return PairCount;
 }
 
 std::size_t LookAgainFrom(const WorkingTerm& Term, const Unchanged& Since, std::size_t Margin) {

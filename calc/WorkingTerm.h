@@ -55,7 +55,20 @@ struct Mark {
 // records (Unchanged extents and Marks) that are watching.
 class WorkingTerm {
 public:
-    explicit WorkingTerm(std::string Text) : Text(std::move(Text)) {}
+    // Kinds of characters the term counts, so that a stage with nothing to look for is passed over.
+    enum Kind : unsigned char {
+        Power,
+        Times,
+        Divide,
+        Remainder,
+        Plus,
+        Close,
+        Relational,
+        KeywordLetter,
+        Other
+    };
+
+    explicit WorkingTerm(std::string Text);
 
     std::size_t Size() const { return Text.Size(); }
     char At(std::ptrdiff_t Pos) const { return Text.At(Pos); }
@@ -77,19 +90,25 @@ public:
     void Unwatch(Unchanged& Extent);
     void Unwatch(Mark& Position);
 
-    // How many of the two-character relational operators (">=", "=>", "<=", "=<", "<>") the text holds.
-    std::size_t TwoCharacterRelations() const { return PairCount; }
-    void CountTwoCharacterRelations();
+    // How many characters of a kind the term holds: operators "^*/#+", ")", relational characters
+    // "=<>|", and the letters "noq" of which every logical keyword holds at least one.
+    std::size_t Count(Kind Of) const { return Counts[Of]; }
+    static Kind KindOf(char C);
+    // Of the two-character relational operators (">=", "=>", "<=", "=<", "<>").
+    std::size_t TwoCharacterRelations();
 
 private:
     std::size_t PairsIn(std::size_t First, std::size_t Last) const;
+    void CountIn(std::size_t Pos, std::size_t Count, int Sign);
 
     GapText Text;
-    std::array<Unchanged*, 48> Extents{};
+    std::array<Unchanged*, 16> Extents{};
     std::size_t ExtentCount = 0;
     std::array<Mark*, 16> Marks{};
     std::size_t MarkCount = 0;
-    bool CountingPairs = false;
+    std::array<std::size_t, Other + 1> Counts{};
+    // Pairs are counted only while the term holds relational characters at all.
+    bool PairsCounted = false;
     std::size_t PairCount = 0;
 };
 
