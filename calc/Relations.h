@@ -21,7 +21,7 @@ struct RelationRecords {
 void ResolveRelation(std::string& Term, std::string_view Operator);
 
 // The closing stage of a pass: the relational operators, then the textual rewriting of the logical
-// keywords. The records must be watched by the term, which must count its two-character relations.
+// keywords. The records must be watched by the term.
 void ResolveRelationsAndLogic(WorkingTerm& Term, RelationRecords& Records);
 
 } // namespace MODULCalc
