@@ -1,7 +1,6 @@
 #include "calc/Arithmetic.h"
 
 #include "calc/Evaluation.h"
-#include "calc/GapText.h"
 #include "calc/NumberText.h"
 #include "calc/TermText.h"
 
@@ -14,6 +13,7 @@ namespace {
 
 struct Level {
     char Operator;
+    WorkingTerm::Kind Kind;
     // Operators that, standing next to an operand, keep this level's operation waiting.
     std::string_view Blocking;
     // Joins Blocking once an occurrence has passed the right-hand check, so that "8/4*2" waits for the
@@ -22,11 +22,11 @@ struct Level {
 };
 
 constexpr std::array<Level, 5> Levels{{
-    {'^', "", '^'},
-    {'*', "^#", '/'},
-    {'/', "^#", '\0'},
-    {'#', "^", '\0'},
-    {'+', "^#*/", '\0'},
+    {'^', WorkingTerm::Power, "", '^'},
+    {'*', WorkingTerm::Times, "^#", '/'},
+    {'/', WorkingTerm::Divide, "^#", '\0'},
+    {'#', WorkingTerm::Remainder, "^", '\0'},
+    {'+', WorkingTerm::Plus, "^#*/", '\0'},
 }};
 
 double ReadOperand(std::string_view Operand) {
@@ -87,7 +87,7 @@ std::optional<std::string> Compute(char Operator, std::string_view Left, std::st
 }
 
 // IsEmptyOperand on the text from First up to Last, without copying it out.
-bool IsEmptyRange(const GapText& Term, std::ptrdiff_t First, std::ptrdiff_t Last) {
+bool IsEmptyRange(const WorkingTerm& Term, std::ptrdiff_t First, std::ptrdiff_t Last) {
     for (std::ptrdiff_t Pos = First; Pos < Last; ++Pos) {
         if (!IsEmptyOperandChar(Term.At(Pos))) {
             return false;
@@ -96,17 +96,58 @@ bool IsEmptyRange(const GapText& Term, std::ptrdiff_t First, std::ptrdiff_t Last
     return true;
 }
 
-void ReduceLevel(GapText& Term, const Level& Rule) {
-    bool LaterJoined = false;
+// Every decision about an occurrence depends on its operands, the characters around them and on two
+// facts about the occurrences before it: whether one has passed the right-hand check (Later joins the
+// blocking operators there) and whether the level gave up. Where the text before an occurrence is
+// unchanged since the previous look, so are those facts and the decision, which then skipped it; the
+// same holds after the changed text once both facts agree with the previous look there.
+void ReduceLevel(WorkingTerm& Term, const Level& Rule, const Unchanged& Since, Mark& LastJoined,
+                 Mark& LastGaveUp) {
+    if (Term.Count(Rule.Kind) == 0) {
+        // What a look finds where the operator does not occur.
+        LastJoined = Mark{};
+        LastGaveUp = Mark{};
+        return;
+    }
+    Mark Joined = LastJoined;
+    Mark GaveUp = LastGaveUp;
+    const Watching WatchJoined(Term, Joined);
+    const Watching WatchGaveUp(Term, GaveUp);
+
+    std::size_t Start = LookAgainFrom(Term, Since, 3);
+    if (GaveUp.Known() && GaveUp.Pos < Start) {
+        // The level gives up at the same place again and does nothing before it.
+        return;
+    }
+    bool LaterJoined = Rule.Later != '\0' && Joined.Known() && Joined.Pos < Start;
+    if (!LaterJoined) {
+        LastJoined = Mark{};
+    }
+    LastGaveUp = Mark{};
     const auto Blocks = [&](char C) {
         return C != '\0' &&
                (Rule.Blocking.find(C) != std::string_view::npos || (LaterJoined && C == Rule.Later));
     };
-    std::size_t Start = 0;
     for (;;) {
-        const std::size_t Found = Term.Find(Rule.Operator, Start);
-        if (Found == std::string::npos) {
+        // Beyond the boundary the previous look saw the same text; if it got there and got there in the
+        // same state, it went on as this look would and changed nothing.
+        const std::size_t Boundary = UnchangedOperatorsAfter(Term, Since, 3);
+        if (Boundary != std::string::npos && Start > Boundary && !(GaveUp.Known() && GaveUp.Pos < Start) &&
+            LaterJoined == (Rule.Later != '\0' && Joined.Known() && Joined.Pos < Start)) {
+            if (!LaterJoined) {
+                LastJoined = Joined;
+            }
+            LastGaveUp = GaveUp;
             return;
+        }
+        const bool Bounded = Boundary != std::string::npos && Start <= Boundary;
+        const std::size_t Found = Term.Find(Rule.Operator, Start, Bounded ? Boundary + 1 : std::string::npos);
+        if (Found == std::string::npos) {
+            if (!Bounded) {
+                return;
+            }
+            Start = Boundary + 1;
+            continue;
         }
         const auto At = static_cast<std::ptrdiff_t>(Found);
         const auto Length = static_cast<std::ptrdiff_t>(Term.Size());
@@ -125,7 +166,10 @@ void ReduceLevel(GapText& Term, const Level& Rule) {
         if (Blocks(After)) {
             continue;
         }
-        LaterJoined = LaterJoined || Rule.Later != '\0';
+        if (!LaterJoined && Rule.Later != '\0') {
+            LaterJoined = true;
+            LastJoined.Set(Found);
+        }
         if (Blocks(Before) || !IsNeighbourChar(Before) || !IsNeighbourChar(After)) {
             continue;
         }
@@ -136,6 +180,7 @@ void ReduceLevel(GapText& Term, const Level& Rule) {
         const std::string RightOperand = Term.Substr(Found + 1, static_cast<std::size_t>(Right - At));
         const auto Result = Compute(Rule.Operator, LeftOperand, RightOperand);
         if (!Result) {
+            LastGaveUp.Set(Found);
             return;
         }
         Term.Replace(static_cast<std::size_t>(Left), static_cast<std::size_t>(Right - Left + 1), *Result);
@@ -159,12 +204,14 @@ std::string TidyResult(std::string Text) {
     return Text;
 }
 
-void ReduceArithmetic(std::string& Term) {
-    GapText Text(std::move(Term));
-    for (const auto& Rule : Levels) {
-        ReduceLevel(Text, Rule);
+void ReduceArithmetic(WorkingTerm& Term, ArithmeticRecord& Record) {
+    // Each level sees the changes since the first level's previous look, which include those since its own.
+    Unchanged Since = Record.Since;
+    const Watching WatchSince(Term, Since);
+    Record.Since = Unchanged::Whole(Term.Size());
+    for (std::size_t Index = 0; Index < Levels.size(); ++Index) {
+        ReduceLevel(Term, Levels[Index], Since, Record.Joined[Index], Record.GaveUp[Index]);
     }
-    Term = Text.Release();
 }
 
 } // namespace MODULCalc

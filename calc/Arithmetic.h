@@ -1,5 +1,8 @@
 #pragma once
 
+#include "calc/WorkingTerm.h"
+
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -12,8 +15,15 @@ std::string_view PrepareOperand(std::string_view Operand);
 // exponent, so that a later level cannot take that sign for an addition.
 std::string TidyResult(std::string Text);
 
-// One pass of the five arithmetic levels (power, multiplication, division, remainder, addition) over
-// the working term.
-void ReduceArithmetic(std::string& Term);
+// What the arithmetic levels saw on their previous look at the working term: the text unchanged since the
+// first level's look, and for each level where its later blocking operator joined and where it gave up
+// the rest of the level.
+struct ArithmeticRecord {
+    Unchanged Since;
+    std::array<Mark, 5> Joined{};
+    std::array<Mark, 5> GaveUp{};
+};
+
+void ReduceArithmetic(WorkingTerm& Term, ArithmeticRecord& Record);
 
 } // namespace MODULCalc

@@ -99,7 +99,11 @@ std::string_view Choose(const Command& Entry, std::int16_t BasicOnly, std::int16
 
 std::optional<std::string> ConsoleAnswer(std::string_view TrimmedTerm, std::int16_t HideConsole,
                                          std::int16_t BasicOnly, std::int16_t SlotCount) {
-    if (TrimmedTerm.size() > LongestKey) {
+    // Every key begins with a letter, "?" or "/", which rules out most Terms at once.
+    const char First = TrimmedTerm.empty() ? '\0' : TrimmedTerm.front();
+    const bool MayBeKey =
+        (First >= 'A' && First <= 'Z') || (First >= 'a' && First <= 'z') || First == '?' || First == '/';
+    if (TrimmedTerm.size() > LongestKey || !MayBeKey) {
         return std::nullopt;
     }
     const std::string Key = ToUpperAscii(TrimmedTerm);

@@ -8,33 +8,48 @@ namespace MODULCalc {
 GapText::GapText(std::string Text)
     : Buffer(std::move(Text)), GapStart(Buffer.size()), GapEnd(Buffer.size()) {}
 
-std::size_t GapText::Find(char C, std::size_t From) const {
-    // Operators usually stand a few characters apart, where a plain look is cheaper than a library call.
-    const std::size_t Near = std::min(Size(), From + 16);
-    for (; From < Near; ++From) {
-        if (At(static_cast<std::ptrdiff_t>(From)) == C) {
-            return From;
+namespace {
+
+// Operators usually stand a few characters apart, where a plain look is cheaper than a library call.
+const char* FindIn(const char* First, const char* Last, char C) {
+    const char* Near = Last - First > 16 ? First + 16 : Last;
+    for (; First < Near; ++First) {
+        if (*First == C) {
+            return First;
         }
     }
-    if (From < GapStart) {
-        if (const void* Hit = std::memchr(Buffer.data() + From, C, GapStart - From)) {
-            return static_cast<std::size_t>(static_cast<const char*>(Hit) - Buffer.data());
-        }
-        From = GapStart;
-    }
-    const std::size_t Gap = GapEnd - GapStart;
-    if (From + Gap >= Buffer.size()) {
+    return First < Last
+               ? static_cast<const char*>(std::memchr(First, C, static_cast<std::size_t>(Last - First)))
+               : nullptr;
+}
+
+} // namespace
+
+std::size_t GapText::Find(char C, std::size_t From, std::size_t Limit) const {
+    const std::size_t End = std::min(Size(), Limit);
+    if (From >= End) {
         return std::string::npos;
     }
-    if (const void* Hit = std::memchr(Buffer.data() + From + Gap, C, Buffer.size() - From - Gap)) {
-        return static_cast<std::size_t>(static_cast<const char*>(Hit) - Buffer.data()) - Gap;
+    if (From < GapStart) {
+        const std::size_t Before = std::min(GapStart, End);
+        if (const char* Hit = FindIn(Buffer.data() + From, Buffer.data() + Before, C)) {
+            return static_cast<std::size_t>(Hit - Buffer.data());
+        }
+        From = Before;
+    }
+    const std::size_t Gap = GapEnd - GapStart;
+    if (From >= End) {
+        return std::string::npos;
+    }
+    if (const char* Hit = FindIn(Buffer.data() + From + Gap, Buffer.data() + End + Gap, C)) {
+        return static_cast<std::size_t>(Hit - Buffer.data()) - Gap;
     }
     return std::string::npos;
 }
 
-std::size_t GapText::Find(std::string_view Needle, std::size_t From) const {
-    for (std::size_t Pos = Find(Needle.front(), From); Pos != std::string::npos;
-         Pos = Find(Needle.front(), Pos + 1)) {
+std::size_t GapText::Find(std::string_view Needle, std::size_t From, std::size_t Limit) const {
+    for (std::size_t Pos = Find(Needle.front(), From, Limit); Pos != std::string::npos;
+         Pos = Find(Needle.front(), Pos + 1, Limit)) {
         std::size_t Matched = 1;
         while (Matched < Needle.size() && At(static_cast<std::ptrdiff_t>(Pos + Matched)) == Needle[Matched]) {
             ++Matched;
@@ -57,6 +72,18 @@ std::string GapText::Substr(std::size_t Pos, std::size_t Count) const {
     std::string Part = Buffer.substr(Pos, GapStart - Pos);
     Part.append(Buffer, GapEnd, Count - Part.size());
     return Part;
+}
+
+std::pair<std::string_view, std::string_view> GapText::Pieces(std::size_t Pos, std::size_t Count) const {
+    const std::size_t Gap = GapEnd - GapStart;
+    const std::string_view Whole(Buffer);
+    if (Pos + Count <= GapStart) {
+        return {Whole.substr(Pos, Count), {}};
+    }
+    if (Pos >= GapStart) {
+        return {Whole.substr(Pos + Gap, Count), {}};
+    }
+    return {Whole.substr(Pos, GapStart - Pos), Whole.substr(GapEnd, Pos + Count - GapStart)};
 }
 
 void GapText::MoveGap(std::size_t Pos) {

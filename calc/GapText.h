@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace MODULCalc {
 
@@ -22,9 +23,12 @@ public:
         const auto Index = static_cast<std::size_t>(Pos);
         return Index < GapStart ? Buffer[Index] : Buffer[Index + (GapEnd - GapStart)];
     }
-    std::size_t Find(char C, std::size_t From) const;
-    std::size_t Find(std::string_view Needle, std::size_t From) const;
+    // Searches occurrences that start before Limit only.
+    std::size_t Find(char C, std::size_t From, std::size_t Limit = std::string::npos) const;
+    std::size_t Find(std::string_view Needle, std::size_t From, std::size_t Limit = std::string::npos) const;
     std::string Substr(std::size_t Pos, std::size_t Count) const;
+    // The text from Pos in the one or two pieces it is stored in, without copying.
+    std::pair<std::string_view, std::string_view> Pieces(std::size_t Pos, std::size_t Count) const;
     void Replace(std::size_t Pos, std::size_t Count, std::string_view With);
     std::string Release();
 

@@ -2,9 +2,11 @@
 
 #include "calc/Evaluation.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace MODULCalc {
 namespace {
@@ -85,12 +87,58 @@ bool IsTooLarge(std::string_view Number) {
 
 } // namespace
 
+// Most literals have few digits and a small exponent: then the digits make an exact whole number and
+// the power of ten is exact as well, so one multiplication or division rounds exactly as the full
+// conversion does. Nothing when the literal needs the full conversion.
+std::optional<double> ReadShortNumber(std::string_view Number) {
+    static constexpr std::array<double, 23> PowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::size_t Pos = 0;
+    const bool Negative = Number.front() == '-';
+    Pos += Negative ? 1 : 0;
+    std::uint64_t Mantissa = 0;
+    int Digits = 0;
+    int Scale = 0;
+    bool SeenPoint = false;
+    for (; Pos < Number.size() && Number[Pos] != 'E'; ++Pos) {
+        if (Number[Pos] == '.') {
+            SeenPoint = true;
+            continue;
+        }
+        Mantissa = Mantissa * 10 + static_cast<std::uint64_t>(Number[Pos] - '0');
+        Scale -= SeenPoint ? 1 : 0;
+        if (++Digits > 15) {
+            return std::nullopt;
+        }
+    }
+    if (Pos < Number.size()) {
+        int Exponent = 0;
+        const char* const Last = Number.data() + Number.size();
+        const auto Parsed = std::from_chars(Number.data() + Pos + 1, Last, Exponent);
+        if (Parsed.ec != std::errc{} || Parsed.ptr != Last || Exponent > 100 || Exponent < -100) {
+            return std::nullopt;
+        }
+        Scale += Exponent;
+    }
+    if (Scale > 22 || Scale < -22) {
+        return std::nullopt;
+    }
+    const auto Whole = static_cast<double>(Mantissa);
+    const double Value = Scale >= 0 ? Whole * PowersOfTen[static_cast<std::size_t>(Scale)]
+                                    : Whole / PowersOfTen[static_cast<std::size_t>(-Scale)];
+    return Negative ? -Value : Value;
+}
+
 double ReadNumber(std::string_view Text) {
     std::string_view Number = Text.substr(0, NumberLength(Text));
     if (Number.empty()) {
         return 0;
     }
     std::string_view Parsed = Number.front() == '+' ? Number.substr(1) : Number;
+    if (const auto Short = ReadShortNumber(Parsed)) {
+        return *Short;
+    }
     double Value = 0;
     const auto Result = std::from_chars(Parsed.data(), Parsed.data() + Parsed.size(), Value);
     if (Result.ec == std::errc::result_out_of_range) {
@@ -106,11 +154,21 @@ std::string WriteNumber(double Value) {
     if (Value == 0) {
         return " 0";
     }
-    // to_chars gives the correctly rounded 15 significant digits as "d.ddddddddddddddE+xx".
+    const double Absolute = std::fabs(Value);
+    // A whole number below 1E15 has at most 15 digits and is written in full.
+    if (Absolute < 1e15 && Absolute == std::floor(Absolute)) {
+        return (Value < 0 ? "-" : " ") + std::to_string(static_cast<std::int64_t>(Absolute));
+    }
+    // The shortest digits that read back as the value lie within half a unit of its last binary digit,
+    // closer than half a unit of the 15th decimal digit for every normal double; so when there are at
+    // most 15 of them, they are the correctly rounded 15 significant digits (less trailing zeros), and
+    // the shortest conversion is much the cheaper. Otherwise to_chars rounds to 15 digits itself.
     char Buffer[64];
-    const auto End =
-        std::to_chars(Buffer, Buffer + sizeof Buffer, std::fabs(Value), std::chars_format::scientific, 14)
-            .ptr;
+    auto End = std::to_chars(Buffer, Buffer + sizeof Buffer, Absolute, std::chars_format::scientific).ptr;
+    if (Absolute < 1e-290 ||
+        std::string_view(Buffer, static_cast<std::size_t>(End - Buffer)).find('e') > 16) {
+        End = std::to_chars(Buffer, Buffer + sizeof Buffer, Absolute, std::chars_format::scientific, 14).ptr;
+    }
     const std::string_view Scientific(Buffer, static_cast<std::size_t>(End - Buffer));
     const auto ExponentAt = Scientific.find('e');
     std::string Digits;

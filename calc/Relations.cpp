@@ -1,10 +1,10 @@
 #include "calc/Relations.h"
 
-#include "calc/GapText.h"
 #include "calc/NumberText.h"
 #include "calc/TermText.h"
 
 #include <array>
+#include <span>
 
 namespace MODULCalc {
 namespace {
@@ -30,63 +30,33 @@ constexpr std::array<Relation, 9> Relations{{
 constexpr std::array<std::string_view, 5> TwoCharacterOrder{">=", "=>", "<=", "=<", "<>"};
 constexpr std::array<std::string_view, 4> OneCharacterOrder{"=", "<", ">", "|"};
 
-struct Rewrite {
+struct LogicRow {
     std::string_view Find;
     std::string_view Replace;
-    // Which keyword the row needs: 0 "and", 1 "or" (also within "xor"), 2 "eqv", 3 "not".
-    int Keyword;
 };
 
 // Keywords combine only the single digit on either side, by text; "and" goes before "not", so "not1and1"
 // is "not1" and then "0".
-constexpr std::array<Rewrite, 18> LogicRows{{
-    {"0and0", "0", 0},
-    {"0and1", "0", 0},
-    {"1and0", "0", 0},
-    {"1and1", "1", 0},
-    {"0or0", "0", 1},
-    {"0or1", "1", 1},
-    {"1or0", "1", 1},
-    {"1or1", "1", 1},
-    {"0xor0", "0", 1},
-    {"0xor1", "1", 1},
-    {"1xor0", "1", 1},
-    {"1xor1", "0", 1},
-    {"0eqv0", "1", 2},
-    {"0eqv1", "0", 2},
-    {"1eqv0", "0", 2},
-    {"1eqv1", "1", 2},
-    {"not0", "1", 3},
-    {"not1", "0", 3},
+constexpr std::array<LogicRow, 18> LogicRows{{
+    {"0and0", "0"},
+    {"0and1", "0"},
+    {"1and0", "0"},
+    {"1and1", "1"},
+    {"0or0", "0"},
+    {"0or1", "1"},
+    {"1or0", "1"},
+    {"1or1", "1"},
+    {"0xor0", "0"},
+    {"0xor1", "1"},
+    {"1xor0", "1"},
+    {"1xor1", "0"},
+    {"0eqv0", "1"},
+    {"0eqv1", "0"},
+    {"1eqv0", "0"},
+    {"1eqv1", "1"},
+    {"not0", "1"},
+    {"not1", "0"},
 }};
-
-// Relational operator characters, and whether a letter appears of which every logical keyword holds at
-// least one. Most Terms hold none of them, which a few library searches (vectorised) tell fastest; only a
-// Term with relational characters is counted character by character.
-struct StageCharacters {
-    std::size_t Relational = 0;
-    bool Keyword = false;
-};
-
-StageCharacters CountStageCharacters(std::string_view Term) {
-    constexpr std::string_view RelationalCharacters = "=<>|";
-    constexpr std::string_view KeywordLetters = "noq";
-    const auto Contains = [Term](char C) { return Term.find(C) != std::string_view::npos; };
-    StageCharacters Found;
-    for (const char C : KeywordLetters) {
-        Found.Keyword = Found.Keyword || Contains(C);
-    }
-    bool AnyRelational = false;
-    for (const char C : RelationalCharacters) {
-        AnyRelational = AnyRelational || Contains(C);
-    }
-    if (AnyRelational) {
-        for (const char C : Term) {
-            Found.Relational += RelationalCharacters.find(C) != std::string_view::npos ? 1 : 0;
-        }
-    }
-    return Found;
-}
 
 bool Holds(std::string_view Operator, double A, double B) {
     for (const auto& Candidate : Relations) {
@@ -97,73 +67,105 @@ bool Holds(std::string_view Operator, double A, double B) {
     return false;
 }
 
-} // namespace
-
-void ResolveRelation(std::string& Term, std::string_view Operator) {
-    GapText Text(std::move(Term));
+// Each occurrence is decided by its operands, the characters around them and, near either end, by its
+// distance from that end; decisions never depend on other occurrences. A look therefore leaves no
+// occurrence it could resolve, and after a change only occurrences next to the changed text need a look.
+// One exception: an operator at the very start ends the look before anything is resolved.
+void Resolve(WorkingTerm& Term, std::string_view Operator, const Unchanged& Since, Unchanged& Record) {
     const auto Width = static_cast<std::ptrdiff_t>(Operator.size());
-    std::size_t Start = 0;
+    // The second character of an operator may be the one that ends the run before the changed text.
+    const std::size_t Again = LookAgainFrom(Term, Since, 3);
+    std::size_t Start = Again >= Operator.size() - 1 ? Again - (Operator.size() - 1) : 0;
     for (;;) {
-        const std::size_t Found = Text.Find(Operator, Start);
-        const auto Length = static_cast<std::ptrdiff_t>(Text.Size());
+        const std::size_t Boundary = UnchangedOperatorsAfter(Term, Since, 3);
+        const std::size_t Limit = Boundary == std::string::npos ? Boundary : Boundary + 1;
+        const std::size_t Found = Term.Find(Operator, Start, Limit);
+        const auto Length = static_cast<std::ptrdiff_t>(Term.Size());
         const auto At = static_cast<std::ptrdiff_t>(Found);
-        if (Found == std::string::npos || At < 1 || At > Length - 3) {
-            break;
+        if (Found == std::string::npos) {
+            return;
+        }
+        if (At < 1) {
+            Record = Unchanged{};
+            return;
+        }
+        if (At > Length - 3) {
+            return;
         }
         std::ptrdiff_t Left = At;
-        while (Left != 0 && IsNumberChar(Text.At(Left - 1))) {
+        while (Left != 0 && IsNumberChar(Term.At(Left - 1))) {
             --Left;
         }
         const std::ptrdiff_t OperatorEnd = At + Width - 1;
         std::ptrdiff_t Right = OperatorEnd;
-        while (Right != Length - 1 && IsNumberChar(Text.At(Right + 1))) {
+        while (Right != Length - 1 && IsNumberChar(Term.At(Right + 1))) {
             ++Right;
         }
         if (Right == OperatorEnd || Left == At) {
             Start = Found + 1;
             continue;
         }
-        const double A = ReadNumber(Text.Substr(static_cast<std::size_t>(Left), Found - Left));
-        const double B = ReadNumber(Text.Substr(static_cast<std::size_t>(OperatorEnd + 1),
+        const double A = ReadNumber(Term.Substr(static_cast<std::size_t>(Left), Found - Left));
+        const double B = ReadNumber(Term.Substr(static_cast<std::size_t>(OperatorEnd + 1),
                                                 static_cast<std::size_t>(Right - OperatorEnd)));
-        Text.Replace(static_cast<std::size_t>(Left), static_cast<std::size_t>(Right - Left + 1),
+        Term.Replace(static_cast<std::size_t>(Left), static_cast<std::size_t>(Right - Left + 1),
                      Holds(Operator, A, B) ? "1" : "0");
         Start = static_cast<std::size_t>(Left + 1);
     }
-    Term = Text.Release();
 }
 
-void ResolveRelationsAndLogic(std::string& Term) {
-    const StageCharacters Present = CountStageCharacters(Term);
-    if (Present.Relational > 0) {
-        bool TwoCharacter = false;
-        for (const auto Operator : TwoCharacterOrder) {
-            TwoCharacter = TwoCharacter || Term.find(Operator) != std::string::npos;
+// The rewriting of one row with the effect of ReplaceAll: after a row's look no occurrence of its text is
+// left, so every new occurrence overlaps text changed since.
+void Rewrite(WorkingTerm& Term, const LogicRow& Row, const Unchanged& Since) {
+    const std::size_t Reach = Row.Find.size() - 1;
+    std::size_t From = Since.Prefix > Reach ? Since.Prefix - Reach : 0;
+    for (;;) {
+        const std::size_t Found = Term.Find(Row.Find, From, Since.SuffixStart(Term.Size()));
+        if (Found == std::string::npos) {
+            return;
         }
-        if (TwoCharacter) {
-            for (const auto Operator : TwoCharacterOrder) {
-                ResolveRelation(Term, Operator);
-            }
-        } else {
-            for (const auto Operator : OneCharacterOrder) {
-                ResolveRelation(Term, Operator);
-            }
-        }
+        Term.Replace(Found, Row.Find.size(), Row.Replace);
+        // An occurrence the replacement creates overlaps it, and none lies wholly before it.
+        From = Found > Reach ? Found - Reach : 0;
     }
-    // The relations only turn numbers into digits, so the letters counted before are still all there.
-    if (Present.Keyword) {
-        // Function names share the keywords' letters ("sqr", "cos"), so first look for whole keywords:
-        // a Term without one is searched four times instead of once per row.
-        const auto Has = [&Term](std::string_view Keyword) {
-            return FindText(Term, Keyword) != std::string::npos;
-        };
-        const bool Keywords[] = {Has("and"), Has("or"), Has("eqv"), Has("not")};
-        for (const auto& Row : LogicRows) {
-            if (!Keywords[Row.Keyword]) {
-                continue;
-            }
-            ReplaceAll(Term, Row.Find, Row.Replace);
-        }
+}
+
+// One look of a group of operators or rows, each of which sees the changes since the group's previous
+// look, which include those since its own.
+template <typename Items, typename Look>
+void LookAsGroup(WorkingTerm& Term, Unchanged& Record, const Items& Group, Look Each) {
+    Unchanged Since = Record;
+    const Watching WatchSince(Term, Since);
+    Record = Unchanged::Whole(Term.Size());
+    for (const auto& Item : Group) {
+        Each(Item, Since);
+    }
+}
+
+} // namespace
+
+void ResolveRelation(std::string& Term, std::string_view Operator) {
+    WorkingTerm Working(std::move(Term));
+    Unchanged Record;
+    const Unchanged Since;
+    Resolve(Working, Operator, Since, Record);
+    Term = Working.Release();
+}
+
+void ResolveRelationsAndLogic(WorkingTerm& Term, RelationRecords& Records) {
+    // Where nothing can occur, a look would find nothing; passing over it keeps the record collecting.
+    if (Term.Count(WorkingTerm::Relational) > 0) {
+        const bool TwoCharacter = Term.TwoCharacterRelations() > 0;
+        auto& Record = TwoCharacter ? Records.TwoCharacter : Records.OneCharacter;
+        const auto Order = TwoCharacter ? std::span<const std::string_view>(TwoCharacterOrder)
+                                        : std::span<const std::string_view>(OneCharacterOrder);
+        LookAsGroup(Term, Record, Order, [&](std::string_view Operator, const Unchanged& Since) {
+            Resolve(Term, Operator, Since, Record);
+        });
+    }
+    if (Term.Count(WorkingTerm::KeywordLetter) > 0) {
+        LookAsGroup(Term, Records.Logic, LogicRows,
+                    [&](const LogicRow& Row, const Unchanged& Since) { Rewrite(Term, Row, Since); });
     }
 }
 

@@ -68,6 +68,23 @@ TEST(Robustness, TermsThatReduceGiveTheirResultAtAnyLength) {
     }
 }
 
+// Each stage looks again only where the previous ones changed the Term, so Terms whose shapes change along
+// their length, and mixtures of the stages, must still get the answers of a full look at every pass.
+TEST(Robustness, MixedStepwiseTermsGiveTheirResult) {
+    const std::vector<CalcRow> Rows{
+        {"(1)+(1=1)and(1)+(2)*(1)+1", "5"}, {"(1)+(1)+(1=1)and(1=1)and(1)+1", "4"},
+        {"not(1=1)and(1)+(2)*(3)^2", "18"}, {"(1)^(2)+(1)+(3)/(2)#(2)*4", "(2+3/0*4)"},
+        {"1+(1)+(1<2)or(1)+1", "4"},        {"(2)*(1)+(1)eqv(1)+(0)#5", "3"},
+    };
+    ExpectPanelResults(Rows);
+    for (const std::size_t Count : {10U, 900U, 3000U}) {
+        SCOPED_TRACE(Count);
+        EXPECT_EQ(PanelCalculate(Repeated("(1)+(1=1)and", Count) + "1"), std::to_string(Count + 1));
+        EXPECT_EQ(PanelCalculate(Repeated("(2)*(1<2)or(1)^", Count) + "1"), "2");
+        EXPECT_EQ(PanelCalculate(Repeated("not(1)+", Count) + "1"), "1");
+    }
+}
+
 // Positions count characters: a letter of several bytes, from any script, counts once.
 TEST(Robustness, LettersOfAnyScriptCountAsOneCharacter) {
     const std::vector<CalcRow> Rows{
