@@ -1,10 +1,12 @@
 #pragma once
 
+#include "notes/FolderKeyIndex.h"
 #include "notes/Table.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace notes {
 
@@ -14,6 +16,9 @@ namespace notes {
 //
 // Counts and indices are 16-bit, so each table holds at most MaxEntries entries; appending beyond that
 // is refused and leaves the store as it was.
+//
+// The folder tables are written only through the operations below: they keep an index of the keys in
+// step, which lets FolderExists answer without a pass over the table.
 struct NotesStore {
     static constexpr int MaxEntries = 32767;
 
@@ -41,6 +46,14 @@ struct NotesStore {
     bool AppendItem(std::string name, std::string folder, std::string text);
     void RemoveFolderAt(int i);
     void RemoveItemAt(int j);
+    // Remove the entries at `indices` (ascending, each in use) in one pass: the tables end exactly as
+    // after RemoveFolderAt or RemoveItemAt on each of them from the highest down, without shifting the
+    // rest of the table once per entry.
+    void RemoveFoldersAt(const std::vector<int>& indices);
+    void RemoveItemsAt(const std::vector<int>& indices);
+
+private:
+    FolderKeyIndex keys_;
 };
 
 // Folder kinds, which decide the menu states.
