@@ -1,6 +1,9 @@
 #pragma once
 
+#include "notes/FolderCommands.h"
+#include "notes/FolderTransfer.h"
 #include "notes/FolderTree.h"
+#include "notes/FolderTreeEvents.h"
 #include "notes/ItemList.h"
 #include "notes/ItemTextBinding.h"
 #include "notes/NotesControls.h"
@@ -37,6 +40,9 @@ private:
     ItemTextBinding text_{store_, view_, controls_.lText};
     ItemList list_{store_, view_, controls_, text_};
     FolderTree tree_{store_, view_, controls_.lTre, list_};
+    FolderTransfer transfer_{store_, controls_.lTre, tree_, text_, list_};
+    FolderCommands folderCommands_{store_, view_, controls_, text_, list_, tree_, transfer_};
+    FolderTreeEvents treeEvents_{store_, view_, controls_, text_, folderCommands_, transfer_, platform_};
 };
 
 } // namespace notes
