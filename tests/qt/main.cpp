@@ -7,6 +7,7 @@ QObject* newSkinTest();
 QObject* newQtPlatformTest();
 QObject* newNotesViewsTest();
 QObject* newCalculatorSkinTest();
+QObject* newFolderTreeSkinTest();
 
 // Runs every test class of the skin in one process. The offscreen platform is the default, so the
 // suite needs no display.
@@ -15,7 +16,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     int failures = 0;
-    for (auto* make : {newSkinTest, newNotesViewsTest, newQtPlatformTest, newCalculatorSkinTest}) {
+    for (auto* make :
+         {newSkinTest, newNotesViewsTest, newQtPlatformTest, newCalculatorSkinTest, newFolderTreeSkinTest}) {
         std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }
