@@ -31,7 +31,7 @@ struct FolderBench {
         notes().Tree().AppendFolder(parent, name);
         store().AppendItem("note", top, "text");
         for (int k = 1; k < size; ++k) {
-            notes().Tree().AppendFolder(top, "F" + std::to_string(k));
+            notes().Tree().AppendFolder(top, std::string("F").append(std::to_string(k)));
             store().AppendItem("note", top + "\\F" + std::to_string(k), "text");
         }
     }
@@ -39,7 +39,7 @@ struct FolderBench {
     void fillTo(int count) {
         notes().Tree().AppendFolder("Scrivlet", "Fill");
         for (int k = 0; store().LastFolder() < count; ++k)
-            notes().Tree().AppendFolder("Scrivlet\\Fill", "G" + std::to_string(k));
+            notes().Tree().AppendFolder("Scrivlet\\Fill", std::string("G").append(std::to_string(k)));
     }
 
     testing_support::ScriptedPlatform platform;

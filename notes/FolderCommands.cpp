@@ -24,10 +24,14 @@ void FolderCommands::mFolderAdd_Click() {
     const std::string path = store_.FolderKey(view_.SelFolder);
     std::string name = "New Folder";
     if (store_.FolderExists(path + "\\New Folder")) {
+        // One buffer for every tried name: with all numbers taken that is 32,766 tries.
+        const std::string prefix = path + "\\New Folder (";
+        std::string tried;
         name.clear();
         for (int n = 2; n <= NotesStore::MaxEntries && name.empty(); ++n) {
-            if (!store_.FolderExists(path + "\\New Folder (" + std::to_string(n) + ")"))
-                name = "New Folder (" + std::to_string(n) + ")";
+            tried.assign(prefix).append(std::to_string(n)).append(1, ')');
+            if (!store_.FolderExists(tried))
+                name = tried.substr(path.size() + 1);
         }
         if (name.empty())
             return;

@@ -16,7 +16,8 @@ public:
     void add(std::string_view parent, std::string_view name) { ++counts_[joined(parent, name)]; }
 
     void remove(std::string_view parent, std::string_view name) {
-        const auto it = counts_.find(joined(parent, name));
+        scratch_.assign(parent).append(1, '\\').append(name);
+        const auto it = counts_.find(scratch_);
         if (it != counts_.end() && --it->second == 0)
             counts_.erase(it);
     }
@@ -37,6 +38,8 @@ private:
     }
 
     std::unordered_map<std::string, int, Hash, std::equal_to<>> counts_;
+    // Spares an allocation per removed folder when a large subtree goes.
+    std::string scratch_;
 };
 
 } // namespace notes

@@ -85,8 +85,9 @@ void FolderTransfer::TransferFolder(const std::string& source, std::string desti
 // Step by step from (2): the first free suffix. With every one up to 32767 taken there is no key left to
 // give, and the transfer is refused rather than making a second folder with a key in use.
 bool FolderTransfer::FreeDestination(std::string& destination) const {
+    std::string candidate;
     for (int n = 2; n <= NotesStore::MaxEntries; ++n) {
-        std::string candidate = destination + " (" + std::to_string(n) + ")";
+        candidate.assign(destination).append(" (").append(std::to_string(n)).append(1, ')');
         if (!store_.FolderExists(candidate)) {
             destination = std::move(candidate);
             return true;

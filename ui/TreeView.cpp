@@ -67,7 +67,7 @@ TreeNode* TreeNodes::append(std::string key, std::string text, int image, int se
 }
 
 TreeNode* TreeNodes::find(std::string_view key) const {
-    const auto it = byKey_.find(std::string(key));
+    const auto it = byKey_.find(key);
     return it == byKey_.end() ? nullptr : it->second;
 }
 

@@ -90,7 +90,12 @@ private:
     TreeView& tree_;
     std::vector<std::unique_ptr<TreeNode>> nodes_;
     std::vector<TreeNode*> topLevel_;
-    std::unordered_map<std::string, TreeNode*> byKey_;
+    // Looked up by string_view, so finding a relative by key allocates nothing.
+    struct KeyHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>()(key); }
+    };
+    std::unordered_map<std::string, TreeNode*, KeyHash, std::equal_to<>> byKey_;
 };
 
 // A tree view.
