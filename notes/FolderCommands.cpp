@@ -68,10 +68,10 @@ void FolderCommands::mFolderTrashEmpty_Click() {
             folders.push_back(i);
     }
     tree_.RemoveFolders(folders);
-    std::vector<int> items;
+    std::vector<int16_t> items;
     for (int j = 0; j < store_.ItemCount; ++j) {
         if (IsInTrash(store_.ItemFolder[static_cast<std::size_t>(j)]))
-            items.push_back(j);
+            items.push_back(static_cast<int16_t>(j));
     }
     store_.RemoveItemsAt(items);
     list_.ListFolderItems(false);

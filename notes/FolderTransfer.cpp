@@ -21,11 +21,11 @@ std::vector<int> foldersInSubtree(const NotesStore& store, std::string_view top,
     return found;
 }
 
-std::vector<int> itemsInSubtree(const NotesStore& store, std::string_view top, int count) {
-    std::vector<int> found;
+std::vector<int16_t> itemsInSubtree(const NotesStore& store, std::string_view top, int count) {
+    std::vector<int16_t> found;
     for (int j = 0; j < count; ++j) {
         if (IsInSubtree(store.ItemFolder[static_cast<std::size_t>(j)], top))
-            found.push_back(j);
+            found.push_back(static_cast<int16_t>(j));
     }
     return found;
 }
@@ -60,7 +60,7 @@ void FolderTransfer::TransferFolder(const std::string& source, std::string desti
     const int oldFolders = store_.LastFolder();
     const int oldItems = store_.ItemCount;
     const std::vector<int> folders = foldersInSubtree(store_, source, oldFolders);
-    const std::vector<int> items = itemsInSubtree(store_, source, oldItems);
+    const std::vector<int16_t> items = itemsInSubtree(store_, source, oldItems);
     // A move copies before it removes, so for a moment it holds the table and the moved subtree: without
     // that many free rows the copies could not be appended, nor their nodes indexed. Refusing the whole
     // transfer up front leaves no half-copied subtree behind.
@@ -118,7 +118,7 @@ bool FolderTransfer::CopyFolders(const std::string& source, const std::string& d
 
 // A move re-points the items in place, so they keep their indices; a copy appends new ones.
 void FolderTransfer::CarryItems(const std::string& source, const std::string& destination, int16_t mode,
-                                const std::vector<int>& items) {
+                                const std::vector<int16_t>& items) {
     for (const int j : items) {
         const auto at = static_cast<std::size_t>(j);
         std::string folder = carried(store_.ItemFolder[at], source, destination);

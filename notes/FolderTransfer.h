@@ -35,7 +35,7 @@ private:
     bool CopyFolders(const std::string& source, const std::string& destination,
                      const std::vector<int>& folders);
     void CarryItems(const std::string& source, const std::string& destination, int16_t mode,
-                    const std::vector<int>& items);
+                    const std::vector<int16_t>& items);
 
     NotesStore& store_;
     ui::TreeView& lTre;

@@ -1,5 +1,6 @@
 #include "notes/NotesStore.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace notes {
@@ -101,9 +102,10 @@ void NotesStore::RemoveFoldersAt(const std::vector<int>& indices) {
     FolderParent.releaseFrom(to);
 }
 
-void NotesStore::RemoveItemsAt(const std::vector<int>& indices) {
+void NotesStore::RemoveItemsAt(std::vector<int16_t> indices) {
     if (indices.empty())
         return;
+    std::sort(indices.begin(), indices.end());
     const auto count = static_cast<std::size_t>(ItemCount);
     auto to = static_cast<std::size_t>(indices.front());
     std::size_t removed = 0;

@@ -46,11 +46,11 @@ struct NotesStore {
     bool AppendItem(std::string name, std::string folder, std::string text);
     void RemoveFolderAt(int i);
     void RemoveItemAt(int j);
-    // Remove the entries at `indices` (ascending, each in use) in one pass: the tables end exactly as
-    // after RemoveFolderAt or RemoveItemAt on each of them from the highest down, without shifting the
-    // rest of the table once per entry.
+    // Remove the entries at `indices` (each in use, once) in one pass: the tables end exactly as after
+    // RemoveFolderAt or RemoveItemAt on each of them from the highest down, without shifting the rest of
+    // the table once per entry. Folder indices come ascending; item indices in any order.
     void RemoveFoldersAt(const std::vector<int>& indices);
-    void RemoveItemsAt(const std::vector<int>& indices);
+    void RemoveItemsAt(std::vector<int16_t> indices);
 
 private:
     FolderKeyIndex keys_;
