@@ -66,6 +66,7 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	$(BENCH_DIR)/bench/bench_calculate
 	$(BENCH_DIR)/bench/bench_notes
+	$(BENCH_DIR)/bench/bench_folders
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/bench_skin
 	bench/idle-memory.sh $(BENCH_DIR)/qt/scrivlet $(BENCH_DIR)/bench/minimal_window
 

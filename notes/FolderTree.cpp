@@ -20,6 +20,11 @@ bool FolderTree::AppendFolder(std::string parent, std::string name) {
     return false;
 }
 
+void FolderTree::RemoveFolders(const std::vector<int>& indices) {
+    store_.RemoveFoldersAt(indices);
+    lTre.Nodes.RemoveBatch(indices);
+}
+
 ui::TreeNode* FolderTree::AddFolderNode(int i) {
     if (i == 1)
         return lTre.Nodes.Add("Scrivlet", "Scrivlet", ui::ImageRoot);

@@ -6,6 +6,7 @@
 #include "ui/TreeView.h"
 
 #include <string>
+#include <vector>
 
 namespace notes {
 
@@ -19,6 +20,9 @@ public:
     // were, when the store is full or the tree takes no such node (its key is in use or its parent has
     // no node).
     bool AppendFolder(std::string parent, std::string name);
+    // Removes the folders at `indices` (ascending, none below 3) and their nodes, in one pass over the
+    // table and one batch removal of nodes, which ends as removing them one by one from the highest down.
+    void RemoveFolders(const std::vector<int>& indices);
 
     void BuildFolderTree(const std::string& selectKey);
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "notes/FolderCommands.h"
+#include "notes/FolderTransfer.h"
 #include "notes/FolderTree.h"
+#include "notes/FolderTreeEvents.h"
 #include "notes/ItemCommands.h"
 #include "notes/ItemList.h"
 #include "notes/ItemListEvents.h"
@@ -42,6 +45,9 @@ private:
     FolderTree tree_{store_, view_, controls_.lTre, list_};
     ItemCommands items_{store_, view_, controls_, text_, list_, platform_};
     ItemListEvents listEvents_{controls_, text_, list_, items_, platform_};
+    FolderTransfer transfer_{store_, controls_.lTre, tree_, text_, list_};
+    FolderCommands folderCommands_{store_, view_, controls_, text_, list_, tree_, transfer_};
+    FolderTreeEvents treeEvents_{store_, view_, controls_, text_, folderCommands_, transfer_, platform_};
 };
 
 } // namespace notes

@@ -9,6 +9,8 @@ void NotesStore::InitialiseFolders() {
     FolderName[1] = "Scrivlet";
     FolderName[2] = "Trash";
     FolderCount = 2.0F;
+    keys_.add(FolderParent[1], FolderName[1]);
+    keys_.add(FolderParent[2], FolderName[2]);
 }
 
 std::string NotesStore::FolderKey(int i) const {
@@ -20,15 +22,7 @@ std::string NotesStore::FolderKey(int i) const {
 // The join keeps the "\" even for an empty parent, so the root and the Trash are never found: every key
 // asked about here names a folder below one of them.
 bool NotesStore::FolderExists(std::string_view key) const {
-    const int16_t last = LastFolder();
-    for (int i = 1; i <= last; ++i) {
-        const std::string& parent = FolderParent[static_cast<std::size_t>(i)];
-        const std::string& name = FolderName[static_cast<std::size_t>(i)];
-        if (key.size() == parent.size() + 1 + name.size() && key.starts_with(parent) &&
-            key[parent.size()] == '\\' && key.ends_with(name))
-            return true;
-    }
-    return false;
+    return keys_.contains(key);
 }
 
 int16_t NotesStore::FolderKind(int i) const {
@@ -44,6 +38,7 @@ bool NotesStore::AppendFolder(std::string parent, std::string name) {
         return false;
     FolderCount += 1.0F;
     const auto i = static_cast<std::size_t>(LastFolder());
+    keys_.add(parent, name);
     FolderParent[i] = std::move(parent);
     FolderName[i] = std::move(name);
     return true;
@@ -62,6 +57,7 @@ bool NotesStore::AppendItem(std::string name, std::string folder, std::string te
 
 void NotesStore::RemoveFolderAt(int i) {
     const int16_t last = LastFolder();
+    keys_.remove(FolderParent[static_cast<std::size_t>(i)], FolderName[static_cast<std::size_t>(i)]);
     for (int k = i; k <= last - 1; ++k) {
         FolderName[static_cast<std::size_t>(k)] = std::move(FolderName[static_cast<std::size_t>(k + 1)]);
         FolderParent[static_cast<std::size_t>(k)] = std::move(FolderParent[static_cast<std::size_t>(k + 1)]);
@@ -83,6 +79,27 @@ void NotesStore::RemoveItemAt(int j) {
     ItemName.releaseFrom(count);
     ItemFolder.releaseFrom(count);
     ItemText.releaseFrom(count);
+}
+
+void NotesStore::RemoveFoldersAt(const std::vector<int>& indices) {
+    if (indices.empty())
+        return;
+    const auto last = static_cast<std::size_t>(LastFolder());
+    auto to = static_cast<std::size_t>(indices.front());
+    std::size_t removed = 0;
+    for (auto from = to; from <= last; ++from) {
+        if (removed < indices.size() && static_cast<std::size_t>(indices[removed]) == from) {
+            keys_.remove(FolderParent[from], FolderName[from]);
+            ++removed;
+            FolderCount -= 1.0F;
+            continue;
+        }
+        FolderName[to] = std::move(FolderName[from]);
+        FolderParent[to] = std::move(FolderParent[from]);
+        ++to;
+    }
+    FolderName.releaseFrom(to);
+    FolderParent.releaseFrom(to);
 }
 
 void NotesStore::RemoveItemsAt(std::vector<int16_t> indices) {

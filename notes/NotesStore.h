@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notes/FolderKeyIndex.h"
 #include "notes/Table.h"
 
 #include <cstdint>
@@ -15,6 +16,9 @@ namespace notes {
 //
 // Counts and indices are 16-bit, so each table holds at most MaxEntries entries; appending beyond that
 // is refused and leaves the store as it was.
+//
+// The folder tables are written only through the operations below: they keep an index of the keys in
+// step, which lets FolderExists answer without a pass over the table.
 struct NotesStore {
     static constexpr int MaxEntries = 32767;
 
@@ -42,9 +46,14 @@ struct NotesStore {
     bool AppendItem(std::string name, std::string folder, std::string text);
     void RemoveFolderAt(int i);
     void RemoveItemAt(int j);
-    // Removes the items at `indices` (each once, in any order), leaving the store exactly as RemoveItemAt
-    // on each of them from the highest index down would, in one pass instead of one per item.
+    // Remove the entries at `indices` (each in use, once) in one pass: the tables end exactly as after
+    // RemoveFolderAt or RemoveItemAt on each of them from the highest down, without shifting the rest of
+    // the table once per entry. Folder indices come ascending; item indices in any order.
+    void RemoveFoldersAt(const std::vector<int>& indices);
     void RemoveItemsAt(std::vector<int16_t> indices);
+
+private:
+    FolderKeyIndex keys_;
 };
 
 // Folder kinds, which decide the menu states.

@@ -4,12 +4,11 @@
 #include "qt/Mirror.h"
 
 #include <QApplication>
-#include <QDrag>
-#include <QDropEvent>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 #include <utility>
@@ -18,13 +17,13 @@ namespace skin {
 
 namespace {
 
-// Folders are dragged only inside their own tree; the payload is empty because the control remembers
-// which node the drag started from.
-const QString NodeDragFormat = QStringLiteral("application/x-scrivlet-folder-node");
-
-Qt::DropAction dropActionFor(Qt::KeyboardModifiers modifiers) {
-    return modifiers.testFlag(Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction;
+// Shift, Ctrl or Alt held at the drop makes a copy; the cursor shows which while dragging.
+Qt::CursorShape dragCursorFor(Qt::KeyboardModifiers modifiers) {
+    return shiftMaskOf(modifiers) != 0 ? Qt::DragCopyCursor : Qt::DragMoveCursor;
 }
+
+// How close to the top or bottom edge the pointer scrolls the tree while dragging.
+constexpr int AutoScrollMargin = 16;
 
 } // namespace
 
@@ -34,8 +33,7 @@ TreeBinding::TreeBinding(ui::TreeView& control, QWidget* parent)
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setDragDropMode(QAbstractItemView::DragDrop);
-    setDefaultDropAction(Qt::MoveAction);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
     setIconSize(QSize(16, 16));
     setUniformRowHeights(true);
     setExpandsOnDoubleClick(false);
@@ -136,6 +134,14 @@ void TreeBinding::mousePressEvent(QMouseEvent* event) {
 
 void TreeBinding::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    if (dragging_) {
+        event->accept();
+        if (event->button() == Qt::LeftButton) {
+            control_.userDrop(shiftMaskOf(event->modifiers()), pointOf(event->position()));
+            endNodeDrag();
+        }
+        return;
+    }
     if (event->button() == Qt::LeftButton && !pressedRow_.isValid() && onBranchIndicator(at)) {
         QTreeView::mouseReleaseEvent(event);
         return;
@@ -170,67 +176,67 @@ void TreeBinding::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TreeBinding::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_) {
+        dragOver(event->position().toPoint(), event->modifiers());
+        return;
+    }
     if (!pressedRow_.isValid() || !event->buttons().testFlag(Qt::LeftButton)) {
         if (event->buttons() == Qt::NoButton)
             QTreeView::mouseMoveEvent(event);
         return;
     }
     if ((event->position().toPoint() - pressPoint_).manhattanLength() >= QApplication::startDragDistance())
-        dragNode(event->modifiers());
+        startNodeDrag(event->position().toPoint(), event->modifiers());
 }
 
-// The drag runs in a nested loop; the control decides in its drop handler what the drop does, and the
-// tree changes only through the mirror.
-void TreeBinding::dragNode(Qt::KeyboardModifiers modifiers) {
-    const QModelIndex dragged = std::exchange(pressedRow_, QPersistentModelIndex());
+// Folders are dragged only inside their own tree, so the drag is followed here rather than handed to
+// the platform: the widget has the mouse while the button is held, and the pointer, the modifier keys
+// and Escape all arrive as its own events. The control decides what the drop does; the tree changes
+// only through the mirror.
+void TreeBinding::startNodeDrag(const QPoint& at, Qt::KeyboardModifiers modifiers) {
+    pressedRow_ = QPersistentModelIndex();
     control_.userMouseDown(ui::vbLeftButton, shiftMaskOf(modifiers), pointOf(pressPoint_));
     control_.userStartDrag();
-    auto* drag = new QDrag(this);
-    auto* data = new QMimeData;
-    data->setData(NodeDragFormat, {});
-    drag->setMimeData(data);
-    drag->setPixmap(model_.data(dragged, Qt::DecorationRole).value<QIcon>().pixmap(iconSize()));
-    drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+    dragging_ = true;
+    dragOver(at, modifiers);
+}
+
+void TreeBinding::dragOver(const QPoint& at, Qt::KeyboardModifiers modifiers) {
+    QScrollBar* bar = verticalScrollBar();
+    if (at.y() < AutoScrollMargin)
+        bar->setValue(bar->value() - bar->singleStep());
+    else if (at.y() > viewport()->height() - AutoScrollMargin)
+        bar->setValue(bar->value() + bar->singleStep());
+    viewport()->setCursor(dragCursorFor(modifiers));
+    control_.userDragOver(pointOf(at));
+}
+
+// A drop or Escape ends the drag; so does losing the focus, which takes the keys that could end it.
+void TreeBinding::endNodeDrag() {
+    if (!dragging_)
+        return;
+    dragging_ = false;
+    viewport()->unsetCursor();
     control_.userCompleteDrag();
 }
 
-void TreeBinding::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->source() == this && event->mimeData()->hasFormat(NodeDragFormat)) {
-        event->setDropAction(dropActionFor(event->modifiers()));
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
-
-void TreeBinding::dragMoveEvent(QDragMoveEvent* event) {
-    if (event->source() != this) {
-        event->ignore();
-        return;
-    }
-    control_.userDragOver(pointOf(event->position()));
-    event->setDropAction(dropActionFor(event->modifiers()));
-    event->accept();
-}
-
-void TreeBinding::dragLeaveEvent(QDragLeaveEvent* event) {
-    event->accept();
-}
-
-void TreeBinding::dropEvent(QDropEvent* event) {
-    if (event->source() != this) {
-        event->ignore();
-        return;
-    }
-    control_.userDrop(shiftMaskOf(event->modifiers()), pointOf(event->position()));
-    event->setDropAction(dropActionFor(event->modifiers()));
-    event->accept();
+void TreeBinding::focusOutEvent(QFocusEvent* event) {
+    endNodeDrag();
+    QTreeView::focusOutEvent(event);
 }
 
 // Space selects the row that has the keyboard focus, as a click would. Every other key that moves the
 // keyboard focus to another row (arrows, Home, End, the page keys, typing a name) selects that row, as
 // the platform's tree does.
 void TreeBinding::keyPressEvent(QKeyEvent* event) {
+    if (dragging_) {
+        event->accept();
+        if (event->key() == Qt::Key_Escape)
+            endNodeDrag();
+        else
+            viewport()->setCursor(dragCursorFor(event->modifiers()));
+        return;
+    }
     if (state() == EditingState) {
         QTreeView::keyPressEvent(event);
         return;
@@ -250,7 +256,24 @@ void TreeBinding::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+// The menu key and Shift+F10 open the pop-up over the selected folder, as a right click on it would.
+// Mouse clicks reach the control through the press and release above.
+void TreeBinding::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    const QModelIndex selected = model_.indexOf(control_.SelectedItem());
+    if (event->reason() != QContextMenuEvent::Keyboard || !selected.isValid())
+        return;
+    scrollTo(selected);
+    const QPoint centre = visualRect(selected).center();
+    control_.userRightClick({centre.x(), centre.y()});
+}
+
 void TreeBinding::keyReleaseEvent(QKeyEvent* event) {
+    if (dragging_) {
+        viewport()->setCursor(dragCursorFor(event->modifiers()));
+        event->accept();
+        return;
+    }
     const int16_t code = keyCodeOf(event->key());
     if (code != 0 && !event->isAutoRepeat())
         control_.userKeyUp(code, shiftMaskOf(event->modifiers()));

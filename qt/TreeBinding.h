@@ -28,10 +28,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dragLeaveEvent(QDragLeaveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
     void labelEditEnded(const QString& text) override;
     void labelEditCancelled() override;
@@ -44,13 +42,17 @@ private:
     void userExpand(const QModelIndex& row, bool expanded);
     bool onBranchIndicator(const QPoint& at) const;
     void clickRow(const QModelIndex& row);
-    void dragNode(Qt::KeyboardModifiers modifiers);
+    void startNodeDrag(const QPoint& at, Qt::KeyboardModifiers modifiers);
+    void dragOver(const QPoint& at, Qt::KeyboardModifiers modifiers);
+    void endNodeDrag();
 
     ui::TreeView& control_;
     TreeModel model_;
     // A left press on a row that has not yet become a click (on release) or a drag (on moving).
     QPersistentModelIndex pressedRow_;
     QPoint pressPoint_;
+    // A folder is being dragged: from the first move past the drag distance to the drop or Escape.
+    bool dragging_ = false;
 };
 
 } // namespace skin

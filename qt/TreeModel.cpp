@@ -25,6 +25,17 @@ TreeModel::TreeModel(ui::TreeView& control, QObject* parent) : QAbstractItemMode
         removing_ = false;
         endRemoveRows();
     });
+    // A batch removal arrives as one removal per run of adjacent rows, so a moved or deleted subtree of
+    // any size, or a whole emptied Trash, costs the view one update.
+    connectWhileAlive(control_.RowsAboutToBeRemoved, this,
+                      [this](const ui::TreeNode* parentNode, int first, int last) {
+                          beginRemoveRows(indexOf(parentNode), first, last);
+                          removing_ = true;
+                      });
+    connectWhileAlive(control_.RowsRemoved, this, [this] {
+        removing_ = false;
+        endRemoveRows();
+    });
     connectWhileAlive(control_.NodeChanged, this, [this](ui::TreeNode& node) { nodeChanged(&node); });
     connectWhileAlive(control_.DropHighlightChanged, this, [this] { mirrorDropHighlight(); });
 }

@@ -1,6 +1,7 @@
 #include "ui/TreeView.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace ui {
@@ -66,7 +67,7 @@ TreeNode* TreeNodes::append(std::string key, std::string text, int image, int se
 }
 
 TreeNode* TreeNodes::find(std::string_view key) const {
-    const auto it = byKey_.find(std::string(key));
+    const auto it = byKey_.find(key);
     return it == byKey_.end() ? nullptr : it->second;
 }
 
@@ -125,6 +126,110 @@ void TreeNodes::removeOne(TreeNode& node) {
     nodes_.erase(nodes_.begin() + (index - 1));
     for (std::size_t i = static_cast<std::size_t>(index - 1); i < nodes_.size(); ++i)
         nodes_[i]->index_ = static_cast<int>(i) + 1;
+}
+
+std::vector<TreeNode*>& TreeNodes::siblingsOf(const TreeNode& node) {
+    return node.parent_ != nullptr ? node.parent_->children_ : topLevel_;
+}
+
+void TreeNodes::RemoveBatch(const std::vector<int>& indices) {
+    const int count = Count();
+    std::vector<char> named(static_cast<std::size_t>(count) + 1, 0);
+    bool any = false;
+    for (const int index : indices) {
+        if (index >= 1 && index <= count) {
+            named[static_cast<std::size_t>(index)] = 1;
+            any = true;
+        }
+    }
+    if (!any)
+        return;
+    // A parent's index is below its children's, so one pass in index order finds every node that goes.
+    std::vector<char> gone(named);
+    std::vector<TreeNode*> tops;
+    for (const auto& node : nodes_) {
+        const auto at = static_cast<std::size_t>(node->index_);
+        if (node->parent_ != nullptr && gone[static_cast<std::size_t>(node->parent_->index_)] != 0)
+            gone[at] = 1;
+        else if (gone[at] != 0)
+            tops.push_back(node.get());
+    }
+    TreeNode* const before = tree_.selected_;
+    TreeNode* const after = selectionAfterBatch(before, named);
+    for (const auto& node : nodes_) {
+        if (gone[static_cast<std::size_t>(node->index_)] != 0) {
+            tree_.forgetRemoved(*node);
+            byKey_.erase(node->key_);
+        }
+    }
+
+    // Each parent's runs go from its last row to its first, so the rows of a run still to come stay put.
+    std::sort(tops.begin(), tops.end(), [](const TreeNode* a, const TreeNode* b) {
+        if (a->parent_ != b->parent_)
+            return std::less<const TreeNode*>()(a->parent_, b->parent_);
+        return a->row_ > b->row_;
+    });
+    for (std::size_t k = 0; k < tops.size();) {
+        std::size_t end = k + 1;
+        while (end < tops.size() && tops[end]->parent_ == tops[k]->parent_ &&
+               tops[end]->row_ == tops[end - 1]->row_ - 1)
+            ++end;
+        detachRun(tops[k]->parent_, tops[end - 1]->row_, tops[k]->row_);
+        k = end;
+    }
+
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < nodes_.size(); ++k) {
+        if (gone[k + 1] != 0)
+            continue;
+        if (kept != k)
+            nodes_[kept] = std::move(nodes_[k]);
+        nodes_[kept]->index_ = static_cast<int>(kept) + 1;
+        ++kept;
+    }
+    nodes_.resize(kept);
+    tree_.selected_ = after;
+    if (after != before)
+        tree_.SelectionChanged();
+}
+
+void TreeNodes::detachRun(TreeNode* parent, int first, int last) {
+    tree_.RowsAboutToBeRemoved(parent, first, last);
+    auto& siblings = parent != nullptr ? parent->children_ : topLevel_;
+    const auto from = siblings.erase(siblings.begin() + first, siblings.begin() + last + 1);
+    for (auto later = from; later != siblings.end(); ++later)
+        (*later)->row_ -= last - first + 1;
+    tree_.RowsRemoved();
+}
+
+// Remove's rule replayed for removals from the highest index down. The selection moves only when a
+// removal takes it, and the first to take it is the deepest named node at or above it. At that moment
+// its named later siblings are gone already (their indices are higher) and all earlier siblings are
+// still there, so the rule picks the first later sibling not named, else the previous sibling; a named
+// previous sibling goes in turn and hands on to the one before it, which comes to the nearest earlier
+// sibling not named; else the parent, which may be named itself.
+TreeNode* TreeNodes::selectionAfterBatch(TreeNode* selected, const std::vector<char>& named) {
+    TreeNode* current = selected;
+    while (current != nullptr) {
+        TreeNode* taken = current;
+        while (taken != nullptr && named[static_cast<std::size_t>(taken->index_)] == 0)
+            taken = taken->parent_;
+        if (taken == nullptr)
+            return current;
+        const std::vector<TreeNode*>& siblings = siblingsOf(*taken);
+        const auto stays = [&named](const TreeNode* node) {
+            return named[static_cast<std::size_t>(node->index_)] == 0;
+        };
+        const auto later = std::find_if(siblings.begin() + taken->row_ + 1, siblings.end(), stays);
+        if (later != siblings.end()) {
+            current = *later;
+            continue;
+        }
+        const auto earlier = std::find_if(
+            siblings.rbegin() + (static_cast<int>(siblings.size()) - taken->row_), siblings.rend(), stays);
+        current = earlier != siblings.rend() ? *earlier : taken->parent_;
+    }
+    return nullptr;
 }
 
 void TreeNodes::Clear() {

@@ -9,6 +9,7 @@ QObject* newNotesViewsTest();
 QObject* newItemsSkinTest();
 QObject* newCalculatorSkinTest();
 QObject* newAccessibilityTest();
+QObject* newFolderTreeSkinTest();
 
 // Runs every test class of the skin in one process. The offscreen platform is the default, so the
 // suite needs no display.
@@ -18,7 +19,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     int failures = 0;
     for (auto* make : {newSkinTest, newNotesViewsTest, newItemsSkinTest, newQtPlatformTest,
-                       newCalculatorSkinTest, newAccessibilityTest}) {
+                       newCalculatorSkinTest, newAccessibilityTest, newFolderTreeSkinTest}) {
         std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }

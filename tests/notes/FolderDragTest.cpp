@@ -1,0 +1,180 @@
+#include "tests/notes/FolderWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using testing_support::FolderWindow;
+using Keys = std::vector<std::string>;
+
+// Scrivlet\A holding B, Scrivlet\C, Scrivlet\Ab, Trash\T; items in A, A\B and Ab.
+struct DragWindow : FolderWindow {
+    DragWindow() {
+        add("Scrivlet", "A");
+        add("Scrivlet\\A", "B");
+        add("Scrivlet", "C");
+        add("Scrivlet", "Ab");
+        add("Trash", "T");
+        item("Scrivlet\\A", "a", "text a");
+        item("Scrivlet\\A\\B", "b", "text b");
+        item("Scrivlet\\Ab", "ab", "text ab");
+    }
+};
+
+TEST(FolderDrag, MovesWithoutModifiersAndCopiesWithAnyOfThem) {
+    DragWindow moved;
+    moved.drag("Scrivlet\\A", "Scrivlet\\C");
+    EXPECT_EQ(moved.folders(), (Keys{"Scrivlet", "Trash", "Scrivlet\\C", "Scrivlet\\Ab", "Trash\\T",
+                                     "Scrivlet\\C\\A", "Scrivlet\\C\\A\\B"}));
+    EXPECT_EQ(moved.items(), (Keys{"a@Scrivlet\\C\\A", "b@Scrivlet\\C\\A\\B", "ab@Scrivlet\\Ab"}));
+
+    for (const int16_t shift : {ui::vbShiftMask, ui::vbCtrlMask, ui::vbAltMask}) {
+        SCOPED_TRACE(shift);
+        DragWindow copied;
+        copied.drag("Scrivlet\\A", "Scrivlet\\C", shift);
+        EXPECT_EQ(copied.folders(),
+                  (Keys{"Scrivlet", "Trash", "Scrivlet\\A", "Scrivlet\\A\\B", "Scrivlet\\C", "Scrivlet\\Ab",
+                        "Trash\\T", "Scrivlet\\C\\A", "Scrivlet\\C\\A\\B"}));
+        EXPECT_EQ(copied.items(), (Keys{"a@Scrivlet\\A", "b@Scrivlet\\A\\B", "ab@Scrivlet\\Ab",
+                                        "a@Scrivlet\\C\\A", "b@Scrivlet\\C\\A\\B"}));
+        EXPECT_EQ(copied.store().ItemText[4], "text b");
+    }
+}
+
+TEST(FolderDrag, ATakenNameGetsTheNextFreeSuffix) {
+    DragWindow w;
+    w.add("Scrivlet\\C", "A");
+    w.drag("Scrivlet\\A", "Scrivlet\\C", ui::vbCtrlMask);
+    EXPECT_EQ(w.folders().back(), "Scrivlet\\C\\A (2)\\B");
+    w.drag("Scrivlet\\A", "Scrivlet\\C");
+    EXPECT_EQ(w.folders().back(), "Scrivlet\\C\\A (3)\\B");
+    EXPECT_EQ(w.nodeOf("Scrivlet\\A"), 0);
+}
+
+TEST(FolderDrag, RefusedDropsChangeNothingButStoreThePendingText) {
+    const struct {
+        const char *from, *to, *why;
+    } rows[] = {
+        {"Scrivlet\\A", "Scrivlet\\A", "onto itself"},
+        {"Scrivlet\\A", "Scrivlet\\A\\B", "below itself"},
+        {"Scrivlet\\A\\B", "Scrivlet\\A", "onto its own parent"},
+        {"Scrivlet\\A", "Scrivlet", "onto its own parent, the root"},
+        {"Scrivlet\\A", "Trash", "into Trash"},
+        {"Scrivlet\\A", "Trash\\T", "below Trash"},
+        {"Scrivlet", "Scrivlet\\C", "the root"},
+        {"Trash", "Scrivlet\\C", "the Trash"},
+    };
+    for (const auto& row : rows) {
+        for (const int16_t shift : {int16_t{0}, ui::vbCtrlMask}) {
+            SCOPED_TRACE(std::string(row.why) + (shift != 0 ? " with Ctrl" : ""));
+            DragWindow w;
+            w.click("Scrivlet\\Ab");
+            w.controls().lItem.userClickItem(1);
+            w.controls().lText.userType(" typed");
+            const Keys folders = w.folders();
+            const Keys items = w.items();
+            w.drag(row.from, row.to, shift);
+            EXPECT_EQ(w.folders(), folders);
+            EXPECT_EQ(w.items(), items);
+            EXPECT_EQ(w.store().ItemText[2], "text ab typed");
+            EXPECT_EQ(w.selectedKey(), "Scrivlet\\Ab");
+            EXPECT_EQ(w.tree().DropHighlight(), nullptr);
+        }
+    }
+}
+
+TEST(FolderDrag, AFolderInTrashCanBeDraggedBackOutAndTheRootIsATarget) {
+    DragWindow w;
+    w.drag("Trash\\T", "Scrivlet\\C");
+    w.drag("Scrivlet\\A\\B", "Scrivlet");
+    EXPECT_EQ(w.folders(), (Keys{"Scrivlet", "Trash", "Scrivlet\\A", "Scrivlet\\C", "Scrivlet\\Ab",
+                                 "Scrivlet\\C\\T", "Scrivlet\\B"}));
+}
+
+TEST(FolderDrag, TheSourceIsTheFolderUnderThePressNotTheSelectedOne) {
+    DragWindow w;
+    w.click("Scrivlet\\Ab");
+    ui::TreeView& tree = w.tree();
+    // A press beside the nodes keeps the folder of the last press.
+    tree.userMouseDown(ui::vbLeftButton, 0, ui::TreeView::pointOf(w.nodeOf("Scrivlet\\C")));
+    tree.userMouseDown(ui::vbLeftButton, 0, {4, 100 * ui::TreeView::RowHeight});
+    tree.userStartDrag();
+    tree.userDragOver(ui::TreeView::pointOf(w.nodeOf("Scrivlet\\A")));
+    EXPECT_EQ(tree.DropHighlight(), &tree.Nodes(w.nodeOf("Scrivlet\\A")));
+    tree.userDrop(0, ui::TreeView::pointOf(w.nodeOf("Scrivlet\\A")));
+    tree.userCompleteDrag();
+    EXPECT_EQ(tree.DropHighlight(), nullptr);
+    EXPECT_EQ(w.folders().back(), "Scrivlet\\A\\C");
+    EXPECT_EQ(w.selectedKey(), "Scrivlet\\Ab");
+}
+
+TEST(FolderDrag, ADragLeftWithoutADropChangesNothing) {
+    DragWindow w;
+    const Keys before = w.folders();
+    ui::TreeView& tree = w.tree();
+    tree.userMouseDown(ui::vbLeftButton, 0, ui::TreeView::pointOf(3));
+    tree.userStartDrag();
+    tree.userDragOver(ui::TreeView::pointOf(5));
+    tree.userCompleteDrag();
+    // A drop that arrives after the drag ended is not a drop of that drag.
+    tree.userDrop(0, ui::TreeView::pointOf(5));
+    EXPECT_EQ(w.folders(), before);
+    EXPECT_EQ(tree.DropHighlight(), nullptr);
+}
+
+TEST(FolderDrag, MovingTheSelectedFolderLetsTheTreeChooseTheNextWithoutANodeClick) {
+    DragWindow w;
+    w.click("Scrivlet\\A");
+    int nodeClicks = 0;
+    w.tree().NodeClick.connect([&nodeClicks](ui::TreeNode&) { ++nodeClicks; });
+    w.drag("Scrivlet\\A", "Scrivlet\\Ab");
+    EXPECT_EQ(nodeClicks, 0);
+    EXPECT_EQ(w.selectedKey(), "Scrivlet\\C");
+    EXPECT_EQ(w.view().SelFolder, w.nodeOf("Scrivlet\\C"));
+}
+
+TEST(FolderPopup, ARightClickShowsTheFolderMenuAndActsOnTheSelectedFolder) {
+    DragWindow w;
+    w.click("Scrivlet\\C");
+    w.platform.popupChoices.push_back(&w.menu().mFolderDelete);
+    const ui::Point over = ui::TreeView::pointOf(w.nodeOf("Scrivlet\\A"));
+    w.tree().userRightClick(over);
+    ASSERT_EQ(w.platform.popups.size(), 1U);
+    const auto& popup = w.platform.popups.front();
+    EXPECT_EQ(popup.menu, &w.menu().mFolder);
+    EXPECT_EQ(popup.defaultEntry, &w.menu().mFolderRename);
+    EXPECT_EQ(popup.owner, "lTre");
+    EXPECT_EQ(popup.y, over.y);
+    EXPECT_EQ(w.folders().back(), "Trash\\C");
+    EXPECT_NE(w.nodeOf("Scrivlet\\A"), 0);
+}
+
+TEST(FolderLimits, FullTablesRefuseWholeAndKeepEverything) {
+    FolderWindow w;
+    w.add("Scrivlet", "Big");
+    w.add("Scrivlet\\Big", "Inner");
+    w.add("Scrivlet", "Small");
+    for (int i = w.store().LastFolder() + 1; i <= notes::NotesStore::MaxEntries - 1; ++i)
+        w.add("Scrivlet\\Big\\Inner", std::to_string(i));
+    // One row is free: Small (one folder) may move, Big may neither move nor be copied.
+    w.drag("Scrivlet\\Small", "Scrivlet\\Big");
+    EXPECT_EQ(w.folders().back(), "Scrivlet\\Big\\Small");
+    const Keys full = w.folders();
+    w.click("Scrivlet\\Big");
+    w.menu().mFolderDelete.userChoose();
+    w.rename("Scrivlet\\Big", "Large");
+    w.drag("Scrivlet\\Big\\Inner", "Scrivlet\\Big\\Small", ui::vbCtrlMask);
+    EXPECT_EQ(w.folders(), full);
+
+    w.add("Scrivlet", "Last");
+    ASSERT_EQ(w.store().LastFolder(), notes::NotesStore::MaxEntries);
+    w.click("Scrivlet");
+    w.menu().mFolderAdd.userChoose();
+    EXPECT_EQ(w.store().LastFolder(), notes::NotesStore::MaxEntries);
+    EXPECT_EQ(w.tree().EditingNode(), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,185 @@
+#include "tests/notes/FolderWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using testing_support::FolderWindow;
+
+// A user at the window, doing random things from a seeded generator.
+class RandomUser {
+public:
+    RandomUser(FolderWindow& w, std::uint32_t seed) : w_(w), random_(seed) {}
+
+    // Returns what was done, for the failure message.
+    std::string act() {
+        switch (below(12)) {
+        case 0:
+            w_.tree().userClickNode(anyNode());
+            return "click a folder";
+        case 1:
+            w_.tree().userSelectWithKeyboard(anyNode());
+            return "move to a folder with the keyboard";
+        case 2:
+            w_.menu().mFolderAdd.userChoose();
+            endLabelEdit();
+            return "add a folder";
+        case 3:
+            w_.menu().Bar.userPressShortcut("F2");
+            endLabelEdit();
+            return "rename with F2";
+        case 4:
+            if (below(2) == 0)
+                w_.menu().mFolderDelete.userChoose();
+            else
+                w_.tree().userKeyUp(ui::vbKeyDelete, 0);
+            return "delete";
+        case 5:
+            w_.menu().mFolderTrashEmpty.userChoose();
+            return "empty Trash";
+        case 6:
+        case 7: {
+            // Copies double subtrees; past a few hundred folders only moves keep the test quick.
+            const int16_t shifts[] = {0, ui::vbShiftMask, ui::vbCtrlMask, ui::vbAltMask};
+            const int16_t shift = w_.store().LastFolder() > 200 ? 0 : shifts[below(4)];
+            w_.tree().userDragNode(anyNode(), anyNode(), shift);
+            return "drag with modifiers " + std::to_string(shift);
+        }
+        case 8: {
+            ui::MenuEntry* choices[] = {nullptr, &w_.menu().mFolderAdd, &w_.menu().mFolderRename,
+                                        &w_.menu().mFolderDelete, &w_.menu().mFolderTrashEmpty};
+            w_.platform.popupChoices.push_back(choices[below(5)]);
+            w_.tree().userRightClick(ui::TreeView::pointOf(anyNode()));
+            endLabelEdit();
+            return "choose from the pop-up";
+        }
+        case 9:
+            if (w_.controls().lItem.ListItems.Count() > 0)
+                w_.controls().lItem.userClickItem(1 + below(w_.controls().lItem.ListItems.Count()),
+                                                  below(4) == 0 ? ui::vbCtrlMask : int16_t{0});
+            return "click an entry";
+        case 10:
+            w_.controls().lText.userType(" typed " + std::to_string(below(100)));
+            return "type";
+        default:
+            itemCommandGesture();
+            return "item command";
+        }
+    }
+
+private:
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+    int anyNode() { return 1 + below(w_.tree().Nodes.Count()); }
+
+    // Ends an edit the gesture may have opened: a plain name, a taken one, a refused one, or Escape.
+    void endLabelEdit() {
+        if (w_.tree().EditingNode() == nullptr)
+            return;
+        const char* names[] = {"A", "B", "Ab", "New Folder", "", "x\\y", "Trash"};
+        const int choice = below(8);
+        if (choice == 7)
+            w_.tree().userCancelLabelEdit();
+        else
+            w_.tree().userEndLabelEdit(names[choice]);
+    }
+
+    // Where the item commands join the gestures; until then, the one way to make an item.
+    void itemCommandGesture() {
+        testing_support::MakeItem(w_.notes(), w_.store().FolderKey(w_.view().SelFolder),
+                                  "item " + std::to_string(below(1000)), "text");
+    }
+
+    FolderWindow& w_;
+    std::mt19937 random_;
+};
+
+// The answer FolderExists must give: a pass over the table, joining without dropping the "\".
+bool scanFinds(const notes::NotesStore& s, const std::string& key) {
+    for (int i = 1; i <= s.LastFolder(); ++i) {
+        if (s.FolderParent[static_cast<std::size_t>(i)] + "\\" + s.FolderName[static_cast<std::size_t>(i)] ==
+            key)
+            return true;
+    }
+    return false;
+}
+
+void checkStoreTreeAndList(FolderWindow& w) {
+    const notes::NotesStore& s = w.store();
+    const int count = s.LastFolder();
+    ASSERT_EQ(w.tree().Nodes.Count(), count);
+    std::map<std::string, int> indexOf;
+    for (int i = 1; i <= count; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const std::string key = s.FolderKey(i);
+        EXPECT_TRUE(indexOf.emplace(key, i).second) << "key twice: " << key;
+        EXPECT_EQ(s.FolderName[at].find('\\'), std::string::npos) << key;
+        if (i >= 3) {
+            const auto parent = indexOf.find(s.FolderParent[at]);
+            EXPECT_TRUE(parent != indexOf.end() && parent->second < i) << "parent after child: " << key;
+        }
+        const ui::TreeNode& node = w.tree().Nodes(i);
+        EXPECT_EQ(node.Key(), key);
+        EXPECT_EQ(node.Text(), s.FolderName[at]);
+        EXPECT_EQ(node.Parent() != nullptr ? node.Parent()->Key() : "", s.FolderParent[at]);
+    }
+
+    ASSERT_NE(w.tree().SelectedItem(), nullptr);
+    EXPECT_EQ(w.view().SelFolder, w.tree().SelectedItem()->Index());
+    std::vector<std::string> expected;
+    const std::string shown = s.FolderKey(w.view().SelFolder);
+    for (int j = 0; j < s.ItemCount; ++j) {
+        if (s.ItemFolder[static_cast<std::size_t>(j)] == shown)
+            expected.push_back("x" + std::to_string(j));
+    }
+    std::vector<std::string> listed;
+    int selected = 0;
+    const ui::ListView& list = w.controls().lItem;
+    for (int e = 1; e <= list.ListItems.Count(); ++e) {
+        listed.push_back(list.ListItems(e).Key());
+        selected += list.ListItems(e).Selected() ? 1 : 0;
+    }
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(w.view().ListedCount, list.ListItems.Count());
+    EXPECT_EQ(w.controls().lText.Enabled(), selected == 1);
+    if (w.controls().lText.Enabled() && !w.view().TextDirty) {
+        EXPECT_EQ(w.controls().lText.Text(), s.ItemText[static_cast<std::size_t>(w.view().ShownItem)]);
+    }
+}
+
+void checkKeyIndexAgainstScan(FolderWindow& w) {
+    const notes::NotesStore& s = w.store();
+    std::set<std::string> asked = {"\\Scrivlet", "\\Trash", "Scrivlet", "Trash", "Scrivlet\\", ""};
+    for (int i = 1; i <= s.LastFolder(); ++i) {
+        const std::string key = s.FolderKey(i);
+        asked.insert(key);
+        asked.insert(key + " (2)");
+        asked.insert(key + "\\New Folder");
+    }
+    for (const std::string& key : asked)
+        EXPECT_EQ(s.FolderExists(key), scanFinds(s, key)) << key;
+}
+
+TEST(RandomFolderGestures, StoreTreeListAndKeyIndexStayInStepThroughThousandsOfGestures) {
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+        FolderWindow w;
+        RandomUser user(w, seed);
+        for (int step = 0; step < 400; ++step) {
+            const std::string did = user.act();
+            SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step) + ": " + did);
+            checkStoreTreeAndList(w);
+            if (::testing::Test::HasFailure())
+                return;
+            if (step % 10 == 0)
+                checkKeyIndexAgainstScan(w);
+        }
+        checkKeyIndexAgainstScan(w);
+    }
+}
+
+} // namespace

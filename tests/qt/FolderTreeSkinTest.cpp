@@ -1,0 +1,151 @@
+#include "tests/qt/GuiFixture.h"
+
+#include <QAbstractItemModelTester>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+#include <string>
+
+using skin_tests::nodeRow;
+using skin_tests::SkinWindow;
+
+// Folders organised with the mouse and keyboard in the real tree: dragging, the pop-up, renaming in
+// place, and large removals reaching the view as one change.
+class FolderTreeSkinTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        window_ = std::make_unique<SkinWindow>();
+        SkinWindow& w = *window_;
+        for (const char* name : {"A", "C"})
+            QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", name));
+        QVERIFY(w.form.Notes().Store().AppendItem("note", "Scrivlet\\A", "text"));
+        w.controls().lTre.Nodes(1).setExpanded(true);
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    }
+
+    void cleanup() {
+        window_.reset();
+        const QString unexpected = watchdog_.takeUnexpected();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
+    }
+
+    void aDragOntoAnotherFolderMovesItAndWithCtrlCopiesIt_data() {
+        QTest::addColumn<bool>("ctrl");
+        QTest::newRow("move") << false;
+        QTest::newRow("copy with Ctrl") << true;
+    }
+
+    void aDragOntoAnotherFolderMovesItAndWithCtrlCopiesIt() {
+        QFETCH(bool, ctrl);
+        SkinWindow& w = *window_;
+        QWidget* viewport = w.tree()->viewport();
+        const QPoint from = centreOf(QStringLiteral("A"));
+        const QPoint to = centreOf(QStringLiteral("C"));
+        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+        QTest::mouseMove(viewport, from + QPoint(0, QApplication::startDragDistance() + 2));
+        QTest::mouseMove(viewport, to);
+        // The target is drawn as such while the pointer is over it.
+        QCOMPARE(w.controls().lTre.DropHighlight(), &w.controls().lTre.Nodes(4));
+        QVERIFY(
+            w.tree()->model()->data(nodeRow(w.tree(), QStringLiteral("C")), Qt::BackgroundRole).isValid());
+        // The modifier keys count as they are at the drop.
+        QTest::mouseRelease(viewport, Qt::LeftButton, ctrl ? Qt::ControlModifier : Qt::NoModifier, to);
+
+        const notes::NotesStore& store = w.form.Notes().Store();
+        QCOMPARE(store.FolderKey(store.LastFolder()), std::string("Scrivlet\\C\\A"));
+        QCOMPARE(store.FolderExists("Scrivlet\\A"), ctrl);
+        QCOMPARE(store.ItemCount, static_cast<int16_t>(ctrl ? 2 : 1));
+        QCOMPARE(w.controls().lTre.DropHighlight(), nullptr);
+        if (!ctrl)
+            QCOMPARE(nodeRow(w.tree(), QStringLiteral("A")).parent().data().toString(), QStringLiteral("C"));
+    }
+
+    void escapeDuringADragChangesNothing() {
+        SkinWindow& w = *window_;
+        QWidget* viewport = w.tree()->viewport();
+        const QPoint from = centreOf(QStringLiteral("A"));
+        const QPoint to = centreOf(QStringLiteral("C"));
+        w.tree()->setFocus();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+        QTest::mouseMove(viewport, from + QPoint(0, QApplication::startDragDistance() + 2));
+        QTest::mouseMove(viewport, to);
+        QTest::keyClick(w.tree(), Qt::Key_Escape);
+        QCOMPARE(w.controls().lTre.DropHighlight(), nullptr);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+        QCOMPARE(w.form.Notes().Store().FolderKey(3), std::string("Scrivlet\\A"));
+        QCOMPARE(w.form.Notes().Store().LastFolder(), 4);
+    }
+
+    void theMenuKeyAndARightClickOpenTheFolderMenuOverTheSelectedFolder() {
+        SkinWindow& w = *window_;
+        skin_tests::clickTreeNode(w.tree(), QStringLiteral("C"));
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(0, 0),
+                                  w.tree()->mapToGlobal(QPoint(0, 0)));
+        QApplication::sendEvent(w.tree(), &menuKey);
+        skin_tests::clickTreeNode(w.tree(), QStringLiteral("A"), Qt::RightButton);
+        QCOMPARE(w.platform.popups.size(), std::size_t{2});
+        for (const auto& popup : w.platform.popups) {
+            QCOMPARE(popup.menu, &w.menu().mFolder);
+            QCOMPARE(popup.defaultEntry, &w.menu().mFolderRename);
+            QCOMPARE(popup.owner, std::string("lTre"));
+        }
+        QCOMPARE(w.platform.popups.front().y,
+                 w.tree()->visualRect(nodeRow(w.tree(), QStringLiteral("C"))).center().y());
+        QCOMPARE(w.controls().lTre.SelectedItem()->Text(), std::string("C"));
+    }
+
+    void aNameTypedInPlaceRenamesTheFolder() {
+        SkinWindow& w = *window_;
+        skin_tests::clickTreeNode(w.tree(), QStringLiteral("A"));
+        skin_tests::triggerEnabled(w.action(QStringLiteral("mFolderRename")));
+        auto* editor = w.tree()->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor != nullptr && editor->isVisible());
+        editor->selectAll();
+        QTest::keyClicks(editor, "Letters");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(w.controls().lTre.EditingNode() == nullptr);
+        const notes::NotesStore& store = w.form.Notes().Store();
+        QCOMPARE(store.FolderKey(store.LastFolder()), std::string("Scrivlet\\Letters"));
+        QCOMPARE(store.ItemFolder[0], std::string("Scrivlet\\Letters"));
+        QVERIFY(nodeRow(w.tree(), QStringLiteral("Letters")).isValid());
+        QVERIFY(!nodeRow(w.tree(), QStringLiteral("A")).isValid());
+    }
+
+    void aLargeSubtreeLeavesTheViewInOneRemoval() {
+        SkinWindow& w = *window_;
+        QAbstractItemModelTester tester(w.tree()->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        for (int i = 0; i < 200; ++i)
+            QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet\\A", std::to_string(i)));
+        w.controls().lTre.Nodes(3).setExpanded(true);
+        QSignalSpy removals(w.tree()->model(), &QAbstractItemModel::rowsAboutToBeRemoved);
+
+        skin_tests::clickTreeNode(w.tree(), QStringLiteral("A"));
+        skin_tests::triggerEnabled(w.action(QStringLiteral("mFolderDelete")));
+        QCOMPARE(removals.size(), 1);
+        skin_tests::clickTreeNode(w.tree(), QStringLiteral("Trash"));
+        skin_tests::triggerEnabled(w.action(QStringLiteral("mFolderTrashEmpty")));
+        QCOMPARE(removals.size(), 2);
+        QCOMPARE(w.tree()->model()->rowCount(nodeRow(w.tree(), QStringLiteral("Trash"))), 0);
+        QCOMPARE(w.controls().lTre.Nodes.Count(), 3);
+    }
+
+private:
+    QPoint centreOf(const QString& text) const {
+        return window_->tree()->visualRect(nodeRow(window_->tree(), text)).center();
+    }
+
+    skin_tests::ModalWatchdog watchdog_;
+    std::unique_ptr<SkinWindow> window_;
+};
+
+QObject* newFolderTreeSkinTest() {
+    return new FolderTreeSkinTest;
+}
+
+#include "FolderTreeSkinTest.moc"
