@@ -54,9 +54,10 @@ void frmMain::Form_Load() {
     controls_.frmMain.setVisible(true);
 }
 
-// The scheduler's date set-up: today's date text and day number, and its tab caption. The scheduler
-// panel is not built yet.
-void frmMain::SetUpSchedulerDate() {}
+// The scheduler's date set-up: today's date text and day number, and its tab caption.
+void frmMain::SetUpSchedulerDate() {
+    scheduler_.SetUpDate();
+}
 
 // The about box shown as start-up screen while the window loads. The about box is not built yet.
 void frmMain::ShowStartupScreen() {}
@@ -67,7 +68,9 @@ void frmMain::ShowStartupScreenAgain() {}
 void frmMain::FillCalculatorPanel() {}
 
 // The scheduler's "Today" action, which fills the date list for the current month.
-void frmMain::dDateWinButton_Click() {}
+void frmMain::dDateWinButton_Click() {
+    scheduler_.dDateWinButton_Click();
+}
 
 void frmMain::UnloadStartupScreen() {}
 

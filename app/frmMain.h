@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainControls.h"
+#include "app/SchedulerPanel.h"
 #include "notes/NotesPane.h"
 #include "ui/Platform.h"
 
@@ -21,6 +22,7 @@ public:
 
     MainControls& Controls() { return controls_; }
     notes::NotesPane& Notes() { return notes_; }
+    SchedulerPanel& Scheduler() { return scheduler_; }
 
 private:
     void connectHandlers();
@@ -41,6 +43,7 @@ private:
     ui::Platform& platform_;
     MainControls controls_;
     notes::NotesPane notes_;
+    SchedulerPanel scheduler_{controls_, platform_};
 };
 
 } // namespace app
