@@ -76,6 +76,7 @@ format-check:
 screenshot: build
 	@tools/ensure-packages.sh $(SHOT_PACKAGES)
 	tools/screenshot.sh $(BUILD_DIR)/qt/scrivlet docs/screenshot.png
+	tools/screenshot.sh --scheduler $(BUILD_DIR)/qt/scrivlet docs/scheduler.png
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(BENCH_DIR)

@@ -5,6 +5,7 @@
 #include "qt/ListBinding.h"
 #include "qt/MenuBinding.h"
 #include "qt/Mirror.h"
+#include "qt/SchedulerPanelView.h"
 #include "qt/TextBinding.h"
 #include "qt/TreeBinding.h"
 
@@ -93,6 +94,8 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     setTabOrder(list, text);
     setTabOrder(text, calculatorButton);
     setTabOrder(calculatorButton, schedulerButton);
+
+    buildSchedulerPanel(controls_, *findChild<QFrame*>(QStringLiteral("dDateWinBack")), *text);
 
     // Last, so that the window is shown only once every widget inside it exists.
     mirrorEnabledVisible(controls.frmMain, *this);
