@@ -2,11 +2,35 @@
 
 #include "qt/Mirror.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 namespace skin {
 
 namespace {
+
+// A Qt scroll bar inverts its keys (Left steps toward the maximum), which suits a bar that scrolls a
+// page by wheel; here Left and Right step the way the bar's arrows point.
+class ArrowKeys : public QObject {
+public:
+    explicit ArrowKeys(QScrollBar& bar) : QObject(&bar), bar_(bar) { bar.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Left && key != Qt::Key_Right)
+            return false;
+        const bool back = (key == Qt::Key_Left) != (bar_.layoutDirection() == Qt::RightToLeft);
+        bar_.triggerAction(back ? QAbstractSlider::SliderSingleStepSub
+                                : QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    }
+
+private:
+    QScrollBar& bar_;
+};
 
 void copyValue(const ui::HScrollBar& control, QScrollBar& widget) {
     if (widget.value() == control.Value())
@@ -27,6 +51,7 @@ void bindScrollBar(ui::HScrollBar& control, QScrollBar& widget) {
     // One change per step the user makes. A program may answer a change by setting the value back, and
     // with tracking a drag would go on reporting the positions after that answer, one change each.
     widget.setTracking(false);
+    new ArrowKeys(widget);
     copyValue(control, widget);
     mirrorEnabledVisible(control, widget);
     connectWhileAlive(control.Changed, &widget, [&control, &widget] { copyValue(control, widget); });

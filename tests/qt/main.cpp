@@ -5,6 +5,7 @@
 
 QObject* newSkinTest();
 QObject* newQtPlatformTest();
+QObject* newSchedulerSkinTest();
 
 // Runs every test class of the skin in one process. The offscreen platform is the default, so the
 // suite needs no display.
@@ -13,7 +14,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     int failures = 0;
-    for (auto* make : {newSkinTest, newQtPlatformTest}) {
+    for (auto* make : {newSkinTest, newQtPlatformTest, newSchedulerSkinTest}) {
         std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }
