@@ -33,6 +33,14 @@ bool isBlank(const std::string& text) {
     return text.find_first_not_of(' ') == std::string::npos;
 }
 
+// A row of a day with an entry shows its label, ": " and the note. Built in one piece: the all-entries
+// view builds tens of thousands of them at once.
+std::string withEntry(const std::string& label, const std::string& entry) {
+    std::string text;
+    text.reserve(label.size() + 2 + entry.size());
+    return text.append(label).append(": ").append(entry);
+}
+
 void colourWeekend(ui::ListItem& item, int32_t day) {
     const float weekday = MODULDaywise::DayOfWeek(day, true);
     if (weekday == 0.0F)
@@ -85,10 +93,11 @@ void DateList::fillMonthView() {
         RowLabel[static_cast<std::size_t>(rows)] = label;
         ++rows;
         const int entry = entries_.find(d);
-        ui::ListItem* item = entry < 0 ? dBackWinDateList.ListItems.Add(rowKey(d), label)
-                                       : dBackWinDateList.ListItems.Add(
-                                             rowKey(d), label + ": " + entries_.EntryText[std::size_t(entry)],
-                                             ui::ImageDayWithEntry);
+        ui::ListItem* item = entry < 0
+                                 ? dBackWinDateList.ListItems.Add(rowKey(d), label)
+                                 : dBackWinDateList.ListItems.Add(
+                                       rowKey(d), withEntry(label, entries_.EntryText[std::size_t(entry)]),
+                                       ui::ImageDayWithEntry);
         if (item == nullptr)
             continue;
         if (d == dates_.TodayDayNumber)
@@ -124,7 +133,8 @@ void DateList::fillAllEntriesView() {
         const int32_t d = entries_.EntryDay[static_cast<std::size_t>(i)];
         std::string label = MODULDaywise::DayToDate(d) + ", " + MODULDaywise::DayName(d, 0);
         ui::ListItem* item = dBackWinDateList.ListItems.Add(
-            rowKey(d), label + ": " + entries_.EntryText[static_cast<std::size_t>(i)], ui::ImageDayWithEntry);
+            rowKey(d), withEntry(label, entries_.EntryText[static_cast<std::size_t>(i)]),
+            ui::ImageDayWithEntry);
         if (item == nullptr)
             continue;
         RowLabel[static_cast<std::size_t>(item->Index() - 1)] = std::move(label);
@@ -179,7 +189,7 @@ void DateList::StoreDayEntry() {
         if (!blank) {
             entries_.EntryText[static_cast<std::size_t>(i)] = text;
             if (selected != nullptr)
-                selected->setText(label + ": " + text);
+                selected->setText(withEntry(label, text));
         } else {
             entries_.removeAt(i);
             if (selected != nullptr) {
@@ -194,7 +204,7 @@ void DateList::StoreDayEntry() {
         return;
     if (selected != nullptr) {
         selected->setSmallIcon(ui::ImageDayWithEntry);
-        selected->setText(label + ": " + text);
+        selected->setText(withEntry(label, text));
     }
 }
 
