@@ -59,6 +59,7 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	$(BENCH_DIR)/bench/bench_calculate
 	$(BENCH_DIR)/bench/bench_notes
+	$(BENCH_DIR)/bench/bench_scheduler
 
 # numbra against `bc -l` on the same seeded file of 100,000 Terms; prints the ratio of their times.
 bench-bc: deps
