@@ -81,7 +81,6 @@ void DateList::fillMonthView() {
     dBackWinDateList.setSorted(false);
 
     int todayRow = 0;
-    int rows = 0;
     for (int r = 0; r < MonthRows; ++r) {
         const int32_t d = first + r;
         const std::string date = MODULDaywise::DayToDate(d);
@@ -89,9 +88,7 @@ void DateList::fillMonthView() {
         // no entry can be made for them and the all-entries view stays in date order.
         if (date.empty())
             continue;
-        const std::string label = date.substr(5) + " " + MODULDaywise::DayName(d, 0);
-        RowLabel[static_cast<std::size_t>(rows)] = label;
-        ++rows;
+        std::string label = date.substr(5) + " " + MODULDaywise::DayName(d, 0);
         const int entry = entries_.find(d);
         ui::ListItem* item = entry < 0
                                  ? dBackWinDateList.ListItems.Add(rowKey(d), label)
@@ -100,6 +97,7 @@ void DateList::fillMonthView() {
                                        ui::ImageDayWithEntry);
         if (item == nullptr)
             continue;
+        RowLabel[static_cast<std::size_t>(item->Index() - 1)] = std::move(label);
         if (d == dates_.TodayDayNumber)
             item->setSelected(true);
         colourWeekend(*item, d);

@@ -15,22 +15,6 @@ constexpr uint32_t Blue = ui::Rgb(0, 0, 128);
 constexpr uint32_t Green = ui::Rgb(0, 128, 0);
 constexpr uint32_t Cyan = ui::Rgb(0, 128, 128);
 
-TEST(SchedulerMonthView, StartUpShowsTheCurrentMonthWithTodayOpen) {
-    Scheduler s;
-    EXPECT_EQ(s.caption(), "November 2002");
-    EXPECT_EQ(s.tabCaption(), "20 November 2002");
-    ASSERT_EQ(s.list().ListItems.Count(), 40);
-    EXPECT_EQ(s.row(1).Text(), "11-01 Friday");
-    EXPECT_EQ(s.row(40).Text(), "12-10 Tuesday");
-    EXPECT_EQ(s.selectedRow(), 20);
-    EXPECT_EQ(s.row(20).Text(), "11-20 Wednesday");
-    EXPECT_EQ(s.row(20).ForeColor(), Blue);
-    EXPECT_TRUE(s.editor().Enabled());
-    EXPECT_EQ(s.editor().Text(), "");
-    // Nothing is held for days that have no note.
-    EXPECT_EQ(s.form.Scheduler().List().Entries().EntryText.used(), 0U);
-}
-
 TEST(SchedulerMonthView, FebruaryRowsAndColours) {
     Scheduler s("02-10-2003");
     s.today();
@@ -108,14 +92,6 @@ TEST(SchedulerEntries, BlankTextCreatesNothingAndRemovesAnEntryKeepingTheOthersI
     EXPECT_EQ(s.row(3).Text(), "11-03 Sunday");
     EXPECT_EQ(s.row(3).SmallIcon(), 0);
     EXPECT_EQ(s.entryDays(), (std::vector<int32_t>{731155, 731156, 731159}));
-
-    // Removing in the all-entries view: the row stays, as a day without a note.
-    s.all();
-    s.editor().userEdit("");
-    s.click("2002-11-02");
-    EXPECT_EQ(s.rows(), (std::vector<std::string>{"2002-11-01, Friday", "2002-11-02, Saturday: c",
-                                                  "2002-11-05, Tuesday:  padded "}));
-    EXPECT_EQ(s.entryDays(), (std::vector<int32_t>{731156, 731159}));
 }
 
 TEST(SchedulerEntries, AViewWithoutAnOpenDayShutsTheEditor) {

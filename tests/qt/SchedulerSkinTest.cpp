@@ -9,7 +9,6 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -114,32 +113,6 @@ private slots:
         QTest::mouseRelease(scroller, Qt::LeftButton, {}, QPoint(scroller->width() - 2, handle.center().y()));
         QCOMPARE(display(), QStringLiteral("December 2002"));
         QCOMPARE(scroller->value(), 1);
-    }
-
-    void theTimerFollowsTheClockWhileThePanelIsHidden() {
-        SkinWindow& w = *window_;
-        triggerEnabled(w.action(QStringLiteral("mDateShow")));
-        auto* timer = w.widget<QTimer>(QStringLiteral("dDateWinTimer"));
-        QVERIFY(timer->isActive());
-        QCOMPARE(timer->interval(), 6000);
-        w.platform.date = "11-21-2002";
-        timer->start(1);
-        QTRY_COMPARE(w.widget<QLabel>(QStringLiteral("dDateMenuDisplay"))->text(),
-                     QStringLiteral("21 November 2002"));
-    }
-
-    // Copy, cut and paste are the item commands wherever the focus is, the day's editor included.
-    void shortcutsWinOverTheEditor() {
-        SkinWindow& w = *window_;
-        QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
-        w.controls().lTre.userClickNode(3);
-        auto copies = std::make_shared<int>(0);
-        w.menu().mItemCopy[0]->Click.connect([copies] { ++*copies; });
-        editor()->setFocus();
-        QTest::keyClicks(editor(), "abc");
-        QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(editor(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(*copies, 1);
     }
 
 private:
