@@ -5,8 +5,10 @@
 #include "ui/Label.h"
 #include "ui/ListBox.h"
 #include "ui/ListView.h"
+#include "ui/ScrollBar.h"
 #include "ui/TextBox.h"
 #include "ui/TextLine.h"
+#include "ui/Timer.h"
 #include "ui/TreeView.h"
 #include "ui/Window.h"
 
@@ -36,6 +38,17 @@ struct MainControls {
 
     // The scheduler panel and its tab strip.
     ui::PictureBox dDateWinBack{"dDateWinBack", &frmMain};
+    // The month caption; empty in the all-entries view. Only the panel writes it: the skin shows it
+    // read-only, since an emptied caption would switch the view.
+    ui::TextBox dDateWinDisplay{"dDateWinDisplay", &dDateWinBack};
+    ui::HScrollBar dDateWinScroller{"dDateWinScroller", &dDateWinBack, 0, 2, 1};
+    ui::CommandButton dDateWinButton{"dDateWinButton", &dDateWinBack, "Today"};
+    ui::CommandButton dDateWinAll{"dDateWinAll", &dDateWinBack, "All"};
+    ui::ListView dBackWinDateList{"dBackWinDateList", &dDateWinBack};
+    ui::TextBox dDateWinText{"dDateWinText", &dDateWinBack};
+    ui::Timer dDateWinTimer{"dDateWinTimer", &dDateWinBack, 6000};
+    // The panel's background, as large as the panel; it has no action.
+    ui::CommandButton dDateWinBackButton{"dDateWinBackButton", &dDateWinBack};
     ui::PictureBox dDateMenuBack{"dDateMenuBack", &frmMain};
     ui::CommandButton dDateMenuButton{"dDateMenuButton", &dDateMenuBack, "..."};
     ui::Label dDateMenuDisplay{"dDateMenuDisplay", &dDateMenuBack};

@@ -54,9 +54,10 @@ void frmMain::Form_Load() {
     controls_.frmMain.setVisible(true);
 }
 
-// The scheduler's date set-up: today's date text and day number, and its tab caption. The scheduler
-// panel is not built yet.
-void frmMain::SetUpSchedulerDate() {}
+// The scheduler's date set-up: today's date text and day number, and its tab caption.
+void frmMain::SetUpSchedulerDate() {
+    scheduler_.SetUpDate();
+}
 
 void frmMain::ShowStartupScreen() {
     about_.ShowStartupScreen();
@@ -71,7 +72,9 @@ void frmMain::FillCalculatorPanel() {
 }
 
 // The scheduler's "Today" action, which fills the date list for the current month.
-void frmMain::dDateWinButton_Click() {}
+void frmMain::dDateWinButton_Click() {
+    scheduler_.dDateWinButton_Click();
+}
 
 void frmMain::UnloadStartupScreen() {
     about_.UnloadStartupScreen();

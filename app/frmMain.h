@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/CalculatorPanel.h"
 #include "app/MainControls.h"
+#include "app/SchedulerPanel.h"
 #include "notes/NotesPane.h"
 #include "ui/Platform.h"
 
@@ -25,6 +26,7 @@ public:
     notes::NotesPane& Notes() { return notes_; }
     CalculatorPanel& Calculator() { return calculator_; }
     AboutBox& About() { return about_; }
+    SchedulerPanel& Scheduler() { return scheduler_; }
 
 private:
     void connectHandlers();
@@ -47,6 +49,7 @@ private:
     notes::NotesPane notes_;
     CalculatorPanel calculator_{controls_, platform_};
     AboutBox about_{controls_, platform_};
+    SchedulerPanel scheduler_{controls_, platform_};
 };
 
 } // namespace app

@@ -8,6 +8,7 @@
 #include "qt/ListBinding.h"
 #include "qt/MenuBinding.h"
 #include "qt/Mirror.h"
+#include "qt/SchedulerPanelView.h"
 #include "qt/TextBinding.h"
 #include "qt/TreeBinding.h"
 
@@ -86,7 +87,9 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     layout->setSpacing(4);
     layout->addWidget(buildNotesArea(client), 1);
     layout->addWidget(buildCalculatorPanel(controls, PanelWidth, client));
-    layout->addWidget(buildPanel(controls.dDateWinBack, QStringLiteral("Scheduler panel"), client));
+    QWidget* scheduler = buildPanel(controls.dDateWinBack, QStringLiteral("Scheduler panel"), client);
+    buildSchedulerPanel(controls, *scheduler);
+    layout->addWidget(scheduler);
     layout->addWidget(buildTabStrip(client));
     setCentralWidget(client);
 

@@ -42,16 +42,19 @@ void ListItem::setSelected(bool selected) {
 }
 
 ListItem* ListItemCollection::Add(std::string key, std::string text, int smallIcon) {
-    if (byKey_.contains(key))
-        return nullptr;
     auto item = std::make_unique<ListItem>();
+    // One look-up both refuses a key in use and books the new one.
+    if (!byKey_.try_emplace(key, item.get()).second)
+        return nullptr;
     item->list_ = &list_;
     item->key_ = std::move(key);
     item->text_ = std::move(text);
     item->smallIcon_ = smallIcon;
     ListItem* added = item.get();
     auto at = items_.end();
-    if (list_.sorted_) {
+    // Entries added in text order belong at the end; only the others need the search, so that filling a
+    // sorted list in order costs one comparison an entry.
+    if (list_.sorted_ && !items_.empty() && textLess(added->text_, items_.back()->text_)) {
         at = std::upper_bound(
             items_.begin(), items_.end(), added->text_,
             [](const std::string& text, const auto& other) { return textLess(text, other->text_); });
@@ -59,7 +62,6 @@ ListItem* ListItemCollection::Add(std::string key, std::string text, int smallIc
     const auto position = static_cast<std::size_t>(at - items_.begin());
     list_.ItemAboutToBeInserted(static_cast<int>(position) + 1);
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(position), std::move(item));
-    byKey_.emplace(added->key_, added);
     renumberFrom(position);
     list_.ItemInserted(added->index_);
     return added;

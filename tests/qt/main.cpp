@@ -10,6 +10,7 @@ QObject* newItemsSkinTest();
 QObject* newCalculatorSkinTest();
 QObject* newAccessibilityTest();
 QObject* newFolderTreeSkinTest();
+QObject* newSchedulerSkinTest();
 
 // Runs every test class of the skin in one process. The offscreen platform is the default, so the
 // suite needs no display.
@@ -18,8 +19,9 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     int failures = 0;
-    for (auto* make : {newSkinTest, newNotesViewsTest, newItemsSkinTest, newQtPlatformTest,
-                       newCalculatorSkinTest, newAccessibilityTest, newFolderTreeSkinTest}) {
+    for (auto* make :
+         {newSkinTest, newNotesViewsTest, newItemsSkinTest, newQtPlatformTest, newCalculatorSkinTest,
+          newAccessibilityTest, newFolderTreeSkinTest, newSchedulerSkinTest}) {
         std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }

@@ -1,0 +1,135 @@
+#include "tests/app/SchedulerWindow.h"
+
+#include "ui/ImageList.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using scheduler_tests::Scheduler;
+
+constexpr uint32_t Blue = ui::Rgb(0, 0, 128);
+constexpr uint32_t Green = ui::Rgb(0, 128, 0);
+constexpr uint32_t Cyan = ui::Rgb(0, 128, 128);
+
+TEST(SchedulerMonthView, FebruaryRowsAndColours) {
+    Scheduler s("02-10-2003");
+    s.today();
+    EXPECT_EQ(s.caption(), "February 2003");
+    ASSERT_EQ(s.list().ListItems.Count(), 40);
+    const struct {
+        int row;
+        const char* text;
+        uint32_t colour;
+    } rows[] = {{1, "02-01 Saturday", Cyan}, {2, "02-02 Sunday", Green},   {3, "02-03 Monday", 0},
+                {8, "02-08 Saturday", Cyan}, {9, "02-09 Sunday", Green},   {10, "02-10 Monday", Blue},
+                {28, "02-28 Friday", 0},     {29, "03-01 Saturday", Cyan}, {40, "03-12 Wednesday", 0}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.text);
+        EXPECT_EQ(s.row(r.row).Text(), r.text);
+        EXPECT_EQ(s.row(r.row).ForeColor(), r.colour);
+        EXPECT_EQ(s.row(r.row).Key(), "x" + std::to_string(731246 + r.row));
+    }
+}
+
+TEST(SchedulerEntries, TypingForTodayThenAllShowsOneRowAndReopensIt) {
+    Scheduler s;
+    s.editor().userEdit("Dentist");
+    s.all();
+    EXPECT_EQ(s.rows(), std::vector<std::string>{"2002-11-20, Wednesday: Dentist"});
+    EXPECT_EQ(s.row(1).SmallIcon(), ui::ImageDayWithEntry);
+    EXPECT_EQ(s.row(1).ForeColor(), 0U);
+    EXPECT_EQ(s.selectedRow(), 1);
+    EXPECT_EQ(s.editor().Text(), "Dentist");
+    EXPECT_EQ(s.caption(), "");
+    EXPECT_EQ(s.tabCaption(), "");
+
+    // Back to the month; the tab caption stays empty until the date changes.
+    s.all();
+    EXPECT_EQ(s.caption(), "November 2002");
+    EXPECT_EQ(s.row(20).Text(), "11-20 Wednesday: Dentist");
+    EXPECT_EQ(s.tabCaption(), "");
+    s.controls().dDateWinTimer.tick();
+    EXPECT_EQ(s.tabCaption(), "");
+    s.platform.date = "11-21-2002";
+    s.controls().dDateWinTimer.tick();
+    EXPECT_EQ(s.tabCaption(), "21 November 2002");
+}
+
+TEST(SchedulerEntries, AllListsInDateOrderAndOpensTheEarliest) {
+    Scheduler s;
+    s.scroll(2);
+    s.write("12-24", "Eve");
+    s.scroll(0);
+    s.write("11-05", "Vote");
+    s.scroll(2);
+    s.scroll(2);
+    s.write("01-01", "New year");
+    s.all();
+    EXPECT_EQ(s.rows(), (std::vector<std::string>{"2002-11-05, Tuesday: Vote", "2002-12-24, Tuesday: Eve",
+                                                  "2003-01-01, Wednesday: New year"}));
+    EXPECT_EQ(s.selectedRow(), 1);
+    EXPECT_EQ(s.editor().Text(), "Vote");
+}
+
+TEST(SchedulerEntries, BlankTextCreatesNothingAndRemovesAnEntryKeepingTheOthersInOrder) {
+    Scheduler s;
+    s.write("11-03", "a");
+    s.write("11-01", "b");
+    s.write("11-02", "c");
+    s.write("11-04", "   ");
+    s.write("11-05", " padded ");
+    s.click("11-06");
+    EXPECT_EQ(s.entryDays(), (std::vector<int32_t>{731157, 731155, 731156, 731159}));
+    EXPECT_EQ(s.row(4).Text(), "11-04 Monday");
+    EXPECT_EQ(s.row(5).Text(), "11-05 Tuesday:  padded ");
+
+    s.write("11-03", "  ");
+    s.click("11-06");
+    EXPECT_EQ(s.row(3).Text(), "11-03 Sunday");
+    EXPECT_EQ(s.row(3).SmallIcon(), 0);
+    EXPECT_EQ(s.entryDays(), (std::vector<int32_t>{731155, 731156, 731159}));
+}
+
+TEST(SchedulerEntries, AViewWithoutAnOpenDayShutsTheEditor) {
+    Scheduler s;
+    s.editor().userEdit("kept");
+    s.scroll(2);
+    s.scroll(2);
+    // Today is not among January's days: nothing opens, and the editor keeps the text but takes none.
+    EXPECT_EQ(s.caption(), "January 2003");
+    EXPECT_FALSE(s.editor().Enabled());
+    EXPECT_EQ(s.editor().Text(), "kept");
+    EXPECT_EQ(s.selectedRow(), 0);
+
+    Scheduler empty;
+    empty.all();
+    EXPECT_EQ(empty.list().ListItems.Count(), 0);
+    EXPECT_FALSE(empty.editor().Enabled());
+}
+
+TEST(SchedulerEntries, AFullStoreTakesNoNewDayButKeepsItsEntriesEditable) {
+    Scheduler s;
+    app::DayEntries& entries = s.form.Scheduler().List().Entries();
+    // Days far from 2002, so that November's rows have none.
+    for (int i = 0; i < app::DayEntries::MaxEntries; ++i)
+        ASSERT_TRUE(entries.append(100000 + i, "old"));
+    EXPECT_FALSE(entries.append(99999, "one too many"));
+    s.all();
+    s.all();
+    EXPECT_FALSE(s.editor().Enabled());
+
+    s.all();
+    s.editor().userEdit("");
+    s.all();
+    EXPECT_TRUE(s.editor().Enabled());
+    s.editor().userEdit("fits again");
+    s.click("11-21");
+    EXPECT_EQ(entries.EntryCount, app::DayEntries::MaxEntries);
+    EXPECT_EQ(s.row(20).Text(), "11-20 Wednesday: fits again");
+}
+
+} // namespace

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "tests/support/StartedWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace scheduler_tests {
+
+// The started window with the scheduler panel open, on a clock that starts at `date` (MM-DD-YYYY).
+struct Scheduler : testing_support::StartedWindow {
+    explicit Scheduler(const std::string& date = "11-20-2002") {
+        platform.date = date;
+        controls().dDateWinTimer.tick();
+        menu().mDateShow.userChoose();
+    }
+
+    ui::ListView& list() { return controls().dBackWinDateList; }
+    ui::TextBox& editor() { return controls().dDateWinText; }
+    std::string caption() { return controls().dDateWinDisplay.Text(); }
+    std::string tabCaption() { return controls().dDateMenuDisplay.Caption(); }
+    ui::ListItem& row(int position) { return list().ListItems(position); }
+
+    std::vector<std::string> rows() {
+        std::vector<std::string> texts;
+        for (int i = 1; i <= list().ListItems.Count(); ++i)
+            texts.push_back(row(i).Text());
+        return texts;
+    }
+    int selectedRow() { return list().SelectedItem() != nullptr ? list().SelectedItem()->Index() : 0; }
+    // Opens a day of the list by clicking its row, found by the start of its text.
+    void click(const std::string& labelStart) {
+        for (int i = 1; i <= list().ListItems.Count(); ++i) {
+            if (row(i).Text().starts_with(labelStart))
+                return list().userClickItem(i);
+        }
+        ADD_FAILURE() << "no row " << labelStart;
+    }
+    void write(const std::string& day, const std::string& text) {
+        click(day);
+        editor().userEdit(text);
+    }
+    void scroll(int value) { controls().dDateWinScroller.userSetValue(value); }
+    void today() { controls().dDateWinButton.userClick(); }
+    void all() { controls().dDateWinAll.userClick(); }
+    std::vector<int32_t> entryDays() {
+        const app::DayEntries& e = form.Scheduler().List().Entries();
+        std::vector<int32_t> days;
+        for (int i = 0; i < e.EntryCount; ++i)
+            days.push_back(e.EntryDay[static_cast<std::size_t>(i)]);
+        return days;
+    }
+};
+
+} // namespace scheduler_tests

@@ -1,0 +1,131 @@
+#include "tests/qt/GuiFixture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <memory>
+
+using skin_tests::clickListRow;
+using skin_tests::rowCount;
+using skin_tests::rowSelected;
+using skin_tests::SkinWindow;
+using skin_tests::triggerEnabled;
+
+namespace {
+
+QString rowText(const QListView* list, int row) {
+    return list->model()->index(row, 0).data().toString();
+}
+
+} // namespace
+
+class SchedulerSkinTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        window_ = std::make_unique<SkinWindow>();
+        QVERIFY(QTest::qWaitForWindowExposed(&window_->window));
+        triggerEnabled(window_->action(QStringLiteral("mDateShow")));
+        QVERIFY(dates()->isVisible());
+    }
+
+    void cleanup() {
+        window_.reset();
+        const QString unexpected = watchdog_.takeUnexpected();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
+    }
+
+    void thePanelShowsTheMonthWithTodaySelected() {
+        SkinWindow& w = *window_;
+        QCOMPARE(rowCount(dates()), 40);
+        QCOMPARE(rowText(dates(), 19), QStringLiteral("11-20 Wednesday"));
+        QVERIFY(rowSelected(dates(), 19));
+        QCOMPARE(w.widget<QLineEdit>(QStringLiteral("dDateWinDisplay"))->text(),
+                 QStringLiteral("November 2002"));
+        QCOMPARE(w.widget<QLabel>(QStringLiteral("dDateMenuDisplay"))->text(),
+                 QStringLiteral("20 November 2002"));
+        QVERIFY(editor()->isEnabled());
+        for (const char* name : {"dDateWinDisplay", "dDateWinScroller", "dDateWinButton", "dDateWinAll",
+                                 "dBackWinDateList", "dDateWinText", "dDateWinBackButton"})
+            QVERIFY2(!w.widget<QWidget>(QLatin1String(name))->accessibleName().isEmpty(), name);
+    }
+
+    void clickingARowOpensItsNote() {
+        editor()->setFocus();
+        QTest::keyClicks(editor(), "Dentist");
+        clickListRow(dates(), 3);
+        QCOMPARE(rowText(dates(), 19), QStringLiteral("11-20 Wednesday: Dentist"));
+        QVERIFY(editor()->toPlainText().isEmpty());
+        clickListRow(dates(), 19);
+        QCOMPARE(editor()->toPlainText(), QStringLiteral("Dentist"));
+    }
+
+    // Tab goes from the notes into the open panel; the arrow keys on the scroll bar step a month each, and
+    // Space presses a button.
+    void theKeyboardReachesAndMovesThePanel() {
+        SkinWindow& w = *window_;
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        w.list()->setFocus();
+        for (const char* name : {"dDateWinDisplay", "dDateWinScroller", "dDateWinButton", "dDateWinAll",
+                                 "dBackWinDateList", "dDateWinText", "cCalcMenuButton"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(name));
+            if (QLatin1String(name) == QLatin1String("dDateWinScroller")) {
+                auto* scroller = w.widget<QScrollBar>(QStringLiteral("dDateWinScroller"));
+                QTest::keyClick(scroller, Qt::Key_Right);
+                QTest::keyClick(scroller, Qt::Key_Right);
+                QTest::keyClick(scroller, Qt::Key_Left);
+                QCOMPARE(display(), QStringLiteral("December 2002"));
+                QCOMPARE(scroller->value(), 1);
+            }
+            // Back to today's month, so that the editor is open again for Tab to stop at.
+            if (QLatin1String(name) == QLatin1String("dDateWinButton")) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+                QCOMPARE(display(), QStringLiteral("November 2002"));
+            }
+        }
+    }
+
+    // A drag reports one change when it ends, however far it went, so it moves a single month.
+    void draggingTheScrollerMovesOneMonth() {
+        auto* scroller = window_->widget<QScrollBar>(QStringLiteral("dDateWinScroller"));
+        QStyleOptionSlider option;
+        option.initFrom(scroller);
+        option.orientation = Qt::Horizontal;
+        option.minimum = scroller->minimum();
+        option.maximum = scroller->maximum();
+        option.sliderPosition = option.sliderValue = scroller->value();
+        option.pageStep = scroller->pageStep();
+        const QRect handle = scroller->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                               QStyle::SC_ScrollBarSlider, scroller);
+        QTest::mousePress(scroller, Qt::LeftButton, {}, handle.center());
+        for (int x = handle.center().x(); x < scroller->width(); x += 4)
+            QTest::mouseMove(scroller, QPoint(x, handle.center().y()));
+        QTest::mouseRelease(scroller, Qt::LeftButton, {}, QPoint(scroller->width() - 2, handle.center().y()));
+        QCOMPARE(display(), QStringLiteral("December 2002"));
+        QCOMPARE(scroller->value(), 1);
+    }
+
+private:
+    QListView* dates() const { return window_->widget<QListView>(QStringLiteral("dBackWinDateList")); }
+    QPlainTextEdit* editor() const { return window_->widget<QPlainTextEdit>(QStringLiteral("dDateWinText")); }
+    QString display() const { return window_->widget<QLineEdit>(QStringLiteral("dDateWinDisplay"))->text(); }
+
+    skin_tests::ModalWatchdog watchdog_;
+    std::unique_ptr<SkinWindow> window_;
+};
+
+QObject* newSchedulerSkinTest() {
+    return new SchedulerSkinTest;
+}
+
+#include "SchedulerSkinTest.moc"
