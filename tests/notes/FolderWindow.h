@@ -14,7 +14,7 @@ struct FolderWindow : StartedWindow {
         notes().Tree().AppendFolder(parent, name);
     }
     void item(const std::string& folder, const std::string& name, const std::string& text = {}) {
-        MakeItem(notes(), folder, name, text);
+        MakeItem(controls(), notes(), folder, name, text);
     }
 
     ui::TreeView& tree() { return controls().lTre; }

@@ -89,10 +89,30 @@ private:
             w_.tree().userEndLabelEdit(names[choice]);
     }
 
-    // Where the item commands join the gestures; until then, the one way to make an item.
+    // An item command from the menu, the pop-up or the keys; disabled ones do nothing, as for the user.
     void itemCommandGesture() {
-        testing_support::MakeItem(w_.notes(), w_.store().FolderKey(w_.view().SelFolder),
-                                  "item " + std::to_string(below(1000)), "text");
+        app::MainMenu& m = w_.menu();
+        ui::MenuEntry* entries[] = {&m.mItemAdd,   &m.mItemRename, m.mItemCopy[0],
+                                    m.mItemCopy[1], m.mItemCopy[2], &m.mItemDelete};
+        switch (below(3)) {
+        case 0:
+            entries[below(6)]->userChoose();
+            break;
+        case 1:
+            w_.platform.popupChoices.push_back(entries[below(6)]);
+            w_.controls().lItem.userRightClick({4, 4});
+            break;
+        default:
+            w_.menu().Bar.userPressShortcut(below(2) == 0 ? "Ctrl+V" : "Ctrl+X");
+            break;
+        }
+        if (w_.controls().lItem.EditingItem() == nullptr)
+            return;
+        const char* names[] = {"item", "New Item", "", "note"};
+        if (below(5) == 0)
+            w_.controls().lItem.userCancelLabelEdit();
+        else
+            w_.controls().lItem.userEndLabelEdit(names[below(4)]);
     }
 
     FolderWindow& w_;
