@@ -5,7 +5,7 @@
 # Both engines are compiled here with the same driver, so nothing else of the build is involved.
 #
 # usage: bench/compare-engine.sh [BASE-REVISION] [SCALE]
-#        BASE-REVISION defaults to main; SCALE (default 1) multiplies the 100,000 cases.
+#        BASE-REVISION defaults to main; SCALE (default 1) multiplies the 150,000 cases.
 set -euo pipefail
 
 base=${1:-main}

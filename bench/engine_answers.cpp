@@ -3,7 +3,7 @@
 // engine's text rewriting delicate: long Terms, Terms that reduce one small step per pass, relations and
 // keywords next to arithmetic, minus runs, brackets, functions, and slots read through var.
 //
-// usage: engine_answers [SCALE]            all cases; SCALE (default 1) multiplies the corpus size
+// usage: engine_answers [SCALE]            all cases; SCALE (default 1) multiplies the 150,000 cases
 //        engine_answers --case N           the inputs of case N, readable
 #include "calc/MODULCalc.h"
 
@@ -219,6 +219,44 @@ Case MakeCase(std::uint64_t Index) {
     return C;
 }
 
+// Short Terms whose pieces meet only after a few passes: a run of parentheses empties next to a
+// relational operator, or slot text read by var completes an operator or a function name. The stages
+// look again only near the text a pass changed, so these catch a look that starts too late or too
+// early: the second character of "<=" in front of the changed run, or the three letters before a
+// parenthesis standing just outside the changed text.
+Case MakeMeetingCase(std::uint64_t Index) {
+    Source Rng(Index * 0xD1B54A32D192ED03ULL + 29);
+    constexpr std::array<std::string_view, 30> Pieces{
+        "<=", ">=",  "=>",       "=<",           "<>",  "<",   "=",  ">",
+        "|",  "(",   ")",        "()",           "((",  "))",  "+",  "*",
+        "-",  "and", "not",      "sin",          "log", "sqr", "co", "s",
+        "lo", "g",   "\xc3\xa9", "\xe2\x82\xac", "P",   "xx"};
+    constexpr std::array<std::string_view, 16> Fragments{"<",  "=",  ">", "",  "co", "s(",  "lo", "g(",
+                                                         "sq", "r(", "(", ")", "12", "1+2", "=<", "(0)"};
+    Case C;
+    for (auto& Slot : C.Slots) {
+        Slot = Rng.Pick(Fragments);
+    }
+    C.SlotCount = 32;
+    const std::size_t Count = 2 + Rng.Below(9);
+    for (std::size_t Part = 0; Part < Count; ++Part) {
+        if (Rng.OneIn(3)) {
+            C.Term += std::string(Rng.Below(4), '(') + std::to_string(Rng.Below(Rng.OneIn(2) ? 10 : 100000)) +
+                      std::string(Rng.Below(4), ')');
+        } else if (Rng.OneIn(4)) {
+            C.Term += "var(" + std::to_string(Rng.Below(32)) + ")";
+        } else {
+            C.Term += Rng.Pick(Pieces);
+        }
+    }
+    return C;
+}
+
+// Every third case is a meeting case; the others run through the main corpus in its own order.
+Case AnyCase(std::uint64_t Index) {
+    return Index % 3 == 2 ? MakeMeetingCase(Index) : MakeCase(Index / 3 * 2 + Index % 3);
+}
+
 std::string Escaped(std::string_view Text) {
     std::string Out;
     for (const char C : Text) {
@@ -241,7 +279,7 @@ int main(int argc, char** argv) {
     const std::string_view First = argc > 1 ? argv[1] : "";
     if (First == "--case" && argc > 2) {
         const std::uint64_t Index = std::stoull(argv[2]);
-        const Case C = MakeCase(Index);
+        const Case C = AnyCase(Index);
         std::cout << "term:  " << Escaped(C.Term) << "\nflags: hide " << C.HideConsole << ", basic "
                   << C.BasicOnly << ", slot count " << C.SlotCount << '\n';
         for (std::size_t Slot = 0; Slot < C.Slots.size(); ++Slot) {
@@ -252,9 +290,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     const std::uint64_t Scale = argc > 1 ? std::stoull(argv[1]) : 1;
-    const std::uint64_t Count = 100000 * Scale;
+    const std::uint64_t Count = 150000 * Scale;
     for (std::uint64_t Index = 0; Index < Count; ++Index) {
-        const Case C = MakeCase(Index);
+        const Case C = AnyCase(Index);
         const std::string Answer = MODULCalc::Calculate(C.Term, C.HideConsole, C.BasicOnly, C.Slots,
                                                         C.SlotCount, static_cast<double>(Index));
         std::cout << Index << ' ' << Escaped(Answer) << '\n';

@@ -11,24 +11,6 @@
 namespace MODULCalc {
 namespace {
 
-struct Level {
-    char Operator;
-    WorkingTerm::Kind Kind;
-    // Operators that, standing next to an operand, keep this level's operation waiting.
-    std::string_view Blocking;
-    // Joins Blocking once an occurrence has passed the right-hand check, so that "8/4*2" waits for the
-    // division and "2^3^2" computes its first power before the second.
-    char Later;
-};
-
-constexpr std::array<Level, 5> Levels{{
-    {'^', WorkingTerm::Power, "", '^'},
-    {'*', WorkingTerm::Times, "^#", '/'},
-    {'/', WorkingTerm::Divide, "^#", '\0'},
-    {'#', WorkingTerm::Remainder, "^", '\0'},
-    {'+', WorkingTerm::Plus, "^#*/", '\0'},
-}};
-
 double ReadOperand(std::string_view Operand) {
     return ReadNumber(PrepareOperand(Operand));
 }
@@ -42,9 +24,9 @@ std::int64_t ToInt32(double Value) {
     return static_cast<std::int64_t>(Rounded);
 }
 
-// The result text of one operation, or nothing when the operation gives up the rest of its level for
-// this pass (a power with a negative exponent or 0^0, a division by 0).
-std::optional<std::string> Compute(char Operator, std::string_view Left, std::string_view Right) {
+} // namespace
+
+std::optional<std::string> ComputeOperation(char Operator, std::string_view Left, std::string_view Right) {
     const double A = ReadOperand(Left);
     const double B = ReadOperand(Right);
     double Value = 0;
@@ -86,6 +68,8 @@ std::optional<std::string> Compute(char Operator, std::string_view Left, std::st
     return TidyResult(WriteNumber(Value));
 }
 
+namespace {
+
 // IsEmptyOperand on the text from First up to Last, without copying it out.
 bool IsEmptyRange(const WorkingTerm& Term, std::ptrdiff_t First, std::ptrdiff_t Last) {
     for (std::ptrdiff_t Pos = First; Pos < Last; ++Pos) {
@@ -101,7 +85,7 @@ bool IsEmptyRange(const WorkingTerm& Term, std::ptrdiff_t First, std::ptrdiff_t 
 // blocking operators there) and whether the level gave up. Where the text before an occurrence is
 // unchanged since the previous look, so are those facts and the decision, which then skipped it; the
 // same holds after the changed text once both facts agree with the previous look there.
-void ReduceLevel(WorkingTerm& Term, const Level& Rule, const Unchanged& Since, Mark& LastJoined,
+void ReduceLevel(WorkingTerm& Term, const LevelRule& Rule, const Unchanged& Since, Mark& LastJoined,
                  Mark& LastGaveUp) {
     if (Term.Count(Rule.Kind) == 0) {
         // What a look finds where the operator does not occur.
@@ -178,7 +162,7 @@ void ReduceLevel(WorkingTerm& Term, const Level& Rule, const Unchanged& Since, M
         }
         const std::string LeftOperand = Term.Substr(static_cast<std::size_t>(Left), Found - Left);
         const std::string RightOperand = Term.Substr(Found + 1, static_cast<std::size_t>(Right - At));
-        const auto Result = Compute(Rule.Operator, LeftOperand, RightOperand);
+        const auto Result = ComputeOperation(Rule.Operator, LeftOperand, RightOperand);
         if (!Result) {
             LastGaveUp.Set(Found);
             return;
@@ -209,8 +193,8 @@ void ReduceArithmetic(WorkingTerm& Term, ArithmeticRecord& Record) {
     Unchanged Since = Record.Since;
     const Watching WatchSince(Term, Since);
     Record.Since = Unchanged::Whole(Term.Size());
-    for (std::size_t Index = 0; Index < Levels.size(); ++Index) {
-        ReduceLevel(Term, Levels[Index], Since, Record.Joined[Index], Record.GaveUp[Index]);
+    for (std::size_t Index = 0; Index < ArithmeticLevels.size(); ++Index) {
+        ReduceLevel(Term, ArithmeticLevels[Index], Since, Record.Joined[Index], Record.GaveUp[Index]);
     }
 }
 

@@ -3,10 +3,35 @@
 #include "calc/WorkingTerm.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace MODULCalc {
+
+// One arithmetic level: its operator, and what keeps an occurrence of it waiting.
+struct LevelRule {
+    char Operator;
+    WorkingTerm::Kind Kind;
+    // Operators that, standing next to an operand, keep this level's operation waiting.
+    std::string_view Blocking;
+    // Joins Blocking once an occurrence has passed the right-hand check, so that "8/4*2" waits for the
+    // division and "2^3^2" computes its first power before the second.
+    char Later;
+};
+
+// The levels of one pass, in their order.
+inline constexpr std::array<LevelRule, 5> ArithmeticLevels{{
+    {'^', WorkingTerm::Power, "", '^'},
+    {'*', WorkingTerm::Times, "^#", '/'},
+    {'/', WorkingTerm::Divide, "^#", '\0'},
+    {'#', WorkingTerm::Remainder, "^", '\0'},
+    {'+', WorkingTerm::Plus, "^#*/", '\0'},
+}};
+
+// The result text of one operation, or nothing when the operation gives up the rest of its level for
+// this pass (a power with a negative exponent or 0^0, a division by 0).
+std::optional<std::string> ComputeOperation(char Operator, std::string_view Left, std::string_view Right);
 
 // The operand text as it is read: "P" stands for pi.
 std::string_view PrepareOperand(std::string_view Operand);

@@ -7,6 +7,7 @@
 #include "calc/Normalise.h"
 #include "calc/Parentheses.h"
 #include "calc/Relations.h"
+#include "calc/ShortTerm.h"
 #include "calc/TermText.h"
 #include "calc/WorkingTerm.h"
 
@@ -101,6 +102,13 @@ std::string Calculate(const std::string& Term, std::int16_t HideConsole, std::in
         auto Working = NormaliseTerm(Trimmed);
         if (!Working) {
             return std::string(VersionBanner);
+        }
+        if (Working->size() <= ShortTermLength) {
+            auto Short = ReduceShort(std::move(*Working), BasicOnly, Eval);
+            if (Short.Finished) {
+                return std::move(Short.Text);
+            }
+            Working = std::move(Short.Text);
         }
         return Reduce(std::move(*Working), BasicOnly, Eval);
     } catch (const CalcFault& Failure) {

@@ -26,39 +26,9 @@ constexpr std::array<Relation, 9> Relations{{
     {"=<", [](double A, double B) { return A <= B; }},
 }};
 
-// While any two-character operator is present, the single-character ones wait for a later pass.
-constexpr std::array<std::string_view, 5> TwoCharacterOrder{">=", "=>", "<=", "=<", "<>"};
-constexpr std::array<std::string_view, 4> OneCharacterOrder{"=", "<", ">", "|"};
+} // namespace
 
-struct LogicRow {
-    std::string_view Find;
-    std::string_view Replace;
-};
-
-// Keywords combine only the single digit on either side, by text; "and" goes before "not", so "not1and1"
-// is "not1" and then "0".
-constexpr std::array<LogicRow, 18> LogicRows{{
-    {"0and0", "0"},
-    {"0and1", "0"},
-    {"1and0", "0"},
-    {"1and1", "1"},
-    {"0or0", "0"},
-    {"0or1", "1"},
-    {"1or0", "1"},
-    {"1or1", "1"},
-    {"0xor0", "0"},
-    {"0xor1", "1"},
-    {"1xor0", "1"},
-    {"1xor1", "0"},
-    {"0eqv0", "1"},
-    {"0eqv1", "0"},
-    {"1eqv0", "0"},
-    {"1eqv1", "1"},
-    {"not0", "1"},
-    {"not1", "0"},
-}};
-
-bool Holds(std::string_view Operator, double A, double B) {
+bool RelationHolds(std::string_view Operator, double A, double B) {
     for (const auto& Candidate : Relations) {
         if (Candidate.Operator == Operator) {
             return Candidate.Holds(A, B);
@@ -66,6 +36,8 @@ bool Holds(std::string_view Operator, double A, double B) {
     }
     return false;
 }
+
+namespace {
 
 // Each occurrence is decided by its operands, the characters around them and, near either end, by its
 // distance from that end; decisions never depend on other occurrences. A look therefore leaves no
@@ -109,7 +81,7 @@ void Resolve(WorkingTerm& Term, std::string_view Operator, const Unchanged& Sinc
         const double B = ReadNumber(Term.Substr(static_cast<std::size_t>(OperatorEnd + 1),
                                                 static_cast<std::size_t>(Right - OperatorEnd)));
         Term.Replace(static_cast<std::size_t>(Left), static_cast<std::size_t>(Right - Left + 1),
-                     Holds(Operator, A, B) ? "1" : "0");
+                     RelationHolds(Operator, A, B) ? "1" : "0");
         Start = static_cast<std::size_t>(Left + 1);
     }
 }

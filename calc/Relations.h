@@ -16,6 +16,41 @@ struct RelationRecords {
     Unchanged Logic;
 };
 
+// While any two-character operator is present, the single-character ones wait for a later pass.
+inline constexpr std::array<std::string_view, 5> TwoCharacterOrder{">=", "=>", "<=", "=<", "<>"};
+inline constexpr std::array<std::string_view, 4> OneCharacterOrder{"=", "<", ">", "|"};
+
+struct LogicRow {
+    std::string_view Find;
+    std::string_view Replace;
+};
+
+// Keywords combine only the single digit on either side, by text; "and" goes before "not", so "not1and1"
+// is "not1" and then "0".
+inline constexpr std::array<LogicRow, 18> LogicRows{{
+    {"0and0", "0"},
+    {"0and1", "0"},
+    {"1and0", "0"},
+    {"1and1", "1"},
+    {"0or0", "0"},
+    {"0or1", "1"},
+    {"1or0", "1"},
+    {"1or1", "1"},
+    {"0xor0", "0"},
+    {"0xor1", "1"},
+    {"1xor0", "1"},
+    {"1xor1", "0"},
+    {"0eqv0", "1"},
+    {"0eqv1", "0"},
+    {"1eqv0", "0"},
+    {"1eqv1", "1"},
+    {"not0", "1"},
+    {"not1", "0"},
+}};
+
+// Whether "A Operator B" holds, for any of the relational operators.
+bool RelationHolds(std::string_view Operator, double A, double B);
+
 // Replaces every "a Operator b" whose operands are runs of number characters by "1" or "0". The operands
 // are read as they stand, so "P" reads as 0 here.
 void ResolveRelation(std::string& Term, std::string_view Operator);

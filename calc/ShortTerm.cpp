@@ -1,0 +1,203 @@
+#include "calc/ShortTerm.h"
+
+#include "calc/Arithmetic.h"
+#include "calc/Evaluation.h"
+#include "calc/Functions.h"
+#include "calc/NumberText.h"
+#include "calc/Relations.h"
+#include "calc/TermText.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace MODULCalc {
+namespace {
+
+// The character at Pos, or '\0' beyond either end, as the long road reads it.
+char At(std::string_view Text, std::ptrdiff_t Pos) {
+    return Pos < 0 || static_cast<std::size_t>(Pos) >= Text.size() ? '\0'
+                                                                   : Text[static_cast<std::size_t>(Pos)];
+}
+
+bool IsEmptyRange(std::string_view Text, std::size_t First, std::size_t Last) {
+    return IsEmptyOperand(Text.substr(First, Last - First));
+}
+
+void ReduceLevel(std::string& Term, const LevelRule& Rule) {
+    bool LaterJoined = false;
+    const auto Blocks = [&](char C) {
+        return C != '\0' &&
+               (Rule.Blocking.find(C) != std::string_view::npos || (LaterJoined && C == Rule.Later));
+    };
+    std::size_t Start = 0;
+    for (;;) {
+        const std::size_t Found = Term.find(Rule.Operator, Start);
+        if (Found == std::string::npos) {
+            return;
+        }
+        const std::string_view Text(Term);
+        const auto Found_ = static_cast<std::ptrdiff_t>(Found);
+        const auto Length = static_cast<std::ptrdiff_t>(Text.size());
+        // The first and the last character never join an operand.
+        std::ptrdiff_t Left = Found_;
+        while (Left > 1 && IsNumberChar(Text[static_cast<std::size_t>(Left - 1)])) {
+            --Left;
+        }
+        std::ptrdiff_t Right = Found_;
+        while (Right < Length - 2 && IsNumberChar(Text[static_cast<std::size_t>(Right + 1)])) {
+            ++Right;
+        }
+        const char Before = At(Text, Left - 1);
+        const char After = At(Text, Right + 1);
+        Start = Found + 1;
+        if (Blocks(After)) {
+            continue;
+        }
+        LaterJoined = LaterJoined || Rule.Later != '\0';
+        if (Blocks(Before) || !IsNeighbourChar(Before) || !IsNeighbourChar(After)) {
+            continue;
+        }
+        const auto First = static_cast<std::size_t>(Left);
+        const auto Last = static_cast<std::size_t>(Right) + 1;
+        if (IsEmptyRange(Text, First, Found) || IsEmptyRange(Text, Found + 1, Last)) {
+            continue;
+        }
+        const auto Result = ComputeOperation(Rule.Operator, Text.substr(First, Found - First),
+                                             Text.substr(Found + 1, Last - Found - 1));
+        if (!Result) {
+            return;
+        }
+        Term.replace(First, Last - First, *Result);
+        // Nothing before the character in front of the result has changed, nor any decision about it.
+        Start = First - 1;
+    }
+}
+
+void RemoveParentheses(std::string& Term, Evaluation& Eval) {
+    std::size_t From = 0;
+    for (;;) {
+        const std::size_t Close = Term.find(')', From);
+        if (Close == std::string::npos) {
+            return;
+        }
+        From = Close + 1;
+        std::size_t Open = Close;
+        while (Open > 0 && IsNumberChar(Term[Open - 1])) {
+            --Open;
+        }
+        if (Open == 0 || Term[Open - 1] != '(') {
+            continue;
+        }
+        --Open;
+        const std::string Content = Term.substr(Open + 1, Close - Open - 1);
+        // No room for a function name within the first four characters (not bytes).
+        if (!HasCharacters(std::string_view(Term).substr(0, std::min<std::size_t>(Open, 16)), 4)) {
+            Term.replace(Open, Close - Open + 1, Content);
+            return;
+        }
+        const std::string_view Argument = PrepareOperand(Content);
+        auto Outcome = ApplyFunction(std::string_view(Term).substr(Open - 3, 3), Argument, Eval);
+        switch (Outcome.What) {
+        case FunctionOutcome::Kind::Applied:
+            Term.replace(Open - 3, Close - Open + 4, TidyResult(std::move(Outcome.Text)));
+            return;
+        case FunctionOutcome::Kind::NotAFunction:
+            Term.replace(Open, Close - Open + 1, Argument);
+            return;
+        case FunctionOutcome::Kind::Refused:
+            break;
+        }
+    }
+}
+
+void Resolve(std::string& Term, std::string_view Operator) {
+    const auto Width = static_cast<std::ptrdiff_t>(Operator.size());
+    std::size_t Start = 0;
+    for (;;) {
+        const std::size_t Found = Term.find(Operator, Start);
+        if (Found == std::string::npos) {
+            return;
+        }
+        const std::string_view Text(Term);
+        const auto Length = static_cast<std::ptrdiff_t>(Text.size());
+        const auto Found_ = static_cast<std::ptrdiff_t>(Found);
+        if (Found_ < 1 || Found_ > Length - 3) {
+            return;
+        }
+        std::ptrdiff_t Left = Found_;
+        while (Left != 0 && IsNumberChar(Text[static_cast<std::size_t>(Left - 1)])) {
+            --Left;
+        }
+        const std::ptrdiff_t OperatorEnd = Found_ + Width - 1;
+        std::ptrdiff_t Right = OperatorEnd;
+        while (Right != Length - 1 && IsNumberChar(Text[static_cast<std::size_t>(Right + 1)])) {
+            ++Right;
+        }
+        if (Right == OperatorEnd || Left == Found_) {
+            Start = Found + 1;
+            continue;
+        }
+        const auto First = static_cast<std::size_t>(Left);
+        const auto AfterOperator = static_cast<std::size_t>(OperatorEnd + 1);
+        const double A = ReadNumber(Text.substr(First, Found - First));
+        const double B =
+            ReadNumber(Text.substr(AfterOperator, static_cast<std::size_t>(Right) + 1 - AfterOperator));
+        Term.replace(First, static_cast<std::size_t>(Right - Left + 1),
+                     RelationHolds(Operator, A, B) ? "1" : "0");
+        Start = First + 1;
+    }
+}
+
+bool HasTwoCharacterRelation(std::string_view Term) {
+    return std::any_of(TwoCharacterOrder.begin(), TwoCharacterOrder.end(), [&](std::string_view Operator) {
+        return Term.find(Operator) != std::string_view::npos;
+    });
+}
+
+void ResolveRelationsAndLogic(std::string& Term) {
+    if (Term.find_first_of("=<>|") != std::string::npos) {
+        if (HasTwoCharacterRelation(Term)) {
+            for (const auto Operator : TwoCharacterOrder) {
+                Resolve(Term, Operator);
+            }
+        } else {
+            for (const auto Operator : OneCharacterOrder) {
+                Resolve(Term, Operator);
+            }
+        }
+    }
+    // Every keyword holds one of these letters.
+    if (Term.find_first_of("noq") != std::string::npos) {
+        for (const auto& Row : LogicRows) {
+            ReplaceAll(Term, Row.Find, Row.Replace);
+        }
+    }
+}
+
+} // namespace
+
+ShortOutcome ReduceShort(std::string Term, std::int16_t BasicOnly, Evaluation& Eval) {
+    std::string Previous;
+    for (;;) {
+        Previous = Term;
+        Eval.TermSize = Term.size();
+        for (const auto& Rule : ArithmeticLevels) {
+            if (Term.find(Rule.Operator) != std::string::npos) {
+                ReduceLevel(Term, Rule);
+            }
+        }
+        RemoveParentheses(Term, Eval);
+        if (BasicOnly == 0) {
+            ResolveRelationsAndLogic(Term);
+        }
+        if (Term == Previous) {
+            return {std::move(Term), true};
+        }
+        // Slot text can make a term grow without end; a long term is the long road's.
+        if (Term.size() > 4 * ShortTermLength) {
+            return {std::move(Term), false};
+        }
+    }
+}
+
+} // namespace MODULCalc
