@@ -92,7 +92,7 @@ private:
     // An item command from the menu, the pop-up or the keys; disabled ones do nothing, as for the user.
     void itemCommandGesture() {
         app::MainMenu& m = w_.menu();
-        ui::MenuEntry* entries[] = {&m.mItemAdd,   &m.mItemRename, m.mItemCopy[0],
+        ui::MenuEntry* entries[] = {&m.mItemAdd,    &m.mItemRename, m.mItemCopy[0],
                                     m.mItemCopy[1], m.mItemCopy[2], &m.mItemDelete};
         switch (below(3)) {
         case 0:
