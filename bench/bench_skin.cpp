@@ -1,6 +1,7 @@
-// The notes in the real widgets, on the offscreen platform: what a keystroke costs in notes of growing
-// size next to a bare text widget, and how long the tree takes to show a full folder table.
+// The real widgets, on the offscreen platform: what a keystroke costs in notes of growing size next to a
+// bare text widget, how long the tree and the lists take to show full tables.
 #include "app/frmMain.h"
+#include "dates/MODULDaywise.h"
 #include "qt/MainWindow.h"
 #include "tests/support/ScriptedPlatform.h"
 
@@ -111,6 +112,36 @@ void BM_ListRefillOfFullFolder(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ListRefillOfFullFolder)->Unit(benchmark::kMillisecond);
+
+// "All" with a full store of 32,767 day entries: the list view takes every row of the control and paints
+// what it shows. Must stay under 100 ms.
+void BM_AllFillsTheRealList_FullStore(benchmark::State& state) {
+    testing_support::ScriptedPlatform platform;
+    app::frmMain form{platform};
+    skin::MainWindow window{form.Controls()};
+    form.Form_Load();
+    app::MainControls& controls = form.Controls();
+    controls.Menu.mDateShow.userChoose();
+    app::DayEntries& entries = form.Scheduler().List().Entries();
+    const int32_t first = MODULDaywise::DateToDay("1920-01-01");
+    for (int i = 0; i < app::DayEntries::MaxEntries; ++i)
+        entries.append(first + i, "Note " + std::to_string(i));
+    auto* list = window.findChild<QListView*>(QStringLiteral("dBackWinDateList"));
+    QApplication::processEvents();
+
+    for (auto _ : state) {
+        controls.dDateWinAll.userClick();
+        QApplication::processEvents();
+        list->viewport()->repaint();
+        state.PauseTiming();
+        if (list->model()->rowCount() != app::DayEntries::MaxEntries)
+            state.SkipWithError("the list does not show every entry");
+        controls.dDateWinAll.userClick();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AllFillsTheRealList_FullStore)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
