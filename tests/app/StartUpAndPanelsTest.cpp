@@ -39,17 +39,6 @@ void expectMenusFollowPanels(StartedWindow& window) {
         EXPECT_EQ(entry->Visible(), now.calculator);
 }
 
-TEST(StartUpAndPanels, StartsShownWithBothPanelsClosed) {
-    StartedWindow window;
-    EXPECT_TRUE(window.controls().frmMain.Visible());
-    EXPECT_EQ(window.controls().frmMain.Caption(), "Scrivlet");
-    EXPECT_FALSE(panels(window).calculator);
-    EXPECT_FALSE(panels(window).scheduler);
-    EXPECT_FALSE(window.menu().mFolderTrashLine.Visible());
-    EXPECT_FALSE(window.menu().mFolderTrashEmpty.Visible());
-    expectMenusFollowPanels(window);
-}
-
 TEST(StartUpAndPanels, PanelGesturesKeepAtMostOnePanelOpen) {
     StartedWindow window;
     app::MainControls& c = window.controls();

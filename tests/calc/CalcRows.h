@@ -10,34 +10,6 @@ struct CalcRow {
     std::string_view Expected;
 };
 
-// Normalisation, seen in the final result.
-inline const std::vector<CalcRow> NormalisedValueRows{
-    {"1,5 + 2", "3.5"},
-    {"7:2", "3.5"},
-    {"50%", ".5"},
-    {"[2+3]*{4}", "20"},
-    {"1e+5", "1E5"},
-    {"1E+5", "1E5"},
-    {"2.5e-3", "2.5E-3"},
-    {"5--3", "8"},
-    {"5---3", "2"},
-    {"2*-3", "-6"},
-    {"4/-2", "-2"},
-    {"5#-3", "2"},
-    {"-5", "-5"},
-    {"-(2)", "-2"},
-    {"{-2}*3", "-6"},
-    {"SIN(0)", "0"},
-    {"Sin(0)", "0"},
-    {"p", "P"},
-    {"P", "P"},
-    {"Pi", "(Pi)"},
-    {"", "Numbra 2.01.03"},
-    {"   ", "Numbra 2.01.03"},
-    {"5++3", "(5++3)"},
-    {"5 - -3", "(5+-+-3)"},
-};
-
 inline const std::vector<CalcRow> ArithmeticRows{
     {"1+2*3", "7"},
     {"2*3+1", "7"},

@@ -28,10 +28,6 @@ TEST(Normalise, ProducesTheCanonicalWorkingTerm) {
     EXPECT_FALSE(NormaliseTerm("    ").has_value());
 }
 
-TEST(Normalise, ResultsThroughCalculate) {
-    ExpectPanelResults(NormalisedValueRows);
-}
-
 // The straightforward reading: replace the first occurrence, then search again from the very start.
 std::string ReplaceAllByRestarting(std::string Text, const std::string& Find, const std::string& Replace) {
     for (auto Pos = Text.find(Find); Pos != std::string::npos; Pos = Text.find(Find)) {

@@ -24,23 +24,18 @@ struct DragWindow : FolderWindow {
     }
 };
 
-TEST(FolderDrag, MovesWithoutModifiersAndCopiesWithAnyOfThem) {
-    DragWindow moved;
-    moved.drag("Scrivlet\\A", "Scrivlet\\C");
-    EXPECT_EQ(moved.folders(), (Keys{"Scrivlet", "Trash", "Scrivlet\\C", "Scrivlet\\Ab", "Trash\\T",
-                                     "Scrivlet\\C\\A", "Scrivlet\\C\\A\\B"}));
-    EXPECT_EQ(moved.items(), (Keys{"a@Scrivlet\\C\\A", "b@Scrivlet\\C\\A\\B", "ab@Scrivlet\\Ab"}));
-
-    for (const int16_t shift : {ui::vbShiftMask, ui::vbCtrlMask, ui::vbAltMask}) {
+// The exact tables after a move and a Ctrl copy are compared with the written steps in
+// TransferAgainstWrittenStepsTest; Shift and Alt must copy as Ctrl does.
+TEST(FolderDrag, ShiftAndAltCopyAsCtrlDoes) {
+    for (const int16_t shift : {ui::vbShiftMask, ui::vbAltMask}) {
         SCOPED_TRACE(shift);
         DragWindow copied;
+        DragWindow reference;
         copied.drag("Scrivlet\\A", "Scrivlet\\C", shift);
-        EXPECT_EQ(copied.folders(),
-                  (Keys{"Scrivlet", "Trash", "Scrivlet\\A", "Scrivlet\\A\\B", "Scrivlet\\C", "Scrivlet\\Ab",
-                        "Trash\\T", "Scrivlet\\C\\A", "Scrivlet\\C\\A\\B"}));
-        EXPECT_EQ(copied.items(), (Keys{"a@Scrivlet\\A", "b@Scrivlet\\A\\B", "ab@Scrivlet\\Ab",
-                                        "a@Scrivlet\\C\\A", "b@Scrivlet\\C\\A\\B"}));
-        EXPECT_EQ(copied.store().ItemText[4], "text b");
+        reference.drag("Scrivlet\\A", "Scrivlet\\C", ui::vbCtrlMask);
+        EXPECT_EQ(copied.folders(), reference.folders());
+        EXPECT_EQ(copied.items(), reference.items());
+        EXPECT_EQ(copied.nodeOf("Scrivlet\\A"), 3);
     }
 }
 
@@ -86,14 +81,6 @@ TEST(FolderDrag, RefusedDropsChangeNothingButStoreThePendingText) {
     }
 }
 
-TEST(FolderDrag, AFolderInTrashCanBeDraggedBackOutAndTheRootIsATarget) {
-    DragWindow w;
-    w.drag("Trash\\T", "Scrivlet\\C");
-    w.drag("Scrivlet\\A\\B", "Scrivlet");
-    EXPECT_EQ(w.folders(), (Keys{"Scrivlet", "Trash", "Scrivlet\\A", "Scrivlet\\C", "Scrivlet\\Ab",
-                                 "Scrivlet\\C\\T", "Scrivlet\\B"}));
-}
-
 TEST(FolderDrag, TheSourceIsTheFolderUnderThePressNotTheSelectedOne) {
     DragWindow w;
     w.click("Scrivlet\\Ab");
@@ -125,29 +112,14 @@ TEST(FolderDrag, ADragLeftWithoutADropChangesNothing) {
     EXPECT_EQ(tree.DropHighlight(), nullptr);
 }
 
-TEST(FolderDrag, MovingTheSelectedFolderLetsTheTreeChooseTheNextWithoutANodeClick) {
-    DragWindow w;
-    w.click("Scrivlet\\A");
-    int nodeClicks = 0;
-    w.tree().NodeClick.connect([&nodeClicks](ui::TreeNode&) { ++nodeClicks; });
-    w.drag("Scrivlet\\A", "Scrivlet\\Ab");
-    EXPECT_EQ(nodeClicks, 0);
-    EXPECT_EQ(w.selectedKey(), "Scrivlet\\C");
-    EXPECT_EQ(w.view().SelFolder, w.nodeOf("Scrivlet\\C"));
-}
-
-TEST(FolderPopup, ARightClickShowsTheFolderMenuAndActsOnTheSelectedFolder) {
+// What the pop-up shows, and where, is checked through the real tree in FolderTreeSkinTest; its entries
+// act on the selected folder, not on the one under the pointer.
+TEST(FolderPopup, EntriesActOnTheSelectedFolder) {
     DragWindow w;
     w.click("Scrivlet\\C");
     w.platform.popupChoices.push_back(&w.menu().mFolderDelete);
-    const ui::Point over = ui::TreeView::pointOf(w.nodeOf("Scrivlet\\A"));
-    w.tree().userRightClick(over);
+    w.tree().userRightClick(ui::TreeView::pointOf(w.nodeOf("Scrivlet\\A")));
     ASSERT_EQ(w.platform.popups.size(), 1U);
-    const auto& popup = w.platform.popups.front();
-    EXPECT_EQ(popup.menu, &w.menu().mFolder);
-    EXPECT_EQ(popup.defaultEntry, &w.menu().mFolderRename);
-    EXPECT_EQ(popup.owner, "lTre");
-    EXPECT_EQ(popup.y, over.y);
     EXPECT_EQ(w.folders().back(), "Trash\\C");
     EXPECT_NE(w.nodeOf("Scrivlet\\A"), 0);
 }

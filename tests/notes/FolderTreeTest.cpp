@@ -1,4 +1,4 @@
-#include "tests/support/StartedWindow.h"
+#include "tests/notes/FolderWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,11 @@
 
 namespace {
 
+using testing_support::FolderWindow;
 using testing_support::StartedWindow;
 
 // A window holding Scrivlet\Work with two items, Scrivlet\Work\Sub with one, and Trash\Old.
-struct NotesWindow : StartedWindow {
+struct NotesWindow : FolderWindow {
     NotesWindow() {
         notes().Tree().AppendFolder("Scrivlet", "Work");
         notes().Tree().AppendFolder("Scrivlet\\Work", "Sub");
@@ -20,44 +21,16 @@ struct NotesWindow : StartedWindow {
         store().AppendItem("second", "Scrivlet\\Work", "text of second");
         notes().List().ListFolderItems(false);
     }
-
-    void clickFolder(const std::string& key) {
-        controls().lTre.userClickNode(controls().lTre.Nodes.find(key)->Index());
-    }
-
-    std::vector<std::string> listedKeys() {
-        std::vector<std::string> keys;
-        for (int i = 1; i <= controls().lItem.ListItems.Count(); ++i)
-            keys.push_back(controls().lItem.ListItems(i).Key());
-        return keys;
-    }
 };
 
-TEST(FolderSelection, StartsWithTheRootSelectedAboveTheTrash) {
-    StartedWindow window;
-    ui::TreeView& tree = window.controls().lTre;
-    ASSERT_EQ(tree.Nodes.Count(), 2);
-    ASSERT_EQ(tree.Nodes.TopLevel().size(), 2U);
-    EXPECT_EQ(tree.Nodes(1).Text(), "Scrivlet");
-    EXPECT_EQ(tree.Nodes(1).Image(), 1);
-    EXPECT_EQ(tree.Nodes(2).Text(), "Trash");
-    EXPECT_EQ(tree.Nodes(2).Image(), 2);
-    EXPECT_TRUE(tree.Nodes(1).Selected());
-    EXPECT_EQ(window.store().FolderCount, 2.0F);
-    EXPECT_EQ(window.store().ItemCount, 0);
-    EXPECT_FALSE(window.controls().lText.Enabled());
-    EXPECT_EQ(window.controls().lText.Text(), "");
-    EXPECT_EQ(window.controls().lItem.ListItems.Count(), 0);
-}
-
-TEST(FolderSelection, FolderNodesCarryThePathKeyAndFolderImages) {
+TEST(FolderSelection, FolderNodesAndEntriesCarryTheirImages) {
     NotesWindow window;
-    const ui::TreeNode& sub = window.controls().lTre.Nodes(4);
-    EXPECT_EQ(sub.Key(), "Scrivlet\\Work\\Sub");
-    EXPECT_EQ(sub.Text(), "Sub");
-    EXPECT_EQ(sub.Image(), 3);
-    EXPECT_EQ(sub.SelectedImage(), 4);
-    EXPECT_EQ(sub.Parent()->Key(), "Scrivlet\\Work");
+    window.click("Scrivlet\\Work");
+    EXPECT_EQ(window.controls().lTre.Nodes(1).Image(), 1);
+    EXPECT_EQ(window.controls().lTre.Nodes(2).Image(), 2);
+    EXPECT_EQ(window.controls().lTre.Nodes(4).Image(), 3);
+    EXPECT_EQ(window.controls().lTre.Nodes(4).SelectedImage(), 4);
+    EXPECT_EQ(window.controls().lItem.ListItems(1).SmallIcon(), 5);
 }
 
 TEST(FolderSelection, MenuStatesFollowTheKindOfTheClickedFolder) {
@@ -80,7 +53,7 @@ TEST(FolderSelection, MenuStatesFollowTheKindOfTheClickedFolder) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.folder);
-        window.clickFolder(row.folder);
+        window.click(row.folder);
         for (std::size_t e = 0; e < entries.size(); ++e) {
             SCOPED_TRACE(entries[e]->Name() + std::to_string(entries[e]->Index()));
             const char state = row.states[e];
@@ -92,33 +65,14 @@ TEST(FolderSelection, MenuStatesFollowTheKindOfTheClickedFolder) {
     }
 }
 
-TEST(FolderSelection, ListsOnlyTheFoldersOwnItemsInStoreOrder) {
-    NotesWindow window;
-    window.clickFolder("Scrivlet\\Work");
-    EXPECT_EQ(window.listedKeys(), (std::vector<std::string>{"x0", "x2"}));
-    EXPECT_EQ(window.controls().lItem.ListItems(2).Text(), "second");
-    EXPECT_EQ(window.controls().lItem.ListItems(2).SmallIcon(), 5);
-    EXPECT_EQ(window.view().ListedCount, 2);
-
-    window.clickFolder("Scrivlet\\Work\\Sub");
-    EXPECT_EQ(window.listedKeys(), (std::vector<std::string>{"x1"}));
-
-    window.notes().Tree().AppendFolder("Scrivlet", "Parent");
-    window.notes().Tree().AppendFolder("Scrivlet\\Parent", "Child");
-    window.store().AppendItem("only below", "Scrivlet\\Parent\\Child", "");
-    window.clickFolder("Scrivlet\\Parent");
-    EXPECT_TRUE(window.listedKeys().empty());
-    EXPECT_FALSE(window.controls().lText.Enabled());
-}
-
 TEST(FolderSelection, ClickingTheShownFolderAgainKeepsTheListAsItIs) {
     NotesWindow window;
-    window.clickFolder("Scrivlet\\Work");
+    window.click("Scrivlet\\Work");
     ui::ListView& list = window.controls().lItem;
     list.userClickItem(2);
     window.store().AppendItem("added later", "Scrivlet\\Work", "");
 
-    window.clickFolder("Scrivlet\\Work");
+    window.click("Scrivlet\\Work");
     EXPECT_EQ(list.ListItems.Count(), 2);
     EXPECT_TRUE(list.ListItems(2).Selected());
 
@@ -127,71 +81,54 @@ TEST(FolderSelection, ClickingTheShownFolderAgainKeepsTheListAsItIs) {
     EXPECT_FALSE(list.ListItems(2).Selected());
 }
 
-TEST(TypedText, TypedTextReachesTheStoreOnTheNextClickNotBefore) {
-    NotesWindow window;
-    window.clickFolder("Scrivlet\\Work");
-    ui::ListView& list = window.controls().lItem;
-    ui::TextBox& text = window.controls().lText;
+// Typing stays in the text box until the next gesture on the notes, which stores it first and then binds
+// the text box to what is selected, or unbinds it.
+TEST(TypedText, TheNextGestureStoresTheTypingThenBindsOrUnbinds) {
+    const struct {
+        const char* gesture;
+        const char* shown; // nullptr: the text box is unbound
+    } rows[] = {
+        {"click another entry", "text of second"},     {"click the shown entry", "text of first typed"},
+        {"Ctrl-click a second entry", nullptr},        {"click another folder", nullptr},
+        {"click the empty part of the list", nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.gesture);
+        NotesWindow window;
+        window.click("Scrivlet\\Work");
+        ui::ListView& list = window.controls().lItem;
+        ui::TextBox& text = window.controls().lText;
+        list.userClickItem(1);
+        text.userType(" typed");
+        EXPECT_EQ(window.store().ItemText[0], "text of first");
+        EXPECT_TRUE(window.view().TextDirty);
+        int changes = 0;
+        text.Change.connect([&changes] { ++changes; });
 
-    list.userClickItem(1);
-    EXPECT_TRUE(text.Enabled());
-    EXPECT_EQ(text.Text(), "text of first");
-    text.userType(", edited");
-    EXPECT_EQ(window.store().ItemText[0], "text of first");
-    EXPECT_TRUE(window.view().TextDirty);
+        const std::string gesture = row.gesture;
+        if (gesture == "click another entry")
+            list.userClickItem(2);
+        else if (gesture == "click the shown entry")
+            list.userClickItem(1);
+        else if (gesture == "Ctrl-click a second entry")
+            list.userClickItem(2, ui::vbCtrlMask);
+        else if (gesture == "click another folder")
+            window.click("Trash");
+        else
+            list.userClickEmpty();
 
-    list.userClickItem(2);
-    EXPECT_EQ(window.store().ItemText[0], "text of first, edited");
-    EXPECT_EQ(text.Text(), "text of second");
-    EXPECT_FALSE(window.view().TextDirty);
-}
-
-TEST(TypedText, ClickingTheShownEntryStoresTypingWithoutReloadingTheText) {
-    NotesWindow window;
-    window.clickFolder("Scrivlet\\Work");
-    ui::ListView& list = window.controls().lItem;
-    ui::TextBox& text = window.controls().lText;
-    list.userClickItem(2);
-    text.userType("!");
-    int changes = 0;
-    text.Change.connect([&changes] { ++changes; });
-
-    list.userClickItem(2);
-    EXPECT_EQ(changes, 0);
-    EXPECT_EQ(window.store().ItemText[2], "text of second!");
-    EXPECT_FALSE(window.view().TextDirty);
-}
-
-TEST(TypedText, TwoSelectedEntriesUnbindTheTextBoxAfterStoringTheTyping) {
-    NotesWindow window;
-    window.clickFolder("Scrivlet\\Work");
-    ui::ListView& list = window.controls().lItem;
-    ui::TextBox& text = window.controls().lText;
-    list.userClickItem(1);
-    text.userType(" and more");
-
-    list.userClickItem(2, ui::vbCtrlMask);
-    EXPECT_EQ(window.store().ItemText[0], "text of first and more");
-    EXPECT_EQ(text.Text(), "");
-    EXPECT_FALSE(text.Enabled());
-    EXPECT_EQ(window.view().ShownItem, -1);
-
-    // Back to one selected entry: the text box binds to it again.
-    list.userClickItem(1, ui::vbCtrlMask);
-    EXPECT_TRUE(text.Enabled());
-    EXPECT_EQ(text.Text(), "text of second");
-}
-
-TEST(TypedText, SelectingAnotherFolderStoresTheTypingFirst) {
-    NotesWindow window;
-    window.clickFolder("Scrivlet\\Work");
-    window.controls().lItem.userClickItem(1);
-    window.controls().lText.userEdit("replaced");
-
-    window.clickFolder("Trash");
-    EXPECT_EQ(window.store().ItemText[0], "replaced");
-    EXPECT_FALSE(window.controls().lText.Enabled());
-    EXPECT_EQ(window.controls().lText.Text(), "");
+        EXPECT_EQ(window.store().ItemText[0], "text of first typed");
+        EXPECT_FALSE(window.view().TextDirty);
+        EXPECT_EQ(text.Enabled(), row.shown != nullptr);
+        EXPECT_EQ(text.Text(), row.shown != nullptr ? row.shown : "");
+        if (row.shown == nullptr) {
+            EXPECT_EQ(window.view().ShownItem, -1);
+        }
+        // The shown entry again keeps the text as it is, without reloading it.
+        if (gesture == "click the shown entry") {
+            EXPECT_EQ(changes, 0);
+        }
+    }
 }
 
 TEST(TypedText, ADisabledTextBoxTakesNoTyping) {
@@ -239,24 +176,6 @@ TEST(FolderSelection, KeyboardMovesSelectFoldersExactlyAsClicks) {
     EXPECT_EQ(byKeys.store().ItemText[0], "text of first typed");
 }
 
-TEST(TypedText, ClickingTheListsEmptyPartStoresTheTypingAndUnbinds) {
-    NotesWindow window;
-    window.clickFolder("Scrivlet\\Work");
-    window.controls().lItem.userClickItem(2);
-    window.controls().lText.userType(" kept");
-
-    window.controls().lItem.userClickEmpty();
-    EXPECT_EQ(window.store().ItemText[2], "text of second kept");
-    EXPECT_FALSE(window.controls().lText.Enabled());
-    EXPECT_EQ(window.controls().lText.Text(), "");
-    EXPECT_EQ(window.view().ShownItem, -1);
-
-    // Selecting an entry with the keyboard binds it again.
-    window.controls().lItem.userSelectWithKeyboard(1);
-    EXPECT_TRUE(window.controls().lText.Enabled());
-    EXPECT_EQ(window.controls().lText.Text(), "text of first");
-}
-
 TEST(FolderSelection, ARefusedAppendLeavesStoreAndTreeAsTheyWere) {
     NotesWindow window;
     const struct {
@@ -274,21 +193,6 @@ TEST(FolderSelection, ARefusedAppendLeavesStoreAndTreeAsTheyWere) {
     }
     EXPECT_TRUE(window.notes().Tree().AppendFolder("Scrivlet", "Workshop"));
     EXPECT_EQ(window.controls().lTre.Nodes(6).Key(), "Scrivlet\\Workshop");
-}
-
-TEST(FolderSelection, NodeIndexStaysFolderIndexWhenAFolderGoes) {
-    NotesWindow window;
-    window.notes().Tree().AppendFolder("Scrivlet", "Last");
-    window.store().RemoveFolderAt(3);
-    window.controls().lTre.Nodes.Remove(3);
-    // Removing Scrivlet\Work took its node's subtree too; the store's folder 3 is now its former child.
-    ASSERT_EQ(window.store().FolderKey(3), "Scrivlet\\Work\\Sub");
-    window.store().RemoveFolderAt(3);
-    ASSERT_EQ(window.controls().lTre.Nodes.Count(), 4);
-    for (int i = 1; i <= 4; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(window.controls().lTre.Nodes(i).Key(), window.store().FolderKey(i));
-    }
 }
 
 } // namespace

@@ -220,22 +220,6 @@ TEST(ItemKeysAndPopup, DeleteKeyActsOnlyWhileTheEntryIsEnabled) {
     }
 }
 
-TEST(ItemKeysAndPopup, RightClickPopsUpTheItemMenuAndKeepsTheSelection) {
-    ItemsWindow w(false);
-    w.addItem("One");
-    w.addItem("Two");
-    w.click("One");
-    w.platform.popupChoices.push_back(w.menu().mItemCopy[0]);
-    w.controls().lItem.userRightClick({30, 40});
-    ASSERT_EQ(w.platform.popups.size(), 1U);
-    EXPECT_EQ(w.platform.popups[0].menu, &w.menu().mItem);
-    EXPECT_EQ(w.platform.popups[0].defaultEntry, &w.menu().mItemRename);
-    EXPECT_EQ(w.platform.popups[0].x, 30);
-    EXPECT_TRUE(w.controls().lItem.ListItems(1).Selected());
-    EXPECT_FALSE(w.controls().lItem.ListItems(2).Selected());
-    EXPECT_EQ(w.notes().Clipboard().ClipName[0], "One");
-}
-
 TEST(ItemLimits, AddAndPasteRefuseWholeWhenTheStoreWouldOverflow) {
     ItemsWindow w(false);
     w.addItem("Seed");

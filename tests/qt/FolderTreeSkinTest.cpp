@@ -99,23 +99,6 @@ private slots:
         QCOMPARE(w.controls().lTre.SelectedItem()->Text(), std::string("C"));
     }
 
-    void aNameTypedInPlaceRenamesTheFolder() {
-        SkinWindow& w = *window_;
-        skin_tests::clickTreeNode(w.tree(), QStringLiteral("A"));
-        skin_tests::triggerEnabled(w.action(QStringLiteral("mFolderRename")));
-        auto* editor = w.tree()->viewport()->findChild<QLineEdit*>();
-        QVERIFY(editor != nullptr && editor->isVisible());
-        editor->selectAll();
-        QTest::keyClicks(editor, "Letters");
-        QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_VERIFY(w.controls().lTre.EditingNode() == nullptr);
-        const notes::NotesStore& store = w.form.Notes().Store();
-        QCOMPARE(store.FolderKey(store.LastFolder()), std::string("Scrivlet\\Letters"));
-        QCOMPARE(store.ItemFolder[0], std::string("Scrivlet\\Letters"));
-        QVERIFY(nodeRow(w.tree(), QStringLiteral("Letters")).isValid());
-        QVERIFY(!nodeRow(w.tree(), QStringLiteral("A")).isValid());
-    }
-
     void aLargeSubtreeLeavesTheViewInOneRemoval() {
         SkinWindow& w = *window_;
         QAbstractItemModelTester tester(w.tree()->model(),

@@ -89,6 +89,14 @@ void clickListRow(QListView* list, int row, Qt::KeyboardModifiers modifiers, Qt:
     QTest::mouseClick(list->viewport(), button, modifiers, rowRect(list, row).center());
 }
 
+QLineEdit* openEditor(const QAbstractItemView* view) {
+    for (QLineEdit* editor : view->viewport()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        if (editor->isVisible())
+            return editor;
+    }
+    return nullptr;
+}
+
 void triggerEnabled(QAction* action) {
     QVERIFY(action != nullptr);
     QVERIFY2(action->isEnabled(), qPrintable(action->objectName() + QStringLiteral(" is disabled")));

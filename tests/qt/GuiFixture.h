@@ -4,6 +4,7 @@
 #include "qt/MainWindow.h"
 #include "tests/support/ScriptedPlatform.h"
 
+#include <QLineEdit>
 #include <QListView>
 #include <QObject>
 #include <QString>
@@ -68,6 +69,8 @@ QRect rowRect(const QListView* list, int row);
 
 void clickListRow(QListView* list, int row, Qt::KeyboardModifiers modifiers = {},
                   Qt::MouseButton button = Qt::LeftButton);
+// The in-place editor a view has open, or nullptr.
+QLineEdit* openEditor(const QAbstractItemView* view);
 // Triggers a menu action, failing the test if the user could not reach it because it is disabled.
 void triggerEnabled(QAction* action);
 

@@ -11,22 +11,11 @@
 
 using skin_tests::clickListRow;
 using skin_tests::clickTreeNode;
+using skin_tests::openEditor;
 using skin_tests::rowCount;
 using skin_tests::rowSelected;
 using skin_tests::SkinWindow;
 using skin_tests::triggerEnabled;
-
-namespace {
-
-QLineEdit* openEditor(const QAbstractItemView* view) {
-    for (QLineEdit* editor : view->viewport()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
-        if (editor->isVisible())
-            return editor;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 // The item commands through the real widgets: the menu, the in-place editor, the keys and the mouse.
 class ItemsSkinTest : public QObject {

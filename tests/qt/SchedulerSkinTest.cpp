@@ -53,9 +53,6 @@ private slots:
         QCOMPARE(w.widget<QLabel>(QStringLiteral("dDateMenuDisplay"))->text(),
                  QStringLiteral("20 November 2002"));
         QVERIFY(editor()->isEnabled());
-        for (const char* name : {"dDateWinDisplay", "dDateWinScroller", "dDateWinButton", "dDateWinAll",
-                                 "dBackWinDateList", "dDateWinText", "dDateWinBackButton"})
-            QVERIFY2(!w.widget<QWidget>(QLatin1String(name))->accessibleName().isEmpty(), name);
     }
 
     void clickingARowOpensItsNote() {
