@@ -22,6 +22,8 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace skin {
 
 namespace {
@@ -104,6 +106,8 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
         stops << findChild<QWidget*>(QLatin1String(name));
     setTabStops(stops);
     nameInnerParts(*this);
+    focusWhenOpened(controls.cCalcWinBack, QStringLiteral("cCalcWinInput"));
+    focusWhenOpened(controls.dDateWinBack, QStringLiteral("dBackWinDateList"));
 
     connectWhileAlive(controls.InfoLoaded, this, [](app::frmInfo& form) { new InfoWindow(form); });
 
@@ -158,6 +162,18 @@ QWidget* MainWindow::buildPanel(ui::PictureBox& control, const QString& accessib
     panel->setAccessibleName(accessibleName);
     bindPicture(control, *panel);
     return panel;
+}
+
+// A panel opened from the menu or its tab is opened to be used: the keyboard goes to it at once, so
+// that a Term can be typed, or the days walked with the arrow keys, without reaching for the mouse.
+void MainWindow::focusWhenOpened(ui::Control& panel, const QString& firstControl) {
+    auto* target = findChild<QWidget*>(firstControl);
+    auto wasVisible = std::make_shared<bool>(panel.Visible());
+    connectWhileAlive(panel.Changed, target, [&panel, target, wasVisible] {
+        if (panel.Visible() && !*wasVisible)
+            target->setFocus(Qt::OtherFocusReason);
+        *wasVisible = panel.Visible();
+    });
 }
 
 QWidget* MainWindow::buildTabStrip(QWidget* parent) {

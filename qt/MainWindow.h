@@ -21,6 +21,7 @@ private:
     QWidget* buildNotesArea(QWidget* parent);
     QWidget* buildPanel(ui::PictureBox& control, const QString& accessibleName, QWidget* parent);
     QWidget* buildTabStrip(QWidget* parent);
+    void focusWhenOpened(ui::Control& panel, const QString& firstControl);
 
     app::MainControls& controls_;
 };

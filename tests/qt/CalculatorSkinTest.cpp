@@ -48,8 +48,11 @@ private slots:
         auto* tab = w.widget<QLabel>(QStringLiteral("cCalcMenuResult"));
         QVERIFY(input->isVisible());
         QCOMPARE(result->text(), QStringLiteral("Numbra 2.01.03"));
-        input->setFocus();
-        QTest::keyClicks(input, "1+");
+        // Opening the panel gave the keyboard to the Term, so typing goes there at once.
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QCOMPARE(QApplication::focusWidget(), input);
+        QTest::keyClicks(QApplication::focusWidget(), "1+");
         QCOMPARE(result->text(), QStringLiteral("(1+)"));
         QTest::keyClick(input, Qt::Key_2);
         QCOMPARE(result->text(), QStringLiteral("3"));
