@@ -8,10 +8,19 @@ namespace ui {
 
 namespace {
 
+// Letters compared without regard to case. Equal bytes are equal in any case, so only the bytes that
+// differ go through tolower: filling a sorted list in order compares long common prefixes.
 bool textLess(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-    });
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t k = 0; k < common; ++k) {
+        if (a[k] == b[k])
+            continue;
+        const int x = std::tolower(static_cast<unsigned char>(a[k]));
+        const int y = std::tolower(static_cast<unsigned char>(b[k]));
+        if (x != y)
+            return x < y;
+    }
+    return a.size() < b.size();
 }
 
 } // namespace
