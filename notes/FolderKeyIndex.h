@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ui/FlatKeyMap.h"
+
 #include <cstddef>
-#include <functional>
+#include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace notes {
 
@@ -13,32 +15,78 @@ namespace notes {
 // answer is the one a scan over the table would give whatever the table holds.
 class FolderKeyIndex {
 public:
-    void add(std::string_view parent, std::string_view name) { ++counts_[joined(parent, name)]; }
+    FolderKeyIndex() = default;
+    // The index points into its own entries, so a copy rebuilds it; a move keeps the entries in place.
+    FolderKeyIndex(const FolderKeyIndex& other) { copyFrom(other); }
+    FolderKeyIndex& operator=(const FolderKeyIndex& other) {
+        if (this != &other) {
+            *this = FolderKeyIndex();
+            copyFrom(other);
+        }
+        return *this;
+    }
+    FolderKeyIndex(FolderKeyIndex&&) = default;
+    FolderKeyIndex& operator=(FolderKeyIndex&&) = default;
+
+    void add(std::string_view parent, std::string_view name) {
+        join(parent, name);
+        const std::size_t hash = Counts::hashOf(scratch_);
+        if (Entry* entry = counts_.find(scratch_, hash); entry != nullptr) {
+            ++entry->count;
+            return;
+        }
+        Entry* entry = nullptr;
+        if (free_.empty()) {
+            entry = &entries_.emplace_back();
+        } else {
+            entry = free_.back();
+            free_.pop_back();
+        }
+        entry->key.assign(scratch_);
+        entry->count = 1;
+        counts_.insert(entry, hash);
+    }
 
     void remove(std::string_view parent, std::string_view name) {
-        scratch_.assign(parent).append(1, '\\').append(name);
-        const auto it = counts_.find(scratch_);
-        if (it != counts_.end() && --it->second == 0)
-            counts_.erase(it);
+        join(parent, name);
+        const std::size_t hash = Counts::hashOf(scratch_);
+        Entry* entry = counts_.find(scratch_, hash);
+        if (entry != nullptr && --entry->count == 0) {
+            counts_.erase(scratch_, hash);
+            free_.push_back(entry);
+        }
     }
 
-    bool contains(std::string_view key) const { return counts_.find(key) != counts_.end(); }
+    bool contains(std::string_view key) const { return counts_.find(key) != nullptr; }
 
 private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>()(key); }
-    };
-
-    static std::string joined(std::string_view parent, std::string_view name) {
+    struct Entry {
         std::string key;
-        key.reserve(parent.size() + 1 + name.size());
-        key.append(parent).append(1, '\\').append(name);
-        return key;
+        int count = 0;
+    };
+    struct KeyOfEntry {
+        std::string_view operator()(const Entry& entry) const { return entry.key; }
+    };
+    using Counts = ui::FlatKeyMap<Entry, KeyOfEntry>;
+
+    void copyFrom(const FolderKeyIndex& other) {
+        for (const Entry& entry : other.entries_) {
+            if (entry.count == 0)
+                continue;
+            Entry& copy = entries_.emplace_back(entry);
+            counts_.insert(&copy);
+        }
     }
 
-    std::unordered_map<std::string, int, Hash, std::equal_to<>> counts_;
-    // Spares an allocation per removed folder when a large subtree goes.
+    void join(std::string_view parent, std::string_view name) {
+        scratch_.assign(parent).append(1, '\\').append(name);
+    }
+
+    Counts counts_;
+    // Entries stay put for the index's pointers; freed ones keep their key's memory for the next key,
+    // so a large subtree moved back and forth allocates nothing after the first time.
+    std::deque<Entry> entries_;
+    std::vector<Entry*> free_;
     std::string scratch_;
 };
 

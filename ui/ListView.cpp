@@ -8,10 +8,19 @@ namespace ui {
 
 namespace {
 
+// Letters compared without regard to case. Equal bytes are equal in any case, so only the bytes that
+// differ go through tolower: filling a sorted list in order compares long common prefixes.
 bool textLess(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-    });
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t k = 0; k < common; ++k) {
+        if (a[k] == b[k])
+            continue;
+        const int x = std::tolower(static_cast<unsigned char>(a[k]));
+        const int y = std::tolower(static_cast<unsigned char>(b[k]));
+        if (x != y)
+            return x < y;
+    }
+    return a.size() < b.size();
 }
 
 } // namespace
@@ -42,26 +51,28 @@ void ListItem::setSelected(bool selected) {
 }
 
 ListItem* ListItemCollection::Add(std::string key, std::string text, int smallIcon) {
-    auto item = std::make_unique<ListItem>();
-    // One look-up both refuses a key in use and books the new one.
-    if (!byKey_.try_emplace(key, item.get()).second)
+    const std::size_t hash = byKey_.hashOf(key);
+    if (byKey_.find(key, hash) != nullptr)
         return nullptr;
-    item->list_ = &list_;
-    item->key_ = std::move(key);
-    item->text_ = std::move(text);
-    item->smallIcon_ = smallIcon;
-    ListItem* added = item.get();
+    ListItem* const added = newItem();
+    added->list_ = &list_;
+    added->key_ = std::move(key);
+    added->text_ = std::move(text);
+    added->smallIcon_ = smallIcon;
+    added->foreColor_ = 0;
+    added->selected_ = false;
+    byKey_.insert(added, hash);
     auto at = items_.end();
     // Entries added in text order belong at the end; only the others need the search, so that filling a
     // sorted list in order costs one comparison an entry.
     if (list_.sorted_ && !items_.empty() && textLess(added->text_, items_.back()->text_)) {
         at = std::upper_bound(
             items_.begin(), items_.end(), added->text_,
-            [](const std::string& text, const auto& other) { return textLess(text, other->text_); });
+            [](const std::string& text, const ListItem* other) { return textLess(text, other->text_); });
     }
     const auto position = static_cast<std::size_t>(at - items_.begin());
     list_.ItemAboutToBeInserted(static_cast<int>(position) + 1);
-    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(position), std::move(item));
+    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(position), added);
     renumberFrom(position);
     list_.ItemInserted(added->index_);
     return added;
@@ -75,6 +86,7 @@ void ListItemCollection::Remove(int index) {
     list_.ItemAboutToBeRemoved(index);
     byKey_.erase(item.key_);
     items_.erase(items_.begin() + (index - 1));
+    free_.push_back(&item);
     renumberFrom(static_cast<std::size_t>(index - 1));
     list_.ItemRemoved(index);
 }
@@ -86,14 +98,25 @@ void ListItemCollection::Clear() {
     list_.ItemsAboutToBeReset();
     items_.clear();
     byKey_.clear();
+    // Handed out again in pool order, so a refill lays its entries out as the first fill did.
+    free_.clear();
+    for (auto it = pool_.rbegin(); it != pool_.rend(); ++it)
+        free_.push_back(&*it);
     list_.ItemsReset();
     if (hadFocus)
         list_.FocusChanged();
 }
 
 ListItem* ListItemCollection::find(std::string_view key) const {
-    const auto it = byKey_.find(std::string(key));
-    return it == byKey_.end() ? nullptr : it->second;
+    return byKey_.find(key);
+}
+
+ListItem* ListItemCollection::newItem() {
+    if (free_.empty())
+        return &pool_.emplace_back();
+    ListItem* const item = free_.back();
+    free_.pop_back();
+    return item;
 }
 
 void ListItemCollection::renumberFrom(std::size_t position) {
@@ -136,7 +159,7 @@ void ListView::setItemSelected(ListItem& item, bool selected) {
         ListItem* next = nullptr;
         for (const auto& other : ListItems.items_) {
             if (other->selected_) {
-                next = other.get();
+                next = other;
                 break;
             }
         }
@@ -145,8 +168,8 @@ void ListView::setItemSelected(ListItem& item, bool selected) {
 }
 
 void ListView::deselectAllExcept(const ListItem* keep) {
-    for (const auto& item : ListItems.items_) {
-        if (item.get() != keep && item->selected_) {
+    for (ListItem* item : ListItems.items_) {
+        if (item != keep && item->selected_) {
             item->selected_ = false;
             ItemChanged(item->index_);
         }

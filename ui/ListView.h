@@ -1,14 +1,14 @@
 #pragma once
 
 #include "ui/Control.h"
+#include "ui/FlatKeyMap.h"
 #include "ui/Input.h"
 #include "ui/LabelEditing.h"
 
 #include <cstdint>
-#include <memory>
+#include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace ui {
@@ -53,6 +53,9 @@ private:
 class ListItemCollection {
 public:
     explicit ListItemCollection(ListView& list) : list_(list) {}
+    // Its index and lists point into its own pool.
+    ListItemCollection(const ListItemCollection&) = delete;
+    ListItemCollection& operator=(const ListItemCollection&) = delete;
 
     // Adds an entry after the others, or at its place in text order while the list is sorted. Keys are
     // unique: a key in use adds nothing and returns nullptr. Adding selects nothing.
@@ -67,10 +70,18 @@ public:
 private:
     friend class ListView;
     void renumberFrom(std::size_t position);
+    ListItem* newItem();
 
     ListView& list_;
-    std::vector<std::unique_ptr<ListItem>> items_;
-    std::unordered_map<std::string, ListItem*> byKey_;
+    std::vector<ListItem*> items_;
+    // Entries live in a pool that never moves them; removed ones are reused, so refilling the list
+    // allocates no entry that an earlier fill made already.
+    std::deque<ListItem> pool_;
+    std::vector<ListItem*> free_;
+    struct KeyOfItem {
+        std::string_view operator()(const ListItem& item) const { return item.key_; }
+    };
+    FlatKeyMap<ListItem, KeyOfItem> byKey_;
 };
 
 // A list view showing entries with a small icon.

@@ -45,30 +45,45 @@ TreeNode* TreeNodes::Add(std::string_view relativeKey, TreeRelationship relation
 
 TreeNode* TreeNodes::append(std::string key, std::string text, int image, int selectedImage,
                             TreeNode* parent) {
-    if (byKey_.contains(key))
+    const std::size_t hash = byKey_.hashOf(key);
+    if (byKey_.find(key, hash) != nullptr)
         return nullptr;
     tree_.NodeAboutToBeAdded(parent);
     auto& siblings = parent != nullptr ? parent->children_ : topLevel_;
-    auto node = std::make_unique<TreeNode>();
-    node->tree_ = &tree_;
-    node->index_ = Count() + 1;
-    node->key_ = std::move(key);
-    node->text_ = std::move(text);
-    node->image_ = image;
-    node->selectedImage_ = selectedImage;
-    node->parent_ = parent;
-    node->row_ = static_cast<int>(siblings.size());
-    TreeNode* added = node.get();
-    nodes_.push_back(std::move(node));
-    byKey_.emplace(added->key_, added);
+    TreeNode* const added = newNode();
+    added->tree_ = &tree_;
+    added->index_ = Count() + 1;
+    added->key_ = std::move(key);
+    added->text_ = std::move(text);
+    added->image_ = image;
+    added->selectedImage_ = selectedImage;
+    added->expanded_ = false;
+    added->parent_ = parent;
+    added->row_ = static_cast<int>(siblings.size());
+    nodes_.push_back(added);
+    byKey_.insert(added, hash);
     siblings.push_back(added);
     tree_.NodeAdded(*added);
     return added;
 }
 
 TreeNode* TreeNodes::find(std::string_view key) const {
-    const auto it = byKey_.find(key);
-    return it == byKey_.end() ? nullptr : it->second;
+    return byKey_.find(key);
+}
+
+TreeNode* TreeNodes::newNode() {
+    if (free_.empty())
+        return &pool_.emplace_back();
+    TreeNode* const node = free_.back();
+    free_.pop_back();
+    return node;
+}
+
+// The node keeps its strings' and its children list's memory for the next node made from it.
+void TreeNodes::recycle(TreeNode& node) {
+    node.children_.clear();
+    node.parent_ = nullptr;
+    free_.push_back(&node);
 }
 
 namespace {
@@ -124,6 +139,7 @@ void TreeNodes::removeOne(TreeNode& node) {
         --(*later)->row_;
     byKey_.erase(node.key_);
     nodes_.erase(nodes_.begin() + (index - 1));
+    recycle(node);
     for (std::size_t i = static_cast<std::size_t>(index - 1); i < nodes_.size(); ++i)
         nodes_[i]->index_ = static_cast<int>(i) + 1;
 }
@@ -147,16 +163,16 @@ void TreeNodes::RemoveBatch(const std::vector<int>& indices) {
     // A parent's index is below its children's, so one pass in index order finds every node that goes.
     std::vector<char> gone(named);
     std::vector<TreeNode*> tops;
-    for (const auto& node : nodes_) {
+    for (TreeNode* node : nodes_) {
         const auto at = static_cast<std::size_t>(node->index_);
         if (node->parent_ != nullptr && gone[static_cast<std::size_t>(node->parent_->index_)] != 0)
             gone[at] = 1;
         else if (gone[at] != 0)
-            tops.push_back(node.get());
+            tops.push_back(node);
     }
     TreeNode* const before = tree_.selected_;
     TreeNode* const after = selectionAfterBatch(before, named);
-    for (const auto& node : nodes_) {
+    for (TreeNode* node : nodes_) {
         if (gone[static_cast<std::size_t>(node->index_)] != 0) {
             tree_.forgetRemoved(*node);
             byKey_.erase(node->key_);
@@ -180,10 +196,11 @@ void TreeNodes::RemoveBatch(const std::vector<int>& indices) {
 
     std::size_t kept = 0;
     for (std::size_t k = 0; k < nodes_.size(); ++k) {
-        if (gone[k + 1] != 0)
+        if (gone[k + 1] != 0) {
+            recycle(*nodes_[k]);
             continue;
-        if (kept != k)
-            nodes_[kept] = std::move(nodes_[k]);
+        }
+        nodes_[kept] = nodes_[k];
         nodes_[kept]->index_ = static_cast<int>(kept) + 1;
         ++kept;
     }

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "ui/Control.h"
+#include "ui/FlatKeyMap.h"
 #include "ui/Input.h"
 #include "ui/LabelEditing.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace ui {
@@ -57,6 +57,9 @@ private:
 class TreeNodes {
 public:
     explicit TreeNodes(TreeView& tree) : tree_(tree) {}
+    // Its index and lists point into its own pool.
+    TreeNodes(const TreeNodes&) = delete;
+    TreeNodes& operator=(const TreeNodes&) = delete;
 
     // Adds a top-level node after the others.
     TreeNode* Add(std::string key, std::string text, int image, int selectedImage = 0);
@@ -87,15 +90,20 @@ private:
     void detachRun(TreeNode* parent, int first, int last);
     void forgetSubtree(TreeNode& node);
 
+    TreeNode* newNode();
+    void recycle(TreeNode& node);
+
     TreeView& tree_;
-    std::vector<std::unique_ptr<TreeNode>> nodes_;
+    std::vector<TreeNode*> nodes_;
     std::vector<TreeNode*> topLevel_;
-    // Looked up by string_view, so finding a relative by key allocates nothing.
-    struct KeyHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>()(key); }
+    // Nodes live in a pool that never moves them; removed ones are reused, so a large subtree moved
+    // back and forth allocates no node after the first time.
+    std::deque<TreeNode> pool_;
+    std::vector<TreeNode*> free_;
+    struct KeyOfNode {
+        std::string_view operator()(const TreeNode& node) const { return node.key_; }
     };
-    std::unordered_map<std::string, TreeNode*, KeyHash, std::equal_to<>> byKey_;
+    FlatKeyMap<TreeNode, KeyOfNode> byKey_;
 };
 
 // A tree view.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace {
@@ -50,6 +51,31 @@ TEST(StoreTables, FolderExistsComparesWholeKeysExactly) {
         SCOPED_TRACE(row.key);
         EXPECT_EQ(store.FolderExists(row.key), row.exists);
     }
+}
+
+// The key index points into its own entries: a copied store must answer from keys of its own, also
+// once the original changes or goes away, and a copy assigned over a store forgets that store's keys.
+TEST(StoreTables, ACopiedStoreKeepsItsOwnKeys) {
+    auto original = std::make_unique<notes::NotesStore>(
+        storeWith({{"Scrivlet", "Work"}, {"Scrivlet", "Work"}, {"Trash", "Old"}}));
+    const notes::NotesStore copy = *original;
+    notes::NotesStore assigned = storeWith({{"Scrivlet", "Home"}});
+    assigned = *original;
+    original->RemoveFoldersAt({3, 4, 5});
+    EXPECT_FALSE(original->FolderExists("Scrivlet\\Work"));
+    original.reset();
+    const notes::NotesStore* const copies[] = {&copy, &assigned};
+    for (const notes::NotesStore* store : copies) {
+        EXPECT_TRUE(store->FolderExists("Scrivlet\\Work"));
+        EXPECT_TRUE(store->FolderExists("Trash\\Old"));
+        EXPECT_FALSE(store->FolderExists("Scrivlet\\Home"));
+    }
+    // Both copies of the duplicate key count: one removal leaves the other.
+    notes::NotesStore twice = copy;
+    twice.RemoveFolderAt(3);
+    EXPECT_TRUE(twice.FolderExists("Scrivlet\\Work"));
+    twice.RemoveFolderAt(3);
+    EXPECT_FALSE(twice.FolderExists("Scrivlet\\Work"));
 }
 
 TEST(StoreTables, FolderKindFollowsTheParentKey) {
