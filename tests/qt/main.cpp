@@ -4,7 +4,7 @@
 #include <memory>
 
 QObject* newSkinTest();
-QObject* newQtPlatformTest();
+QObject* newPlatformServicesTest();
 QObject* newNotesViewsTest();
 QObject* newItemsSkinTest();
 QObject* newCalculatorSkinTest();
@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     int failures = 0;
     for (auto* make :
-         {newSkinTest, newNotesViewsTest, newItemsSkinTest, newQtPlatformTest, newCalculatorSkinTest,
+         {newSkinTest, newNotesViewsTest, newItemsSkinTest, newPlatformServicesTest, newCalculatorSkinTest,
           newAccessibilityTest, newFolderTreeSkinTest, newSchedulerSkinTest}) {
         std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);

@@ -23,7 +23,7 @@ void whenOpen(std::function<void()> step) {
 
 } // namespace
 
-class QtPlatformTest : public QObject {
+class PlatformServicesTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -103,8 +103,8 @@ private:
     skin::QtPlatform platform_;
 };
 
-QObject* newQtPlatformTest() {
-    return new QtPlatformTest;
+QObject* newPlatformServicesTest() {
+    return new PlatformServicesTest;
 }
 
-#include "QtPlatformTest.moc"
+#include "PlatformServicesTest.moc"
