@@ -33,16 +33,13 @@ void openPanel(SkinWindow& w, const QString& showEntry) {
 } // namespace
 
 // What a screen reader and a keyboard user meet in the real window, with each panel open in turn.
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public skin_tests::WindowPerTest {
     Q_OBJECT
 
 private slots:
-    void init() {
-        window_ = std::make_unique<SkinWindow>();
-        QVERIFY(QTest::qWaitForWindowExposed(&window_->window));
-    }
+    void init() { openWindow(); }
 
-    void cleanup() { window_.reset(); }
+    void cleanup() { closeWindow(); }
 
     void everyWidgetHasAName_data() { panels(); }
 
@@ -117,8 +114,6 @@ private:
                                            QStringLiteral("cCalcWinVarList"), QStringLiteral("cCalcWinInfo")};
         QTest::newRow("scheduler") << QStringLiteral("mDateShow") << QStringList{};
     }
-
-    std::unique_ptr<SkinWindow> window_;
 };
 
 QObject* newAccessibilityTest() {

@@ -25,18 +25,17 @@ int aboutBoxes() {
     return count;
 }
 
-class CalculatorSkinTest : public QObject {
+class CalculatorSkinTest : public skin_tests::WindowPerTest {
     Q_OBJECT
 
 private slots:
     void init() {
-        window_ = std::make_unique<SkinWindow>();
-        QVERIFY(QTest::qWaitForWindowExposed(&window_->window));
+        openWindow();
         triggerEnabled(window_->action(QStringLiteral("mNumbraShow")));
     }
 
     void cleanup() {
-        window_.reset();
+        closeWindow();
         // No about box outlives its form.
         QTRY_COMPARE(aboutBoxes(), 0);
     }
@@ -118,9 +117,6 @@ private slots:
         QVERIFY(w.window.isEnabled());
         QTRY_VERIFY(!QApplication::topLevelWidgets().contains(box));
     }
-
-private:
-    std::unique_ptr<SkinWindow> window_;
 };
 
 } // namespace

@@ -14,25 +14,20 @@ using skin_tests::SkinWindow;
 
 // Folders organised with the mouse and keyboard in the real tree: dragging, the pop-up, renaming in
 // place, and large removals reaching the view as one change.
-class FolderTreeSkinTest : public QObject {
+class FolderTreeSkinTest : public skin_tests::WindowPerTest {
     Q_OBJECT
 
 private slots:
     void init() {
-        window_ = std::make_unique<SkinWindow>();
+        openWindow();
         SkinWindow& w = *window_;
         for (const char* name : {"A", "C"})
             QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", name));
         QVERIFY(w.form.Notes().Store().AppendItem("note", "Scrivlet\\A", "text"));
         w.controls().lTre.Nodes(1).setExpanded(true);
-        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     }
 
-    void cleanup() {
-        window_.reset();
-        const QString unexpected = watchdog_.takeUnexpected();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
-    }
+    void cleanup() { closeWindow(); }
 
     void aDragOntoAnotherFolderMovesItAndWithCtrlCopiesIt_data() {
         QTest::addColumn<bool>("ctrl");
@@ -122,9 +117,6 @@ private:
     QPoint centreOf(const QString& text) const {
         return window_->tree()->visualRect(nodeRow(window_->tree(), text)).center();
     }
-
-    skin_tests::ModalWatchdog watchdog_;
-    std::unique_ptr<SkinWindow> window_;
 };
 
 QObject* newFolderTreeSkinTest() {

@@ -33,6 +33,17 @@ SkinWindow::SkinWindow() {
     form.Form_Load();
 }
 
+void WindowPerTest::openWindow() {
+    window_ = std::make_unique<SkinWindow>();
+    QVERIFY(QTest::qWaitForWindowExposed(&window_->window));
+}
+
+void WindowPerTest::closeWindow() {
+    window_.reset();
+    const QString unexpected = watchdog_.takeUnexpected();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
+}
+
 QTreeView* SkinWindow::tree() const {
     return widget<QTreeView>(QStringLiteral("lTre"));
 }

@@ -60,6 +60,17 @@ QStringList selectedNodes(const QTreeView* tree);
 // The texts of the rows under `parent`, in order.
 QStringList childTexts(const QTreeView* tree, const QModelIndex& parent = {});
 
+// What every skin test class does around each test: a fresh started window, shown, and afterwards the
+// check that no modal window opened that the test did not ask for.
+class WindowPerTest : public QObject {
+protected:
+    void openWindow();
+    void closeWindow();
+
+    ModalWatchdog watchdog_;
+    std::unique_ptr<SkinWindow> window_;
+};
+
 // Gestures on the real widgets, aimed at the centre of a row, as a person would click.
 void clickTreeNode(QTreeView* tree, const QString& text, Qt::MouseButton button = Qt::LeftButton);
 // Rows of the item list, by 0-based row.

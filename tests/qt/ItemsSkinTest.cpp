@@ -18,24 +18,19 @@ using skin_tests::SkinWindow;
 using skin_tests::triggerEnabled;
 
 // The item commands through the real widgets: the menu, the in-place editor, the keys and the mouse.
-class ItemsSkinTest : public QObject {
+class ItemsSkinTest : public skin_tests::WindowPerTest {
     Q_OBJECT
 
 private slots:
     void init() {
-        window_ = std::make_unique<SkinWindow>();
+        openWindow();
         SkinWindow& w = *window_;
-        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
         w.controls().lTre.Nodes(1).setExpanded(true);
         clickTreeNode(w.tree(), QStringLiteral("Work"));
     }
 
-    void cleanup() {
-        window_.reset();
-        const QString unexpected = watchdog_.takeUnexpected();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
-    }
+    void cleanup() { closeWindow(); }
 
     void addAnItemAndTypeItsName() {
         SkinWindow& w = *window_;
@@ -132,10 +127,6 @@ private slots:
         QCOMPARE(rowCount(w.list()), 1);
         QCOMPARE(w.list()->model()->index(0, 0).data().toString(), QStringLiteral("Two"));
     }
-
-private:
-    skin_tests::ModalWatchdog watchdog_;
-    std::unique_ptr<SkinWindow> window_;
 };
 
 QObject* newItemsSkinTest() {

@@ -16,20 +16,13 @@ using skin_tests::SkinWindow;
 
 // The notes views over their models: the models stay consistent under every change the controls make,
 // and the keyboard selects as the mouse does.
-class NotesViewsTest : public QObject {
+class NotesViewsTest : public skin_tests::WindowPerTest {
     Q_OBJECT
 
 private slots:
-    void init() {
-        window_ = std::make_unique<SkinWindow>();
-        QVERIFY(QTest::qWaitForWindowExposed(&window_->window));
-    }
+    void init() { openWindow(); }
 
-    void cleanup() {
-        window_.reset();
-        const QString unexpected = watchdog_.takeUnexpected();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
-    }
+    void cleanup() { closeWindow(); }
 
     void modelsStayConsistentThroughChanges() {
         SkinWindow& w = *window_;
@@ -131,10 +124,6 @@ private slots:
         QCOMPARE(w.form.Notes().Store().ItemText[0], "abc" + std::string(100000, 'x'));
         QCOMPARE(text->textCursor().position(), 3);
     }
-
-private:
-    skin_tests::ModalWatchdog watchdog_;
-    std::unique_ptr<SkinWindow> window_;
 };
 
 QObject* newNotesViewsTest() {

@@ -26,22 +26,17 @@ QString rowText(const QListView* list, int row) {
 
 } // namespace
 
-class SchedulerSkinTest : public QObject {
+class SchedulerSkinTest : public skin_tests::WindowPerTest {
     Q_OBJECT
 
 private slots:
     void init() {
-        window_ = std::make_unique<SkinWindow>();
-        QVERIFY(QTest::qWaitForWindowExposed(&window_->window));
+        openWindow();
         triggerEnabled(window_->action(QStringLiteral("mDateShow")));
         QVERIFY(dates()->isVisible());
     }
 
-    void cleanup() {
-        window_.reset();
-        const QString unexpected = watchdog_.takeUnexpected();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
-    }
+    void cleanup() { closeWindow(); }
 
     void thePanelShowsTheMonthWithTodaySelected() {
         SkinWindow& w = *window_;
@@ -116,9 +111,6 @@ private:
     QListView* dates() const { return window_->widget<QListView>(QStringLiteral("dBackWinDateList")); }
     QPlainTextEdit* editor() const { return window_->widget<QPlainTextEdit>(QStringLiteral("dDateWinText")); }
     QString display() const { return window_->widget<QLineEdit>(QStringLiteral("dDateWinDisplay"))->text(); }
-
-    skin_tests::ModalWatchdog watchdog_;
-    std::unique_ptr<SkinWindow> window_;
 };
 
 QObject* newSchedulerSkinTest() {

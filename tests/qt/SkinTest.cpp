@@ -48,20 +48,13 @@ void compareActions(SkinWindow& w) {
 }
 } // namespace
 
-class SkinTest : public QObject {
+class SkinTest : public skin_tests::WindowPerTest {
     Q_OBJECT
 
 private slots:
-    void init() {
-        window_ = std::make_unique<SkinWindow>();
-        QVERIFY(QTest::qWaitForWindowExposed(&window_->window));
-    }
+    void init() { openWindow(); }
 
-    void cleanup() {
-        window_.reset();
-        const QString unexpected = watchdog_.takeUnexpected();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
-    }
+    void cleanup() { closeWindow(); }
 
     void startsWithTheRootSelected() {
         SkinWindow& w = *window_;
@@ -233,10 +226,6 @@ private slots:
         w.controls().frmMain.setEnabled(true);
         QVERIFY(w.window.isEnabled());
     }
-
-private:
-    skin_tests::ModalWatchdog watchdog_;
-    std::unique_ptr<SkinWindow> window_;
 };
 
 QObject* newSkinTest() {
