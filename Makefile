@@ -68,6 +68,7 @@ bench: deps
 	$(BENCH_DIR)/bench/bench_notes
 	$(BENCH_DIR)/bench/bench_folders
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/bench_skin
+	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/bench_editors
 	bench/idle-memory.sh $(BENCH_DIR)/qt/scrivlet $(BENCH_DIR)/bench/minimal_window
 	$(BENCH_DIR)/bench/bench_scheduler
 

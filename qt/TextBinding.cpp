@@ -1,5 +1,7 @@
 #include "qt/TextBinding.h"
 
+#include "qt/EditorText.h"
+#include "qt/EditorWrap.h"
 #include "qt/Mirror.h"
 
 #include <QPointer>
@@ -24,13 +26,14 @@ void copyText(const ui::TextBox& control, QPlainTextEdit& widget) {
 // modified, and the control reads the widget when the program asks for the text.
 void bindTextBox(ui::TextBox& control, QPlainTextEdit& widget) {
     widget.setObjectName(toQString(control.Name()));
+    wrapLongParagraphsAnywhere(widget);
     copyText(control, widget);
     mirrorEnabledVisible(control, widget);
     connectWhileAlive(control.TextSet, &widget, [&control, &widget] { copyText(control, widget); });
     control.setTextSource([guard = QPointer<QPlainTextEdit>(&widget)]() -> std::optional<std::string> {
         if (!guard)
             return std::nullopt;
-        return toStdString(guard->toPlainText());
+        return storedText(*guard);
     });
     QObject::connect(&widget, &QPlainTextEdit::textChanged, &widget, [&control] { control.userModified(); });
 }
