@@ -1,6 +1,7 @@
 #include "notes/ItemCommands.h"
 
 #include "notes/ItemNaming.h"
+#include "notes/NameRules.h"
 #include "ui/ImageList.h"
 
 #include <vector>
@@ -55,14 +56,15 @@ void ItemCommands::mItemRename_Click() {
 
 // The edit is completed on the item whose label was edited. Where the selection is unambiguous that is
 // the current item SelItem anyway; after an add with the plain name, two entries may be selected while
-// SelItem still names the older item, and taking SelItem there would rename the wrong item.
+// SelItem still names the older item, and taking SelItem there would rename the wrong item. A name
+// IsAcceptableName refuses is refused like a taken one: the label reverts.
 void ItemCommands::lItem_AfterLabelEdit(int16_t& cancel, const std::string& newString) {
     const ui::ListItem* edited = lItem.EditingItem();
     if (edited == nullptr)
         return;
     const int16_t item = ItemList::ItemIndexOf(*edited);
     const std::string key = selectedFolderKey();
-    if (ItemExists(store_, key, newString)) {
+    if (!IsAcceptableName(newString) || ItemExists(store_, key, newString)) {
         cancel = 1;
         return;
     }
