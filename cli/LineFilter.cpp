@@ -1,23 +1,58 @@
 #include "cli/LineFilter.h"
 
 #include "cli/Answer.h"
+#include "cli/Failure.h"
 
+#include <cerrno>
+#include <cstdlib>
 #include <string>
+#include <sys/types.h>
 
 namespace numbra {
 
-int FilterLines(std::istream& In, std::ostream& Out, bool BasicOnly) {
-    // Reading would otherwise flush the output before every line, one write per result.
-    In.tie(nullptr);
-    std::string Line;
-    while (std::getline(In, Line)) {
+namespace {
+
+// What getline(3) reads into; it grows the buffer itself.
+struct LineBuffer {
+    LineBuffer() = default;
+    LineBuffer(const LineBuffer&) = delete;
+    LineBuffer& operator=(const LineBuffer&) = delete;
+    ~LineBuffer() { std::free(Data); }
+    char* Data = nullptr;
+    std::size_t Capacity = 0;
+};
+
+} // namespace
+
+int FilterLines(std::FILE* In, std::ostream& Out, bool BasicOnly) {
+    LineBuffer Buffer;
+    for (;;) {
+        errno = 0;
+        const ssize_t Length = getline(&Buffer.Data, &Buffer.Capacity, In);
+        if (Length < 0) {
+            break;
+        }
+        std::string Line(Buffer.Data, static_cast<std::size_t>(Length));
+        if (!Line.empty() && Line.back() == '\n') {
+            Line.pop_back();
+        }
         if (!Line.empty() && Line.back() == '\r') {
             Line.pop_back();
         }
-        Out << Answer(Line, BasicOnly) << '\n';
+        const std::string Result = Answer(Line, BasicOnly);
+        errno = 0;
+        Out << Result << '\n';
+        if (!Out.good()) {
+            return FinishAnswers(Out);
+        }
     }
-    Out.flush();
-    return Out.good() ? 0 : 1;
+    // End of input leaves errno alone; a failed read or a line the memory cannot hold sets it.
+    const int ReadError = std::feof(In) != 0 ? 0 : (errno != 0 ? errno : EIO);
+    const int Status = FinishAnswers(Out);
+    if (ReadError != 0) {
+        return ReportFailure("standard input", ReadError);
+    }
+    return Status;
 }
 
 } // namespace numbra

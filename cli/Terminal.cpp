@@ -1,7 +1,10 @@
 #include "cli/Terminal.h"
 
 #include "cli/Answer.h"
+#include "cli/Failure.h"
 
+#include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -21,6 +24,10 @@ struct FreeLine {
 } // namespace
 
 int RunTerminal(bool BasicOnly) {
+    // The line editor reads the user's characters by the locale's encoding; without it every byte of a
+    // character such as the euro sign is dropped. Only the character type is taken from the locale: the
+    // answers keep the same decimal point whatever the user's locale.
+    std::setlocale(LC_CTYPE, "");
     // The prompt and the editing go to standard error, so that standard output holds nothing but answers
     // even when it is redirected.
     rl_outstream = stderr;
@@ -39,10 +46,15 @@ int RunTerminal(bool BasicOnly) {
             add_history(Line.c_str());
             Previous = Line;
         }
-        std::cout << Answer(Line, BasicOnly) << '\n' << std::flush;
+        const std::string Result = Answer(Line, BasicOnly);
+        errno = 0;
+        std::cout << Result << '\n';
+        if (FinishAnswers(std::cout) != 0) {
+            return 1;
+        }
     }
     std::cerr << '\n';
-    return std::cout.good() ? 0 : 1;
+    return 0;
 }
 
 } // namespace numbra

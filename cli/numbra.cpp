@@ -1,22 +1,26 @@
 #include "calc/MODULCalc.h"
 #include "cli/Answer.h"
+#include "cli/Failure.h"
 #include "cli/LineFilter.h"
 #include "cli/Options.h"
 #include "cli/Terminal.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <iostream>
+#include <new>
 #include <unistd.h>
 
-int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
-    const numbra::Options Parsed = numbra::ParseOptions(argc, argv);
+namespace {
+
+int Run(const numbra::Options& Parsed) {
     switch (Parsed.What) {
     case numbra::Options::Action::Help:
         std::cout << numbra::Usage;
-        return 0;
+        return numbra::FinishAnswers(std::cout);
     case numbra::Options::Action::Version:
         std::cout << MODULCalc::VersionBanner << '\n';
-        return 0;
+        return numbra::FinishAnswers(std::cout);
     case numbra::Options::Action::Evaluate:
         break;
     }
@@ -25,11 +29,28 @@ int main(int argc, char** argv) {
     }
     if (Parsed.Terms.empty()) {
         return isatty(STDIN_FILENO) != 0 ? numbra::RunTerminal(Parsed.BasicOnly)
-                                         : numbra::FilterLines(std::cin, std::cout, Parsed.BasicOnly);
+                                         : numbra::FilterLines(stdin, std::cout, Parsed.BasicOnly);
     }
     for (const std::string& Term : Parsed.Terms) {
-        std::cout << numbra::Answer(Term, Parsed.BasicOnly) << '\n';
+        const std::string Result = numbra::Answer(Term, Parsed.BasicOnly);
+        errno = 0;
+        std::cout << Result << '\n';
+        if (!std::cout.good()) {
+            break;
+        }
     }
-    std::cout.flush();
-    return std::cout.good() ? 0 : 1;
+    return numbra::FinishAnswers(std::cout);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    try {
+        return Run(numbra::ParseOptions(argc, argv));
+    } catch (const std::bad_alloc&) {
+        // A Term too long for the memory left: its answer cannot be given, and saying nothing would
+        // look like success.
+        return numbra::ReportFailure("out of memory", ENOMEM);
+    }
 }
