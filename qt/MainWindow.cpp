@@ -19,17 +19,32 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace skin {
 
 namespace {
 
+// The window as designed; on a smaller screen it and its fixed-width parts shrink by the same factor.
+constexpr QSize DesignSize(900, 600);
 constexpr int PanelWidth = 280;
 constexpr int TabStripWidth = 96;
+
+// How much smaller than the design the screen the window opens on is, 1 where it has room.
+double shrinkToScreen(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr)
+        return 1.0;
+    const QSize available = screen->availableSize();
+    return std::min({1.0, double(available.width()) / DesignSize.width(),
+                     double(available.height()) / DesignSize.height()});
+}
 
 struct TabParts {
     ui::PictureBox& back;
@@ -76,7 +91,8 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     setObjectName(toQString(controls.frmMain.Name()));
     setWindowTitle(toQString(controls.frmMain.Caption()));
     setAccessibleName(windowTitle());
-    resize(900, 600);
+    shrink_ = shrinkToScreen(*this);
+    resize(DesignSize * shrink_);
 
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     new MenuBinding(controls.Menu.Bar, *menuBar());
@@ -88,7 +104,7 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     layout->addWidget(buildNotesArea(client), 1);
-    layout->addWidget(buildCalculatorPanel(controls, PanelWidth, client));
+    layout->addWidget(buildCalculatorPanel(controls, shrunk(PanelWidth), client));
     QWidget* scheduler = buildPanel(controls.dDateWinBack, QStringLiteral("Scheduler panel"), client);
     buildSchedulerPanel(controls, *scheduler);
     layout->addWidget(scheduler);
@@ -158,7 +174,7 @@ QWidget* MainWindow::buildNotesArea(QWidget* parent) {
 QWidget* MainWindow::buildPanel(ui::PictureBox& control, const QString& accessibleName, QWidget* parent) {
     auto* panel = new QFrame(parent);
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    panel->setFixedWidth(PanelWidth);
+    panel->setFixedWidth(shrunk(PanelWidth));
     panel->setAccessibleName(accessibleName);
     bindPicture(control, *panel);
     return panel;
@@ -180,7 +196,7 @@ QWidget* MainWindow::buildTabStrip(QWidget* parent) {
     auto* strip = new QWidget(parent);
     strip->setObjectName(QStringLiteral("panelTabs"));
     strip->setAccessibleName(QStringLiteral("Panel tabs"));
-    strip->setFixedWidth(TabStripWidth);
+    strip->setFixedWidth(shrunk(TabStripWidth));
     auto* layout = new QVBoxLayout(strip);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -193,6 +209,10 @@ QWidget* MainWindow::buildTabStrip(QWidget* parent) {
                                strip),
                       1);
     return strip;
+}
+
+int MainWindow::shrunk(int designWidth) const {
+    return static_cast<int>(std::lround(designWidth * shrink_));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -22,8 +22,11 @@ private:
     QWidget* buildPanel(ui::PictureBox& control, const QString& accessibleName, QWidget* parent);
     QWidget* buildTabStrip(QWidget* parent);
     void focusWhenOpened(ui::Control& panel, const QString& firstControl);
+    int shrunk(int designWidth) const;
 
     app::MainControls& controls_;
+    // Below 1 where the screen is smaller than the window's design size.
+    double shrink_ = 1.0;
 };
 
 } // namespace skin

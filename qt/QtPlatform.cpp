@@ -1,5 +1,6 @@
 #include "qt/QtPlatform.h"
 
+#include "qt/ClockDate.h"
 #include "qt/Mirror.h"
 #include "qt/ObjectNames.h"
 
@@ -43,10 +44,8 @@ void QtPlatform::processEvents() {
     QCoreApplication::processEvents();
 }
 
-// Built digit by digit: the date text is read back by the program, so it must not follow the locale.
 std::string QtPlatform::systemDateText() {
-    const QDate today = QDate::currentDate();
-    return toStdString(QString::asprintf("%02d-%02d-%04d", today.month(), today.day(), today.year()));
+    return clockDateText(QDate::currentDate());
 }
 
 double QtPlatform::secondsSinceMidnight() {
