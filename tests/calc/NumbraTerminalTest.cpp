@@ -160,6 +160,17 @@ TEST(NumbraTerminal, EditsRecallsAndAnswersEachTermOnTheNextLine) {
     EXPECT_EQ(Session.AnswerLines(), (std::vector<std::string>{"3", "3", "30", "21"})) << Session.Screen;
 }
 
+// On a terminal with a UTF-8 locale a Term keeps every character typed, and answers as through a pipe.
+TEST(NumbraTerminal, KeepsTheCharactersOfTheLocale) {
+    setenv("LC_ALL", "C.UTF-8", 1);
+    TerminalSession Session({});
+    unsetenv("LC_ALL");
+    ASSERT_TRUE(Session.WaitForPrompt());
+    Session.Type("1\u20ac2\r");
+    EXPECT_TRUE(Session.WaitFor("(1\u20ac2)\r\n")) << Session.Screen;
+    EXPECT_EQ(Session.Finish(), 0) << Session.Screen;
+}
+
 TEST(NumbraTerminal, BasicOnlyOnATerminal) {
     TerminalSession Session({"--basic"});
     ASSERT_TRUE(Session.Started());

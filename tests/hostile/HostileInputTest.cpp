@@ -1,0 +1,157 @@
+#include "tests/notes/FolderWindow.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using testing_support::FolderWindow;
+
+std::string repeated(const std::string& part, int count) {
+    std::string whole;
+    for (int i = 0; i < count; ++i)
+        whole += part;
+    return whole;
+}
+
+// A folder and an item renamed to each name: accepted names are taken as typed, refused ones leave
+// the store and the label as they were.
+TEST(HostileNames, RenamesRefuseControlCharactersAndOverlongNames) {
+    const struct {
+        const char* what;
+        std::string name;
+        bool accepted;
+    } rows[] = {
+        {"line feed", "a\nb", false},
+        {"carriage return", "a\rb", false},
+        {"tab", "\t", false},
+        {"NUL", std::string("a\0b", 3), false},
+        {"DEL", "a\x7f", false},
+        {"C1 next line", "a\u0085b", false},
+        {"C1 last", "\u009f", false},
+        {"256 characters", std::string(256, 'x'), false},
+        {"256 two-byte characters", repeated("\u00e9", 256), false},
+        {"255 characters", std::string(255, 'x'), true},
+        {"255 four-byte characters", repeated("\U0001F600", 255), true},
+        {"no-break space", "a\u00a0b", true},
+        {"right-to-left override", "\u202etxt.exe", true},
+        {"U+00A0 after C1's end", "\u00a0", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        FolderWindow w;
+        w.add("Scrivlet", "Work");
+        w.item("Scrivlet\\Work", "Note");
+        w.rename("Scrivlet\\Work", row.name);
+        const std::string folder = "Scrivlet\\" + (row.accepted ? row.name : "Work");
+        EXPECT_EQ(w.folders(), (std::vector<std::string>{"Scrivlet", "Trash", folder}));
+        EXPECT_EQ(w.tree().Nodes(3).Text(), row.accepted ? row.name : "Work");
+
+        w.click(folder);
+        w.controls().lItem.userClickItem(1);
+        w.menu().mItemRename.userChoose();
+        w.controls().lItem.userEndLabelEdit(row.name);
+        const std::string item = row.accepted ? row.name : "Note";
+        EXPECT_EQ(w.items(), std::vector<std::string>{item + "@" + folder});
+        EXPECT_EQ(w.controls().lItem.ListItems(1).Text(), item);
+    }
+}
+
+// The deepest chain the tree lets a user build, of the longest names at four bytes a character, can be
+// renamed, deleted and emptied from Trash.
+TEST(HostileNames, TheDeepestChainOfTheLongestNamesStaysUsable) {
+    constexpr int Deepest = 256;
+    const std::string longest = repeated("\U0001F600", 255);
+    FolderWindow w;
+    std::string key = "Scrivlet";
+    for (int depth = 0; depth < Deepest; ++depth) {
+        w.add(key, longest);
+        key += "\\" + longest;
+    }
+    w.item(key, "Deepest", "text");
+    const std::string renamed = repeated("\u00e9", 255);
+    w.rename("Scrivlet\\" + longest, renamed);
+    EXPECT_EQ(w.store().LastFolder(), Deepest + 2);
+    EXPECT_EQ(w.items(),
+              std::vector<std::string>{"Deepest@Scrivlet\\" + renamed +
+                                       key.substr(std::string("Scrivlet\\").size() + longest.size())});
+    w.click("Scrivlet\\" + renamed);
+    w.menu().mFolderDelete.userChoose();
+    w.click("Trash");
+    w.menu().mFolderTrashEmpty.userChoose();
+    EXPECT_EQ(w.folders(), (std::vector<std::string>{"Scrivlet", "Trash"}));
+    EXPECT_EQ(w.store().ItemCount, 0);
+}
+
+// A clock at either end of the dates: the tab shows the first or the last day.
+TEST(HostileClock, TheTabShowsTheEndDayTheClockReports) {
+    for (const auto& [clock, tab] :
+         {std::pair{"12-31-9999", "31 December 9999"}, {"01-01-0001", "01 January 0001"}}) {
+        SCOPED_TRACE(clock);
+        testing_support::ScriptedPlatform platform;
+        platform.date = clock;
+        app::frmMain form{platform};
+        form.Form_Load();
+        EXPECT_EQ(form.Controls().dDateMenuDisplay.Caption(), tab);
+        form.Controls().dDateMenuButton.userClick();
+        form.Controls().dDateWinButton.userClick();
+        EXPECT_GT(form.Controls().dBackWinDateList.ListItems.Count(), 0);
+    }
+}
+
+struct ScriptRun {
+    int status;
+    std::string errors;
+};
+
+// Runs `script` in bash with NUMBRA standing for the built numbra; the script's status is numbra's.
+ScriptRun runScript(const std::string& script) {
+    const auto folder = std::filesystem::temp_directory_path() / ("hostile-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "run.sh") << "NUMBRA='" << NUMBRA_PATH << "'\n" << script << '\n';
+    const std::string command =
+        "bash '" + (folder / "run.sh").string() + "' 2> '" + (folder / "errors").string() + "'";
+    const int status = std::system(command.c_str());
+    std::stringstream errors;
+    errors << std::ifstream(folder / "errors").rdbuf();
+    std::filesystem::remove_all(folder);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, errors.str()};
+}
+
+// Every failed read or write ends numbra with a message and status 1, and a closed pipe ends it even
+// where SIGPIPE is ignored.
+TEST(HostileNumbra, ReadAndWriteErrorsAreReported) {
+    struct Row {
+        const char* script;
+        const char* message;
+    };
+    std::vector<Row> rows = {
+        {"$NUMBRA < /", "numbra: standard input: Is a directory\n"},
+        {"$NUMBRA --help > /dev/full", "numbra: write error: No space left on device\n"},
+        {"$NUMBRA --version > /dev/full", "numbra: write error: No space left on device\n"},
+        {"$NUMBRA 1+1 > /dev/full", "numbra: write error: No space left on device\n"},
+        {"echo 1+1 | $NUMBRA > /dev/full", "numbra: write error: No space left on device\n"},
+        {"trap '' PIPE; yes 1+1 2>/dev/null | timeout 20 $NUMBRA | head -n 1 > /dev/null; exit "
+         "${PIPESTATUS[1]}",
+         "numbra: write error: Broken pipe\n"},
+    };
+#if !defined(__SANITIZE_ADDRESS__)
+    // One endless line under a memory limit, which the sanitizer's own reservations would not fit in.
+    rows.push_back(
+        {"ulimit -v 400000; $NUMBRA < /dev/zero", "numbra: standard input: Cannot allocate memory\n"});
+#endif
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.script);
+        const ScriptRun run = runScript(row.script);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.errors, row.message);
+    }
+}
+
+} // namespace

@@ -1,0 +1,137 @@
+#include "qt/ClockDate.h"
+#include "tests/qt/GuiFixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTest>
+
+#include <string>
+
+namespace {
+
+using namespace std::string_literals;
+
+// Pastes `bytes` as the clipboard holds them, UTF-8 or not, over the whole text of `editor`.
+void paste(QPlainTextEdit* editor, const QByteArray& bytes) {
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("text/plain"), bytes);
+    QApplication::clipboard()->setMimeData(data);
+    editor->selectAll();
+    editor->paste();
+}
+
+// Hostile text through the real widgets: whatever is pasted is stored as the box shows it, and the
+// window stays usable on a screen smaller than its design (this suite runs on a 640 x 480 screen).
+class HostileSkinTest : public skin_tests::WindowPerTest {
+    Q_OBJECT
+
+    QPlainTextEdit* noteBox() { return window_->widget<QPlainTextEdit>(QStringLiteral("lText")); }
+    notes::NotesStore& store() { return window_->form.Notes().Store(); }
+
+    // Two items; the first one shown in the note box.
+    void showTwoItems() {
+        store().AppendItem("Pasted", "Scrivlet", "");
+        store().AppendItem("Other", "Scrivlet", "");
+        window_->form.Notes().List().ListFolderItems(false);
+        window_->controls().lItem.userClickItem(1);
+    }
+
+private slots:
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
+
+    void pastedTextIsStoredAsShown_data() {
+        QTest::addColumn<QByteArray>("pasted");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("no-break space") << QByteArray("a\u00A0b") << QByteArray("a\u00A0b");
+        QTest::newRow("line separator") << QByteArray("a\u2028b") << QByteArray("a\u2028b");
+        QTest::newRow("NUL") << QByteArray("a\0b", 3) << QByteArray("a\0b", 3);
+        QTest::newRow("paragraph separator") << QByteArray("a\u2029b") << QByteArray("a\nb");
+        QTest::newRow("U+FDD0") << QByteArray("a\uFDD0b") << QByteArray("a\nb");
+        QTest::newRow("U+FDD1") << QByteArray("a\uFDD1b") << QByteArray("a\nb");
+        QTest::newRow("lone CR") << QByteArray("a\rb") << QByteArray("a\nb");
+        QTest::newRow("CRLF") << QByteArray("a\r\nb") << QByteArray("a\nb");
+        QTest::newRow("invalid UTF-8") << QByteArray("a\xFF"
+                                                     "b")
+                                       << QByteArray("a\uFFFDb");
+        QTest::newRow("right-to-left override") << QByteArray("\u202Etxt.exe") << QByteArray("\u202Etxt.exe");
+    }
+
+    // In both editors: the note is stored when another item, or another day, is clicked.
+    void pastedTextIsStoredAsShown() {
+        QFETCH(QByteArray, pasted);
+        QFETCH(QByteArray, stored);
+        showTwoItems();
+        paste(noteBox(), pasted);
+        window_->controls().lItem.userClickItem(2);
+        QCOMPARE(QByteArray::fromStdString(store().ItemText[0]), stored);
+
+        window_->controls().dDateWinBack.setVisible(true);
+        window_->controls().dBackWinDateList.userClickItem(1);
+        paste(window_->widget<QPlainTextEdit>(QStringLiteral("dDateWinText")), pasted);
+        window_->controls().dBackWinDateList.userClickItem(2);
+        const app::DayEntries& days = window_->form.Scheduler().List().Entries();
+        QCOMPARE(days.EntryCount, int16_t(1));
+        QCOMPARE(QByteArray::fromStdString(days.EntryText[0]), stored);
+    }
+
+    // A paragraph too long to wrap word by word wraps anywhere, until a text without one is shown; a
+    // paste of 100 MB is stored whole.
+    void longParagraphsWrapAnywhereAndHugePastesAreStoredWhole() {
+        showTwoItems();
+        paste(noteBox(), QByteArray(1'000'000, 'x'));
+        QCOMPARE(noteBox()->wordWrapMode(), QTextOption::WrapAnywhere);
+        window_->controls().lItem.userClickItem(2);
+        QCOMPARE(noteBox()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QCOMPARE(store().ItemText[0], std::string(1'000'000, 'x'));
+
+        const QByteArray line = QByteArray(99, 'y') + '\n';
+        const QByteArray huge = line.repeated(1'000'000);
+        window_->controls().lItem.userClickItem(1);
+        paste(noteBox(), huge);
+        QCOMPARE(noteBox()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        window_->controls().lItem.userClickItem(2);
+        QVERIFY(store().ItemText[0] == huge.toStdString());
+    }
+
+    void clockEndsAreTheFirstAndLastDay_data() {
+        QTest::addColumn<QDate>("clock");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("ordinary") << QDate(2002, 11, 20) << QStringLiteral("11-20-2002");
+        QTest::newRow("last day") << QDate(9999, 12, 31) << QStringLiteral("12-31-9999");
+        QTest::newRow("past the last") << QDate(10000, 1, 1) << QStringLiteral("12-31-9999");
+        QTest::newRow("far past the last") << QDate(123456, 7, 8) << QStringLiteral("12-31-9999");
+        QTest::newRow("first day") << QDate(1, 1, 1) << QStringLiteral("01-01-0001");
+        QTest::newRow("before the first") << QDate(-1, 12, 31) << QStringLiteral("01-01-0001");
+    }
+
+    void clockEndsAreTheFirstAndLastDay() {
+        QFETCH(QDate, clock);
+        QFETCH(QString, read);
+        QCOMPARE(QString::fromStdString(skin::clockDateText(clock)), read);
+    }
+
+    // Every part of the window, the panel tabs included, lies on the screen.
+    void theWindowFitsASmallScreen() {
+        const QRect screen = window_->window.screen()->availableGeometry();
+        QVERIFY(screen.width() < 900);
+        QVERIFY(window_->window.width() <= screen.width());
+        QVERIFY(window_->window.height() <= screen.height());
+        auto* tabs = window_->widget<QWidget>(QStringLiteral("panelTabs"));
+        const QRect onWindow(tabs->mapTo(&window_->window, QPoint()), tabs->size());
+        QVERIFY(window_->window.rect().contains(onWindow));
+    }
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    HostileSkinTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "HostileSkinTest.moc"
