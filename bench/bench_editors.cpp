@@ -113,8 +113,8 @@ QString tenMiB(bool unbroken) {
     const qsizetype size = qsizetype(10) << 20;
     if (unbroken)
         return QString(size, QLatin1Char('x'));
-    QString text = QString(63, QLatin1Char('x')) + QLatin1Char('\n');
-    return text.repeated(size / text.size());
+    const QString line = QString(63, QLatin1Char('x')) + QLatin1Char('\n');
+    return line.repeated(size / line.size());
 }
 
 void BM_Paste10MiB_NoteBox(benchmark::State& state) {
@@ -138,6 +138,35 @@ void BM_Paste10MiB_BareWidget(benchmark::State& state) {
         paste(editor, text);
 }
 BENCHMARK(BM_Paste10MiB_BareWidget)->ArgName("unbroken")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+QString prose(benchmark::State& state) {
+    const QString line = QString(63, QLatin1Char('x')) + QLatin1Char('\n');
+    return line.repeated(static_cast<qsizetype>(state.range(0)) / line.size());
+}
+
+// What storing a typed note costs: the control reads the text back from the note box.
+void BM_StoreTypedNote(benchmark::State& state) {
+    ShownWindow shown;
+    QPlainTextEdit& editor = noteBox(shown);
+    editor.setPlainText(prose(state));
+    ui::TextBox& control = shown.form.Controls().lText;
+    for (auto _ : state) {
+        state.PauseTiming();
+        control.userModified();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(control.Text());
+    }
+}
+BENCHMARK(BM_StoreTypedNote)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+
+// The floor for storing: a bare widget's plain text.
+void BM_PlainText_BareWidget(benchmark::State& state) {
+    QPlainTextEdit editor;
+    editor.setPlainText(prose(state));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(editor.toPlainText());
+}
+BENCHMARK(BM_PlainText_BareWidget)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
