@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -60,7 +61,7 @@ private slots:
     }
 
     // The pop-up's entries act on the line selected before the right click.
-    void aRightClickSelectsNothingAndPopsUpTheMenu() {
+    void theSlotListAnswersTheMouseAndTheKeyboard() {
         SkinWindow& w = *window_;
         auto* list = w.widget<QListWidget>(QStringLiteral("cCalcWinVarList"));
         QCOMPARE(list->count(), 32);
@@ -76,6 +77,16 @@ private slots:
         QCOMPARE(list->item(7)->text(), QStringLiteral("7 : 41"));
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(w.controls().cCalcWinVarList.ListIndex(), 8);
+
+        // The keyboard does what the mouse does: Enter edits the line, the menu key and Shift+F10 pop up
+        // the menu.
+        w.platform.dialogAnswers = {"42"};
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(list->item(8)->text(), QStringLiteral("8 : 42"));
+        QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+        QApplication::sendEvent(list, &menuKey);
+        QCOMPARE(w.platform.popups.size(), std::size_t{3});
     }
 
     // Ctrl+C belongs to the item commands while Copy is enabled, and to the input line otherwise.
