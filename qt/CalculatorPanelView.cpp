@@ -6,10 +6,10 @@
 #include "qt/ListBoxBinding.h"
 #include "qt/TextBinding.h"
 
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QVBoxLayout>

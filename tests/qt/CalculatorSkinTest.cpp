@@ -19,13 +19,6 @@ QPoint rowCentre(QListWidget* list, int row) {
     return list->visualItemRect(list->item(row)).center();
 }
 
-int aboutBoxes() {
-    int count = 0;
-    for (const QWidget* top : QApplication::topLevelWidgets())
-        count += top->objectName() == QLatin1String("frmInfo") ? 1 : 0;
-    return count;
-}
-
 class CalculatorSkinTest : public skin_tests::WindowPerTest {
     Q_OBJECT
 
@@ -35,11 +28,7 @@ private slots:
         triggerEnabled(window_->action(QStringLiteral("mNumbraShow")));
     }
 
-    void cleanup() {
-        closeWindow();
-        // No about box outlives its form.
-        QTRY_COMPARE(aboutBoxes(), 0);
-    }
+    void cleanup() { closeWindow(); }
 
     void typingShowsTheResultAndTheTab() {
         SkinWindow& w = *window_;
@@ -106,27 +95,6 @@ private slots:
         w.menu().mItemCopy[0]->setEnabled(true);
         QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(*copies, 1);
-    }
-
-    void theAboutBoxIsATopLevelWindowThatAClickCloses() {
-        SkinWindow& w = *window_;
-        triggerEnabled(w.action(QStringLiteral("mOptionsAbout")));
-        QWidget* box = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == QLatin1String("frmInfo") && top->isVisible())
-                box = top;
-        }
-        QVERIFY(box != nullptr);
-        QVERIFY(box->parentWidget() == nullptr);
-        QVERIFY(box->isEnabled());
-        QVERIFY(!w.window.isEnabled());
-        auto* title = box->findChild<QLabel*>(QStringLiteral("lLabel_0"));
-        QCOMPARE(title->text(), QStringLiteral("Scrivlet ]["));
-        QVERIFY(title->font().bold());
-
-        QTest::mouseClick(title, Qt::LeftButton);
-        QVERIFY(w.window.isEnabled());
-        QTRY_VERIFY(!QApplication::topLevelWidgets().contains(box));
     }
 };
 
