@@ -7,12 +7,30 @@ BENCH_DIR      ?= build-bench
 FUZZ_SECONDS   ?= 20
 JOBS           ?= $(shell nproc)
 
-BASE_PACKAGES  := cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libedit-dev librsvg2-bin
-RUN_PACKAGES   := $(BASE_PACKAGES) fonts-dejavu-core
-# What the tests and `make package` need besides the build: the Debian package tools, and the validators
-# of the desktop entry, the metainfo and the man pages. Asked for in the same call as the rest, so that a
-# fresh machine updates its package lists only once.
-CHECK_PACKAGES := dpkg-dev file desktop-file-utils appstream man-db
+# The Debian packages each target calls, so that a fresh Debian 12 gets them before the first command
+# that needs one. `deps` installs what the goals on the command line need, in one call, so that a fresh
+# machine updates its package lists only once.
+BUILD_PACKAGES  := cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libedit-dev \
+                   librsvg2-bin fonts-dejavu-core
+# The Debian package tools, lintian, and the validators of the desktop entry, the metainfo and the man
+# pages: what the package and the tests of the installed product call.
+CHECK_PACKAGES  := dpkg-dev binutils file desktop-file-utils appstream man-db lintian
+FORMAT_PACKAGES := clang-format git
+# libFuzzer ships with clang's runtime libraries, which clang only recommends.
+FUZZ_PACKAGES   := clang libclang-rt-14-dev
+
+PACKAGES_all          := $(BUILD_PACKAGES)
+PACKAGES_build        := $(BUILD_PACKAGES)
+PACKAGES_run          := $(BUILD_PACKAGES)
+PACKAGES_test         := $(BUILD_PACKAGES) $(CHECK_PACKAGES) $(FORMAT_PACKAGES) $(FUZZ_PACKAGES)
+PACKAGES_test-asan    := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
+PACKAGES_package      := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
+PACKAGES_fuzz         := $(BUILD_PACKAGES) $(FUZZ_PACKAGES)
+PACKAGES_bench        := $(BUILD_PACKAGES)
+PACKAGES_bench-bc     := $(BUILD_PACKAGES) bc
+PACKAGES_format       := $(FORMAT_PACKAGES)
+PACKAGES_format-check := $(FORMAT_PACKAGES)
+PACKAGES_screenshot   := $(BUILD_PACKAGES)
 
 CMAKE_COMMON   := -G Ninja -DSCRIVLET_WERROR=ON
 
@@ -21,7 +39,7 @@ CMAKE_COMMON   := -G Ninja -DSCRIVLET_WERROR=ON
 all: build
 
 deps:
-	@tools/ensure-packages.sh $(RUN_PACKAGES) $(if $(filter test package,$(MAKECMDGOALS)),$(CHECK_PACKAGES))
+	@tools/ensure-packages.sh $(sort $(foreach goal,$(or $(MAKECMDGOALS),all),$(PACKAGES_$(goal))))
 
 $(BUILD_DIR)/build.ninja:
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -51,14 +69,10 @@ test-asan: deps
 	    ctest --output-on-failure -j $(JOBS)
 
 fuzz: deps
-	@if command -v clang++ >/dev/null 2>&1; then \
-	    CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	        -DSCRIVLET_BUILD_FUZZ=ON -DSCRIVLET_BUILD_QT=OFF -DBUILD_TESTING=OFF && \
-	    cmake --build $(FUZZ_DIR) -j $(JOBS) && \
-	    tools/run-fuzzer.sh $(FUZZ_DIR)/fuzz/fuzz_calculate $(FUZZ_SECONDS); \
-	else \
-	    echo "clang++ not found: skipping the fuzz run"; \
-	fi
+	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DSCRIVLET_BUILD_FUZZ=ON -DSCRIVLET_BUILD_QT=OFF -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	tools/run-fuzzer.sh $(FUZZ_DIR)/fuzz/fuzz_calculate $(FUZZ_SECONDS)
 
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSCRIVLET_BUILD_BENCH=ON \
@@ -79,10 +93,10 @@ bench-bc: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target numbra
 	bench/compare-bc.sh $(BENCH_DIR)/cli/numbra
 
-format:
+format: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-format-check:
+format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run -Werror && echo "clang-format: clean"
 
 # The notes view, the calculator panel and the scheduler panel, each as docs/*.png.

@@ -41,12 +41,22 @@ std::string withEntry(const std::string& label, const std::string& entry) {
     return text.append(label).append(": ").append(entry);
 }
 
+// The colours mark the weekend and today for the eye; the tooltip says the same in words, and a screen
+// reader reads it with the row.
 void colourWeekend(ui::ListItem& item, int32_t day) {
     const float weekday = MODULDaywise::DayOfWeek(day, true);
     if (weekday == 0.0F)
         item.setForeColor(DarkGreen);
     else if (weekday == 6.0F)
         item.setForeColor(DarkCyan);
+    else
+        return;
+    item.setToolTipText("Weekend");
+}
+
+void colourToday(ui::ListItem& item) {
+    item.setToolTipText(item.ToolTipText().empty() ? "Today" : "Today, weekend");
+    item.setForeColor(DarkBlue);
 }
 
 } // namespace
@@ -102,7 +112,7 @@ void DateList::fillMonthView() {
             item->setSelected(true);
         colourWeekend(*item, d);
         if (d == dates_.TodayDayNumber) {
-            item->setForeColor(DarkBlue);
+            colourToday(*item);
             todayRow = item->Index();
         }
     }

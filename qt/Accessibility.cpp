@@ -1,7 +1,11 @@
 #include "qt/Accessibility.h"
 
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
+#include <QAccessibleWidget>
+#include <QChildEvent>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -13,6 +17,80 @@
 namespace skin {
 
 namespace {
+
+constexpr char RoleProperty[] = "scrivletAccessibleRole";
+constexpr char ValueTextProperty[] = "scrivletAccessibleValueText";
+
+// A scroll bar read by its value text rather than by its number; its arrows are its two actions.
+class ScrollBarWithValueText : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit ScrollBarWithValueText(QScrollBar& bar) : QAccessibleWidget(&bar, QAccessible::ScrollBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? bar().property(ValueTextProperty).toString()
+                                          : QAccessibleWidget::text(kind);
+    }
+
+    QVariant currentValue() const override { return bar().value(); }
+    void setCurrentValue(const QVariant& value) override { bar().setValue(value.toInt()); }
+    QVariant maximumValue() const override { return bar().maximum(); }
+    QVariant minimumValue() const override { return bar().minimum(); }
+    QVariant minimumStepSize() const override { return bar().singleStep(); }
+
+    QStringList actionNames() const override {
+        return QAccessibleWidget::actionNames() << increaseAction() << decreaseAction();
+    }
+    void doAction(const QString& name) override {
+        if (name == increaseAction())
+            bar().triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        else if (name == decreaseAction())
+            bar().triggerAction(QAbstractSlider::SliderSingleStepSub);
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    QScrollBar& bar() const { return *static_cast<QScrollBar*>(widget()); }
+};
+
+QAccessibleInterface* interfaceFor(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr)
+        return nullptr;
+    if (auto* bar = qobject_cast<QScrollBar*>(widget);
+        bar != nullptr && bar->property(ValueTextProperty).isValid())
+        return new ScrollBarWithValueText(*bar);
+    const QVariant role = widget->property(RoleProperty);
+    return role.isValid() ? new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()))
+                          : nullptr;
+}
+
+// The editor a tree or list opens on a row to rename it is made by Qt when the edit starts; it is named
+// as it is first shown.
+class EditorNames : public QObject {
+public:
+    explicit EditorNames(QAbstractItemView& view) : QObject(&view) {
+        view.viewport()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::ChildPolished)
+            return false;
+        auto* editor = qobject_cast<QLineEdit*>(static_cast<QChildEvent*>(event)->child());
+        if (editor != nullptr && editor->accessibleName().isEmpty()) {
+            editor->setAccessibleName(QStringLiteral("New name"));
+            editor->setAccessibleDescription(QStringLiteral("Enter keeps the new name, Escape the old one"));
+        }
+        return false;
+    }
+};
 
 // The accessible name of the nearest ancestor that has one; for a part, the widget it belongs to.
 QString ownerName(const QWidget& part) {
@@ -85,6 +163,32 @@ void nameInnerParts(QWidget& root) {
     for (QWidget* widget : root.findChildren<QWidget*>()) {
         if (widget->accessibleName().isEmpty())
             widget->setAccessibleName(partName(*widget));
+    }
+    for (QAbstractItemView* view : root.findChildren<QAbstractItemView*>())
+        new EditorNames(*view);
+}
+
+// Setting a widget's name already made Qt's interface for it; it is dropped, so that the next question
+// gets the one `interfaceFor` makes. This happens while the widget is built, before anyone reads it.
+void reinterpret(QWidget& widget, const char* property, const QVariant& value) {
+    QAccessible::installFactory(interfaceFor);
+    const bool first = !widget.property(property).isValid();
+    widget.setProperty(property, value);
+    if (first)
+        QAccessible::deleteAccessibleInterface(
+            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&widget)));
+}
+
+void setAccessibleRole(QWidget& widget, QAccessible::Role role) {
+    reinterpret(widget, RoleProperty, static_cast<int>(role));
+}
+
+void setAccessibleValueText(QScrollBar& bar, const QString& text) {
+    const bool changed = bar.property(ValueTextProperty).toString() != text;
+    reinterpret(bar, ValueTextProperty, text);
+    if (changed) {
+        QAccessibleValueChangeEvent event(&bar, bar.value());
+        QAccessible::updateAccessibility(&event);
     }
 }
 

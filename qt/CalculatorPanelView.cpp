@@ -1,15 +1,20 @@
 #include "qt/CalculatorPanelView.h"
 
+#include "qt/Accessibility.h"
 #include "qt/LabelBinding.h"
 #include "qt/LineEditBinding.h"
 #include "qt/ListBoxBinding.h"
 #include "qt/TextBinding.h"
 
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace skin {
 
@@ -21,6 +26,48 @@ QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
     return label;
 }
 
+// The information lines read as a table, so each keeps its line. Where the panel is narrower than the
+// longest of them, they are shown in a smaller size, down to one still comfortable to read; below that
+// the box scrolls sideways.
+class WholeLines : public QObject {
+public:
+    explicit WholeLines(QPlainTextEdit& box) : QObject(&box), box_(box) {
+        box.setLineWrapMode(QPlainTextEdit::NoWrap);
+        box.viewport()->installEventFilter(this);
+        connect(box.document(), &QTextDocument::contentsChanged, this, &WholeLines::fit);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize)
+            fit();
+        return false;
+    }
+
+private:
+    static constexpr qreal SmallestPointSize = 7;
+
+    void fit() {
+        const QStringList lines = box_.toPlainText().split(u'\n');
+        const qreal room = box_.viewport()->width() - 2 * box_.document()->documentMargin();
+        QFont font = box_.parentWidget()->font();
+        while (font.pointSizeF() > SmallestPointSize && widest(lines, font) > room)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        if (font != box_.font())
+            box_.setFont(font);
+    }
+
+    static qreal widest(const QStringList& lines, const QFont& font) {
+        const QFontMetricsF metrics(font);
+        qreal width = 0;
+        for (const QString& line : lines)
+            width = std::max(width, metrics.horizontalAdvance(line));
+        return width;
+    }
+
+    QPlainTextEdit& box_;
+};
+
 } // namespace
 
 QWidget* buildCalculatorPanel(app::MainControls& controls, int width, QWidget* parent) {
@@ -28,6 +75,7 @@ QWidget* buildCalculatorPanel(app::MainControls& controls, int width, QWidget* p
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     panel->setFixedWidth(width);
     panel->setAccessibleName(QStringLiteral("Calculator panel"));
+    setAccessibleRole(*panel, QAccessible::Pane);
     bindPicture(controls.cCalcWinBack, *panel);
 
     auto* input = new QLineEdit(panel);
@@ -56,9 +104,9 @@ QWidget* buildCalculatorPanel(app::MainControls& controls, int width, QWidget* p
         QStringLiteral("The characters, functions and operators the calculator knows"));
     info->setReadOnly(true);
     info->setTabChangesFocus(true);
-    info->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    info->setFixedHeight(info->fontMetrics().lineSpacing() * 5 + 12);
+    info->setFixedHeight(info->fontMetrics().lineSpacing() * 3 + 12);
     bindTextBox(controls.cCalcWinInfo, *info);
+    new WholeLines(*info);
 
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(6, 6, 6, 6);

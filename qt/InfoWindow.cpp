@@ -1,11 +1,11 @@
 #include "qt/InfoWindow.h"
 
+#include "qt/Accessibility.h"
 #include "qt/Fonts.h"
 #include "qt/LabelBinding.h"
 #include "qt/Mirror.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
@@ -13,43 +13,66 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace skin {
 
 namespace {
 
 struct Placement {
     int x, y, width, height;
+    bool wraps;
 };
 
 // Labels 3 and 4 stand at the top left; the title, the slogan and the copyright line in the lower half.
-constexpr Placement LabelPlaces[] = {
-    {24, 150, 320, 44}, {24, 196, 320, 30}, {24, 236, 320, 20}, {12, 10, 260, 18}, {12, 28, 260, 18}};
+// The slogan is longer than the box is wide in its large italic: it takes two lines.
+constexpr Placement LabelPlaces[] = {{24, 140, 320, 44, false},
+                                     {24, 186, 320, 50, true},
+                                     {24, 242, 320, 20, false},
+                                     {12, 10, 260, 18, false},
+                                     {12, 28, 260, 18, false}};
 
 } // namespace
 
-InfoWindow::InfoWindow(app::frmInfo& form)
+InfoWindow::InfoWindow(app::frmInfo& form, const QWidget& mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), form_(form) {
     setObjectName(toQString(form.Form.Name()));
     setAccessibleName(QStringLiteral("About Scrivlet"));
+    setAccessibleRole(*this, QAccessible::Dialog);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(app::frmInfo::Width, app::frmInfo::Height);
     setFocusPolicy(Qt::StrongFocus);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    placeOver(mainWindow);
 
     for (ui::Label& control : form.lLabel) {
         auto* label = new QLabel(this);
         bindLabel(control, *label);
         label->setObjectName(QStringLiteral("lLabel_%1").arg(control.Index()));
-        label->setAccessibleName(toQString(control.Caption()));
         label->setFont(fontOf(control.Font()));
         const Placement& place = LabelPlaces[control.Index()];
         label->setGeometry(place.x, place.y, place.width, place.height);
+        label->setWordWrap(place.wraps);
         label->setStyleSheet(control.Index() <= 2 ? QStringLiteral("color: #fdf6e3")
                                                   : QStringLiteral("color: #d8e4f0"));
     }
     connectWhileAlive(form.Form.Unloaded, this, [this] { deleteLater(); });
     mirrorEnabledVisible(form.Form, *this);
+}
+
+// The box belongs to the main window: it opens over its middle, on the screen the user sees it on, and
+// during start-up, before the main window is shown, in the middle of that screen. It never hangs over
+// the screen's edge.
+void InfoWindow::placeOver(const QWidget& mainWindow) {
+    QScreen* screen = mainWindow.screen();
+    if (screen == nullptr)
+        return;
+    const QRect area = screen->availableGeometry();
+    QRect box(QPoint(0, 0), size());
+    box.moveCenter(mainWindow.isVisible() ? mainWindow.frameGeometry().center() : area.center());
+    box.moveLeft(std::max(area.left(), std::min(box.left(), area.right() + 1 - box.width())));
+    box.moveTop(std::max(area.top(), std::min(box.top(), area.bottom() + 1 - box.height())));
+    setScreen(screen);
+    move(box.topLeft());
 }
 
 // A night-blue ground with a band of light and a few squared rings: drawn, so that no picture file is

@@ -10,7 +10,7 @@ namespace skin {
 // with it and could never be clicked. It closes itself when its form is unloaded.
 class InfoWindow : public QWidget {
 public:
-    explicit InfoWindow(app::frmInfo& form);
+    InfoWindow(app::frmInfo& form, const QWidget& mainWindow);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -19,6 +19,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void placeOver(const QWidget& mainWindow);
+
     app::frmInfo& form_;
 };
 

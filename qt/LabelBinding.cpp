@@ -64,4 +64,9 @@ void bindPicture(ui::PictureBox& control, QFrame& widget) {
     new ClickForwarder(control, widget);
 }
 
+void bindBackground(ui::CommandButton& control, QWidget& widget) {
+    bindState(control, widget);
+    new ClickForwarder(control, widget);
+}
+
 } // namespace skin

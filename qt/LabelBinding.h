@@ -13,5 +13,9 @@ namespace skin {
 void bindLabel(ui::Label& control, QLabel& widget);
 void bindButton(ui::CommandButton& control, QAbstractButton& widget);
 void bindPicture(ui::PictureBox& control, QFrame& widget);
+// A command button with no caption and no action that only lies behind other controls: shown as a plain
+// area, so that neither the keyboard nor a screen reader meets a button that does nothing. A click on it
+// still reaches the control.
+void bindBackground(ui::CommandButton& control, QWidget& widget);
 
 } // namespace skin

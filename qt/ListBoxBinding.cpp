@@ -4,6 +4,7 @@
 #include "qt/KeyInput.h"
 #include "qt/Mirror.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -91,12 +92,39 @@ void ListBoxBinding::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
 
-// The arrow keys and Home and End select as a click on the line would.
+// The menu key pops up what a right click pops up; the mouse's own right click reaches the control on
+// release.
+void ListBoxBinding::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        popUpFromKeyboard();
+}
+
+// As a right click on the selected line would, where it would have landed.
+void ListBoxBinding::popUpFromKeyboard() {
+    QListWidgetItem* line = item(control_.ListIndex());
+    const QPoint at = line != nullptr ? visualItemRect(line).center() : QPoint(4, 4);
+    control_.userMouseUp(ui::vbRightButton, 0, {at.x(), at.y()});
+}
+
+// The arrow keys and Home and End select as a click on the line would; Enter is the double click on the
+// selected line, and Shift+F10 the menu key.
 void ListBoxBinding::keyPressEvent(QKeyEvent* event) {
     const int count = control_.ListCount();
     const int current = control_.ListIndex();
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        popUpFromKeyboard();
+        event->accept();
+        return;
+    }
     int wanted = -1;
     switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (current >= 0)
+            control_.userDoubleClick(current);
+        event->accept();
+        return;
     case Qt::Key_Up:
         wanted = current > 0 ? current - 1 : 0;
         break;

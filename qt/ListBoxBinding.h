@@ -7,7 +7,7 @@
 namespace skin {
 
 // The list widget of a headless list box. It mirrors the lines, the selected line and the font; clicks,
-// double clicks, the arrow keys and the release of any mouse button go to the control.
+// double clicks, the keys and the release of any mouse button go to the control.
 class ListBoxBinding : public QListWidget {
 public:
     ListBoxBinding(ui::ListBox& control, QWidget* parent);
@@ -17,8 +17,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void popUpFromKeyboard();
     void resetLines();
     void mirrorSelection();
 

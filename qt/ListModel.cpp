@@ -34,6 +34,9 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     case Qt::EditRole:
     case Qt::AccessibleTextRole:
         return toQString(entry.Text());
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        return toQString(entry.ToolTipText());
     case Qt::DecorationRole:
         return imageIcon(entry.SmallIcon());
     case Qt::ForegroundRole: {

@@ -52,6 +52,8 @@ struct TabParts {
     ui::Label& label;
     QIcon icon;
     QString title;
+    // What the label under the button shows.
+    QString labelShows;
 };
 
 // A panel's tab: a raised strip with a button and a label under it; any of the three opens or closes the
@@ -61,6 +63,7 @@ QFrame* buildTab(const TabParts& parts, QWidget* parent) {
     back->setFrameStyle(QFrame::Panel | QFrame::Raised);
     const QString action = QStringLiteral("Show or hide the %1").arg(parts.title.toLower());
     back->setAccessibleName(QStringLiteral("%1 tab").arg(parts.title));
+    setAccessibleRole(*back, QAccessible::Grouping);
     back->setToolTip(action);
     bindPicture(parts.back, *back);
 
@@ -74,8 +77,10 @@ QFrame* buildTab(const TabParts& parts, QWidget* parent) {
     auto* label = new QLabel(back);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setAccessibleName(QStringLiteral("%1 tab text").arg(parts.title));
-    label->setAccessibleDescription(action);
+    // The text is what a screen reader reads, as a sighted user reads it; what it is goes in the
+    // description.
+    label->setAccessibleDescription(
+        QStringLiteral("%1; a click shows or hides the %2").arg(parts.labelShows, parts.title.toLower()));
     bindLabel(parts.label, *label);
 
     auto* layout = new QVBoxLayout(back);
@@ -125,7 +130,7 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     focusWhenOpened(controls.cCalcWinBack, QStringLiteral("cCalcWinInput"));
     focusWhenOpened(controls.dDateWinBack, QStringLiteral("dBackWinDateList"));
 
-    connectWhileAlive(controls.InfoLoaded, this, [](app::frmInfo& form) { new InfoWindow(form); });
+    connectWhileAlive(controls.InfoLoaded, this, [this](app::frmInfo& form) { new InfoWindow(form, *this); });
 
     // Last, so that the window is shown only once every widget inside it exists.
     mirrorEnabledVisible(controls.frmMain, *this);
@@ -176,6 +181,7 @@ QWidget* MainWindow::buildPanel(ui::PictureBox& control, const QString& accessib
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     panel->setFixedWidth(shrunk(PanelWidth));
     panel->setAccessibleName(accessibleName);
+    setAccessibleRole(*panel, QAccessible::Pane);
     bindPicture(control, *panel);
     return panel;
 }
@@ -201,13 +207,15 @@ QWidget* MainWindow::buildTabStrip(QWidget* parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
     layout->addWidget(buildTab({controls_.cCalcMenuBack, controls_.cCalcMenuButton, controls_.cCalcMenuResult,
-                                calculatorTabIcon(), QStringLiteral("Calculator")},
+                                calculatorTabIcon(), QStringLiteral("Calculator"),
+                                QStringLiteral("The result of the term")},
                                strip),
                       1);
-    layout->addWidget(buildTab({controls_.dDateMenuBack, controls_.dDateMenuButton,
-                                controls_.dDateMenuDisplay, schedulerTabIcon(), QStringLiteral("Scheduler")},
-                               strip),
-                      1);
+    layout->addWidget(
+        buildTab({controls_.dDateMenuBack, controls_.dDateMenuButton, controls_.dDateMenuDisplay,
+                  schedulerTabIcon(), QStringLiteral("Scheduler"), QStringLiteral("Today's date")},
+                 strip),
+        1);
     return strip;
 }
 

@@ -31,11 +31,30 @@ bool isInPlaceEditor(const QWidget* widget) {
            qobject_cast<const QAbstractItemView*>(viewport->parentWidget()) != nullptr;
 }
 
+// A caption marks its access key with "&" and shows "&&" as one ampersand. Qt underlines every marked
+// letter, but a screen reader would read each marker after the first as an ampersand: the entry keeps
+// the first, the one its key is.
+QString menuText(const std::string& caption) {
+    QString text = toQString(caption);
+    bool marked = false;
+    for (qsizetype at = 0; at + 1 < text.size(); ++at) {
+        if (text[at] != u'&')
+            continue;
+        if (text[at + 1] == u'&')
+            ++at;
+        else if (marked)
+            text.remove(at--, 1);
+        else
+            marked = true;
+    }
+    return text;
+}
+
 } // namespace
 
 MenuBinding::MenuBinding(ui::MenuBar& menus, QMenuBar& bar) : QObject(&bar), bar_(bar) {
     for (const auto& top : menus.Menus()) {
-        QMenu* menu = bar_.addMenu(toQString(top->Caption()));
+        QMenu* menu = bar_.addMenu(menuText(top->Caption()));
         menu->setObjectName(objectNameOf(*top));
         bindEntry(*top, *menu->menuAction());
         addEntries(*menu, *top);
@@ -47,14 +66,14 @@ void MenuBinding::addEntries(QMenu& menu, ui::MenuEntry& parent) {
     for (const auto& child : parent.Entries()) {
         ui::MenuEntry& entry = *child;
         if (!entry.Entries().empty()) {
-            QMenu* submenu = menu.addMenu(toQString(entry.Caption()));
+            QMenu* submenu = menu.addMenu(menuText(entry.Caption()));
             submenu->setObjectName(objectNameOf(entry));
             bindEntry(entry, *submenu->menuAction());
             addEntries(*submenu, entry);
             continue;
         }
         QAction* action =
-            entry.IsSeparator() ? menu.addSeparator() : menu.addAction(toQString(entry.Caption()));
+            entry.IsSeparator() ? menu.addSeparator() : menu.addAction(menuText(entry.Caption()));
         if (!entry.Shortcut().empty()) {
             action->setShortcut(QKeySequence(toQString(entry.Shortcut()), QKeySequence::PortableText));
             action->setShortcutContext(Qt::WindowShortcut);

@@ -1,5 +1,6 @@
 #include "qt/SchedulerPanelView.h"
 
+#include "qt/Accessibility.h"
 #include "qt/DisplayBinding.h"
 #include "qt/LabelBinding.h"
 #include "qt/ListBinding.h"
@@ -26,11 +27,10 @@ QPushButton* button(ui::CommandButton& control, const QString& accessibleName, Q
     return widget;
 }
 
-// The background fills the panel and has no action; the keyboard passes it by.
-QPushButton* background(ui::CommandButton& control, QWidget* parent) {
-    QPushButton* widget = button(control, QStringLiteral("Scheduler panel background"), parent);
-    widget->setFlat(true);
-    widget->setFocusPolicy(Qt::NoFocus);
+QWidget* background(ui::CommandButton& control, QWidget* parent) {
+    auto* widget = new QWidget(parent);
+    widget->setAccessibleName(QStringLiteral("Scheduler panel background"));
+    bindBackground(control, *widget);
     return widget;
 }
 
@@ -53,6 +53,13 @@ void buildSchedulerPanel(app::MainControls& controls, QWidget& panel) {
     scroller->setToolTip(QStringLiteral("Previous or next month"));
     scroller->setAccessibleDescription(QStringLiteral("The arrow keys move a month back or forth"));
     bindScrollBar(controls.dDateWinScroller, *scroller);
+    // The bar rests in the middle after every move, so its number says nothing; what it leads to is the
+    // month then shown.
+    const auto announceMonth = [scroller](const QString& month) {
+        setAccessibleValueText(*scroller, month.isEmpty() ? QStringLiteral("All days with a note") : month);
+    };
+    announceMonth(display->text());
+    QObject::connect(display, &QLineEdit::textChanged, scroller, announceMonth);
 
     QPushButton* today = button(controls.dDateWinButton, QStringLiteral("Today"), content);
     today->setAccessibleDescription(QStringLiteral("Shows the current month with today's note open"));

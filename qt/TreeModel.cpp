@@ -74,6 +74,14 @@ int TreeModel::columnCount(const QModelIndex&) const {
     return 1;
 }
 
+// The header is hidden, but a screen reader still meets its one column; it hears the column's name
+// rather than the number a model reports by default.
+QVariant TreeModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section == 0)
+        return QStringLiteral("Folder");
+    return QAbstractItemModel::headerData(section, orientation, role);
+}
+
 QVariant TreeModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};

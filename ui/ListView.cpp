@@ -46,6 +46,13 @@ void ListItem::setForeColor(uint32_t colour) {
     list_->ItemChanged(index_);
 }
 
+void ListItem::setToolTipText(std::string text) {
+    if (toolTipText_ == text)
+        return;
+    toolTipText_ = std::move(text);
+    list_->ItemChanged(index_);
+}
+
 void ListItem::setSelected(bool selected) {
     list_->setItemSelected(*this, selected);
 }
@@ -60,6 +67,7 @@ ListItem* ListItemCollection::Add(std::string key, std::string text, int smallIc
     added->text_ = std::move(text);
     added->smallIcon_ = smallIcon;
     added->foreColor_ = 0;
+    added->toolTipText_.clear();
     added->selected_ = false;
     byKey_.insert(added, hash);
     auto at = items_.end();

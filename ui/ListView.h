@@ -33,6 +33,9 @@ public:
     void setSmallIcon(int icon);
     uint32_t ForeColor() const { return foreColor_; }
     void setForeColor(uint32_t colour);
+    // Shown when the pointer rests on the entry, and read by a screen reader after its text.
+    const std::string& ToolTipText() const { return toolTipText_; }
+    void setToolTipText(std::string text);
     bool Selected() const { return selected_; }
     // Selecting an entry also gives it the selection focus; in single-select mode it deselects the others.
     void setSelected(bool selected);
@@ -46,6 +49,7 @@ private:
     std::string text_;
     int smallIcon_ = 0;
     uint32_t foreColor_ = 0;
+    std::string toolTipText_;
     bool selected_ = false;
 };
 

@@ -15,6 +15,8 @@ constexpr uint32_t Blue = ui::Rgb(0, 0, 128);
 constexpr uint32_t Green = ui::Rgb(0, 128, 0);
 constexpr uint32_t Cyan = ui::Rgb(0, 128, 128);
 
+// The marks are said in words as well as in colour. The rows reuse the entries of the November view
+// built at start-up, whose weekends fall on other rows.
 TEST(SchedulerMonthView, FebruaryRowsAndColours) {
     Scheduler s("02-10-2003");
     s.today();
@@ -24,15 +26,26 @@ TEST(SchedulerMonthView, FebruaryRowsAndColours) {
         int row;
         const char* text;
         uint32_t colour;
-    } rows[] = {{1, "02-01 Saturday", Cyan}, {2, "02-02 Sunday", Green},   {3, "02-03 Monday", 0},
-                {8, "02-08 Saturday", Cyan}, {9, "02-09 Sunday", Green},   {10, "02-10 Monday", Blue},
-                {28, "02-28 Friday", 0},     {29, "03-01 Saturday", Cyan}, {40, "03-12 Wednesday", 0}};
+        const char* mark;
+    } rows[] = {{1, "02-01 Saturday", Cyan, "Weekend"},
+                {2, "02-02 Sunday", Green, "Weekend"},
+                {3, "02-03 Monday", 0, ""},
+                {8, "02-08 Saturday", Cyan, "Weekend"},
+                {9, "02-09 Sunday", Green, "Weekend"},
+                {10, "02-10 Monday", Blue, "Today"},
+                {28, "02-28 Friday", 0, ""},
+                {29, "03-01 Saturday", Cyan, "Weekend"},
+                {40, "03-12 Wednesday", 0, ""}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.text);
         EXPECT_EQ(s.row(r.row).Text(), r.text);
         EXPECT_EQ(s.row(r.row).ForeColor(), r.colour);
+        EXPECT_EQ(s.row(r.row).ToolTipText(), r.mark);
         EXPECT_EQ(s.row(r.row).Key(), "x" + std::to_string(731246 + r.row));
     }
+    Scheduler saturday("02-08-2003");
+    saturday.today();
+    EXPECT_EQ(saturday.row(8).ToolTipText(), "Today, weekend");
 }
 
 TEST(SchedulerEntries, TypingForTodayThenAllShowsOneRowAndReopensIt) {

@@ -25,7 +25,8 @@ dpkg -x "$deb" "$root"
 echo "package: $(basename "$deb")"
 
 expected=(usr/bin/scrivlet usr/bin/numbra usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml
-          usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man1/scrivlet.1 usr/share/man/man1/numbra.1)
+          usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man1/scrivlet.1.gz
+          usr/share/man/man1/numbra.1.gz usr/share/doc/scrivlet/copyright usr/share/doc/scrivlet/changelog.gz)
 for file in "${expected[@]}"; do
     [[ -f $root/$file ]] || fail "$file is not in the package"
 done
@@ -40,6 +41,20 @@ done
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate-tree --no-net "$root" >"$work/tree.log" 2>&1 || { cat "$work/tree.log"; fail "validate-tree"; }
 fi
+
+# Debian's own judgement of the package: no error and no warning.
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 ||
+        { cat "$work/lintian.log"; fail lintian; }
+else
+    fail "lintian is not installed"
+fi
+
+# A dock groups the window with its launcher by the window's class, which Qt takes from the program's
+# name.
+entry=$root/usr/share/applications/$id.desktop
+[[ $(sed -n 's/^StartupWMClass=//p' "$entry") == $(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry") ]] ||
+    fail "StartupWMClass is not the class of the window Exec opens"
 
 answer=$("$root/usr/bin/numbra" 1+2) || fail "numbra 1+2 failed"
 [[ $answer == 3 ]] || fail "numbra 1+2 printed '$answer'"

@@ -18,9 +18,9 @@ judge() {
 
 if command -v desktop-file-validate >/dev/null; then
     ran=1
-    # A hint (two main categories: Office and Utility, as wanted) is advice, not a fault.
+    # A hint too: two main categories, for one, show the program twice in some menus.
     output=$(desktop-file-validate "$data"/*.desktop 2>&1)
-    judge desktop-file-validate 'error:|warning:' "$output" $?
+    judge desktop-file-validate 'error:|warning:|hint:' "$output" $?
 fi
 if command -v appstreamcli >/dev/null; then
     ran=1

@@ -3,11 +3,21 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
+#include <algorithm>
 #include <memory>
 
 using skin_tests::clickListRow;
+using skin_tests::clickTreeNode;
+using skin_tests::openEditor;
 using skin_tests::SkinWindow;
 using skin_tests::triggerEnabled;
 
@@ -19,20 +29,107 @@ QString describe(const QWidget& widget) {
              widget.parentWidget() != nullptr ? widget.parentWidget()->objectName() : QString());
 }
 
-QString accessibleText(QWidget& widget, QAccessible::Text kind) {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&widget);
-    return face != nullptr ? face->text(kind) : QString();
+// A caption as the eye sees it: "&" marks an access key, "&&" shows one ampersand.
+QString shownText(QString caption) {
+    return caption.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
 }
 
-// Opens the panel a row names: nothing, or the entry of its Show menu.
-void openPanel(SkinWindow& w, const QString& showEntry) {
-    if (!showEntry.isEmpty())
-        triggerEnabled(w.action(showEntry));
+// Focusable, yet nothing to read, type, set, choose or press: only the focus itself.
+bool doesNothing(QAccessibleInterface& face) {
+    QStringList actions;
+    if (QAccessibleActionInterface* acting = face.actionInterface())
+        actions = acting->actionNames();
+    actions.removeAll(QAccessibleActionInterface::setFocusAction());
+    return actions.isEmpty() && face.textInterface() == nullptr && face.valueInterface() == nullptr &&
+           face.tableInterface() == nullptr;
+}
+
+// What a screen reader would get wrong about one widget, or nothing.
+QStringList faultsOf(QWidget& widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&widget);
+    const QString name = face->text(QAccessible::Name);
+    QStringList faults;
+    if (name.trimmed().isEmpty())
+        faults << QStringLiteral("no name");
+    if (name.contains(u'&'))
+        faults << QStringLiteral("'&' in the name '%1'").arg(name);
+    if (auto* label = qobject_cast<QLabel*>(&widget); label != nullptr && name != shownText(label->text()))
+        faults << QStringLiteral("named '%1' but shows '%2'").arg(name, label->text());
+    // A column a view does not label is read as its number, hidden header or not.
+    const QRegularExpression number(QStringLiteral("^[0-9]+$"));
+    for (int index = 0; face->tableInterface() != nullptr && index < face->childCount(); ++index) {
+        const QAccessibleInterface* cell = face->child(index);
+        if (cell->role() == QAccessible::ColumnHeader &&
+            number.match(cell->text(QAccessible::Name)).hasMatch())
+            faults << QStringLiteral("a column read as '%1'").arg(cell->text(QAccessible::Name));
+    }
+    if (!widget.isVisible() || widget.focusPolicy() == Qt::NoFocus)
+        return faults;
+    if ((widget.focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+        face->text(QAccessible::Description).isEmpty())
+        faults << QStringLiteral("a Tab stop without a description");
+    if (doesNothing(*face))
+        faults << QStringLiteral("focusable but does nothing");
+    return faults;
+}
+
+// The entries of every menu, as a screen reader reads them against what the menu shows.
+QStringList menuEntryFaults(QWidget& window) {
+    QStringList faults;
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(menu);
+        const QList<QAction*> actions = menu->actions();
+        for (qsizetype index = 0; index < actions.size(); ++index) {
+            const QString name = face->child(int(index))->text(QAccessible::Name);
+            if (!actions[index]->isSeparator() && name != shownText(actions[index]->text()))
+                faults
+                    << QStringLiteral("menu entry %1 read as '%2'").arg(actions[index]->objectName(), name);
+        }
+    }
+    return faults;
+}
+
+// Sets the window up as a row names it: a panel opened by its Show entry, or a folder's name being edited.
+void openScene(SkinWindow& w, const QString& scene) {
+    if (scene == QLatin1String("rename")) {
+        QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
+        w.controls().lTre.Nodes(1).setExpanded(true);
+        clickTreeNode(w.tree(), QStringLiteral("Work"));
+        w.tree()->setFocus();
+        QTest::keyClick(w.tree(), Qt::Key_F2);
+        QTRY_VERIFY(openEditor(w.tree()) != nullptr);
+    } else if (!scene.isEmpty()) {
+        triggerEnabled(w.action(scene));
+    }
+}
+
+// A label shows all its text: on its line, or wrapped within its height where it wraps.
+bool showsAllOf(const QLabel& label) {
+    if (label.wordWrap())
+        return label.heightForWidth(label.width()) <= label.height();
+    return label.fontMetrics().horizontalAdvance(label.text()) <= label.contentsRect().width();
+}
+
+QStringList cutLabels(const QWidget& root) {
+    QStringList cut;
+    for (const QLabel* label : root.findChildren<QLabel*>()) {
+        if (label->isVisible() && !showsAllOf(*label))
+            cut << QStringLiteral("%1 '%2'").arg(label->objectName(), label->text());
+    }
+    return cut;
+}
+
+QWidget* aboutBox() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String("frmInfo") && top->isVisible())
+            return top;
+    }
+    return nullptr;
 }
 
 } // namespace
 
-// What a screen reader and a keyboard user meet in the real window, with each panel open in turn.
+// What a screen reader, a keyboard user and the eye meet in the real window, with each panel open in turn.
 class AccessibilityTest : public skin_tests::WindowPerTest {
     Q_OBJECT
 
@@ -41,33 +138,77 @@ private slots:
 
     void cleanup() { closeWindow(); }
 
-    void everyWidgetHasAName_data() { panels(); }
-
-    // Names as the accessibility layer reports them, which is what assistive technology reads. A widget
-    // the keyboard can stop at also says what it is for.
-    void everyWidgetHasAName() {
-        QFETCH(QString, showEntry);
-        SkinWindow& w = *window_;
-        openPanel(w, showEntry);
-        QList<QWidget*> widgets = w.window.findChildren<QWidget*>();
-        widgets.prepend(&w.window);
-        QStringList nameless;
-        QStringList undescribed;
-        for (QWidget* widget : widgets) {
-            if (accessibleText(*widget, QAccessible::Name).trimmed().isEmpty())
-                nameless << describe(*widget);
-            const bool tabStop = (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
-            if (tabStop && widget->isVisible() &&
-                accessibleText(*widget, QAccessible::Description).trimmed().isEmpty())
-                undescribed << describe(*widget);
-        }
-        QVERIFY2(nameless.isEmpty(),
-                 qPrintable(QStringLiteral("no name: ") + nameless.join(QStringLiteral("; "))));
-        QVERIFY2(undescribed.isEmpty(),
-                 qPrintable(QStringLiteral("no description: ") + undescribed.join(QStringLiteral("; "))));
+    void everyWidgetReadsAsItShows_data() {
+        QTest::addColumn<QString>("scene");
+        QTest::newRow("no panel") << QString();
+        QTest::newRow("calculator") << QStringLiteral("mNumbraShow");
+        QTest::newRow("scheduler") << QStringLiteral("mDateShow");
+        QTest::newRow("a folder being renamed") << QStringLiteral("rename");
     }
 
-    void tabVisitsNotesThenTheOpenPanelThenTheTabs_data() { panels(); }
+    // As the accessibility layer reports them, which is what assistive technology reads.
+    void everyWidgetReadsAsItShows() {
+        QFETCH(QString, scene);
+        SkinWindow& w = *window_;
+        openScene(w, scene);
+        QList<QWidget*> widgets = w.window.findChildren<QWidget*>();
+        widgets.prepend(&w.window);
+        QStringList faults = menuEntryFaults(w.window);
+        for (QWidget* widget : widgets) {
+            for (const QString& fault : faultsOf(*widget))
+                faults << describe(*widget) + QStringLiteral(": ") + fault;
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
+        QVERIFY2(cutLabels(w.window).isEmpty(), qPrintable(cutLabels(w.window).join(QStringLiteral("; "))));
+    }
+
+    // Three short lines that read as a table: none of them wraps, and none runs past the box, also where
+    // the box is narrower than the longest line in the font the desktop gives.
+    void theCalculatorInformationShowsItsLinesWhole() {
+        SkinWindow& w = *window_;
+        triggerEnabled(w.action(QStringLiteral("mNumbraShow")));
+        auto* info = w.widget<QPlainTextEdit>(QStringLiteral("cCalcWinInfo"));
+        QCOMPARE(info->document()->blockCount(), 3);
+        qreal widest = 0;
+        for (const QString& line : info->toPlainText().split(u'\n'))
+            widest = std::max(widest, QFontMetricsF(info->font()).horizontalAdvance(line));
+        info->setFixedWidth(info->width() - info->viewport()->width() + int(widest * 0.95));
+        for (QTextBlock line = info->document()->begin(); line.isValid(); line = line.next()) {
+            QCOMPARE(line.layout()->lineCount(), 1);
+            QVERIFY2(line.layout()->lineAt(0).naturalTextWidth() <= info->viewport()->width(),
+                     qPrintable(line.text()));
+        }
+    }
+
+    // The about box is a window of its own, a dialog over the middle of the disabled main window, showing
+    // every text it has; a click closes it.
+    void theAboutBoxOpensOverTheWindowAndShowsAllItsText() {
+        SkinWindow& w = *window_;
+        w.window.move(120, 90);
+        triggerEnabled(w.action(QStringLiteral("mOptionsAbout")));
+        QWidget* box = aboutBox();
+        QVERIFY(box != nullptr && box->parentWidget() == nullptr && box->isEnabled());
+        QVERIFY(!w.window.isEnabled());
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::Dialog);
+        QVERIFY((box->frameGeometry().center() - w.window.frameGeometry().center()).manhattanLength() <= 2);
+        QVERIFY2(cutLabels(*box).isEmpty(), qPrintable(cutLabels(*box).join(QStringLiteral("; "))));
+        for (QLabel* label : box->findChildren<QLabel*>())
+            QVERIFY2(faultsOf(*label).isEmpty(), qPrintable(faultsOf(*label).join(QStringLiteral("; "))));
+        QTest::mouseClick(box->findChild<QLabel*>(QStringLiteral("lLabel_0")), Qt::LeftButton);
+        QVERIFY(w.window.isEnabled());
+        QTRY_VERIFY(!QApplication::topLevelWidgets().contains(box));
+    }
+
+    void tabVisitsNotesThenTheOpenPanelThenTheTabs_data() {
+        QTest::addColumn<QString>("showEntry");
+        QTest::addColumn<QStringList>("panelStops");
+        QTest::newRow("no panel") << QString() << QStringList{};
+        QTest::newRow("calculator") << QStringLiteral("mNumbraShow")
+                                    << QStringList{
+                                           QStringLiteral("cCalcWinInput"), QStringLiteral("cCalcWinResult"),
+                                           QStringLiteral("cCalcWinVarList"), QStringLiteral("cCalcWinInfo")};
+        QTest::newRow("scheduler") << QStringLiteral("mDateShow") << QStringList{};
+    }
 
     void tabVisitsNotesThenTheOpenPanelThenTheTabs() {
         QFETCH(QString, showEntry);
@@ -77,7 +218,7 @@ private slots:
         QVERIFY(w.form.Notes().Store().AppendItem("Note", "Scrivlet", ""));
         w.form.Notes().List().ListFolderItems(false);
         clickListRow(w.list(), 0);
-        openPanel(w, showEntry);
+        openScene(w, showEntry);
         w.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
 
@@ -101,18 +242,6 @@ private slots:
         }
         expected << QStringLiteral("lTre");
         QCOMPARE(visited, expected);
-    }
-
-private:
-    void panels() {
-        QTest::addColumn<QString>("showEntry");
-        QTest::addColumn<QStringList>("panelStops");
-        QTest::newRow("no panel") << QString() << QStringList{};
-        QTest::newRow("calculator") << QStringLiteral("mNumbraShow")
-                                    << QStringList{
-                                           QStringLiteral("cCalcWinInput"), QStringLiteral("cCalcWinResult"),
-                                           QStringLiteral("cCalcWinVarList"), QStringLiteral("cCalcWinInfo")};
-        QTest::newRow("scheduler") << QStringLiteral("mDateShow") << QStringList{};
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,13 +19,6 @@ QPoint rowCentre(QListWidget* list, int row) {
     return list->visualItemRect(list->item(row)).center();
 }
 
-int aboutBoxes() {
-    int count = 0;
-    for (const QWidget* top : QApplication::topLevelWidgets())
-        count += top->objectName() == QLatin1String("frmInfo") ? 1 : 0;
-    return count;
-}
-
 class CalculatorSkinTest : public skin_tests::WindowPerTest {
     Q_OBJECT
 
@@ -34,11 +28,7 @@ private slots:
         triggerEnabled(window_->action(QStringLiteral("mNumbraShow")));
     }
 
-    void cleanup() {
-        closeWindow();
-        // No about box outlives its form.
-        QTRY_COMPARE(aboutBoxes(), 0);
-    }
+    void cleanup() { closeWindow(); }
 
     void typingShowsTheResultAndTheTab() {
         SkinWindow& w = *window_;
@@ -60,7 +50,7 @@ private slots:
     }
 
     // The pop-up's entries act on the line selected before the right click.
-    void aRightClickSelectsNothingAndPopsUpTheMenu() {
+    void theSlotListAnswersTheMouseAndTheKeyboard() {
         SkinWindow& w = *window_;
         auto* list = w.widget<QListWidget>(QStringLiteral("cCalcWinVarList"));
         QCOMPARE(list->count(), 32);
@@ -76,6 +66,16 @@ private slots:
         QCOMPARE(list->item(7)->text(), QStringLiteral("7 : 41"));
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(w.controls().cCalcWinVarList.ListIndex(), 8);
+
+        // The keyboard does what the mouse does: Enter edits the line, the menu key and Shift+F10 pop up
+        // the menu.
+        w.platform.dialogAnswers = {"42"};
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(list->item(8)->text(), QStringLiteral("8 : 42"));
+        QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+        QApplication::sendEvent(list, &menuKey);
+        QCOMPARE(w.platform.popups.size(), std::size_t{3});
     }
 
     // Ctrl+C belongs to the item commands while Copy is enabled, and to the input line otherwise.
@@ -95,27 +95,6 @@ private slots:
         w.menu().mItemCopy[0]->setEnabled(true);
         QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(*copies, 1);
-    }
-
-    void theAboutBoxIsATopLevelWindowThatAClickCloses() {
-        SkinWindow& w = *window_;
-        triggerEnabled(w.action(QStringLiteral("mOptionsAbout")));
-        QWidget* box = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == QLatin1String("frmInfo") && top->isVisible())
-                box = top;
-        }
-        QVERIFY(box != nullptr);
-        QVERIFY(box->parentWidget() == nullptr);
-        QVERIFY(box->isEnabled());
-        QVERIFY(!w.window.isEnabled());
-        auto* title = box->findChild<QLabel*>(QStringLiteral("lLabel_0"));
-        QCOMPARE(title->text(), QStringLiteral("Scrivlet ]["));
-        QVERIFY(title->font().bold());
-
-        QTest::mouseClick(title, Qt::LeftButton);
-        QVERIFY(w.window.isEnabled());
-        QTRY_VERIFY(!QApplication::topLevelWidgets().contains(box));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "tests/qt/GuiFixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,9 @@ private slots:
         QCOMPARE(rowCount(dates()), 40);
         QCOMPARE(rowText(dates(), 19), QStringLiteral("11-20 Wednesday"));
         QVERIFY(rowSelected(dates(), 19));
+        // What the colours mark is said in words.
+        QCOMPARE(dates()->model()->index(19, 0).data(Qt::AccessibleDescriptionRole).toString(),
+                 QStringLiteral("Today"));
         QCOMPARE(w.widget<QLineEdit>(QStringLiteral("dDateWinDisplay"))->text(),
                  QStringLiteral("November 2002"));
         QCOMPARE(w.widget<QLabel>(QStringLiteral("dDateMenuDisplay"))->text(),
@@ -67,6 +71,7 @@ private slots:
         w.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         w.list()->setFocus();
+        QImage focused;
         for (const char* name : {"dDateWinDisplay", "dDateWinScroller", "dDateWinButton", "dDateWinAll",
                                  "dBackWinDateList", "dDateWinText", "cCalcMenuButton"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -78,7 +83,14 @@ private slots:
                 QTest::keyClick(scroller, Qt::Key_Left);
                 QCOMPARE(display(), QStringLiteral("December 2002"));
                 QCOMPARE(scroller->value(), 1);
+                // A screen reader hears the month the bar has led to, and the eye sees where the focus is.
+                QCOMPARE(QAccessible::queryAccessibleInterface(scroller)->text(QAccessible::Value),
+                         QStringLiteral("December 2002"));
+                focused = scroller->grab().toImage();
             }
+            if (QLatin1String(name) == QLatin1String("dDateWinButton"))
+                QVERIFY(w.widget<QScrollBar>(QStringLiteral("dDateWinScroller"))->grab().toImage() !=
+                        focused);
             // Back to today's month, so that the editor is open again for Tab to stop at.
             if (QLatin1String(name) == QLatin1String("dDateWinButton")) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
