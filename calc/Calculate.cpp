@@ -16,11 +16,6 @@
 namespace MODULCalc {
 namespace {
 
-// The work that text inserted by var may cause in one evaluation (see Evaluation::Charge). Terms without
-// var are never charged: every pass that changes such a Term takes out at least one character that is not
-// part of a number, so they end by themselves, however long they are.
-constexpr std::size_t WorkAllowance = std::size_t{1} << 24;
-
 // What every stage saw on its previous look, kept up to date by the term while the passes change it.
 struct PassRecords {
     ArithmeticRecord Arithmetic{};
@@ -94,7 +89,7 @@ std::string Calculate(const std::string& Term, std::int16_t HideConsole, std::in
                       std::span<const std::string> Slots, std::int16_t SlotCount,
                       double SecondsSinceMidnight) {
     try {
-        Evaluation Eval{Slots, SlotCount, Random(SecondsSinceMidnight), WorkAllowance};
+        Evaluation Eval{Slots, SlotCount, Random(SecondsSinceMidnight)};
         const std::string_view Trimmed = TrimBlanks(Term);
         if (auto Answer = ConsoleAnswer(Trimmed, HideConsole, BasicOnly, SlotCount)) {
             return std::move(*Answer);

@@ -179,8 +179,13 @@ void ResolveRelationsAndLogic(std::string& Term) {
 ShortOutcome ReduceShort(std::string Term, std::int16_t BasicOnly, Evaluation& Eval) {
     std::string Previous;
     for (;;) {
+        // Slot text is followed through the passes on the long road only (see InsertedText). No pass
+        // makes a call to var that it also applies: every replacement but the parenthesis step's leaves
+        // a digit, and that step applies at most one call.
+        if (Term.find("var(") != std::string::npos) {
+            return {std::move(Term), false};
+        }
         Previous = Term;
-        Eval.TermSize = Term.size();
         for (const auto& Rule : ArithmeticLevels) {
             if (Term.find(Rule.Operator) != std::string::npos) {
                 ReduceLevel(Term, Rule);
@@ -192,10 +197,6 @@ ShortOutcome ReduceShort(std::string Term, std::int16_t BasicOnly, Evaluation& E
         }
         if (Term == Previous) {
             return {std::move(Term), true};
-        }
-        // Slot text can make a term grow without end; a long term is the long road's.
-        if (Term.size() > 4 * ShortTermLength) {
-            return {std::move(Term), false};
         }
     }
 }

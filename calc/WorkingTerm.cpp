@@ -72,6 +72,7 @@ void WorkingTerm::Replace(std::size_t Pos, std::size_t Count, std::string_view W
     for (std::size_t Index = 0; Index < MarkCount; ++Index) {
         Marks[Index]->Note(Pos, Count, With.size());
     }
+    Slotted.Note(Pos, Count, With.size());
     // Pairs that start one character before the replaced text up to its last character change with it.
     const std::size_t First = Pos > 0 ? Pos - 1 : 0;
     if (PairsCounted) {

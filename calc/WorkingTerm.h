@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/GapText.h"
+#include "calc/InsertedText.h"
 
 #include <array>
 #include <cstddef>
@@ -83,6 +84,8 @@ public:
     std::string Release() { return Text.Release(); }
 
     void Replace(std::size_t Pos, std::size_t Count, std::string_view With);
+    // Text var inserted, followed through every later replacement.
+    InsertedText& Inserted() { return Slotted; }
 
     // A record that every later replacement updates, until it is unwatched.
     void Watch(Unchanged& Extent);
@@ -102,6 +105,7 @@ private:
     void CountIn(std::size_t Pos, std::size_t Count, int Sign);
 
     GapText Text;
+    InsertedText Slotted;
     std::array<Unchanged*, 16> Extents{};
     std::size_t ExtentCount = 0;
     std::array<Mark*, 16> Marks{};
