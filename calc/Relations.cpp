@@ -116,14 +116,6 @@ void LookAsGroup(WorkingTerm& Term, Unchanged& Record, const Items& Group, Look 
 
 } // namespace
 
-void ResolveRelation(std::string& Term, std::string_view Operator) {
-    WorkingTerm Working(std::move(Term));
-    Unchanged Record;
-    const Unchanged Since;
-    Resolve(Working, Operator, Since, Record);
-    Term = Working.Release();
-}
-
 void ResolveRelationsAndLogic(WorkingTerm& Term, RelationRecords& Records) {
     // Where nothing can occur, a look would find nothing; passing over it keeps the record collecting.
     if (Term.Count(WorkingTerm::Relational) > 0) {
