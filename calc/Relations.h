@@ -11,9 +11,9 @@ namespace MODULCalc {
 // The text unchanged since the previous look of each group of the closing stage: the two-character
 // relational operators, the single-character ones, and the logical rewriting rows.
 struct RelationRecords {
-    Unchanged TwoCharacter;
-    Unchanged OneCharacter;
-    Unchanged Logic;
+    ChangedSpans TwoCharacter;
+    ChangedSpans OneCharacter;
+    ChangedSpans Logic;
 };
 
 // While any two-character operator is present, the single-character ones wait for a later pass.
