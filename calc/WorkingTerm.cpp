@@ -55,9 +55,9 @@ WorkingTerm::Kind WorkingTerm::KindOf(char C) {
     case '>':
     case '|':
         return Relational;
-    case 'n':
+    case 'd':
     case 'o':
-    case 'q':
+    case 'v':
         return KeywordLetter;
     default:
         return Other;

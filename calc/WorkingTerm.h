@@ -125,7 +125,8 @@ public:
     void Unwatch(Mark& Position);
 
     // How many characters of a kind the term holds: operators "^*/#+", ")", relational characters
-    // "=<>|", and the letters "noq" of which every logical keyword holds at least one.
+    // "=<>|", and the letters "dov" of which every logical keyword holds at least one (and of the function
+    // names only cos, log and var).
     std::size_t Count(Kind Of) const { return Counts[Of]; }
     static Kind KindOf(char C);
     // Of the two-character relational operators (">=", "=>", "<=", "=<", "<>").
