@@ -81,7 +81,27 @@ void StepwiseTerms(benchmark::State& State) {
 }
 BENCHMARK(StepwiseTerms)->DenseRange(0, 5)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// The worst case the work allowance exists for: a slot that refers to itself.
+// Two long shapes one after the other, about 100,000 characters in all: each pass then changes the Term
+// at both ends. Argument: 0 "(2)+" then "not", the slowest pair found, 1 "(1)=" then "not", 2 "(1)^"
+// then "not", 3 "(1=1)and" then "not".
+void MixedShapes(benchmark::State& State) {
+    constexpr std::array<std::string_view, 4> Firsts{"(2)+", "(1)=", "(1)^", "(1=1)and"};
+    std::string Term;
+    while (Term.size() < 50000) {
+        Term += Firsts[static_cast<std::size_t>(State.range(0))];
+    }
+    while (Term.size() < 99999) {
+        Term += "not";
+    }
+    Term += "1";
+    for (auto _ : State) {
+        benchmark::DoNotOptimize(MODULCalc::Calculate(Term, 0, 0, Slots, 32, 1.0));
+    }
+    State.SetLabel(Term.substr(0, 8) + "... " + std::to_string(Term.size()) + " characters");
+}
+BENCHMARK(MixedShapes)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// The worst case the runaway bound exists for: a slot that refers to itself.
 void SelfReferringSlot(benchmark::State& State) {
     std::array<std::string, 32> Growing{};
     Growing[0] = "var(0)*var(0)";

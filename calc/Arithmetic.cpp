@@ -84,8 +84,9 @@ bool IsEmptyRange(const WorkingTerm& Term, std::ptrdiff_t First, std::ptrdiff_t 
 // facts about the occurrences before it: whether one has passed the right-hand check (Later joins the
 // blocking operators there) and whether the level gave up. Where the text before an occurrence is
 // unchanged since the previous look, so are those facts and the decision, which then skipped it; the
-// same holds after the changed text once both facts agree with the previous look there.
-void ReduceLevel(WorkingTerm& Term, const LevelRule& Rule, const Unchanged& Since, Mark& LastJoined,
+// same holds in the unchanged text after each changed span once both facts agree with the previous look
+// there, up to where the next span needs a look again.
+void ReduceLevel(WorkingTerm& Term, const LevelRule& Rule, const ChangedSpans& Since, Mark& LastJoined,
                  Mark& LastGaveUp) {
     if (Term.Count(Rule.Kind) == 0) {
         // What a look finds where the operator does not occur.
@@ -93,17 +94,28 @@ void ReduceLevel(WorkingTerm& Term, const LevelRule& Rule, const Unchanged& Sinc
         LastGaveUp = Mark{};
         return;
     }
+    if (Since.Count() == 0) {
+        // The previous look saw this very text and left it so.
+        return;
+    }
     Mark Joined = LastJoined;
     Mark GaveUp = LastGaveUp;
     const Watching WatchJoined(Term, Joined);
     const Watching WatchGaveUp(Term, GaveUp);
+    const auto LookAgain = [&](std::size_t Span) {
+        return LookAgainFrom(Term, Since.At(Span, Term.Size()), 3);
+    };
+    const auto JoinedBefore = [&](std::size_t Pos) {
+        return Rule.Later != '\0' && Joined.Known() && Joined.Pos < Pos;
+    };
+    const auto GaveUpBefore = [&](std::size_t Pos) { return GaveUp.Known() && GaveUp.Pos < Pos; };
 
-    std::size_t Start = LookAgainFrom(Term, Since, 3);
-    if (GaveUp.Known() && GaveUp.Pos < Start) {
+    std::size_t Start = LookAgain(0);
+    if (GaveUpBefore(Start)) {
         // The level gives up at the same place again and does nothing before it.
         return;
     }
-    bool LaterJoined = Rule.Later != '\0' && Joined.Known() && Joined.Pos < Start;
+    bool LaterJoined = JoinedBefore(Start);
     if (!LaterJoined) {
         LastJoined = Mark{};
     }
@@ -112,25 +124,51 @@ void ReduceLevel(WorkingTerm& Term, const LevelRule& Rule, const Unchanged& Sinc
         return C != '\0' &&
                (Rule.Blocking.find(C) != std::string_view::npos || (LaterJoined && C == Rule.Later));
     };
-    for (;;) {
-        // Beyond the boundary the previous look saw the same text; if it got there and got there in the
-        // same state, it went on as this look would and changed nothing.
-        const std::size_t Boundary = UnchangedOperatorsAfter(Term, Since, 3);
-        if (Boundary != std::string::npos && Start > Boundary && !(GaveUp.Known() && GaveUp.Pos < Start) &&
-            LaterJoined == (Rule.Later != '\0' && Joined.Known() && Joined.Pos < Start)) {
-            if (!LaterJoined) {
-                LastJoined = Joined;
-            }
-            LastGaveUp = GaveUp;
-            return;
+    // What the previous look left behind when this one goes on as it did to the end.
+    const auto AsBefore = [&] {
+        if (!LaterJoined) {
+            LastJoined = Joined;
         }
-        const bool Bounded = Boundary != std::string::npos && Start <= Boundary;
-        const std::size_t Found = Term.Find(Rule.Operator, Start, Bounded ? Boundary + 1 : std::string::npos);
-        if (Found == std::string::npos) {
-            if (!Bounded) {
+        LastGaveUp = GaveUp;
+    };
+    for (;;) {
+        std::size_t Span = 0;
+        while (Span + 1 < Since.Count() && Start >= LookAgain(Span + 1)) {
+            ++Span;
+        }
+        // Beyond the boundary the previous look saw the same text; if it got there and got there in the
+        // same state, it went on as this look would and changed nothing before the next span.
+        const std::size_t Boundary = UnchangedOperatorsAfter(Term, Since.At(Span, Term.Size()), 3);
+        const bool Beyond = Boundary != std::string::npos && Start > Boundary;
+        const bool Last = Span + 1 == Since.Count();
+        if (Beyond && !GaveUpBefore(Start) && LaterJoined == JoinedBefore(Start)) {
+            if (Last) {
+                AsBefore();
                 return;
             }
-            Start = Boundary + 1;
+            Start = LookAgain(Span + 1);
+            if (GaveUpBefore(Start)) {
+                AsBefore();
+                return;
+            }
+            if (!LaterJoined && JoinedBefore(Start)) {
+                LaterJoined = true;
+                LastJoined = Joined;
+            }
+            continue;
+        }
+        std::size_t Limit = std::string::npos;
+        if (!Beyond && Boundary != std::string::npos) {
+            Limit = Boundary + 1;
+        } else if (Beyond && !Last) {
+            Limit = LookAgain(Span + 1);
+        }
+        const std::size_t Found = Term.Find(Rule.Operator, Start, Limit);
+        if (Found == std::string::npos) {
+            if (Limit == std::string::npos) {
+                return;
+            }
+            Start = Limit;
             continue;
         }
         const auto At = static_cast<std::ptrdiff_t>(Found);
@@ -190,9 +228,9 @@ std::string TidyResult(std::string Text) {
 
 void ReduceArithmetic(WorkingTerm& Term, ArithmeticRecord& Record) {
     // Each level sees the changes since the first level's previous look, which include those since its own.
-    Unchanged Since = Record.Since;
+    ChangedSpans Since = Record.Since;
     const Watching WatchSince(Term, Since);
-    Record.Since = Unchanged::Whole(Term.Size());
+    Record.Since = ChangedSpans::Nothing();
     for (std::size_t Index = 0; Index < ArithmeticLevels.size(); ++Index) {
         ReduceLevel(Term, ArithmeticLevels[Index], Since, Record.Joined[Index], Record.GaveUp[Index]);
     }

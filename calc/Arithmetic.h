@@ -44,7 +44,7 @@ std::string TidyResult(std::string Text);
 // first level's look, and for each level where its later blocking operator joined and where it gave up
 // the rest of the level.
 struct ArithmeticRecord {
-    Unchanged Since;
+    ChangedSpans Since;
     std::array<Mark, 5> Joined{};
     std::array<Mark, 5> GaveUp{};
 };

@@ -41,25 +41,18 @@ struct Evaluation {
     std::span<const std::string> Slots;
     std::int16_t SlotCount = 0;
     Random Rng;
-    // Work that inserted slot text may still cause, in units of roughly one character scanned.
-    std::size_t WorkLeft;
     // The length of the working term at the start of the current pass.
     std::size_t TermSize = 0;
 
-    // Only var can make a Term grow without end or cycle for ever (a slot that refers to itself or to a slot
-    // that refers back). Without it every changing pass takes out a character that is not part of a number,
-    // so what an inserted slot text can cost is its characters and one more pass over the Term for each of
-    // its characters that is not part of a number. When the allowance runs out the evaluation ends with
-    // "Error (28)", the number of the platform's out-of-stack-space error that runaway recursion produces.
-    void Charge(std::size_t Units) {
-        if (Units > WorkLeft) {
-            throw CalcFault{Fault::TooComplex};
-        }
-        WorkLeft -= Units;
-    }
-
-    // Rough cost of one inserted slot character in scanned characters, covering the pass it is read in.
-    static constexpr std::size_t InsertedCharacterCost = 64;
+    // Only var can make a Term grow without end: a Term that grows beyond this many bytes ends with "Error
+    // (28)", the number of the platform's out-of-stack-space error that runaway recursion produces. No
+    // character takes more than four bytes, so every working term of up to 1,048,576 characters is allowed; a
+    // Term typed longer than the bound is only refused once var makes it grow further.
+    static constexpr std::size_t MaxWorkingLength = std::size_t{4} << 20;
+    // A slot that calls itself, on its own or through others, is stopped the same way after this many
+    // calls in a row (see InsertedText), a fifth of a second or so. Some such slots do end, but within
+    // far fewer calls ('10*var(0)' overflows after about 300); 'var(0)+1' would need 1E15.
+    static constexpr std::size_t MaxChain = 100'000;
 };
 
 } // namespace MODULCalc

@@ -55,9 +55,9 @@ std::optional<std::string> Var(double X, Evaluation& Eval) {
         throw CalcFault{Fault::IndexOutOfRange};
     }
     const std::string& Text = Eval.Slots[Slot];
-    const auto Operators = static_cast<std::size_t>(
-        std::count_if(Text.begin(), Text.end(), [](char C) { return !IsNumberChar(C); }));
-    Eval.Charge(Evaluation::InsertedCharacterCost * (Text.size() + 1) + Operators * Eval.TermSize);
+    if (Eval.TermSize + Text.size() > Evaluation::MaxWorkingLength) {
+        throw CalcFault{Fault::TooComplex};
+    }
     return Text;
 }
 
@@ -95,7 +95,7 @@ FunctionOutcome ApplyFunction(std::string_view Name, std::string_view Argument, 
             if (!Result) {
                 return {FunctionOutcome::Kind::Refused, {}};
             }
-            return {FunctionOutcome::Kind::Applied, std::move(*Result)};
+            return {FunctionOutcome::Kind::Applied, std::move(*Result), Candidate.Name == "var"};
         }
     }
     return {FunctionOutcome::Kind::NotAFunction, {}};

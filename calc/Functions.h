@@ -12,6 +12,8 @@ struct FunctionOutcome {
     Kind What;
     // The untidied result text when the function applied.
     std::string Text;
+    // Whether Text is a slot's, inserted by var.
+    bool FromSlot = false;
 };
 
 // Applies the three-letter function Name to the prepared argument text.

@@ -3,6 +3,7 @@
 #include "calc/TermText.h"
 
 #include <array>
+#include <bitset>
 
 namespace MODULCalc {
 namespace {
@@ -80,12 +81,33 @@ constexpr std::array<Rewrite, 13> AfterMinusSplit{{
 
 std::optional<std::string> NormaliseTerm(std::string_view Term) {
     std::string Text = UnifyLetters(Term);
+    // A row whose text holds a character that is nowhere in the Term finds nothing; most Terms hold only
+    // a few of the characters the rows look for. Characters are only added to the set, never taken out.
+    std::bitset<256> Present;
+    const auto Note = [&Present](std::string_view Characters) {
+        for (const char C : Characters) {
+            Present.set(static_cast<unsigned char>(C));
+        }
+    };
+    const auto Apply = [&](const Rewrite& Row) {
+        for (const char C : Row.Find) {
+            if (!Present.test(static_cast<unsigned char>(C))) {
+                return;
+            }
+        }
+        ReplaceAll(Text, Row.Find, Row.Replace);
+        Note(Row.Replace);
+    };
+    Note(Text);
     for (const auto& Row : BeforeMinusSplit) {
-        ReplaceAll(Text, Row.Find, Row.Replace);
+        Apply(Row);
     }
-    Text = SplitMinusSigns(Text);
+    if (Present.test('-')) {
+        Text = SplitMinusSigns(Text);
+        Note("+");
+    }
     for (const auto& Row : AfterMinusSplit) {
-        ReplaceAll(Text, Row.Find, Row.Replace);
+        Apply(Row);
     }
     if (Text.empty()) {
         return std::nullopt;

@@ -1,6 +1,7 @@
 #include "calc/Parentheses.h"
 
 #include "calc/Arithmetic.h"
+#include "calc/Evaluation.h"
 #include "calc/Functions.h"
 #include "calc/TermText.h"
 
@@ -57,10 +58,20 @@ void RemoveParentheses(WorkingTerm& Term, Evaluation& Eval, ParenthesesRecord& R
         const std::string_view Argument = PrepareOperand(Content);
         auto Outcome = ApplyFunction(Term.Substr(Open - 3, 3), Argument, Eval);
         switch (Outcome.What) {
-        case FunctionOutcome::Kind::Applied:
+        case FunctionOutcome::Kind::Applied: {
             Record.Removed = true;
-            Term.Replace(Open - 3, Close - Open + 4, TidyResult(std::move(Outcome.Text)));
+            const std::size_t Call = Open - 3;
+            const std::size_t Chain = Outcome.FromSlot ? Term.Inserted().ChainOf(Call, Close + 1) : 0;
+            if (Chain > Evaluation::MaxChain) {
+                throw CalcFault{Fault::TooComplex};
+            }
+            const std::string Result = TidyResult(std::move(Outcome.Text));
+            Term.Replace(Call, Close - Open + 4, Result);
+            if (Outcome.FromSlot) {
+                Term.Inserted().Add(Call, Result.size(), Chain);
+            }
             return;
+        }
         case FunctionOutcome::Kind::NotAFunction:
             Record.Removed = true;
             Term.Replace(Open, Close - Open + 1, Argument);

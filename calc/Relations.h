@@ -11,9 +11,9 @@ namespace MODULCalc {
 // The text unchanged since the previous look of each group of the closing stage: the two-character
 // relational operators, the single-character ones, and the logical rewriting rows.
 struct RelationRecords {
-    Unchanged TwoCharacter;
-    Unchanged OneCharacter;
-    Unchanged Logic;
+    ChangedSpans TwoCharacter;
+    ChangedSpans OneCharacter;
+    ChangedSpans Logic;
 };
 
 // While any two-character operator is present, the single-character ones wait for a later pass.
@@ -51,12 +51,9 @@ inline constexpr std::array<LogicRow, 18> LogicRows{{
 // Whether "A Operator B" holds, for any of the relational operators.
 bool RelationHolds(std::string_view Operator, double A, double B);
 
-// Replaces every "a Operator b" whose operands are runs of number characters by "1" or "0". The operands
-// are read as they stand, so "P" reads as 0 here.
-void ResolveRelation(std::string& Term, std::string_view Operator);
-
-// The closing stage of a pass: the relational operators, then the textual rewriting of the logical
-// keywords. The records must be watched by the term.
+// The closing stage of a pass: the relational operators, each replacing "a Operator b" whose operands are
+// runs of number characters by "1" or "0" (operands read as they stand, so "P" reads as 0 here), then the
+// textual rewriting of the logical keywords. The records must be watched by the term.
 void ResolveRelationsAndLogic(WorkingTerm& Term, RelationRecords& Records);
 
 } // namespace MODULCalc

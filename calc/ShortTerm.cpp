@@ -8,6 +8,7 @@
 #include "calc/TermText.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace MODULCalc {
@@ -23,7 +24,7 @@ bool IsEmptyRange(std::string_view Text, std::size_t First, std::size_t Last) {
     return IsEmptyOperand(Text.substr(First, Last - First));
 }
 
-void ReduceLevel(std::string& Term, const LevelRule& Rule) {
+void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
     bool LaterJoined = false;
     const auto Blocks = [&](char C) {
         return C != '\0' &&
@@ -68,12 +69,13 @@ void ReduceLevel(std::string& Term, const LevelRule& Rule) {
             return;
         }
         Term.replace(First, Last - First, *Result);
+        Changed = true;
         // Nothing before the character in front of the result has changed, nor any decision about it.
         Start = First - 1;
     }
 }
 
-void RemoveParentheses(std::string& Term, Evaluation& Eval) {
+void RemoveParentheses(std::string& Term, Evaluation& Eval, bool& Changed) {
     std::size_t From = 0;
     for (;;) {
         const std::size_t Close = Term.find(')', From);
@@ -93,6 +95,7 @@ void RemoveParentheses(std::string& Term, Evaluation& Eval) {
         // No room for a function name within the first four characters (not bytes).
         if (!HasCharacters(std::string_view(Term).substr(0, std::min<std::size_t>(Open, 16)), 4)) {
             Term.replace(Open, Close - Open + 1, Content);
+            Changed = true;
             return;
         }
         const std::string_view Argument = PrepareOperand(Content);
@@ -100,9 +103,11 @@ void RemoveParentheses(std::string& Term, Evaluation& Eval) {
         switch (Outcome.What) {
         case FunctionOutcome::Kind::Applied:
             Term.replace(Open - 3, Close - Open + 4, TidyResult(std::move(Outcome.Text)));
+            Changed = true;
             return;
         case FunctionOutcome::Kind::NotAFunction:
             Term.replace(Open, Close - Open + 1, Argument);
+            Changed = true;
             return;
         case FunctionOutcome::Kind::Refused:
             break;
@@ -110,7 +115,7 @@ void RemoveParentheses(std::string& Term, Evaluation& Eval) {
     }
 }
 
-void Resolve(std::string& Term, std::string_view Operator) {
+void Resolve(std::string& Term, std::string_view Operator, bool& Changed) {
     const auto Width = static_cast<std::ptrdiff_t>(Operator.size());
     std::size_t Start = 0;
     for (;;) {
@@ -144,8 +149,63 @@ void Resolve(std::string& Term, std::string_view Operator) {
             ReadNumber(Text.substr(AfterOperator, static_cast<std::size_t>(Right) + 1 - AfterOperator));
         Term.replace(First, static_cast<std::size_t>(Right - Left + 1),
                      RelationHolds(Operator, A, B) ? "1" : "0");
+        Changed = true;
         Start = First + 1;
     }
+}
+
+// The characters a pass looks for, as bits, so that one sweep at the start of a pass tells which stages
+// can find anything. No stage puts any of them into the term: what it writes is made of number characters.
+enum Holds : unsigned {
+    HoldsClose = 1U << 8,
+    HoldsRelation = 1U << 9,
+    HoldsKeyword = 1U << 10,
+    HoldsVar = 1U << 11,
+};
+
+unsigned HoldsBit(char C) {
+    switch (C) {
+    case '^':
+        return 1U;
+    case '*':
+        return 2U;
+    case '/':
+        return 4U;
+    case '#':
+        return 8U;
+    case '+':
+        return 16U;
+    case ')':
+        return HoldsClose;
+    case '=':
+    case '<':
+    case '>':
+    case '|':
+        return HoldsRelation;
+    case 'd':
+    case 'o':
+        // Every logical keyword holds one of "dov".
+        return HoldsKeyword;
+    case 'v':
+        return HoldsKeyword | HoldsVar;
+    default:
+        return 0;
+    }
+}
+
+unsigned WhatTermHolds(std::string_view Term) {
+    static const auto Table = [] {
+        std::array<unsigned, 256> Bits{};
+        for (std::size_t Byte = 0; Byte < Bits.size(); ++Byte) {
+            Bits[Byte] = HoldsBit(static_cast<char>(Byte));
+        }
+        return Bits;
+    }();
+    unsigned Held = 0;
+    for (const char C : Term) {
+        Held |= Table[static_cast<unsigned char>(C)];
+    }
+    return Held;
 }
 
 bool HasTwoCharacterRelation(std::string_view Term) {
@@ -154,22 +214,24 @@ bool HasTwoCharacterRelation(std::string_view Term) {
     });
 }
 
-void ResolveRelationsAndLogic(std::string& Term) {
-    if (Term.find_first_of("=<>|") != std::string::npos) {
+void ResolveRelationsAndLogic(std::string& Term, unsigned Held, bool& Changed) {
+    if ((Held & HoldsRelation) != 0) {
         if (HasTwoCharacterRelation(Term)) {
             for (const auto Operator : TwoCharacterOrder) {
-                Resolve(Term, Operator);
+                Resolve(Term, Operator, Changed);
             }
         } else {
             for (const auto Operator : OneCharacterOrder) {
-                Resolve(Term, Operator);
+                Resolve(Term, Operator, Changed);
             }
         }
     }
-    // Every keyword holds one of these letters.
-    if (Term.find_first_of("noq") != std::string::npos) {
+    if ((Held & HoldsKeyword) != 0) {
         for (const auto& Row : LogicRows) {
+            const std::size_t Before = Term.size();
             ReplaceAll(Term, Row.Find, Row.Replace);
+            // Every row replaces its text by a shorter one.
+            Changed = Changed || Term.size() != Before;
         }
     }
 }
@@ -177,25 +239,30 @@ void ResolveRelationsAndLogic(std::string& Term) {
 } // namespace
 
 ShortOutcome ReduceShort(std::string Term, std::int16_t BasicOnly, Evaluation& Eval) {
-    std::string Previous;
     for (;;) {
-        Previous = Term;
-        Eval.TermSize = Term.size();
+        // Slot text is followed through the passes on the long road only (see InsertedText). No pass
+        // makes a call to var that it also applies: every replacement but the parenthesis step's leaves
+        // a digit, and that step applies at most one call.
+        const unsigned Held = WhatTermHolds(Term);
+        if ((Held & HoldsVar) != 0 && Term.find("var(") != std::string::npos) {
+            return {std::move(Term), false};
+        }
+        // Without var every replacement takes out at least one character that is not part of a number
+        // and puts none in, so a pass leaves the text as it found it exactly when it replaced nothing.
+        bool Changed = false;
         for (const auto& Rule : ArithmeticLevels) {
-            if (Term.find(Rule.Operator) != std::string::npos) {
-                ReduceLevel(Term, Rule);
+            if ((Held & HoldsBit(Rule.Operator)) != 0) {
+                ReduceLevel(Term, Rule, Changed);
             }
         }
-        RemoveParentheses(Term, Eval);
+        if ((Held & HoldsClose) != 0) {
+            RemoveParentheses(Term, Eval, Changed);
+        }
         if (BasicOnly == 0) {
-            ResolveRelationsAndLogic(Term);
+            ResolveRelationsAndLogic(Term, Held, Changed);
         }
-        if (Term == Previous) {
+        if (!Changed) {
             return {std::move(Term), true};
-        }
-        // Slot text can make a term grow without end; a long term is the long road's.
-        if (Term.size() > 4 * ShortTermLength) {
-            return {std::move(Term), false};
         }
     }
 }

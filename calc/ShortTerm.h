@@ -14,8 +14,8 @@ inline constexpr std::size_t ShortTermLength = 256;
 
 // The passes of Calculate on a plain text, for short Terms: every stage looks at the whole text on every
 // pass, which for a few dozen characters costs less than keeping track of where the text changed. The
-// rules are the very ones the long road applies. When slot text makes the term grow long, the passes
-// stop early and give back the term as it stands after a whole pass, for the long road to carry on;
+// rules are the very ones the long road applies. When the term calls var, the passes stop before the
+// pass that would apply it and give back the term as it stands, for the long road to carry on;
 // otherwise the result.
 struct ShortOutcome {
     std::string Text;

@@ -50,15 +50,26 @@ bool IsContinuationByte(unsigned char Byte) {
     return (Byte & 0xC0) == 0x80;
 }
 
-// The length of the character that starts at Pos: a whole multi-byte sequence, or one byte where the
-// bytes there form none.
+// The length of the character that starts at Pos: a whole well-formed sequence, or one byte where the
+// bytes there form none. Overlong forms, surrogates and sequences beyond U+10FFFF are not well formed,
+// which the second byte decides: after E0 it must be A0 to BF, after ED 80 to 9F, after F0 90 to BF and
+// after F4 80 to 8F.
 std::size_t CharacterLength(std::string_view Text, std::size_t Pos) {
     const auto Lead = static_cast<unsigned char>(Text[Pos]);
-    const std::size_t Length = Lead >= 0xF0 && Lead <= 0xF4 ? 4 : Lead >= 0xE0 ? 3 : Lead >= 0xC2 ? 2 : 1;
-    if (Lead < 0xC2 || Lead > 0xF4 || Pos + Length > Text.size()) {
+    if (Lead < 0xC2 || Lead > 0xF4) {
         return 1;
     }
-    for (std::size_t Next = Pos + 1; Next < Pos + Length; ++Next) {
+    const std::size_t Length = Lead >= 0xF0 ? 4 : Lead >= 0xE0 ? 3 : 2;
+    if (Pos + Length > Text.size()) {
+        return 1;
+    }
+    const auto Second = static_cast<unsigned char>(Text[Pos + 1]);
+    const unsigned char Low = Lead == 0xE0 ? 0xA0 : Lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned char High = Lead == 0xED ? 0x9F : Lead == 0xF4 ? 0x8F : 0xBF;
+    if (Second < Low || Second > High) {
+        return 1;
+    }
+    for (std::size_t Next = Pos + 2; Next < Pos + Length; ++Next) {
         if (!IsContinuationByte(static_cast<unsigned char>(Text[Next]))) {
             return 1;
         }

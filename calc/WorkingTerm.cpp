@@ -55,9 +55,9 @@ WorkingTerm::Kind WorkingTerm::KindOf(char C) {
     case '>':
     case '|':
         return Relational;
-    case 'n':
+    case 'd':
     case 'o':
-    case 'q':
+    case 'v':
         return KeywordLetter;
     default:
         return Other;
@@ -72,6 +72,10 @@ void WorkingTerm::Replace(std::size_t Pos, std::size_t Count, std::string_view W
     for (std::size_t Index = 0; Index < MarkCount; ++Index) {
         Marks[Index]->Note(Pos, Count, With.size());
     }
+    for (std::size_t Index = 0; Index < ChangedCount; ++Index) {
+        Changed[Index]->Note(Pos, Count, With.size());
+    }
+    Slotted.Note(Pos, Count, With.size());
     // Pairs that start one character before the replaced text up to its last character change with it.
     const std::size_t First = Pos > 0 ? Pos - 1 : 0;
     if (PairsCounted) {
@@ -123,22 +127,78 @@ std::size_t WorkingTerm::TwoCharacterRelations() {
     return PairCount;
 }
 
+void ChangedSpans::Note(std::size_t Pos, std::size_t Count, std::size_t Inserted) {
+    if (Everything) {
+        return;
+    }
+    const std::size_t End = Pos + Count;
+    Span Joined{Pos, Pos + Inserted};
+    std::array<Span, Capacity + 1> Next{};
+    std::size_t Kept = 0;
+    bool Placed = false;
+    for (std::size_t Index = 0; Index < Used; ++Index) {
+        const Span Each = Spans[Index];
+        if (Each.Last < Pos) {
+            Next[Kept++] = Each;
+        } else if (Each.First > End) {
+            if (!Placed) {
+                Next[Kept++] = Joined;
+                Placed = true;
+            }
+            Next[Kept++] = {Each.First - Count + Inserted, Each.Last - Count + Inserted};
+        } else {
+            // Touching or overlapping the replaced text: one span with it.
+            Joined.First = std::min(Joined.First, Each.First);
+            Joined.Last = std::max(Joined.Last, Each.Last > End ? Each.Last - Count + Inserted : Joined.Last);
+        }
+    }
+    if (!Placed) {
+        Next[Kept++] = Joined;
+    }
+    if (Kept > Capacity) {
+        std::size_t Closest = 0;
+        for (std::size_t Index = 1; Index + 1 < Kept; ++Index) {
+            if (Next[Index + 1].First - Next[Index].Last < Next[Closest + 1].First - Next[Closest].Last) {
+                Closest = Index;
+            }
+        }
+        Next[Closest].Last = Next[Closest + 1].Last;
+        std::copy(Next.begin() + static_cast<std::ptrdiff_t>(Closest) + 2,
+                  Next.begin() + static_cast<std::ptrdiff_t>(Kept),
+                  Next.begin() + static_cast<std::ptrdiff_t>(Closest) + 1);
+        --Kept;
+    }
+    std::copy(Next.begin(), Next.begin() + static_cast<std::ptrdiff_t>(Kept), Spans.begin());
+    Used = Kept;
+}
+
 std::size_t LookAgainFrom(const WorkingTerm& Term, const Unchanged& Since, std::size_t Margin) {
-    std::size_t Pos = Since.Prefix;
+    return LookAgainFrom(Term, ChangedSpans::Span{Since.Prefix, Since.Prefix}, Margin);
+}
+
+std::size_t LookAgainFrom(const WorkingTerm& Term, const ChangedSpans::Span& Changed, std::size_t Margin) {
+    const std::size_t First = Changed.First;
+    std::size_t Pos = First;
     while (Pos > 0 && IsNumberChar(Term.At(static_cast<std::ptrdiff_t>(Pos) - 1))) {
         --Pos;
     }
     // Pos is now just after the character that ends the run; that character may be an operator itself.
     Pos = Pos > 0 ? Pos - 1 : 0;
-    const std::size_t Margined = Since.Prefix > Margin ? Since.Prefix - Margin : 0;
+    const std::size_t Margined = First > Margin ? First - Margin : 0;
     return std::min(Pos, Margined);
 }
 
 std::size_t UnchangedOperatorsAfter(const WorkingTerm& Term, const Unchanged& Since, std::size_t Floor) {
-    if (Since.Suffix == 0) {
+    const std::size_t End = Since.SuffixStart(Term.Size());
+    return UnchangedOperatorsAfter(Term, ChangedSpans::Span{End, End}, Floor);
+}
+
+std::size_t UnchangedOperatorsAfter(const WorkingTerm& Term, const ChangedSpans::Span& Changed,
+                                    std::size_t Floor) {
+    if (Changed.Last >= Term.Size()) {
         return std::string::npos;
     }
-    std::size_t Pos = std::max(Since.SuffixStart(Term.Size()), Floor);
+    std::size_t Pos = std::max(Changed.Last, Floor);
     while (Pos < Term.Size() && IsNumberChar(Term.At(static_cast<std::ptrdiff_t>(Pos)))) {
         ++Pos;
     }
@@ -151,6 +211,14 @@ void WorkingTerm::Watch(Unchanged& Extent) {
 
 void WorkingTerm::Watch(Mark& Position) {
     Add(Marks, MarkCount, Position);
+}
+
+void WorkingTerm::Watch(ChangedSpans& Changes) {
+    Add(Changed, ChangedCount, Changes);
+}
+
+void WorkingTerm::Unwatch(ChangedSpans& Changes) {
+    Remove(Changed, ChangedCount, Changes);
 }
 
 void WorkingTerm::Unwatch(Unchanged& Extent) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/GapText.h"
+#include "calc/InsertedText.h"
 
 #include <array>
 #include <cstddef>
@@ -23,6 +24,35 @@ struct Unchanged {
         const std::size_t After = OldSize - Pos - Count;
         Suffix = Suffix < After ? Suffix : After;
     }
+};
+
+// The parts of a text changed since some moment, as a few separate spans in the text's present positions:
+// a Term that changes at both ends in one pass, while a long run in the middle waits its turn, then costs
+// a look at both ends only. Where the spans would be too many, the two closest are joined with what lies
+// between them. At first the whole text counts as changed.
+class ChangedSpans {
+public:
+    // The characters from First up to Last (exclusive); a span with none marks where text was removed.
+    struct Span {
+        std::size_t First;
+        std::size_t Last;
+    };
+
+    static ChangedSpans Nothing() {
+        ChangedSpans None;
+        None.Everything = false;
+        return None;
+    }
+    // The spans in order, in a text of Size characters.
+    std::size_t Count() const { return Everything ? 1 : Used; }
+    Span At(std::size_t Index, std::size_t Size) const { return Everything ? Span{0, Size} : Spans[Index]; }
+    void Note(std::size_t Pos, std::size_t Count, std::size_t Inserted);
+
+private:
+    static constexpr std::size_t Capacity = 6;
+    bool Everything = true;
+    std::array<Span, Capacity> Spans{};
+    std::size_t Used = 0;
 };
 
 // A position in the text that moves with replacements before it; a replacement over it loses it.
@@ -83,15 +113,20 @@ public:
     std::string Release() { return Text.Release(); }
 
     void Replace(std::size_t Pos, std::size_t Count, std::string_view With);
+    // Text var inserted, followed through every later replacement.
+    InsertedText& Inserted() { return Slotted; }
 
     // A record that every later replacement updates, until it is unwatched.
     void Watch(Unchanged& Extent);
     void Watch(Mark& Position);
+    void Watch(ChangedSpans& Changes);
     void Unwatch(Unchanged& Extent);
+    void Unwatch(ChangedSpans& Changes);
     void Unwatch(Mark& Position);
 
     // How many characters of a kind the term holds: operators "^*/#+", ")", relational characters
-    // "=<>|", and the letters "noq" of which every logical keyword holds at least one.
+    // "=<>|", and the letters "dov" of which every logical keyword holds at least one (and of the function
+    // names only cos, log and var).
     std::size_t Count(Kind Of) const { return Counts[Of]; }
     static Kind KindOf(char C);
     // Of the two-character relational operators (">=", "=>", "<=", "=<", "<>").
@@ -102,10 +137,13 @@ private:
     void CountIn(std::size_t Pos, std::size_t Count, int Sign);
 
     GapText Text;
+    InsertedText Slotted;
     std::array<Unchanged*, 16> Extents{};
     std::size_t ExtentCount = 0;
     std::array<Mark*, 16> Marks{};
     std::size_t MarkCount = 0;
+    std::array<ChangedSpans*, 8> Changed{};
+    std::size_t ChangedCount = 0;
     std::array<std::size_t, Other + 1> Counts{};
     // Pairs are counted only while the term holds relational characters at all.
     bool PairsCounted = false;
@@ -116,11 +154,15 @@ private:
 // the run that reaches into the changed text, and at least Margin characters before that text, so that
 // the checks against either end of the term are covered too.
 std::size_t LookAgainFrom(const WorkingTerm& Term, const Unchanged& Since, std::size_t Margin);
+std::size_t LookAgainFrom(const WorkingTerm& Term, const ChangedSpans::Span& Changed, std::size_t Margin);
 
 // The first character at or after From, and at least Floor characters into the term, that cannot be
 // part of an operand; operators after it have their whole operands, and what stands next to them, in the
 // unchanged end of the term. Npos when nothing of the end is known to be unchanged.
 std::size_t UnchangedOperatorsAfter(const WorkingTerm& Term, const Unchanged& Since, std::size_t Floor);
+// The same after one changed span: Npos when it reaches the end of the term.
+std::size_t UnchangedOperatorsAfter(const WorkingTerm& Term, const ChangedSpans::Span& Changed,
+                                    std::size_t Floor);
 
 // Unwatches on leaving a scope.
 template <typename Record> class Watching {

@@ -15,12 +15,16 @@ void copyText(const ui::TextBox& control, QLineEdit& widget) {
         return;
     const QSignalBlocker blocker(widget);
     widget.setText(text);
+    // Setting the text leaves the cursor at its end; an answer is read from its start.
+    if (widget.isReadOnly())
+        widget.home(false);
 }
 
 } // namespace
 
 void bindLineEdit(ui::TextBox& control, QLineEdit& widget) {
     widget.setObjectName(toQString(control.Name()));
+    widget.setMaxLength(LongestLine);
     copyText(control, widget);
     mirrorEnabledVisible(control, widget);
     connectWhileAlive(control.TextSet, &widget, [&control, &widget] { copyText(control, widget); });

@@ -2,6 +2,7 @@
 
 #include "qt/Accessibility.h"
 #include "qt/CalculatorPanelView.h"
+#include "qt/ElidingLabel.h"
 #include "qt/Icons.h"
 #include "qt/InfoWindow.h"
 #include "qt/LabelBinding.h"
@@ -74,8 +75,7 @@ QFrame* buildTab(const TabParts& parts, QWidget* parent) {
     button->setToolTip(action);
     bindButton(parts.button, *button);
 
-    auto* label = new QLabel(back);
-    label->setWordWrap(true);
+    auto* label = new ElidingLabel(back);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // The text is what a screen reader reads, as a sighted user reads it; what it is goes in the
     // description.

@@ -1,6 +1,7 @@
 #include "qt/QtPlatform.h"
 
 #include "qt/ClockDate.h"
+#include "qt/LineEditBinding.h"
 #include "qt/Mirror.h"
 #include "qt/ObjectNames.h"
 
@@ -33,11 +34,15 @@ QWidget* findWidget(const QString& name) {
 
 std::string QtPlatform::inputText(const std::string& prompt, const std::string& title,
                                   const std::string& defaultText) {
-    bool confirmed = false;
-    const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), toQString(title), toQString(prompt),
-                              QLineEdit::Normal, toQString(defaultText), &confirmed);
-    return confirmed ? toStdString(text) : std::string();
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(toQString(title));
+    dialog.setLabelText(toQString(prompt));
+    dialog.setInputMode(QInputDialog::TextInput);
+    // The slot's text may be longer than a line edit takes by default.
+    if (auto* line = dialog.findChild<QLineEdit*>())
+        line->setMaxLength(LongestLine);
+    dialog.setTextValue(toQString(defaultText));
+    return dialog.exec() == QDialog::Accepted ? toStdString(dialog.textValue()) : std::string();
 }
 
 void QtPlatform::processEvents() {

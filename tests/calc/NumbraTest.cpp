@@ -72,6 +72,20 @@ TEST(Numbra, ArgumentsAndOptions) {
     for (const char* Option : {"--basic ", "--help ", "--version ", "-- "}) {
         EXPECT_NE(Help.Output.find(std::string("\n  ") + Option), std::string::npos) << Option;
     }
+    // Every example the help gives answers as it says.
+    std::istringstream Lines(Help.Output);
+    std::size_t Examples = 0;
+    for (std::string Line; std::getline(Lines, Line);) {
+        const auto Prints = Line.find(" prints ");
+        if (Line.rfind("  numbra '", 0) == 0 && Prints != std::string::npos) {
+            const std::string Term = Line.substr(9, Line.find_last_of('\'', Prints) - 8);
+            SCOPED_TRACE(Term);
+            EXPECT_EQ(RunNumbra(Term, "").Output,
+                      Line.substr(Line.find_first_not_of(' ', Prints + 8)) + "\n");
+            ++Examples;
+        }
+    }
+    EXPECT_EQ(Examples, 3u);
 }
 
 } // namespace

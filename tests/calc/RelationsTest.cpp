@@ -1,5 +1,3 @@
-#include "calc/Relations.h"
-
 #include "tests/calc/CalcTestSupport.h"
 
 namespace {
@@ -8,24 +6,17 @@ TEST(Relations, RelationsAndLogicThroughCalculate) {
     ExpectPanelResults(RelationRows);
 }
 
-TEST(Relations, ResolveRelationRewritesOnlyPlainNeighbours) {
-    struct Row {
-        std::string Term;
-        std::string Operator;
-        std::string Expected;
-    };
-    const std::vector<Row> Rows{
-        {"(5<3=0)", "=", "(5<0)"}, {"(1=1=1)", "=", "(1)"}, {"(a=1)", "=", "(a=1)"},
-        {"(2+2=4)", "=", "(2+0)"}, {"(P=0)", "=", "(1)"},   {"=1)", "=", "=1)"},
-        {"(1>=1)", ">=", "(1)"},   {"(1=>2)", "=>", "(0)"}, {"(3<>3<>4)", "<>", "(1)"},
-        {"(1E2=100)", "=", "(1)"}, {"(-1<0)", "<", "(1)"},  {"(1=)", "=", "(1=)"},
-    };
-    for (const auto& Row : Rows) {
-        SCOPED_TRACE(Row.Term + " " + Row.Operator);
-        std::string Term = Row.Term;
-        MODULCalc::ResolveRelation(Term, Row.Operator);
-        EXPECT_EQ(Term, Row.Expected);
-    }
+// A relation takes the single runs of number characters next to it, as they are written.
+TEST(Relations, OnlyPlainNeighboursAreCompared) {
+    ExpectPanelResults({{"1=1=1", "1"},
+                        {"a=1", "(a=1)"},
+                        {"P=0", "1"},
+                        {"=1", "(=1)"},
+                        {"1=>2", "0"},
+                        {"3<>3<>4", "1"},
+                        {"-1<0", "1"},
+                        {"1=", "(1=)"},
+                        {"2<3<4", "1"}});
 }
 
 } // namespace

@@ -8,27 +8,62 @@ namespace {
 
 using MODULCalc::Calculate;
 
-TEST(Robustness, SelfReferringSlotsEndWithAnErrorText) {
-    struct Row {
-        std::string Slot0;
-        std::string Slot1;
-    };
-    // Growing by one operation, by one pair of parentheses, by a whole chain of additions, and a cycle of
-    // two slots that never grows at all.
-    const std::vector<Row> Rows{
-        {"var(0)+1", ""},
-        {"(var(0))", ""},
-        {"var(0)+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1", ""},
-        {"var(1)", "var(0)"},
-        {"var(0)*var(0)", ""},
-    };
-    for (const auto& Row : Rows) {
-        SCOPED_TRACE(Row.Slot0 + " / " + Row.Slot1);
-        std::array<std::string, 32> Slots{};
-        Slots[0] = Row.Slot0;
-        Slots[1] = Row.Slot1;
-        EXPECT_EQ(Calculate("var(0)", 0, 0, Slots, 32, FixedClock), "Error (28)");
+std::string Repeated(std::string_view Unit, std::size_t Count) {
+    std::string Text;
+    for (std::size_t Index = 0; Index < Count; ++Index) {
+        Text += Unit;
     }
+    return Text;
+}
+
+// However long the slot texts and however many calls a Term makes, slots that do not call themselves
+// give their answer; only a slot that, on its own or through others, calls itself again is stopped.
+TEST(Robustness, OnlySlotsThatCallThemselvesAreStopped) {
+    struct Row {
+        std::size_t Slot;
+        std::string Text;
+        std::string Term;
+        std::string Expected;
+        std::string Slot1 = {};
+    };
+    std::vector<Row> Rows{
+        {0, "var(0)+1", "var(0)", "Error (28)", ""},
+        {0, "(var(0))", "var(0)", "Error (28)", ""},
+        {0, "var(0)*var(0)", "var(0)", "Error (28)", ""},
+        {0, "var(1)", "var(0)", "Error (28)", "var(0)"},
+        {0, "1+var(1)", "2*var(0)", "Error (28)", "var(0)+2"},
+    };
+    for (const std::size_t Count : {3U, 810U, 2500U, 5000U}) {
+        Rows.push_back(
+            {0, Repeated("1+", Count) + "1", "var(0)+var(0)+var(0)+1", std::to_string(3 * Count + 4)});
+        Rows.push_back({0, "1+2", Repeated("var(0)+", Count) + "1", std::to_string(3 * Count + 1)});
+        Rows.push_back({2, "sin(0)", Repeated("var(2)+", Count) + "1", "1"});
+        Rows.push_back({3, "(1+2)*(3+4)", Repeated("var(3)+", Count) + "1", std::to_string(21 * Count + 1)});
+        Rows.push_back({0, "var(1)+" + Repeated("1+", Count) + "1", "var(0)+var(0)",
+                        std::to_string(2 * Count + 6), "2"});
+    }
+    for (const auto& Row : Rows) {
+        SCOPED_TRACE(testing::Message() << Row.Text.substr(0, 20) << " / " << Row.Term.substr(0, 20)
+                                        << "... of " << Row.Term.size());
+        std::array<std::string, 32> Slots{};
+        Slots[Row.Slot] = Row.Text;
+        Slots[1] = Row.Slot1.empty() ? Slots[1] : Row.Slot1;
+        EXPECT_EQ(Calculate(Row.Term, 0, 0, Slots, 32, FixedClock), Row.Expected);
+    }
+    // A chain through every slot, each calling the next, is as long as a chain gets without a repeat.
+    std::array<std::string, 32> Chain{};
+    for (std::size_t Slot = 0; Slot + 1 < Chain.size(); ++Slot) {
+        Chain[Slot] = "var(" + std::to_string(Slot + 1) + ")+1";
+    }
+    Chain.back() = "1";
+    EXPECT_EQ(Calculate("var(0)", 0, 0, Chain, 32, FixedClock), "32");
+    Chain.back() = "var(0)";
+    EXPECT_EQ(Calculate("var(0)", 0, 0, Chain, 32, FixedClock), "Error (28)");
+    // A working term may grow to a million characters and more, but not without end.
+    std::array<std::string, 32> Long{};
+    Long[0] = std::string(1 << 20, 'x');
+    EXPECT_EQ(Calculate("var(0)", 0, 0, Long, 32, FixedClock), "(" + Long[0] + ")");
+    EXPECT_EQ(Calculate(Repeated("var(0)", 5), 0, 0, Long, 32, FixedClock), "Error (28)");
 }
 
 TEST(Robustness, LongTermsStillReduce) {
@@ -37,14 +72,6 @@ TEST(Robustness, LongTermsStillReduce) {
         Sum += "+1.5";
     }
     EXPECT_EQ(PanelCalculate(Sum), "150000");
-}
-
-std::string Repeated(std::string_view Unit, std::size_t Count) {
-    std::string Text;
-    for (std::size_t Index = 0; Index < Count; ++Index) {
-        Text += Unit;
-    }
-    return Text;
 }
 
 // Terms that reduce one step per pass, for thousands of passes, are never taken for runaway ones.
@@ -86,7 +113,8 @@ TEST(Robustness, MixedStepwiseTermsGiveTheirResult) {
 }
 
 // Positions count characters: a letter of several bytes, from any script, counts once.
-TEST(Robustness, LettersOfAnyScriptCountAsOneCharacter) {
+// Bytes that form no well-formed sequence (overlong forms, surrogates, beyond U+10FFFF) count one by one.
+TEST(Robustness, CharactersCountAsTheyAreWritten) {
     const std::vector<CalcRow> Rows{
         {"xx(P)", "(xxP)"},
         {"éé(P)", "(ééP)"},
@@ -95,6 +123,15 @@ TEST(Robustness, LettersOfAnyScriptCountAsOneCharacter) {
         {"😀😀(2)*3", "(😀😀2*3)"},
         {"ü+1", "(ü+1)"},
         {"\xff\xfe(P)", "(\xff\xfeP)"},
+        {"\xE0\x80\x80(P)", "(\xE0\x80\x80"
+                            "3.1415926535)"},
+        {"\xED\xA0\x80(P)", "(\xED\xA0\x80"
+                            "3.1415926535)"},
+        {"\xF4\x90\x80\x80(P)", "(\xF4\x90\x80\x80"
+                                "3.1415926535)"},
+        {"\xC0\xAF(P)", "(\xC0\xAFP)"},
+        {"\xED\x9F\xBF(P)", "(\xED\x9F\xBFP)"},
+        {"\xF4\x8F\xBF\xBF(P)", "(\xF4\x8F\xBF\xBFP)"},
     };
     ExpectPanelResults(Rows);
 }

@@ -1,5 +1,7 @@
 #include "tests/qt/GuiFixture.h"
 
+#include "qt/ElidingLabel.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -47,6 +49,44 @@ private slots:
         QCOMPARE(result->text(), QStringLiteral("3"));
         QCOMPARE(tab->text(), QStringLiteral("3"));
         QCOMPARE(input->text(), QStringLiteral("1+2"));
+    }
+
+    // The Term line and the result box hold Terms and answers of any length, as the calculator does; an
+    // answer is shown from its start, in the box and in the tab.
+    void longTermsAndAnswersAreWholeAndShownFromTheStart() {
+        SkinWindow& w = *window_;
+        auto* input = w.widget<QLineEdit>(QStringLiteral("cCalcWinInput"));
+        auto* result = w.widget<QLineEdit>(QStringLiteral("cCalcWinResult"));
+        auto* tab = dynamic_cast<skin::ElidingLabel*>(w.widget<QLabel>(QStringLiteral("cCalcMenuResult")));
+        QVERIFY(tab != nullptr);
+        input->setFocus();
+        QApplication::clipboard()->setText(QStringLiteral("1+").repeated(20000) + QStringLiteral("1"));
+        QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(result->text(), QStringLiteral("20001"));
+        QCOMPARE(tab->text(), QStringLiteral("20001"));
+
+        const QString letters = QStringLiteral("x").repeated(40000);
+        input->selectAll();
+        QApplication::clipboard()->setText(letters);
+        QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(result->text(), QLatin1Char('(') + letters + QLatin1Char(')'));
+        QCOMPARE(result->cursorPosition(), 0);
+        const QStringList lines = tab->shownLines();
+        QVERIFY(lines.first().startsWith(QStringLiteral("(x")));
+        QVERIFY2(lines.last().endsWith(QChar(0x2026)), qPrintable(lines.last()));
+
+        // "&Add to term" appends the slot to the whole Term, in the control and in the widget alike.
+        w.platform.dialogAnswers = {"1+" + std::string(39998, '0')};
+        QListWidget* list = w.widget<QListWidget>(QStringLiteral("cCalcWinVarList"));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
+        w.controls().Menu.mNumbra[3]->userChoose();
+        QCOMPARE(input->text().size(), 40000 + 1 + 40000);
+        QCOMPARE(input->text().toStdString(), w.controls().cCalcWinInput.Text());
+
+        input->selectAll();
+        QTest::keyClicks(input, "help");
+        QVERIFY(result->text().startsWith(QStringLiteral("Type ")));
+        QCOMPARE(result->cursorPosition(), 0);
     }
 
     // The pop-up's entries act on the line selected before the right click.

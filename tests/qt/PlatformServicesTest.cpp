@@ -47,13 +47,18 @@ private slots:
 
     void inputDialogAnswersOrEmpty_data() {
         QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("defaultText");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("confirmed") << true << QStringLiteral("default typed");
-        QTest::newRow("cancelled") << false << QString();
+        QTest::newRow("confirmed") << true << QStringLiteral("default") << QStringLiteral("default typed");
+        QTest::newRow("cancelled") << false << QStringLiteral("default") << QString();
+        // A slot may hold a Term longer than a line edit takes by default.
+        const QString longText = QStringLiteral("1+").repeated(50000);
+        QTest::newRow("long") << true << longText << longText + QStringLiteral(" typed");
     }
 
     void inputDialogAnswersOrEmpty() {
         QFETCH(bool, accept);
+        QFETCH(QString, defaultText);
         QFETCH(QString, expected);
         watchdog_.expectModal(true);
         QString title, label;
@@ -68,7 +73,7 @@ private slots:
             QTest::keyClicks(line, " typed");
             accept ? dialog->accept() : dialog->reject();
         });
-        const std::string answer = platform_.inputText("Value:", "Slot 3", "default");
+        const std::string answer = platform_.inputText("Value:", "Slot 3", defaultText.toStdString());
         QCOMPARE(title, QStringLiteral("Slot 3"));
         QCOMPARE(label, QStringLiteral("Value:"));
         QCOMPARE(QString::fromStdString(answer), expected);
