@@ -1,3 +1,4 @@
+#include "tests/support/Gestures.h"
 #include "ui/TreeView.h"
 
 #include <gtest/gtest.h>
@@ -117,7 +118,7 @@ TEST(TreeNodes, ADragRaisesItsEventsInOrder) {
     t.tree.OLEDragDrop.connect(
         [&](int16_t shift, int, int) { log += "drop:" + std::to_string(shift) + " "; });
     t.tree.OLECompleteDrag.connect([&] { log += "end"; });
-    t.tree.userDragNode(2, 6, ui::vbCtrlMask);
+    testing_support::dragNode(t.tree, 2, 6, ui::vbCtrlMask);
     EXPECT_EQ(log, "down:A1 start over:B drop:2 end");
     t.tree.userDrop(0, ui::TreeView::pointOf(1));
     EXPECT_EQ(log, "down:A1 start over:B drop:2 end");
