@@ -20,31 +20,6 @@ notes::NotesStore storeWith(std::initializer_list<std::pair<const char*, const c
     return store;
 }
 
-TEST(StoreTables, FolderExistsComparesWholeKeysExactly) {
-    const notes::NotesStore store = storeWith({{"Scrivlet", "Work"}, {"Trash", "Old"}});
-    const struct {
-        const char* key;
-        bool exists;
-    } rows[] = {
-        {"Scrivlet\\Work", true},
-        {"Trash\\Old", true},
-        {"scrivlet\\work", false},
-        {"Scrivlet\\Wor", false},
-        {"Scrivlet\\Work2", false},
-        {"Scrivlet", false},
-        {"Trash", false},
-        {"Work", false},
-        {"Scrivlet\\Work\\", false},
-        {"", false},
-        // The join keeps the "\" of an empty parent.
-        {"\\Scrivlet", true},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.key);
-        EXPECT_EQ(store.FolderExists(row.key), row.exists);
-    }
-}
-
 // The key index points into its own entries: a copied store must answer from keys of its own, also
 // once the original changes or goes away, and a copy assigned over a store forgets that store's keys.
 TEST(StoreTables, ACopiedStoreKeepsItsOwnKeys) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <map>
 #include <optional>
 #include <random>
@@ -217,7 +219,8 @@ private:
     std::mt19937 random_;
 };
 
-// The answer FolderExists must give: a pass over the table, joining without dropping the "\".
+// The answer FolderExists must give: a pass over the table comparing whole keys exactly, joining without
+// dropping the "\" of an empty parent.
 bool scanFinds(const notes::NotesStore& s, const std::string& key) {
     for (int i = 1; i <= s.LastFolder(); ++i) {
         if (s.FolderParent[static_cast<std::size_t>(i)] + "\\" + s.FolderName[static_cast<std::size_t>(i)] ==
@@ -277,6 +280,11 @@ void checkKeyIndexAgainstScan(FolderWindow& w) {
         asked.insert(key);
         asked.insert(key + " (2)");
         asked.insert(key + "\\New Folder");
+        asked.insert(key.substr(0, key.size() - 1));
+        std::string lower = key;
+        std::transform(key.begin(), key.end(), lower.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
+        asked.insert(lower);
     }
     for (const std::string& key : asked)
         EXPECT_EQ(s.FolderExists(key), scanFinds(s, key)) << key;
