@@ -3,21 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
 using testing_support::StartedWindow;
-
-// Counts the Click events an entry raises during a gesture, whoever else handles them.
-int clicksWhen(ui::MenuEntry& entry, const std::function<void()>& gesture) {
-    auto clicks = std::make_shared<int>(0);
-    entry.Click.connect([clicks] { ++*clicks; });
-    gesture();
-    return *clicks;
-}
 
 struct PanelState {
     bool calculator;
@@ -91,13 +82,14 @@ TEST(StartUpAndPanels, ClosingOrDiscardingEndsTheProgramWithoutAQuestion) {
 TEST(StartUpAndPanels, EntriesThatStartDisabledDoNothing) {
     StartedWindow window;
     app::MainMenu& m = window.menu();
+    int clicks = 0;
     for (ui::MenuEntry* entry : {m.mFileMenu[0], m.mFileMenu[1], &m.mFileSave, &m.mFileSaveQuit, &m.mTextFind,
                                  &m.mTextFindNext, &m.mOptionsPassword, &m.mOptionsSettings}) {
-        SCOPED_TRACE(entry->Name() + std::to_string(entry->Index()));
-        EXPECT_FALSE(entry->Enabled());
-        EXPECT_EQ(clicksWhen(*entry, [&] { entry->userChoose(); }), 0);
+        EXPECT_FALSE(entry->Enabled()) << entry->Name();
+        entry->Click.connect([&clicks] { ++clicks; });
+        entry->userChoose();
     }
-    EXPECT_EQ(window.platform.endRequests, 0);
+    EXPECT_EQ(clicks, 0);
 }
 
 TEST(StartUpAndPanels, ADisabledWindowTakesNoInput) {

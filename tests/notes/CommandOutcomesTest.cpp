@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,16 +10,59 @@ namespace {
 
 using testing_support::FolderWindow;
 
-// Every folder holding one item, Trash\Old among them; the clipboard holds the item of Home.
+// Gives a command by its name, through the menus, the keys or a drag; "command:name" then confirms the
+// label the command opened with that name.
+void give(FolderWindow& w, const std::string& command) {
+    app::MainMenu& m = w.menu();
+    const std::string what = command.substr(0, command.find(':'));
+    const std::pair<const char*, ui::MenuEntry*> entries[] = {
+        {"folder-add", &m.mFolderAdd},
+        {"folder-rename", &m.mFolderRename},
+        {"folder-delete", &m.mFolderDelete},
+        {"empty-trash", &m.mFolderTrashEmpty},
+        {"item-add", &m.mItemAdd},
+        {"item-rename", &m.mItemRename},
+        {"copy", m.mItemCopy[0]},
+        {"cut", m.mItemCopy[1]},
+        {"paste", m.mItemCopy[2]},
+        {"item-delete", &m.mItemDelete},
+    };
+    for (const auto& [name, entry] : entries) {
+        if (what == name)
+            entry->userChoose();
+    }
+    if (what == "folder-edit")
+        w.tree().userBeginLabelEdit();
+    else if (what == "folder-del-key")
+        w.tree().userKeyUp(ui::vbKeyDelete, 0);
+    else if (what == "item-del-key")
+        w.controls().lItem.userKeyUp(ui::vbKeyDelete, 0);
+    else if (what.starts_with("drag ") || what.starts_with("ctrl-drag "))
+        w.drag(what.substr(what.find(' ') + 1, what.find(" onto ") - what.find(' ') - 1),
+               what.substr(what.find(" onto ") + 6), what.starts_with("ctrl") ? ui::vbCtrlMask : int16_t{0});
+    else if (what == "cut-paste") {
+        m.mItemCopy[1]->userChoose();
+        m.mItemCopy[2]->userChoose();
+    }
+    if (command.find(':') == std::string::npos)
+        return;
+    const std::string name = command.substr(command.find(':') + 1);
+    if (w.controls().lItem.EditingItem() != nullptr)
+        w.controls().lItem.userEndLabelEdit(name);
+    if (w.tree().EditingNode() != nullptr)
+        w.tree().userEndLabelEdit(name);
+}
+
+// Every folder holding one item, Trash\Old and a folder named Trash among them; the clipboard holds the
+// item of Home.
 struct KindsWindow : FolderWindow {
     KindsWindow() {
         add("Scrivlet", "Work");
         add("Scrivlet", "Home");
         add("Trash", "Old");
         add("Scrivlet", "Trash");
-        for (const char* folder :
-             {"Scrivlet", "Trash", "Scrivlet\\Work", "Scrivlet\\Home", "Trash\\Old", "Scrivlet\\Trash"})
-            store().AppendItem(std::string("in ") + folder, folder, "");
+        for (const std::string& key : folders())
+            store().AppendItem("in " + key, key, "");
         click("Scrivlet\\Home");
         controls().lItem.userClickItem(1);
         menu().mItemCopy[0]->userChoose();
@@ -38,27 +80,13 @@ struct KindsWindow : FolderWindow {
     }
 };
 
-// What the user can do in each kind of folder, with its one item selected, through the menus and the
-// keys; a command that may not act changes nothing at all.
+// What the user can do in each kind of folder, with its one item selected; a command that may not act
+// changes nothing at all.
 TEST(CommandsByFolderKind, EachKindOfFolderTakesOnlyItsCommands) {
-    const struct {
-        const char* name;
-        std::function<void(KindsWindow&)> act;
-    } commands[] = {
-        {"folder-add", [](KindsWindow& w) { w.menu().mFolderAdd.userChoose(); }},
-        {"folder-rename", [](KindsWindow& w) { w.menu().mFolderRename.userChoose(); }},
-        {"folder-edit", [](KindsWindow& w) { w.tree().userBeginLabelEdit(); }},
-        {"folder-delete", [](KindsWindow& w) { w.menu().mFolderDelete.userChoose(); }},
-        {"folder-del-key", [](KindsWindow& w) { w.tree().userKeyUp(ui::vbKeyDelete, 0); }},
-        {"empty-trash", [](KindsWindow& w) { w.menu().mFolderTrashEmpty.userChoose(); }},
-        {"item-add", [](KindsWindow& w) { w.menu().mItemAdd.userChoose(); }},
-        {"item-rename", [](KindsWindow& w) { w.menu().mItemRename.userChoose(); }},
-        {"copy", [](KindsWindow& w) { w.menu().mItemCopy[0]->userChoose(); }},
-        {"cut", [](KindsWindow& w) { w.menu().mItemCopy[1]->userChoose(); }},
-        {"paste", [](KindsWindow& w) { w.menu().mItemCopy[2]->userChoose(); }},
-        {"item-delete", [](KindsWindow& w) { w.menu().mItemDelete.userChoose(); }},
-        {"item-del-key", [](KindsWindow& w) { w.controls().lItem.userKeyUp(ui::vbKeyDelete, 0); }},
-    };
+    const char* const commands[] = {"folder-add",     "folder-rename", "folder-edit", "folder-delete",
+                                    "folder-del-key", "empty-trash",   "item-add",    "item-rename",
+                                    "copy",           "cut",           "paste",       "item-delete",
+                                    "item-del-key"};
     const struct {
         const char* folder;
         const char* acting;
@@ -74,72 +102,46 @@ TEST(CommandsByFolderKind, EachKindOfFolderTakesOnlyItsCommands) {
     };
     for (const auto& row : rows) {
         std::string acting;
-        for (const auto& command : commands) {
+        for (const std::string command : commands) {
             KindsWindow w;
             w.click(row.folder);
             w.controls().lItem.userClickItem(1);
             const std::string before = w.everything();
-            command.act(w);
+            give(w, command);
             if (w.everything() != before)
-                acting += std::string(acting.empty() ? "" : " ") + command.name;
+                acting += (acting.empty() ? "" : " ") + command;
         }
         EXPECT_EQ(acting, row.acting) << row.folder;
     }
 }
 
-// Work holds a (text "A") and b, with a selected and " typed" not yet stored. Whatever the command does,
-// the typing is not lost: it reaches a's text, or the clipboard when a is cut; only deleting a drops it.
+// Work holds a (text "A") and b, with a selected and " typed" not yet stored; the clipboard holds b.
+// Whatever the command does, the typing is not lost: it reaches a's text, or the clipboard when a is
+// cut; only deleting a drops it. Copy takes the text as stored, the typing staying in the text box.
 TEST(CommandsWithTypingPending, EveryCommandOnTheSelectedNoteKeepsTheTyping) {
     const struct {
         const char* command;
-        std::function<void(FolderWindow&)> act;
         int storedCopies;
         bool inClipboard;
     } rows[] = {
-        {"item add", [](FolderWindow& w) { w.menu().mItemAdd.userChoose(); }, 1, false},
-        {"item rename",
-         [](FolderWindow& w) {
-             w.menu().mItemRename.userChoose();
-             w.controls().lItem.userEndLabelEdit("renamed");
-         },
-         1, false},
-        {"item rename to a taken name",
-         [](FolderWindow& w) {
-             w.menu().mItemRename.userChoose();
-             w.controls().lItem.userEndLabelEdit("b");
-         },
-         1, false},
-        // Copy takes the text as stored; the typing stays in the text box.
-        {"copy", [](FolderWindow& w) { w.menu().mItemCopy[0]->userChoose(); }, 1, false},
-        {"cut", [](FolderWindow& w) { w.menu().mItemCopy[1]->userChoose(); }, 0, true},
-        {"cut and paste back",
-         [](FolderWindow& w) {
-             w.menu().mItemCopy[1]->userChoose();
-             w.menu().mItemCopy[2]->userChoose();
-         },
-         1, true},
-        {"paste", [](FolderWindow& w) { w.menu().mItemCopy[2]->userChoose(); }, 1, false},
-        {"item delete", [](FolderWindow& w) { w.menu().mItemDelete.userChoose(); }, 0, false},
-        {"folder add", [](FolderWindow& w) { w.menu().mFolderAdd.userChoose(); }, 1, false},
-        {"folder rename",
-         [](FolderWindow& w) {
-             w.menu().mFolderRename.userChoose();
-             w.tree().userEndLabelEdit("Job");
-         },
-         1, false},
-        {"folder rename refused",
-         [](FolderWindow& w) {
-             w.menu().mFolderRename.userChoose();
-             w.tree().userEndLabelEdit("Home");
-         },
-         1, false},
-        {"folder delete", [](FolderWindow& w) { w.menu().mFolderDelete.userChoose(); }, 1, false},
-        {"folder moved", [](FolderWindow& w) { w.drag("Scrivlet\\Work", "Scrivlet\\Home"); }, 1, false},
-        {"folder copied", [](FolderWindow& w) { w.drag("Scrivlet\\Work", "Scrivlet\\Home", ui::vbCtrlMask); },
-         2, false},
-        {"drop refused", [](FolderWindow& w) { w.drag("Scrivlet\\Work", "Trash"); }, 1, false},
-        {"another folder dragged", [](FolderWindow& w) { w.drag("Scrivlet\\Home", "Scrivlet\\Work"); }, 1,
-         false},
+        {"item-add", 1, false},
+        {"item-rename:renamed", 1, false},
+        {"item-rename:b", 1, false},
+        {"copy", 1, false},
+        {"cut", 0, true},
+        {"cut-paste", 1, true},
+        {"paste", 1, false},
+        {"item-delete", 0, false},
+        {"item-del-key", 0, false},
+        {"folder-add:New Folder", 1, false},
+        {"folder-rename:Job", 1, false},
+        {"folder-rename:Home", 1, false},
+        {"folder-edit:Job", 1, false},
+        {"folder-delete", 1, false},
+        {"drag Scrivlet\\Work onto Scrivlet\\Home", 1, false},
+        {"ctrl-drag Scrivlet\\Work onto Scrivlet\\Home", 2, false},
+        {"drag Scrivlet\\Work onto Trash", 1, false},
+        {"drag Scrivlet\\Home onto Scrivlet\\Work", 1, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.command);
@@ -153,11 +155,7 @@ TEST(CommandsWithTypingPending, EveryCommandOnTheSelectedNoteKeepsTheTyping) {
         w.menu().mItemCopy[0]->userChoose();
         w.controls().lItem.userClickItem(1);
         w.type(" typed");
-        row.act(w);
-        if (w.controls().lItem.EditingItem() != nullptr)
-            w.controls().lItem.userEndLabelEdit("new");
-        if (w.tree().EditingNode() != nullptr)
-            w.tree().userEndLabelEdit("New Folder");
+        give(w, row.command);
         w.click("Trash");
         const std::vector<std::string> items = w.items();
         EXPECT_EQ(std::count_if(items.begin(), items.end(),

@@ -42,19 +42,6 @@ TEST(TreeNodes, RemovingTheSelectedNodeSelectsNextSiblingElsePreviousElseParent)
     }
 }
 
-TEST(TreeNodes, RemovalShiftsLaterIndicesAndTakesTheSubtreeAlong) {
-    Tree t;
-    t.tree.Nodes.Remove(3); // A2 with A2x
-    ASSERT_EQ(t.tree.Nodes.Count(), 4);
-    EXPECT_EQ(t.tree.Nodes(3).Key(), "A3");
-    EXPECT_EQ(t.tree.Nodes(4).Key(), "B");
-    EXPECT_EQ(t.tree.Nodes(4).Index(), 4);
-    EXPECT_EQ(t.tree.Nodes.find("A2x"), nullptr);
-    t.tree.Nodes.Remove(1);
-    EXPECT_EQ(t.tree.Nodes.Count(), 1);
-    EXPECT_EQ(t.selectedKey(), "(none)");
-}
-
 TEST(TreeNodes, KeysAreUniqueAndRelativesMustExist) {
     Tree t;
     EXPECT_EQ(t.tree.Nodes.Add("B", "again", 2), nullptr);
