@@ -1,9 +1,11 @@
 #include "tests/app/SchedulerWindow.h"
+#include "tests/support/Gestures.h"
 
 #include "ui/ImageList.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,42 @@ TEST(SchedulerEntries, TypingForTodayThenAllShowsOneRowAndReopensIt) {
     s.platform.date = "11-21-2002";
     s.controls().dDateWinTimer.tick();
     EXPECT_EQ(s.tabCaption(), "21 November 2002");
+}
+
+// Typing into the open day, not yet stored, survives every gesture of the panel and of the window.
+TEST(SchedulerEntries, TypingForTheOpenDaySurvivesEveryGesture) {
+    const struct {
+        const char* gesture;
+        std::function<void(Scheduler&)> act;
+    } rows[] = {
+        {"click another day", [](Scheduler& s) { s.click("11-21"); }},
+        {"click the open day", [](Scheduler& s) { s.click("11-20"); }},
+        {"next month", [](Scheduler& s) { s.scroll(2); }},
+        {"month before", [](Scheduler& s) { s.scroll(0); }},
+        {"Today", [](Scheduler& s) { s.today(); }},
+        {"all entries", [](Scheduler& s) { s.all(); }},
+        {"hide the panel", [](Scheduler& s) { s.menu().mDateShow.userChoose(); }},
+        {"open the calculator", [](Scheduler& s) { s.menu().mNumbraShow.userChoose(); }},
+        {"a new day begins",
+         [](Scheduler& s) {
+             s.platform.date = "11-21-2002";
+             s.controls().dDateWinTimer.tick();
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.gesture);
+        Scheduler s;
+        testing_support::type(s.editor(), "typed");
+        row.act(s);
+        if (!s.controls().dDateWinBack.Visible())
+            s.menu().mDateShow.userChoose();
+        s.all();
+        const app::DayEntries& entries = s.form.Scheduler().List().Entries();
+        const int i = entries.find(731174);
+        ASSERT_GE(i, 0);
+        EXPECT_EQ(entries.EntryText[static_cast<std::size_t>(i)], "typed");
+        EXPECT_EQ(entries.EntryCount, 1);
+    }
 }
 
 TEST(SchedulerEntries, AllListsInDateOrderAndOpensTheEarliest) {

@@ -61,6 +61,7 @@ struct KindsWindow : FolderWindow {
         add("Scrivlet", "Home");
         add("Trash", "Old");
         add("Scrivlet", "Trash");
+        add("Trash\\Old", "Deeper");
         for (const std::string& key : folders())
             store().AppendItem("in " + key, key, "");
         click("Scrivlet\\Home");
@@ -95,6 +96,8 @@ TEST(CommandsByFolderKind, EachKindOfFolderTakesOnlyItsCommands) {
         {"Trash", "empty-trash"},
         {"Trash\\Old", "folder-rename folder-edit folder-delete folder-del-key item-rename cut item-delete "
                        "item-del-key"},
+        {"Trash\\Old\\Deeper", "folder-rename folder-edit folder-delete folder-del-key item-rename cut "
+                               "item-delete item-del-key"},
         {"Scrivlet\\Work", "folder-add folder-rename folder-edit folder-delete folder-del-key item-add "
                            "item-rename copy cut paste item-delete item-del-key"},
         {"Scrivlet\\Trash", "folder-add folder-rename folder-edit folder-delete folder-del-key item-add "
