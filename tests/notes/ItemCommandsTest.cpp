@@ -117,46 +117,6 @@ TEST_P(ItemCommands, RenameRefusesOnlyANameTheFolderAlreadyHas) {
     }
 }
 
-TEST_P(ItemCommands, CopyAndPasteAddCopiesAtTheEndAsOftenAsPasted) {
-    ItemsWindow w(GetParam());
-    for (const char* name : {"A", "B", "C"}) {
-        w.addItem(name);
-        w.clickItem(name);
-        w.type(std::string("text ") + name);
-    }
-    w.clickItem("A");
-    w.clickItem("C", ui::vbCtrlMask);
-    w.menu().mItemCopy[0]->userChoose();
-    w.click("Scrivlet\\Home");
-    w.menu().mItemCopy[2]->userChoose();
-    w.menu().mItemCopy[2]->userChoose();
-    EXPECT_EQ(w.listed(), "A C A C");
-    EXPECT_EQ(w.items()[3], "A@Scrivlet\\Home:text A");
-    EXPECT_EQ(w.items()[6], "C@Scrivlet\\Home:text C");
-
-    // A copy with nothing selected keeps what the clipboard holds.
-    w.controls().lItem.userClickEmpty();
-    w.menu().mItemCopy[0]->userChoose();
-    EXPECT_EQ(w.notes().Clipboard().ClipCount, 2);
-    EXPECT_EQ(w.notes().Clipboard().ClipName[1], "C");
-}
-
-TEST_P(ItemCommands, DeleteRemovesExactlyTheSelectedItems) {
-    ItemsWindow w(GetParam());
-    for (const char* name : {"d", "b", "e", "a", "c"})
-        w.addItem(name);
-    w.click("Scrivlet\\Home");
-    w.addItem("elsewhere");
-    w.click("Scrivlet\\Work");
-    w.clickItem("e");
-    w.clickItem("d", ui::vbCtrlMask);
-    w.clickItem("c", ui::vbCtrlMask);
-    w.menu().mItemDelete.userChoose();
-    EXPECT_EQ(w.listed(), "b a");
-    EXPECT_EQ(w.items(), (std::vector<std::string>{
-                             "b@Scrivlet\\Work:", "a@Scrivlet\\Work:", "elsewhere@Scrivlet\\Home:"}));
-}
-
 // With one row free, a clipboard of two items must not arrive half.
 TEST(ItemLimits, AddAndPasteRefuseWholeWhenTheStoreWouldOverflow) {
     ItemsWindow w(false);

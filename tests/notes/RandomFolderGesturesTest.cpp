@@ -15,25 +15,32 @@ namespace {
 
 using testing_support::FolderWindow;
 
-// The notes as the user sees them: every folder (whether it is open) and every item as
-// "folder|name|text", its text as the text box shows it while typing is not yet stored.
+// The notes as the user sees them: every folder (whether it is open), every item as "folder|name|text",
+// its text as the text box shows it while typing is not yet stored, and the clipboard as "name|text".
 struct Notes {
     std::map<std::string, bool> folders;
     std::multiset<std::string> items;
+    std::vector<std::string> clipboard;
     bool operator==(const Notes&) const = default;
 };
+
+std::string itemOf(FolderWindow& w, int j, bool asTyped = true) {
+    const auto at = static_cast<std::size_t>(j);
+    const bool typing = asTyped && w.view().TextDirty && w.view().ShownItem == j;
+    return w.store().ItemFolder[at] + "|" + w.store().ItemName[at] + "|" +
+           (typing ? w.controls().lText.Text() : w.store().ItemText[at]);
+}
 
 Notes notesOf(FolderWindow& w) {
     Notes notes;
     const notes::NotesStore& s = w.store();
     for (int i = 1; i <= s.LastFolder(); ++i)
         notes.folders[s.FolderKey(i)] = w.tree().Nodes(i).Expanded();
-    for (int j = 0; j < s.ItemCount; ++j) {
-        const auto at = static_cast<std::size_t>(j);
-        const bool typing = w.view().TextDirty && w.view().ShownItem == j;
-        notes.items.insert(s.ItemFolder[at] + "|" + s.ItemName[at] + "|" +
-                           (typing ? w.controls().lText.Text() : s.ItemText[at]));
-    }
+    for (int j = 0; j < s.ItemCount; ++j)
+        notes.items.insert(itemOf(w, j));
+    const notes::ItemClipboard& clip = w.notes().Clipboard();
+    for (std::size_t k = 0; k < static_cast<std::size_t>(clip.ClipCount); ++k)
+        notes.clipboard.push_back(clip.ClipName[k] + "|" + clip.ClipText[k]);
     return notes;
 }
 
@@ -44,7 +51,7 @@ bool inSubtree(const std::string& key, const std::string& top) {
 // The notes after the subtree at `from` is put at `to` (dropped when `to` is empty), the old one kept
 // when `keep`.
 Notes carried(const Notes& before, const std::string& from, const std::string& to, bool keep) {
-    Notes after;
+    Notes after{{}, {}, before.clipboard};
     const auto place = [&](const std::string& key) { return to + key.substr(from.size()); };
     for (const auto& [key, open] : before.folders) {
         if (!inSubtree(key, from) || keep)
@@ -152,8 +159,7 @@ public:
             w_.type(" typed " + std::to_string(below(100)));
             return "type";
         default:
-            itemCommandGesture();
-            return "item command";
+            return itemCommandGesture(before);
         }
     }
 
@@ -194,18 +200,61 @@ private:
         return names[choice];
     }
 
-    // An item command from the menu or the pop-up; disabled ones do nothing, as for the user.
-    void itemCommandGesture() {
+    // An item command from the menu or the pop-up; disabled ones do nothing, as for the user. Copy takes
+    // the selected items in list order as stored, cut as typed and removes them, delete removes them, and
+    // paste adds the clipboard to the folder unless the store cannot take all of it; copy and paste act
+    // in ordinary folders only, cut and delete inside Trash too.
+    std::string itemCommandGesture(const Notes& before) {
         app::MainMenu& m = w_.menu();
+        const char* names[] = {"add", "rename", "copy", "cut", "paste", "delete"};
         ui::MenuEntry* entries[] = {&m.mItemAdd,    &m.mItemRename, m.mItemCopy[0],
                                     m.mItemCopy[1], m.mItemCopy[2], &m.mItemDelete};
-        ui::MenuEntry* entry = entries[below(6)];
+        const int command = below(6);
+        const int16_t kind = w_.store().FolderKind(w_.view().SelFolder);
+        std::vector<std::string> selected[2];
+        const ui::ListView& list = w_.controls().lItem;
+        for (int e = 1; e <= list.ListItems.Count(); ++e) {
+            if (!list.ListItems(e).Selected())
+                continue;
+            for (const bool typed : {false, true}) {
+                const std::string item = itemOf(w_, notes::ItemList::ItemIndexOf(list.ListItems(e)), typed);
+                selected[typed ? 1 : 0].push_back(item);
+            }
+        }
+        const auto clipped = [](const std::vector<std::string>& items) {
+            std::vector<std::string> clip;
+            for (const std::string& item : items)
+                clip.push_back(item.substr(item.find('|') + 1));
+            return clip;
+        };
+        expected = before;
+        if (command == 2 && kind == notes::KindOrdinary && !selected[0].empty())
+            expected->clipboard = clipped(selected[0]);
+        if ((command == 3 || command == 5) && (kind == notes::KindOrdinary || kind == notes::KindInTrash)) {
+            for (const std::string& item : selected[1])
+                expected->items.erase(expected->items.find(item));
+            if (command == 3 && !selected[1].empty())
+                expected->clipboard = clipped(selected[1]);
+        }
+        if (command == 4 && kind == notes::KindOrdinary &&
+            w_.store().ItemCount + static_cast<int>(before.clipboard.size()) <=
+                notes::NotesStore::MaxEntries) {
+            for (const std::string& clip : before.clipboard)
+                expected->items.insert(w_.selectedKey() + "|" + clip);
+        }
+        if (command < 2)
+            expected.reset();
         if (below(2) == 0) {
-            entry->userChoose();
+            entries[command]->userChoose();
         } else {
-            w_.platform.popupChoices.push_back(entry);
+            w_.platform.popupChoices.push_back(entries[command]);
             w_.controls().lItem.userRightClick({4, 4});
         }
+        endItemLabelEdit();
+        return std::string("item ") + names[command];
+    }
+
+    void endItemLabelEdit() {
         if (w_.controls().lItem.EditingItem() == nullptr)
             return;
         const char* names[] = {"item", "New Item", "", "note"};
@@ -291,10 +340,12 @@ void checkKeyIndexAgainstScan(FolderWindow& w) {
 }
 
 // After every gesture: the store, the tree and the list agree, the key index answers as a pass over the
-// table would, and the folder gestures leave the notes as they promise, nothing typed lost.
+// table would, and the folder and item commands leave the notes as they promise, nothing typed lost;
+// half the runs keep the item list sorted by name.
 TEST(RandomFolderGestures, NotesEndAsEachGesturePromisesAndStoreTreeAndListStayInStep) {
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
         FolderWindow w;
+        w.controls().lItem.setSorted(seed % 2 == 0);
         RandomUser user(w, seed);
         for (int step = 0; step < 400; ++step) {
             const std::string did = user.act();
