@@ -31,9 +31,7 @@ void give(FolderWindow& w, const std::string& command) {
         if (what == name)
             entry->userChoose();
     }
-    if (what == "folder-edit")
-        w.tree().userBeginLabelEdit();
-    else if (what == "folder-del-key")
+    if (what == "folder-del-key")
         w.tree().userKeyUp(ui::vbKeyDelete, 0);
     else if (what == "item-del-key")
         w.controls().lItem.userKeyUp(ui::vbKeyDelete, 0);
@@ -84,23 +82,22 @@ struct KindsWindow : FolderWindow {
 // What the user can do in each kind of folder, with its one item selected; a command that may not act
 // changes nothing at all.
 TEST(CommandsByFolderKind, EachKindOfFolderTakesOnlyItsCommands) {
-    const char* const commands[] = {"folder-add",     "folder-rename", "folder-edit", "folder-delete",
-                                    "folder-del-key", "empty-trash",   "item-add",    "item-rename",
-                                    "copy",           "cut",           "paste",       "item-delete",
-                                    "item-del-key"};
+    const char* const commands[] = {"folder-add",  "folder-rename", "folder-delete", "folder-del-key",
+                                    "empty-trash", "item-add",      "item-rename",   "copy",
+                                    "cut",         "paste",         "item-delete",   "item-del-key"};
     const struct {
         const char* folder;
         const char* acting;
     } rows[] = {
         {"Scrivlet", "folder-add"},
         {"Trash", "empty-trash"},
-        {"Trash\\Old", "folder-rename folder-edit folder-delete folder-del-key item-rename cut item-delete "
+        {"Trash\\Old", "folder-rename folder-delete folder-del-key item-rename cut item-delete "
                        "item-del-key"},
-        {"Trash\\Old\\Deeper", "folder-rename folder-edit folder-delete folder-del-key item-rename cut "
+        {"Trash\\Old\\Deeper", "folder-rename folder-delete folder-del-key item-rename cut "
                                "item-delete item-del-key"},
-        {"Scrivlet\\Work", "folder-add folder-rename folder-edit folder-delete folder-del-key item-add "
+        {"Scrivlet\\Work", "folder-add folder-rename folder-delete folder-del-key item-add "
                            "item-rename copy cut paste item-delete item-del-key"},
-        {"Scrivlet\\Trash", "folder-add folder-rename folder-edit folder-delete folder-del-key item-add "
+        {"Scrivlet\\Trash", "folder-add folder-rename folder-delete folder-del-key item-add "
                             "item-rename copy cut paste item-delete item-del-key"},
     };
     for (const auto& row : rows) {
@@ -139,7 +136,6 @@ TEST(CommandsWithTypingPending, EveryCommandOnTheSelectedNoteKeepsTheTyping) {
         {"folder-add:New Folder", 1, false},
         {"folder-rename:Job", 1, false},
         {"folder-rename:Home", 1, false},
-        {"folder-edit:Job", 1, false},
         {"folder-delete", 1, false},
         {"drag Scrivlet\\Work onto Scrivlet\\Home", 1, false},
         {"ctrl-drag Scrivlet\\Work onto Scrivlet\\Home", 2, false},
