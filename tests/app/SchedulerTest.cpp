@@ -1,5 +1,4 @@
 #include "tests/app/SchedulerWindow.h"
-#include "tests/support/Gestures.h"
 
 #include "ui/ImageList.h"
 
@@ -39,7 +38,7 @@ TEST(SchedulerMonthView, FebruaryRowsAndColours) {
 
 TEST(SchedulerEntries, TypingForTodayThenAllShowsOneRowAndReopensIt) {
     Scheduler s;
-    s.editor().userEdit("Dentist");
+    testing_support::edit(s.editor(), "Dentist");
     s.all();
     EXPECT_EQ(s.rows(), std::vector<std::string>{"2002-11-20, Wednesday: Dentist"});
     EXPECT_EQ(s.row(1).SmallIcon(), ui::ImageDayWithEntry);
@@ -134,7 +133,7 @@ TEST(SchedulerEntries, BlankTextCreatesNothingAndRemovesAnEntryKeepingTheOthersI
 
 TEST(SchedulerEntries, AViewWithoutAnOpenDayShutsTheEditor) {
     Scheduler s;
-    s.editor().userEdit("kept");
+    testing_support::edit(s.editor(), "kept");
     s.scroll(2);
     s.scroll(2);
     // Today is not among January's days: nothing opens, and the editor keeps the text but takes none.
@@ -161,10 +160,10 @@ TEST(SchedulerEntries, AFullStoreTakesNoNewDayButKeepsItsEntriesEditable) {
     EXPECT_FALSE(s.editor().Enabled());
 
     s.all();
-    s.editor().userEdit("");
+    testing_support::edit(s.editor(), "");
     s.all();
     EXPECT_TRUE(s.editor().Enabled());
-    s.editor().userEdit("fits again");
+    testing_support::edit(s.editor(), "fits again");
     s.click("11-21");
     EXPECT_EQ(entries.EntryCount, app::DayEntries::MaxEntries);
     EXPECT_EQ(s.row(20).Text(), "11-20 Wednesday: fits again");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/Gestures.h"
 #include "tests/support/StartedWindow.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ struct Scheduler : testing_support::StartedWindow {
     }
     void write(const std::string& day, const std::string& text) {
         click(day);
-        editor().userEdit(text);
+        testing_support::edit(editor(), text);
     }
     void scroll(int value) { controls().dDateWinScroller.userSetValue(value); }
     void today() { controls().dDateWinButton.userClick(); }

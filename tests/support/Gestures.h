@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace testing_support {
 
@@ -19,11 +20,16 @@ inline void dragNode(ui::TreeView& tree, int from, int to, int16_t shift = 0) {
     tree.userCompleteDrag();
 }
 
-// Typing at the end of the text as the skin reports it: the widget keeps the text, the control hears
-// only that it changed and reads the widget when someone asks for the text.
-inline void type(ui::TextBox& box, const std::string& typed) {
-    box.setTextSource([shown = box.Text() + typed]() -> std::optional<std::string> { return shown; });
+// The user changes the whole text of a text box to `text`, as the skin reports it: the widget keeps the
+// text, the control hears only that it changed and reads the widget when someone asks for the text.
+inline void edit(ui::TextBox& box, std::string text) {
+    box.setTextSource([shown = std::move(text)]() -> std::optional<std::string> { return shown; });
     box.userModified();
+}
+
+// Typing at the end of the text.
+inline void type(ui::TextBox& box, const std::string& typed) {
+    edit(box, box.Text() + typed);
 }
 
 } // namespace testing_support
