@@ -51,8 +51,8 @@ void give(FolderWindow& w, const std::string& command) {
         w.tree().userEndLabelEdit(name);
 }
 
-// Every folder holding one item, Trash\Old and a folder named Trash among them; the clipboard holds the
-// item of Home.
+// Every folder holding one item, among them Trash\Old, a folder below it and an ordinary folder named
+// Trash; the clipboard holds the item of Home.
 struct KindsWindow : FolderWindow {
     KindsWindow() {
         add("Scrivlet", "Work");
