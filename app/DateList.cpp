@@ -2,9 +2,9 @@
 
 #include "dates/MODULDaywise.h"
 #include "ui/ImageList.h"
+#include "ui/NumberKey.h"
 
 #include <algorithm>
-#include <charconv>
 #include <numeric>
 #include <vector>
 
@@ -15,18 +15,6 @@ namespace {
 constexpr uint32_t DarkBlue = ui::Rgb(0, 0, 128);
 constexpr uint32_t DarkGreen = ui::Rgb(0, 128, 0);
 constexpr uint32_t DarkCyan = ui::Rgb(0, 128, 128);
-
-// A row's key is "x" and its day number: the list takes no numeric keys.
-std::string rowKey(int32_t day) {
-    return "x" + std::to_string(day);
-}
-
-int32_t dayOfKey(const std::string& key) {
-    int32_t day = 0;
-    if (!key.empty())
-        std::from_chars(key.data() + 1, key.data() + key.size(), day);
-    return day;
-}
 
 // Only space characters count as padding; a text of tabs or line breaks is a note.
 bool isBlank(const std::string& text) {
@@ -100,11 +88,11 @@ void DateList::fillMonthView() {
             continue;
         std::string label = date.substr(5) + " " + MODULDaywise::DayName(d, 0);
         const int entry = entries_.find(d);
-        ui::ListItem* item = entry < 0
-                                 ? dBackWinDateList.ListItems.Add(rowKey(d), label)
-                                 : dBackWinDateList.ListItems.Add(
-                                       rowKey(d), withEntry(label, entries_.EntryText[std::size_t(entry)]),
-                                       ui::ImageDayWithEntry);
+        const std::string key = ui::numberKey(d);
+        ui::ListItem* item = entry < 0 ? dBackWinDateList.ListItems.Add(key, label)
+                                       : dBackWinDateList.ListItems.Add(
+                                             key, withEntry(label, entries_.EntryText[std::size_t(entry)]),
+                                             ui::ImageDayWithEntry);
         if (item == nullptr)
             continue;
         RowLabel[static_cast<std::size_t>(item->Index() - 1)] = std::move(label);
@@ -141,7 +129,7 @@ void DateList::fillAllEntriesView() {
         const int32_t d = entries_.EntryDay[static_cast<std::size_t>(i)];
         std::string label = MODULDaywise::DayToDate(d) + ", " + MODULDaywise::DayName(d, 0);
         ui::ListItem* item = dBackWinDateList.ListItems.Add(
-            rowKey(d), withEntry(label, entries_.EntryText[static_cast<std::size_t>(i)]),
+            ui::numberKey(d), withEntry(label, entries_.EntryText[static_cast<std::size_t>(i)]),
             ui::ImageDayWithEntry);
         if (item == nullptr)
             continue;
@@ -221,7 +209,7 @@ void DateList::dBackWinDateList_ItemClick() {
     if (selected == nullptr)
         return;
     // Opening stores the edit of the day open so far first, into the row SelRow still names.
-    OpenDayEntry(dayOfKey(selected->Key()));
+    OpenDayEntry(ui::numberOfKey(selected->Key()));
     SelRow = static_cast<int16_t>(selected->Index());
 }
 

@@ -3,6 +3,7 @@
 // headless logic. A move copies before it removes, so moves run at 16,767 folders, leaving room for the
 // copy of the largest subtree.
 #include "app/frmMain.h"
+#include "tests/support/Gestures.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <benchmark/benchmark.h>
@@ -73,7 +74,7 @@ void BM_RenameFolder(benchmark::State& state) {
         state.PauseTiming();
         b.select(big ? "Scrivlet\\Big" : "Scrivlet\\Large");
         state.ResumeTiming();
-        b.menu().Bar.userPressShortcut("F2");
+        b.menu().mFolderRename.userChoose();
         b.tree().userEndLabelEdit(big ? "Large" : "Big");
         big = !big;
     }
@@ -90,7 +91,7 @@ void BM_DeleteToTrash(benchmark::State& state) {
         state.ResumeTiming();
         b.menu().mFolderDelete.userChoose();
         state.PauseTiming();
-        b.tree().userDragNode(b.nodeOf("Trash\\Big"), 1, 0);
+        testing_support::dragNode(b.tree(), b.nodeOf("Trash\\Big"), 1, 0);
         state.ResumeTiming();
     }
 }
@@ -108,7 +109,7 @@ void BM_DragMove(benchmark::State& state) {
         const int from = b.nodeOf(inX ? "Scrivlet\\X\\Big" : "Scrivlet\\Y\\Big");
         const int to = b.nodeOf(inX ? "Scrivlet\\Y" : "Scrivlet\\X");
         state.ResumeTiming();
-        b.tree().userDragNode(from, to, 0);
+        testing_support::dragNode(b.tree(), from, to, 0);
         inX = !inX;
     }
 }

@@ -2,8 +2,7 @@
 
 #include "notes/FolderMenus.h"
 #include "ui/ImageList.h"
-
-#include <charconv>
+#include "ui/NumberKey.h"
 
 namespace notes {
 
@@ -39,16 +38,11 @@ void ItemList::FillItemList() {
 }
 
 std::string ItemList::ItemKey(int j) {
-    std::string key(1, 'x');
-    key += std::to_string(j);
-    return key;
+    return ui::numberKey(j);
 }
 
 int16_t ItemList::ItemIndexOf(const ui::ListItem& entry) {
-    const std::string& key = entry.Key();
-    int value = 0;
-    std::from_chars(key.data() + 1, key.data() + key.size(), value);
-    return static_cast<int16_t>(value);
+    return static_cast<int16_t>(ui::numberOfKey(entry.Key()));
 }
 
 void ItemList::ShowSelectedItemText(bool onlyIfChanged) {

@@ -174,8 +174,8 @@ QWidget* MainWindow::buildNotesArea(QWidget* parent) {
     return notes;
 }
 
-// The panels' contents come with the calculator and the scheduler; until then each is an empty framed
-// area of its final width.
+// The scheduler's frame: a sunken area of the panels' fixed width, shown and hidden with its control;
+// buildSchedulerPanel fills it.
 QWidget* MainWindow::buildPanel(ui::PictureBox& control, const QString& accessibleName, QWidget* parent) {
     auto* panel = new QFrame(parent);
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);

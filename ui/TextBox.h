@@ -28,8 +28,6 @@ public:
 
     // Gestures. The user edits the text; `text` is the whole text afterwards.
     void userEdit(std::string text);
-    // The user types `typed` at the end of the text.
-    void userType(const std::string& typed) { userEdit(Text() + typed); }
     // The user changed the text in the skin's widget, which holds it until the control fetches it.
     void userModified();
     void userClick();

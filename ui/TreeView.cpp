@@ -355,12 +355,4 @@ void TreeView::userCompleteDrag() {
     OLECompleteDrag();
 }
 
-void TreeView::userDragNode(int from, int to, int16_t shift) {
-    userMouseDown(vbLeftButton, shift, pointOf(from));
-    userStartDrag();
-    userDragOver(pointOf(to));
-    userDrop(shift, pointOf(to));
-    userCompleteDrag();
-}
-
 } // namespace ui

@@ -158,8 +158,6 @@ public:
     void userDragOver(Point at);
     void userDrop(int16_t shift, Point at);
     void userCompleteDrag();
-    // A whole drag with the mouse: press over `from`, drag, drop over `to` with the modifier keys `shift`.
-    void userDragNode(int from, int to, int16_t shift);
 
     // Events for the form.
     Signal<TreeNode&> NodeClick;

@@ -22,7 +22,7 @@ TEST(AboutAndStartUpScreen, OpensOverADisabledWindowAndAnyClickClosesIt) {
     };
     for (std::size_t i = 0; i < closers.size(); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_TRUE(window.menu().Bar.userPressShortcut("F1"));
+        window.menu().mOptionsAbout.userChoose();
         app::frmInfo* box = window.form.About().Loaded();
         ASSERT_NE(box, nullptr);
         EXPECT_TRUE(box->Form.Visible());

@@ -16,10 +16,10 @@ struct OpenPanel : StartedWindow {
     ui::ListBox& slots() { return controls().cCalcWinVarList; }
     std::string result() { return controls().cCalcWinResult.Text(); }
     std::string tab() { return controls().cCalcMenuResult.Caption(); }
+    // Types the Term key by key; the line edit reports its whole text after each key.
     void type(const std::string& term) {
-        input().userEdit("");
-        for (char c : term)
-            input().userType(std::string(1, c));
+        for (std::size_t n = 0; n <= term.size(); ++n)
+            input().userEdit(term.substr(0, n));
     }
     void choose(int entry) { menu().mNumbra[static_cast<std::size_t>(entry)]->userChoose(); }
     // The entry as reached through the pop-up menu of a right click on the slot list.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,7 @@ TEST(SchedulerMonthView, FebruaryRowsAndColours) {
 
 TEST(SchedulerEntries, TypingForTodayThenAllShowsOneRowAndReopensIt) {
     Scheduler s;
-    s.editor().userEdit("Dentist");
+    testing_support::edit(s.editor(), "Dentist");
     s.all();
     EXPECT_EQ(s.rows(), std::vector<std::string>{"2002-11-20, Wednesday: Dentist"});
     EXPECT_EQ(s.row(1).SmallIcon(), ui::ImageDayWithEntry);
@@ -70,6 +71,42 @@ TEST(SchedulerEntries, TypingForTodayThenAllShowsOneRowAndReopensIt) {
     s.platform.date = "11-21-2002";
     s.controls().dDateWinTimer.tick();
     EXPECT_EQ(s.tabCaption(), "21 November 2002");
+}
+
+// Typing into the open day, not yet stored, survives every gesture of the panel and of the window.
+TEST(SchedulerEntries, TypingForTheOpenDaySurvivesEveryGesture) {
+    const struct {
+        const char* gesture;
+        std::function<void(Scheduler&)> act;
+    } rows[] = {
+        {"click another day", [](Scheduler& s) { s.click("11-21"); }},
+        {"click the open day", [](Scheduler& s) { s.click("11-20"); }},
+        {"next month", [](Scheduler& s) { s.scroll(2); }},
+        {"month before", [](Scheduler& s) { s.scroll(0); }},
+        {"Today", [](Scheduler& s) { s.today(); }},
+        {"all entries", [](Scheduler& s) { s.all(); }},
+        {"hide the panel", [](Scheduler& s) { s.menu().mDateShow.userChoose(); }},
+        {"open the calculator", [](Scheduler& s) { s.menu().mNumbraShow.userChoose(); }},
+        {"a new day begins",
+         [](Scheduler& s) {
+             s.platform.date = "11-21-2002";
+             s.controls().dDateWinTimer.tick();
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.gesture);
+        Scheduler s;
+        testing_support::type(s.editor(), "typed");
+        row.act(s);
+        if (!s.controls().dDateWinBack.Visible())
+            s.menu().mDateShow.userChoose();
+        s.all();
+        const app::DayEntries& entries = s.form.Scheduler().List().Entries();
+        const int i = entries.find(731174);
+        ASSERT_GE(i, 0);
+        EXPECT_EQ(entries.EntryText[static_cast<std::size_t>(i)], "typed");
+        EXPECT_EQ(entries.EntryCount, 1);
+    }
 }
 
 TEST(SchedulerEntries, AllListsInDateOrderAndOpensTheEarliest) {
@@ -109,7 +146,7 @@ TEST(SchedulerEntries, BlankTextCreatesNothingAndRemovesAnEntryKeepingTheOthersI
 
 TEST(SchedulerEntries, AViewWithoutAnOpenDayShutsTheEditor) {
     Scheduler s;
-    s.editor().userEdit("kept");
+    testing_support::edit(s.editor(), "kept");
     s.scroll(2);
     s.scroll(2);
     // Today is not among January's days: nothing opens, and the editor keeps the text but takes none.
@@ -136,10 +173,10 @@ TEST(SchedulerEntries, AFullStoreTakesNoNewDayButKeepsItsEntriesEditable) {
     EXPECT_FALSE(s.editor().Enabled());
 
     s.all();
-    s.editor().userEdit("");
+    testing_support::edit(s.editor(), "");
     s.all();
     EXPECT_TRUE(s.editor().Enabled());
-    s.editor().userEdit("fits again");
+    testing_support::edit(s.editor(), "fits again");
     s.click("11-21");
     EXPECT_EQ(entries.EntryCount, app::DayEntries::MaxEntries);
     EXPECT_EQ(s.row(20).Text(), "11-20 Wednesday: fits again");

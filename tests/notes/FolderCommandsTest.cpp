@@ -10,16 +10,6 @@ namespace {
 using testing_support::FolderWindow;
 using Keys = std::vector<std::string>;
 
-// Scrivlet\Work holding Sub, a sibling Workshop, and Trash\Old.
-struct WorkWindow : FolderWindow {
-    WorkWindow() {
-        add("Scrivlet", "Work");
-        add("Scrivlet\\Work", "Sub");
-        add("Scrivlet", "Workshop");
-        add("Trash", "Old");
-    }
-};
-
 TEST(FolderAdd, TakesNewFolderElseTheFirstFreeNumberFromTwo) {
     const struct {
         Keys present;
@@ -30,6 +20,7 @@ TEST(FolderAdd, TakesNewFolderElseTheFirstFreeNumberFromTwo) {
         {{"New Folder", "New Folder (3)"}, "New Folder (2)"},
         {{"New Folder", "New Folder (2)"}, "New Folder (3)"},
         {{"new folder"}, "New Folder"},
+        {{"New Folder", "New Folder (2)", "New Folder (4)", "New Folder (10)"}, "New Folder (3)"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.expected);
@@ -41,8 +32,7 @@ TEST(FolderAdd, TakesNewFolderElseTheFirstFreeNumberFromTwo) {
         w.menu().mFolderAdd.userChoose();
         const int added = w.store().LastFolder();
         EXPECT_EQ(w.store().FolderKey(added), std::string("Scrivlet\\P\\") + row.expected);
-        EXPECT_EQ(w.tree().Nodes(added).Parent()->Key(), "Scrivlet\\P");
-        EXPECT_EQ(w.view().SelFolder, added);
+        EXPECT_EQ(w.selectedKey(), w.store().FolderKey(added));
         EXPECT_EQ(w.tree().EditingNode(), &w.tree().Nodes(added));
     }
 }
@@ -53,55 +43,102 @@ TEST(FolderAdd, TheOpenedLabelKeepsOrRenamesTheNewFolder) {
     for (const char* typed : {"New Folder", "Letters", "New Folder (2)"}) {
         w.click("Scrivlet");
         w.menu().mFolderAdd.userChoose();
-        const int before = w.store().LastFolder();
         w.tree().userEndLabelEdit(typed);
-        EXPECT_EQ(w.store().LastFolder(), before);
     }
     EXPECT_EQ(w.folders(), (Keys{"Scrivlet", "Trash", "Scrivlet\\New Folder", "Scrivlet\\Letters",
                                  "Scrivlet\\New Folder (2)"}));
-    EXPECT_EQ(w.tree().Nodes(4).Text(), "Letters");
 }
 
-TEST(FolderDelete, TheDeleteKeyActsOnlyWhileTheMenuEntryIsEnabled) {
-    for (const char* key : {"Scrivlet", "Trash"}) {
-        SCOPED_TRACE(key);
-        WorkWindow w;
-        w.click(key);
-        w.tree().userKeyUp(ui::vbKeyDelete, ui::vbShiftMask);
-        w.tree().userKeyUp(ui::vbKeyF2, 0);
-        EXPECT_EQ(w.store().LastFolder(), 6);
+// Scrivlet\A holding B, Scrivlet\C, Trash\T.
+struct DragWindow : FolderWindow {
+    DragWindow() {
+        add("Scrivlet", "A");
+        add("Scrivlet\\A", "B");
+        add("Scrivlet", "C");
+        add("Trash", "T");
     }
-    WorkWindow w;
-    w.click("Scrivlet\\Workshop");
-    w.tree().userKeyUp(ui::vbKeyDelete, ui::vbShiftMask);
-    EXPECT_EQ(w.folders().back(), "Trash\\Workshop");
+};
+
+TEST(FolderDrag, TheSourceIsTheFolderUnderThePressNotTheSelectedOne) {
+    DragWindow w;
+    w.click("Scrivlet\\C");
+    ui::TreeView& tree = w.tree();
+    // A press beside the nodes keeps the folder of the last press.
+    tree.userMouseDown(ui::vbLeftButton, 0, ui::TreeView::pointOf(w.nodeOf("Scrivlet\\A\\B")));
+    tree.userMouseDown(ui::vbLeftButton, 0, {4, 100 * ui::TreeView::RowHeight});
+    tree.userStartDrag();
+    tree.userDragOver(ui::TreeView::pointOf(w.nodeOf("Scrivlet")));
+    EXPECT_EQ(tree.DropHighlight(), &tree.Nodes(1));
+    tree.userDrop(0, ui::TreeView::pointOf(w.nodeOf("Scrivlet")));
+    tree.userCompleteDrag();
+    EXPECT_EQ(tree.DropHighlight(), nullptr);
+    EXPECT_EQ(w.folders(),
+              (Keys{"Scrivlet", "Trash", "Scrivlet\\A", "Scrivlet\\C", "Trash\\T", "Scrivlet\\B"}));
+    EXPECT_EQ(w.selectedKey(), "Scrivlet\\C");
 }
 
-TEST(FolderRename, RefusedNamesLeaveEverythingAndTheLabelAsItWas) {
-    for (const char* name : {"Work", "Workshop", "", "A\\B", "Trash"}) {
-        SCOPED_TRACE(name);
-        WorkWindow w;
-        w.add("Scrivlet", "Trash");
-        const Keys before = w.folders();
-        w.rename("Scrivlet\\Work", name);
-        EXPECT_EQ(w.folders(), before);
-        EXPECT_EQ(w.tree().Nodes(3).Text(), "Work");
-        EXPECT_EQ(w.selectedKey(), "Scrivlet\\Work");
-    }
+TEST(FolderDrag, ADropAfterTheDragEndedIsNoDrop) {
+    DragWindow w;
+    const Keys before = w.folders();
+    ui::TreeView& tree = w.tree();
+    tree.userMouseDown(ui::vbLeftButton, 0, ui::TreeView::pointOf(3));
+    tree.userStartDrag();
+    tree.userDragOver(ui::TreeView::pointOf(5));
+    tree.userCompleteDrag();
+    tree.userDrop(0, ui::TreeView::pointOf(5));
+    EXPECT_EQ(w.folders(), before);
+    EXPECT_EQ(tree.DropHighlight(), nullptr);
 }
 
-TEST(FolderRename, NeitherTheRootNorTrashOpensForEditing) {
-    for (const char* key : {"Scrivlet", "Trash"}) {
-        SCOPED_TRACE(key);
-        WorkWindow w;
-        w.click(key);
-        w.tree().userBeginLabelEdit();
-        EXPECT_EQ(w.tree().EditingNode(), nullptr);
-    }
-    WorkWindow w;
-    w.click("Trash\\Old");
-    w.menu().Bar.userPressShortcut("F2");
-    EXPECT_EQ(w.tree().EditingNode(), &w.tree().Nodes(6));
+// The pop-up's entries act on the selected folder, not on the one under the pointer.
+TEST(FolderPopup, EntriesActOnTheSelectedFolder) {
+    DragWindow w;
+    w.click("Scrivlet\\C");
+    w.platform.popupChoices.push_back(&w.menu().mFolderDelete);
+    w.tree().userRightClick(ui::TreeView::pointOf(w.nodeOf("Scrivlet\\A")));
+    ASSERT_EQ(w.platform.popups.size(), 1U);
+    EXPECT_EQ(w.folders(),
+              (Keys{"Scrivlet", "Trash", "Scrivlet\\A", "Scrivlet\\A\\B", "Trash\\T", "Trash\\C"}));
+}
+
+// A transfer that does not fit is refused whole: with one row free a two-folder subtree must not arrive
+// half, and a copy whose items do not all fit copies none of them.
+TEST(FolderLimits, TransfersThatDoNotFitAreRefusedWhole) {
+    FolderWindow w;
+    w.add("Scrivlet", "Big");
+    w.add("Scrivlet\\Big", "Inner");
+    w.add("Scrivlet", "Small");
+    for (int i = w.store().LastFolder() + 1; i < notes::NotesStore::MaxEntries; ++i)
+        w.add("Scrivlet\\Big\\Inner", std::to_string(i));
+    // One row free: Small (one folder) may move, Big (two and more) may neither move nor be copied.
+    w.drag("Scrivlet\\Small", "Scrivlet\\Big");
+    EXPECT_EQ(w.folders().back(), "Scrivlet\\Big\\Small");
+    const Keys full = w.folders();
+    w.click("Scrivlet\\Big");
+    w.menu().mFolderDelete.userChoose();
+    w.rename("Scrivlet\\Big", "Large");
+    w.drag("Scrivlet\\Big\\Inner", "Scrivlet\\Big\\Small", ui::vbCtrlMask);
+    EXPECT_EQ(w.folders(), full);
+
+    w.add("Scrivlet", "Last");
+    ASSERT_EQ(w.store().LastFolder(), notes::NotesStore::MaxEntries);
+    w.click("Scrivlet");
+    w.menu().mFolderAdd.userChoose();
+    EXPECT_EQ(w.store().LastFolder(), notes::NotesStore::MaxEntries);
+    EXPECT_EQ(w.tree().EditingNode(), nullptr);
+
+    FolderWindow items;
+    items.add("Scrivlet", "Two");
+    items.item("Scrivlet\\Two", "a");
+    items.item("Scrivlet\\Two", "b");
+    while (items.store().ItemCount < notes::NotesStore::MaxEntries - 1)
+        items.store().AppendItem("filler", "Scrivlet", "");
+    items.add("Scrivlet", "Target");
+    items.drag("Scrivlet\\Two", "Scrivlet\\Target", ui::vbCtrlMask);
+    EXPECT_EQ(items.store().ItemCount, notes::NotesStore::MaxEntries - 1);
+    EXPECT_FALSE(items.store().FolderExists("Scrivlet\\Target\\Two"));
+    items.drag("Scrivlet\\Two", "Scrivlet\\Target");
+    EXPECT_TRUE(items.store().FolderExists("Scrivlet\\Target\\Two"));
 }
 
 } // namespace

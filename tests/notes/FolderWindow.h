@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/support/MakeItem.h"
+#include "tests/support/Gestures.h"
 #include "tests/support/StartedWindow.h"
 
 #include <string>
@@ -13,8 +13,22 @@ struct FolderWindow : StartedWindow {
     void add(const std::string& parent, const std::string& name) {
         notes().Tree().AppendFolder(parent, name);
     }
+    // An item with `name` and `text` in the folder keyed `folder`, made as a user does where the folder
+    // takes new items (Item -> Add, the name, a click on it, the text); elsewhere put into the store.
     void item(const std::string& folder, const std::string& name, const std::string& text = {}) {
-        MakeItem(controls(), notes(), folder, name, text);
+        const int before = view().SelFolder;
+        if (nodeOf(folder) == 0 || store().FolderKind(nodeOf(folder)) != notes::KindOrdinary) {
+            store().AppendItem(name, folder, text);
+            notes().List().ListFolderItems(false);
+            return;
+        }
+        click(folder);
+        menu().mItemAdd.userChoose();
+        controls().lItem.userEndLabelEdit(name);
+        controls().lItem.userClickItem(
+            controls().lItem.ListItems.find("x" + std::to_string(lastItem()))->Index());
+        type(text);
+        tree().userClickNode(before);
     }
 
     ui::TreeView& tree() { return controls().lTre; }
@@ -22,14 +36,16 @@ struct FolderWindow : StartedWindow {
         const ui::TreeNode* node = tree().Nodes.find(key);
         return node != nullptr ? node->Index() : 0;
     }
+    int lastItem() { return store().ItemCount - 1; }
     void click(const std::string& key) { tree().userClickNode(nodeOf(key)); }
     void drag(const std::string& from, const std::string& to, int16_t shift = 0) {
-        tree().userDragNode(nodeOf(from), nodeOf(to), shift);
+        dragNode(tree(), nodeOf(from), nodeOf(to), shift);
     }
-    // Selects the folder, presses F2 and types the new name.
+    void type(const std::string& typed) { testing_support::type(controls().lText, typed); }
+    // Selects the folder, chooses Rename and types the new name.
     void rename(const std::string& key, const std::string& newName) {
         click(key);
-        menu().Bar.userPressShortcut("F2");
+        menu().mFolderRename.userChoose();
         tree().userEndLabelEdit(newName);
     }
 
@@ -40,12 +56,19 @@ struct FolderWindow : StartedWindow {
             keys.push_back(store().FolderKey(i));
         return keys;
     }
-    // Each item as "name@folder", in table order.
+    // Each item as "name@folder:text", in table order.
     std::vector<std::string> items() {
         std::vector<std::string> all;
-        for (int j = 0; j < store().ItemCount; ++j)
-            all.push_back(store().ItemName[static_cast<std::size_t>(j)] + "@" +
-                          store().ItemFolder[static_cast<std::size_t>(j)]);
+        for (std::size_t j = 0; j < static_cast<std::size_t>(store().ItemCount); ++j)
+            all.push_back(store().ItemName[j] + "@" + store().ItemFolder[j] + ":" + store().ItemText[j]);
+        return all;
+    }
+    // Every entry of the item list in list order, a selected one marked with "*".
+    std::string entries() {
+        std::string all;
+        const ui::ListView& list = controls().lItem;
+        for (int e = 1; e <= list.ListItems.Count(); ++e)
+            all += (e > 1 ? " " : "") + list.ListItems(e).Text() + (list.ListItems(e).Selected() ? "*" : "");
         return all;
     }
     std::string selectedKey() {

@@ -1,9 +1,13 @@
+#include "notes/ItemNaming.h"
 #include "notes/NotesStore.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -14,43 +18,6 @@ notes::NotesStore storeWith(std::initializer_list<std::pair<const char*, const c
     for (const auto& [parent, name] : folders)
         EXPECT_TRUE(store.AppendFolder(parent, name));
     return store;
-}
-
-TEST(StoreTables, StartWithTheTwoFixedFoldersAndHoldNoSpareSlots) {
-    const notes::NotesStore store = storeWith({});
-    EXPECT_EQ(store.FolderCount, 2.0F);
-    EXPECT_EQ(store.FolderKey(1), "Scrivlet");
-    EXPECT_EQ(store.FolderKey(2), "Trash");
-    EXPECT_EQ(store.ItemCount, 0);
-    // Every slot reads as empty, yet an idle store holds memory only for the slots it wrote.
-    EXPECT_EQ(store.ItemName[65535], "");
-    EXPECT_EQ(store.FolderName[40000], "");
-    EXPECT_LE(store.FolderName.used(), 3U);
-    EXPECT_EQ(store.ItemText.used(), 0U);
-}
-
-TEST(StoreTables, FolderExistsComparesWholeKeysExactly) {
-    const notes::NotesStore store = storeWith({{"Scrivlet", "Work"}, {"Trash", "Old"}});
-    const struct {
-        const char* key;
-        bool exists;
-    } rows[] = {
-        {"Scrivlet\\Work", true},
-        {"Trash\\Old", true},
-        {"scrivlet\\work", false},
-        {"Scrivlet\\Wor", false},
-        {"Scrivlet\\Work2", false},
-        {"Scrivlet", false},
-        {"Trash", false},
-        // The join keeps the "\" of an empty parent.
-        {"\\Scrivlet", true},
-        {"Work", false},
-        {"Scrivlet\\Work\\", false},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.key);
-        EXPECT_EQ(store.FolderExists(row.key), row.exists);
-    }
 }
 
 // The key index points into its own entries: a copied store must answer from keys of its own, also
@@ -78,82 +45,76 @@ TEST(StoreTables, ACopiedStoreKeepsItsOwnKeys) {
     EXPECT_FALSE(twice.FolderExists("Scrivlet\\Work"));
 }
 
-TEST(StoreTables, FolderKindFollowsTheParentKey) {
-    const notes::NotesStore store =
-        storeWith({{"Scrivlet", "Work"}, {"Trash", "Old"}, {"Trash\\Old", "Deeper"}, {"Scrivlet", "Trash"}});
-    const int16_t expected[] = {notes::KindRoot,    notes::KindTrash,   notes::KindOrdinary,
-                                notes::KindInTrash, notes::KindInTrash, notes::KindOrdinary};
-    for (int i = 1; i <= 6; ++i) {
-        SCOPED_TRACE(store.FolderKey(i));
-        EXPECT_EQ(store.FolderKind(i), expected[i - 1]);
-    }
-}
-
-TEST(StoreTables, SubtreeAndTrashTestsArePrefixTestsOnWholeNames) {
-    const struct {
-        const char* path;
-        const char* top;
-        bool inside;
-    } rows[] = {
-        {"Scrivlet\\Work", "Scrivlet\\Work", true},         {"Scrivlet\\Work\\A", "Scrivlet\\Work", true},
-        {"Scrivlet\\Work\\A\\B", "Scrivlet\\Work", true},   {"Scrivlet\\Workshop", "Scrivlet\\Work", false},
-        {"Scrivlet\\Workshop\\A", "Scrivlet\\Work", false}, {"Scrivlet", "Scrivlet\\Work", false},
-        {"Scrivlet\\work", "Scrivlet\\Work", false},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.path) + " in " + row.top);
-        EXPECT_EQ(notes::IsInSubtree(row.path, row.top), row.inside);
-    }
-    EXPECT_TRUE(notes::IsInTrash("Trash"));
-    EXPECT_TRUE(notes::IsInTrash("Trash\\Old"));
-    EXPECT_FALSE(notes::IsInTrash("Scrivlet\\Trash"));
-}
-
-TEST(StoreTables, RemovingAFolderShiftsLaterFoldersDown) {
-    notes::NotesStore store = storeWith({{"Scrivlet", "A"}, {"Scrivlet", "B"}, {"Scrivlet", "C"}});
-    store.RemoveFolderAt(3);
-    EXPECT_EQ(store.FolderCount, 4.0F);
-    EXPECT_EQ(store.FolderKey(3), "Scrivlet\\B");
-    EXPECT_EQ(store.FolderKey(4), "Scrivlet\\C");
-    // The freed slot reads as empty again.
-    EXPECT_EQ(store.FolderName[5], "");
-}
-
-TEST(StoreTables, RemovingAnItemKeepsTheOthersInOrder) {
-    notes::NotesStore store;
-    store.AppendItem("one", "Scrivlet", "text one");
-    store.AppendItem("two", "Trash", "text two");
-    store.AppendItem("three", "Scrivlet", "text three");
-
-    store.RemoveItemAt(0);
-
-    ASSERT_EQ(store.ItemCount, 2);
-    const struct {
-        const char *name, *folder, *text;
-    } expected[] = {{"two", "Trash", "text two"}, {"three", "Scrivlet", "text three"}};
-    for (std::size_t j = 0; j < std::size(expected); ++j) {
-        SCOPED_TRACE(j);
-        EXPECT_EQ(store.ItemName[j], expected[j].name);
-        EXPECT_EQ(store.ItemFolder[j], expected[j].folder);
-        EXPECT_EQ(store.ItemText[j], expected[j].text);
-    }
-    EXPECT_EQ(store.ItemText[2], "");
-}
-
-TEST(StoreTables, AFullTableRefusesAndStaysAsItWas) {
+TEST(StoreTables, AFullTableRefusesTheNextEntryAndStaysAsItWas) {
     notes::NotesStore store;
     store.InitialiseFolders();
     for (int i = 3; i <= notes::NotesStore::MaxEntries; ++i)
         ASSERT_TRUE(store.AppendFolder("Scrivlet", std::to_string(i)));
     EXPECT_FALSE(store.AppendFolder("Scrivlet", "One too many"));
     EXPECT_EQ(store.LastFolder(), notes::NotesStore::MaxEntries);
-    EXPECT_EQ(store.FolderName[notes::NotesStore::MaxEntries + 1], "");
+    EXPECT_FALSE(store.FolderExists("Scrivlet\\One too many"));
 
     for (int j = 0; j < notes::NotesStore::MaxEntries; ++j)
         ASSERT_TRUE(store.AppendItem(std::to_string(j), "Scrivlet", ""));
     EXPECT_FALSE(store.AppendItem("One too many", "Scrivlet", ""));
     EXPECT_EQ(store.ItemCount, notes::NotesStore::MaxEntries);
-    EXPECT_EQ(store.ItemName[notes::NotesStore::MaxEntries], "");
+    EXPECT_EQ(store.ItemName[notes::NotesStore::MaxEntries - 1],
+              std::to_string(notes::NotesStore::MaxEntries - 1));
+}
+
+// The batch removals must end exactly as the one-by-one removals from the highest index down, and the
+// new item's name is free in its folder with every lower number taken, on tables of every shape.
+TEST(StoreBatchesMatchTheirLoops, RemovalAndNaming) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 200; ++round) {
+        SCOPED_TRACE(round);
+        notes::NotesStore loop;
+        loop.InitialiseFolders();
+        const int count = static_cast<int>(random() % 60);
+        for (int j = 0; j < count; ++j) {
+            const std::string name =
+                random() % 2 ? "New Item" : "New Item (" + std::to_string(random() % 6) + ")";
+            loop.AppendItem(name, random() % 3 ? "F" : "G", std::to_string(j));
+            loop.AppendFolder(random() % 2 ? "Scrivlet" : "Trash", std::to_string(random() % 9));
+        }
+        const std::optional<std::string> name = notes::NewItemName(loop, "F");
+        ASSERT_TRUE(name && !notes::ItemExists(loop, "F", *name));
+        const std::size_t number = name->find('(') == std::string::npos ? 1 : std::stoul(name->substr(10));
+        for (std::size_t n = 1; n < number; ++n)
+            EXPECT_TRUE(
+                notes::ItemExists(loop, "F", n == 1 ? "New Item" : "New Item (" + std::to_string(n) + ")"));
+
+        std::vector<int16_t> items;
+        std::vector<int> folders;
+        for (int j = 0; j < count; ++j) {
+            if (random() % 3 == 0)
+                items.push_back(static_cast<int16_t>(j));
+            if (random() % 3 == 0)
+                folders.push_back(j + 3);
+        }
+        std::shuffle(items.begin(), items.end(), random);
+        notes::NotesStore batch = loop;
+        batch.RemoveItemsAt(items);
+        batch.RemoveFoldersAt(folders);
+        std::sort(items.rbegin(), items.rend());
+        for (const int16_t j : items)
+            loop.RemoveItemAt(j);
+        for (auto i = folders.rbegin(); i != folders.rend(); ++i)
+            loop.RemoveFolderAt(*i);
+        ASSERT_EQ(batch.ItemCount, loop.ItemCount);
+        ASSERT_EQ(batch.FolderCount, loop.FolderCount);
+        for (std::size_t j = 0; j < static_cast<std::size_t>(count) + 3; ++j) {
+            ASSERT_EQ(batch.ItemName[j] + batch.ItemFolder[j] + batch.ItemText[j],
+                      loop.ItemName[j] + loop.ItemFolder[j] + loop.ItemText[j]);
+            ASSERT_EQ(batch.FolderParent[j] + "\\" + batch.FolderName[j],
+                      loop.FolderParent[j] + "\\" + loop.FolderName[j]);
+        }
+        for (int k = 0; k < 9; ++k) {
+            for (const char* top : {"Scrivlet\\", "Trash\\"})
+                ASSERT_EQ(batch.FolderExists(top + std::to_string(k)),
+                          loop.FolderExists(top + std::to_string(k)));
+        }
+    }
 }
 
 } // namespace

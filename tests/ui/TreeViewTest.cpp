@@ -1,3 +1,4 @@
+#include "tests/support/Gestures.h"
 #include "ui/TreeView.h"
 
 #include <gtest/gtest.h>
@@ -39,19 +40,6 @@ TEST(TreeNodes, RemovingTheSelectedNodeSelectsNextSiblingElsePreviousElseParent)
         EXPECT_EQ(t.selectedKey(), row.expected);
         EXPECT_EQ(t.nodeClicks, 0);
     }
-}
-
-TEST(TreeNodes, RemovalShiftsLaterIndicesAndTakesTheSubtreeAlong) {
-    Tree t;
-    t.tree.Nodes.Remove(3); // A2 with A2x
-    ASSERT_EQ(t.tree.Nodes.Count(), 4);
-    EXPECT_EQ(t.tree.Nodes(3).Key(), "A3");
-    EXPECT_EQ(t.tree.Nodes(4).Key(), "B");
-    EXPECT_EQ(t.tree.Nodes(4).Index(), 4);
-    EXPECT_EQ(t.tree.Nodes.find("A2x"), nullptr);
-    t.tree.Nodes.Remove(1);
-    EXPECT_EQ(t.tree.Nodes.Count(), 1);
-    EXPECT_EQ(t.selectedKey(), "(none)");
 }
 
 TEST(TreeNodes, KeysAreUniqueAndRelativesMustExist) {
@@ -117,7 +105,7 @@ TEST(TreeNodes, ADragRaisesItsEventsInOrder) {
     t.tree.OLEDragDrop.connect(
         [&](int16_t shift, int, int) { log += "drop:" + std::to_string(shift) + " "; });
     t.tree.OLECompleteDrag.connect([&] { log += "end"; });
-    t.tree.userDragNode(2, 6, ui::vbCtrlMask);
+    testing_support::dragNode(t.tree, 2, 6, ui::vbCtrlMask);
     EXPECT_EQ(log, "down:A1 start over:B drop:2 end");
     t.tree.userDrop(0, ui::TreeView::pointOf(1));
     EXPECT_EQ(log, "down:A1 start over:B drop:2 end");

@@ -8,7 +8,6 @@
 namespace {
 
 using testing_support::FolderWindow;
-using testing_support::StartedWindow;
 
 // A window holding Scrivlet\Work with two items, Scrivlet\Work\Sub with one, and Trash\Old.
 struct NotesWindow : FolderWindow {
@@ -33,52 +32,15 @@ TEST(FolderSelection, FolderNodesAndEntriesCarryTheirImages) {
     EXPECT_EQ(window.controls().lItem.ListItems(1).SmallIcon(), 5);
 }
 
-TEST(FolderSelection, MenuStatesFollowTheKindOfTheClickedFolder) {
-    NotesWindow window;
-    app::MainMenu& m = window.menu();
-    // Each row: the folder clicked, then the expected state of each entry in the order of `entries`.
-    const std::vector<ui::MenuEntry*> entries = {&m.mFolderAdd,       &m.mFolderRename,     &m.mFolderDelete,
-                                                 &m.mFolderTrashLine, &m.mFolderTrashEmpty, &m.mItemAdd,
-                                                 &m.mItemRename,      m.mItemCopy[0],       m.mItemCopy[1],
-                                                 m.mItemCopy[2],      &m.mItemDelete};
-    const struct {
-        const char* folder;
-        const char* states; // E enabled, D disabled, V visible, H hidden
-    } rows[] = {
-        {"Trash", "DDDVVDDDDDD"},
-        {"Trash\\Old", "DEEHHDEDEDE"},
-        {"Scrivlet\\Work", "EEEHHEEEEEE"},
-        {"Scrivlet", "EDDHHDDDDDD"},
-        {"Scrivlet\\Work\\Sub", "EEEHHEEEEEE"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.folder);
-        window.click(row.folder);
-        for (std::size_t e = 0; e < entries.size(); ++e) {
-            SCOPED_TRACE(entries[e]->Name() + std::to_string(entries[e]->Index()));
-            const char state = row.states[e];
-            if (state == 'V' || state == 'H')
-                EXPECT_EQ(entries[e]->Visible(), state == 'V');
-            else
-                EXPECT_EQ(entries[e]->Enabled(), state == 'E');
-        }
-    }
-}
-
 TEST(FolderSelection, ClickingTheShownFolderAgainKeepsTheListAsItIs) {
     NotesWindow window;
     window.click("Scrivlet\\Work");
-    ui::ListView& list = window.controls().lItem;
-    list.userClickItem(2);
+    window.controls().lItem.userClickItem(2);
     window.store().AppendItem("added later", "Scrivlet\\Work", "");
-
     window.click("Scrivlet\\Work");
-    EXPECT_EQ(list.ListItems.Count(), 2);
-    EXPECT_TRUE(list.ListItems(2).Selected());
-
+    EXPECT_EQ(window.entries(), "first second*");
     window.notes().List().ListFolderItems(false);
-    EXPECT_EQ(list.ListItems.Count(), 3);
-    EXPECT_FALSE(list.ListItems(2).Selected());
+    EXPECT_EQ(window.entries(), "first second added later");
 }
 
 // Typing stays in the text box until the next gesture on the notes, which stores it first and then binds
@@ -87,10 +49,13 @@ TEST(TypedText, TheNextGestureStoresTheTypingThenBindsOrUnbinds) {
     const struct {
         const char* gesture;
         const char* shown; // nullptr: the text box is unbound
+        const char* entries;
     } rows[] = {
-        {"click another entry", "text of second"},     {"click the shown entry", "text of first typed"},
-        {"Ctrl-click a second entry", nullptr},        {"click another folder", nullptr},
-        {"click the empty part of the list", nullptr},
+        {"click another entry", "text of second", "first second*"},
+        {"click the shown entry", "text of first typed", "first* second"},
+        {"Ctrl-click a second entry", nullptr, "first* second*"},
+        {"click another folder", nullptr, ""},
+        {"click the empty part of the list", nullptr, "first second"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.gesture);
@@ -99,7 +64,7 @@ TEST(TypedText, TheNextGestureStoresTheTypingThenBindsOrUnbinds) {
         ui::ListView& list = window.controls().lItem;
         ui::TextBox& text = window.controls().lText;
         list.userClickItem(1);
-        text.userType(" typed");
+        window.type(" typed");
         EXPECT_EQ(window.store().ItemText[0], "text of first");
         EXPECT_TRUE(window.view().TextDirty);
         int changes = 0;
@@ -121,6 +86,7 @@ TEST(TypedText, TheNextGestureStoresTheTypingThenBindsOrUnbinds) {
         EXPECT_FALSE(window.view().TextDirty);
         EXPECT_EQ(text.Enabled(), row.shown != nullptr);
         EXPECT_EQ(text.Text(), row.shown != nullptr ? row.shown : "");
+        EXPECT_EQ(window.entries(), row.entries);
         if (row.shown == nullptr) {
             EXPECT_EQ(window.view().ShownItem, -1);
         }
@@ -132,19 +98,15 @@ TEST(TypedText, TheNextGestureStoresTheTypingThenBindsOrUnbinds) {
 }
 
 TEST(TypedText, ADisabledTextBoxTakesNoTyping) {
-    StartedWindow window;
-    window.controls().lText.userType("lost?");
+    FolderWindow window;
+    window.type("lost?");
     EXPECT_EQ(window.controls().lText.Text(), "");
     EXPECT_FALSE(window.view().TextDirty);
 }
 
-} // namespace
-
-namespace {
-
 // What a user sees of the notes after a gesture: the selected folder, the listed entries, the text box
 // and the folder-kind menu states.
-std::string visibleState(StartedWindow& window) {
+std::string visibleState(FolderWindow& window) {
     std::string state = "folder " + std::to_string(window.view().SelFolder) + "; entries";
     const ui::ListView& list = window.controls().lItem;
     for (int i = 1; i <= list.ListItems.Count(); ++i)
@@ -162,10 +124,10 @@ TEST(FolderSelection, KeyboardMovesSelectFoldersExactlyAsClicks) {
     byKeys.controls().lTre.NodeClick.connect([&nodeClicks](ui::TreeNode&) { ++nodeClicks; });
     byKeys.controls().lTre.userClickNode(3);
     byKeys.controls().lItem.userClickItem(1);
-    byKeys.controls().lText.userType(" typed");
+    byKeys.type(" typed");
     byClicks.controls().lTre.userClickNode(3);
     byClicks.controls().lItem.userClickItem(1);
-    byClicks.controls().lText.userType(" typed");
+    byClicks.type(" typed");
     for (const int node : {4, 2, 5, 1, 3}) {
         SCOPED_TRACE(node);
         byKeys.controls().lTre.userSelectWithKeyboard(node);
