@@ -11,7 +11,7 @@ shoot() {
     local scene=$1 out=$docs/$2
     shift 2
     local code=0
-    QT_QPA_PLATFORM=offscreen "$tool" "$scene" "$out" "$@" || code=$?
+    QT_QPA_PLATFORM="offscreen:configfile=$(dirname "$0")/desktop-screen.json" "$tool" "$scene" "$out" "$@" || code=$?
     case $code in
     0) echo "screenshot: wrote $out" ;;
     3) echo "screenshot: no $scene panel yet, $out left as it is" ;;

@@ -54,7 +54,7 @@ TEST(HostileNames, RenamesRefuseControlCharactersAndOverlongNames) {
         w.menu().mItemRename.userChoose();
         w.controls().lItem.userEndLabelEdit(row.name);
         const std::string item = row.accepted ? row.name : "Note";
-        EXPECT_EQ(w.items(), std::vector<std::string>{item + "@" + folder});
+        EXPECT_EQ(w.items(), std::vector<std::string>{item + "@" + folder + ":"});
         EXPECT_EQ(w.controls().lItem.ListItems(1).Text(), item);
     }
 }
@@ -74,9 +74,9 @@ TEST(HostileNames, TheDeepestChainOfTheLongestNamesStaysUsable) {
     const std::string renamed = repeated("\u00e9", 255);
     w.rename("Scrivlet\\" + longest, renamed);
     EXPECT_EQ(w.store().LastFolder(), Deepest + 2);
-    EXPECT_EQ(w.items(),
-              std::vector<std::string>{"Deepest@Scrivlet\\" + renamed +
-                                       key.substr(std::string("Scrivlet\\").size() + longest.size())});
+    EXPECT_EQ(w.items(), std::vector<std::string>{
+                             "Deepest@Scrivlet\\" + renamed +
+                             key.substr(std::string("Scrivlet\\").size() + longest.size()) + ":text"});
     w.click("Scrivlet\\" + renamed);
     w.menu().mFolderDelete.userChoose();
     w.click("Trash");
