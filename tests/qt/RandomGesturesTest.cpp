@@ -2,6 +2,7 @@
 #include "tests/support/NotesInvariants.h"
 
 #include "qt/ObjectNames.h"
+#include "qt/TreeModel.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -107,6 +108,8 @@ public:
             return broken;
         if (std::string broken = mirrorBreak(); !broken.empty())
             return broken;
+        if (std::string broken = aimBreak(); !broken.empty())
+            return broken;
         return accountingBreak();
     }
 
@@ -173,9 +176,13 @@ private:
         const Qt::KeyboardModifiers mods = Modifiers[g.c % 5];
         const int interval = QApplication::doubleClickInterval() + 20;
         switch (g.kind) {
-        case TreePress:
-            QTest::mouseClick(tree()->viewport(), button, mods, treePoint(g.a));
+        case TreePress: {
+            const QPoint at = treePoint(g.a);
+            if (button == Qt::LeftButton)
+                aimedNode_ = nodeKeyAt(at);
+            QTest::mouseClick(tree()->viewport(), button, mods, at);
             break;
+        }
         case TreeDoubleClick:
             QTest::mouseDClick(tree()->viewport(), button, mods, treePoint(g.a));
             break;
@@ -187,6 +194,8 @@ private:
         case TreeDrag: {
             QWidget* viewport = tree()->viewport();
             const QPoint from = treePoint(g.a);
+            if (openEditor(tree()) == nullptr)
+                draggedKey_ = nodeKeyAt(from);
             QTest::mousePress(viewport, Qt::LeftButton, {}, from);
             QTest::mouseMove(viewport, from + QPoint(0, QApplication::startDragDistance() + 2));
             if (g.c % 3 == 0) {
@@ -200,9 +209,14 @@ private:
             QTest::mouseRelease(viewport, Qt::LeftButton, mods, to);
             break;
         }
-        case ListPress:
-            QTest::mouseClick(list()->viewport(), button, mods, listPoint(list(), g.a));
+        case ListPress: {
+            const QPoint at = listPoint(list(), g.a);
+            const QModelIndex row = list()->indexAt(at);
+            if (button == Qt::LeftButton && mods == Qt::NoModifier && row.isValid())
+                aimedEntry_ = w_.controls().lItem.ListItems(row.row() + 1).Key();
+            QTest::mouseClick(list()->viewport(), button, mods, at);
             break;
+        }
         case ListDoubleClick:
             QTest::mouseDClick(list()->viewport(), Qt::LeftButton, mods, listPoint(list(), g.a));
             break;
@@ -329,20 +343,53 @@ private:
         typed->expected = now;
     }
 
+    int shownItem() { return w_.controls().lText.Enabled() ? w_.form.Notes().View().ShownItem : -1; }
+    int openDay() {
+        const ui::ListItem* row = w_.controls().dBackWinDateList.SelectedItem();
+        return w_.controls().dDateWinText.Enabled() && row != nullptr ? std::stoi(row->Key().substr(1)) : 0;
+    }
+
     // Records, before a gesture, which note and which day the boxes are bound to and what they show.
     void before() {
-        const notes::NotesView& view = w_.form.Notes().View();
         const notes::NotesStore& store = w_.form.Notes().Store();
         note_.written = day_.written = false;
-        shownItem_ = w_.controls().lText.Enabled() ? view.ShownItem : -1;
+        aimedNode_.clear();
+        aimedEntry_.clear();
+        draggedKey_.clear();
+        shownItem_ = shownItem();
         if (shownItem_ >= 0) {
             shownIdentity_ = store.ItemName[std::size_t(shownItem_)] + "@" + store.ItemFolder[std::size_t(shownItem_)];
             shownText_ = note_.expected;
         }
         itemCount_ = store.ItemCount;
-        const ui::ListItem* row = w_.controls().dBackWinDateList.SelectedItem();
-        openDay_ = w_.controls().dDateWinText.Enabled() && row != nullptr ? std::stoi(row->Key().substr(1)) : 0;
+        openDay_ = openDay();
         dayText_ = day_.expected;
+        foldersBefore_.clear();
+        for (int i = 1; i <= store.LastFolder(); ++i)
+            foldersBefore_.push_back(store.FolderKey(i));
+    }
+
+    std::string nodeKeyAt(const QPoint& at) {
+        const QModelIndex row = tree()->indexAt(at);
+        return row.isValid() ? skin::TreeModel::nodeOf(row)->Key() : std::string();
+    }
+
+    // A left click selects what was under the pointer when pressed, wherever an edit it ended moved it;
+    // a drag moves or copies the dragged folder and nothing else.
+    std::string aimBreak() {
+        const ui::TreeView& tre = w_.controls().lTre;
+        if (!aimedNode_.empty() && tre.Nodes.find(aimedNode_) != nullptr && tre.SelectedItem()->Key() != aimedNode_)
+            return "pressed " + aimedNode_ + ", selected " + tre.SelectedItem()->Key();
+        const ui::ListView& item = w_.controls().lItem;
+        if (const ui::ListItem* entry = aimedEntry_.empty() ? nullptr : item.ListItems.find(aimedEntry_);
+            entry != nullptr && (!entry->Selected() || item.SelectedItem() != entry))
+            return "pressed entry " + aimedEntry_ + ", which is not the one selected";
+        for (const std::string& key : foldersBefore_) {
+            if (!draggedKey_.empty() && tre.Nodes.find(key) == nullptr && key != draggedKey_ &&
+                !key.starts_with(draggedKey_ + "\\"))
+                return "dragging " + draggedKey_ + " took " + key;
+        }
+        return {};
     }
 
     // Whenever the program rebinds a box, the store holds what the box showed for the note or day it
@@ -351,13 +398,20 @@ private:
         if (!undoBreak_.empty())
             return std::exchange(undoBreak_, {});
         const notes::NotesStore& store = w_.form.Notes().Store();
-        if (note_.written && shownItem_ >= 0 && store.ItemCount >= itemCount_ && shownItem_ < store.ItemCount &&
+        const bool noteRebound = note_.written || shownItem() != shownItem_;
+        const bool dayRebound = day_.written || openDay() != openDay_;
+        // A binding that wrote nothing starts afresh all the same.
+        if (noteRebound)
+            note_.reset(noteBox()->toPlainText());
+        if (dayRebound)
+            day_.reset(dayBox()->toPlainText());
+        if (noteRebound && shownItem_ >= 0 && store.ItemCount >= itemCount_ && shownItem_ < store.ItemCount &&
             store.ItemName[std::size_t(shownItem_)] + "@" + store.ItemFolder[std::size_t(shownItem_)] ==
                 shownIdentity_ &&
             q(store.ItemText[std::size_t(shownItem_)]) != shownText_)
             return "item " + std::to_string(shownItem_) + " holds \"" + store.ItemText[std::size_t(shownItem_)] +
                    "\", the box showed \"" + shownText_.toStdString() + "\"";
-        if (day_.written && openDay_ != 0) {
+        if (dayRebound && openDay_ != 0) {
             const app::DayEntries& entries = w_.form.Scheduler().List().Entries();
             const int entry = entries.find(openDay_);
             const QString stored = entry < 0 ? QString() : q(entries.EntryText[std::size_t(entry)]);
@@ -419,6 +473,8 @@ private:
     int itemCount_ = 0;
     int openDay_ = 0;
     QString dayText_;
+    std::string aimedNode_, aimedEntry_, draggedKey_;
+    std::vector<std::string> foldersBefore_;
     std::string undoBreak_;
 };
 
