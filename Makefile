@@ -5,6 +5,7 @@ ASAN_DIR       ?= build-asan
 FUZZ_DIR       ?= build-fuzz
 BENCH_DIR      ?= build-bench
 FUZZ_SECONDS   ?= 20
+SOAK_SECONDS   ?= 600
 JOBS           ?= $(shell nproc)
 
 BASE_PACKAGES  := cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libedit-dev librsvg2-bin
@@ -16,7 +17,7 @@ CHECK_PACKAGES := dpkg-dev file desktop-file-utils appstream man-db
 
 CMAKE_COMMON   := -G Ninja -DSCRIVLET_WERROR=ON
 
-.PHONY: all deps build run test test-asan package fuzz bench bench-bc format format-check screenshot clean
+.PHONY: all deps build run test test-asan soak package fuzz bench bench-bc format format-check screenshot clean
 
 all: build
 
@@ -37,6 +38,11 @@ test: build
 	@$(MAKE) --no-print-directory format-check
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
 	@$(MAKE) --no-print-directory test-asan
+
+# Seeded random gestures through the real window for SOAK_SECONDS; a failing seed prints a minimal
+# gesture list.
+soak: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen SOAK_SECONDS=$(SOAK_SECONDS) tests/qt/random_gestures -maxwarnings 1
 
 # The Debian package of everything `cmake --install` puts in place, in $(BUILD_DIR).
 package: build

@@ -9,8 +9,8 @@ namespace notes {
 
 ItemCommands::ItemCommands(NotesStore& store, NotesView& view, NotesControls& controls, ItemTextBinding& text,
                            ItemList& list, ui::Platform& platform)
-    : store_(store), view_(view), lItem(controls.lItem), lText(controls.lText), menus_(controls.menus), text_(text), list_(list),
-      platform_(platform) {
+    : store_(store), view_(view), lItem(controls.lItem), lText(controls.lText), menus_(controls.menus),
+      text_(text), list_(list), platform_(platform) {
     menus_.mItemAdd.Click.connect([this] { mItemAdd_Click(); });
     menus_.mItemRename.Click.connect([this] { mItemRename_Click(); });
     for (ui::MenuEntry* entry : menus_.mItemCopy)

@@ -1,7 +1,5 @@
 #include "tests/qt/GuiFixture.h"
 
-#include "qt/ObjectNames.h"
-
 #include <QAction>
 #include <QFrame>
 #include <QLineEdit>
@@ -28,24 +26,6 @@ QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Every entry's action shows what the entry holds.
-void compareActions(SkinWindow& w) {
-    for (const ui::MenuEntry* entry : w.menu().Bar.allEntries()) {
-        const QAction* action = w.action(skin::objectNameOf(*entry));
-        QVERIFY2(action != nullptr, entry->Name().c_str());
-        const QByteArray where = skin::objectNameOf(*entry).toUtf8();
-        QVERIFY2(action->isSeparator() == entry->IsSeparator(), where.constData());
-        if (!entry->IsSeparator())
-            QVERIFY2(action->text() == q(entry->Caption()), where.constData());
-        // Qt reports a hidden action as disabled whatever it was set to.
-        if (entry->Visible())
-            QVERIFY2(action->isEnabled() == entry->Enabled(), where.constData());
-        QVERIFY2(action->shortcut() == QKeySequence(q(entry->Shortcut()), QKeySequence::PortableText),
-                 where.constData());
-        QVERIFY2(action->isVisible() == entry->Visible(), where.constData());
-        QVERIFY2(action->isChecked() == entry->Checked(), where.constData());
-    }
-}
 } // namespace
 
 class SkinTest : public skin_tests::WindowPerTest {
@@ -70,24 +50,6 @@ private slots:
         for (const char* name : {"cCalcMenuBack", "cCalcMenuButton", "cCalcMenuResult", "dDateMenuBack",
                                  "dDateMenuButton", "dDateMenuDisplay"})
             QVERIFY2(w.widget<QWidget>(QLatin1String(name))->isVisible(), name);
-    }
-
-    void menuActionsFollowTheirEntries_data() {
-        QTest::addColumn<QString>("gesture");
-        QTest::newRow("start-up") << QString();
-        QTest::newRow("Trash clicked") << QStringLiteral("Trash");
-        QTest::newRow("calculator shown") << QStringLiteral("mNumbraShow");
-        QTest::newRow("scheduler shown") << QStringLiteral("mDateShow");
-    }
-
-    void menuActionsFollowTheirEntries() {
-        QFETCH(QString, gesture);
-        SkinWindow& w = *window_;
-        if (gesture == QLatin1String("Trash"))
-            clickTreeNode(w.tree(), gesture);
-        else if (!gesture.isEmpty())
-            triggerEnabled(w.action(gesture));
-        compareActions(w);
     }
 
     // The form finds the clicked node again from the point its mouse events carry.
