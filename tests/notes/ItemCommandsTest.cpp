@@ -90,8 +90,8 @@ TEST_P(ItemCommands, AddNamesNewItemsWithTheFirstFreeNumber) {
     EXPECT_EQ(w.controls().lItem.EditingItem()->Text(), "New Item");
 }
 
-// The most common sequence: add, type a name, Enter, again and again. The plain "New Item" keeps the
-// others selected, so the edit must complete on the new entry, not on the item selected before.
+// The most common sequence: add, type a name, Enter, again and again: each edit completes on the new
+// entry, not on the item selected before.
 TEST_P(ItemCommands, AddingAndNamingInARowNamesEachNewItem) {
     ItemsWindow w(GetParam());
     const std::vector<std::string> names = {"Foo", "Bar", "Baz", "Qux"};
