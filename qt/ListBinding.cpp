@@ -159,8 +159,9 @@ void ListBinding::mouseMoveEvent(QMouseEvent* event) {
 // to, with Shift extending the selection; with Ctrl they only move the focus, so that Ctrl+Space can
 // then add the row.
 void ListBinding::keyPressEvent(QKeyEvent* event) {
+    // Keys the name editor leaves (Up, Down, the page keys) would move the row under it.
     if (state() == EditingState) {
-        QListView::keyPressEvent(event);
+        event->accept();
         return;
     }
     if (event->key() == Qt::Key_Space && currentIndex().isValid()) {

@@ -268,8 +268,9 @@ void TreeBinding::keyPressEvent(QKeyEvent* event) {
             viewport()->setCursor(dragCursorFor(event->modifiers()));
         return;
     }
+    // Keys the name editor leaves (Up, Down, the page keys) would move the row under it.
     if (state() == EditingState) {
-        QTreeView::keyPressEvent(event);
+        event->accept();
         return;
     }
     if (event->key() == Qt::Key_Space && currentIndex().isValid()) {

@@ -37,12 +37,17 @@ private slots:
 
     void cleanup() { closeWindow(); }
 
-    // Leaving the list within the interval of a slow second click cancels the rename it would start;
-    // the date list never renames its rows.
+    // A slow second click opens the name; leaving the list within the interval cancels the rename it
+    // would start. The date list never renames its rows.
     void aSlowSecondClickRenamesOnlyWhileTheListKeepsTheKeyboard() {
         SkinWindow& w = *window_;
         const int interval = QApplication::doubleClickInterval() + 50;
         clickListRow(w.list(), 0);
+        QTest::qWait(interval);
+        clickListRow(w.list(), 0);
+        QTRY_VERIFY(openEditor(w.list()) != nullptr);
+        QTest::keyClick(openEditor(w.list()), Qt::Key_Escape);
+        QTRY_VERIFY(openEditor(w.list()) == nullptr);
         QTest::qWait(interval);
         clickListRow(w.list(), 0);
         QTest::mouseClick(text()->viewport(), Qt::LeftButton);
@@ -114,9 +119,11 @@ private slots:
         QCOMPARE(w.form.Notes().View().SelFolder, w.controls().lTre.SelectedItem()->Index());
     }
 
+    // Down in the editor moves no row; Tab completes the rename and moves the keyboard on.
     void tabCompletesARenameAndMovesTheKeyboardOn() {
         SkinWindow& w = *window_;
         renameSelectedFolder("Z");
+        QTest::keyClick(openEditor(w.tree()), Qt::Key_Down);
         QTest::keyClick(openEditor(w.tree()), Qt::Key_Tab);
         QVERIFY(openEditor(w.tree()) == nullptr);
         QVERIFY(w.controls().lTre.EditingNode() == nullptr);
@@ -138,17 +145,21 @@ private slots:
         QCOMPARE(w.form.Notes().Store().ItemName[0], std::string("Typed"));
     }
 
-    // After Item → Add and Enter on the name, what is typed is the new note's text.
+    // After Item → Add, a name and Enter, what is typed is the new note's text.
     void anAddedNoteIsSelectedAloneAndTakesTheTyping() {
         SkinWindow& w = *window_;
         clickListRow(w.list(), 0);
         triggerEnabled(w.action(QStringLiteral("mItemAdd")));
         QTRY_VERIFY(openEditor(w.list()) != nullptr);
         QVERIFY(!rowSelected(w.list(), 0) && rowSelected(w.list(), 2));
+        QCOMPARE(openEditor(w.list())->text(), QStringLiteral("New Item"));
+        openEditor(w.list())->selectAll();
+        QTest::keyClicks(openEditor(w.list()), "Shopping");
         QTest::keyClick(openEditor(w.list()), Qt::Key_Return);
         QTRY_COMPARE(QApplication::focusWidget(), text());
         QTest::keyClicks(QApplication::focusWidget(), "body");
         clickListRow(w.list(), 0);
+        QCOMPARE(w.form.Notes().Store().ItemName[2], std::string("Shopping"));
         QCOMPARE(w.form.Notes().Store().ItemText[2], std::string("body"));
     }
 

@@ -50,16 +50,6 @@ private slots:
         QVERIFY(editor()->isEnabled());
     }
 
-    void clickingARowOpensItsNote() {
-        editor()->setFocus();
-        QTest::keyClicks(editor(), "Dentist");
-        clickListRow(dates(), 3);
-        QCOMPARE(rowText(dates(), 19), QStringLiteral("11-20 Wednesday: Dentist"));
-        QVERIFY(editor()->toPlainText().isEmpty());
-        clickListRow(dates(), 19);
-        QCOMPARE(editor()->toPlainText(), QStringLiteral("Dentist"));
-    }
-
     // Tab goes from the notes into the open panel; the arrow keys on the scroll bar step a month each, and
     // Space presses a button.
     void theKeyboardReachesAndMovesThePanel() {
