@@ -6,6 +6,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QMenu>
@@ -41,30 +42,22 @@ struct Gesture {
 
 enum Kind {
     TreePress,
-    TreeDoubleClick,
-    TreeBranch,
     TreeDrag,
     ListPress,
-    ListDoubleClick,
     SlowSecondClick,
     Key,
     Type,
-    Erase,
     UndoRedo,
     Shortcut,
     AccessKeys,
     MenuByMouse,
-    PopUpChoice,
     FocusMove,
-    DatePress,
     KindCount
 };
 
-const char* const KindNames[] = {
-    "tree press",        "tree double click", "tree branch", "tree drag",     "list press",
-    "list double click", "slow second click", "key",         "type",          "erase",
-    "undo or redo",      "shortcut",          "access keys", "menu by mouse", "pop-up choice",
-    "focus move",        "date press"};
+const char* const KindNames[] = {"tree press",  "tree drag",     "list press",   "slow second click",
+                                 "key",         "type",          "undo or redo", "shortcut",
+                                 "access keys", "menu by mouse", "focus move"};
 
 std::string Gesture::describe() const {
     return std::string(KindNames[kind]) + " (" + std::to_string(a) + ", " + std::to_string(b) + ", " +
@@ -77,7 +70,8 @@ const Qt::KeyboardModifiers Modifiers[] = {Qt::NoModifier, Qt::NoModifier, Qt::S
 const Qt::Key Keys[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Escape, Qt::Key_Return, Qt::Key_F2,
                         Qt::Key_Delete, Qt::Key_Menu,    Qt::Key_F10,    Qt::Key_Up,     Qt::Key_Down,
                         Qt::Key_Left,   Qt::Key_Right,   Qt::Key_Home,   Qt::Key_End,    Qt::Key_Space};
-const char* const Typed[] = {"a", "New Item", "Z", "x\\y", "12+3", "note ", " "};
+// "\b" erases a character.
+const char* const Typed[] = {"a", "New Item", "Z", "x\\y", "12+3", "note ", " ", "\b", "\b"};
 const char* const Shortcuts[] = {"F2", "Ctrl+C", "Ctrl+X", "Ctrl+V"};
 const char* const AccessKeysTyped[] = {"FA", "FR", "FD", "FY", "IA", "IR",
                                        "IC", "IT", "IP", "ID", "CS", "SS"};
@@ -96,6 +90,7 @@ public:
         w_.window.activateWindow();
         active_ = QTest::qWaitForWindowActive(&w_.window);
         w_.controls().lTre.Nodes(1).setExpanded(true);
+        QApplication::clipboard()->clear();
         watch(w_.controls().lText, note_);
         watch(w_.controls().dDateWinText, day_);
     }
@@ -176,25 +171,36 @@ private:
         return view->visualRect(row).center();
     }
 
+    // Right clicks pop up a menu, from which the user may choose a command.
+    void choosePopUpEntry(unsigned pick) {
+        w_.platform.popupChoices.assign(1, nullptr);
+        for (ui::MenuEntry* entry : w_.menu().Bar.allEntries()) {
+            if (skin::objectNameOf(*entry) == QLatin1String(Commands[pick % std::size(Commands)]))
+                w_.platform.popupChoices.assign(1, pick % 5 == 0 ? nullptr : entry);
+        }
+    }
+
+    // `a` picks the row, key, text or command, `b` the button (or a second row), `c` the modifiers and
+    // the variant.
     void perform(const Gesture& g) {
         const Qt::MouseButton button = Buttons[g.b % 4];
         const Qt::KeyboardModifiers mods = Modifiers[g.c % 5];
+        const unsigned variant = g.c / 5 % 4;
         const int interval = QApplication::doubleClickInterval() + 20;
+        choosePopUpEntry(g.b);
         switch (g.kind) {
         case TreePress: {
             const QPoint at = treePoint(g.a);
-            if (button == Qt::LeftButton)
-                aimedNode_ = nodeKeyAt(at);
-            QTest::mouseClick(tree()->viewport(), button, mods, at);
-            break;
-        }
-        case TreeDoubleClick:
-            QTest::mouseDClick(tree()->viewport(), button, mods, treePoint(g.a));
-            break;
-        case TreeBranch: {
-            const QPoint at = treePoint(g.a);
-            QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {},
-                              QPoint(std::max(1, at.x() - 30), at.y()));
+            if (variant == 2) {
+                QTest::mouseDClick(tree()->viewport(), button, mods, at);
+            } else if (variant == 3) {
+                QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {},
+                                  QPoint(std::max(1, at.x() - 30), at.y()));
+            } else {
+                if (button == Qt::LeftButton)
+                    aimedNode_ = nodeKeyAt(at);
+                QTest::mouseClick(tree()->viewport(), button, mods, at);
+            }
             break;
         }
         case TreeDrag: {
@@ -204,10 +210,11 @@ private:
                 draggedKey_ = nodeKeyAt(from);
             QTest::mousePress(viewport, Qt::LeftButton, {}, from);
             QTest::mouseMove(viewport, from + QPoint(0, QApplication::startDragDistance() + 2));
-            if (g.c % 3 == 0) {
-                QTest::mousePress(viewport, Buttons[g.b % 4 == 0 ? 2 : g.b % 4], {}, treePoint(g.b));
-                QTest::mouseRelease(viewport, Buttons[g.b % 4 == 0 ? 2 : g.b % 4], {}, treePoint(g.b));
-            } else if (g.c % 3 == 1) {
+            const Qt::MouseButton other = g.b % 4 == 0 ? Qt::RightButton : button;
+            if (variant == 0) {
+                QTest::mousePress(viewport, other, {}, treePoint(g.b));
+                QTest::mouseRelease(viewport, other, {}, treePoint(g.b));
+            } else if (variant == 1) {
                 QTest::keyClick(focus(), Keys[g.b % std::size(Keys)]);
             }
             const QPoint to = treePoint(g.b);
@@ -216,18 +223,22 @@ private:
             break;
         }
         case ListPress: {
-            const QPoint at = listPoint(list(), g.a);
-            const QModelIndex row = list()->indexAt(at);
-            if (button == Qt::LeftButton && mods == Qt::NoModifier && row.isValid())
+            QListView* view = variant == 3 ? dates() : list();
+            const QPoint at = listPoint(view, g.a);
+            const QModelIndex row = view->indexAt(at);
+            if (!view->isVisible())
+                break;
+            if (variant == 2) {
+                QTest::mouseDClick(view->viewport(), button, mods, at);
+                break;
+            }
+            if (view == list() && button == Qt::LeftButton && mods == Qt::NoModifier && row.isValid())
                 aimedEntry_ = w_.controls().lItem.ListItems(row.row() + 1).Key();
-            QTest::mouseClick(list()->viewport(), button, mods, at);
+            QTest::mouseClick(view->viewport(), button, mods, at);
             break;
         }
-        case ListDoubleClick:
-            QTest::mouseDClick(list()->viewport(), Qt::LeftButton, mods, listPoint(list(), g.a));
-            break;
         case SlowSecondClick: {
-            QListView* view = g.c % 3 == 0 ? dates() : list();
+            QListView* view = variant == 3 ? dates() : list();
             if (!view->isVisible())
                 break;
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, listPoint(view, g.a));
@@ -240,31 +251,28 @@ private:
         }
         case Key: {
             const Qt::Key key = Keys[g.a % std::size(Keys)];
-            if (key == Qt::Key_Menu) {
-                // Text widgets open a menu of their own that waits for the user.
-                QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
-                if (qobject_cast<QAbstractItemView*>(focus()) != nullptr)
-                    QApplication::sendEvent(focus(), &menuKey);
-            } else {
+            // Text widgets open a menu of their own that waits for the user.
+            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+            if (key != Qt::Key_Menu)
                 QTest::keyClick(focus(), key, key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
-            }
+            else if (qobject_cast<QAbstractItemView*>(focus()) != nullptr)
+                QApplication::sendEvent(focus(), &menuKey);
             break;
         }
-        case Type:
-        case Erase: {
+        case Type: {
             QWidget* target = focus();
             if (qobject_cast<QPlainTextEdit*>(target) != nullptr)
                 QTest::keyClick(target, Qt::Key_End, Qt::ControlModifier);
             const QString typed = QLatin1String(Typed[g.a % std::size(Typed)]);
-            if (g.kind == Type)
-                QTest::keyClicks(target, typed);
-            else
+            if (typed == QLatin1String("\b"))
                 QTest::keyClick(target, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(target, typed);
             account(target, [&](QString& text) {
-                if (g.kind == Type)
-                    text += typed;
-                else
+                if (typed == QLatin1String("\b"))
                     text.chop(1);
+                else
+                    text += typed;
             });
             break;
         }
@@ -276,7 +284,11 @@ private:
         }
         case Shortcut: {
             const QKeyCombination key = QKeySequence(QLatin1String(Shortcuts[g.a % std::size(Shortcuts)]))[0];
-            QTest::keyClick(focus(), key.key(), key.keyboardModifiers());
+            QWidget* target = focus();
+            QTest::keyClick(target, key.key(), key.keyboardModifiers());
+            // Where a text box keeps the clipboard keys for itself, what they paste or cut is typing.
+            if (auto* box = qobject_cast<QPlainTextEdit*>(target))
+                account(target, [box](QString& text) { text = box->toPlainText(); });
             break;
         }
         case AccessKeys: {
@@ -293,22 +305,7 @@ private:
                 action->isEnabled() && action->isVisible())
                 action->trigger();
             break;
-        case PopUpChoice: {
-            const char* name = Commands[g.a % 10];
-            ui::MenuEntry* entry = nullptr;
-            for (ui::MenuEntry* candidate : w_.menu().Bar.allEntries()) {
-                if (skin::objectNameOf(*candidate) == QLatin1String(name))
-                    entry = candidate;
-            }
-            w_.platform.popupChoices.assign(1, g.c % 4 == 0 ? nullptr : entry);
-            if (g.b % 2 == 0)
-                QTest::mouseClick(tree()->viewport(), Qt::RightButton, {}, treePoint(g.a));
-            else
-                QTest::mouseClick(list()->viewport(), Qt::RightButton, {}, listPoint(list(), g.a));
-            w_.platform.popupChoices.clear();
-            break;
-        }
-        case FocusMove: {
+        default: {
             QWidget* target = w_.widget<QWidget>(QLatin1String(FocusTargets[g.a % std::size(FocusTargets)]));
             if (auto* box = qobject_cast<QPlainTextEdit*>(target))
                 QTest::mouseClick(box->viewport(), Qt::LeftButton);
@@ -316,13 +313,8 @@ private:
                 target->setFocus(Qt::MouseFocusReason);
             break;
         }
-        case DatePress:
-            if (dates()->isVisible())
-                QTest::mouseClick(dates()->viewport(), button, mods, listPoint(dates(), g.a));
-            break;
-        default:
-            break;
         }
+        w_.platform.popupChoices.clear();
     }
 
     TypedText* typedFor(QWidget* target) {

@@ -12,7 +12,6 @@
 
 #include <memory>
 
-using skin_tests::clickListRow;
 using skin_tests::rowCount;
 using skin_tests::rowSelected;
 using skin_tests::SkinWindow;

@@ -12,7 +12,6 @@
 using skin_tests::childTexts;
 using skin_tests::clickListRow;
 using skin_tests::clickTreeNode;
-using skin_tests::openEditor;
 using skin_tests::rowCount;
 using skin_tests::rowRect;
 using skin_tests::rowSelected;
@@ -99,42 +98,6 @@ private slots:
             QVERIFY2(calculator->isVisible() == step.calculatorShown, step.gesture);
             QVERIFY2(scheduler->isVisible() == step.schedulerShown, step.gesture);
         }
-    }
-
-    void labelEditsGoThroughTheControl_data() {
-        QTest::addColumn<QString>("ending");
-        QTest::newRow("Enter keeps the new text") << QStringLiteral("Enter");
-        QTest::newRow("Escape keeps the old text") << QStringLiteral("Escape");
-        QTest::newRow("the control ends it") << QStringLiteral("control");
-    }
-
-    void labelEditsGoThroughTheControl() {
-        QFETCH(QString, ending);
-        const bool confirm = ending == QLatin1String("Enter");
-        SkinWindow& w = *window_;
-        QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
-        w.controls().lTre.Nodes(1).setExpanded(true);
-        clickTreeNode(w.tree(), QStringLiteral("Work"));
-        QTreeView* tree = w.tree();
-        // F2 is the menu's Rename: the editor opens because the control began an edit.
-        tree->setFocus();
-        QTest::keyClick(tree, Qt::Key_F2);
-        QVERIFY(w.controls().lTre.EditingNode() != nullptr);
-        QTRY_VERIFY(openEditor(tree) != nullptr);
-        QLineEdit* editor = openEditor(tree);
-        QCOMPARE(editor->text(), QStringLiteral("Work"));
-        editor->selectAll();
-        QTest::keyClicks(editor, "Plans");
-        if (ending == QLatin1String("control"))
-            w.controls().lTre.userCancelLabelEdit();
-        else
-            QTest::keyClick(editor, confirm ? Qt::Key_Return : Qt::Key_Escape);
-
-        const QString expected = confirm ? QStringLiteral("Plans") : QStringLiteral("Work");
-        QTRY_VERIFY(openEditor(tree) == nullptr);
-        QVERIFY(w.controls().lTre.EditingNode() == nullptr);
-        QCOMPARE(q(w.controls().lTre.Nodes(3).Text()), expected);
-        QCOMPARE(childTexts(tree, tree->model()->index(0, 0)), QStringList{expected});
     }
 
     void listGesturesReachTheControl() {
