@@ -138,7 +138,11 @@ private:
     QListView* dates() { return w_.widget<QListView>(QStringLiteral("dBackWinDateList")); }
     QPlainTextEdit* noteBox() { return w_.widget<QPlainTextEdit>(QStringLiteral("lText")); }
     QPlainTextEdit* dayBox() { return w_.widget<QPlainTextEdit>(QStringLiteral("dDateWinText")); }
-    QWidget* focus() { return QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : tree(); }
+    // Events sent to a hidden widget would reach it, though no user can.
+    QWidget* focus() {
+        QWidget* widget = QApplication::focusWidget();
+        return widget != nullptr && widget->isVisible() ? widget : tree();
+    }
 
     std::vector<QModelIndex> visibleNodes() {
         std::vector<QModelIndex> rows;
@@ -307,6 +311,8 @@ private:
             break;
         default: {
             QWidget* target = w_.widget<QWidget>(QLatin1String(FocusTargets[g.a % std::size(FocusTargets)]));
+            if (!target->isVisible())
+                break;
             if (auto* box = qobject_cast<QPlainTextEdit*>(target))
                 QTest::mouseClick(box->viewport(), Qt::LeftButton);
             else
