@@ -42,10 +42,7 @@ void ItemCommands::mItemAdd_Click() {
     ++view_.ListedCount;
     for (int position = 1; position <= view_.ListedCount; ++position) {
         ui::ListItem& entry = lItem.ListItems(position);
-        if (entry.Key() == entryKey)
-            entry.setSelected(true);
-        else
-            entry.setSelected(false);
+        entry.setSelected(entry.Key() == entryKey);
     }
     list_.ShowSelectedItemText(false);
     platform_.processEvents();
