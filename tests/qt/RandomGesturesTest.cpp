@@ -550,6 +550,9 @@ private slots:
                 if (broken.empty())
                     continue;
                 std::string report = "seed " + std::to_string(seed) + ": " + broken + "\nminimal gestures:";
+                // Shown at once: replaying to a minimal list takes a while.
+                std::printf("%s\n", report.c_str());
+                std::fflush(stdout);
                 for (const Gesture& kept : minimise(gestures, watchdog_))
                     report += "\n  " + kept.describe();
                 QFAIL(report.c_str());
@@ -569,6 +572,9 @@ private:
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A soak runs longer than the test library's default limit of five minutes a test.
+    const int seconds = qEnvironmentVariableIntValue("SOAK_SECONDS");
+    qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number((std::max(seconds, 0) + 900) * 1000));
     QApplication application(argc, argv);
     QApplication::setDoubleClickInterval(80);
     RandomGesturesTest test;
