@@ -5,6 +5,7 @@ ASAN_DIR       ?= build-asan
 FUZZ_DIR       ?= build-fuzz
 BENCH_DIR      ?= build-bench
 FUZZ_SECONDS   ?= 20
+SOAK_SECONDS   ?= 600
 JOBS           ?= $(shell nproc)
 
 # The Debian packages each target calls, so that a fresh Debian 12 gets them before the first command
@@ -34,7 +35,7 @@ PACKAGES_screenshot   := $(BUILD_PACKAGES)
 
 CMAKE_COMMON   := -G Ninja -DSCRIVLET_WERROR=ON
 
-.PHONY: all deps build run test test-asan package fuzz bench bench-bc format format-check screenshot clean
+.PHONY: all deps build run test test-asan soak package fuzz bench bench-bc format format-check screenshot clean
 
 all: build
 
@@ -55,6 +56,11 @@ test: build
 	@$(MAKE) --no-print-directory format-check
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
 	@$(MAKE) --no-print-directory test-asan
+
+# Seeded random gestures through the real window for SOAK_SECONDS; a failing seed prints a minimal
+# gesture list.
+soak: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen SOAK_SECONDS=$(SOAK_SECONDS) tests/qt/random_gestures -maxwarnings 1
 
 # The Debian package of everything `cmake --install` puts in place, in $(BUILD_DIR).
 package: build

@@ -53,6 +53,8 @@ DateList::DateList(MainControls& controls, const SchedulerDates& dates)
     : dBackWinDateList(controls.dBackWinDateList), dDateWinText(controls.dDateWinText),
       dDateWinDisplay(controls.dDateWinDisplay), dDateMenuDisplay(controls.dDateMenuDisplay), dates_(dates) {
     dBackWinDateList.ItemClick.connect([this](ui::ListItem&) { dBackWinDateList_ItemClick(); });
+    // A row shows a date, not a name: typing over it would change the label and make no entry.
+    dBackWinDateList.BeforeLabelEdit.connect([](int16_t& cancel) { cancel = 1; });
 }
 
 ui::ListItem* DateList::row(int position) const {

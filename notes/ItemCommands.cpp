@@ -10,8 +10,8 @@ namespace notes {
 
 ItemCommands::ItemCommands(NotesStore& store, NotesView& view, NotesControls& controls, ItemTextBinding& text,
                            ItemList& list, ui::Platform& platform)
-    : store_(store), view_(view), lItem(controls.lItem), menus_(controls.menus), text_(text), list_(list),
-      platform_(platform) {
+    : store_(store), view_(view), lItem(controls.lItem), lText(controls.lText), menus_(controls.menus),
+      text_(text), list_(list), platform_(platform) {
     menus_.mItemAdd.Click.connect([this] { mItemAdd_Click(); });
     menus_.mItemRename.Click.connect([this] { mItemRename_Click(); });
     for (ui::MenuEntry* entry : menus_.mItemCopy)
@@ -19,11 +19,15 @@ ItemCommands::ItemCommands(NotesStore& store, NotesView& view, NotesControls& co
     menus_.mItemDelete.Click.connect([this] { mItemDelete_Click(); });
     lItem.AfterLabelEdit.connect(
         [this](int16_t& cancel, std::string& newString) { lItem_AfterLabelEdit(cancel, newString); });
+    lItem.LabelEditChanged.connect([this] {
+        if (lItem.EditingItem() == nullptr)
+            namingAdded_ = false;
+    });
 }
 
-// The new item's entry is selected and its label opened, so that the user types the wanted name at once.
-// With the plain name the other entries keep their selection; with a numbered one they are deselected.
-// A full store, or a folder where every numbered name is taken, adds nothing.
+// The new item's entry alone is selected, whatever its name, and its label opened, so that the user types
+// the wanted name at once and the text box is bound to the new item; a copy, cut or delete right after
+// takes the new item only. A full store, or a folder where every numbered name is taken, adds nothing.
 void ItemCommands::mItemAdd_Click() {
     text_.StoreItemText();
     const std::string key = selectedFolderKey();
@@ -32,7 +36,6 @@ void ItemCommands::mItemAdd_Click() {
     const std::optional<std::string> name = NewItemName(store_, key);
     if (!name)
         return;
-    const bool numbered = *name != "New Item";
     const int16_t i = store_.ItemCount;
     store_.AppendItem(*name, key, "");
     const std::string entryKey = ItemList::ItemKey(i);
@@ -40,28 +43,28 @@ void ItemCommands::mItemAdd_Click() {
     ++view_.ListedCount;
     for (int position = 1; position <= view_.ListedCount; ++position) {
         ui::ListItem& entry = lItem.ListItems(position);
-        if (entry.Key() == entryKey)
-            entry.setSelected(true);
-        else if (numbered)
-            entry.setSelected(false);
+        entry.setSelected(entry.Key() == entryKey);
     }
     list_.ShowSelectedItemText(false);
     platform_.processEvents();
     lItem.StartLabelEdit();
+    namingAdded_ = lItem.EditingItem() != nullptr;
 }
 
 void ItemCommands::mItemRename_Click() {
     lItem.StartLabelEdit();
 }
 
-// The edit is completed on the item whose label was edited. Where the selection is unambiguous that is
-// the current item SelItem anyway; after an add with the plain name, two entries may be selected while
-// SelItem still names the older item, and taking SelItem there would rename the wrong item. A name
-// IsAcceptableName refuses is refused like a taken one: the label reverts.
+// The edit is completed on the item whose label was edited, which need not be the current item SelItem
+// (a click on another entry ends the edit after the selection moved). A name IsAcceptableName refuses is
+// refused like a taken one: the label reverts. A new item named with Enter or Tab is there to be written:
+// the keyboard goes on to its text, whether the name was taken or not.
 void ItemCommands::lItem_AfterLabelEdit(int16_t& cancel, const std::string& newString) {
     const ui::ListItem* edited = lItem.EditingItem();
     if (edited == nullptr)
         return;
+    if (namingAdded_ && lItem.LabelEditConfirmedByKey())
+        lText.SetFocus();
     const int16_t item = ItemList::ItemIndexOf(*edited);
     const std::string key = selectedFolderKey();
     if (!IsAcceptableName(newString) || ItemExists(store_, key, newString)) {

@@ -38,11 +38,14 @@ private:
     NotesStore& store_;
     NotesView& view_;
     ui::ListView& lItem;
+    ui::TextBox& lText;
     NotesMenus& menus_;
     ItemTextBinding& text_;
     ItemList& list_;
     ui::Platform& platform_;
     ItemClipboard clipboard_;
+    // The open label edit names the item just added.
+    bool namingAdded_ = false;
 };
 
 } // namespace notes

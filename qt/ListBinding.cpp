@@ -22,7 +22,7 @@ ListBinding::ListBinding(ui::ListView& control, QWidget* parent)
     setModel(&model_);
     slowClick_.setSingleShot(true);
     slowClick_.setInterval(QApplication::doubleClickInterval());
-    connect(&slowClick_, &QTimer::timeout, this, [this] { control_.userBeginLabelEdit(); });
+    connect(&slowClick_, &QTimer::timeout, this, [this] { slowClickEnded(); });
 
     resetEntries();
     mirrorEnabledVisible(control_, *this);
@@ -64,8 +64,11 @@ void ListBinding::mirrorLabelEdit() {
     showLabelEdit(editing != nullptr ? model_.index(editing->Index() - 1) : QModelIndex());
 }
 
-void ListBinding::labelEditEnded(const QString& text) {
-    control_.userEndLabelEdit(toStdString(text));
+void ListBinding::labelEditEnded(const QString& text, bool byKey) {
+    if (byKey)
+        control_.userConfirmLabelEdit(toStdString(text));
+    else
+        control_.userEndLabelEdit(toStdString(text));
 }
 
 void ListBinding::labelEditCancelled() {
@@ -80,20 +83,44 @@ void ListBinding::clickRow(const QModelIndex& row, Qt::KeyboardModifiers modifie
 }
 
 // Entries are selected on the press, as in the platform's own lists; the right button acts on release,
-// where the control raises its MouseUp.
+// where the control raises its MouseUp. A press that ends a name edit acts on the entry it was aimed at,
+// found again by its key once the edit has re-created it; when that entry is gone, the press only
+// completed the edit.
 void ListBinding::mousePressEvent(QMouseEvent* event) {
     event->accept();
     slowClick_.stop();
+    QModelIndex row = indexAt(event->position().toPoint());
+    if (state() == EditingState) {
+        const std::string key = row.isValid() ? control_.ListItems(row.row() + 1).Key() : std::string();
+        completeLabelEdit();
+        const ui::ListItem* pressed = key.empty() ? nullptr : control_.ListItems.find(key);
+        if (!key.empty() && pressed == nullptr)
+            return;
+        row = pressed != nullptr ? model_.index(pressed->Index() - 1) : QModelIndex();
+    }
     if (event->button() != Qt::LeftButton)
         return;
-    const QModelIndex row = indexAt(event->position().toPoint());
     const ui::ListItem* focus = control_.SelectedItem();
     const bool onTheOnlySelected = row.isValid() && event->modifiers() == Qt::NoModifier &&
                                    focus != nullptr && focus->Index() == row.row() + 1 && focus->Selected() &&
                                    selectionModel()->selectedIndexes().size() == 1;
     clickRow(row, event->modifiers());
-    if (onTheOnlySelected && control_.SelectedItem() == focus)
+    if (onTheOnlySelected && control_.SelectedItem() == focus) {
+        slowClickKey_ = focus->Key();
         slowClick_.start();
+    }
+}
+
+void ListBinding::slowClickEnded() {
+    const ui::ListItem* focus = control_.SelectedItem();
+    if (hasFocus() && focus != nullptr && focus->Key() == slowClickKey_ && focus->Selected() &&
+        selectionModel()->selectedIndexes().size() == 1)
+        control_.userBeginLabelEdit();
+}
+
+void ListBinding::focusOutEvent(QFocusEvent* event) {
+    slowClick_.stop();
+    QListView::focusOutEvent(event);
 }
 
 void ListBinding::mouseReleaseEvent(QMouseEvent* event) {
@@ -132,8 +159,9 @@ void ListBinding::mouseMoveEvent(QMouseEvent* event) {
 // to, with Shift extending the selection; with Ctrl they only move the focus, so that Ctrl+Space can
 // then add the row.
 void ListBinding::keyPressEvent(QKeyEvent* event) {
+    // Keys the name editor leaves (Up, Down, the page keys) would move the row under it.
     if (state() == EditingState) {
-        QListView::keyPressEvent(event);
+        event->accept();
         return;
     }
     if (event->key() == Qt::Key_Space && currentIndex().isValid()) {
@@ -156,7 +184,12 @@ void ListBinding::keyPressEvent(QKeyEvent* event) {
     mirrorFocus();
 }
 
+// Keys released in a name editor belong to the name: Delete there erases a character, not the items.
 void ListBinding::keyReleaseEvent(QKeyEvent* event) {
+    if (state() == EditingState) {
+        QListView::keyReleaseEvent(event);
+        return;
+    }
     const int16_t code = keyCodeOf(event->key());
     if (code != 0 && !event->isAutoRepeat())
         control_.userKeyUp(code, shiftMaskOf(event->modifiers()));

@@ -7,6 +7,8 @@
 #include <QListView>
 #include <QTimer>
 
+#include <string>
+
 namespace skin {
 
 // The list view widget of a headless list view. It mirrors the entries, their selection, the entry with the
@@ -24,8 +26,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
-    void labelEditEnded(const QString& text) override;
+    void labelEditEnded(const QString& text, bool byKey) override;
     void labelEditCancelled() override;
 
 private:
@@ -35,12 +38,15 @@ private:
     void mirrorLabelEdit();
     void clickRow(const QModelIndex& row, Qt::KeyboardModifiers modifiers);
     void popUpFromKeyboard();
+    void slowClickEnded();
 
     ui::ListView& control_;
     ListModel model_;
-    // A second, slow click on the one selected entry opens its name for editing, unless a double click
-    // or another click comes first.
+    // A second, slow click on the one selected entry opens its name for editing when the interval ends,
+    // unless a double click or another click comes first, or the list has lost the keyboard meanwhile:
+    // the user has gone elsewhere, and an editor opening there would take what is typed.
     QTimer slowClick_;
+    std::string slowClickKey_;
 };
 
 } // namespace skin

@@ -1,5 +1,6 @@
 #include "qt/MenuBinding.h"
 
+#include "qt/InPlaceEditing.h"
 #include "qt/Mirror.h"
 #include "qt/ObjectNames.h"
 
@@ -79,7 +80,10 @@ void MenuBinding::addEntries(QMenu& menu, ui::MenuEntry& parent) {
             action->setShortcutContext(Qt::WindowShortcut);
         }
         bindEntry(entry, *action);
-        connect(action, &QAction::triggered, action, [&entry, action] {
+        connect(action, &QAction::triggered, action, [this, &entry, action] {
+            // A name being typed is completed first (a refused one gets its old name back), so that the
+            // command finds the list or tree as the user last saw it and drops nothing typed.
+            completeLabelEdits(*bar_.window());
             entry.userChoose();
             copyState(entry, *action);
         });

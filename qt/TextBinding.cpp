@@ -11,13 +11,12 @@ namespace skin {
 
 namespace {
 
-// Writing the text the widget already shows would put the cursor back to the start while the user types.
+// Only the program writes here, never the user's typing (which stays in the widget), so writing without
+// comparing cannot move the cursor under the user's hands. Each write starts a new document: its undo
+// history begins empty, and nothing shown before can be brought back into another note or day.
 void copyText(const ui::TextBox& control, QPlainTextEdit& widget) {
-    const QString text = toQString(control.Text());
-    if (widget.toPlainText() == text)
-        return;
     const QSignalBlocker blocker(widget);
-    widget.setPlainText(text);
+    widget.setPlainText(toQString(control.Text()));
 }
 
 } // namespace
@@ -30,6 +29,7 @@ void bindTextBox(ui::TextBox& control, QPlainTextEdit& widget) {
     copyText(control, widget);
     mirrorEnabledVisible(control, widget);
     connectWhileAlive(control.TextSet, &widget, [&control, &widget] { copyText(control, widget); });
+    connectWhileAlive(control.FocusRequested, &widget, [&widget] { widget.setFocus(Qt::OtherFocusReason); });
     control.setTextSource([guard = QPointer<QPlainTextEdit>(&widget)]() -> std::optional<std::string> {
         if (!guard)
             return std::nullopt;

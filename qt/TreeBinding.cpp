@@ -84,8 +84,11 @@ void TreeBinding::mirrorLabelEdit() {
     showLabelEdit(model_.indexOf(control_.EditingNode()));
 }
 
-void TreeBinding::labelEditEnded(const QString& text) {
-    control_.userEndLabelEdit(toStdString(text));
+void TreeBinding::labelEditEnded(const QString& text, bool byKey) {
+    if (byKey)
+        control_.userConfirmLabelEdit(toStdString(text));
+    else
+        control_.userEndLabelEdit(toStdString(text));
 }
 
 void TreeBinding::labelEditCancelled() {
@@ -112,17 +115,31 @@ void TreeBinding::clickRow(const QModelIndex& row) {
     control_.userClickNode(TreeModel::nodeOf(row)->Index(), {centre.x(), centre.y()});
 }
 
+// A press that ends a rename acts on the folder it was aimed at, found again by its key once the rename
+// has re-created nodes and moved rows; when that folder is gone, the press only completed the rename.
+// While a folder is dragged, the other buttons do nothing.
 void TreeBinding::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (dragging_)
+        return;
     const QPoint at = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && onBranchIndicator(at)) {
+    QModelIndex row = indexAt(at);
+    pressEndedEdit_ = state() == EditingState;
+    if (pressEndedEdit_) {
+        const std::string key = row.isValid() ? TreeModel::nodeOf(row)->Key() : std::string();
+        completeLabelEdit();
+        const ui::TreeNode* pressed = key.empty() ? nullptr : control_.Nodes.find(key);
+        if (!key.empty() && pressed == nullptr)
+            return;
+        row = model_.indexOf(pressed);
+    } else if (event->button() == Qt::LeftButton && onBranchIndicator(at)) {
         QTreeView::mousePressEvent(event);
         return;
     }
-    event->accept();
     pressedRow_ = QPersistentModelIndex();
-    if (event->button() == Qt::LeftButton && indexAt(at).isValid()) {
+    if (event->button() == Qt::LeftButton && row.isValid()) {
         // A click is known only on release; moving far enough first makes it a drag instead.
-        pressedRow_ = indexAt(at);
+        pressedRow_ = row;
         pressPoint_ = at;
         return;
     }
@@ -149,8 +166,8 @@ void TreeBinding::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() == Qt::LeftButton && pressedRow_.isValid()) {
         const QModelIndex pressed = std::exchange(pressedRow_, QPersistentModelIndex());
-        if (indexAt(at) == pressed)
-            control_.userClickNode(TreeModel::nodeOf(pressed)->Index(), pointOf(event->position()));
+        if (indexAt(at) == pressed || pressEndedEdit_)
+            clickRow(pressed);
         return;
     }
     if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
@@ -168,6 +185,7 @@ void TreeBinding::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     event->accept();
+    pressEndedEdit_ = false;
     const ui::TreeNode* node = TreeModel::nodeOf(row);
     if (!node->Children().empty())
         control_.userSetExpanded(node->Index(), !node->Expanded());
@@ -194,10 +212,12 @@ void TreeBinding::mouseMoveEvent(QMouseEvent* event) {
 // and Escape all arrive as its own events. The control decides what the drop does; the tree changes
 // only through the mirror.
 void TreeBinding::startNodeDrag(const QPoint& at, Qt::KeyboardModifiers modifiers) {
-    pressedRow_ = QPersistentModelIndex();
-    control_.userMouseDown(ui::vbLeftButton, shiftMaskOf(modifiers), pointOf(pressPoint_));
+    const QPoint pressed = visualRect(std::exchange(pressedRow_, QPersistentModelIndex())).center();
+    control_.userMouseDown(ui::vbLeftButton, shiftMaskOf(modifiers), pointOf(pressed));
     control_.userStartDrag();
     dragging_ = true;
+    // Keys go to the tree during the drag, but shortcuts are looked up first: they are held back here.
+    qApp->installEventFilter(this);
     dragOver(at, modifiers);
 }
 
@@ -216,8 +236,19 @@ void TreeBinding::endNodeDrag() {
     if (!dragging_)
         return;
     dragging_ = false;
+    qApp->removeEventFilter(this);
     viewport()->unsetCursor();
     control_.userCompleteDrag();
+}
+
+// During a drag a shortcut, a menu's access key included, is taken as a plain key by the tree, which
+// lets only Escape and the modifier keys act.
+bool TreeBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (dragging_ && event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    return InPlaceEditing<QTreeView>::eventFilter(watched, event);
 }
 
 void TreeBinding::focusOutEvent(QFocusEvent* event) {
@@ -237,12 +268,18 @@ void TreeBinding::keyPressEvent(QKeyEvent* event) {
             viewport()->setCursor(dragCursorFor(event->modifiers()));
         return;
     }
+    // Keys the name editor leaves (Up, Down, the page keys) would move the row under it.
     if (state() == EditingState) {
-        QTreeView::keyPressEvent(event);
+        event->accept();
         return;
     }
     if (event->key() == Qt::Key_Space && currentIndex().isValid()) {
         clickRow(currentIndex());
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        popUpFromKeyboard();
         event->accept();
         return;
     }
@@ -260,8 +297,13 @@ void TreeBinding::keyPressEvent(QKeyEvent* event) {
 // Mouse clicks reach the control through the press and release above.
 void TreeBinding::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        popUpFromKeyboard();
+}
+
+void TreeBinding::popUpFromKeyboard() {
     const QModelIndex selected = model_.indexOf(control_.SelectedItem());
-    if (event->reason() != QContextMenuEvent::Keyboard || !selected.isValid())
+    if (!selected.isValid())
         return;
     scrollTo(selected);
     const QPoint centre = visualRect(selected).center();
@@ -274,8 +316,9 @@ void TreeBinding::keyReleaseEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // Keys released in a name editor belong to the name: Delete there erases a character.
     const int16_t code = keyCodeOf(event->key());
-    if (code != 0 && !event->isAutoRepeat())
+    if (code != 0 && !event->isAutoRepeat() && state() != EditingState)
         control_.userKeyUp(code, shiftMaskOf(event->modifiers()));
     QTreeView::keyReleaseEvent(event);
 }

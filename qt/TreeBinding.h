@@ -30,8 +30,9 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
-    void labelEditEnded(const QString& text) override;
+    void labelEditEnded(const QString& text, bool byKey) override;
     void labelEditCancelled() override;
 
 private:
@@ -45,12 +46,16 @@ private:
     void startNodeDrag(const QPoint& at, Qt::KeyboardModifiers modifiers);
     void dragOver(const QPoint& at, Qt::KeyboardModifiers modifiers);
     void endNodeDrag();
+    void popUpFromKeyboard();
 
     ui::TreeView& control_;
     TreeModel model_;
     // A left press on a row that has not yet become a click (on release) or a drag (on moving).
     QPersistentModelIndex pressedRow_;
     QPoint pressPoint_;
+    // The press ended a rename, which may have moved the pressed row from under the pointer: its release
+    // clicks the pressed row wherever it now stands.
+    bool pressEndedEdit_ = false;
     // A folder is being dragged: from the first move past the drag distance to the drop or Escape.
     bool dragging_ = false;
 };

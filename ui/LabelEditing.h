@@ -15,6 +15,9 @@ namespace ui {
 template <typename Entry> class LabelEditing {
 public:
     Entry* EditingEntry() const { return editing_; }
+    // While AfterLabelEdit runs: the user ended the edit with Enter or Tab, not by leaving it (a click
+    // elsewhere, a command).
+    bool LabelEditConfirmedByKey() const { return confirmedByKey_; }
 
     Signal<int16_t&> BeforeLabelEdit;
     Signal<int16_t&, std::string&> AfterLabelEdit;
@@ -33,12 +36,14 @@ protected:
         LabelEditChanged();
     }
 
-    void endEdit(std::string newText) {
+    void endEdit(std::string newText, bool confirmedByKey = false) {
         Entry* entry = editing_;
         if (entry == nullptr)
             return;
         int16_t cancel = 0;
+        confirmedByKey_ = confirmedByKey;
         AfterLabelEdit(cancel, newText);
+        confirmedByKey_ = false;
         // A handler that removed the entry has cleared editing_ through forgetEdited.
         if (cancel == 0 && editing_ == entry)
             entry->setText(std::move(newText));
@@ -60,6 +65,7 @@ protected:
 
 private:
     Entry* editing_ = nullptr;
+    bool confirmedByKey_ = false;
 };
 
 } // namespace ui

@@ -124,7 +124,9 @@ public:
     void userRightClick(Point at);
     void userKeyUp(int16_t keyCode, int16_t shift);
     void userBeginLabelEdit() { StartLabelEdit(); }
+    // The edit ends by leaving it (a click elsewhere, a command), or confirmed with Enter or Tab.
     void userEndLabelEdit(std::string newText) { endEdit(std::move(newText)); }
+    void userConfirmLabelEdit(std::string newText) { endEdit(std::move(newText), true); }
     void userCancelLabelEdit() { cancelEdit(); }
 
     // Events for the form.

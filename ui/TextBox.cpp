@@ -16,11 +16,11 @@ const std::string& TextBox::Text() const {
 }
 
 void TextBox::setText(std::string text) {
-    if (Text() == text)
-        return;
+    const bool changed = Text() != text;
     text_ = std::move(text);
     TextSet();
-    Change();
+    if (changed)
+        Change();
 }
 
 void TextBox::userEdit(std::string text) {

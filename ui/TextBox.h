@@ -9,7 +9,7 @@
 namespace ui {
 
 // A text box. Every write of its text, by code or by the user's typing, raises Change; writing the text
-// it already holds raises nothing, as with the real control.
+// it already holds raises no Change, as with the real control.
 //
 // While the user types, the text belongs to whoever shows it: the skin's widget tells the control only
 // that the text was modified, and the control fetches the text from the widget the next time someone
@@ -35,8 +35,14 @@ public:
     Signal<> Change;
     Signal<> Click;
 
-    // Notification for the skin: the program wrote a new text.
+    // Asks for the keyboard focus, as the real control's SetFocus does.
+    void SetFocus() { FocusRequested(); }
+
+    // Notifications for the skin. The program wrote the text: raised on every write, the same text
+    // included, because a text put by the program starts a new document whose undo history holds nothing
+    // of what was shown before (otherwise undo would carry one note's text into the next).
     Signal<> TextSet;
+    Signal<> FocusRequested;
 
 private:
     mutable std::string text_;

@@ -327,8 +327,14 @@ void TreeView::userMouseUp(int16_t button, int16_t shift, Point at) {
 }
 
 void TreeView::userSetExpanded(int index, bool expanded) {
-    if (acceptsInput() && index >= 1 && index <= Nodes.Count())
-        Nodes(index).setExpanded(expanded);
+    if (!acceptsInput() || index < 1 || index > Nodes.Count())
+        return;
+    TreeNode& node = Nodes(index);
+    node.setExpanded(expanded);
+    if (!expanded && selected_ != &node && isInSubtree(selected_, &node)) {
+        select(&node);
+        NodeClick(node);
+    }
 }
 
 void TreeView::userStartDrag() {

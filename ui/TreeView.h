@@ -115,6 +115,8 @@ private:
 // - A click on a node raises MouseDown, MouseUp and then NodeClick, also when the node was selected
 //   already. A right-button click changes no selection. Moving to a node with the keyboard selects it
 //   and raises NodeClick too.
+// - Collapsing a node that holds the selected node selects the collapsed node and raises NodeClick, as
+//   a click on it would: the selection never stays on a node the user cannot see.
 // - Without a hit-test provider (the skin installs one that knows the widget's geometry) the nodes stand
 //   in rows of RowHeight pixels in index order: node i covers the y range [(i-1)*RowHeight, i*RowHeight).
 class TreeView : public Control, public LabelEditing<TreeNode> {
@@ -152,7 +154,9 @@ public:
     void userMouseUp(int16_t button, int16_t shift, Point at);
     void userSetExpanded(int index, bool expanded);
     void userBeginLabelEdit() { StartLabelEdit(); }
+    // The edit ends by leaving it (a click elsewhere, a command), or confirmed with Enter or Tab.
     void userEndLabelEdit(std::string newText) { endEdit(std::move(newText)); }
+    void userConfirmLabelEdit(std::string newText) { endEdit(std::move(newText), true); }
     void userCancelLabelEdit() { cancelEdit(); }
     void userStartDrag();
     void userDragOver(Point at);

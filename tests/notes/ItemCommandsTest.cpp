@@ -84,8 +84,8 @@ TEST_P(ItemCommands, AddTakesTheFirstFreeNameAndSelectsTheNewEntry) {
     EXPECT_EQ(w.store().ItemText[4], "");
 }
 
-// The most common sequence: add, type a name, Enter, again and again. The plain "New Item" keeps the
-// others selected, so the edit must complete on the new entry, not on the item selected before.
+// The most common sequence: add, type a name, Enter, again and again: each edit completes on the new
+// entry, not on the item selected before.
 TEST_P(ItemCommands, AddingAndNamingInARowNamesEachNewItem) {
     ItemsWindow w(GetParam());
     for (const char* name : {"Foo", "Bar", "Baz", "Qux"})

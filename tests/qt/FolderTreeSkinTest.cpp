@@ -76,14 +76,15 @@ private slots:
         QCOMPARE(w.form.Notes().Store().LastFolder(), 4);
     }
 
-    void theMenuKeyAndARightClickOpenTheFolderMenuOverTheSelectedFolder() {
+    void theMenuKeyShiftF10AndARightClickOpenTheFolderMenuOverTheSelectedFolder() {
         SkinWindow& w = *window_;
         skin_tests::clickTreeNode(w.tree(), QStringLiteral("C"));
         QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(0, 0),
                                   w.tree()->mapToGlobal(QPoint(0, 0)));
         QApplication::sendEvent(w.tree(), &menuKey);
+        QTest::keyClick(w.tree(), Qt::Key_F10, Qt::ShiftModifier);
         skin_tests::clickTreeNode(w.tree(), QStringLiteral("A"), Qt::RightButton);
-        QCOMPARE(w.platform.popups.size(), std::size_t{2});
+        QCOMPARE(w.platform.popups.size(), std::size_t{3});
         for (const auto& popup : w.platform.popups) {
             QCOMPARE(popup.menu, &w.menu().mFolder);
             QCOMPARE(popup.defaultEntry, &w.menu().mFolderRename);

@@ -32,21 +32,6 @@ private slots:
 
     void cleanup() { closeWindow(); }
 
-    void addAnItemAndTypeItsName() {
-        SkinWindow& w = *window_;
-        triggerEnabled(w.action(QStringLiteral("mItemAdd")));
-        QTRY_VERIFY(openEditor(w.list()) != nullptr);
-        QLineEdit* editor = openEditor(w.list());
-        QCOMPARE(editor->text(), QStringLiteral("New Item"));
-        editor->selectAll();
-        QTest::keyClicks(editor, "Shopping");
-        QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_VERIFY(openEditor(w.list()) == nullptr);
-        QCOMPARE(w.form.Notes().Store().ItemName[0], std::string("Shopping"));
-        QCOMPARE(w.list()->model()->index(0, 0).data().toString(), QStringLiteral("Shopping"));
-        QVERIFY(rowSelected(w.list(), 0));
-    }
-
     // In the text box the clipboard keys copy and paste items; in a name being typed they act on the name.
     void clipboardKeysActOnItemsOrOnTheNameBeingTyped() {
         SkinWindow& w = *window_;
@@ -100,19 +85,6 @@ private slots:
         QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
         QApplication::sendEvent(w.list()->viewport(), &menuKey);
         QCOMPARE(w.platform.popups.size(), std::size_t{3});
-    }
-
-    void aSlowSecondClickOpensTheName() {
-        SkinWindow& w = *window_;
-        QVERIFY(w.form.Notes().Store().AppendItem("Note", "Scrivlet\\Work", ""));
-        w.form.Notes().List().ListFolderItems(false);
-        clickListRow(w.list(), 0);
-        QTest::qWait(QApplication::doubleClickInterval() + 50);
-        clickListRow(w.list(), 0);
-        QTRY_VERIFY(openEditor(w.list()) != nullptr);
-        QTest::keyClick(openEditor(w.list()), Qt::Key_Escape);
-        QTRY_VERIFY(openEditor(w.list()) == nullptr);
-        QCOMPARE(w.form.Notes().Store().ItemName[0], std::string("Note"));
     }
 
     void deleteKeyDeletesTheSelectedItems() {

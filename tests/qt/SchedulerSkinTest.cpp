@@ -13,7 +13,6 @@
 
 #include <memory>
 
-using skin_tests::clickListRow;
 using skin_tests::rowCount;
 using skin_tests::rowSelected;
 using skin_tests::SkinWindow;
@@ -52,16 +51,6 @@ private slots:
         QCOMPARE(w.widget<QLabel>(QStringLiteral("dDateMenuDisplay"))->text(),
                  QStringLiteral("20 November 2002"));
         QVERIFY(editor()->isEnabled());
-    }
-
-    void clickingARowOpensItsNote() {
-        editor()->setFocus();
-        QTest::keyClicks(editor(), "Dentist");
-        clickListRow(dates(), 3);
-        QCOMPARE(rowText(dates(), 19), QStringLiteral("11-20 Wednesday: Dentist"));
-        QVERIFY(editor()->toPlainText().isEmpty());
-        clickListRow(dates(), 19);
-        QCOMPARE(editor()->toPlainText(), QStringLiteral("Dentist"));
     }
 
     // Tab goes from the notes into the open panel; the arrow keys on the scroll bar step a month each, and

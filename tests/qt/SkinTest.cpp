@@ -1,7 +1,5 @@
 #include "tests/qt/GuiFixture.h"
 
-#include "qt/ObjectNames.h"
-
 #include <QAction>
 #include <QFrame>
 #include <QLineEdit>
@@ -14,7 +12,6 @@
 using skin_tests::childTexts;
 using skin_tests::clickListRow;
 using skin_tests::clickTreeNode;
-using skin_tests::openEditor;
 using skin_tests::rowCount;
 using skin_tests::rowRect;
 using skin_tests::rowSelected;
@@ -28,25 +25,6 @@ QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Every entry's action shows what the entry holds.
-void compareActions(SkinWindow& w) {
-    for (const ui::MenuEntry* entry : w.menu().Bar.allEntries()) {
-        const QAction* action = w.action(skin::objectNameOf(*entry));
-        QVERIFY2(action != nullptr, entry->Name().c_str());
-        const QByteArray where = skin::objectNameOf(*entry).toUtf8();
-        QVERIFY2(action->isSeparator() == entry->IsSeparator(), where.constData());
-        // The skin keeps only an entry's first access key marker.
-        if (!entry->IsSeparator())
-            QVERIFY2(action->text().remove(u'&') == q(entry->Caption()).remove(u'&'), where.constData());
-        // Qt reports a hidden action as disabled whatever it was set to.
-        if (entry->Visible())
-            QVERIFY2(action->isEnabled() == entry->Enabled(), where.constData());
-        QVERIFY2(action->shortcut() == QKeySequence(q(entry->Shortcut()), QKeySequence::PortableText),
-                 where.constData());
-        QVERIFY2(action->isVisible() == entry->Visible(), where.constData());
-        QVERIFY2(action->isChecked() == entry->Checked(), where.constData());
-    }
-}
 } // namespace
 
 class SkinTest : public skin_tests::WindowPerTest {
@@ -71,24 +49,6 @@ private slots:
         for (const char* name : {"cCalcMenuBack", "cCalcMenuButton", "cCalcMenuResult", "dDateMenuBack",
                                  "dDateMenuButton", "dDateMenuDisplay"})
             QVERIFY2(w.widget<QWidget>(QLatin1String(name))->isVisible(), name);
-    }
-
-    void menuActionsFollowTheirEntries_data() {
-        QTest::addColumn<QString>("gesture");
-        QTest::newRow("start-up") << QString();
-        QTest::newRow("Trash clicked") << QStringLiteral("Trash");
-        QTest::newRow("calculator shown") << QStringLiteral("mNumbraShow");
-        QTest::newRow("scheduler shown") << QStringLiteral("mDateShow");
-    }
-
-    void menuActionsFollowTheirEntries() {
-        QFETCH(QString, gesture);
-        SkinWindow& w = *window_;
-        if (gesture == QLatin1String("Trash"))
-            clickTreeNode(w.tree(), gesture);
-        else if (!gesture.isEmpty())
-            triggerEnabled(w.action(gesture));
-        compareActions(w);
     }
 
     // The form finds the clicked node again from the point its mouse events carry.
@@ -138,42 +98,6 @@ private slots:
             QVERIFY2(calculator->isVisible() == step.calculatorShown, step.gesture);
             QVERIFY2(scheduler->isVisible() == step.schedulerShown, step.gesture);
         }
-    }
-
-    void labelEditsGoThroughTheControl_data() {
-        QTest::addColumn<QString>("ending");
-        QTest::newRow("Enter keeps the new text") << QStringLiteral("Enter");
-        QTest::newRow("Escape keeps the old text") << QStringLiteral("Escape");
-        QTest::newRow("the control ends it") << QStringLiteral("control");
-    }
-
-    void labelEditsGoThroughTheControl() {
-        QFETCH(QString, ending);
-        const bool confirm = ending == QLatin1String("Enter");
-        SkinWindow& w = *window_;
-        QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
-        w.controls().lTre.Nodes(1).setExpanded(true);
-        clickTreeNode(w.tree(), QStringLiteral("Work"));
-        QTreeView* tree = w.tree();
-        // F2 is the menu's Rename: the editor opens because the control began an edit.
-        tree->setFocus();
-        QTest::keyClick(tree, Qt::Key_F2);
-        QVERIFY(w.controls().lTre.EditingNode() != nullptr);
-        QTRY_VERIFY(openEditor(tree) != nullptr);
-        QLineEdit* editor = openEditor(tree);
-        QCOMPARE(editor->text(), QStringLiteral("Work"));
-        editor->selectAll();
-        QTest::keyClicks(editor, "Plans");
-        if (ending == QLatin1String("control"))
-            w.controls().lTre.userCancelLabelEdit();
-        else
-            QTest::keyClick(editor, confirm ? Qt::Key_Return : Qt::Key_Escape);
-
-        const QString expected = confirm ? QStringLiteral("Plans") : QStringLiteral("Work");
-        QTRY_VERIFY(openEditor(tree) == nullptr);
-        QVERIFY(w.controls().lTre.EditingNode() == nullptr);
-        QCOMPARE(q(w.controls().lTre.Nodes(3).Text()), expected);
-        QCOMPARE(childTexts(tree, tree->model()->index(0, 0)), QStringList{expected});
     }
 
     void listGesturesReachTheControl() {

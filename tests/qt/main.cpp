@@ -11,6 +11,7 @@ QObject* newCalculatorSkinTest();
 QObject* newAccessibilityTest();
 QObject* newFolderTreeSkinTest();
 QObject* newSchedulerSkinTest();
+QObject* newGesturesLandWhereAimedTest();
 
 // Runs every test class of the skin in one process. The offscreen platform is the default, so the
 // suite needs no display.
@@ -21,7 +22,7 @@ int main(int argc, char* argv[]) {
     int failures = 0;
     for (auto* make :
          {newSkinTest, newNotesViewsTest, newItemsSkinTest, newPlatformServicesTest, newCalculatorSkinTest,
-          newAccessibilityTest, newFolderTreeSkinTest, newSchedulerSkinTest}) {
+          newAccessibilityTest, newFolderTreeSkinTest, newSchedulerSkinTest, newGesturesLandWhereAimedTest}) {
         std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }
