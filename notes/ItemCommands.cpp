@@ -37,13 +37,11 @@ void ItemCommands::mItemAdd_Click() {
     const std::string entryKey = ItemList::ItemKey(i);
     lItem.ListItems.Add(entryKey, *name, ui::ImageItem);
     ++view_.ListedCount;
-    for (int position = 1; position <= view_.ListedCount; ++position) {
-        ui::ListItem& entry = lItem.ListItems(position);
-        if (entry.Key() == entryKey)
-            entry.setSelected(true);
-        else if (numbered)
-            entry.setSelected(false);
-    }
+    ui::ListItem& added = *lItem.ListItems.find(entryKey);
+    if (numbered)
+        lItem.selectOnly(added);
+    else
+        added.setSelected(true);
     list_.ShowSelectedItemText(false);
     platform_.processEvents();
     lItem.StartLabelEdit();

@@ -2,6 +2,7 @@
 
 #include "qt/Icons.h"
 #include "qt/Mirror.h"
+#include "qt/RowText.h"
 
 #include <QColor>
 #include <QPalette>
@@ -80,6 +81,7 @@ QVariant TreeModel::data(const QModelIndex& index, int role) const {
     const ui::TreeNode& node = *nodeOf(index);
     switch (role) {
     case Qt::DisplayRole:
+        return isolatedRun(node.Text());
     case Qt::EditRole:
     case Qt::AccessibleTextRole:
         return toQString(node.Text());
