@@ -2,6 +2,7 @@
 
 #include "qt/KeyInput.h"
 #include "qt/Mirror.h"
+#include "qt/RowDelegate.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -21,6 +22,7 @@ ListBinding::ListBinding(ui::ListView& control, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setModel(&model_);
+    setItemDelegate(new RowDelegate(this));
     slowClick_.setSingleShot(true);
     slowClick_.setInterval(QApplication::doubleClickInterval());
     connect(&slowClick_, &QTimer::timeout, this, [this] { control_.userBeginLabelEdit(); });
