@@ -257,15 +257,16 @@ void pressDelete(Window& w, const std::string& key) {
     QTest::keyClick(tree, Qt::Key_Delete);
 }
 
-// Top-level folders A and B, and below A the folder Big: either `size` folders in all, Big's children
-// side by side, or a chain of `size` folders each inside the one before. Every folder is open.
+// Top-level folders B and A, and below A the folder Big: either `size` folders in all, Big's children
+// side by side, or a chain of `size` folders each inside the one before. Every folder is open, and the
+// root and B stay in view above Big wherever Big goes.
 enum class Shape { Wide, Chain };
 
 std::unique_ptr<Window> treeWith(Shape shape, int size, const std::string& name = "F") {
     auto w = std::make_unique<Window>();
     notes::FolderTree& folders = w->notes().Tree();
-    folders.AppendFolder("Scrivlet", "A");
     folders.AppendFolder("Scrivlet", "B");
+    folders.AppendFolder("Scrivlet", "A");
     folders.AppendFolder("Scrivlet\\A", "Big");
     std::string parent = "Scrivlet\\A\\Big";
     for (int k = 1; k < size; ++k) {
@@ -288,17 +289,18 @@ std::unique_ptr<Window> shaped(Shape shape, int size) {
     return shape == Shape::Chain ? treeWith(shape, size, LongestName) : treeWith(shape, size);
 }
 
+// Big goes from A to B, then between the root and B.
 void BM_MoveSubtree(benchmark::State& state, Shape shape) {
     auto w = shaped(shape, static_cast<int>(state.range(0)));
-    bool inA = true;
+    std::string at = "Scrivlet\\A\\Big";
     for (auto _ : state) {
-        dragNode(*w, inA ? "Scrivlet\\A\\Big" : "Scrivlet\\B\\Big", inA ? "Scrivlet\\B" : "Scrivlet\\A",
-                 false);
+        const std::string onto = at == "Scrivlet\\B\\Big" ? "Scrivlet" : "Scrivlet\\B";
+        dragNode(*w, at, onto, false);
         settle(w->tree());
-        inA = !inA;
+        at = onto + "\\Big";
+        if (!w->store().FolderExists(at))
+            state.SkipWithError("the subtree did not move");
     }
-    if (w->store().FolderExists(inA ? "Scrivlet\\A\\Big" : "Scrivlet\\B\\Big") == false)
-        state.SkipWithError("the subtree did not move");
 }
 
 void BM_CopySubtree(benchmark::State& state, Shape shape) {
@@ -306,9 +308,11 @@ void BM_CopySubtree(benchmark::State& state, Shape shape) {
     for (auto _ : state) {
         dragNode(*w, "Scrivlet\\A\\Big", "Scrivlet\\B", true);
         settle(w->tree());
-        state.PauseTiming();
-        if (!w->store().FolderExists("Scrivlet\\B\\Big"))
+        if (!w->store().FolderExists("Scrivlet\\B\\Big")) {
             state.SkipWithError("the subtree was not copied");
+            break;
+        }
+        state.PauseTiming();
         pressDelete(*w, "Scrivlet\\B\\Big");
         w->form.Controls().Menu.mFolderTrashEmpty.userChoose();
         settle(w->tree());
@@ -324,9 +328,11 @@ void BM_DeleteSubtree(benchmark::State& state, Shape shape) {
         state.ResumeTiming();
         pressDelete(*w, "Scrivlet\\A\\Big");
         settle(w->tree());
-        state.PauseTiming();
-        if (!w->store().FolderExists("Trash\\Big"))
+        if (!w->store().FolderExists("Trash\\Big")) {
             state.SkipWithError("the subtree was not deleted");
+            break;
+        }
+        state.PauseTiming();
         w.reset();
         state.ResumeTiming();
     }
@@ -341,9 +347,11 @@ void BM_EmptyTrash(benchmark::State& state, Shape shape) {
         state.ResumeTiming();
         w->form.Controls().Menu.mFolderTrashEmpty.userChoose();
         settle(w->tree());
-        state.PauseTiming();
-        if (w->store().LastFolder() != 4)
+        if (w->store().LastFolder() != 4) {
             state.SkipWithError("the Trash was not emptied");
+            break;
+        }
+        state.PauseTiming();
         w.reset();
         state.ResumeTiming();
     }
@@ -375,9 +383,9 @@ void BM_ChainMemory(benchmark::State& state) {
         auto w = shaped(Shape::Chain, static_cast<int>(state.range(0)));
         dragNode(*w, "Scrivlet\\A\\Big", "Scrivlet\\B", false);
         settle(w->tree());
-        dragNode(*w, "Scrivlet\\B\\Big", "Scrivlet\\A", true);
+        dragNode(*w, "Scrivlet\\B\\Big", "Scrivlet", true);
         settle(w->tree());
-        pressDelete(*w, "Scrivlet\\A\\Big");
+        pressDelete(*w, "Scrivlet\\B\\Big");
         settle(w->tree());
         w->form.Controls().Menu.mFolderTrashEmpty.userChoose();
         settle(w->tree());
