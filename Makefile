@@ -91,6 +91,7 @@ bench: deps
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/bench_editors
 	bench/idle-memory.sh $(BENCH_DIR)/qt/scrivlet $(BENCH_DIR)/bench/minimal_window
 	$(BENCH_DIR)/bench/bench_scheduler
+	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/bench_gestures
 
 # numbra against `bc -l` on the same seeded file of 100,000 Terms; prints the ratio of their times.
 bench-bc: deps

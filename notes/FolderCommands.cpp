@@ -17,11 +17,13 @@ FolderCommands::FolderCommands(NotesStore& store, NotesView& view, NotesControls
     menus.mFolderTrashEmpty.Click.connect([this] { mFolderTrashEmpty_Click(); });
 }
 
-// Nothing is added, and nothing refreshed, when every name up to New Folder (32767) is taken or the
-// folder table is full.
+// Nothing is added, and nothing refreshed, when every name up to New Folder (32767) is taken, the
+// folder table is full or the selected folder is as deep as folders nest.
 void FolderCommands::mFolderAdd_Click() {
     text_.StoreItemText();
     const std::string path = store_.FolderKey(view_.SelFolder);
+    if (FolderDepth(path) >= MaxFolderDepth)
+        return;
     std::string name = "New Folder";
     if (store_.FolderExists(path + "\\New Folder")) {
         // One buffer for every tried name: with all numbers taken that is 32,766 tries.

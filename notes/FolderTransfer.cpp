@@ -1,5 +1,6 @@
 #include "notes/FolderTransfer.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -28,6 +29,21 @@ std::vector<int16_t> itemsInSubtree(const NotesStore& store, std::string_view to
             found.push_back(static_cast<int16_t>(j));
     }
     return found;
+}
+
+// How many levels the subtree of `folders` (index order, its top first) reaches below its top. A
+// parent's index is below its children's, so each folder's parent has its level already.
+int levelsBelowTop(const ui::TreeView& tree, const std::vector<int>& folders) {
+    if (folders.empty())
+        return 0;
+    std::vector<int> level(static_cast<std::size_t>(tree.Nodes.Count()) + 1, 0);
+    int deepest = 0;
+    for (auto it = folders.begin() + 1; it != folders.end(); ++it) {
+        const int own = level[static_cast<std::size_t>(tree.Nodes(*it).Parent()->Index())] + 1;
+        level[static_cast<std::size_t>(*it)] = own;
+        deepest = std::max(deepest, own);
+    }
+    return deepest;
 }
 
 // The key of `path` once the subtree it lies in has moved from `source` to `destination`.
@@ -68,6 +84,8 @@ void FolderTransfer::TransferFolder(const std::string& source, std::string desti
         return;
     if (mode == TransferCopy && oldItems + static_cast<int>(items.size()) > NotesStore::MaxEntries)
         return;
+    if (copies && FolderDepth(destination) + levelsBelowTop(lTre, folders) > MaxFolderDepth)
+        return;
 
     bool copied = true;
     if (copies) {
@@ -103,7 +121,9 @@ bool FolderTransfer::CopyFolders(const std::string& source, const std::string& d
     const std::size_t split = destination.rfind('\\');
     const std::string newParent = destination.substr(0, split);
     const std::string newName = destination.substr(split + 1);
-    for (const int i : folders) {
+    // The whole copy reaches the view as one inserted subtree.
+    lTre.Nodes.beginAdds();
+    const bool copied = std::all_of(folders.begin(), folders.end(), [&](const int i) {
         const auto at = static_cast<std::size_t>(i);
         const std::string& parent = store_.FolderParent[at];
         const bool below = parent.starts_with(source);
@@ -112,8 +132,10 @@ bool FolderTransfer::CopyFolders(const std::string& source, const std::string& d
                                 below ? store_.FolderName[at] : newName))
             return false;
         lTre.Nodes(store_.LastFolder()).setExpanded(lTre.Nodes(i).Expanded());
-    }
-    return true;
+        return true;
+    });
+    lTre.Nodes.endAdds();
+    return copied;
 }
 
 // A move re-points the items in place, so they keep their indices; a copy appends new ones.

@@ -6,8 +6,10 @@
 #include "notes/NotesStore.h"
 #include "ui/TreeView.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace notes {
@@ -16,6 +18,19 @@ namespace notes {
 inline constexpr int16_t TransferCopy = 1;
 inline constexpr int16_t TransferMove = 2;
 inline constexpr int16_t TransferDelete = 3;
+
+// How deep folders nest: a folder right below the root or the Trash is at depth 1. Every folder key
+// spells out the path above it, so a chain's memory grows with the square of its depth, and the tree
+// widget lays out open levels recursively. At this depth a chain of names of the longest length stays
+// within a frame for every gesture and a few tens of megabytes. Adds, moves and copies that would put a
+// folder deeper are refused whole, as those that would overfill a table; a delete only ever moves a
+// subtree up.
+inline constexpr int MaxFolderDepth = 256;
+
+// The depth of the folder keyed `key`: how many "\" it holds.
+inline int FolderDepth(std::string_view key) {
+    return static_cast<int>(std::count(key.begin(), key.end(), '\\'));
+}
 
 // The one routine that changes where folders are: it copies, moves or deletes a folder with all folders
 // below it and all their items, keeping the store and the tree in step. A move is a copy to the new

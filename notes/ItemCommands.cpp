@@ -41,10 +41,7 @@ void ItemCommands::mItemAdd_Click() {
     const std::string entryKey = ItemList::ItemKey(i);
     lItem.ListItems.Add(entryKey, *name, ui::ImageItem);
     ++view_.ListedCount;
-    for (int position = 1; position <= view_.ListedCount; ++position) {
-        ui::ListItem& entry = lItem.ListItems(position);
-        entry.setSelected(entry.Key() == entryKey);
-    }
+    lItem.selectOnly(*lItem.ListItems.find(entryKey));
     list_.ShowSelectedItemText(false);
     platform_.processEvents();
     lItem.StartLabelEdit();

@@ -2,9 +2,11 @@
 
 #include "qt/KeyInput.h"
 #include "qt/Mirror.h"
+#include "qt/RowDelegate.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -20,6 +22,7 @@ ListBinding::ListBinding(ui::ListView& control, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setModel(&model_);
+    setItemDelegate(new RowDelegate(this));
     slowClick_.setSingleShot(true);
     slowClick_.setInterval(QApplication::doubleClickInterval());
     connect(&slowClick_, &QTimer::timeout, this, [this] { slowClickEnded(); });
@@ -28,14 +31,16 @@ ListBinding::ListBinding(ui::ListView& control, QWidget* parent)
     mirrorEnabledVisible(control_, *this);
 
     connectWhileAlive(control_.ItemInserted, this, [this](int index) { mirrorSelected(index); });
-    connectWhileAlive(control_.ItemChanged, this, [this](int index) { mirrorSelected(index); });
+    connectWhileAlive(control_.SelectionChanged, this,
+                      [this](const ui::ListSelectionChange& change) { mirrorSelection(change); });
     connectWhileAlive(control_.ItemsReset, this, [this] { resetEntries(); });
     connectWhileAlive(control_.FocusChanged, this, [this] { mirrorFocus(); });
     connectWhileAlive(control_.LabelEditChanged, this, [this] { mirrorLabelEdit(); });
 }
 
 // The widget's own selection mode lets no one select, itself included; the selection model still takes
-// the control's selection.
+// the control's selection. An entry is added unselected; Qt keeps a row inserted inside a selected range
+// out of it, and this makes sure of it.
 void ListBinding::mirrorSelected(int index) {
     const QModelIndex row = model_.index(index - 1);
     const bool selected = control_.ListItems(index).Selected();
@@ -43,11 +48,34 @@ void ListBinding::mirrorSelected(int index) {
         selectionModel()->select(row, selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
+// One selection call per change, whatever its size: Qt keeps a range as one range, and the view
+// repaints once.
+void ListBinding::mirrorSelection(const ui::ListSelectionChange& change) {
+    QItemSelection rows;
+    if (change.first <= change.last)
+        rows.select(model_.index(change.first - 1), model_.index(change.last - 1));
+    QItemSelectionModel::SelectionFlags how =
+        change.selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect;
+    if (change.othersDeselected)
+        how = change.selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Clear;
+    selectionModel()->select(rows, how);
+}
+
+// After a reset Qt holds no selection; the control's, sorted afresh perhaps, goes over in runs.
 void ListBinding::resetEntries() {
-    for (int index = 1; index <= control_.ListItems.Count(); ++index) {
-        if (control_.ListItems(index).Selected())
-            mirrorSelected(index);
+    QItemSelection rows;
+    const int count = control_.ListItems.Count();
+    for (int first = 1; first <= count; ++first) {
+        if (!control_.ListItems(first).Selected())
+            continue;
+        int last = first;
+        while (last < count && control_.ListItems(last + 1).Selected())
+            ++last;
+        rows.select(model_.index(first - 1), model_.index(last - 1));
+        first = last;
     }
+    if (!rows.isEmpty())
+        selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
     mirrorFocus();
 }
 

@@ -34,6 +34,7 @@ protected:
 private:
     void resetEntries();
     void mirrorSelected(int index);
+    void mirrorSelection(const ui::ListSelectionChange& change);
     void mirrorFocus();
     void mirrorLabelEdit();
     void clickRow(const QModelIndex& row, Qt::KeyboardModifiers modifiers);

@@ -2,6 +2,7 @@
 
 #include "qt/Icons.h"
 #include "qt/Mirror.h"
+#include "qt/RowText.h"
 
 #include <QColor>
 #include <QPalette>
@@ -16,7 +17,15 @@ TreeModel::TreeModel(ui::TreeView& control, QObject* parent) : QAbstractItemMode
                                                                : control_.Nodes.TopLevel().size());
         beginInsertRows(indexOf(parentNode), row, row);
     });
-    connectWhileAlive(control_.NodeAdded, this, [this](ui::TreeNode&) { endInsertRows(); });
+    connectWhileAlive(control_.NodeAdded, this, [this](ui::TreeNode& node) {
+        endInsertRows();
+        // A node that came with a subtree below it: the view lays the tree out afresh once, instead of
+        // searching its rows for each node of the subtree that it is then told to open.
+        if (!node.Children().empty()) {
+            emit layoutAboutToBeChanged();
+            emit layoutChanged();
+        }
+    });
     connectWhileAlive(control_.SubtreeAboutToBeRemoved, this, [this](ui::TreeNode& top) {
         beginRemoveRows(indexOf(top.Parent()), top.Row(), top.Row());
         removing_ = true;
@@ -88,6 +97,7 @@ QVariant TreeModel::data(const QModelIndex& index, int role) const {
     const ui::TreeNode& node = *nodeOf(index);
     switch (role) {
     case Qt::DisplayRole:
+        return isolatedRun(node.Text());
     case Qt::EditRole:
     case Qt::AccessibleTextRole:
         return toQString(node.Text());

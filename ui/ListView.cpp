@@ -150,16 +150,19 @@ void ListView::setSorted(bool sorted) {
 
 void ListView::setMultiSelect(bool multiSelect) {
     multiSelect_ = multiSelect;
+    // The selection focus is always a selected entry, so this keeps it and drops the rest.
     if (!multiSelect_)
-        deselectAllExcept(focus_);
+        selectAlone(focus_);
 }
 
 void ListView::setItemSelected(ListItem& item, bool selected) {
-    if (selected && !multiSelect_)
-        deselectAllExcept(&item);
+    if (selected && !multiSelect_) {
+        selectAlone(&item);
+        return;
+    }
     if (item.selected_ != selected) {
         item.selected_ = selected;
-        ItemChanged(item.index_);
+        SelectionChanged({item.index_, item.index_, selected, false});
     }
     if (selected) {
         setFocus(&item);
@@ -175,13 +178,20 @@ void ListView::setItemSelected(ListItem& item, bool selected) {
     }
 }
 
-void ListView::deselectAllExcept(const ListItem* keep) {
-    for (ListItem* item : ListItems.items_) {
-        if (item != keep && item->selected_) {
-            item->selected_ = false;
-            ItemChanged(item->index_);
-        }
-    }
+void ListView::selectAlone(ListItem* item) {
+    for (ListItem* other : ListItems.items_)
+        other->selected_ = other == item;
+    if (item != nullptr)
+        SelectionChanged({item->index_, item->index_, true, true});
+    else
+        SelectionChanged({1, 0, false, true});
+    setFocus(item);
+}
+
+void ListView::selectRange(int from, int to) {
+    for (ListItem* item : ListItems.items_)
+        item->selected_ = item->index_ >= from && item->index_ <= to;
+    SelectionChanged({from, to, true, true});
 }
 
 void ListView::setFocus(ListItem* item) {
@@ -209,19 +219,10 @@ bool ListView::selectByGesture(int index, int16_t shift) {
         setItemSelected(item, !item.selected_);
         anchor_ = &item;
     } else if (multiSelect_ && (shift & vbShiftMask) != 0 && anchor_ != nullptr) {
-        const int from = std::min(anchor_->index_, index);
-        const int to = std::max(anchor_->index_, index);
-        for (const auto& other : ListItems.items_) {
-            const bool inRange = other->index_ >= from && other->index_ <= to;
-            if (other->selected_ != inRange) {
-                other->selected_ = inRange;
-                ItemChanged(other->index_);
-            }
-        }
+        selectRange(std::min(anchor_->index_, index), std::max(anchor_->index_, index));
         setFocus(&item);
     } else {
-        deselectAllExcept(&item);
-        setItemSelected(item, true);
+        selectAlone(&item);
         anchor_ = &item;
     }
     return true;
@@ -242,8 +243,7 @@ void ListView::userSelectWithKeyboard(int index, int16_t shift) {
 void ListView::userClickEmpty() {
     if (!acceptsInput())
         return;
-    deselectAllExcept(nullptr);
-    setFocus(nullptr);
+    selectAlone(nullptr);
     MouseUp(vbLeftButton, 0, 0, 0);
 }
 

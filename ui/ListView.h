@@ -88,6 +88,17 @@ private:
     FlatKeyMap<ListItem, KeyOfItem> byKey_;
 };
 
+// One change of a list view's selection. Entries first to last (positions from 1; none when last is
+// below first) are now all selected, or all deselected, as `selected` says; with `othersDeselected`
+// every entry outside them is now deselected, else the others kept their selection. A click, a Shift
+// range or "everything but the new entry" is one such change, however many entries it touches.
+struct ListSelectionChange {
+    int first = 1;
+    int last = 0;
+    bool selected = true;
+    bool othersDeselected = false;
+};
+
 // A list view showing entries with a small icon.
 //
 // Rules this control decides by itself:
@@ -116,6 +127,8 @@ public:
     // Begins editing the text of the entry with the selection focus; BeforeLabelEdit may cancel it.
     void StartLabelEdit() { beginEdit(focus_); }
     ListItem* EditingItem() const { return EditingEntry(); }
+    // Selects `item` and deselects every other entry, as one change.
+    void selectOnly(ListItem& item) { selectAlone(&item); }
 
     // Gestures.
     void userClickItem(int index, int16_t shift = 0);
@@ -134,8 +147,9 @@ public:
     Signal<int16_t, int16_t> KeyUp;
     Signal<int16_t, int16_t, int, int> MouseUp;
 
-    // Notifications for the skin, each change announced before and after it is made; positions count
-    // from 1.
+    // Notifications for the skin, each change of the entries announced before and after it is made;
+    // positions count from 1. ItemChanged is for what an entry shows; the selection is reported apart,
+    // after it changed, one SelectionChanged per gesture.
     Signal<int> ItemAboutToBeInserted;
     Signal<int> ItemInserted;
     Signal<int> ItemAboutToBeRemoved;
@@ -143,6 +157,7 @@ public:
     Signal<> ItemsAboutToBeReset;
     Signal<int> ItemChanged;
     Signal<> ItemsReset;
+    Signal<const ListSelectionChange&> SelectionChanged;
     Signal<> FocusChanged;
 
 private:
@@ -151,7 +166,9 @@ private:
     void setItemSelected(ListItem& item, bool selected);
     void setFocus(ListItem* item);
     void forgetRemoved(ListItem& item);
-    void deselectAllExcept(const ListItem* keep);
+    // Selects `item` (none: nothing) and deselects all others, and gives it the selection focus.
+    void selectAlone(ListItem* item);
+    void selectRange(int from, int to);
     // Selects entry `index` as a click or key with the modifiers `shift` does; false when there is no such
     // entry or the list takes no input.
     bool selectByGesture(int index, int16_t shift);

@@ -10,7 +10,8 @@ void TreeNode::setText(std::string text) {
     if (text_ == text)
         return;
     text_ = std::move(text);
-    tree_->NodeChanged(*this);
+    if (!tree_->Nodes.pending(*this))
+        tree_->NodeChanged(*this);
 }
 
 bool TreeNode::Selected() const {
@@ -28,7 +29,8 @@ void TreeNode::setExpanded(bool expanded) {
     if (expanded_ == expanded)
         return;
     expanded_ = expanded;
-    tree_->NodeChanged(*this);
+    if (!tree_->Nodes.pending(*this))
+        tree_->NodeChanged(*this);
 }
 
 TreeNode* TreeNodes::Add(std::string key, std::string text, int image, int selectedImage) {
@@ -48,7 +50,11 @@ TreeNode* TreeNodes::append(std::string key, std::string text, int image, int se
     const std::size_t hash = byKey_.hashOf(key);
     if (byKey_.find(key, hash) != nullptr)
         return nullptr;
-    tree_.NodeAboutToBeAdded(parent);
+    const bool joinsPending = parent != nullptr && pending(*parent);
+    if (!joinsPending) {
+        completePending();
+        tree_.NodeAboutToBeAdded(parent);
+    }
     auto& siblings = parent != nullptr ? parent->children_ : topLevel_;
     TreeNode* const added = newNode();
     added->tree_ = &tree_;
@@ -63,8 +69,27 @@ TreeNode* TreeNodes::append(std::string key, std::string text, int image, int se
     nodes_.push_back(added);
     byKey_.insert(added, hash);
     siblings.push_back(added);
-    tree_.NodeAdded(*added);
+    if (batching_ && !joinsPending)
+        pendingTop_ = added;
+    else if (!joinsPending)
+        tree_.NodeAdded(*added);
     return added;
+}
+
+void TreeNodes::endAdds() {
+    completePending();
+    batching_ = false;
+}
+
+void TreeNodes::completePending() {
+    TreeNode* const top = std::exchange(pendingTop_, nullptr);
+    if (top == nullptr)
+        return;
+    tree_.NodeAdded(*top);
+    for (auto it = nodes_.begin() + (top->index_ - 1); it != nodes_.end(); ++it) {
+        if ((*it)->expanded_)
+            tree_.NodeChanged(**it);
+    }
 }
 
 TreeNode* TreeNodes::find(std::string_view key) const {
@@ -109,6 +134,7 @@ TreeNode* successorOf(const TreeNode& removed, const std::vector<TreeNode*>& sib
 } // namespace
 
 void TreeNodes::Remove(int index) {
+    completePending();
     if (index < 1 || index > Count())
         return;
     TreeNode& node = (*this)(index);
@@ -149,6 +175,7 @@ std::vector<TreeNode*>& TreeNodes::siblingsOf(const TreeNode& node) {
 }
 
 void TreeNodes::RemoveBatch(const std::vector<int>& indices) {
+    completePending();
     const int count = Count();
     std::vector<char> named(static_cast<std::size_t>(count) + 1, 0);
     bool any = false;
@@ -259,6 +286,7 @@ TreeView::TreeView(std::string name, Control* container) : Control(std::move(nam
 void TreeView::select(TreeNode* node) {
     if (selected_ == node)
         return;
+    Nodes.completePending();
     selected_ = node;
     SelectionChanged();
 }
@@ -285,6 +313,7 @@ TreeNode* TreeView::HitTest(int x, int y) const {
 void TreeView::setDropHighlight(TreeNode* node) {
     if (dropHighlight_ == node)
         return;
+    Nodes.completePending();
     dropHighlight_ = node;
     DropHighlightChanged();
 }

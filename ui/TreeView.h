@@ -75,6 +75,11 @@ public:
     // sibling rows instead of one per node.
     void RemoveBatch(const std::vector<int>& indices);
     void Clear();
+    // Between these two, a node added below a node that was itself added since beginAdds reaches the
+    // skin together with that node: a copied subtree of any size is one insertion. Its expanded nodes
+    // are reported changed once it is in.
+    void beginAdds() { batching_ = true; }
+    void endAdds();
 
     TreeNode& operator()(int index) const { return *nodes_.at(static_cast<std::size_t>(index - 1)); }
     int Count() const { return static_cast<int>(nodes_.size()); }
@@ -82,6 +87,8 @@ public:
     const std::vector<TreeNode*>& TopLevel() const { return topLevel_; }
 
 private:
+    friend class TreeNode;
+    friend class TreeView;
     TreeNode* append(std::string key, std::string text, int image, int selectedImage, TreeNode* parent);
     void removeSubtree(TreeNode& node);
     void removeOne(TreeNode& node);
@@ -92,6 +99,11 @@ private:
 
     TreeNode* newNode();
     void recycle(TreeNode& node);
+    // Whether `node` came with an insertion the skin has not yet been told is complete.
+    bool pending(const TreeNode& node) const {
+        return pendingTop_ != nullptr && node.index_ >= pendingTop_->index_;
+    }
+    void completePending();
 
     TreeView& tree_;
     std::vector<TreeNode*> nodes_;
@@ -104,6 +116,10 @@ private:
         std::string_view operator()(const TreeNode& node) const { return node.key_; }
     };
     FlatKeyMap<TreeNode, KeyOfNode> byKey_;
+    bool batching_ = false;
+    // The first node added since beginAdds whose parent was already there; every node added after it
+    // lies below it.
+    TreeNode* pendingTop_ = nullptr;
 };
 
 // A tree view.
@@ -173,8 +189,8 @@ public:
     Signal<int16_t, int, int> OLEDragDrop;
     Signal<> OLECompleteDrag;
 
-    // Notifications for the skin. A node is added as the last child of `parent` (nullptr: top level); a
-    // removal takes a whole subtree at once.
+    // Notifications for the skin. A node is added as the last child of `parent` (nullptr: top level),
+    // perhaps with nodes below it (see beginAdds); a removal takes a whole subtree at once.
     Signal<const TreeNode*> NodeAboutToBeAdded;
     Signal<TreeNode&> NodeAdded;
     Signal<TreeNode&> SubtreeAboutToBeRemoved;

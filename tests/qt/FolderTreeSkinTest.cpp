@@ -95,18 +95,30 @@ private slots:
         QCOMPARE(w.controls().lTre.SelectedItem()->Text(), std::string("C"));
     }
 
-    void aLargeSubtreeLeavesTheViewInOneRemoval() {
+    // Deleting moves the subtree into the Trash: it arrives there as one insertion, opened as it was,
+    // and leaves its old place as one removal.
+    void aLargeSubtreeMovesInOneInsertionAndOneRemoval() {
         SkinWindow& w = *window_;
         QAbstractItemModelTester tester(w.tree()->model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         for (int i = 0; i < 200; ++i)
             QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet\\A", std::to_string(i)));
+        QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet\\A\\7", "Inner"));
         w.controls().lTre.Nodes(3).setExpanded(true);
+        w.controls().lTre.Nodes.find("Scrivlet\\A\\7")->setExpanded(true);
+        QSignalSpy insertions(w.tree()->model(), &QAbstractItemModel::rowsAboutToBeInserted);
         QSignalSpy removals(w.tree()->model(), &QAbstractItemModel::rowsAboutToBeRemoved);
 
         skin_tests::clickTreeNode(w.tree(), QStringLiteral("A"));
         skin_tests::triggerEnabled(w.action(QStringLiteral("mFolderDelete")));
+        QCOMPARE(insertions.size(), 1);
         QCOMPARE(removals.size(), 1);
+        const QModelIndex moved = nodeRow(w.tree(), QStringLiteral("A"));
+        QCOMPARE(moved.parent(), nodeRow(w.tree(), QStringLiteral("Trash")));
+        QCOMPARE(skin_tests::childTexts(w.tree(), moved).size(), 200);
+        QVERIFY(w.tree()->isExpanded(moved));
+        QVERIFY(w.tree()->isExpanded(nodeRow(w.tree(), QStringLiteral("Inner")).parent()));
+        QVERIFY(!w.tree()->isExpanded(nodeRow(w.tree(), QStringLiteral("8"))));
         skin_tests::clickTreeNode(w.tree(), QStringLiteral("Trash"));
         skin_tests::triggerEnabled(w.action(QStringLiteral("mFolderTrashEmpty")));
         QCOMPARE(removals.size(), 2);

@@ -1,0 +1,541 @@
+// Gestures through the real widgets on the offscreen platform, layout and paint included, each at two
+// sizes so that growth shows. A single gesture must stay within a frame (16 ms), a gesture over a whole
+// table within 100 ms. The run ends with one table: gesture, size, time, budget and whether it is within.
+#include "app/frmMain.h"
+#include "dates/MODULDaywise.h"
+#include "notes/FolderTransfer.h"
+#include "qt/MainWindow.h"
+#include "qt/TreeModel.h"
+#include "tests/support/ScriptedPlatform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTreeView>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr double Frame = 16.0;
+constexpr double WholeTable = 100.0;
+
+struct Window {
+    Window() {
+        form.Form_Load();
+        window.resize(900, 600);
+        window.show();
+        QApplication::processEvents();
+    }
+    notes::NotesPane& notes() { return form.Notes(); }
+    notes::NotesStore& store() { return form.Notes().Store(); }
+    ui::TreeView& lTre() { return form.Controls().lTre; }
+    QTreeView* tree() { return window.findChild<QTreeView*>(QStringLiteral("lTre")); }
+    QListView* list() { return window.findChild<QListView*>(QStringLiteral("lItem")); }
+
+    testing_support::ScriptedPlatform platform;
+    app::frmMain form{platform};
+    skin::MainWindow window{form.Controls()};
+};
+
+// Lets the views lay out what changed and paints them, as the next frame would.
+void settle(QAbstractItemView* view) {
+    QApplication::processEvents();
+    view->viewport()->repaint();
+}
+
+// A folder "Work" holding `count` notes, shown in the list.
+std::unique_ptr<Window> listOf(int count) {
+    auto w = std::make_unique<Window>();
+    w->notes().Tree().AppendFolder("Scrivlet", "Work");
+    for (int j = 0; j < count; ++j)
+        w->store().AppendItem("Note " + std::to_string(100000 + j), "Scrivlet\\Work", "text");
+    w->lTre().userClickNode(3);
+    settle(w->list());
+    return w;
+}
+
+QPoint rowCentre(QListView* list, int row) {
+    const QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    QApplication::processEvents();
+    return list->visualRect(index).center();
+}
+
+void clickRow(QListView* list, int row, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rowCentre(list, row));
+}
+
+void selectAll(QListView* list) {
+    clickRow(list, 0);
+    QTest::keyClick(list, Qt::Key_End, Qt::ShiftModifier);
+    settle(list);
+}
+
+void BM_ShiftEndFromTheFirst(benchmark::State& state) {
+    auto w = listOf(static_cast<int>(state.range(0)));
+    QListView* list = w->list();
+    for (auto _ : state) {
+        state.PauseTiming();
+        clickRow(list, 0);
+        settle(list);
+        state.ResumeTiming();
+        QTest::keyClick(list, Qt::Key_End, Qt::ShiftModifier);
+        settle(list);
+    }
+}
+
+void BM_ClickCollapsingFullSelection(benchmark::State& state) {
+    auto w = listOf(static_cast<int>(state.range(0)));
+    QListView* list = w->list();
+    for (auto _ : state) {
+        state.PauseTiming();
+        selectAll(list);
+        const QPoint at = rowCentre(list, list->model()->rowCount() - 2);
+        state.ResumeTiming();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        settle(list);
+    }
+}
+
+void BM_CtrlClickWithFullSelection(benchmark::State& state) {
+    auto w = listOf(static_cast<int>(state.range(0)));
+    QListView* list = w->list();
+    selectAll(list);
+    const QPoint at = rowCentre(list, list->model()->rowCount() / 2);
+    for (auto _ : state) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
+        settle(list);
+    }
+}
+
+// A quarter of the folder selected by one Shift+click, then shrunk to half of that by another.
+void BM_ShiftClickRange(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    auto w = listOf(count);
+    QListView* list = w->list();
+    for (auto _ : state) {
+        state.PauseTiming();
+        clickRow(list, 0);
+        const QPoint far = rowCentre(list, count / 4);
+        state.ResumeTiming();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier, far);
+        settle(list);
+        state.PauseTiming();
+        const QPoint near = rowCentre(list, count / 8);
+        state.ResumeTiming();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier, near);
+        settle(list);
+    }
+}
+
+void BM_ShiftPageDownHeld(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    auto w = listOf(count);
+    QListView* list = w->list();
+    clickRow(list, 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier, rowCentre(list, count / 4));
+    for (auto _ : state) {
+        if (list->currentIndex().row() >= count - 100) {
+            state.PauseTiming();
+            clickRow(list, 0);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                              rowCentre(list, count / 4));
+            state.ResumeTiming();
+        }
+        QTest::keyPress(list, Qt::Key_PageDown, Qt::ShiftModifier, -1);
+        settle(list);
+    }
+}
+
+// Item -> Add in a folder where "New Item" is taken, so the numbered name deselects everything else.
+void BM_AddItemWithAllSelected(benchmark::State& state) {
+    auto w = listOf(static_cast<int>(state.range(0)) - 1);
+    w->store().AppendItem("New Item", "Scrivlet\\Work", "");
+    w->notes().List().ListFolderItems(false);
+    QListView* list = w->list();
+    QAction* add = w->window.findChild<QAction*>(QStringLiteral("mItemAdd"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        selectAll(list);
+        state.ResumeTiming();
+        add->trigger();
+        settle(list);
+        state.PauseTiming();
+        w->form.Controls().lItem.userCancelLabelEdit();
+        w->store().RemoveItemsAt({static_cast<int16_t>(w->store().ItemCount - 1)});
+        w->notes().List().ListFolderItems(false);
+        state.ResumeTiming();
+    }
+}
+
+// A note of about `size` bytes in lines of 63 characters, as prose is typed.
+std::string noteOf(std::size_t size) {
+    std::string line(63, 'x');
+    line += '\n';
+    std::string note;
+    note.reserve(size + line.size());
+    while (note.size() < size)
+        note += line;
+    return note;
+}
+
+// Typing one key into a note of 10 MiB, then clicking the other note, which stores the typed one.
+void BM_LeaveTypedNote(benchmark::State& state) {
+    auto w = std::make_unique<Window>();
+    w->store().AppendItem("Big", "Scrivlet", noteOf(static_cast<std::size_t>(state.range(0))));
+    w->store().AppendItem("Small", "Scrivlet", "small");
+    w->notes().List().ListFolderItems(false);
+    QListView* list = w->list();
+    auto* text = w->window.findChild<QPlainTextEdit*>(QStringLiteral("lText"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        clickRow(list, 0);
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_A);
+        state.ResumeTiming();
+        clickRow(list, 1);
+        settle(list);
+    }
+}
+
+// The floor for storing a note: reading the text out of a bare text widget.
+void BM_BareToPlainText(benchmark::State& state) {
+    QPlainTextEdit text;
+    text.setPlainText(QString::fromStdString(noteOf(static_cast<std::size_t>(state.range(0)))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(text.toPlainText().toStdString());
+}
+
+// The day list showing entries of state.range(0) bytes each, repainted: only what a row can show is
+// laid out.
+void BM_RepaintDayListOfLongEntries(benchmark::State& state) {
+    Window w;
+    app::MainControls& controls = w.form.Controls();
+    controls.Menu.mDateShow.userChoose();
+    app::DayEntries& entries = w.form.Scheduler().List().Entries();
+    const int32_t first = MODULDaywise::DateToDay("2020-01-01");
+    for (int i = 0; i < 40; ++i)
+        entries.append(first + i, std::string(static_cast<std::size_t>(state.range(0)), 'x'));
+    controls.dDateWinAll.userClick();
+    auto* list = w.window.findChild<QListView*>(QStringLiteral("dBackWinDateList"));
+    settle(list);
+    for (auto _ : state)
+        list->viewport()->repaint();
+}
+
+// --- Folders ---
+
+QModelIndex nodeRow(QTreeView* tree, const ui::TreeNode& node) {
+    return static_cast<skin::TreeModel*>(tree->model())->indexOf(&node);
+}
+
+QPoint nodeCentre(QTreeView* tree, const ui::TreeNode& node) {
+    const QModelIndex row = nodeRow(tree, node);
+    tree->scrollTo(row);
+    QApplication::processEvents();
+    return tree->visualRect(row).center();
+}
+
+// A drag of `from` onto `onto` with the mouse, Ctrl held at the drop for a copy.
+void dragNode(Window& w, const std::string& from, const std::string& onto, bool copy) {
+    QTreeView* tree = w.tree();
+    QWidget* viewport = tree->viewport();
+    tree->scrollToTop();
+    const QPoint start = nodeCentre(tree, *w.lTre().Nodes.find(from));
+    const QPoint end = nodeCentre(tree, *w.lTre().Nodes.find(onto));
+    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+    QTest::mouseMove(viewport, start + QPoint(0, QApplication::startDragDistance() + 2));
+    QTest::mouseMove(viewport, end);
+    QTest::mouseRelease(viewport, Qt::LeftButton, copy ? Qt::ControlModifier : Qt::NoModifier, end);
+}
+
+void pressDelete(Window& w, const std::string& key) {
+    QTreeView* tree = w.tree();
+    tree->scrollToTop();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, nodeCentre(tree, *w.lTre().Nodes.find(key)));
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_Delete);
+}
+
+// Empty Trash from the menu; the entry acts on the selected Trash.
+void emptyTrash(Window& w) {
+    w.window.findChild<QAction*>(QStringLiteral("mFolderTrashEmpty"))->trigger();
+    settle(w.tree());
+}
+
+// Top-level folders B and A, and below A the folder Big: either `size` folders in all, Big's children
+// side by side, or a chain of `size` folders each inside the one before. Every folder is open, and the
+// root and B stay in view above Big wherever Big goes.
+enum class Shape { Wide, Chain };
+
+std::unique_ptr<Window> treeWith(Shape shape, int size, const std::string& name = "F") {
+    auto w = std::make_unique<Window>();
+    notes::FolderTree& folders = w->notes().Tree();
+    folders.AppendFolder("Scrivlet", "B");
+    folders.AppendFolder("Scrivlet", "A");
+    folders.AppendFolder("Scrivlet\\A", "Big");
+    std::string parent = "Scrivlet\\A\\Big";
+    for (int k = 1; k < size; ++k) {
+        const std::string child = shape == Shape::Wide ? name + std::to_string(k) : name;
+        if (!folders.AppendFolder(parent, child))
+            break;
+        if (shape == Shape::Chain)
+            parent += "\\" + child;
+    }
+    for (int i = 1; i <= w->lTre().Nodes.Count(); ++i)
+        w->lTre().Nodes(i).setExpanded(true);
+    settle(w->tree());
+    return w;
+}
+
+// Chains are built of names of the longest length a folder may have, the costliest keys there are.
+const std::string LongestName(255, 'n');
+
+std::unique_ptr<Window> shaped(Shape shape, int size) {
+    return shape == Shape::Chain ? treeWith(shape, size, LongestName) : treeWith(shape, size);
+}
+
+// Big goes from A to B, then between the root and B.
+void BM_MoveSubtree(benchmark::State& state, Shape shape) {
+    auto w = shaped(shape, static_cast<int>(state.range(0)));
+    std::string at = "Scrivlet\\A\\Big";
+    for (auto _ : state) {
+        const std::string onto = at == "Scrivlet\\B\\Big" ? "Scrivlet" : "Scrivlet\\B";
+        dragNode(*w, at, onto, false);
+        settle(w->tree());
+        at = onto + "\\Big";
+        if (!w->store().FolderExists(at))
+            state.SkipWithError("the subtree did not move");
+    }
+}
+
+void BM_CopySubtree(benchmark::State& state, Shape shape) {
+    auto w = shaped(shape, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        dragNode(*w, "Scrivlet\\A\\Big", "Scrivlet\\B", true);
+        settle(w->tree());
+        if (!w->store().FolderExists("Scrivlet\\B\\Big")) {
+            state.SkipWithError("the subtree was not copied");
+            break;
+        }
+        state.PauseTiming();
+        pressDelete(*w, "Scrivlet\\B\\Big");
+        w->lTre().userClickNode(2);
+        emptyTrash(*w);
+        state.ResumeTiming();
+    }
+}
+
+// Delete moves Big to the Trash; Empty Trash then removes it for good. Big is rebuilt untimed.
+void BM_DeleteSubtree(benchmark::State& state, Shape shape) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto w = shaped(shape, static_cast<int>(state.range(0)));
+        state.ResumeTiming();
+        pressDelete(*w, "Scrivlet\\A\\Big");
+        settle(w->tree());
+        if (!w->store().FolderExists("Trash\\Big")) {
+            state.SkipWithError("the subtree was not deleted");
+            break;
+        }
+        state.PauseTiming();
+        w.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_EmptyTrash(benchmark::State& state, Shape shape) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto w = shaped(shape, static_cast<int>(state.range(0)));
+        pressDelete(*w, "Scrivlet\\A\\Big");
+        settle(w->tree());
+        w->lTre().userClickNode(2);
+        state.ResumeTiming();
+        emptyTrash(*w);
+        if (w->store().LastFolder() != 4) {
+            state.SkipWithError("the Trash was not emptied");
+            break;
+        }
+        state.PauseTiming();
+        w.reset();
+        state.ResumeTiming();
+    }
+}
+
+// The process's resident memory, or its peak since the last reset, in MiB.
+double residentMiB(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.starts_with(field))
+            return std::stod(line.substr(std::string_view(field).size())) / 1024.0;
+    }
+    return 0.0;
+}
+
+void resetPeak() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// The peak memory above the shown window while an open chain of the longest names is built, moved,
+// copied, deleted and emptied from the Trash.
+void BM_ChainMemory(benchmark::State& state) {
+    for (auto _ : state) {
+        auto idle = std::make_unique<Window>();
+        idle.reset();
+        const double before = residentMiB("VmRSS:");
+        resetPeak();
+        auto w = shaped(Shape::Chain, static_cast<int>(state.range(0)));
+        dragNode(*w, "Scrivlet\\A\\Big", "Scrivlet\\B", false);
+        settle(w->tree());
+        dragNode(*w, "Scrivlet\\B\\Big", "Scrivlet", true);
+        settle(w->tree());
+        pressDelete(*w, "Scrivlet\\B\\Big");
+        settle(w->tree());
+        w->lTre().userClickNode(2);
+        emptyTrash(*w);
+        state.counters["MiB"] = residentMiB("VmHWM:") - before;
+    }
+}
+
+// --- The closing table ---
+
+// A budget below 0 is that many times what reading the text out of a bare text widget costs at the
+// same size.
+struct Row {
+    std::string gesture;
+    double budget;
+    int gesturesPerIteration = 1;
+    // A row of memory shows the counter MiB against its budget instead of the time.
+    bool memory = false;
+};
+
+// Each benchmark's row of the table, by the name it is registered under.
+std::map<std::string, Row>& rows() {
+    static std::map<std::string, Row> table;
+    return table;
+}
+
+struct Result {
+    std::string gesture;
+    std::string size;
+    double milliseconds;
+    double budget;
+    bool failed;
+};
+
+class TableReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const std::string name = run.run_name.function_name;
+            const auto row = rows().find(name);
+            if (row == rows().end())
+                continue;
+            if (row->second.memory) {
+                results.push_back({row->second.gesture + " (MiB)", run.run_name.args,
+                                   run.counters.at("MiB").value, row->second.budget, run.error_occurred});
+                continue;
+            }
+            const double milliseconds = run.GetAdjustedRealTime() /
+                                        benchmark::GetTimeUnitMultiplier(run.time_unit) * 1000.0 /
+                                        row->second.gesturesPerIteration;
+            results.push_back({row->second.gesture, run.run_name.args, milliseconds, row->second.budget,
+                               run.error_occurred});
+        }
+    }
+    std::vector<Result> results;
+};
+
+void add(const std::string& name, const Row& row, benchmark::internal::Benchmark* b,
+         std::vector<int64_t> sizes, int iterations) {
+    rows()[name] = row;
+    for (int64_t size : sizes)
+        b->Arg(size);
+    b->Unit(benchmark::kMillisecond)->Iterations(iterations);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+
+    const std::vector<int64_t> lists = {8192, 32767};
+    const std::vector<int64_t> subtrees = {4000, 16000};
+    add("BM_ShiftEndFromTheFirst", {"Shift+End from the first note", WholeTable},
+        benchmark::RegisterBenchmark("BM_ShiftEndFromTheFirst", BM_ShiftEndFromTheFirst), lists, 5);
+    add("BM_ClickCollapsingFullSelection", {"click while all are selected", Frame},
+        benchmark::RegisterBenchmark("BM_ClickCollapsingFullSelection", BM_ClickCollapsingFullSelection),
+        lists, 5);
+    add("BM_CtrlClickWithFullSelection", {"Ctrl+click while all are selected", Frame},
+        benchmark::RegisterBenchmark("BM_CtrlClickWithFullSelection", BM_CtrlClickWithFullSelection), lists,
+        20);
+    add("BM_ShiftClickRange", {"Shift+click a quarter, then an eighth", Frame, 2},
+        benchmark::RegisterBenchmark("BM_ShiftClickRange", BM_ShiftClickRange), lists, 5);
+    add("BM_ShiftPageDownHeld", {"Shift+PageDown held, per repeat", Frame},
+        benchmark::RegisterBenchmark("BM_ShiftPageDownHeld", BM_ShiftPageDownHeld), lists, 50);
+    add("BM_AddItemWithAllSelected", {"Item > Add with all selected", Frame},
+        benchmark::RegisterBenchmark("BM_AddItemWithAllSelected", BM_AddItemWithAllSelected), lists, 5);
+    add("BM_MoveWide", {"drag-move of an open subtree", WholeTable},
+        benchmark::RegisterBenchmark("BM_MoveWide", BM_MoveSubtree, Shape::Wide), subtrees, 4);
+    add("BM_CopyWide", {"Ctrl+drag copy of an open subtree", WholeTable},
+        benchmark::RegisterBenchmark("BM_CopyWide", BM_CopySubtree, Shape::Wide), subtrees, 3);
+    add("BM_DeleteWide", {"Delete of an open subtree", WholeTable},
+        benchmark::RegisterBenchmark("BM_DeleteWide", BM_DeleteSubtree, Shape::Wide), subtrees, 3);
+    add("BM_EmptyTrashWide", {"Empty Trash holding an open subtree", WholeTable},
+        benchmark::RegisterBenchmark("BM_EmptyTrashWide", BM_EmptyTrash, Shape::Wide), subtrees, 3);
+    // Big is at depth 2, so a chain of one folder fewer than the depth limit reaches the deepest level.
+    const std::vector<int64_t> chains = {notes::MaxFolderDepth / 4, notes::MaxFolderDepth - 1};
+    add("BM_ChainMemory", {"peak memory, an open chain moved, copied, deleted", 100.0, 1, true},
+        benchmark::RegisterBenchmark("BM_ChainMemory", BM_ChainMemory), chains, 1);
+    add("BM_MoveChain", {"drag-move of an open chain", WholeTable},
+        benchmark::RegisterBenchmark("BM_MoveChain", BM_MoveSubtree, Shape::Chain), chains, 4);
+    add("BM_CopyChain", {"Ctrl+drag copy of an open chain", WholeTable},
+        benchmark::RegisterBenchmark("BM_CopyChain", BM_CopySubtree, Shape::Chain), chains, 3);
+    add("BM_DeleteChain", {"Delete of an open chain", WholeTable},
+        benchmark::RegisterBenchmark("BM_DeleteChain", BM_DeleteSubtree, Shape::Chain), chains, 3);
+    add("BM_EmptyTrashChain", {"Empty Trash holding an open chain", WholeTable},
+        benchmark::RegisterBenchmark("BM_EmptyTrashChain", BM_EmptyTrash, Shape::Chain), chains, 3);
+    add("BM_LeaveTypedNote", {"leaving a typed note", -2.0},
+        benchmark::RegisterBenchmark("BM_LeaveTypedNote", BM_LeaveTypedNote), {1 << 20, 10 << 20}, 3);
+    add("BM_RepaintDayListOfLongEntries", {"repaint of a day list of long entries", Frame},
+        benchmark::RegisterBenchmark("BM_RepaintDayListOfLongEntries", BM_RepaintDayListOfLongEntries),
+        {64 << 10, 1 << 20}, 20);
+    add("BM_BareToPlainText", {"reading a bare text widget", 0.0},
+        benchmark::RegisterBenchmark("BM_BareToPlainText", BM_BareToPlainText), {1 << 20, 10 << 20}, 3);
+
+    TableReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    std::map<std::string, double> bareRead;
+    for (const Result& r : reporter.results) {
+        if (r.budget == 0.0)
+            bareRead[r.size] = r.milliseconds;
+    }
+    std::printf("\n%-40s %8s %10s %8s  %s\n", "gesture", "size", "time (ms)", "budget", "within");
+    for (const Result& r : reporter.results) {
+        if (r.budget == 0.0)
+            continue;
+        const double budget = r.budget > 0 ? r.budget : -r.budget * bareRead[r.size];
+        std::printf("%-40s %8s %10.2f %8.1f  %s\n", r.gesture.c_str(), r.size.c_str(), r.milliseconds, budget,
+                    r.failed ? "FAILED" : (r.milliseconds <= budget ? "yes" : "NO"));
+    }
+    return 0;
+}
