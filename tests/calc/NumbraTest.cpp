@@ -35,7 +35,7 @@ NumbraRun RunNumbra(const std::string& Arguments, const std::string& Input) {
 TEST(Numbra, LineModePrintsWhatThePanelShows) {
     std::string Input;
     std::string Expected;
-    for (const auto* Rows : {&ArithmeticRows, &ErrorRows, &FunctionRows, &RelationRows, &ConsoleRows}) {
+    for (const auto* Rows : AllRows) {
         for (const auto& Row : *Rows) {
             Input.append(Row.Term).append("\n");
             Expected.append(Row.Expected).append("\n");

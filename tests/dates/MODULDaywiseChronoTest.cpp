@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 using namespace MODULDaywise;
@@ -12,15 +13,9 @@ using namespace MODULDaywise;
 namespace {
 
 std::string Text(const std::chrono::year_month_day& date) {
-    std::string text = "0000-00-00";
-    auto write = [&text](std::size_t start, std::size_t width, unsigned value) {
-        for (std::size_t i = width; i-- > 0; value /= 10) {
-            text[start + i] = static_cast<char>('0' + value % 10);
-        }
-    };
-    write(0, 4, static_cast<unsigned>(static_cast<int>(date.year())));
-    write(5, 2, static_cast<unsigned>(date.month()));
-    write(8, 2, static_cast<unsigned>(date.day()));
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
     return text;
 }
 
@@ -48,9 +43,8 @@ TEST(MODULDaywiseAgainstChrono, AgreesOnEveryDayOfTheDomain) {
                             DayName(n, 0) == kNames[wd.c_encoding()];
         if (!agrees) {
             ++failures;
-            ADD_FAILURE() << "day " << n << ": expected " << expected << " (" << kNames[wd.c_encoding()]
-                          << "), got " << text << " read back as " << DateToDay(text) << ", weekday "
-                          << DayOfWeek(n, true) << "/" << DayOfWeek(n, false) << " " << DayName(n, 0);
+            ADD_FAILURE() << "day " << n << ": expected " << expected << ", got " << text << " "
+                          << DayName(n, 0);
         }
     }
 }

@@ -35,9 +35,8 @@ TEST(HostileNames, RenamesRefuseControlCharactersAndOverlongNames) {
         {"256 characters", std::string(256, 'x'), false},
         {"255 characters", std::string(255, 'x'), true},
         {"255 four-byte characters", repeated("\U0001F600", 255), true},
-        {"no-break space", "a\u00a0b", true},
         {"right-to-left override", "\u202etxt.exe", true},
-        {"U+00A0 after C1's end", "\u00a0", true},
+        {"no-break space, just after C1", "a\u00a0b", true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -129,14 +128,14 @@ TEST(HostileNumbra, ReadAndWriteErrorsAreReported) {
     };
     std::vector<Row> rows = {
         {"$NUMBRA < /", "numbra: standard input: Is a directory\n"},
-        {"$NUMBRA --help > /dev/full", "numbra: write error: No space left on device\n"},
-        {"$NUMBRA --version > /dev/full", "numbra: write error: No space left on device\n"},
-        {"$NUMBRA 1+1 > /dev/full", "numbra: write error: No space left on device\n"},
-        {"echo 1+1 | $NUMBRA > /dev/full", "numbra: write error: No space left on device\n"},
         {"trap '' PIPE; yes 1+1 2>/dev/null | timeout 20 $NUMBRA | head -n 1 > /dev/null; exit "
          "${PIPESTATUS[1]}",
          "numbra: write error: Broken pipe\n"},
     };
+    // Each way numbra answers: help, version, arguments and lines read.
+    for (const char* full : {"$NUMBRA --help > /dev/full", "$NUMBRA --version > /dev/full",
+                             "$NUMBRA 1+1 > /dev/full", "echo 1+1 | $NUMBRA > /dev/full"})
+        rows.push_back({full, "numbra: write error: No space left on device\n"});
 #if !defined(__SANITIZE_ADDRESS__)
     // One endless line under a memory limit, which the sanitizer's own reservations would not fit in.
     rows.push_back(
