@@ -83,8 +83,6 @@ inline const std::vector<CalcRow> ConsoleRows{
     {"  version  ", "Numbra 2.01.03"},
     {"    ", "Numbra 2.01.03"},
     {"/?", "Type \"help [<expression>/example/console] \" to get specific help"},
-    {"commands", "Please choose: basic advanced professional"},
-    {"professional", "< <= = => > <> | and or xor eqv not var()"},
     {"help -", "Substraction."},
     {"basic", "0123456789-.,E   P   +-*/#^()"},
     {"help =<", "If true, result is 1, otherwise 0"},

@@ -19,9 +19,9 @@ std::string Text(const std::chrono::year_month_day& date) {
     return text;
 }
 
-// Every day of years 1 to 9999 against the standard library's calendar. Failures are collected rather
-// than asserted one by one, so that the millions of passing checks stay cheap and a fault reports only
-// its first few days.
+// Every day of years 1 to 9999, and none outside them, against the standard library's calendar. Failures are
+// collected rather than asserted one by one, so that the millions of passing checks stay cheap and a fault
+// reports only its first few days.
 TEST(MODULDaywiseAgainstChrono, AgreesOnEveryDayOfTheDomain) {
     using namespace std::chrono;
     constexpr std::array<const char*, 7> kNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
@@ -30,6 +30,9 @@ TEST(MODULDaywiseAgainstChrono, AgreesOnEveryDayOfTheDomain) {
     const sys_days lastDay{year{9999} / December / 31};
     const int32_t last = static_cast<int32_t>((lastDay - dayOne).count()) + 1;
     ASSERT_EQ(DateToDay("9999-12-31"), last);
+    for (const int32_t outside : {0, -1, last + 1, INT32_MIN, INT32_MAX}) {
+        EXPECT_EQ(DayToDate(outside), "") << outside;
+    }
 
     int failures = 0;
     for (int32_t n = 1; n <= last && failures < 5; ++n) {

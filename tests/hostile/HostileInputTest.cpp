@@ -100,13 +100,9 @@ TEST(HostileClock, TheTabShowsTheEndDayTheClockReports) {
     }
 }
 
-struct ScriptRun {
-    int status;
-    std::string errors;
-};
-
-// Runs `script` in bash with NUMBRA standing for the built numbra; the script's status is numbra's.
-ScriptRun runScript(const std::string& script) {
+// Runs `script` in bash with NUMBRA standing for the built numbra; gives the script's status, which is
+// numbra's, and what it wrote to standard error.
+std::pair<int, std::string> runScript(const std::string& script) {
     const auto folder = std::filesystem::temp_directory_path() / ("hostile-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "run.sh") << "NUMBRA='" << NUMBRA_PATH << "'\n" << script << '\n';
@@ -122,11 +118,7 @@ ScriptRun runScript(const std::string& script) {
 // Every failed read or write ends numbra with a message and status 1, and a closed pipe ends it even
 // where SIGPIPE is ignored.
 TEST(HostileNumbra, ReadAndWriteErrorsAreReported) {
-    struct Row {
-        const char* script;
-        const char* message;
-    };
-    std::vector<Row> rows = {
+    std::vector<std::pair<std::string, std::string>> rows = {
         {"$NUMBRA < /", "numbra: standard input: Is a directory\n"},
         {"trap '' PIPE; yes 1+1 2>/dev/null | timeout 20 $NUMBRA | head -n 1 > /dev/null; exit "
          "${PIPESTATUS[1]}",
@@ -141,11 +133,9 @@ TEST(HostileNumbra, ReadAndWriteErrorsAreReported) {
     rows.push_back(
         {"ulimit -v 400000; $NUMBRA < /dev/zero", "numbra: standard input: Cannot allocate memory\n"});
 #endif
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.script);
-        const ScriptRun run = runScript(row.script);
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.errors, row.message);
+    for (const auto& [script, message] : rows) {
+        SCOPED_TRACE(script);
+        EXPECT_EQ(runScript(script), std::pair(1, message));
     }
 }
 
