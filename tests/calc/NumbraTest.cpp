@@ -1,6 +1,5 @@
 #include "tests/calc/CalcRows.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
 #include <filesystem>

