@@ -84,8 +84,7 @@ private slots:
         QCOMPARE(noteBox()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
         QCOMPARE(store().ItemText[0], std::string(1'000'000, 'x'));
 
-        const QByteArray line = QByteArray(99, 'y') + '\n';
-        const QByteArray huge = line.repeated(1'000'000);
+        const QByteArray huge = (QByteArray(99, 'y') + '\n').repeated(1'000'000);
         window_->controls().lItem.userClickItem(1);
         paste(noteBox(), huge);
         QCOMPARE(noteBox()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
