@@ -1,6 +1,5 @@
 #include "tests/calc/CalcRows.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
 #include <filesystem>
@@ -11,12 +10,8 @@
 
 namespace {
 
-struct NumbraRun {
-    int Status;
-    std::string Output;
-};
-
-NumbraRun RunNumbra(const std::string& Arguments, const std::string& Input) {
+// numbra's exit status and standard output, run with `Arguments` and reading `Input`.
+std::pair<int, std::string> RunNumbra(const std::string& Arguments, const std::string& Input) {
     const auto Folder =
         std::filesystem::temp_directory_path() / ("numbra-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(Folder);
@@ -35,7 +30,7 @@ NumbraRun RunNumbra(const std::string& Arguments, const std::string& Input) {
 TEST(Numbra, LineModePrintsWhatThePanelShows) {
     std::string Input;
     std::string Expected;
-    for (const auto* Rows : {&ArithmeticRows, &ErrorRows, &FunctionRows, &RelationRows, &ConsoleRows}) {
+    for (const auto* Rows : AllRows) {
         for (const auto& Row : *Rows) {
             Input.append(Row.Term).append("\n");
             Expected.append(Row.Expected).append("\n");
@@ -44,9 +39,7 @@ TEST(Numbra, LineModePrintsWhatThePanelShows) {
     // A carriage return before the line feed, and a last line without a line feed.
     Input += "1+1\r\n2*3";
     Expected += "2\n6\n";
-    const NumbraRun Result = RunNumbra("", Input);
-    EXPECT_EQ(Result.Status, 0);
-    EXPECT_EQ(Result.Output, Expected);
+    EXPECT_EQ(RunNumbra("", Input), std::pair(0, Expected));
 }
 
 TEST(Numbra, ArgumentsAndOptions) {
@@ -61,26 +54,24 @@ TEST(Numbra, ArgumentsAndOptions) {
     };
     for (const auto& [Arguments, Expected] : Rows) {
         SCOPED_TRACE(Arguments);
-        const NumbraRun Result = RunNumbra(Arguments, "7*7\n");
-        EXPECT_EQ(Result.Status, 0);
-        EXPECT_EQ(Result.Output, Expected);
+        EXPECT_EQ(RunNumbra(Arguments, "7*7\n"), std::pair(0, Expected));
     }
     // Help wins over every other option, and names each of them.
-    const NumbraRun Help = RunNumbra("--version --help", "");
-    EXPECT_EQ(Help.Status, 0);
-    EXPECT_EQ(Help.Output.rfind("Usage: numbra", 0), 0u) << Help.Output;
+    const auto [Status, Help] = RunNumbra("--version --help", "");
+    EXPECT_EQ(Status, 0);
+    EXPECT_EQ(Help.rfind("Usage: numbra", 0), 0u) << Help;
     for (const char* Option : {"--basic ", "--help ", "--version ", "-- "}) {
-        EXPECT_NE(Help.Output.find(std::string("\n  ") + Option), std::string::npos) << Option;
+        EXPECT_NE(Help.find(std::string("\n  ") + Option), std::string::npos) << Option;
     }
     // Every example the help gives answers as it says.
-    std::istringstream Lines(Help.Output);
+    std::istringstream Lines(Help);
     std::size_t Examples = 0;
     for (std::string Line; std::getline(Lines, Line);) {
         const auto Prints = Line.find(" prints ");
         if (Line.rfind("  numbra '", 0) == 0 && Prints != std::string::npos) {
             const std::string Term = Line.substr(9, Line.find_last_of('\'', Prints) - 8);
             SCOPED_TRACE(Term);
-            EXPECT_EQ(RunNumbra(Term, "").Output,
+            EXPECT_EQ(RunNumbra(Term, "").second,
                       Line.substr(Line.find_first_not_of(' ', Prints + 8)) + "\n");
             ++Examples;
         }

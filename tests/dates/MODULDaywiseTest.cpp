@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace MODULDaywise;
@@ -14,32 +15,20 @@ namespace {
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
-// Fields are read leniently and never validated; each text must land on the day of a well-formed one.
+// Fields are read leniently and never validated: days and months beyond their range count on (month 13
+// or 00 keeping a leap year's leap day), separators, blanks and signs are passed over, reading stops at a
+// blank or letter, and a half rounds to the even day.
 TEST(DateToDay, ReadsMalformedTextsLikeTheirEquivalentDate) {
-    struct Row {
-        std::string text, sameDayAs;
+    const std::vector<std::pair<std::string, std::string>> rows{
+        {"2003-02-30", "2003-03-02"}, {"2004-03-00", "2004-02-29"}, {"2004-13-05", "2004-01-06"},
+        {"2004-00-05", "2004-01-06"}, {"2003-13-05", "2003-01-05"}, {"2004-.5-05", "2004-01-06"},
+        {"2003/03_02", "2003-03-02"}, {" 200-03-01", "0200-03-01"}, {"+200-03-01", "0200-03-01"},
+        {"2003-3 -02", "2003-03-02"}, {"20x3-03-02", "0020-03-02"}, {"2003-03-2x", "2003-03-02"},
+        {"2003-03--1", "2003-02-27"}, {"2003-03-2", "2003-02-26"},  {"2003-03-.5", "2003-02-28"},
+        {"2003-04-.5", "2003-04-01"},
     };
-    const std::vector<Row> rows{
-        {"2003-02-30", "2003-03-02"}, // a day beyond the month counts on
-        {"2004-03-00", "2004-02-29"}, // day 00 is the last of the month before
-        {"2004-13-05", "2004-01-06"}, // month 13 or 00 keeps the leap day of a leap year
-        {"2004-00-05", "2004-01-06"},
-        {"2003-13-05", "2003-01-05"},
-        {"2004-.5-05", "2004-01-06"}, // so does a fractional month
-        {"2003/03_02", "2003-03-02"}, // separators are never examined
-        {" 200-03-01", "0200-03-01"}, // leading blanks and a sign are skipped
-        {"+200-03-01", "0200-03-01"},
-        {"2003-3 -02", "2003-03-02"}, // reading stops at the first blank or letter
-        {"20x3-03-02", "0020-03-02"},
-        {"2003-03-2x", "2003-03-02"},
-        {"2003-03--1", "2003-02-27"}, // a signed day counts backwards
-        {"2003-03-2", "2003-02-26"},  // one short: the day field is "-2"
-        {"2003-03-.5", "2003-02-28"}, // a half rounds to the even day number, down...
-        {"2003-04-.5", "2003-04-01"}, // ...or up
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(DateToDay(row.text), DateToDay(row.sameDayAs));
+    for (const auto& [text, sameDayAs] : rows) {
+        EXPECT_EQ(DateToDay(text), DateToDay(sameDayAs)) << text;
     }
 }
 
@@ -48,35 +37,22 @@ TEST(DateToDay, ComputesYearsBelowOneFromTheYearArithmetic) {
     const std::vector<std::pair<std::string, int32_t>> rows{
         {"abcd-03-02", -184386}, {"", -184447}, {"-001-01-01", -184811}};
     for (const auto& [text, day] : rows) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(DateToDay(text), day);
-    }
-}
-
-TEST(DayToDate, GivesAnEmptyTextOutsideYearsOneTo9999) {
-    for (const int32_t day : {0, -1, kMin, 3652060, kMax}) {
-        SCOPED_TRACE(day);
-        EXPECT_EQ(DayToDate(day), "");
+        EXPECT_EQ(DateToDay(text), day) << text;
     }
 }
 
 // Days of the calendar are checked against the standard calendar elsewhere; these are the day numbers
 // and offsets outside it, where remainders turn negative or differences overflow 32 bits.
 TEST(Weekday, FoldsEveryDayNumberAndOffsetIntoTheWeek) {
-    struct Row {
-        int32_t day, offset;
-        float sundayFirst, mondayFirst;
-        std::string name;
-    };
-    const std::vector<Row> rows{
+    const std::vector<std::tuple<int32_t, int32_t, float, float, std::string>> rows{
         {0, 0, 0, 6, "Sunday"},    {-6, 0, 1, 0, "Monday"},        {1, 1, 1, 0, "Sunday"},
         {1, -5, 1, 0, "Saturday"}, {kMin, kMax, 5, 4, "Thursday"}, {kMax, kMin, 1, 0, "Wednesday"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << "day " << row.day << " offset " << row.offset);
-        EXPECT_EQ(DayOfWeek(row.day, true), row.sundayFirst);
-        EXPECT_EQ(DayOfWeek(row.day, false), row.mondayFirst);
-        EXPECT_EQ(DayName(row.day, row.offset), row.name);
+    for (const auto& [day, offset, sundayFirst, mondayFirst, name] : rows) {
+        SCOPED_TRACE(testing::Message() << "day " << day << " offset " << offset);
+        EXPECT_EQ(DayOfWeek(day, true), sundayFirst);
+        EXPECT_EQ(DayOfWeek(day, false), mondayFirst);
+        EXPECT_EQ(DayName(day, offset), name);
     }
 }
 
@@ -95,8 +71,7 @@ TEST(MonthNameOf, NamesOnlyMonthsOneToTwelve) {
         {"", ""},
     };
     for (const auto& [text, name] : rows) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(MonthNameOf(text), name);
+        EXPECT_EQ(MonthNameOf(text), name) << text;
     }
 }
 

@@ -12,8 +12,6 @@
 
 namespace {
 
-using namespace std::string_literals;
-
 // Pastes `bytes` as the clipboard holds them, UTF-8 or not, over the whole text of `editor`.
 void paste(QPlainTextEdit* editor, const QByteArray& bytes) {
     auto* data = new QMimeData;
@@ -54,9 +52,7 @@ private slots:
         QTest::newRow("U+FDD1") << QByteArray("a\uFDD1b") << QByteArray("a\nb");
         QTest::newRow("lone CR") << QByteArray("a\rb") << QByteArray("a\nb");
         QTest::newRow("CRLF") << QByteArray("a\r\nb") << QByteArray("a\nb");
-        QTest::newRow("invalid UTF-8") << QByteArray("a\xFF"
-                                                     "b")
-                                       << QByteArray("a\uFFFDb");
+        QTest::newRow("invalid UTF-8") << QByteArray("a\xFFz") << QByteArray("a\uFFFDz");
         QTest::newRow("right-to-left override") << QByteArray("\u202Etxt.exe") << QByteArray("\u202Etxt.exe");
     }
 
@@ -88,8 +84,7 @@ private slots:
         QCOMPARE(noteBox()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
         QCOMPARE(store().ItemText[0], std::string(1'000'000, 'x'));
 
-        const QByteArray line = QByteArray(99, 'y') + '\n';
-        const QByteArray huge = line.repeated(1'000'000);
+        const QByteArray huge = (QByteArray(99, 'y') + '\n').repeated(1'000'000);
         window_->controls().lItem.userClickItem(1);
         paste(noteBox(), huge);
         QCOMPARE(noteBox()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
