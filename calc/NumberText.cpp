@@ -150,35 +150,39 @@ double ReadNumber(std::string_view Text) {
     return Value;
 }
 
-std::string WriteNumber(double Value) {
+ResultText WriteIntegerResult(std::int64_t Value) {
+    ResultText Text;
+    Text.Size = static_cast<std::size_t>(
+        std::to_chars(Text.Chars.data(), Text.Chars.data() + Text.Chars.size(), Value).ptr -
+        Text.Chars.data());
+    return Text;
+}
+
+ResultText WriteResult(double Value) {
     if (Value == 0) {
-        return " 0";
+        return WriteIntegerResult(0);
     }
     const double Absolute = std::fabs(Value);
     // A whole number below 1E15 has at most 15 digits and is written in full.
     if (Absolute < 1e15 && Absolute == std::floor(Absolute)) {
-        return (Value < 0 ? "-" : " ") + std::to_string(static_cast<std::int64_t>(Absolute));
+        return WriteIntegerResult(static_cast<std::int64_t>(Value));
     }
-    // The shortest digits that read back as the value lie within half a unit of its last binary digit,
-    // closer than half a unit of the 15th decimal digit for every normal double; so when there are at
-    // most 15 of them, they are the correctly rounded 15 significant digits (less trailing zeros), and
-    // the shortest conversion is much the cheaper. Otherwise to_chars rounds to 15 digits itself.
+    // Rounded to 15 significant digits by to_chars itself; one call of the fixed-precision conversion
+    // costs less than trying the shortest form first, and the trailing zeros are dropped below.
     char Buffer[64];
-    auto End = std::to_chars(Buffer, Buffer + sizeof Buffer, Absolute, std::chars_format::scientific).ptr;
-    if (Absolute < 1e-290 ||
-        std::string_view(Buffer, static_cast<std::size_t>(End - Buffer)).find('e') > 16) {
-        End = std::to_chars(Buffer, Buffer + sizeof Buffer, Absolute, std::chars_format::scientific, 14).ptr;
-    }
+    auto End = std::to_chars(Buffer, Buffer + sizeof Buffer, Absolute, std::chars_format::scientific, 14).ptr;
     const std::string_view Scientific(Buffer, static_cast<std::size_t>(End - Buffer));
     const auto ExponentAt = Scientific.find('e');
-    std::string Digits;
+    // The significant digits, without the point and without trailing zeros.
+    char Digits[20];
+    int DigitCount = 0;
     for (const char C : Scientific.substr(0, ExponentAt)) {
         if (C != '.') {
-            Digits.push_back(C);
+            Digits[DigitCount++] = C;
         }
     }
-    while (Digits.size() > 1 && Digits.back() == '0') {
-        Digits.pop_back();
+    while (DigitCount > 1 && Digits[DigitCount - 1] == '0') {
+        --DigitCount;
     }
     // The buffer holds no terminating zero, so the exponent is read within the written characters only.
     std::string_view ExponentText = Scientific.substr(ExponentAt + 1);
@@ -187,39 +191,68 @@ std::string WriteNumber(double Value) {
     }
     int Exponent = 0;
     std::from_chars(ExponentText.data(), ExponentText.data() + ExponentText.size(), Exponent);
-    const int DigitCount = static_cast<int>(Digits.size());
 
-    std::string Text(1, Value < 0 ? '-' : ' ');
-    if (Exponent < -4 || Exponent >= 15) {
-        Text += Digits[0];
-        if (DigitCount > 1) {
-            Text += '.';
-            Text.append(Digits, 1);
+    ResultText Text;
+    char* Out = Text.Chars.data();
+    const auto Put = [&Out](char C) { *Out++ = C; };
+    const auto PutDigits = [&](int From, int To) {
+        for (int Index = From; Index < To; ++Index) {
+            Put(Digits[Index]);
         }
-        Text += Exponent < 0 ? "E-" : "E+";
+    };
+    if (Value < 0) {
+        Put('-');
+    }
+    if (Exponent < -4 || Exponent >= 15) {
+        Put(Digits[0]);
+        if (DigitCount > 1) {
+            Put('.');
+            PutDigits(1, DigitCount);
+        }
+        Put('E');
+        if (Exponent < 0) {
+            Put('-');
+        }
         const int Magnitude = std::abs(Exponent);
         if (Magnitude < 10) {
-            Text += '0';
+            Put('0');
         }
-        Text += std::to_string(Magnitude);
+        Out = std::to_chars(Out, Text.Chars.data() + Text.Chars.size(), Magnitude).ptr;
     } else if (Exponent < 0) {
-        Text += '.';
-        Text.append(static_cast<std::size_t>(-Exponent - 1), '0');
-        Text += Digits;
+        Put('.');
+        for (int Zero = 0; Zero < -Exponent - 1; ++Zero) {
+            Put('0');
+        }
+        PutDigits(0, DigitCount);
     } else if (DigitCount <= Exponent + 1) {
-        Text += Digits;
-        Text.append(static_cast<std::size_t>(Exponent + 1 - DigitCount), '0');
+        PutDigits(0, DigitCount);
+        for (int Zero = 0; Zero < Exponent + 1 - DigitCount; ++Zero) {
+            Put('0');
+        }
     } else {
-        Text.append(Digits, 0, static_cast<std::size_t>(Exponent + 1));
-        Text += '.';
-        Text.append(Digits, static_cast<std::size_t>(Exponent + 1));
+        PutDigits(0, Exponent + 1);
+        Put('.');
+        PutDigits(Exponent + 1, DigitCount);
     }
+    Text.Size = static_cast<std::size_t>(Out - Text.Chars.data());
     return Text;
+}
+
+std::string WriteNumber(double Value) {
+    const ResultText Written = WriteResult(Value);
+    const std::string_view Tidy = Written.View();
+    std::string Text(Value < 0 ? "" : " ");
+    const auto ExponentAt = Tidy.find('E');
+    if (ExponentAt == std::string_view::npos || Tidy[ExponentAt + 1] == '-') {
+        return Text.append(Tidy);
+    }
+    return Text.append(Tidy.substr(0, ExponentAt + 1)).append("+").append(Tidy.substr(ExponentAt + 1));
 }
 
 std::string WriteInteger(std::int64_t Value) {
     std::string Text(Value < 0 ? "" : " ");
-    Text += std::to_string(Value);
+    const ResultText Written = WriteIntegerResult(Value);
+    Text.append(Written.View());
     return Text;
 }
 

@@ -68,7 +68,7 @@ void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
         if (!Result) {
             return;
         }
-        Term.replace(First, Last - First, *Result);
+        Term.replace(First, Last - First, Result->View());
         Changed = true;
         // Nothing before the character in front of the result has changed, nor any decision about it.
         Start = First - 1;
