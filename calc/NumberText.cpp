@@ -130,7 +130,49 @@ std::optional<double> ReadShortNumber(std::string_view Number) {
     return Negative ? -Value : Value;
 }
 
+namespace {
+
+// A number without an exponent and with at most 15 digits, the usual operand, read in the sweep that
+// finds its end, with the very arithmetic of ReadShortNumber. Nothing for any other text.
+std::optional<double> ReadPlainNumber(std::string_view Text) {
+    static constexpr std::array<double, 16> PowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::size_t Pos = 0;
+    const bool Negative = !Text.empty() && Text[0] == '-';
+    if (!Text.empty() && (Negative || Text[0] == '+')) {
+        ++Pos;
+    }
+    std::uint64_t Mantissa = 0;
+    std::size_t Digits = 0;
+    for (; Pos < Text.size() && IsDigit(Text[Pos]); ++Pos) {
+        Mantissa = Mantissa * 10 + static_cast<std::uint64_t>(Text[Pos] - '0');
+        ++Digits;
+    }
+    std::size_t Fraction = 0;
+    if (Pos < Text.size() && Text[Pos] == '.') {
+        for (++Pos; Pos < Text.size() && IsDigit(Text[Pos]); ++Pos) {
+            Mantissa = Mantissa * 10 + static_cast<std::uint64_t>(Text[Pos] - '0');
+            ++Fraction;
+        }
+    }
+    Digits += Fraction;
+    if (Digits == 0) {
+        return 0.0;
+    }
+    if (Digits > 15 || (Pos < Text.size() && Text[Pos] == 'E')) {
+        return std::nullopt;
+    }
+    const auto Whole = static_cast<double>(Mantissa);
+    const double Value = Fraction == 0 ? Whole : Whole / PowersOfTen[Fraction];
+    return Negative ? -Value : Value;
+}
+
+} // namespace
+
 double ReadNumber(std::string_view Text) {
+    if (const auto Plain = ReadPlainNumber(Text)) {
+        return *Plain;
+    }
     std::string_view Number = Text.substr(0, NumberLength(Text));
     if (Number.empty()) {
         return 0;
