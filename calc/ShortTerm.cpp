@@ -20,33 +20,56 @@ char At(std::string_view Text, std::ptrdiff_t Pos) {
                                                                    : Text[static_cast<std::size_t>(Pos)];
 }
 
-bool IsEmptyRange(std::string_view Text, std::size_t First, std::size_t Last) {
-    return IsEmptyOperand(Text.substr(First, Last - First));
+// The operator sets hold a few characters; a plain look costs less than a library search.
+bool InSet(std::string_view Set, char C) {
+    for (const char Each : Set) {
+        if (Each == C) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::size_t FindChar(std::string_view Text, char C, std::size_t From) {
+    for (std::size_t Pos = From; Pos < Text.size(); ++Pos) {
+        if (Text[Pos] == C) {
+            return Pos;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// Of the number characters, only digits and pi make an operand that is not empty.
+bool CarriesValue(char C) {
+    return (C >= '0' && C <= '9') || C == 'P';
 }
 
 void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
     bool LaterJoined = false;
     const auto Blocks = [&](char C) {
-        return C != '\0' &&
-               (Rule.Blocking.find(C) != std::string_view::npos || (LaterJoined && C == Rule.Later));
+        return C != '\0' && (InSet(Rule.Blocking, C) || (LaterJoined && C == Rule.Later));
     };
     std::size_t Start = 0;
     for (;;) {
-        const std::size_t Found = Term.find(Rule.Operator, Start);
-        if (Found == std::string::npos) {
+        const std::string_view Text(Term);
+        const std::size_t Found = FindChar(Text, Rule.Operator, Start);
+        if (Found == std::string_view::npos) {
             return;
         }
-        const std::string_view Text(Term);
         const auto Found_ = static_cast<std::ptrdiff_t>(Found);
         const auto Length = static_cast<std::ptrdiff_t>(Text.size());
         // The first and the last character never join an operand.
+        bool LeftHasValue = false;
         std::ptrdiff_t Left = Found_;
         while (Left > 1 && IsNumberChar(Text[static_cast<std::size_t>(Left - 1)])) {
             --Left;
+            LeftHasValue = LeftHasValue || CarriesValue(Text[static_cast<std::size_t>(Left)]);
         }
+        bool RightHasValue = false;
         std::ptrdiff_t Right = Found_;
         while (Right < Length - 2 && IsNumberChar(Text[static_cast<std::size_t>(Right + 1)])) {
             ++Right;
+            RightHasValue = RightHasValue || CarriesValue(Text[static_cast<std::size_t>(Right)]);
         }
         const char Before = At(Text, Left - 1);
         const char After = At(Text, Right + 1);
@@ -58,11 +81,11 @@ void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
         if (Blocks(Before) || !IsNeighbourChar(Before) || !IsNeighbourChar(After)) {
             continue;
         }
-        const auto First = static_cast<std::size_t>(Left);
-        const auto Last = static_cast<std::size_t>(Right) + 1;
-        if (IsEmptyRange(Text, First, Found) || IsEmptyRange(Text, Found + 1, Last)) {
+        if (!LeftHasValue || !RightHasValue) {
             continue;
         }
+        const auto First = static_cast<std::size_t>(Left);
+        const auto Last = static_cast<std::size_t>(Right) + 1;
         const auto Result = ComputeOperation(Rule.Operator, Text.substr(First, Found - First),
                                              Text.substr(Found + 1, Last - Found - 1));
         if (!Result) {
