@@ -3,6 +3,7 @@
 #include "calc/Evaluation.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -192,6 +193,87 @@ double ReadNumber(std::string_view Text) {
     return Value;
 }
 
+namespace {
+
+__extension__ using Unsigned128 = unsigned __int128;
+
+struct FifteenDigits {
+    std::uint64_t Digits;
+    int Exponent;
+};
+
+// The value rounded to 15 significant digits, as a whole number of exactly 15 digits and the decimal
+// exponent of its first, for the magnitudes most results have. The double is an exact binary fraction,
+// so its value times a power of ten is an exact fraction with a power of two below, which 128 bits hold:
+// the rounding is the correct one, as to_chars gives, at a fraction of its cost. Nothing outside those
+// magnitudes and exactly halfway between two roundings, where to_chars decides.
+std::optional<FifteenDigits> RoundToFifteenDigits(double Absolute) {
+    constexpr int Lowest = -5;
+    static constexpr std::array<double, 21> Powers{1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0,  1e1,
+                                                   1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
+                                                   1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    static constexpr auto PowersOfFive = [] {
+        std::array<std::uint64_t, 22> Fives{};
+        Fives[0] = 1;
+        for (std::size_t Index = 1; Index < Fives.size(); ++Index) {
+            Fives[Index] = Fives[Index - 1] * 5;
+        }
+        return Fives;
+    }();
+    constexpr std::uint64_t Smallest = 100'000'000'000'000;
+    if (!(Absolute >= Powers.front() && Absolute < Powers.back())) {
+        return std::nullopt;
+    }
+    const auto Bits = std::bit_cast<std::uint64_t>(Absolute);
+    const std::uint64_t Mantissa = (Bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int BinaryExponent = static_cast<int>(Bits >> 52) - 1075;
+    // The powers of ten below 1 are not exact, so the guess may be one off either way; the whole part
+    // tells and corrects it.
+    int Exponent = Lowest;
+    while (Absolute >= Powers[static_cast<std::size_t>(Exponent - Lowest + 1)]) {
+        ++Exponent;
+    }
+    for (int Attempt = 0; Attempt < 3; ++Attempt) {
+        const int Scale = 14 - Exponent;
+        if (Scale < 0 || Scale >= static_cast<int>(PowersOfFive.size())) {
+            return std::nullopt;
+        }
+        // Value * 10^Scale = Product * 2^Shift exactly.
+        const Unsigned128 Product = Unsigned128{Mantissa} * PowersOfFive[static_cast<std::size_t>(Scale)];
+        const int Shift = Scale + BinaryExponent;
+        Unsigned128 Whole = Product;
+        Unsigned128 Rest = 0;
+        Unsigned128 Half = 0;
+        if (Shift >= 0) {
+            Whole = Product << Shift;
+        } else {
+            Whole = Product >> -Shift;
+            Rest = Product & ((Unsigned128{1} << -Shift) - 1);
+            Half = Unsigned128{1} << (-Shift - 1);
+        }
+        if (Whole < Smallest) {
+            --Exponent;
+            continue;
+        }
+        if (Whole >= Smallest * 10) {
+            ++Exponent;
+            continue;
+        }
+        if (Shift < 0 && Rest == Half) {
+            return std::nullopt;
+        }
+        auto Digits = static_cast<std::uint64_t>(Whole) + (Shift < 0 && Rest > Half ? 1 : 0);
+        if (Digits == Smallest * 10) {
+            Digits = Smallest;
+            ++Exponent;
+        }
+        return FifteenDigits{Digits, Exponent};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 ResultText WriteIntegerResult(std::int64_t Value) {
     ResultText Text;
     Text.Size = static_cast<std::size_t>(
@@ -209,30 +291,35 @@ ResultText WriteResult(double Value) {
     if (Absolute < 1e15 && Absolute == std::floor(Absolute)) {
         return WriteIntegerResult(static_cast<std::int64_t>(Value));
     }
-    // Rounded to 15 significant digits by to_chars itself; one call of the fixed-precision conversion
-    // costs less than trying the shortest form first, and the trailing zeros are dropped below.
-    char Buffer[64];
-    auto End = std::to_chars(Buffer, Buffer + sizeof Buffer, Absolute, std::chars_format::scientific, 14).ptr;
-    const std::string_view Scientific(Buffer, static_cast<std::size_t>(End - Buffer));
-    const auto ExponentAt = Scientific.find('e');
-    // The significant digits, without the point and without trailing zeros.
-    char Digits[20];
+    // The significant digits, without the point and without trailing zeros, and the decimal exponent.
+    char Digits[24];
     int DigitCount = 0;
-    for (const char C : Scientific.substr(0, ExponentAt)) {
-        if (C != '.') {
-            Digits[DigitCount++] = C;
+    int Exponent = 0;
+    if (const auto Rounded = RoundToFifteenDigits(Absolute)) {
+        DigitCount =
+            static_cast<int>(std::to_chars(Digits, Digits + sizeof Digits, Rounded->Digits).ptr - Digits);
+        Exponent = Rounded->Exponent;
+    } else {
+        char Buffer[64];
+        const auto End =
+            std::to_chars(Buffer, Buffer + sizeof Buffer, Absolute, std::chars_format::scientific, 14).ptr;
+        const std::string_view Scientific(Buffer, static_cast<std::size_t>(End - Buffer));
+        const auto ExponentAt = Scientific.find('e');
+        for (const char C : Scientific.substr(0, ExponentAt)) {
+            if (C != '.') {
+                Digits[DigitCount++] = C;
+            }
         }
+        // The buffer holds no terminating zero, so the exponent is read within the written characters only.
+        std::string_view ExponentText = Scientific.substr(ExponentAt + 1);
+        if (ExponentText.front() == '+') {
+            ExponentText.remove_prefix(1);
+        }
+        std::from_chars(ExponentText.data(), ExponentText.data() + ExponentText.size(), Exponent);
     }
     while (DigitCount > 1 && Digits[DigitCount - 1] == '0') {
         --DigitCount;
     }
-    // The buffer holds no terminating zero, so the exponent is read within the written characters only.
-    std::string_view ExponentText = Scientific.substr(ExponentAt + 1);
-    if (ExponentText.front() == '+') {
-        ExponentText.remove_prefix(1);
-    }
-    int Exponent = 0;
-    std::from_chars(ExponentText.data(), ExponentText.data() + ExponentText.size(), Exponent);
 
     ResultText Text;
     char* Out = Text.Chars.data();
