@@ -77,9 +77,72 @@ constexpr std::array<Rewrite, 13> AfterMinusSplit{{
     {"}", ")"},
 }};
 
+// Digits, points, the arithmetic operators and parentheses: no row but the minus rows can find anything in a
+// Term made only of these.
+bool IsPlain(char C) {
+    switch (C) {
+    case '.':
+    case '+':
+    case '*':
+    case '/':
+    case '^':
+    case '#':
+    case '(':
+    case ')':
+    case '-':
+        return true;
+    default:
+        return C >= '0' && C <= '9';
+    }
+}
+
+// The rows in one sweep, for a plain Term; nothing for any other. In such a Term "--" pairs the minus signs
+// of each run into plus signs, and the last minus of an odd run becomes "+-", which the later rows then
+// shorten by what stands before it: a run of plus signs collapses into one ("++-"); right after "#^*/"
+// without a plus sign between, or after "(" or the start, the plus goes.
+std::optional<std::string> NormalisePlain(std::string_view Term) {
+    std::string Text(1, '(');
+    Text.reserve(Term.size() * 2 + 2);
+    for (std::size_t Pos = 0; Pos < Term.size();) {
+        const char C = Term[Pos];
+        if (!IsPlain(C)) {
+            return std::nullopt;
+        }
+        if (C != '-') {
+            Text += C;
+            ++Pos;
+            continue;
+        }
+        const std::size_t Run = Term.find_first_not_of('-', Pos);
+        const std::size_t Minuses = (Run == std::string_view::npos ? Term.size() : Run) - Pos;
+        Pos += Minuses;
+        Text.append(Minuses / 2, '+');
+        if (Minuses % 2 == 0) {
+            continue;
+        }
+        const std::size_t Kept = Text.find_last_not_of('+') + 1;
+        const bool Pluses = Kept < Text.size();
+        Text.resize(Kept);
+        const char Before = Text.back();
+        const bool Operator = Before == '#' || Before == '^' || Before == '*' || Before == '/';
+        Text += (Operator && !Pluses) || Before == '(' ? "-" : "+-";
+    }
+    Text += ')';
+    return Text;
+}
+
 } // namespace
 
 std::optional<std::string> NormaliseTerm(std::string_view Term) {
+    if (!Term.empty()) {
+        if (auto Plain = NormalisePlain(Term)) {
+            return Plain;
+        }
+    }
+    return NormaliseByRows(Term);
+}
+
+std::optional<std::string> NormaliseByRows(std::string_view Term) {
     std::string Text = UnifyLetters(Term);
     // A row whose text holds a character that is nowhere in the Term finds nothing; most Terms hold only
     // a few of the characters the rows look for. Characters are only added to the set, never taken out.
