@@ -20,7 +20,7 @@ char At(std::string_view Text, std::ptrdiff_t Pos) {
                                                                    : Text[static_cast<std::size_t>(Pos)];
 }
 
-// The operator sets hold a few characters; a plain look costs less than a library search.
+// The operator sets hold at most four characters, where a plain look costs less than a library search.
 bool InSet(std::string_view Set, char C) {
     for (const char Each : Set) {
         if (Each == C) {
@@ -28,15 +28,6 @@ bool InSet(std::string_view Set, char C) {
         }
     }
     return false;
-}
-
-std::size_t FindChar(std::string_view Text, char C, std::size_t From) {
-    for (std::size_t Pos = From; Pos < Text.size(); ++Pos) {
-        if (Text[Pos] == C) {
-            return Pos;
-        }
-    }
-    return std::string_view::npos;
 }
 
 // Of the number characters, only digits and pi make an operand that is not empty.
@@ -52,7 +43,7 @@ void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
     std::size_t Start = 0;
     for (;;) {
         const std::string_view Text(Term);
-        const std::size_t Found = FindChar(Text, Rule.Operator, Start);
+        const std::size_t Found = Text.find(Rule.Operator, Start);
         if (Found == std::string_view::npos) {
             return;
         }
