@@ -2,6 +2,7 @@
 
 #include "calc/Evaluation.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -227,10 +228,11 @@ std::optional<FifteenDigits> RoundToFifteenDigits(double Absolute) {
     const auto Bits = std::bit_cast<std::uint64_t>(Absolute);
     const std::uint64_t Mantissa = (Bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
     const int BinaryExponent = static_cast<int>(Bits >> 52) - 1075;
-    // The powers of ten below 1 are not exact, so the guess may be one off either way; the whole part
-    // tells and corrects it.
-    int Exponent = Lowest;
-    while (Absolute >= Powers[static_cast<std::size_t>(Exponent - Lowest + 1)]) {
+    // The decimal exponent from the binary one (78913 / 2^18 is just below log10(2)), then the powers of ten:
+    // those below 1 are not exact, so the guess may still be one off either way; the whole part tells and
+    // corrects it.
+    int Exponent = std::max(Lowest, ((BinaryExponent + 52) * 78913) >> 18);
+    while (Exponent < 14 && Absolute >= Powers[static_cast<std::size_t>(Exponent - Lowest + 1)]) {
         ++Exponent;
     }
     for (int Attempt = 0; Attempt < 3; ++Attempt) {
