@@ -20,14 +20,63 @@ char At(std::string_view Text, std::ptrdiff_t Pos) {
                                                                    : Text[static_cast<std::size_t>(Pos)];
 }
 
-// The operator sets hold at most four characters, where a plain look costs less than a library search.
-bool InSet(std::string_view Set, char C) {
-    for (const char Each : Set) {
-        if (Each == C) {
-            return true;
-        }
+// The characters a pass looks for, as bits, so that one sweep at the start of a pass tells which stages
+// can find anything. No stage puts any of them into the term: what it writes is made of number characters.
+enum Holds : unsigned {
+    HoldsClose = 1U << 8,
+    HoldsRelation = 1U << 9,
+    HoldsKeyword = 1U << 10,
+    HoldsVar = 1U << 11,
+};
+
+unsigned HoldsBit(char C) {
+    switch (C) {
+    case '^':
+        return 1U;
+    case '*':
+        return 2U;
+    case '/':
+        return 4U;
+    case '#':
+        return 8U;
+    case '+':
+        return 16U;
+    case ')':
+        return HoldsClose;
+    case '=':
+    case '<':
+    case '>':
+    case '|':
+        return HoldsRelation;
+    case 'd':
+    case 'o':
+        // Every logical keyword holds one of "dov".
+        return HoldsKeyword;
+    case 'v':
+        return HoldsKeyword | HoldsVar;
+    default:
+        return 0;
     }
-    return false;
+}
+
+const std::array<unsigned, 256> HoldsBits = [] {
+    std::array<unsigned, 256> Bits{};
+    for (std::size_t Byte = 0; Byte < Bits.size(); ++Byte) {
+        Bits[Byte] = HoldsBit(static_cast<char>(Byte));
+    }
+    return Bits;
+}();
+
+unsigned HeldBy(char C) {
+    return HoldsBits[static_cast<unsigned char>(C)];
+}
+
+unsigned WhatTermHolds(std::string_view Term) {
+    unsigned Held = 0;
+    for (const char C : Term) {
+        Held |= HeldBy(C);
+    }
+    return Held;
 }
 
 // Of the number characters, only digits and pi make an operand that is not empty.
@@ -36,10 +85,12 @@ bool CarriesValue(char C) {
 }
 
 void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
-    bool LaterJoined = false;
-    const auto Blocks = [&](char C) {
-        return C != '\0' && (InSet(Rule.Blocking, C) || (LaterJoined && C == Rule.Later));
-    };
+    // The blocking operators as a mask of their bits, the later one joining it.
+    unsigned Blocking = 0;
+    for (const char C : Rule.Blocking) {
+        Blocking |= HoldsBit(C);
+    }
+    const auto Blocks = [&](char C) { return (HeldBy(C) & Blocking) != 0; };
     std::size_t Start = 0;
     for (;;) {
         const std::string_view Text(Term);
@@ -68,7 +119,7 @@ void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
         if (Blocks(After)) {
             continue;
         }
-        LaterJoined = LaterJoined || Rule.Later != '\0';
+        Blocking |= HoldsBit(Rule.Later);
         if (Blocks(Before) || !IsNeighbourChar(Before) || !IsNeighbourChar(After)) {
             continue;
         }
@@ -166,60 +217,6 @@ void Resolve(std::string& Term, std::string_view Operator, bool& Changed) {
         Changed = true;
         Start = First + 1;
     }
-}
-
-// The characters a pass looks for, as bits, so that one sweep at the start of a pass tells which stages
-// can find anything. No stage puts any of them into the term: what it writes is made of number characters.
-enum Holds : unsigned {
-    HoldsClose = 1U << 8,
-    HoldsRelation = 1U << 9,
-    HoldsKeyword = 1U << 10,
-    HoldsVar = 1U << 11,
-};
-
-unsigned HoldsBit(char C) {
-    switch (C) {
-    case '^':
-        return 1U;
-    case '*':
-        return 2U;
-    case '/':
-        return 4U;
-    case '#':
-        return 8U;
-    case '+':
-        return 16U;
-    case ')':
-        return HoldsClose;
-    case '=':
-    case '<':
-    case '>':
-    case '|':
-        return HoldsRelation;
-    case 'd':
-    case 'o':
-        // Every logical keyword holds one of "dov".
-        return HoldsKeyword;
-    case 'v':
-        return HoldsKeyword | HoldsVar;
-    default:
-        return 0;
-    }
-}
-
-unsigned WhatTermHolds(std::string_view Term) {
-    static const auto Table = [] {
-        std::array<unsigned, 256> Bits{};
-        for (std::size_t Byte = 0; Byte < Bits.size(); ++Byte) {
-            Bits[Byte] = HoldsBit(static_cast<char>(Byte));
-        }
-        return Bits;
-    }();
-    unsigned Held = 0;
-    for (const char C : Term) {
-        Held |= Table[static_cast<unsigned char>(C)];
-    }
-    return Held;
 }
 
 bool HasTwoCharacterRelation(std::string_view Term) {
