@@ -101,33 +101,41 @@ bool IsPlain(char C) {
 // shorten by what stands before it: a run of plus signs collapses into one ("++-"); right after "#^*/"
 // without a plus sign between, or after "(" or the start, the plus goes.
 std::optional<std::string> NormalisePlain(std::string_view Term) {
-    std::string Text(1, '(');
-    Text.reserve(Term.size() * 2 + 2);
+    // No character turns into more than two.
+    std::string Text(Term.size() * 2 + 2, '(');
+    std::size_t Out = 1;
     for (std::size_t Pos = 0; Pos < Term.size();) {
         const char C = Term[Pos];
         if (!IsPlain(C)) {
             return std::nullopt;
         }
+        ++Pos;
         if (C != '-') {
-            Text += C;
-            ++Pos;
+            Text[Out++] = C;
             continue;
         }
-        const std::size_t Run = Term.find_first_not_of('-', Pos);
-        const std::size_t Minuses = (Run == std::string_view::npos ? Term.size() : Run) - Pos;
-        Pos += Minuses;
-        Text.append(Minuses / 2, '+');
+        std::size_t Minuses = 1;
+        for (; Pos < Term.size() && Term[Pos] == '-'; ++Pos) {
+            ++Minuses;
+        }
+        for (std::size_t Plus = 0; Plus < Minuses / 2; ++Plus) {
+            Text[Out++] = '+';
+        }
         if (Minuses % 2 == 0) {
             continue;
         }
-        const std::size_t Kept = Text.find_last_not_of('+') + 1;
-        const bool Pluses = Kept < Text.size();
-        Text.resize(Kept);
-        const char Before = Text.back();
+        const std::size_t Kept = Text.find_last_not_of('+', Out - 1) + 1;
+        const bool Pluses = Kept < Out;
+        Out = Kept;
+        const char Before = Text[Out - 1];
         const bool Operator = Before == '#' || Before == '^' || Before == '*' || Before == '/';
-        Text += (Operator && !Pluses) || Before == '(' ? "-" : "+-";
+        if (!(Operator && !Pluses) && Before != '(') {
+            Text[Out++] = '+';
+        }
+        Text[Out++] = '-';
     }
-    Text += ')';
+    Text[Out++] = ')';
+    Text.resize(Out);
     return Text;
 }
 
