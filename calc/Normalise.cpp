@@ -79,22 +79,13 @@ constexpr std::array<Rewrite, 13> AfterMinusSplit{{
 
 // Digits, points, the arithmetic operators and parentheses: no row but the minus rows can find anything in a
 // Term made only of these.
-bool IsPlain(char C) {
-    switch (C) {
-    case '.':
-    case '+':
-    case '*':
-    case '/':
-    case '^':
-    case '#':
-    case '(':
-    case ')':
-    case '-':
-        return true;
-    default:
-        return C >= '0' && C <= '9';
+constexpr auto PlainChars = [] {
+    std::array<bool, 256> Table{};
+    for (const char C : std::string_view("0123456789.+*/^#()-")) {
+        Table[static_cast<unsigned char>(C)] = true;
     }
-}
+    return Table;
+}();
 
 // The rows in one sweep, for a plain Term; nothing for any other. In such a Term "--" pairs the minus signs
 // of each run into plus signs, and the last minus of an odd run becomes "+-", which the later rows then
@@ -106,7 +97,7 @@ std::optional<std::string> NormalisePlain(std::string_view Term) {
     std::size_t Out = 1;
     for (std::size_t Pos = 0; Pos < Term.size();) {
         const char C = Term[Pos];
-        if (!IsPlain(C)) {
+        if (!PlainChars[static_cast<unsigned char>(C)]) {
             return std::nullopt;
         }
         ++Pos;

@@ -88,7 +88,7 @@ void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
     // The blocking operators as a mask of their bits, the later one joining it.
     unsigned Blocking = 0;
     for (const char C : Rule.Blocking) {
-        Blocking |= HoldsBit(C);
+        Blocking |= HeldBy(C);
     }
     const auto Blocks = [&](char C) { return (HeldBy(C) & Blocking) != 0; };
     std::size_t Start = 0;
@@ -119,7 +119,7 @@ void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
         if (Blocks(After)) {
             continue;
         }
-        Blocking |= HoldsBit(Rule.Later);
+        Blocking |= HeldBy(Rule.Later);
         if (Blocks(Before) || !IsNeighbourChar(Before) || !IsNeighbourChar(After)) {
             continue;
         }
@@ -262,7 +262,7 @@ ShortOutcome ReduceShort(std::string Term, std::int16_t BasicOnly, Evaluation& E
         // and puts none in, so a pass leaves the text as it found it exactly when it replaced nothing.
         bool Changed = false;
         for (const auto& Rule : ArithmeticLevels) {
-            if ((Held & HoldsBit(Rule.Operator)) != 0) {
+            if ((Held & HeldBy(Rule.Operator)) != 0) {
                 ReduceLevel(Term, Rule, Changed);
             }
         }
