@@ -139,34 +139,37 @@ namespace {
 std::optional<double> ReadPlainNumber(std::string_view Text) {
     static constexpr std::array<double, 16> PowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::size_t Pos = 0;
-    const bool Negative = !Text.empty() && Text[0] == '-';
-    if (!Text.empty() && (Negative || Text[0] == '+')) {
-        ++Pos;
+    const char* Next = Text.data();
+    const char* const End = Next + Text.size();
+    const bool Negative = Next != End && *Next == '-';
+    if (Next != End && (Negative || *Next == '+')) {
+        ++Next;
     }
+    const auto IsDigitAt = [&End](const char* At) { return At != End && IsDigit(*At); };
     std::uint64_t Mantissa = 0;
-    std::size_t Digits = 0;
-    for (; Pos < Text.size() && IsDigit(Text[Pos]); ++Pos) {
-        Mantissa = Mantissa * 10 + static_cast<std::uint64_t>(Text[Pos] - '0');
-        ++Digits;
+    const char* const Whole = Next;
+    for (; IsDigitAt(Next); ++Next) {
+        Mantissa = Mantissa * 10 + static_cast<std::uint64_t>(*Next - '0');
     }
+    auto Digits = static_cast<std::size_t>(Next - Whole);
     std::size_t Fraction = 0;
-    if (Pos < Text.size() && Text[Pos] == '.') {
-        for (++Pos; Pos < Text.size() && IsDigit(Text[Pos]); ++Pos) {
-            Mantissa = Mantissa * 10 + static_cast<std::uint64_t>(Text[Pos] - '0');
-            ++Fraction;
+    if (Next != End && *Next == '.') {
+        const char* const Point = ++Next;
+        for (; IsDigitAt(Next); ++Next) {
+            Mantissa = Mantissa * 10 + static_cast<std::uint64_t>(*Next - '0');
         }
+        Fraction = static_cast<std::size_t>(Next - Point);
     }
     Digits += Fraction;
     if (Digits == 0) {
         return 0.0;
     }
-    if (Digits > 15 || (Pos < Text.size() && Text[Pos] == 'E')) {
+    if (Digits > 15 || (Next != End && *Next == 'E')) {
         return std::nullopt;
     }
-    const auto Whole = static_cast<double>(Mantissa);
-    const double Value = Fraction == 0 ? Whole : Whole / PowersOfTen[Fraction];
-    return Negative ? -Value : Value;
+    const auto Value = static_cast<double>(Mantissa);
+    const double Scaled = Fraction == 0 ? Value : Value / PowersOfTen[Fraction];
+    return Negative ? -Scaled : Scaled;
 }
 
 } // namespace
