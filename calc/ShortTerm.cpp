@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 
 namespace MODULCalc {
@@ -79,6 +80,22 @@ unsigned WhatTermHolds(std::string_view Term) {
     return Held;
 }
 
+// The replacements of a pass mostly put in fewer characters than they take out. Then the text moves up
+// within its own storage, which costs less than the general replace with its checks for overlapping text.
+// With must not point into Term.
+void Replace(std::string& Term, std::size_t Pos, std::size_t Count, std::string_view With) {
+    if (With.size() > Count) {
+        Term.replace(Pos, Count, With);
+        return;
+    }
+    char* const Data = Term.data();
+    if (!With.empty()) {
+        std::memcpy(Data + Pos, With.data(), With.size());
+    }
+    std::memmove(Data + Pos + With.size(), Data + Pos + Count, Term.size() - Pos - Count);
+    Term.resize(Term.size() - (Count - With.size()));
+}
+
 // Of the number characters, only digits and pi make an operand that is not empty.
 bool CarriesValue(char C) {
     return (C >= '0' && C <= '9') || C == 'P';
@@ -133,7 +150,7 @@ void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
         if (!Result) {
             return;
         }
-        Term.replace(First, Last - First, Result->View());
+        Replace(Term, First, Last - First, Result->View());
         Changed = true;
         // Nothing before the character in front of the result has changed, nor any decision about it.
         Start = First - 1;
@@ -159,7 +176,7 @@ void RemoveParentheses(std::string& Term, Evaluation& Eval, bool& Changed) {
         const std::string Content = Term.substr(Open + 1, Close - Open - 1);
         // No room for a function name within the first four characters (not bytes).
         if (!HasCharacters(std::string_view(Term).substr(0, std::min<std::size_t>(Open, 16)), 4)) {
-            Term.replace(Open, Close - Open + 1, Content);
+            Replace(Term, Open, Close - Open + 1, Content);
             Changed = true;
             return;
         }
@@ -167,11 +184,11 @@ void RemoveParentheses(std::string& Term, Evaluation& Eval, bool& Changed) {
         auto Outcome = ApplyFunction(std::string_view(Term).substr(Open - 3, 3), Argument, Eval);
         switch (Outcome.What) {
         case FunctionOutcome::Kind::Applied:
-            Term.replace(Open - 3, Close - Open + 4, TidyResult(std::move(Outcome.Text)));
+            Replace(Term, Open - 3, Close - Open + 4, TidyResult(std::move(Outcome.Text)));
             Changed = true;
             return;
         case FunctionOutcome::Kind::NotAFunction:
-            Term.replace(Open, Close - Open + 1, Argument);
+            Replace(Term, Open, Close - Open + 1, Argument);
             Changed = true;
             return;
         case FunctionOutcome::Kind::Refused:
@@ -212,8 +229,8 @@ void Resolve(std::string& Term, std::string_view Operator, bool& Changed) {
         const double A = ReadNumber(Text.substr(First, Found - First));
         const double B =
             ReadNumber(Text.substr(AfterOperator, static_cast<std::size_t>(Right) + 1 - AfterOperator));
-        Term.replace(First, static_cast<std::size_t>(Right - Left + 1),
-                     RelationHolds(Operator, A, B) ? "1" : "0");
+        Replace(Term, First, static_cast<std::size_t>(Right - Left + 1),
+                RelationHolds(Operator, A, B) ? "1" : "0");
         Changed = true;
         Start = First + 1;
     }
