@@ -101,7 +101,8 @@ bool CarriesValue(char C) {
     return (C >= '0' && C <= '9') || C == 'P';
 }
 
-void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
+// Whether the operator occurs in the term at all.
+bool ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
     // The blocking operators as a mask of their bits, the later one joining it.
     unsigned Blocking = 0;
     for (const char C : Rule.Blocking) {
@@ -113,7 +114,7 @@ void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
         const std::string_view Text(Term);
         const std::size_t Found = Text.find(Rule.Operator, Start);
         if (Found == std::string_view::npos) {
-            return;
+            return Start != 0;
         }
         const auto Found_ = static_cast<std::ptrdiff_t>(Found);
         const auto Length = static_cast<std::ptrdiff_t>(Text.size());
@@ -148,7 +149,7 @@ void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
         const auto Result = ComputeOperation(Rule.Operator, Text.substr(First, Found - First),
                                              Text.substr(Found + 1, Last - Found - 1));
         if (!Result) {
-            return;
+            return true;
         }
         Replace(Term, First, Last - First, Result->View());
         Changed = true;
@@ -157,12 +158,13 @@ void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
     }
 }
 
-void RemoveParentheses(std::string& Term, Evaluation& Eval, bool& Changed) {
+// Whether the term holds a closing parenthesis at all.
+bool RemoveParentheses(std::string& Term, Evaluation& Eval, bool& Changed) {
     std::size_t From = 0;
     for (;;) {
         const std::size_t Close = Term.find(')', From);
         if (Close == std::string::npos) {
-            return;
+            return From != 0;
         }
         From = Close + 1;
         std::size_t Open = Close;
@@ -178,7 +180,7 @@ void RemoveParentheses(std::string& Term, Evaluation& Eval, bool& Changed) {
         if (!HasCharacters(std::string_view(Term).substr(0, std::min<std::size_t>(Open, 16)), 4)) {
             Replace(Term, Open, Close - Open + 1, Content);
             Changed = true;
-            return;
+            return true;
         }
         const std::string_view Argument = PrepareOperand(Content);
         auto Outcome = ApplyFunction(std::string_view(Term).substr(Open - 3, 3), Argument, Eval);
@@ -186,11 +188,11 @@ void RemoveParentheses(std::string& Term, Evaluation& Eval, bool& Changed) {
         case FunctionOutcome::Kind::Applied:
             Replace(Term, Open - 3, Close - Open + 4, TidyResult(std::move(Outcome.Text)));
             Changed = true;
-            return;
+            return true;
         case FunctionOutcome::Kind::NotAFunction:
             Replace(Term, Open, Close - Open + 1, Argument);
             Changed = true;
-            return;
+            return true;
         case FunctionOutcome::Kind::Refused:
             break;
         }
@@ -267,11 +269,13 @@ void ResolveRelationsAndLogic(std::string& Term, unsigned Held, bool& Changed) {
 } // namespace
 
 ShortOutcome ReduceShort(std::string Term, std::int16_t BasicOnly, Evaluation& Eval) {
+    // No stage adds any of the characters the bits stand for, so the bits stay true of every later text,
+    // or turn false where a stage's look from the start finds none of its characters any more.
+    unsigned Held = WhatTermHolds(Term);
     for (;;) {
         // Slot text is followed through the passes on the long road only (see InsertedText). No pass
         // makes a call to var that it also applies: every replacement but the parenthesis step's leaves
         // a digit, and that step applies at most one call.
-        const unsigned Held = WhatTermHolds(Term);
         if ((Held & HoldsVar) != 0 && Term.find("var(") != std::string::npos) {
             return {std::move(Term), false};
         }
@@ -279,12 +283,12 @@ ShortOutcome ReduceShort(std::string Term, std::int16_t BasicOnly, Evaluation& E
         // and puts none in, so a pass leaves the text as it found it exactly when it replaced nothing.
         bool Changed = false;
         for (const auto& Rule : ArithmeticLevels) {
-            if ((Held & HeldBy(Rule.Operator)) != 0) {
-                ReduceLevel(Term, Rule, Changed);
+            if ((Held & HeldBy(Rule.Operator)) != 0 && !ReduceLevel(Term, Rule, Changed)) {
+                Held &= ~HeldBy(Rule.Operator);
             }
         }
-        if ((Held & HoldsClose) != 0) {
-            RemoveParentheses(Term, Eval, Changed);
+        if ((Held & HoldsClose) != 0 && !RemoveParentheses(Term, Eval, Changed)) {
+            Held &= ~HoldsClose;
         }
         if (BasicOnly == 0) {
             ResolveRelationsAndLogic(Term, Held, Changed);
