@@ -96,18 +96,43 @@ void Replace(std::string& Term, std::size_t Pos, std::size_t Count, std::string_
     Term.resize(Term.size() - (Count - With.size()));
 }
 
-// Of the number characters, only digits and pi make an operand that is not empty.
-bool CarriesValue(char C) {
-    return (C >= '0' && C <= '9') || C == 'P';
+// For every character: 0 where it ends an operand, Joins where it is a number character, and Carries too
+// where it is one of the digits and pi, without which an operand is empty.
+constexpr unsigned char Joins = 1;
+constexpr unsigned char Carries = 2;
+constexpr auto OperandChars = [] {
+    std::array<unsigned char, 256> Table{};
+    for (const char C : std::string_view("-.E")) {
+        Table[static_cast<unsigned char>(C)] = Joins;
+    }
+    for (const char C : std::string_view("0123456789P")) {
+        Table[static_cast<unsigned char>(C)] = Joins | Carries;
+    }
+    return Table;
+}();
+
+unsigned char OperandChar(char C) {
+    return OperandChars[static_cast<unsigned char>(C)];
+}
+
+unsigned BlockingMask(std::size_t Level) {
+    static const auto Masks = [] {
+        std::array<unsigned, ArithmeticLevels.size()> Each{};
+        for (std::size_t Level = 0; Level < Each.size(); ++Level) {
+            for (const char C : ArithmeticLevels[Level].Blocking) {
+                Each[Level] |= HeldBy(C);
+            }
+        }
+        return Each;
+    }();
+    return Masks[Level];
 }
 
 // Whether the operator occurs in the term at all.
-bool ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
+bool ReduceLevel(std::string& Term, std::size_t Level, bool& Changed) {
+    const LevelRule& Rule = ArithmeticLevels[Level];
     // The blocking operators as a mask of their bits, the later one joining it.
-    unsigned Blocking = 0;
-    for (const char C : Rule.Blocking) {
-        Blocking |= HeldBy(C);
-    }
+    unsigned Blocking = BlockingMask(Level);
     const auto Blocks = [&](char C) { return (HeldBy(C) & Blocking) != 0; };
     std::size_t Start = 0;
     for (;;) {
@@ -119,17 +144,18 @@ bool ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
         const auto Found_ = static_cast<std::ptrdiff_t>(Found);
         const auto Length = static_cast<std::ptrdiff_t>(Text.size());
         // The first and the last character never join an operand.
-        bool LeftHasValue = false;
+        unsigned char LeftKinds = 0;
         std::ptrdiff_t Left = Found_;
-        while (Left > 1 && IsNumberChar(Text[static_cast<std::size_t>(Left - 1)])) {
-            --Left;
-            LeftHasValue = LeftHasValue || CarriesValue(Text[static_cast<std::size_t>(Left)]);
+        for (unsigned char Kind = 0;
+             Left > 1 && (Kind = OperandChar(Text[static_cast<std::size_t>(Left - 1)])) != 0; --Left) {
+            LeftKinds |= Kind;
         }
-        bool RightHasValue = false;
+        unsigned char RightKinds = 0;
         std::ptrdiff_t Right = Found_;
-        while (Right < Length - 2 && IsNumberChar(Text[static_cast<std::size_t>(Right + 1)])) {
-            ++Right;
-            RightHasValue = RightHasValue || CarriesValue(Text[static_cast<std::size_t>(Right)]);
+        for (unsigned char Kind = 0;
+             Right < Length - 2 && (Kind = OperandChar(Text[static_cast<std::size_t>(Right + 1)])) != 0;
+             ++Right) {
+            RightKinds |= Kind;
         }
         const char Before = At(Text, Left - 1);
         const char After = At(Text, Right + 1);
@@ -141,7 +167,7 @@ bool ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
         if (Blocks(Before) || !IsNeighbourChar(Before) || !IsNeighbourChar(After)) {
             continue;
         }
-        if (!LeftHasValue || !RightHasValue) {
+        if ((LeftKinds & RightKinds & Carries) == 0) {
             continue;
         }
         const auto First = static_cast<std::size_t>(Left);
@@ -282,9 +308,10 @@ ShortOutcome ReduceShort(std::string Term, std::int16_t BasicOnly, Evaluation& E
         // Without var every replacement takes out at least one character that is not part of a number
         // and puts none in, so a pass leaves the text as it found it exactly when it replaced nothing.
         bool Changed = false;
-        for (const auto& Rule : ArithmeticLevels) {
-            if ((Held & HeldBy(Rule.Operator)) != 0 && !ReduceLevel(Term, Rule, Changed)) {
-                Held &= ~HeldBy(Rule.Operator);
+        for (std::size_t Level = 0; Level < ArithmeticLevels.size(); ++Level) {
+            const unsigned Bit = HeldBy(ArithmeticLevels[Level].Operator);
+            if ((Held & Bit) != 0 && !ReduceLevel(Term, Level, Changed)) {
+                Held &= ~Bit;
             }
         }
         if ((Held & HoldsClose) != 0 && !RemoveParentheses(Term, Eval, Changed)) {
