@@ -318,8 +318,9 @@ ResultText WriteResult(double Value) {
         return WriteIntegerResult(0);
     }
     const double Absolute = std::fabs(Value);
-    // A whole number below 1E15 has at most 15 digits and is written in full.
-    if (Absolute < 1e15 && Absolute == std::floor(Absolute)) {
+    // A whole number below 1E15 has at most 15 digits and is written in full. Below that bound the
+    // conversion to an integer is exact for whole numbers and cheaper than floor.
+    if (Absolute < 1e15 && static_cast<double>(static_cast<std::int64_t>(Absolute)) == Absolute) {
         return WriteIntegerResult(static_cast<std::int64_t>(Value));
     }
     // The significant digits, without the point and without trailing zeros, and the decimal exponent.
