@@ -33,8 +33,16 @@ inline bool IsNumberChar(char C) {
 }
 
 // Only operators and parentheses may stand next to an operation that is computed.
+inline constexpr auto NeighbourChars = [] {
+    std::array<bool, 256> Table{};
+    for (const char C : std::string_view("()^*/+-")) {
+        Table[static_cast<unsigned char>(C)] = true;
+    }
+    return Table;
+}();
+
 inline bool IsNeighbourChar(char C) {
-    return C == '(' || C == ')' || C == '^' || C == '*' || C == '/' || C == '+' || C == '-';
+    return NeighbourChars[static_cast<unsigned char>(C)];
 }
 
 // Characters that carry no digit: an operand made only of them is empty.
