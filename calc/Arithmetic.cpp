@@ -26,7 +26,7 @@ std::int64_t ToInt32(double Value) {
 
 } // namespace
 
-std::optional<std::string> ComputeOperation(char Operator, std::string_view Left, std::string_view Right) {
+std::optional<ResultText> ComputeOperation(char Operator, std::string_view Left, std::string_view Right) {
     const double A = ReadOperand(Left);
     const double B = ReadOperand(Right);
     double Value = 0;
@@ -56,7 +56,7 @@ std::optional<std::string> ComputeOperation(char Operator, std::string_view Left
             throw CalcFault{Fault::DivisionByZero};
         }
         // Computed in 64 bits so that -2147483648 # -1 gives its true remainder, 0, instead of trapping.
-        return TidyResult(WriteInteger(Dividend % Divisor));
+        return WriteIntegerResult(Dividend % Divisor);
     }
     default:
         Value = A + B;
@@ -65,7 +65,7 @@ std::optional<std::string> ComputeOperation(char Operator, std::string_view Left
     if (!std::isfinite(Value)) {
         throw CalcFault{Fault::Overflow};
     }
-    return TidyResult(WriteNumber(Value));
+    return WriteResult(Value);
 }
 
 namespace {
@@ -205,7 +205,8 @@ void ReduceLevel(WorkingTerm& Term, const LevelRule& Rule, const ChangedSpans& S
             LastGaveUp.Set(Found);
             return;
         }
-        Term.Replace(static_cast<std::size_t>(Left), static_cast<std::size_t>(Right - Left + 1), *Result);
+        Term.Replace(static_cast<std::size_t>(Left), static_cast<std::size_t>(Right - Left + 1),
+                     Result->View());
         // Searching again from the start would find nothing new before the character in front of the
         // result: the text there is unchanged and so is every decision about it.
         Start = static_cast<std::size_t>(Left - 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/NumberText.h"
 #include "calc/WorkingTerm.h"
 
 #include <array>
@@ -31,7 +32,7 @@ inline constexpr std::array<LevelRule, 5> ArithmeticLevels{{
 
 // The result text of one operation, or nothing when the operation gives up the rest of its level for
 // this pass (a power with a negative exponent or 0^0, a division by 0).
-std::optional<std::string> ComputeOperation(char Operator, std::string_view Left, std::string_view Right);
+std::optional<ResultText> ComputeOperation(char Operator, std::string_view Left, std::string_view Right);
 
 // The operand text as it is read: "P" stands for pi.
 std::string_view PrepareOperand(std::string_view Operand);

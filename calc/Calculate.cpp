@@ -11,16 +11,12 @@
 
 namespace MODULCalc {
 
-std::string Calculate(const std::string& Term, std::int16_t HideConsole, std::int16_t BasicOnly,
-                      std::span<const std::string> Slots, std::int16_t SlotCount) {
-    return Calculate(Term, HideConsole, BasicOnly, Slots, SlotCount, SecondsSinceMidnight());
-}
+namespace {
 
-std::string Calculate(const std::string& Term, std::int16_t HideConsole, std::int16_t BasicOnly,
-                      std::span<const std::string> Slots, std::int16_t SlotCount,
-                      double SecondsSinceMidnight) {
+std::string Evaluate(const std::string& Term, std::int16_t HideConsole, std::int16_t BasicOnly,
+                     std::span<const std::string> Slots, std::int16_t SlotCount, Random Rng) {
     try {
-        Evaluation Eval{Slots, SlotCount, Random(SecondsSinceMidnight)};
+        Evaluation Eval{Slots, SlotCount, Rng};
         const std::string_view Trimmed = TrimBlanks(Term);
         if (auto Answer = ConsoleAnswer(Trimmed, HideConsole, BasicOnly, SlotCount)) {
             return std::move(*Answer);
@@ -44,6 +40,19 @@ std::string Calculate(const std::string& Term, std::int16_t HideConsole, std::in
     } catch (...) {
         return FaultText(Fault::Internal);
     }
+}
+
+} // namespace
+
+std::string Calculate(const std::string& Term, std::int16_t HideConsole, std::int16_t BasicOnly,
+                      std::span<const std::string> Slots, std::int16_t SlotCount) {
+    return Evaluate(Term, HideConsole, BasicOnly, Slots, SlotCount, Random(&SecondsSinceMidnight));
+}
+
+std::string Calculate(const std::string& Term, std::int16_t HideConsole, std::int16_t BasicOnly,
+                      std::span<const std::string> Slots, std::int16_t SlotCount,
+                      double SecondsSinceMidnight) {
+    return Evaluate(Term, HideConsole, BasicOnly, Slots, SlotCount, Random(SecondsSinceMidnight));
 }
 
 } // namespace MODULCalc

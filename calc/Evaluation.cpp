@@ -17,7 +17,13 @@ std::string FaultText(Fault Code) {
 
 Random::Random(double SecondsSinceMidnight) : State(std::bit_cast<std::uint64_t>(SecondsSinceMidnight)) {}
 
+Random::Random(double (*Clock)()) : Clock(Clock) {}
+
 float Random::Next() {
+    if (Clock != nullptr) {
+        State = std::bit_cast<std::uint64_t>(Clock());
+        Clock = nullptr;
+    }
     // splitmix64: small, fast and well distributed even for neighbouring seeds such as consecutive seconds.
     State += 0x9E3779B97F4A7C15ULL;
     std::uint64_t Z = State;

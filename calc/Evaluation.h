@@ -29,11 +29,15 @@ std::string FaultText(Fault Code);
 class Random {
 public:
     explicit Random(double SecondsSinceMidnight);
+    // Seeded from Clock when the first value is drawn: few Terms draw any, and reading the local time
+    // costs more than reducing a whole short Term.
+    explicit Random(double (*Clock)());
     // A single-precision value in [0, 1).
     float Next();
 
 private:
-    std::uint64_t State;
+    std::uint64_t State = 0;
+    double (*Clock)() = nullptr;
 };
 
 // Everything one call of Calculate shares between its stages.

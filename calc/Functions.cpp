@@ -89,6 +89,10 @@ constexpr std::array<Entry, 14> Table{{
 } // namespace
 
 FunctionOutcome ApplyFunction(std::string_view Name, std::string_view Argument, Evaluation& Eval) {
+    // Most parentheses follow an operator or a digit, which no name begins with.
+    if (Name.empty() || Name.front() < 'a' || Name.front() > 'z') {
+        return {FunctionOutcome::Kind::NotAFunction, {}};
+    }
     for (const auto& Candidate : Table) {
         if (Candidate.Name == Name) {
             auto Result = Candidate.Apply(ReadNumber(Argument), Eval);

@@ -77,9 +77,71 @@ constexpr std::array<Rewrite, 13> AfterMinusSplit{{
     {"}", ")"},
 }};
 
+// Digits, points, the arithmetic operators and parentheses: no row but the minus rows can find anything in a
+// Term made only of these.
+constexpr auto PlainChars = [] {
+    std::array<bool, 256> Table{};
+    for (const char C : std::string_view("0123456789.+*/^#()-")) {
+        Table[static_cast<unsigned char>(C)] = true;
+    }
+    return Table;
+}();
+
+// The rows in one sweep, for a plain Term; nothing for any other. In such a Term "--" pairs the minus signs
+// of each run into plus signs, and the last minus of an odd run becomes "+-", which the later rows then
+// shorten by what stands before it: a run of plus signs collapses into one ("++-"); right after "#^*/"
+// without a plus sign between, or after "(" or the start, the plus goes.
+std::optional<std::string> NormalisePlain(std::string_view Term) {
+    // No character turns into more than two.
+    std::string Text(Term.size() * 2 + 2, '(');
+    std::size_t Out = 1;
+    for (std::size_t Pos = 0; Pos < Term.size();) {
+        const char C = Term[Pos];
+        if (!PlainChars[static_cast<unsigned char>(C)]) {
+            return std::nullopt;
+        }
+        ++Pos;
+        if (C != '-') {
+            Text[Out++] = C;
+            continue;
+        }
+        std::size_t Minuses = 1;
+        for (; Pos < Term.size() && Term[Pos] == '-'; ++Pos) {
+            ++Minuses;
+        }
+        for (std::size_t Plus = 0; Plus < Minuses / 2; ++Plus) {
+            Text[Out++] = '+';
+        }
+        if (Minuses % 2 == 0) {
+            continue;
+        }
+        const std::size_t Kept = Text.find_last_not_of('+', Out - 1) + 1;
+        const bool Pluses = Kept < Out;
+        Out = Kept;
+        const char Before = Text[Out - 1];
+        const bool Operator = Before == '#' || Before == '^' || Before == '*' || Before == '/';
+        if (!(Operator && !Pluses) && Before != '(') {
+            Text[Out++] = '+';
+        }
+        Text[Out++] = '-';
+    }
+    Text[Out++] = ')';
+    Text.resize(Out);
+    return Text;
+}
+
 } // namespace
 
 std::optional<std::string> NormaliseTerm(std::string_view Term) {
+    if (!Term.empty()) {
+        if (auto Plain = NormalisePlain(Term)) {
+            return Plain;
+        }
+    }
+    return NormaliseByRows(Term);
+}
+
+std::optional<std::string> NormaliseByRows(std::string_view Term) {
     std::string Text = UnifyLetters(Term);
     // A row whose text holds a character that is nowhere in the Term finds nothing; most Terms hold only
     // a few of the characters the rows look for. Characters are only added to the set, never taken out.

@@ -12,4 +12,8 @@ namespace MODULCalc {
 // Nothing when the Term is empty once blanks are gone.
 std::optional<std::string> NormaliseTerm(std::string_view Term);
 
+// The same by the rewriting rows alone, one after another; NormaliseTerm settles the usual Terms, made of
+// digits, operators and parentheses only, in one sweep with the same result.
+std::optional<std::string> NormaliseByRows(std::string_view Term);
+
 } // namespace MODULCalc

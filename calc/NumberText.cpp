@@ -2,7 +2,9 @@
 
 #include "calc/Evaluation.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -130,7 +132,52 @@ std::optional<double> ReadShortNumber(std::string_view Number) {
     return Negative ? -Value : Value;
 }
 
+namespace {
+
+// A number without an exponent and with at most 15 digits, the usual operand, read in the sweep that
+// finds its end, with the very arithmetic of ReadShortNumber. Nothing for any other text.
+std::optional<double> ReadPlainNumber(std::string_view Text) {
+    static constexpr std::array<double, 16> PowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const char* Next = Text.data();
+    const char* const End = Next + Text.size();
+    const bool Negative = Next != End && *Next == '-';
+    if (Next != End && (Negative || *Next == '+')) {
+        ++Next;
+    }
+    const auto IsDigitAt = [&End](const char* At) { return At != End && IsDigit(*At); };
+    std::uint64_t Mantissa = 0;
+    const char* const Whole = Next;
+    for (; IsDigitAt(Next); ++Next) {
+        Mantissa = Mantissa * 10 + static_cast<std::uint64_t>(*Next - '0');
+    }
+    auto Digits = static_cast<std::size_t>(Next - Whole);
+    std::size_t Fraction = 0;
+    if (Next != End && *Next == '.') {
+        const char* const Point = ++Next;
+        for (; IsDigitAt(Next); ++Next) {
+            Mantissa = Mantissa * 10 + static_cast<std::uint64_t>(*Next - '0');
+        }
+        Fraction = static_cast<std::size_t>(Next - Point);
+    }
+    Digits += Fraction;
+    if (Digits == 0) {
+        return 0.0;
+    }
+    if (Digits > 15 || (Next != End && *Next == 'E')) {
+        return std::nullopt;
+    }
+    const auto Value = static_cast<double>(Mantissa);
+    const double Scaled = Fraction == 0 ? Value : Value / PowersOfTen[Fraction];
+    return Negative ? -Scaled : Scaled;
+}
+
+} // namespace
+
 double ReadNumber(std::string_view Text) {
+    if (const auto Plain = ReadPlainNumber(Text)) {
+        return *Plain;
+    }
     std::string_view Number = Text.substr(0, NumberLength(Text));
     if (Number.empty()) {
         return 0;
@@ -150,76 +197,223 @@ double ReadNumber(std::string_view Text) {
     return Value;
 }
 
-std::string WriteNumber(double Value) {
+namespace {
+
+__extension__ using Unsigned128 = unsigned __int128;
+
+struct FifteenDigits {
+    std::uint64_t Digits;
+    int Exponent;
+};
+
+// The value rounded to 15 significant digits, as a whole number of exactly 15 digits and the decimal
+// exponent of its first, for the magnitudes most results have. The double is an exact binary fraction,
+// so its value times a power of ten is an exact fraction with a power of two below, which 128 bits hold:
+// the rounding is the correct one, as to_chars gives, at a fraction of its cost. Nothing outside those
+// magnitudes and exactly halfway between two roundings, where to_chars decides.
+std::optional<FifteenDigits> RoundToFifteenDigits(double Absolute) {
+    constexpr int Lowest = -5;
+    static constexpr std::array<double, 21> Powers{1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0,  1e1,
+                                                   1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
+                                                   1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    static constexpr auto PowersOfFive = [] {
+        std::array<std::uint64_t, 22> Fives{};
+        Fives[0] = 1;
+        for (std::size_t Index = 1; Index < Fives.size(); ++Index) {
+            Fives[Index] = Fives[Index - 1] * 5;
+        }
+        return Fives;
+    }();
+    constexpr std::uint64_t Smallest = 100'000'000'000'000;
+    if (!(Absolute >= Powers.front() && Absolute < Powers.back())) {
+        return std::nullopt;
+    }
+    const auto Bits = std::bit_cast<std::uint64_t>(Absolute);
+    const std::uint64_t Mantissa = (Bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int BinaryExponent = static_cast<int>(Bits >> 52) - 1075;
+    // The decimal exponent from the binary one (78913 / 2^18 is just below log10(2)), then the powers of ten:
+    // those below 1 are not exact, so the guess may still be one off either way; the whole part tells and
+    // corrects it.
+    int Exponent = std::max(Lowest, ((BinaryExponent + 52) * 78913) >> 18);
+    while (Exponent < 14 && Absolute >= Powers[static_cast<std::size_t>(Exponent - Lowest + 1)]) {
+        ++Exponent;
+    }
+    for (int Attempt = 0; Attempt < 3; ++Attempt) {
+        const int Scale = 14 - Exponent;
+        if (Scale < 0 || Scale >= static_cast<int>(PowersOfFive.size())) {
+            return std::nullopt;
+        }
+        // Value * 10^Scale = Product * 2^Shift exactly.
+        const Unsigned128 Product = Unsigned128{Mantissa} * PowersOfFive[static_cast<std::size_t>(Scale)];
+        const int Shift = Scale + BinaryExponent;
+        Unsigned128 Whole = Product;
+        Unsigned128 Rest = 0;
+        Unsigned128 Half = 0;
+        if (Shift >= 0) {
+            Whole = Product << Shift;
+        } else {
+            Whole = Product >> -Shift;
+            Rest = Product & ((Unsigned128{1} << -Shift) - 1);
+            Half = Unsigned128{1} << (-Shift - 1);
+        }
+        if (Whole < Smallest) {
+            --Exponent;
+            continue;
+        }
+        if (Whole >= Smallest * 10) {
+            ++Exponent;
+            continue;
+        }
+        if (Shift < 0 && Rest == Half) {
+            return std::nullopt;
+        }
+        auto Digits = static_cast<std::uint64_t>(Whole) + (Shift < 0 && Rest > Half ? 1 : 0);
+        if (Digits == Smallest * 10) {
+            Digits = Smallest;
+            ++Exponent;
+        }
+        return FifteenDigits{Digits, Exponent};
+    }
+    return std::nullopt;
+}
+
+// Two digits at a time from a table, in two halves that fit 32 bits: the general conversion spends much of
+// its time finding the length, which here is always 15.
+void WriteFifteenDigits(std::uint64_t Value, char* Out) {
+    static constexpr auto Pairs = [] {
+        std::array<char, 200> Table{};
+        for (std::size_t Pair = 0; Pair < 100; ++Pair) {
+            Table[2 * Pair] = static_cast<char>('0' + Pair / 10);
+            Table[2 * Pair + 1] = static_cast<char>('0' + Pair % 10);
+        }
+        return Table;
+    }();
+    const auto WriteHalf = [](std::uint32_t Half, char* Last, int Count) {
+        for (; Count >= 2; Count -= 2) {
+            const std::uint32_t Pair = Half % 100;
+            Half /= 100;
+            *Last-- = Pairs[2 * Pair + 1];
+            *Last-- = Pairs[2 * Pair];
+        }
+        if (Count == 1) {
+            *Last = static_cast<char>('0' + Half);
+        }
+    };
+    WriteHalf(static_cast<std::uint32_t>(Value / 100'000'000), Out + 6, 7);
+    WriteHalf(static_cast<std::uint32_t>(Value % 100'000'000), Out + 14, 8);
+}
+
+} // namespace
+
+ResultText WriteIntegerResult(std::int64_t Value) {
+    ResultText Text;
+    Text.Size = static_cast<std::size_t>(
+        std::to_chars(Text.Chars.data(), Text.Chars.data() + Text.Chars.size(), Value).ptr -
+        Text.Chars.data());
+    return Text;
+}
+
+ResultText WriteResult(double Value) {
     if (Value == 0) {
-        return " 0";
+        return WriteIntegerResult(0);
     }
     const double Absolute = std::fabs(Value);
-    // A whole number below 1E15 has at most 15 digits and is written in full.
-    if (Absolute < 1e15 && Absolute == std::floor(Absolute)) {
-        return (Value < 0 ? "-" : " ") + std::to_string(static_cast<std::int64_t>(Absolute));
+    // A whole number below 1E15 has at most 15 digits and is written in full. Below that bound the
+    // conversion to an integer is exact for whole numbers and cheaper than floor.
+    if (Absolute < 1e15 && static_cast<double>(static_cast<std::int64_t>(Absolute)) == Absolute) {
+        return WriteIntegerResult(static_cast<std::int64_t>(Value));
     }
-    // The shortest digits that read back as the value lie within half a unit of its last binary digit,
-    // closer than half a unit of the 15th decimal digit for every normal double; so when there are at
-    // most 15 of them, they are the correctly rounded 15 significant digits (less trailing zeros), and
-    // the shortest conversion is much the cheaper. Otherwise to_chars rounds to 15 digits itself.
-    char Buffer[64];
-    auto End = std::to_chars(Buffer, Buffer + sizeof Buffer, Absolute, std::chars_format::scientific).ptr;
-    if (Absolute < 1e-290 ||
-        std::string_view(Buffer, static_cast<std::size_t>(End - Buffer)).find('e') > 16) {
-        End = std::to_chars(Buffer, Buffer + sizeof Buffer, Absolute, std::chars_format::scientific, 14).ptr;
-    }
-    const std::string_view Scientific(Buffer, static_cast<std::size_t>(End - Buffer));
-    const auto ExponentAt = Scientific.find('e');
-    std::string Digits;
-    for (const char C : Scientific.substr(0, ExponentAt)) {
-        if (C != '.') {
-            Digits.push_back(C);
-        }
-    }
-    while (Digits.size() > 1 && Digits.back() == '0') {
-        Digits.pop_back();
-    }
-    // The buffer holds no terminating zero, so the exponent is read within the written characters only.
-    std::string_view ExponentText = Scientific.substr(ExponentAt + 1);
-    if (ExponentText.front() == '+') {
-        ExponentText.remove_prefix(1);
-    }
+    // The significant digits, without the point and without trailing zeros, and the decimal exponent.
+    char Digits[24];
+    int DigitCount = 0;
     int Exponent = 0;
-    std::from_chars(ExponentText.data(), ExponentText.data() + ExponentText.size(), Exponent);
-    const int DigitCount = static_cast<int>(Digits.size());
-
-    std::string Text(1, Value < 0 ? '-' : ' ');
-    if (Exponent < -4 || Exponent >= 15) {
-        Text += Digits[0];
-        if (DigitCount > 1) {
-            Text += '.';
-            Text.append(Digits, 1);
+    if (const auto Rounded = RoundToFifteenDigits(Absolute)) {
+        WriteFifteenDigits(Rounded->Digits, Digits);
+        DigitCount = 15;
+        Exponent = Rounded->Exponent;
+    } else {
+        char Buffer[64];
+        const auto End =
+            std::to_chars(Buffer, Buffer + sizeof Buffer, Absolute, std::chars_format::scientific, 14).ptr;
+        const std::string_view Scientific(Buffer, static_cast<std::size_t>(End - Buffer));
+        const auto ExponentAt = Scientific.find('e');
+        for (const char C : Scientific.substr(0, ExponentAt)) {
+            if (C != '.') {
+                Digits[DigitCount++] = C;
+            }
         }
-        Text += Exponent < 0 ? "E-" : "E+";
+        // The buffer holds no terminating zero, so the exponent is read within the written characters only.
+        std::string_view ExponentText = Scientific.substr(ExponentAt + 1);
+        if (ExponentText.front() == '+') {
+            ExponentText.remove_prefix(1);
+        }
+        std::from_chars(ExponentText.data(), ExponentText.data() + ExponentText.size(), Exponent);
+    }
+    while (DigitCount > 1 && Digits[DigitCount - 1] == '0') {
+        --DigitCount;
+    }
+
+    ResultText Text;
+    char* Out = Text.Chars.data();
+    const auto Put = [&Out](char C) { *Out++ = C; };
+    const auto PutDigits = [&](int From, int To) {
+        for (int Index = From; Index < To; ++Index) {
+            Put(Digits[Index]);
+        }
+    };
+    if (Value < 0) {
+        Put('-');
+    }
+    if (Exponent < -4 || Exponent >= 15) {
+        Put(Digits[0]);
+        if (DigitCount > 1) {
+            Put('.');
+            PutDigits(1, DigitCount);
+        }
+        Put('E');
+        if (Exponent < 0) {
+            Put('-');
+        }
         const int Magnitude = std::abs(Exponent);
         if (Magnitude < 10) {
-            Text += '0';
+            Put('0');
         }
-        Text += std::to_string(Magnitude);
+        Out = std::to_chars(Out, Text.Chars.data() + Text.Chars.size(), Magnitude).ptr;
     } else if (Exponent < 0) {
-        Text += '.';
-        Text.append(static_cast<std::size_t>(-Exponent - 1), '0');
-        Text += Digits;
+        Put('.');
+        for (int Zero = 0; Zero < -Exponent - 1; ++Zero) {
+            Put('0');
+        }
+        PutDigits(0, DigitCount);
     } else if (DigitCount <= Exponent + 1) {
-        Text += Digits;
-        Text.append(static_cast<std::size_t>(Exponent + 1 - DigitCount), '0');
+        PutDigits(0, DigitCount);
+        for (int Zero = 0; Zero < Exponent + 1 - DigitCount; ++Zero) {
+            Put('0');
+        }
     } else {
-        Text.append(Digits, 0, static_cast<std::size_t>(Exponent + 1));
-        Text += '.';
-        Text.append(Digits, static_cast<std::size_t>(Exponent + 1));
+        PutDigits(0, Exponent + 1);
+        Put('.');
+        PutDigits(Exponent + 1, DigitCount);
     }
+    Text.Size = static_cast<std::size_t>(Out - Text.Chars.data());
     return Text;
+}
+
+std::string WriteNumber(double Value) {
+    const ResultText Written = WriteResult(Value);
+    const std::string_view Tidy = Written.View();
+    std::string Text(Value < 0 ? "" : " ");
+    const auto ExponentAt = Tidy.find('E');
+    if (ExponentAt == std::string_view::npos || Tidy[ExponentAt + 1] == '-') {
+        return Text.append(Tidy);
+    }
+    return Text.append(Tidy.substr(0, ExponentAt + 1)).append("+").append(Tidy.substr(ExponentAt + 1));
 }
 
 std::string WriteInteger(std::int64_t Value) {
     std::string Text(Value < 0 ? "" : " ");
-    Text += std::to_string(Value);
+    const ResultText Written = WriteIntegerResult(Value);
+    Text.append(Written.View());
     return Text;
 }
 

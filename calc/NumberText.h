@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,6 +21,24 @@ double ReadNumber(std::string_view Text);
 std::string WriteNumber(double Value);
 
 std::string WriteInteger(std::int64_t Value);
+
+// A computed value's text as it goes into the working term: WriteNumber's or WriteInteger's text without
+// the leading blank and without a plus sign in the exponent ("1E21"). Held in place rather than on the
+// heap, since every operation writes one and the text is copied into the term at once.
+class ResultText {
+public:
+    std::string_view View() const { return {Chars.data(), Size}; }
+
+private:
+    friend ResultText WriteResult(double Value);
+    friend ResultText WriteIntegerResult(std::int64_t Value);
+    // The longest text is a negative 15-digit mantissa with a three-digit negative exponent: 22 characters.
+    std::array<char, 32> Chars{};
+    std::size_t Size = 0;
+};
+
+ResultText WriteResult(double Value);
+ResultText WriteIntegerResult(std::int64_t Value);
 
 // Rounds to the nearest whole number, halves to the even neighbour.
 double RoundHalfEven(double Value);

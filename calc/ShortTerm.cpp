@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 
 namespace MODULCalc {
@@ -18,140 +19,6 @@ namespace {
 char At(std::string_view Text, std::ptrdiff_t Pos) {
     return Pos < 0 || static_cast<std::size_t>(Pos) >= Text.size() ? '\0'
                                                                    : Text[static_cast<std::size_t>(Pos)];
-}
-
-bool IsEmptyRange(std::string_view Text, std::size_t First, std::size_t Last) {
-    return IsEmptyOperand(Text.substr(First, Last - First));
-}
-
-void ReduceLevel(std::string& Term, const LevelRule& Rule, bool& Changed) {
-    bool LaterJoined = false;
-    const auto Blocks = [&](char C) {
-        return C != '\0' &&
-               (Rule.Blocking.find(C) != std::string_view::npos || (LaterJoined && C == Rule.Later));
-    };
-    std::size_t Start = 0;
-    for (;;) {
-        const std::size_t Found = Term.find(Rule.Operator, Start);
-        if (Found == std::string::npos) {
-            return;
-        }
-        const std::string_view Text(Term);
-        const auto Found_ = static_cast<std::ptrdiff_t>(Found);
-        const auto Length = static_cast<std::ptrdiff_t>(Text.size());
-        // The first and the last character never join an operand.
-        std::ptrdiff_t Left = Found_;
-        while (Left > 1 && IsNumberChar(Text[static_cast<std::size_t>(Left - 1)])) {
-            --Left;
-        }
-        std::ptrdiff_t Right = Found_;
-        while (Right < Length - 2 && IsNumberChar(Text[static_cast<std::size_t>(Right + 1)])) {
-            ++Right;
-        }
-        const char Before = At(Text, Left - 1);
-        const char After = At(Text, Right + 1);
-        Start = Found + 1;
-        if (Blocks(After)) {
-            continue;
-        }
-        LaterJoined = LaterJoined || Rule.Later != '\0';
-        if (Blocks(Before) || !IsNeighbourChar(Before) || !IsNeighbourChar(After)) {
-            continue;
-        }
-        const auto First = static_cast<std::size_t>(Left);
-        const auto Last = static_cast<std::size_t>(Right) + 1;
-        if (IsEmptyRange(Text, First, Found) || IsEmptyRange(Text, Found + 1, Last)) {
-            continue;
-        }
-        const auto Result = ComputeOperation(Rule.Operator, Text.substr(First, Found - First),
-                                             Text.substr(Found + 1, Last - Found - 1));
-        if (!Result) {
-            return;
-        }
-        Term.replace(First, Last - First, *Result);
-        Changed = true;
-        // Nothing before the character in front of the result has changed, nor any decision about it.
-        Start = First - 1;
-    }
-}
-
-void RemoveParentheses(std::string& Term, Evaluation& Eval, bool& Changed) {
-    std::size_t From = 0;
-    for (;;) {
-        const std::size_t Close = Term.find(')', From);
-        if (Close == std::string::npos) {
-            return;
-        }
-        From = Close + 1;
-        std::size_t Open = Close;
-        while (Open > 0 && IsNumberChar(Term[Open - 1])) {
-            --Open;
-        }
-        if (Open == 0 || Term[Open - 1] != '(') {
-            continue;
-        }
-        --Open;
-        const std::string Content = Term.substr(Open + 1, Close - Open - 1);
-        // No room for a function name within the first four characters (not bytes).
-        if (!HasCharacters(std::string_view(Term).substr(0, std::min<std::size_t>(Open, 16)), 4)) {
-            Term.replace(Open, Close - Open + 1, Content);
-            Changed = true;
-            return;
-        }
-        const std::string_view Argument = PrepareOperand(Content);
-        auto Outcome = ApplyFunction(std::string_view(Term).substr(Open - 3, 3), Argument, Eval);
-        switch (Outcome.What) {
-        case FunctionOutcome::Kind::Applied:
-            Term.replace(Open - 3, Close - Open + 4, TidyResult(std::move(Outcome.Text)));
-            Changed = true;
-            return;
-        case FunctionOutcome::Kind::NotAFunction:
-            Term.replace(Open, Close - Open + 1, Argument);
-            Changed = true;
-            return;
-        case FunctionOutcome::Kind::Refused:
-            break;
-        }
-    }
-}
-
-void Resolve(std::string& Term, std::string_view Operator, bool& Changed) {
-    const auto Width = static_cast<std::ptrdiff_t>(Operator.size());
-    std::size_t Start = 0;
-    for (;;) {
-        const std::size_t Found = Term.find(Operator, Start);
-        if (Found == std::string::npos) {
-            return;
-        }
-        const std::string_view Text(Term);
-        const auto Length = static_cast<std::ptrdiff_t>(Text.size());
-        const auto Found_ = static_cast<std::ptrdiff_t>(Found);
-        if (Found_ < 1 || Found_ > Length - 3) {
-            return;
-        }
-        std::ptrdiff_t Left = Found_;
-        while (Left != 0 && IsNumberChar(Text[static_cast<std::size_t>(Left - 1)])) {
-            --Left;
-        }
-        const std::ptrdiff_t OperatorEnd = Found_ + Width - 1;
-        std::ptrdiff_t Right = OperatorEnd;
-        while (Right != Length - 1 && IsNumberChar(Text[static_cast<std::size_t>(Right + 1)])) {
-            ++Right;
-        }
-        if (Right == OperatorEnd || Left == Found_) {
-            Start = Found + 1;
-            continue;
-        }
-        const auto First = static_cast<std::size_t>(Left);
-        const auto AfterOperator = static_cast<std::size_t>(OperatorEnd + 1);
-        const double A = ReadNumber(Text.substr(First, Found - First));
-        const double B =
-            ReadNumber(Text.substr(AfterOperator, static_cast<std::size_t>(Right) + 1 - AfterOperator));
-        Term.replace(First, static_cast<std::size_t>(Right - Left + 1),
-                     RelationHolds(Operator, A, B) ? "1" : "0");
-        Changed = true;
-        Start = First + 1;
-    }
 }
 
 // The characters a pass looks for, as bits, so that one sweep at the start of a pass tells which stages
@@ -193,19 +60,208 @@ unsigned HoldsBit(char C) {
     }
 }
 
+const std::array<unsigned, 256> HoldsBits = [] {
+    std::array<unsigned, 256> Bits{};
+    for (std::size_t Byte = 0; Byte < Bits.size(); ++Byte) {
+        Bits[Byte] = HoldsBit(static_cast<char>(Byte));
+    }
+    return Bits;
+}();
+
+unsigned HeldBy(char C) {
+    return HoldsBits[static_cast<unsigned char>(C)];
+}
+
 unsigned WhatTermHolds(std::string_view Term) {
-    static const auto Table = [] {
-        std::array<unsigned, 256> Bits{};
-        for (std::size_t Byte = 0; Byte < Bits.size(); ++Byte) {
-            Bits[Byte] = HoldsBit(static_cast<char>(Byte));
-        }
-        return Bits;
-    }();
     unsigned Held = 0;
     for (const char C : Term) {
-        Held |= Table[static_cast<unsigned char>(C)];
+        Held |= HeldBy(C);
     }
     return Held;
+}
+
+// The replacements of a pass mostly put in fewer characters than they take out. Then the text moves up
+// within its own storage, which costs less than the general replace with its checks for overlapping text.
+// With must not point into Term.
+void Replace(std::string& Term, std::size_t Pos, std::size_t Count, std::string_view With) {
+    if (With.size() > Count) {
+        Term.replace(Pos, Count, With);
+        return;
+    }
+    char* const Data = Term.data();
+    if (!With.empty()) {
+        std::memcpy(Data + Pos, With.data(), With.size());
+    }
+    std::memmove(Data + Pos + With.size(), Data + Pos + Count, Term.size() - Pos - Count);
+    Term.resize(Term.size() - (Count - With.size()));
+}
+
+// For every character: 0 where it ends an operand, Joins where it is a number character, and Carries too
+// where it is one of the digits and pi, without which an operand is empty.
+constexpr unsigned char Joins = 1;
+constexpr unsigned char Carries = 2;
+constexpr auto OperandChars = [] {
+    std::array<unsigned char, 256> Table{};
+    for (const char C : std::string_view("-.E")) {
+        Table[static_cast<unsigned char>(C)] = Joins;
+    }
+    for (const char C : std::string_view("0123456789P")) {
+        Table[static_cast<unsigned char>(C)] = Joins | Carries;
+    }
+    return Table;
+}();
+
+unsigned char OperandChar(char C) {
+    return OperandChars[static_cast<unsigned char>(C)];
+}
+
+unsigned BlockingMask(std::size_t Level) {
+    static const auto Masks = [] {
+        std::array<unsigned, ArithmeticLevels.size()> Each{};
+        for (std::size_t Level = 0; Level < Each.size(); ++Level) {
+            for (const char C : ArithmeticLevels[Level].Blocking) {
+                Each[Level] |= HeldBy(C);
+            }
+        }
+        return Each;
+    }();
+    return Masks[Level];
+}
+
+// Whether the operator occurs in the term at all.
+bool ReduceLevel(std::string& Term, std::size_t Level, bool& Changed) {
+    const LevelRule& Rule = ArithmeticLevels[Level];
+    // The blocking operators as a mask of their bits, the later one joining it.
+    unsigned Blocking = BlockingMask(Level);
+    const auto Blocks = [&](char C) { return (HeldBy(C) & Blocking) != 0; };
+    std::size_t Start = 0;
+    for (;;) {
+        const std::string_view Text(Term);
+        const std::size_t Found = Text.find(Rule.Operator, Start);
+        if (Found == std::string_view::npos) {
+            return Start != 0;
+        }
+        const auto Found_ = static_cast<std::ptrdiff_t>(Found);
+        const auto Length = static_cast<std::ptrdiff_t>(Text.size());
+        // The first and the last character never join an operand.
+        unsigned char LeftKinds = 0;
+        std::ptrdiff_t Left = Found_;
+        for (unsigned char Kind = 0;
+             Left > 1 && (Kind = OperandChar(Text[static_cast<std::size_t>(Left - 1)])) != 0; --Left) {
+            LeftKinds |= Kind;
+        }
+        unsigned char RightKinds = 0;
+        std::ptrdiff_t Right = Found_;
+        for (unsigned char Kind = 0;
+             Right < Length - 2 && (Kind = OperandChar(Text[static_cast<std::size_t>(Right + 1)])) != 0;
+             ++Right) {
+            RightKinds |= Kind;
+        }
+        const char Before = At(Text, Left - 1);
+        const char After = At(Text, Right + 1);
+        Start = Found + 1;
+        if (Blocks(After)) {
+            continue;
+        }
+        Blocking |= HeldBy(Rule.Later);
+        if (Blocks(Before) || !IsNeighbourChar(Before) || !IsNeighbourChar(After)) {
+            continue;
+        }
+        if ((LeftKinds & RightKinds & Carries) == 0) {
+            continue;
+        }
+        const auto First = static_cast<std::size_t>(Left);
+        const auto Last = static_cast<std::size_t>(Right) + 1;
+        const auto Result = ComputeOperation(Rule.Operator, Text.substr(First, Found - First),
+                                             Text.substr(Found + 1, Last - Found - 1));
+        if (!Result) {
+            return true;
+        }
+        Replace(Term, First, Last - First, Result->View());
+        Changed = true;
+        // Nothing before the character in front of the result has changed, nor any decision about it.
+        Start = First - 1;
+    }
+}
+
+// Whether the term holds a closing parenthesis at all.
+bool RemoveParentheses(std::string& Term, Evaluation& Eval, bool& Changed) {
+    std::size_t From = 0;
+    for (;;) {
+        const std::size_t Close = Term.find(')', From);
+        if (Close == std::string::npos) {
+            return From != 0;
+        }
+        From = Close + 1;
+        std::size_t Open = Close;
+        while (Open > 0 && IsNumberChar(Term[Open - 1])) {
+            --Open;
+        }
+        if (Open == 0 || Term[Open - 1] != '(') {
+            continue;
+        }
+        --Open;
+        const std::string Content = Term.substr(Open + 1, Close - Open - 1);
+        // No room for a function name within the first four characters (not bytes).
+        if (!HasCharacters(std::string_view(Term).substr(0, std::min<std::size_t>(Open, 16)), 4)) {
+            Replace(Term, Open, Close - Open + 1, Content);
+            Changed = true;
+            return true;
+        }
+        const std::string_view Argument = PrepareOperand(Content);
+        auto Outcome = ApplyFunction(std::string_view(Term).substr(Open - 3, 3), Argument, Eval);
+        switch (Outcome.What) {
+        case FunctionOutcome::Kind::Applied:
+            Replace(Term, Open - 3, Close - Open + 4, TidyResult(std::move(Outcome.Text)));
+            Changed = true;
+            return true;
+        case FunctionOutcome::Kind::NotAFunction:
+            Replace(Term, Open, Close - Open + 1, Argument);
+            Changed = true;
+            return true;
+        case FunctionOutcome::Kind::Refused:
+            break;
+        }
+    }
+}
+
+void Resolve(std::string& Term, std::string_view Operator, bool& Changed) {
+    const auto Width = static_cast<std::ptrdiff_t>(Operator.size());
+    std::size_t Start = 0;
+    for (;;) {
+        const std::size_t Found = Term.find(Operator, Start);
+        if (Found == std::string::npos) {
+            return;
+        }
+        const std::string_view Text(Term);
+        const auto Length = static_cast<std::ptrdiff_t>(Text.size());
+        const auto Found_ = static_cast<std::ptrdiff_t>(Found);
+        if (Found_ < 1 || Found_ > Length - 3) {
+            return;
+        }
+        std::ptrdiff_t Left = Found_;
+        while (Left != 0 && IsNumberChar(Text[static_cast<std::size_t>(Left - 1)])) {
+            --Left;
+        }
+        const std::ptrdiff_t OperatorEnd = Found_ + Width - 1;
+        std::ptrdiff_t Right = OperatorEnd;
+        while (Right != Length - 1 && IsNumberChar(Text[static_cast<std::size_t>(Right + 1)])) {
+            ++Right;
+        }
+        if (Right == OperatorEnd || Left == Found_) {
+            Start = Found + 1;
+            continue;
+        }
+        const auto First = static_cast<std::size_t>(Left);
+        const auto AfterOperator = static_cast<std::size_t>(OperatorEnd + 1);
+        const double A = ReadNumber(Text.substr(First, Found - First));
+        const double B =
+            ReadNumber(Text.substr(AfterOperator, static_cast<std::size_t>(Right) + 1 - AfterOperator));
+        Replace(Term, First, static_cast<std::size_t>(Right - Left + 1),
+                RelationHolds(Operator, A, B) ? "1" : "0");
+        Changed = true;
+        Start = First + 1;
+    }
 }
 
 bool HasTwoCharacterRelation(std::string_view Term) {
@@ -239,24 +295,27 @@ void ResolveRelationsAndLogic(std::string& Term, unsigned Held, bool& Changed) {
 } // namespace
 
 ShortOutcome ReduceShort(std::string Term, std::int16_t BasicOnly, Evaluation& Eval) {
+    // No stage adds any of the characters the bits stand for, so the bits stay true of every later text,
+    // or turn false where a stage's look from the start finds none of its characters any more.
+    unsigned Held = WhatTermHolds(Term);
     for (;;) {
         // Slot text is followed through the passes on the long road only (see InsertedText). No pass
         // makes a call to var that it also applies: every replacement but the parenthesis step's leaves
         // a digit, and that step applies at most one call.
-        const unsigned Held = WhatTermHolds(Term);
         if ((Held & HoldsVar) != 0 && Term.find("var(") != std::string::npos) {
             return {std::move(Term), false};
         }
         // Without var every replacement takes out at least one character that is not part of a number
         // and puts none in, so a pass leaves the text as it found it exactly when it replaced nothing.
         bool Changed = false;
-        for (const auto& Rule : ArithmeticLevels) {
-            if ((Held & HoldsBit(Rule.Operator)) != 0) {
-                ReduceLevel(Term, Rule, Changed);
+        for (std::size_t Level = 0; Level < ArithmeticLevels.size(); ++Level) {
+            const unsigned Bit = HeldBy(ArithmeticLevels[Level].Operator);
+            if ((Held & Bit) != 0 && !ReduceLevel(Term, Level, Changed)) {
+                Held &= ~Bit;
             }
         }
-        if ((Held & HoldsClose) != 0) {
-            RemoveParentheses(Term, Eval, Changed);
+        if ((Held & HoldsClose) != 0 && !RemoveParentheses(Term, Eval, Changed)) {
+            Held &= ~HoldsClose;
         }
         if (BasicOnly == 0) {
             ResolveRelationsAndLogic(Term, Held, Changed);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -17,14 +18,31 @@ std::size_t FindText(std::string_view Text, std::string_view Needle);
 // replacement may therefore create a new occurrence. Replace must not contain Find.
 void ReplaceAll(std::string& Text, std::string_view Find, std::string_view Replace);
 
-// Characters that may form an operand: digits, point, minus, exponent letter and pi.
+// Characters that may form an operand: digits, point, minus, exponent letter and pi. Every stage asks this of
+// nearly every character it passes, so it is one look into a table.
+inline constexpr auto NumberChars = [] {
+    std::array<bool, 256> Table{};
+    for (const char C : std::string_view("0123456789-.EP")) {
+        Table[static_cast<unsigned char>(C)] = true;
+    }
+    return Table;
+}();
+
 inline bool IsNumberChar(char C) {
-    return (C >= '0' && C <= '9') || C == '-' || C == '.' || C == 'E' || C == 'P';
+    return NumberChars[static_cast<unsigned char>(C)];
 }
 
 // Only operators and parentheses may stand next to an operation that is computed.
+inline constexpr auto NeighbourChars = [] {
+    std::array<bool, 256> Table{};
+    for (const char C : std::string_view("()^*/+-")) {
+        Table[static_cast<unsigned char>(C)] = true;
+    }
+    return Table;
+}();
+
 inline bool IsNeighbourChar(char C) {
-    return C == '(' || C == ')' || C == '^' || C == '*' || C == '/' || C == '+' || C == '-';
+    return NeighbourChars[static_cast<unsigned char>(C)];
 }
 
 // Characters that carry no digit: an operand made only of them is empty.

@@ -26,6 +26,9 @@ struct LineBuffer {
 
 int FilterLines(std::FILE* In, std::ostream& Out, bool BasicOnly) {
     LineBuffer Buffer;
+    // Answers are short; gathering them costs less than a formatted write each.
+    constexpr std::size_t Gathered = 1 << 16;
+    std::string Answers;
     for (;;) {
         errno = 0;
         const ssize_t Length = getline(&Buffer.Data, &Buffer.Capacity, In);
@@ -39,15 +42,21 @@ int FilterLines(std::FILE* In, std::ostream& Out, bool BasicOnly) {
         if (!Line.empty() && Line.back() == '\r') {
             Line.pop_back();
         }
-        const std::string Result = Answer(Line, BasicOnly);
-        errno = 0;
-        Out << Result << '\n';
-        if (!Out.good()) {
-            return FinishAnswers(Out);
+        Answers += Answer(Line, BasicOnly);
+        Answers += '\n';
+        if (Answers.size() >= Gathered) {
+            errno = 0;
+            Out.write(Answers.data(), static_cast<std::streamsize>(Answers.size()));
+            Answers.clear();
+            if (!Out.good()) {
+                return FinishAnswers(Out);
+            }
         }
     }
     // End of input leaves errno alone; a failed read or a line the memory cannot hold sets it.
     const int ReadError = std::feof(In) != 0 ? 0 : (errno != 0 ? errno : EIO);
+    errno = 0;
+    Out.write(Answers.data(), static_cast<std::streamsize>(Answers.size()));
     const int Status = FinishAnswers(Out);
     if (ReadError != 0) {
         return ReportFailure("standard input", ReadError);

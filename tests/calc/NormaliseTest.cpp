@@ -1,3 +1,4 @@
+#include "calc/Normalise.h"
 #include "calc/TermText.h"
 #include "tests/calc/CalcTestSupport.h"
 
@@ -17,6 +18,19 @@ TEST(Normalise, AnswersShowTheCanonicalForm) {
         {"5++3", "(5++3)"}, {"5 - -3", "(5+-+-3)"}, {"1 EQV 0", "0"}, {"eEqV", "(Eeqv)"},
         {"E++1", "(E+1)"},  {"a-b", "(a+-b)"},
     });
+}
+
+// Minus runs after every kind of character, and plus runs before them, where the rows shorten "+-".
+TEST(Normalise, OneSweepMatchesTheRowsOnPlainTerms) {
+    std::mt19937 Rng(11);
+    const std::string_view Alphabet = "----++#^*/()5.";
+    for (int Round = 0; Round < 20000; ++Round) {
+        std::string Term(1 + Rng() % 10, ' ');
+        for (char& C : Term) {
+            C = Alphabet[Rng() % Alphabet.size()];
+        }
+        ASSERT_EQ(MODULCalc::NormaliseTerm(Term), MODULCalc::NormaliseByRows(Term)) << Term;
+    }
 }
 
 // The straightforward reading: replace the first occurrence, then search again from the very start.
