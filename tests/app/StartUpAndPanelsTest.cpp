@@ -58,16 +58,6 @@ TEST(StartUpAndPanels, PanelGesturesKeepAtMostOnePanelOpen) {
     }
 }
 
-TEST(StartUpAndPanels, HidingTheHiddenCalculatorTouchesNothingElse) {
-    StartedWindow window;
-    int calculatorChanges = 0;
-    window.controls().cCalcWinBack.Changed.connect([&calculatorChanges] { ++calculatorChanges; });
-    window.menu().mDateShow.userChoose();
-    window.menu().mDateShow.userChoose();
-    EXPECT_EQ(calculatorChanges, 0);
-    EXPECT_FALSE(panels(window).calculator);
-}
-
 TEST(StartUpAndPanels, ClosingOrDiscardingEndsTheProgramWithoutAQuestion) {
     StartedWindow closing;
     closing.controls().frmMain.userClose();

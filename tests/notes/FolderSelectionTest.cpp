@@ -104,40 +104,6 @@ TEST(TypedText, ADisabledTextBoxTakesNoTyping) {
     EXPECT_FALSE(window.view().TextDirty);
 }
 
-// What a user sees of the notes after a gesture: the selected folder, the listed entries, the text box
-// and the folder-kind menu states.
-std::string visibleState(FolderWindow& window) {
-    std::string state = "folder " + std::to_string(window.view().SelFolder) + "; entries";
-    const ui::ListView& list = window.controls().lItem;
-    for (int i = 1; i <= list.ListItems.Count(); ++i)
-        state += " " + list.ListItems(i).Key();
-    state += "; text " + std::string(window.controls().lText.Enabled() ? "bound" : "unbound");
-    for (const ui::MenuEntry* entry : window.menu().Bar.allEntries())
-        state += entry->Enabled() ? "E" : "D";
-    return state + (window.menu().mFolderTrashEmpty.Visible() ? " trash entries" : "");
-}
-
-TEST(FolderSelection, KeyboardMovesSelectFoldersExactlyAsClicks) {
-    NotesWindow byKeys;
-    NotesWindow byClicks;
-    int nodeClicks = 0;
-    byKeys.controls().lTre.NodeClick.connect([&nodeClicks](ui::TreeNode&) { ++nodeClicks; });
-    byKeys.controls().lTre.userClickNode(3);
-    byKeys.controls().lItem.userClickItem(1);
-    byKeys.type(" typed");
-    byClicks.controls().lTre.userClickNode(3);
-    byClicks.controls().lItem.userClickItem(1);
-    byClicks.type(" typed");
-    for (const int node : {4, 2, 5, 1, 3}) {
-        SCOPED_TRACE(node);
-        byKeys.controls().lTre.userSelectWithKeyboard(node);
-        byClicks.controls().lTre.userClickNode(node);
-        EXPECT_EQ(visibleState(byKeys), visibleState(byClicks));
-    }
-    EXPECT_EQ(nodeClicks, 6);
-    EXPECT_EQ(byKeys.store().ItemText[0], "text of first typed");
-}
-
 TEST(FolderSelection, ARefusedAppendLeavesStoreAndTreeAsTheyWere) {
     NotesWindow window;
     const struct {
