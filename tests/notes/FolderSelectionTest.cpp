@@ -22,7 +22,7 @@ struct NotesWindow : FolderWindow {
     }
 };
 
-TEST(FolderSelection, FolderNodesAndEntriesCarryTheirImages) {
+TEST(FolderSelection, ClickingTheShownFolderAgainKeepsTheListAsItIs) {
     NotesWindow window;
     window.click("Scrivlet\\Work");
     EXPECT_EQ(window.controls().lTre.Nodes(1).Image(), 1);
@@ -30,11 +30,6 @@ TEST(FolderSelection, FolderNodesAndEntriesCarryTheirImages) {
     EXPECT_EQ(window.controls().lTre.Nodes(4).Image(), 3);
     EXPECT_EQ(window.controls().lTre.Nodes(4).SelectedImage(), 4);
     EXPECT_EQ(window.controls().lItem.ListItems(1).SmallIcon(), 5);
-}
-
-TEST(FolderSelection, ClickingTheShownFolderAgainKeepsTheListAsItIs) {
-    NotesWindow window;
-    window.click("Scrivlet\\Work");
     window.controls().lItem.userClickItem(2);
     window.store().AppendItem("added later", "Scrivlet\\Work", "");
     window.click("Scrivlet\\Work");
@@ -63,6 +58,10 @@ TEST(TypedText, TheNextGestureStoresTheTypingThenBindsOrUnbinds) {
         window.click("Scrivlet\\Work");
         ui::ListView& list = window.controls().lItem;
         ui::TextBox& text = window.controls().lText;
+        // With no entry selected the text box is disabled and takes nothing.
+        window.type("lost?");
+        EXPECT_EQ(text.Text(), "");
+        EXPECT_FALSE(window.view().TextDirty);
         list.userClickItem(1);
         window.type(" typed");
         EXPECT_EQ(window.store().ItemText[0], "text of first");
@@ -95,13 +94,6 @@ TEST(TypedText, TheNextGestureStoresTheTypingThenBindsOrUnbinds) {
             EXPECT_EQ(changes, 0);
         }
     }
-}
-
-TEST(TypedText, ADisabledTextBoxTakesNoTyping) {
-    FolderWindow window;
-    window.type("lost?");
-    EXPECT_EQ(window.controls().lText.Text(), "");
-    EXPECT_FALSE(window.view().TextDirty);
 }
 
 TEST(FolderSelection, ARefusedAppendLeavesStoreAndTreeAsTheyWere) {
