@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -29,19 +30,32 @@ struct OpenPanel : StartedWindow {
     }
 };
 
-TEST(CalculatorSlotsAndTerms, StartsWithTheBannerTheInformationLinesAndEmptySlots) {
+// Clear all returns the slots to how the panel starts: 32 empty labels and no selection.
+TEST(CalculatorSlotsAndTerms, StartsAndClearsAllToEmptySlotsWithoutASelection) {
     OpenPanel panel;
     EXPECT_EQ(panel.result(), "Numbra 2.01.03");
     EXPECT_EQ(panel.tab(), "Numbra 2.01.03");
-    EXPECT_EQ(panel.controls().cCalcWinInfo.Text(), "0123456789-.,E   P   +-*/#^()\r\n"
-                                                    "log sqr int cnt abs frc rnd sgn sin cos tan atn\r\n"
-                                                    "< <= = => > <> | and or xor eqv not var()");
-    ASSERT_EQ(panel.slots().ListCount(), 32);
-    EXPECT_EQ(panel.slots().List(0), "0 : ");
-    EXPECT_EQ(panel.slots().List(9), "9 : ");
-    EXPECT_EQ(panel.slots().List(31), "31: ");
-    EXPECT_EQ(panel.slots().ListIndex(), -1);
     EXPECT_TRUE(panel.slots().Font().FixedPitch);
+    const auto shown = [&panel] {
+        std::vector<std::string> lines{std::to_string(panel.slots().ListIndex())};
+        for (int i = 0; i < panel.slots().ListCount(); ++i)
+            lines.push_back(panel.slots().List(i));
+        return lines;
+    };
+    const std::vector<std::string> atStart = shown();
+    ASSERT_EQ(atStart.size(), 33U);
+    EXPECT_EQ(atStart[0], "-1");
+    EXPECT_EQ(atStart[10], "9 : ");
+    EXPECT_EQ(atStart[32], "31: ");
+    panel.type("9");
+    for (int n : {0, 17, 31}) {
+        panel.slots().userClick(n);
+        panel.choose(1);
+    }
+    panel.choose(6);
+    EXPECT_EQ(shown(), atStart);
+    for (const std::string& slot : panel.form.Calculator().Slots())
+        EXPECT_EQ(slot, "");
 }
 
 TEST(CalculatorSlotsAndTerms, SavedResultsAndTermsAreUsedThroughVar) {
@@ -50,6 +64,10 @@ TEST(CalculatorSlotsAndTerms, SavedResultsAndTermsAreUsedThroughVar) {
     panel.slots().userClick(3);
     panel.chooseFromPopup(1);
     EXPECT_EQ(panel.slots().List(3), "3 : 3");
+    ASSERT_EQ(panel.platform.popups.size(), 1U);
+    EXPECT_EQ(panel.platform.popups[0].menu, &panel.menu().mNumbraMenu);
+    EXPECT_EQ(panel.platform.popups[0].owner, "cCalcWinVarList");
+    EXPECT_EQ(panel.platform.popups[0].defaultEntry, panel.menu().mNumbra[0]);
     panel.slots().userClick(4);
     panel.choose(2);
     EXPECT_EQ(panel.slots().List(4), "4 : 1+2");
@@ -100,24 +118,11 @@ TEST(CalculatorSlotsAndTerms, AddUseAndClearWorkOnTheSelectedSlot) {
     EXPECT_EQ(panel.slots().ListIndex(), 0);
 }
 
-TEST(CalculatorSlotsAndTerms, ClearAllLeavesThirtyTwoLabelsAndNoSelection) {
-    OpenPanel panel;
-    panel.type("9");
-    for (int n : {0, 17, 31}) {
-        panel.slots().userClick(n);
-        panel.choose(1);
-    }
-    panel.choose(6);
-    ASSERT_EQ(panel.slots().ListCount(), 32);
-    for (int i = 0; i < 32; ++i)
-        EXPECT_EQ(panel.slots().List(i), app::CalculatorPanel::SlotLine(i, ""));
-    EXPECT_EQ(panel.slots().ListIndex(), -1);
-    for (const std::string& slot : panel.form.Calculator().Slots())
-        EXPECT_EQ(slot, "");
-}
-
+// A left click pops up nothing.
 TEST(CalculatorSlotsAndTerms, WithoutASelectionEntriesOnlyEvaluateAgain) {
     OpenPanel panel;
+    panel.slots().userMouseUp(ui::vbLeftButton, 0, {5, 6});
+    EXPECT_TRUE(panel.platform.popups.empty());
     panel.type("rnd(1000000)");
     for (int entry = 0; entry <= 6; ++entry) {
         SCOPED_TRACE(entry);
@@ -129,17 +134,6 @@ TEST(CalculatorSlotsAndTerms, WithoutASelectionEntriesOnlyEvaluateAgain) {
     EXPECT_TRUE(panel.platform.dialogs.empty());
     for (const std::string& slot : panel.form.Calculator().Slots())
         EXPECT_EQ(slot, "");
-}
-
-TEST(CalculatorSlotsAndTerms, OnlyARightClickPopsUpTheWholeCalculatorMenu) {
-    OpenPanel panel;
-    panel.slots().userMouseUp(ui::vbLeftButton, 0, {5, 6});
-    EXPECT_TRUE(panel.platform.popups.empty());
-    panel.slots().userMouseUp(ui::vbRightButton, 0, {5, 6});
-    ASSERT_EQ(panel.platform.popups.size(), 1U);
-    EXPECT_EQ(panel.platform.popups[0].menu, &panel.menu().mNumbraMenu);
-    EXPECT_EQ(panel.platform.popups[0].owner, "cCalcWinVarList");
-    EXPECT_EQ(panel.platform.popups[0].defaultEntry, panel.menu().mNumbra[0]);
 }
 
 } // namespace

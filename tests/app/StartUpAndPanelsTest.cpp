@@ -58,16 +58,6 @@ TEST(StartUpAndPanels, PanelGesturesKeepAtMostOnePanelOpen) {
     }
 }
 
-TEST(StartUpAndPanels, HidingTheHiddenCalculatorTouchesNothingElse) {
-    StartedWindow window;
-    int calculatorChanges = 0;
-    window.controls().cCalcWinBack.Changed.connect([&calculatorChanges] { ++calculatorChanges; });
-    window.menu().mDateShow.userChoose();
-    window.menu().mDateShow.userChoose();
-    EXPECT_EQ(calculatorChanges, 0);
-    EXPECT_FALSE(panels(window).calculator);
-}
-
 TEST(StartUpAndPanels, ClosingOrDiscardingEndsTheProgramWithoutAQuestion) {
     StartedWindow closing;
     closing.controls().frmMain.userClose();
@@ -77,19 +67,6 @@ TEST(StartUpAndPanels, ClosingOrDiscardingEndsTheProgramWithoutAQuestion) {
     StartedWindow discarding;
     discarding.menu().mFileMenu[2]->userChoose();
     EXPECT_EQ(discarding.platform.endRequests, 1);
-}
-
-TEST(StartUpAndPanels, EntriesThatStartDisabledDoNothing) {
-    StartedWindow window;
-    app::MainMenu& m = window.menu();
-    int clicks = 0;
-    for (ui::MenuEntry* entry : {m.mFileMenu[0], m.mFileMenu[1], &m.mFileSave, &m.mFileSaveQuit, &m.mTextFind,
-                                 &m.mTextFindNext, &m.mOptionsPassword, &m.mOptionsSettings}) {
-        EXPECT_FALSE(entry->Enabled()) << entry->Name();
-        entry->Click.connect([&clicks] { ++clicks; });
-        entry->userChoose();
-    }
-    EXPECT_EQ(clicks, 0);
 }
 
 TEST(StartUpAndPanels, ADisabledWindowTakesNoInput) {

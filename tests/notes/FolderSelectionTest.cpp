@@ -22,7 +22,7 @@ struct NotesWindow : FolderWindow {
     }
 };
 
-TEST(FolderSelection, FolderNodesAndEntriesCarryTheirImages) {
+TEST(FolderSelection, ClickingTheShownFolderAgainKeepsTheListAsItIs) {
     NotesWindow window;
     window.click("Scrivlet\\Work");
     EXPECT_EQ(window.controls().lTre.Nodes(1).Image(), 1);
@@ -30,11 +30,6 @@ TEST(FolderSelection, FolderNodesAndEntriesCarryTheirImages) {
     EXPECT_EQ(window.controls().lTre.Nodes(4).Image(), 3);
     EXPECT_EQ(window.controls().lTre.Nodes(4).SelectedImage(), 4);
     EXPECT_EQ(window.controls().lItem.ListItems(1).SmallIcon(), 5);
-}
-
-TEST(FolderSelection, ClickingTheShownFolderAgainKeepsTheListAsItIs) {
-    NotesWindow window;
-    window.click("Scrivlet\\Work");
     window.controls().lItem.userClickItem(2);
     window.store().AppendItem("added later", "Scrivlet\\Work", "");
     window.click("Scrivlet\\Work");
@@ -63,6 +58,10 @@ TEST(TypedText, TheNextGestureStoresTheTypingThenBindsOrUnbinds) {
         window.click("Scrivlet\\Work");
         ui::ListView& list = window.controls().lItem;
         ui::TextBox& text = window.controls().lText;
+        // With no entry selected the text box is disabled and takes nothing.
+        window.type("lost?");
+        EXPECT_EQ(text.Text(), "");
+        EXPECT_FALSE(window.view().TextDirty);
         list.userClickItem(1);
         window.type(" typed");
         EXPECT_EQ(window.store().ItemText[0], "text of first");
@@ -95,47 +94,6 @@ TEST(TypedText, TheNextGestureStoresTheTypingThenBindsOrUnbinds) {
             EXPECT_EQ(changes, 0);
         }
     }
-}
-
-TEST(TypedText, ADisabledTextBoxTakesNoTyping) {
-    FolderWindow window;
-    window.type("lost?");
-    EXPECT_EQ(window.controls().lText.Text(), "");
-    EXPECT_FALSE(window.view().TextDirty);
-}
-
-// What a user sees of the notes after a gesture: the selected folder, the listed entries, the text box
-// and the folder-kind menu states.
-std::string visibleState(FolderWindow& window) {
-    std::string state = "folder " + std::to_string(window.view().SelFolder) + "; entries";
-    const ui::ListView& list = window.controls().lItem;
-    for (int i = 1; i <= list.ListItems.Count(); ++i)
-        state += " " + list.ListItems(i).Key();
-    state += "; text " + std::string(window.controls().lText.Enabled() ? "bound" : "unbound");
-    for (const ui::MenuEntry* entry : window.menu().Bar.allEntries())
-        state += entry->Enabled() ? "E" : "D";
-    return state + (window.menu().mFolderTrashEmpty.Visible() ? " trash entries" : "");
-}
-
-TEST(FolderSelection, KeyboardMovesSelectFoldersExactlyAsClicks) {
-    NotesWindow byKeys;
-    NotesWindow byClicks;
-    int nodeClicks = 0;
-    byKeys.controls().lTre.NodeClick.connect([&nodeClicks](ui::TreeNode&) { ++nodeClicks; });
-    byKeys.controls().lTre.userClickNode(3);
-    byKeys.controls().lItem.userClickItem(1);
-    byKeys.type(" typed");
-    byClicks.controls().lTre.userClickNode(3);
-    byClicks.controls().lItem.userClickItem(1);
-    byClicks.type(" typed");
-    for (const int node : {4, 2, 5, 1, 3}) {
-        SCOPED_TRACE(node);
-        byKeys.controls().lTre.userSelectWithKeyboard(node);
-        byClicks.controls().lTre.userClickNode(node);
-        EXPECT_EQ(visibleState(byKeys), visibleState(byClicks));
-    }
-    EXPECT_EQ(nodeClicks, 6);
-    EXPECT_EQ(byKeys.store().ItemText[0], "text of first typed");
 }
 
 TEST(FolderSelection, ARefusedAppendLeavesStoreAndTreeAsTheyWere) {

@@ -97,18 +97,4 @@ TEST(ListSelection, SortedOrderMatchesACaseBlindComparison) {
     }
 }
 
-TEST(ListSelection, RightClicksAndEmptyClicksRaiseOnlyMouseUp) {
-    List l;
-    int itemClicks = 0;
-    int rightUps = 0;
-    l.list.ItemClick.connect([&](ui::ListItem&) { ++itemClicks; });
-    l.list.MouseUp.connect(
-        [&](int16_t button, int16_t, int, int) { rightUps += button == ui::vbRightButton; });
-    l.list.userClickItem(2);
-    l.list.userRightClick({5, 5});
-    EXPECT_EQ(itemClicks, 1);
-    EXPECT_EQ(rightUps, 1);
-    EXPECT_EQ(l.selected(), "0100 focus Alpha");
-}
-
 } // namespace
