@@ -1,11 +1,5 @@
 #include "tests/qt/GuiFixture.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QMenu>
-#include <QTest>
-#include <QWidget>
-
 namespace skin_tests {
 
 ModalWatchdog::ModalWatchdog() {
@@ -81,6 +75,15 @@ void clickTreeNode(QTreeView* tree, const QString& text, Qt::MouseButton button)
     const QModelIndex row = nodeRow(tree, text);
     QVERIFY2(row.isValid(), qPrintable(text));
     QTest::mouseClick(tree->viewport(), button, {}, tree->visualRect(row).center());
+}
+
+QPoint nodeCentre(const QTreeView* tree, const QString& text) {
+    return tree->visualRect(nodeRow(tree, text)).center();
+}
+
+void startDrag(QTreeView* tree, const QPoint& from) {
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(tree->viewport(), from + QPoint(0, QApplication::startDragDistance() + 2));
 }
 
 int rowCount(const QListView* list) {

@@ -4,26 +4,12 @@
 #include "qt/ObjectNames.h"
 #include "qt/TreeModel.h"
 
-#include <QAbstractItemModelTester>
-#include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QElapsedTimer>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QTest>
-
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <memory>
 #include <random>
 #include <set>
-#include <string>
-#include <vector>
 
-using skin_tests::openEditor;
-using skin_tests::SkinWindow;
+using namespace skin_tests;
 
 namespace {
 
