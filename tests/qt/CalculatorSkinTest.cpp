@@ -117,8 +117,6 @@ private slots:
 
 } // namespace
 
-QObject* newCalculatorSkinTest() {
-    return new CalculatorSkinTest;
-}
+SKIN_TEST_CLASS(CalculatorSkinTest)
 
 #include "CalculatorSkinTest.moc"

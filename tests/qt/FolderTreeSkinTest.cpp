@@ -104,8 +104,6 @@ private slots:
     }
 };
 
-QObject* newFolderTreeSkinTest() {
-    return new FolderTreeSkinTest;
-}
+SKIN_TEST_CLASS(FolderTreeSkinTest)
 
 #include "FolderTreeSkinTest.moc"

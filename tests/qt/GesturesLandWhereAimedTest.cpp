@@ -185,8 +185,6 @@ private:
     }
 };
 
-QObject* newGesturesLandWhereAimedTest() {
-    return new GesturesLandWhereAimedTest;
-}
+SKIN_TEST_CLASS(GesturesLandWhereAimedTest)
 
 #include "GesturesLandWhereAimedTest.moc"

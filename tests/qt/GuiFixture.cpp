@@ -2,6 +2,11 @@
 
 namespace skin_tests {
 
+std::vector<std::function<QObject*()>>& testClasses() {
+    static std::vector<std::function<QObject*()>> classes;
+    return classes;
+}
+
 ModalWatchdog::ModalWatchdog() {
     timer_.setInterval(50);
     connect(&timer_, &QTimer::timeout, this, [this] { check(); });

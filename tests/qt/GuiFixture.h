@@ -89,4 +89,11 @@ QLineEdit* openEditor(const QAbstractItemView* view);
 // Triggers a menu action, failing the test if the user could not reach it because it is disabled.
 void triggerEnabled(QAction* action);
 
+// The test classes main() runs, each added by SKIN_TEST_CLASS in its own file.
+std::vector<std::function<QObject*()>>& testClasses();
+
 } // namespace skin_tests
+
+#define SKIN_TEST_CLASS(Class)                                                                               \
+    static const bool Class##Registered =                                                                    \
+        (skin_tests::testClasses().push_back([] { return new Class; }), true);

@@ -16,40 +16,6 @@ private slots:
 
     void cleanup() { closeWindow(); }
 
-    // In the text box the clipboard keys copy and paste items; in a name being typed they act on the name.
-    void clipboardKeysActOnItemsOrOnTheNameBeingTyped() {
-        triggerEnabled(w().action(QStringLiteral("mItemAdd")));
-        QTRY_VERIFY(openEditor(w().list()) != nullptr);
-        QTest::keyClick(openEditor(w().list()), Qt::Key_Return);
-        QTRY_VERIFY(openEditor(w().list()) == nullptr);
-        clickListRow(w().list(), 0);
-        auto* text = w().widget<QPlainTextEdit>(QStringLiteral("lText"));
-        text->setFocus();
-        QTest::keyClicks(text, "body");
-        QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
-        QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(rowCount(w().list()), 2);
-        // The copy took the text as stored; the paste stored the typing before it refilled the list.
-        QCOMPARE(w().form.Notes().Store().ItemText[0], std::string("body"));
-        QCOMPARE(w().form.Notes().Store().ItemText[1], std::string());
-        QVERIFY(!text->toPlainText().contains(QStringLiteral("bodybody")));
-
-        clickListRow(w().list(), 0);
-        triggerEnabled(w().action(QStringLiteral("mItemRename")));
-        QTRY_VERIFY(openEditor(w().list()) != nullptr);
-        QLineEdit* editor = openEditor(w().list());
-        editor->selectAll();
-        QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
-        QTest::keyClick(editor, Qt::Key_End);
-        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
-        QTest::keyClick(editor, Qt::Key_Backspace);
-        QCOMPARE(editor->text(), QStringLiteral("New ItemNew Ite"));
-        QCOMPARE(rowCount(w().list()), 2);
-        QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_VERIFY(openEditor(w().list()) == nullptr);
-        QCOMPARE(w().form.Notes().Store().ItemName[0], std::string("New ItemNew Ite"));
-    }
-
     void rightClickPopsUpTheItemMenuAndKeepsTheSelection() {
         for (const char* name : {"One", "Two"})
             QVERIFY(w().form.Notes().Store().AppendItem(name, "Scrivlet\\Work", ""));
@@ -82,8 +48,6 @@ private slots:
     }
 };
 
-QObject* newItemsSkinTest() {
-    return new ItemsSkinTest;
-}
+SKIN_TEST_CLASS(ItemsSkinTest)
 
 #include "ItemsSkinTest.moc"

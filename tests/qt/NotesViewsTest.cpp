@@ -84,8 +84,6 @@ private slots:
     }
 };
 
-QObject* newNotesViewsTest() {
-    return new NotesViewsTest;
-}
+SKIN_TEST_CLASS(NotesViewsTest)
 
 #include "NotesViewsTest.moc"

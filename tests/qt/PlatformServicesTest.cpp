@@ -96,8 +96,6 @@ private:
     skin::QtPlatform platform_;
 };
 
-QObject* newPlatformServicesTest() {
-    return new PlatformServicesTest;
-}
+SKIN_TEST_CLASS(PlatformServicesTest)
 
 #include "PlatformServicesTest.moc"

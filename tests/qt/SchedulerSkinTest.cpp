@@ -96,8 +96,6 @@ private:
     QString display() const { return w().widget<QLineEdit>(QStringLiteral("dDateWinDisplay"))->text(); }
 };
 
-QObject* newSchedulerSkinTest() {
-    return new SchedulerSkinTest;
-}
+SKIN_TEST_CLASS(SchedulerSkinTest)
 
 #include "SchedulerSkinTest.moc"

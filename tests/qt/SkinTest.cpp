@@ -10,21 +10,6 @@ private slots:
 
     void cleanup() { closeWindow(); }
 
-    void startsWithTheRootSelected() {
-        QCOMPARE(w().window.windowTitle(), QStringLiteral("Scrivlet"));
-        QCOMPARE(childTexts(w().tree()), (QStringList{QStringLiteral("Scrivlet"), QStringLiteral("Trash")}));
-        QCOMPARE(selectedNodes(w().tree()), QStringList{QStringLiteral("Scrivlet")});
-        QCOMPARE(rowCount(w().list()), 0);
-        auto* text = w().widget<QPlainTextEdit>(QStringLiteral("lText"));
-        QVERIFY(text->toPlainText().isEmpty());
-        QVERIFY(!text->isEnabled());
-        QVERIFY(!w().widget<QFrame>(QStringLiteral("cCalcWinBack"))->isVisible());
-        QVERIFY(!w().widget<QFrame>(QStringLiteral("dDateWinBack"))->isVisible());
-        for (const char* name : {"cCalcMenuBack", "cCalcMenuButton", "cCalcMenuResult", "dDateMenuBack",
-                                 "dDateMenuButton", "dDateMenuDisplay"})
-            QVERIFY2(w().widget<QWidget>(QLatin1String(name))->isVisible(), name);
-    }
-
     void showEntriesAndTabsSwitchThePanels() {
         auto* calculator = w().widget<QFrame>(QStringLiteral("cCalcWinBack"));
         auto* scheduler = w().widget<QFrame>(QStringLiteral("dDateWinBack"));
@@ -94,19 +79,8 @@ private slots:
         triggerEnabled(w().action(QStringLiteral("mFileMenu_2")));
         QCOMPARE(w().platform.endRequests, 2);
     }
-
-    void aDisabledFormDisablesTheWindow() {
-        w().controls().frmMain.setEnabled(false);
-        QVERIFY(!w().window.isEnabled());
-        w().window.close();
-        QCOMPARE(w().platform.endRequests, 0);
-        w().controls().frmMain.setEnabled(true);
-        QVERIFY(w().window.isEnabled());
-    }
 };
 
-QObject* newSkinTest() {
-    return new SkinTest;
-}
+SKIN_TEST_CLASS(SkinTest)
 
 #include "SkinTest.moc"
