@@ -2,26 +2,9 @@
 
 #include "qt/ElidingLabel.h"
 
-#include <QAccessible>
-#include <QAction>
-#include <QApplication>
-#include <QFontMetricsF>
-#include <QLabel>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QRegularExpression>
-#include <QTest>
-#include <QTextBlock>
-#include <QTextLayout>
-
 #include <algorithm>
-#include <memory>
 
-using skin_tests::clickListRow;
-using skin_tests::clickTreeNode;
-using skin_tests::openEditor;
-using skin_tests::SkinWindow;
-using skin_tests::triggerEnabled;
+using namespace skin_tests;
 
 namespace {
 
@@ -157,25 +140,24 @@ private slots:
     // As the accessibility layer reports them, which is what assistive technology reads.
     void everyWidgetReadsAsItShows() {
         QFETCH(QString, scene);
-        SkinWindow& w = *window_;
-        openScene(w, scene);
-        QList<QWidget*> widgets = w.window.findChildren<QWidget*>();
-        widgets.prepend(&w.window);
-        QStringList faults = menuEntryFaults(w.window);
+        openScene(w(), scene);
+        QList<QWidget*> widgets = w().window.findChildren<QWidget*>();
+        widgets.prepend(&w().window);
+        QStringList faults = menuEntryFaults(w().window);
         for (QWidget* widget : widgets) {
             for (const QString& fault : faultsOf(*widget))
                 faults << describe(*widget) + QStringLiteral(": ") + fault;
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
-        QVERIFY2(cutLabels(w.window).isEmpty(), qPrintable(cutLabels(w.window).join(QStringLiteral("; "))));
+        QVERIFY2(cutLabels(w().window).isEmpty(),
+                 qPrintable(cutLabels(w().window).join(QStringLiteral("; "))));
     }
 
     // Three short lines that read as a table: none of them wraps, and none runs past the box, also where
     // the box is narrower than the longest line in the font the desktop gives.
     void theCalculatorInformationShowsItsLinesWhole() {
-        SkinWindow& w = *window_;
-        triggerEnabled(w.action(QStringLiteral("mNumbraShow")));
-        auto* info = w.widget<QPlainTextEdit>(QStringLiteral("cCalcWinInfo"));
+        triggerEnabled(w().action(QStringLiteral("mNumbraShow")));
+        auto* info = w().widget<QPlainTextEdit>(QStringLiteral("cCalcWinInfo"));
         QCOMPARE(info->document()->blockCount(), 3);
         qreal widest = 0;
         for (const QString& line : info->toPlainText().split(u'\n'))
@@ -191,19 +173,18 @@ private slots:
     // The about box is a window of its own, a dialog over the middle of the disabled main window, showing
     // every text it has; a click closes it.
     void theAboutBoxOpensOverTheWindowAndShowsAllItsText() {
-        SkinWindow& w = *window_;
-        w.window.move(120, 90);
-        triggerEnabled(w.action(QStringLiteral("mOptionsAbout")));
+        w().window.move(120, 90);
+        triggerEnabled(w().action(QStringLiteral("mOptionsAbout")));
         QWidget* box = aboutBox();
         QVERIFY(box != nullptr && box->parentWidget() == nullptr && box->isEnabled());
-        QVERIFY(!w.window.isEnabled());
+        QVERIFY(!w().window.isEnabled());
         QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::Dialog);
-        QVERIFY((box->frameGeometry().center() - w.window.frameGeometry().center()).manhattanLength() <= 2);
+        QVERIFY((box->frameGeometry().center() - w().window.frameGeometry().center()).manhattanLength() <= 2);
         QVERIFY2(cutLabels(*box).isEmpty(), qPrintable(cutLabels(*box).join(QStringLiteral("; "))));
         for (QLabel* label : box->findChildren<QLabel*>())
             QVERIFY2(faultsOf(*label).isEmpty(), qPrintable(faultsOf(*label).join(QStringLiteral("; "))));
         QTest::mouseClick(box->findChild<QLabel*>(QStringLiteral("lLabel_0")), Qt::LeftButton);
-        QVERIFY(w.window.isEnabled());
+        QVERIFY(w().window.isEnabled());
         QTRY_VERIFY(!QApplication::topLevelWidgets().contains(box));
     }
 
@@ -215,34 +196,23 @@ private slots:
                                     << QStringList{
                                            QStringLiteral("cCalcWinInput"), QStringLiteral("cCalcWinResult"),
                                            QStringLiteral("cCalcWinVarList"), QStringLiteral("cCalcWinInfo")};
-        QTest::newRow("scheduler") << QStringLiteral("mDateShow") << QStringList{};
     }
 
     void tabVisitsNotesThenTheOpenPanelThenTheTabs() {
         QFETCH(QString, showEntry);
         QFETCH(QStringList, panelStops);
-        SkinWindow& w = *window_;
         // The text box is disabled until an item is shown; give it one so that Tab can stop there.
-        QVERIFY(w.form.Notes().Store().AppendItem("Note", "Scrivlet", ""));
-        w.form.Notes().List().ListFolderItems(false);
-        clickListRow(w.list(), 0);
-        openScene(w, showEntry);
-        w.window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QVERIFY(w().form.Notes().Store().AppendItem("Note", "Scrivlet", ""));
+        w().form.Notes().List().ListFolderItems(false);
+        clickListRow(w().list(), 0);
+        openScene(w(), showEntry);
+        w().window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w().window));
 
         QStringList expected{QStringLiteral("lTre"), QStringLiteral("lItem"), QStringLiteral("lText")};
-        if (showEntry == QLatin1String("mDateShow")) {
-            // The scheduler's controls, whatever they are, in the order the panel lays them out.
-            auto* panel = w.widget<QWidget>(QStringLiteral("dDateWinBack"));
-            for (QWidget* widget : panel->findChildren<QWidget*>()) {
-                if ((widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->isVisible() &&
-                    widget->isEnabled())
-                    panelStops << widget->objectName();
-            }
-        }
         expected << panelStops << QStringLiteral("cCalcMenuButton") << QStringLiteral("dDateMenuButton");
 
-        w.tree()->setFocus();
+        w().tree()->setFocus();
         QStringList visited{QApplication::focusWidget()->objectName()};
         for (qsizetype step = 0; step < expected.size(); ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -253,8 +223,6 @@ private slots:
     }
 };
 
-QObject* newAccessibilityTest() {
-    return new AccessibilityTest;
-}
+SKIN_TEST_CLASS(AccessibilityTest)
 
 #include "AccessibilityTest.moc"

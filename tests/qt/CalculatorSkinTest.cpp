@@ -2,18 +2,7 @@
 
 #include "qt/ElidingLabel.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QTest>
-
-#include <memory>
-
-using skin_tests::SkinWindow;
-using skin_tests::triggerEnabled;
+using namespace skin_tests;
 
 namespace {
 
@@ -27,39 +16,29 @@ class CalculatorSkinTest : public skin_tests::WindowPerTest {
 private slots:
     void init() {
         openWindow();
-        triggerEnabled(window_->action(QStringLiteral("mNumbraShow")));
+        triggerEnabled(w().action(QStringLiteral("mNumbraShow")));
     }
 
     void cleanup() { closeWindow(); }
 
-    void typingShowsTheResultAndTheTab() {
-        SkinWindow& w = *window_;
-        auto* input = w.widget<QLineEdit>(QStringLiteral("cCalcWinInput"));
-        auto* result = w.widget<QLineEdit>(QStringLiteral("cCalcWinResult"));
-        auto* tab = w.widget<QLabel>(QStringLiteral("cCalcMenuResult"));
-        QVERIFY(input->isVisible());
-        QCOMPARE(result->text(), QStringLiteral("Numbra 2.01.03"));
-        // Opening the panel gave the keyboard to the Term, so typing goes there at once.
-        w.window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w.window));
-        QCOMPARE(QApplication::focusWidget(), input);
-        QTest::keyClicks(QApplication::focusWidget(), "1+");
-        QCOMPARE(result->text(), QStringLiteral("(1+)"));
-        QTest::keyClick(input, Qt::Key_2);
-        QCOMPARE(result->text(), QStringLiteral("3"));
-        QCOMPARE(tab->text(), QStringLiteral("3"));
-        QCOMPARE(input->text(), QStringLiteral("1+2"));
-    }
-
     // The Term line and the result box hold Terms and answers of any length, as the calculator does; an
     // answer is shown from its start, in the box and in the tab.
     void longTermsAndAnswersAreWholeAndShownFromTheStart() {
-        SkinWindow& w = *window_;
-        auto* input = w.widget<QLineEdit>(QStringLiteral("cCalcWinInput"));
-        auto* result = w.widget<QLineEdit>(QStringLiteral("cCalcWinResult"));
-        auto* tab = dynamic_cast<skin::ElidingLabel*>(w.widget<QLabel>(QStringLiteral("cCalcMenuResult")));
+        auto* input = w().widget<QLineEdit>(QStringLiteral("cCalcWinInput"));
+        auto* result = w().widget<QLineEdit>(QStringLiteral("cCalcWinResult"));
+        auto* tab = dynamic_cast<skin::ElidingLabel*>(w().widget<QLabel>(QStringLiteral("cCalcMenuResult")));
         QVERIFY(tab != nullptr);
-        input->setFocus();
+        // Opening the panel gave the keyboard to the Term, so typing goes there at once.
+        w().window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w().window));
+        QCOMPARE(QApplication::focusWidget(), input);
+        QCOMPARE(result->text(), QStringLiteral("Numbra 2.01.03"));
+        QTest::keyClicks(input, "1+");
+        QCOMPARE(result->text(), QStringLiteral("(1+)"));
+        QTest::keyClick(input, Qt::Key_2);
+        QCOMPARE(tab->text(), QStringLiteral("3"));
+
+        input->selectAll();
         QApplication::clipboard()->setText(QStringLiteral("1+").repeated(20000) + QStringLiteral("1"));
         QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(result->text(), QStringLiteral("20001"));
@@ -76,12 +55,12 @@ private slots:
         QVERIFY2(lines.last().endsWith(QChar(0x2026)), qPrintable(lines.last()));
 
         // "&Add to term" appends the slot to the whole Term, in the control and in the widget alike.
-        w.platform.dialogAnswers = {"1+" + std::string(39998, '0')};
-        QListWidget* list = w.widget<QListWidget>(QStringLiteral("cCalcWinVarList"));
+        w().platform.dialogAnswers = {"1+" + std::string(39998, '0')};
+        QListWidget* list = w().widget<QListWidget>(QStringLiteral("cCalcWinVarList"));
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
-        w.controls().Menu.mNumbra[3]->userChoose();
+        w().controls().Menu.mNumbra[3]->userChoose();
         QCOMPARE(input->text().size(), 40000 + 1 + 40000);
-        QCOMPARE(input->text().toStdString(), w.controls().cCalcWinInput.Text());
+        QCOMPARE(input->text().toStdString(), w().controls().cCalcWinInput.Text());
 
         input->selectAll();
         QTest::keyClicks(input, "help");
@@ -91,39 +70,37 @@ private slots:
 
     // The pop-up's entries act on the line selected before the right click.
     void theSlotListAnswersTheMouseAndTheKeyboard() {
-        SkinWindow& w = *window_;
-        auto* list = w.widget<QListWidget>(QStringLiteral("cCalcWinVarList"));
+        auto* list = w().widget<QListWidget>(QStringLiteral("cCalcWinVarList"));
         QCOMPARE(list->count(), 32);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 2));
-        QCOMPARE(w.controls().cCalcWinVarList.ListIndex(), 2);
+        QCOMPARE(w().controls().cCalcWinVarList.ListIndex(), 2);
         QTest::mouseClick(list->viewport(), Qt::RightButton, {}, rowCentre(list, 5));
-        QCOMPARE(w.controls().cCalcWinVarList.ListIndex(), 2);
+        QCOMPARE(w().controls().cCalcWinVarList.ListIndex(), 2);
         QCOMPARE(list->currentRow(), 2);
-        QCOMPARE(w.platform.popups.size(), std::size_t{1});
+        QCOMPARE(w().platform.popups.size(), std::size_t{1});
 
-        w.platform.dialogAnswers = {"41"};
+        w().platform.dialogAnswers = {"41"};
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 7));
         QCOMPARE(list->item(7)->text(), QStringLiteral("7 : 41"));
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(w.controls().cCalcWinVarList.ListIndex(), 8);
+        QCOMPARE(w().controls().cCalcWinVarList.ListIndex(), 8);
 
         // The keyboard does what the mouse does: Enter edits the line, the menu key and Shift+F10 pop up
         // the menu.
-        w.platform.dialogAnswers = {"42"};
+        w().platform.dialogAnswers = {"42"};
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(list->item(8)->text(), QStringLiteral("8 : 42"));
         QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
         QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
         QApplication::sendEvent(list, &menuKey);
-        QCOMPARE(w.platform.popups.size(), std::size_t{3});
+        QCOMPARE(w().platform.popups.size(), std::size_t{3});
     }
 
     // Ctrl+C belongs to the item commands while Copy is enabled, and to the input line otherwise.
     void copyInTheInputLineFollowsTheItemCommand() {
-        SkinWindow& w = *window_;
         auto copies = std::make_shared<int>(0);
-        w.menu().mItemCopy[0]->Click.connect([copies] { ++*copies; });
-        auto* input = w.widget<QLineEdit>(QStringLiteral("cCalcWinInput"));
+        w().menu().mItemCopy[0]->Click.connect([copies] { ++*copies; });
+        auto* input = w().widget<QLineEdit>(QStringLiteral("cCalcWinInput"));
         input->setFocus();
         QTest::keyClicks(input, "6*7");
         QApplication::clipboard()->clear();
@@ -132,7 +109,7 @@ private slots:
         QCOMPARE(*copies, 0);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("6*7"));
 
-        w.menu().mItemCopy[0]->setEnabled(true);
+        w().menu().mItemCopy[0]->setEnabled(true);
         QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(*copies, 1);
     }
@@ -140,8 +117,6 @@ private slots:
 
 } // namespace
 
-QObject* newCalculatorSkinTest() {
-    return new CalculatorSkinTest;
-}
+SKIN_TEST_CLASS(CalculatorSkinTest)
 
 #include "CalculatorSkinTest.moc"

@@ -1,16 +1,6 @@
 #include "tests/qt/GuiFixture.h"
 
-#include <QAbstractItemModelTester>
-#include <QContextMenuEvent>
-#include <QLineEdit>
-#include <QSignalSpy>
-#include <QTest>
-
-#include <memory>
-#include <string>
-
-using skin_tests::nodeRow;
-using skin_tests::SkinWindow;
+using namespace skin_tests;
 
 // Folders organised with the mouse and keyboard in the real tree: dragging, the pop-up, renaming in
 // place, and large removals reaching the view as one change.
@@ -20,120 +10,100 @@ class FolderTreeSkinTest : public skin_tests::WindowPerTest {
 private slots:
     void init() {
         openWindow();
-        SkinWindow& w = *window_;
         for (const char* name : {"A", "C"})
-            QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", name));
-        QVERIFY(w.form.Notes().Store().AppendItem("note", "Scrivlet\\A", "text"));
-        w.controls().lTre.Nodes(1).setExpanded(true);
+            QVERIFY(w().form.Notes().Tree().AppendFolder("Scrivlet", name));
+        QVERIFY(w().form.Notes().Store().AppendItem("note", "Scrivlet\\A", "text"));
+        w().controls().lTre.Nodes(1).setExpanded(true);
     }
 
     void cleanup() { closeWindow(); }
 
-    void aDragOntoAnotherFolderMovesItAndWithCtrlCopiesIt_data() {
+    void aDragMovesWithCtrlCopiesAndWithEscapeChangesNothing_data() {
         QTest::addColumn<bool>("ctrl");
-        QTest::newRow("move") << false;
-        QTest::newRow("copy with Ctrl") << true;
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("move") << false << false;
+        QTest::newRow("copy with Ctrl") << true << false;
+        QTest::newRow("Escape") << false << true;
     }
 
-    void aDragOntoAnotherFolderMovesItAndWithCtrlCopiesIt() {
+    void aDragMovesWithCtrlCopiesAndWithEscapeChangesNothing() {
         QFETCH(bool, ctrl);
-        SkinWindow& w = *window_;
-        QWidget* viewport = w.tree()->viewport();
-        const QPoint from = centreOf(QStringLiteral("A"));
-        const QPoint to = centreOf(QStringLiteral("C"));
-        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
-        QTest::mouseMove(viewport, from + QPoint(0, QApplication::startDragDistance() + 2));
-        QTest::mouseMove(viewport, to);
+        QFETCH(bool, escape);
+        const QPoint to = nodeCentre(w().tree(), QStringLiteral("C"));
+        w().tree()->setFocus();
+        startDrag(w().tree(), nodeCentre(w().tree(), QStringLiteral("A")));
+        QTest::mouseMove(w().tree()->viewport(), to);
         // The target is drawn as such while the pointer is over it.
-        QCOMPARE(w.controls().lTre.DropHighlight(), &w.controls().lTre.Nodes(4));
-        QVERIFY(
-            w.tree()->model()->data(nodeRow(w.tree(), QStringLiteral("C")), Qt::BackgroundRole).isValid());
+        QCOMPARE(w().controls().lTre.DropHighlight(), &w().controls().lTre.Nodes(4));
+        QVERIFY(w().tree()
+                    ->model()
+                    ->data(nodeRow(w().tree(), QStringLiteral("C")), Qt::BackgroundRole)
+                    .isValid());
+        if (escape)
+            QTest::keyClick(w().tree(), Qt::Key_Escape);
         // The modifier keys count as they are at the drop.
-        QTest::mouseRelease(viewport, Qt::LeftButton, ctrl ? Qt::ControlModifier : Qt::NoModifier, to);
+        QTest::mouseRelease(w().tree()->viewport(), Qt::LeftButton,
+                            ctrl ? Qt::ControlModifier : Qt::NoModifier, to);
 
-        const notes::NotesStore& store = w.form.Notes().Store();
-        QCOMPARE(store.FolderKey(store.LastFolder()), std::string("Scrivlet\\C\\A"));
-        QCOMPARE(store.FolderExists("Scrivlet\\A"), ctrl);
+        const notes::NotesStore& store = w().form.Notes().Store();
+        QCOMPARE(store.FolderExists("Scrivlet\\C\\A"), !escape);
+        QCOMPARE(store.FolderExists("Scrivlet\\A"), ctrl || escape);
         QCOMPARE(store.ItemCount, static_cast<int16_t>(ctrl ? 2 : 1));
-        QCOMPARE(w.controls().lTre.DropHighlight(), nullptr);
+        QCOMPARE(w().controls().lTre.DropHighlight(), nullptr);
         if (!ctrl)
-            QCOMPARE(nodeRow(w.tree(), QStringLiteral("A")).parent().data().toString(), QStringLiteral("C"));
-    }
-
-    void escapeDuringADragChangesNothing() {
-        SkinWindow& w = *window_;
-        QWidget* viewport = w.tree()->viewport();
-        const QPoint from = centreOf(QStringLiteral("A"));
-        const QPoint to = centreOf(QStringLiteral("C"));
-        w.tree()->setFocus();
-        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
-        QTest::mouseMove(viewport, from + QPoint(0, QApplication::startDragDistance() + 2));
-        QTest::mouseMove(viewport, to);
-        QTest::keyClick(w.tree(), Qt::Key_Escape);
-        QCOMPARE(w.controls().lTre.DropHighlight(), nullptr);
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
-        QCOMPARE(w.form.Notes().Store().FolderKey(3), std::string("Scrivlet\\A"));
-        QCOMPARE(w.form.Notes().Store().LastFolder(), 4);
+            QCOMPARE(nodeRow(w().tree(), QStringLiteral("A")).parent().data().toString(),
+                     QLatin1String(escape ? "Scrivlet" : "C"));
     }
 
     void theMenuKeyShiftF10AndARightClickOpenTheFolderMenuOverTheSelectedFolder() {
-        SkinWindow& w = *window_;
-        skin_tests::clickTreeNode(w.tree(), QStringLiteral("C"));
+        clickTreeNode(w().tree(), QStringLiteral("C"));
         QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(0, 0),
-                                  w.tree()->mapToGlobal(QPoint(0, 0)));
-        QApplication::sendEvent(w.tree(), &menuKey);
-        QTest::keyClick(w.tree(), Qt::Key_F10, Qt::ShiftModifier);
-        skin_tests::clickTreeNode(w.tree(), QStringLiteral("A"), Qt::RightButton);
-        QCOMPARE(w.platform.popups.size(), std::size_t{3});
-        for (const auto& popup : w.platform.popups) {
-            QCOMPARE(popup.menu, &w.menu().mFolder);
-            QCOMPARE(popup.defaultEntry, &w.menu().mFolderRename);
+                                  w().tree()->mapToGlobal(QPoint(0, 0)));
+        QApplication::sendEvent(w().tree(), &menuKey);
+        QTest::keyClick(w().tree(), Qt::Key_F10, Qt::ShiftModifier);
+        clickTreeNode(w().tree(), QStringLiteral("A"), Qt::RightButton);
+        QCOMPARE(w().platform.popups.size(), std::size_t{3});
+        for (const auto& popup : w().platform.popups) {
+            QCOMPARE(popup.menu, &w().menu().mFolder);
+            QCOMPARE(popup.defaultEntry, &w().menu().mFolderRename);
             QCOMPARE(popup.owner, std::string("lTre"));
         }
-        QCOMPARE(w.platform.popups.front().y,
-                 w.tree()->visualRect(nodeRow(w.tree(), QStringLiteral("C"))).center().y());
-        QCOMPARE(w.controls().lTre.SelectedItem()->Text(), std::string("C"));
+        QCOMPARE(w().platform.popups.front().y,
+                 w().tree()->visualRect(nodeRow(w().tree(), QStringLiteral("C"))).center().y());
+        QCOMPARE(w().controls().lTre.SelectedItem()->Text(), std::string("C"));
     }
 
     // Deleting moves the subtree into the Trash: it arrives there as one insertion, opened as it was,
     // and leaves its old place as one removal.
     void aLargeSubtreeMovesInOneInsertionAndOneRemoval() {
-        SkinWindow& w = *window_;
-        QAbstractItemModelTester tester(w.tree()->model(),
+        QAbstractItemModelTester tester(w().tree()->model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         for (int i = 0; i < 200; ++i)
-            QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet\\A", std::to_string(i)));
-        QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet\\A\\7", "Inner"));
-        w.controls().lTre.Nodes(3).setExpanded(true);
-        w.controls().lTre.Nodes.find("Scrivlet\\A\\7")->setExpanded(true);
-        QSignalSpy insertions(w.tree()->model(), &QAbstractItemModel::rowsAboutToBeInserted);
-        QSignalSpy removals(w.tree()->model(), &QAbstractItemModel::rowsAboutToBeRemoved);
+            QVERIFY(w().form.Notes().Tree().AppendFolder("Scrivlet\\A", std::to_string(i)));
+        QVERIFY(w().form.Notes().Tree().AppendFolder("Scrivlet\\A\\7", "Inner"));
+        w().controls().lTre.Nodes(3).setExpanded(true);
+        w().controls().lTre.Nodes.find("Scrivlet\\A\\7")->setExpanded(true);
+        QSignalSpy insertions(w().tree()->model(), &QAbstractItemModel::rowsAboutToBeInserted);
+        QSignalSpy removals(w().tree()->model(), &QAbstractItemModel::rowsAboutToBeRemoved);
 
-        skin_tests::clickTreeNode(w.tree(), QStringLiteral("A"));
-        skin_tests::triggerEnabled(w.action(QStringLiteral("mFolderDelete")));
+        clickTreeNode(w().tree(), QStringLiteral("A"));
+        triggerEnabled(w().action(QStringLiteral("mFolderDelete")));
         QCOMPARE(insertions.size(), 1);
         QCOMPARE(removals.size(), 1);
-        const QModelIndex moved = nodeRow(w.tree(), QStringLiteral("A"));
-        QCOMPARE(moved.parent(), nodeRow(w.tree(), QStringLiteral("Trash")));
-        QCOMPARE(skin_tests::childTexts(w.tree(), moved).size(), 200);
-        QVERIFY(w.tree()->isExpanded(moved));
-        QVERIFY(w.tree()->isExpanded(nodeRow(w.tree(), QStringLiteral("Inner")).parent()));
-        QVERIFY(!w.tree()->isExpanded(nodeRow(w.tree(), QStringLiteral("8"))));
-        skin_tests::clickTreeNode(w.tree(), QStringLiteral("Trash"));
-        skin_tests::triggerEnabled(w.action(QStringLiteral("mFolderTrashEmpty")));
+        const QModelIndex moved = nodeRow(w().tree(), QStringLiteral("A"));
+        QCOMPARE(moved.parent(), nodeRow(w().tree(), QStringLiteral("Trash")));
+        QCOMPARE(childTexts(w().tree(), moved).size(), 200);
+        QVERIFY(w().tree()->isExpanded(moved));
+        QVERIFY(w().tree()->isExpanded(nodeRow(w().tree(), QStringLiteral("Inner")).parent()));
+        QVERIFY(!w().tree()->isExpanded(nodeRow(w().tree(), QStringLiteral("8"))));
+        clickTreeNode(w().tree(), QStringLiteral("Trash"));
+        triggerEnabled(w().action(QStringLiteral("mFolderTrashEmpty")));
         QCOMPARE(removals.size(), 2);
-        QCOMPARE(w.tree()->model()->rowCount(nodeRow(w.tree(), QStringLiteral("Trash"))), 0);
-        QCOMPARE(w.controls().lTre.Nodes.Count(), 3);
-    }
-
-private:
-    QPoint centreOf(const QString& text) const {
-        return window_->tree()->visualRect(nodeRow(window_->tree(), text)).center();
+        QCOMPARE(w().tree()->model()->rowCount(nodeRow(w().tree(), QStringLiteral("Trash"))), 0);
+        QCOMPARE(w().controls().lTre.Nodes.Count(), 3);
     }
 };
 
-QObject* newFolderTreeSkinTest() {
-    return new FolderTreeSkinTest;
-}
+SKIN_TEST_CLASS(FolderTreeSkinTest)
 
 #include "FolderTreeSkinTest.moc"

@@ -1,12 +1,11 @@
 #include "tests/qt/GuiFixture.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QMenu>
-#include <QTest>
-#include <QWidget>
-
 namespace skin_tests {
+
+std::vector<std::function<QObject*()>>& testClasses() {
+    static std::vector<std::function<QObject*()>> classes;
+    return classes;
+}
 
 ModalWatchdog::ModalWatchdog() {
     timer_.setInterval(50);
@@ -81,6 +80,15 @@ void clickTreeNode(QTreeView* tree, const QString& text, Qt::MouseButton button)
     const QModelIndex row = nodeRow(tree, text);
     QVERIFY2(row.isValid(), qPrintable(text));
     QTest::mouseClick(tree->viewport(), button, {}, tree->visualRect(row).center());
+}
+
+QPoint nodeCentre(const QTreeView* tree, const QString& text) {
+    return tree->visualRect(nodeRow(tree, text)).center();
+}
+
+void startDrag(QTreeView* tree, const QPoint& from) {
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(tree->viewport(), from + QPoint(0, QApplication::startDragDistance() + 2));
 }
 
 int rowCount(const QListView* list) {

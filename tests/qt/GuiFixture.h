@@ -4,14 +4,13 @@
 #include "qt/MainWindow.h"
 #include "tests/support/ScriptedPlatform.h"
 
-#include <QLineEdit>
-#include <QListView>
-#include <QObject>
-#include <QString>
-#include <QTimer>
-#include <QTreeView>
+#include <QtTest>
+#include <QtWidgets>
 
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace skin_tests {
 
@@ -66,11 +65,16 @@ class WindowPerTest : public QObject {
 protected:
     void openWindow();
     void closeWindow();
+    SkinWindow& w() const { return *window_; }
 
     ModalWatchdog watchdog_;
     std::unique_ptr<SkinWindow> window_;
 };
 
+// The centre of the tree's row showing `text`.
+QPoint nodeCentre(const QTreeView* tree, const QString& text);
+// Presses the left button at `from` and moves past the drag distance, so that a drag is under way.
+void startDrag(QTreeView* tree, const QPoint& from);
 // Gestures on the real widgets, aimed at the centre of a row, as a person would click.
 void clickTreeNode(QTreeView* tree, const QString& text, Qt::MouseButton button = Qt::LeftButton);
 // Rows of the item list, by 0-based row.
@@ -85,4 +89,11 @@ QLineEdit* openEditor(const QAbstractItemView* view);
 // Triggers a menu action, failing the test if the user could not reach it because it is disabled.
 void triggerEnabled(QAction* action);
 
+// The test classes main() runs, each added by SKIN_TEST_CLASS in its own file.
+std::vector<std::function<QObject*()>>& testClasses();
+
 } // namespace skin_tests
+
+#define SKIN_TEST_CLASS(Class)                                                                               \
+    static const bool Class##Registered =                                                                    \
+        (skin_tests::testClasses().push_back([] { return new Class; }), true);

@@ -1,21 +1,6 @@
 #include "tests/qt/GuiFixture.h"
 
-#include <QAction>
-#include <QContextMenuEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTest>
-
-#include <memory>
-#include <string>
-
-using skin_tests::clickListRow;
-using skin_tests::clickTreeNode;
-using skin_tests::openEditor;
-using skin_tests::rowCount;
-using skin_tests::rowSelected;
-using skin_tests::SkinWindow;
-using skin_tests::triggerEnabled;
+using namespace skin_tests;
 
 // The item commands through the real widgets: the menu, the in-place editor, the keys and the mouse.
 class ItemsSkinTest : public skin_tests::WindowPerTest {
@@ -24,85 +9,45 @@ class ItemsSkinTest : public skin_tests::WindowPerTest {
 private slots:
     void init() {
         openWindow();
-        SkinWindow& w = *window_;
-        QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
-        w.controls().lTre.Nodes(1).setExpanded(true);
-        clickTreeNode(w.tree(), QStringLiteral("Work"));
+        QVERIFY(w().form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
+        w().controls().lTre.Nodes(1).setExpanded(true);
+        clickTreeNode(w().tree(), QStringLiteral("Work"));
     }
 
     void cleanup() { closeWindow(); }
 
-    // In the text box the clipboard keys copy and paste items; in a name being typed they act on the name.
-    void clipboardKeysActOnItemsOrOnTheNameBeingTyped() {
-        SkinWindow& w = *window_;
-        triggerEnabled(w.action(QStringLiteral("mItemAdd")));
-        QTRY_VERIFY(openEditor(w.list()) != nullptr);
-        QTest::keyClick(openEditor(w.list()), Qt::Key_Return);
-        QTRY_VERIFY(openEditor(w.list()) == nullptr);
-        clickListRow(w.list(), 0);
-        auto* text = w.widget<QPlainTextEdit>(QStringLiteral("lText"));
-        text->setFocus();
-        QTest::keyClicks(text, "body");
-        QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
-        QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(rowCount(w.list()), 2);
-        // The copy took the text as stored; the paste stored the typing before it refilled the list.
-        QCOMPARE(w.form.Notes().Store().ItemText[0], std::string("body"));
-        QCOMPARE(w.form.Notes().Store().ItemText[1], std::string());
-        QVERIFY(!text->toPlainText().contains(QStringLiteral("bodybody")));
-
-        clickListRow(w.list(), 0);
-        triggerEnabled(w.action(QStringLiteral("mItemRename")));
-        QTRY_VERIFY(openEditor(w.list()) != nullptr);
-        QLineEdit* editor = openEditor(w.list());
-        editor->selectAll();
-        QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
-        QTest::keyClick(editor, Qt::Key_End);
-        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
-        QTest::keyClick(editor, Qt::Key_Backspace);
-        QCOMPARE(editor->text(), QStringLiteral("New ItemNew Ite"));
-        QCOMPARE(rowCount(w.list()), 2);
-        QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_VERIFY(openEditor(w.list()) == nullptr);
-        QCOMPARE(w.form.Notes().Store().ItemName[0], std::string("New ItemNew Ite"));
-    }
-
     void rightClickPopsUpTheItemMenuAndKeepsTheSelection() {
-        SkinWindow& w = *window_;
         for (const char* name : {"One", "Two"})
-            QVERIFY(w.form.Notes().Store().AppendItem(name, "Scrivlet\\Work", ""));
-        w.form.Notes().List().ListFolderItems(false);
-        clickListRow(w.list(), 0);
-        clickListRow(w.list(), 1, {}, Qt::RightButton);
-        QCOMPARE(w.platform.popups.size(), std::size_t{1});
-        QVERIFY(w.platform.popups[0].menu == &w.menu().mItem);
-        QVERIFY(w.platform.popups[0].defaultEntry == &w.menu().mItemRename);
-        QVERIFY(rowSelected(w.list(), 0) && !rowSelected(w.list(), 1));
+            QVERIFY(w().form.Notes().Store().AppendItem(name, "Scrivlet\\Work", ""));
+        w().form.Notes().List().ListFolderItems(false);
+        clickListRow(w().list(), 0);
+        clickListRow(w().list(), 1, {}, Qt::RightButton);
+        QCOMPARE(w().platform.popups.size(), std::size_t{1});
+        QVERIFY(w().platform.popups[0].menu == &w().menu().mItem);
+        QVERIFY(w().platform.popups[0].defaultEntry == &w().menu().mItemRename);
+        QVERIFY(rowSelected(w().list(), 0) && !rowSelected(w().list(), 1));
 
-        w.list()->setFocus();
-        QTest::keyClick(w.list(), Qt::Key_F10, Qt::ShiftModifier);
-        QCOMPARE(w.platform.popups.size(), std::size_t{2});
+        w().list()->setFocus();
+        QTest::keyClick(w().list(), Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(w().platform.popups.size(), std::size_t{2});
         QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
-        QApplication::sendEvent(w.list()->viewport(), &menuKey);
-        QCOMPARE(w.platform.popups.size(), std::size_t{3});
+        QApplication::sendEvent(w().list()->viewport(), &menuKey);
+        QCOMPARE(w().platform.popups.size(), std::size_t{3});
     }
 
     void deleteKeyDeletesTheSelectedItems() {
-        SkinWindow& w = *window_;
         for (const char* name : {"One", "Two", "Three"})
-            QVERIFY(w.form.Notes().Store().AppendItem(name, "Scrivlet\\Work", ""));
-        w.form.Notes().List().ListFolderItems(false);
-        clickListRow(w.list(), 0);
-        clickListRow(w.list(), 2, Qt::ControlModifier);
-        w.list()->setFocus();
-        QTest::keyClick(w.list(), Qt::Key_Delete);
-        QCOMPARE(rowCount(w.list()), 1);
-        QCOMPARE(w.list()->model()->index(0, 0).data().toString(), QStringLiteral("Two"));
+            QVERIFY(w().form.Notes().Store().AppendItem(name, "Scrivlet\\Work", ""));
+        w().form.Notes().List().ListFolderItems(false);
+        clickListRow(w().list(), 0);
+        clickListRow(w().list(), 2, Qt::ControlModifier);
+        w().list()->setFocus();
+        QTest::keyClick(w().list(), Qt::Key_Delete);
+        QCOMPARE(rowCount(w().list()), 1);
+        QCOMPARE(w().list()->model()->index(0, 0).data().toString(), QStringLiteral("Two"));
     }
 };
 
-QObject* newItemsSkinTest() {
-    return new ItemsSkinTest;
-}
+SKIN_TEST_CLASS(ItemsSkinTest)
 
 #include "ItemsSkinTest.moc"

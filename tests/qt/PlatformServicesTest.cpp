@@ -2,18 +2,6 @@
 
 #include "qt/QtPlatform.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDate>
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QMenu>
-#include <QRegularExpression>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
-
 namespace {
 
 // Runs `step` once the event loop of a modal dialog or a pop-up menu is running.
@@ -108,8 +96,6 @@ private:
     skin::QtPlatform platform_;
 };
 
-QObject* newPlatformServicesTest() {
-    return new PlatformServicesTest;
-}
+SKIN_TEST_CLASS(PlatformServicesTest)
 
 #include "PlatformServicesTest.moc"

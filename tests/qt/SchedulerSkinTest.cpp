@@ -1,22 +1,6 @@
 #include "tests/qt/GuiFixture.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
-#include <QTest>
-
-#include <memory>
-
-using skin_tests::rowCount;
-using skin_tests::rowSelected;
-using skin_tests::SkinWindow;
-using skin_tests::triggerEnabled;
+using namespace skin_tests;
 
 namespace {
 
@@ -32,23 +16,22 @@ class SchedulerSkinTest : public skin_tests::WindowPerTest {
 private slots:
     void init() {
         openWindow();
-        triggerEnabled(window_->action(QStringLiteral("mDateShow")));
+        triggerEnabled(w().action(QStringLiteral("mDateShow")));
         QVERIFY(dates()->isVisible());
     }
 
     void cleanup() { closeWindow(); }
 
     void thePanelShowsTheMonthWithTodaySelected() {
-        SkinWindow& w = *window_;
         QCOMPARE(rowCount(dates()), 40);
         QCOMPARE(rowText(dates(), 19), QStringLiteral("11-20 Wednesday"));
         QVERIFY(rowSelected(dates(), 19));
         // What the colours mark is said in words.
         QCOMPARE(dates()->model()->index(19, 0).data(Qt::AccessibleDescriptionRole).toString(),
                  QStringLiteral("Today"));
-        QCOMPARE(w.widget<QLineEdit>(QStringLiteral("dDateWinDisplay"))->text(),
+        QCOMPARE(w().widget<QLineEdit>(QStringLiteral("dDateWinDisplay"))->text(),
                  QStringLiteral("November 2002"));
-        QCOMPARE(w.widget<QLabel>(QStringLiteral("dDateMenuDisplay"))->text(),
+        QCOMPARE(w().widget<QLabel>(QStringLiteral("dDateMenuDisplay"))->text(),
                  QStringLiteral("20 November 2002"));
         QVERIFY(editor()->isEnabled());
     }
@@ -56,17 +39,16 @@ private slots:
     // Tab goes from the notes into the open panel; the arrow keys on the scroll bar step a month each, and
     // Space presses a button.
     void theKeyboardReachesAndMovesThePanel() {
-        SkinWindow& w = *window_;
-        w.window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w.window));
-        w.list()->setFocus();
+        w().window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w().window));
+        w().list()->setFocus();
         QImage focused;
         for (const char* name : {"dDateWinDisplay", "dDateWinScroller", "dDateWinButton", "dDateWinAll",
                                  "dBackWinDateList", "dDateWinText", "cCalcMenuButton"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(name));
             if (QLatin1String(name) == QLatin1String("dDateWinScroller")) {
-                auto* scroller = w.widget<QScrollBar>(QStringLiteral("dDateWinScroller"));
+                auto* scroller = w().widget<QScrollBar>(QStringLiteral("dDateWinScroller"));
                 QTest::keyClick(scroller, Qt::Key_Right);
                 QTest::keyClick(scroller, Qt::Key_Right);
                 QTest::keyClick(scroller, Qt::Key_Left);
@@ -78,7 +60,7 @@ private slots:
                 focused = scroller->grab().toImage();
             }
             if (QLatin1String(name) == QLatin1String("dDateWinButton"))
-                QVERIFY(w.widget<QScrollBar>(QStringLiteral("dDateWinScroller"))->grab().toImage() !=
+                QVERIFY(w().widget<QScrollBar>(QStringLiteral("dDateWinScroller"))->grab().toImage() !=
                         focused);
             // Back to today's month, so that the editor is open again for Tab to stop at.
             if (QLatin1String(name) == QLatin1String("dDateWinButton")) {
@@ -90,7 +72,7 @@ private slots:
 
     // A drag reports one change when it ends, however far it went, so it moves a single month.
     void draggingTheScrollerMovesOneMonth() {
-        auto* scroller = window_->widget<QScrollBar>(QStringLiteral("dDateWinScroller"));
+        auto* scroller = w().widget<QScrollBar>(QStringLiteral("dDateWinScroller"));
         QStyleOptionSlider option;
         option.initFrom(scroller);
         option.orientation = Qt::Horizontal;
@@ -109,13 +91,11 @@ private slots:
     }
 
 private:
-    QListView* dates() const { return window_->widget<QListView>(QStringLiteral("dBackWinDateList")); }
-    QPlainTextEdit* editor() const { return window_->widget<QPlainTextEdit>(QStringLiteral("dDateWinText")); }
-    QString display() const { return window_->widget<QLineEdit>(QStringLiteral("dDateWinDisplay"))->text(); }
+    QListView* dates() const { return w().widget<QListView>(QStringLiteral("dBackWinDateList")); }
+    QPlainTextEdit* editor() const { return w().widget<QPlainTextEdit>(QStringLiteral("dDateWinText")); }
+    QString display() const { return w().widget<QLineEdit>(QStringLiteral("dDateWinDisplay"))->text(); }
 };
 
-QObject* newSchedulerSkinTest() {
-    return new SchedulerSkinTest;
-}
+SKIN_TEST_CLASS(SchedulerSkinTest)
 
 #include "SchedulerSkinTest.moc"

@@ -1,31 +1,6 @@
 #include "tests/qt/GuiFixture.h"
 
-#include <QAction>
-#include <QFrame>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTest>
-
-#include <memory>
-#include <vector>
-
-using skin_tests::childTexts;
-using skin_tests::clickListRow;
-using skin_tests::clickTreeNode;
-using skin_tests::rowCount;
-using skin_tests::rowRect;
-using skin_tests::rowSelected;
-using skin_tests::selectedNodes;
-using skin_tests::SkinWindow;
-using skin_tests::triggerEnabled;
-
-namespace {
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
+using namespace skin_tests;
 
 class SkinTest : public skin_tests::WindowPerTest {
     Q_OBJECT
@@ -35,44 +10,9 @@ private slots:
 
     void cleanup() { closeWindow(); }
 
-    void startsWithTheRootSelected() {
-        SkinWindow& w = *window_;
-        QCOMPARE(w.window.windowTitle(), QStringLiteral("Scrivlet"));
-        QCOMPARE(childTexts(w.tree()), (QStringList{QStringLiteral("Scrivlet"), QStringLiteral("Trash")}));
-        QCOMPARE(selectedNodes(w.tree()), QStringList{QStringLiteral("Scrivlet")});
-        QCOMPARE(rowCount(w.list()), 0);
-        auto* text = w.widget<QPlainTextEdit>(QStringLiteral("lText"));
-        QVERIFY(text->toPlainText().isEmpty());
-        QVERIFY(!text->isEnabled());
-        QVERIFY(!w.widget<QFrame>(QStringLiteral("cCalcWinBack"))->isVisible());
-        QVERIFY(!w.widget<QFrame>(QStringLiteral("dDateWinBack"))->isVisible());
-        for (const char* name : {"cCalcMenuBack", "cCalcMenuButton", "cCalcMenuResult", "dDateMenuBack",
-                                 "dDateMenuButton", "dDateMenuDisplay"})
-            QVERIFY2(w.widget<QWidget>(QLatin1String(name))->isVisible(), name);
-    }
-
-    // The form finds the clicked node again from the point its mouse events carry.
-    void clickPointsHitTheClickedNode() {
-        SkinWindow& w = *window_;
-        for (const char* name : {"A", "B", "C", "D", "E", "F"})
-            QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", name));
-        w.controls().lTre.Nodes(1).setExpanded(true);
-        auto hits = std::make_shared<std::vector<int>>();
-        w.controls().lTre.MouseDown.connect([&w, hits](int16_t, int16_t, int x, int y) {
-            const ui::TreeNode* node = w.controls().lTre.HitTest(x, y);
-            hits->push_back(node != nullptr ? node->Index() : 0);
-        });
-        // Trash is node 2 but stands below the root's children on the screen.
-        clickTreeNode(w.tree(), QStringLiteral("Trash"));
-        clickTreeNode(w.tree(), QStringLiteral("F"), Qt::RightButton);
-        QCOMPARE(*hits, (std::vector<int>{2, 8}));
-        QCOMPARE(q(w.controls().lTre.SelectedItem()->Text()), QStringLiteral("Trash"));
-    }
-
     void showEntriesAndTabsSwitchThePanels() {
-        SkinWindow& w = *window_;
-        auto* calculator = w.widget<QFrame>(QStringLiteral("cCalcWinBack"));
-        auto* scheduler = w.widget<QFrame>(QStringLiteral("dDateWinBack"));
+        auto* calculator = w().widget<QFrame>(QStringLiteral("cCalcWinBack"));
+        auto* scheduler = w().widget<QFrame>(QStringLiteral("dDateWinBack"));
         const struct {
             const char* gesture;
             bool calculatorShown;
@@ -86,9 +26,9 @@ private slots:
         for (const auto& step : steps) {
             const QString gesture = QLatin1String(step.gesture);
             if (gesture.startsWith(QLatin1Char('m'))) {
-                triggerEnabled(w.action(gesture));
+                triggerEnabled(w().action(gesture));
             } else {
-                QWidget* tab = w.widget<QWidget>(gesture);
+                QWidget* tab = w().widget<QWidget>(gesture);
                 // Away from any child, so the click lands on the strip itself where it is meant to.
                 const QPoint at = qobject_cast<QFrame*>(tab) != nullptr
                                       ? QPoint(tab->width() / 2, tab->height() - 3)
@@ -101,60 +41,46 @@ private slots:
     }
 
     void listGesturesReachTheControl() {
-        SkinWindow& w = *window_;
-        QVERIFY(w.form.Notes().Store().AppendItem("Note", "Scrivlet", ""));
-        w.form.Notes().List().ListFolderItems(false);
+        QVERIFY(w().form.Notes().Store().AppendItem("Note", "Scrivlet", ""));
+        w().form.Notes().List().ListFolderItems(false);
         struct MouseUp {
             int16_t button, shift;
             int x, y;
         };
         auto ups = std::make_shared<std::vector<MouseUp>>();
-        w.controls().lItem.MouseUp.connect([ups](int16_t button, int16_t shift, int x, int y) {
+        w().controls().lItem.MouseUp.connect([ups](int16_t button, int16_t shift, int x, int y) {
             ups->push_back({button, shift, x, y});
         });
         auto keys = std::make_shared<std::vector<int>>();
-        w.controls().lItem.KeyUp.connect(
+        w().controls().lItem.KeyUp.connect(
             [keys](int16_t code, int16_t shift) { keys->push_back(code * 10 + shift); });
 
-        const QPoint centre = rowRect(w.list(), 0).center();
-        clickListRow(w.list(), 0, {}, Qt::RightButton);
+        const QPoint centre = rowRect(w().list(), 0).center();
+        clickListRow(w().list(), 0, {}, Qt::RightButton);
         QCOMPARE(ups->size(), std::size_t{1});
         QCOMPARE(ups->back().button, ui::vbRightButton);
         QCOMPARE(QPoint(ups->back().x, ups->back().y), centre);
-        QVERIFY(!rowSelected(w.list(), 0));
+        QVERIFY(!rowSelected(w().list(), 0));
 
-        QTest::mouseClick(w.list()->viewport(), Qt::LeftButton, {},
-                          QPoint(5, w.list()->viewport()->height() - 5));
-        QVERIFY(w.controls().lItem.SelectedItem() == nullptr);
+        QTest::mouseClick(w().list()->viewport(), Qt::LeftButton, {},
+                          QPoint(5, w().list()->viewport()->height() - 5));
+        QVERIFY(w().controls().lItem.SelectedItem() == nullptr);
 
-        w.list()->setFocus();
-        QTest::keyClick(w.list(), Qt::Key_Delete, Qt::ShiftModifier);
+        w().list()->setFocus();
+        QTest::keyClick(w().list(), Qt::Key_Delete, Qt::ShiftModifier);
         // Releasing Shift after Delete is a key of its own.
         QCOMPARE(*keys, (std::vector<int>{ui::vbKeyDelete * 10 + ui::vbShiftMask, 16 * 10}));
     }
 
     void closingAsksTheFormToEnd() {
-        SkinWindow& w = *window_;
-        w.window.close();
-        QCOMPARE(w.platform.endRequests, 1);
-        QVERIFY(w.window.isVisible());
-        triggerEnabled(w.action(QStringLiteral("mFileMenu_2")));
-        QCOMPARE(w.platform.endRequests, 2);
-    }
-
-    void aDisabledFormDisablesTheWindow() {
-        SkinWindow& w = *window_;
-        w.controls().frmMain.setEnabled(false);
-        QVERIFY(!w.window.isEnabled());
-        w.window.close();
-        QCOMPARE(w.platform.endRequests, 0);
-        w.controls().frmMain.setEnabled(true);
-        QVERIFY(w.window.isEnabled());
+        w().window.close();
+        QCOMPARE(w().platform.endRequests, 1);
+        QVERIFY(w().window.isVisible());
+        triggerEnabled(w().action(QStringLiteral("mFileMenu_2")));
+        QCOMPARE(w().platform.endRequests, 2);
     }
 };
 
-QObject* newSkinTest() {
-    return new SkinTest;
-}
+SKIN_TEST_CLASS(SkinTest)
 
 #include "SkinTest.moc"

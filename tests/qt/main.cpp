@@ -1,17 +1,4 @@
-#include <QApplication>
-#include <QTest>
-
-#include <memory>
-
-QObject* newSkinTest();
-QObject* newPlatformServicesTest();
-QObject* newNotesViewsTest();
-QObject* newItemsSkinTest();
-QObject* newCalculatorSkinTest();
-QObject* newAccessibilityTest();
-QObject* newFolderTreeSkinTest();
-QObject* newSchedulerSkinTest();
-QObject* newGesturesLandWhereAimedTest();
+#include "tests/qt/GuiFixture.h"
 
 // Runs every test class of the skin in one process. The offscreen platform is the default, so the
 // suite needs no display.
@@ -20,9 +7,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     int failures = 0;
-    for (auto* make :
-         {newSkinTest, newNotesViewsTest, newItemsSkinTest, newPlatformServicesTest, newCalculatorSkinTest,
-          newAccessibilityTest, newFolderTreeSkinTest, newSchedulerSkinTest, newGesturesLandWhereAimedTest}) {
+    for (const auto& make : skin_tests::testClasses()) {
         std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }
