@@ -57,7 +57,23 @@ const Qt::Key Keys[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Escape, Qt::Key
                         Qt::Key_Delete, Qt::Key_Menu,    Qt::Key_F10,    Qt::Key_Up,     Qt::Key_Down,
                         Qt::Key_Left,   Qt::Key_Right,   Qt::Key_Home,   Qt::Key_End,    Qt::Key_Space};
 // "\b" erases a character.
-const char* const Typed[] = {"a", "New Item", "Z", "x\\y", "12+3", "note ", " ", "\b", "\b"};
+// Besides plain text, characters a conversion could turn into others: a no-break space, a line separator,
+// a right-to-left override and a character outside Latin-1.
+const char* const Typed[] = {"a",        "New Item", "Z",         "x\\y",     "12+3", "note ", " ",
+                             "a\u00a0b", "\u2028",   "\u202etxt", "1\u20ac2", "\b",   "\b"};
+// QTest types only ASCII; other characters arrive as a keyboard with that layout sends them, as text.
+void typeText(QWidget* target, const QString& typed) {
+    for (const QChar c : typed) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClicks(target, QString(c));
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &release);
+    }
+}
 const char* const Shortcuts[] = {"F2", "Ctrl+C", "Ctrl+X", "Ctrl+V"};
 const char* const AccessKeysTyped[] = {"FA", "FR", "FD", "FY", "IA", "IR",
                                        "IC", "IT", "IP", "ID", "CS", "SS"};
@@ -253,11 +269,11 @@ private:
             QWidget* target = focus();
             if (qobject_cast<QPlainTextEdit*>(target) != nullptr)
                 QTest::keyClick(target, Qt::Key_End, Qt::ControlModifier);
-            const QString typed = QLatin1String(Typed[g.a % std::size(Typed)]);
+            const QString typed = QString::fromUtf8(Typed[g.a % std::size(Typed)]);
             if (typed == QLatin1String("\b"))
                 QTest::keyClick(target, Qt::Key_Backspace);
             else
-                QTest::keyClicks(target, typed);
+                typeText(target, typed);
             account(target, [&](QString& text) {
                 if (typed == QLatin1String("\b"))
                     text.chop(1);
