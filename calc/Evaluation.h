@@ -54,12 +54,12 @@ struct Evaluation {
     // Term typed longer than the bound is only refused once var makes it grow further.
     static constexpr std::size_t MaxWorkingLength = std::size_t{4} << 20;
     // A slot that calls itself, on its own or through others, is stopped the same way after this many
-    // calls in a row (see InsertedText). Some such slots do end, but within far fewer calls ('10*var(0)'
-    // overflows after about 300); 'var(0)+1' would need 1E15. A slot whose every call leaves a few
-    // characters the passes cannot reduce grows the Term by them on each call, and each pass looks at the
-    // grown Term again, so the time to reach the limit grows with its square: at 10,000 calls that is a few
-    // tens of milliseconds.
-    static constexpr std::size_t MaxChain = 10'000;
+    // calls in a row (see InsertedText). Slots that do not call themselves nest at most 32 deep; some that
+    // do end by themselves, within far fewer calls ('10*var(0)' overflows after about 300, '2*var(0)' after
+    // 1,024), while 'var(0)+1' would need 1E15. A slot whose every call leaves a few characters the passes
+    // cannot reduce grows the Term on each call, and each pass looks at the grown Term again, so the time
+    // to reach the bound grows with its square: at 2,000 calls that stays within a few milliseconds.
+    static constexpr std::size_t MaxChain = 2'000;
 };
 
 } // namespace MODULCalc
