@@ -1,5 +1,6 @@
 #include "calc/MODULCalc.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstddef>
@@ -7,7 +8,10 @@
 #include <string>
 
 // Input layout: one byte of flags, then the Term, then up to 32 slot texts, separated by newlines.
-// Slots matter because a slot that refers to itself is the one way a Term keeps growing.
+// The Term may call var, but the slot texts never do: a slot that calls itself is the one way a Term keeps
+// growing, and one whose text merges with what surrounds it is stopped only by the length bound, which can
+// take seconds. That slowness is known (the unit tests hold slots that call themselves); here it would
+// only hide the faults this target looks for.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
     if (Size == 0) {
         return 0;
@@ -23,6 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
             End = Input.size();
         }
         (Part == 0 ? Term : Slots[Part - 1]) = Input.substr(Start, End - Start);
+        if (Part > 0) {
+            std::replace(Slots[Part - 1].begin(), Slots[Part - 1].end(), 'v', 'w');
+        }
         Start = End + 1;
     }
     const auto HideConsole = static_cast<std::int16_t>(Flags & 1 ? -1 : 0);
