@@ -29,13 +29,14 @@ int FilterLines(std::FILE* In, std::ostream& Out, bool BasicOnly) {
     // Answers are short; gathering them costs less than a formatted write each.
     constexpr std::size_t Gathered = 1 << 16;
     std::string Answers;
+    std::string Line;
     for (;;) {
         errno = 0;
         const ssize_t Length = getline(&Buffer.Data, &Buffer.Capacity, In);
         if (Length < 0) {
             break;
         }
-        std::string Line(Buffer.Data, static_cast<std::size_t>(Length));
+        Line.assign(Buffer.Data, static_cast<std::size_t>(Length));
         if (!Line.empty() && Line.back() == '\n') {
             Line.pop_back();
         }
