@@ -313,11 +313,7 @@ private:
     }
 
     TypedText* typedFor(QWidget* target) {
-        if (target == noteBox())
-            return &note_;
-        if (target == dayBox())
-            return &day_;
-        return nullptr;
+        return target == noteBox() ? &note_ : target == dayBox() ? &day_ : nullptr;
     }
     void account(QWidget* target, const std::function<void(QString&)>& edit) {
         if (TypedText* typed = typedFor(target); typed != nullptr && target->isEnabled()) {
