@@ -55,24 +55,6 @@ private slots:
                      QLatin1String(escape ? "Scrivlet" : "C"));
     }
 
-    void theMenuKeyShiftF10AndARightClickOpenTheFolderMenuOverTheSelectedFolder() {
-        clickTreeNode(w().tree(), QStringLiteral("C"));
-        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(0, 0),
-                                  w().tree()->mapToGlobal(QPoint(0, 0)));
-        QApplication::sendEvent(w().tree(), &menuKey);
-        QTest::keyClick(w().tree(), Qt::Key_F10, Qt::ShiftModifier);
-        clickTreeNode(w().tree(), QStringLiteral("A"), Qt::RightButton);
-        QCOMPARE(w().platform.popups.size(), std::size_t{3});
-        for (const auto& popup : w().platform.popups) {
-            QCOMPARE(popup.menu, &w().menu().mFolder);
-            QCOMPARE(popup.defaultEntry, &w().menu().mFolderRename);
-            QCOMPARE(popup.owner, std::string("lTre"));
-        }
-        QCOMPARE(w().platform.popups.front().y,
-                 w().tree()->visualRect(nodeRow(w().tree(), QStringLiteral("C"))).center().y());
-        QCOMPARE(w().controls().lTre.SelectedItem()->Text(), std::string("C"));
-    }
-
     // Deleting moves the subtree into the Trash: it arrives there as one insertion, opened as it was,
     // and leaves its old place as one removal.
     void aLargeSubtreeMovesInOneInsertionAndOneRemoval() {
