@@ -21,37 +21,27 @@ private slots:
     // A right click on another row pops up the view's menu and leaves the selection where it was; the menu
     // key and Shift+F10 pop up the same menu over the selected row.
     void rightClickTheMenuKeyAndShiftF10PopUpTheViewsMenu_data() {
-        QTest::addColumn<QString>("view");
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("defaultEntry");
-        QTest::newRow("folders") << "lTre"
-                                 << "mFolder"
-                                 << "mFolderRename";
-        QTest::newRow("items") << "lItem"
-                               << "mItem"
-                               << "mItemRename";
-        QTest::newRow("calculator slots") << "cCalcWinVarList"
-                                          << "mNumbraMenu"
-                                          << "mNumbra_0";
+        // The view, its menu and the menu's default entry.
+        QTest::addColumn<QString>("names");
+        QTest::newRow("folders") << QStringLiteral("lTre mFolder mFolderRename");
+        QTest::newRow("items") << QStringLiteral("lItem mItem mItemRename");
+        QTest::newRow("calculator slots") << QStringLiteral("cCalcWinVarList mNumbraMenu mNumbra_0");
     }
 
     void rightClickTheMenuKeyAndShiftF10PopUpTheViewsMenu() {
-        QFETCH(QString, view);
-        QFETCH(QString, menu);
-        QFETCH(QString, defaultEntry);
+        QFETCH(QString, names);
         for (const char* name : {"One", "Two"})
             QVERIFY(w().form.Notes().Store().AppendItem(name, "Scrivlet\\Work", ""));
         w().form.Notes().List().ListFolderItems(false);
-        if (view == QLatin1String("cCalcWinVarList"))
-            triggerEnabled(w().action(QStringLiteral("mNumbraShow")));
-        auto* widget = w().widget<QAbstractItemView>(view);
+        triggerEnabled(w().action(QStringLiteral("mNumbraShow")));
+        auto* widget = w().widget<QAbstractItemView>(names.section(u' ', 0, 0));
         const bool folders = widget == w().tree();
-        const QModelIndex selected =
-            folders ? nodeRow(w().tree(), QStringLiteral("Work")) : widget->model()->index(0, 0);
+        if (!folders)
+            QTest::mouseClick(widget->viewport(), Qt::LeftButton, {},
+                              widget->visualRect(widget->model()->index(0, 0)).center());
+        const QModelIndex selected = widget->currentIndex();
         const QModelIndex other =
             folders ? nodeRow(w().tree(), QStringLiteral("Scrivlet")) : widget->model()->index(1, 0);
-        if (!folders)
-            QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualRect(selected).center());
         QTest::mouseClick(widget->viewport(), Qt::RightButton, {}, widget->visualRect(other).center());
         QCOMPARE(w().platform.popups.size(), std::size_t{1});
         QCOMPARE(widget->currentIndex(), selected);
@@ -65,12 +55,12 @@ private slots:
         QApplication::sendEvent(widget->viewport(), &menuKey);
         QCOMPARE(w().platform.popups.size(), std::size_t{3});
         for (const auto& popup : w().platform.popups) {
-            QCOMPARE(skin::objectNameOf(*popup.menu), menu);
-            QCOMPARE(skin::objectNameOf(*popup.defaultEntry), defaultEntry);
-            QCOMPARE(QString::fromStdString(popup.owner), view);
+            QCOMPARE(QString::fromStdString(popup.owner) + ' ' + skin::objectNameOf(*popup.menu) + ' ' +
+                         skin::objectNameOf(*popup.defaultEntry),
+                     names);
+            if (&popup != &w().platform.popups.front())
+                QCOMPARE(popup.y, widget->visualRect(selected).center().y());
         }
-        for (std::size_t k = 1; k < 3; ++k)
-            QCOMPARE(w().platform.popups[k].y, widget->visualRect(selected).center().y());
     }
 
     void deleteKeyDeletesTheSelectedItems() {
