@@ -323,13 +323,12 @@ private:
     }
     // Undo and redo only go back and forth through what this binding showed.
     void undone(QWidget* target) {
-        TypedText* typed = typedFor(target);
-        if (typed == nullptr)
-            return;
-        const QString now = qobject_cast<QPlainTextEdit*>(target)->toPlainText();
-        if (!typed->history.contains(now))
-            undoBreak_ = "undo brought back \"" + now.toStdString() + "\", never shown in this binding";
-        typed->expected = now;
+        if (TypedText* typed = typedFor(target)) {
+            const QString now = qobject_cast<QPlainTextEdit*>(target)->toPlainText();
+            if (!typed->history.contains(now))
+                undoBreak_ = "undo brought back \"" + now.toStdString() + "\", never shown in this binding";
+            typed->expected = now;
+        }
     }
 
     int shownItem() { return w_.controls().lText.Enabled() ? w_.form.Notes().View().ShownItem : -1; }
