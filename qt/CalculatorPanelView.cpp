@@ -1,13 +1,10 @@
 #include "qt/CalculatorPanelView.h"
 
-#include "qt/Accessibility.h"
-#include "qt/LabelBinding.h"
 #include "qt/LineEditBinding.h"
 #include "qt/ListBoxBinding.h"
 #include "qt/TextBinding.h"
 
 #include <QFontMetricsF>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -70,15 +67,8 @@ private:
 
 } // namespace
 
-QWidget* buildCalculatorPanel(app::MainControls& controls, int width, QWidget* parent) {
-    auto* panel = new QFrame(parent);
-    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    panel->setFixedWidth(width);
-    panel->setAccessibleName(QStringLiteral("Calculator panel"));
-    setAccessibleRole(*panel, QAccessible::Pane);
-    bindPicture(controls.cCalcWinBack, *panel);
-
-    auto* input = new QLineEdit(panel);
+void buildCalculatorPanel(app::MainControls& controls, QWidget& panel) {
+    auto* input = new QLineEdit(&panel);
     input->setAccessibleName(QStringLiteral("Term"));
     input->setAccessibleDescription(
         QStringLiteral("Evaluated on every keystroke; type help for the calculator's own help"));
@@ -86,19 +76,19 @@ QWidget* buildCalculatorPanel(app::MainControls& controls, int width, QWidget* p
     bindLineEdit(controls.cCalcWinInput, *input);
 
     // The result is there to be read and copied; the Term is what the user edits.
-    auto* result = new QLineEdit(panel);
+    auto* result = new QLineEdit(&panel);
     result->setAccessibleName(QStringLiteral("Result"));
     result->setAccessibleDescription(QStringLiteral("The answer to the term, to read and copy"));
     result->setReadOnly(true);
     bindLineEdit(controls.cCalcWinResult, *result);
 
-    auto* varList = new ListBoxBinding(controls.cCalcWinVarList, panel);
+    auto* varList = new ListBoxBinding(controls.cCalcWinVarList, &panel);
     varList->setAccessibleName(QStringLiteral("Variable slots"));
     varList->setToolTip(QStringLiteral("Double click to edit a slot; right click for more"));
     varList->setAccessibleDescription(QStringLiteral(
         "The 32 slots a term reads with var(n); double click to edit a slot, right click for more"));
 
-    auto* info = new QPlainTextEdit(panel);
+    auto* info = new QPlainTextEdit(&panel);
     info->setAccessibleName(QStringLiteral("Calculator information"));
     info->setAccessibleDescription(
         QStringLiteral("The characters, functions and operators the calculator knows"));
@@ -108,16 +98,15 @@ QWidget* buildCalculatorPanel(app::MainControls& controls, int width, QWidget* p
     bindTextBox(controls.cCalcWinInfo, *info);
     new WholeLines(*info);
 
-    auto* layout = new QVBoxLayout(panel);
+    auto* layout = new QVBoxLayout(&panel);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(caption(QStringLiteral("&Term"), input, panel));
+    layout->addWidget(caption(QStringLiteral("&Term"), input, &panel));
     layout->addWidget(input);
-    layout->addWidget(caption(QStringLiteral("Result"), result, panel));
+    layout->addWidget(caption(QStringLiteral("Result"), result, &panel));
     layout->addWidget(result);
-    layout->addWidget(caption(QStringLiteral("&Variables"), varList, panel));
+    layout->addWidget(caption(QStringLiteral("&Variables"), varList, &panel));
     layout->addWidget(varList, 1);
     layout->addWidget(info);
-    return panel;
 }
 
 } // namespace skin

@@ -6,8 +6,8 @@
 
 namespace skin {
 
-// The calculator panel's widgets inside its frame: the input line, the result, the slot list and the
+// Fills the calculator panel's frame with its widgets: the input line, the result, the slot list and the
 // information lines, one under the other.
-QWidget* buildCalculatorPanel(app::MainControls& controls, int width, QWidget* parent);
+void buildCalculatorPanel(app::MainControls& controls, QWidget& panel);
 
 } // namespace skin

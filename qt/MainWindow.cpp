@@ -109,7 +109,9 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     layout->addWidget(buildNotesArea(client), 1);
-    layout->addWidget(buildCalculatorPanel(controls, shrunk(PanelWidth), client));
+    QWidget* calculator = buildPanel(controls.cCalcWinBack, QStringLiteral("Calculator panel"), client);
+    buildCalculatorPanel(controls, *calculator);
+    layout->addWidget(calculator);
     QWidget* scheduler = buildPanel(controls.dDateWinBack, QStringLiteral("Scheduler panel"), client);
     buildSchedulerPanel(controls, *scheduler);
     layout->addWidget(scheduler);
@@ -174,8 +176,8 @@ QWidget* MainWindow::buildNotesArea(QWidget* parent) {
     return notes;
 }
 
-// The scheduler's frame: a sunken area of the panels' fixed width, shown and hidden with its control;
-// buildSchedulerPanel fills it.
+// The frame of either side panel: a sunken area of the panels' fixed width, shown and hidden with its
+// control; the panel's own view fills it. Both are built here so that they look and behave alike.
 QWidget* MainWindow::buildPanel(ui::PictureBox& control, const QString& accessibleName, QWidget* parent) {
     auto* panel = new QFrame(parent);
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);

@@ -13,6 +13,9 @@ private slots:
     void showEntriesAndTabsSwitchThePanels() {
         auto* calculator = w().widget<QFrame>(QStringLiteral("cCalcWinBack"));
         auto* scheduler = w().widget<QFrame>(QStringLiteral("dDateWinBack"));
+        QCOMPARE(calculator->frameStyle(), scheduler->frameStyle());
+        QCOMPARE(QPair(calculator->minimumWidth(), calculator->maximumWidth()),
+                 QPair(scheduler->minimumWidth(), scheduler->maximumWidth()));
         const struct {
             const char* gesture;
             bool calculatorShown;
