@@ -2,14 +2,6 @@
 
 using namespace skin_tests;
 
-namespace {
-
-QString rowText(const QListView* list, int row) {
-    return list->model()->index(row, 0).data().toString();
-}
-
-} // namespace
-
 class SchedulerSkinTest : public skin_tests::WindowPerTest {
     Q_OBJECT
 
@@ -22,18 +14,80 @@ private slots:
 
     void cleanup() { closeWindow(); }
 
-    void thePanelShowsTheMonthWithTodaySelected() {
+    // The clock reaching a new day marks it among the days shown: today in dark blue, Saturdays in dark
+    // cyan, Sundays in dark green, said in words for a screen reader too; today alone is selected.
+    void everyRowMarksTodayAndTheWeekend_data() {
+        QTest::addColumn<QString>("clock");
+        QTest::addColumn<int>("todayRow");
+        QTest::addColumn<QString>("tab");
+        QTest::newRow("first row, a Friday") << "11-01-2002" << 0 << "01 November 2002";
+        QTest::newRow("a Wednesday") << "11-20-2002" << 19 << "20 November 2002";
+        QTest::newRow("a Saturday") << "11-23-2002" << 22 << "23 November 2002";
+        QTest::newRow("a Sunday") << "11-24-2002" << 23 << "24 November 2002";
+        QTest::newRow("next month, last row") << "12-10-2002" << 39 << "10 December 2002";
+        QTest::newRow("past the rows") << "12-11-2002" << -1 << "11 December 2002";
+    }
+
+    void everyRowMarksTodayAndTheWeekend() {
+        QFETCH(QString, clock);
+        QFETCH(int, todayRow);
+        QFETCH(QString, tab);
+        w().platform.date = clock.toStdString();
+        auto* timer = w().window.findChild<QTimer*>(QStringLiteral("dDateWinTimer"));
+        QTimerEvent tick(timer->timerId());
+        QCoreApplication::sendEvent(timer, &tick);
+        QCOMPARE(w().widget<QLabel>(QStringLiteral("dDateMenuDisplay"))->text(), tab);
+        QCOMPARE(display(), QStringLiteral("November 2002"));
         QCOMPARE(rowCount(dates()), 40);
-        QCOMPARE(rowText(dates(), 19), QStringLiteral("11-20 Wednesday"));
-        QVERIFY(rowSelected(dates(), 19));
-        // What the colours mark is said in words.
-        QCOMPARE(dates()->model()->index(19, 0).data(Qt::AccessibleDescriptionRole).toString(),
-                 QStringLiteral("Today"));
-        QCOMPARE(w().widget<QLineEdit>(QStringLiteral("dDateWinDisplay"))->text(),
-                 QStringLiteral("November 2002"));
-        QCOMPARE(w().widget<QLabel>(QStringLiteral("dDateMenuDisplay"))->text(),
-                 QStringLiteral("20 November 2002"));
-        QVERIFY(editor()->isEnabled());
+        for (int row = 0; row < 40; ++row) {
+            const QModelIndex index = dates()->model()->index(row, 0);
+            const QString weekday = index.data().toString().section(u' ', 1);
+            const bool today = row == todayRow, weekend = weekday == "Saturday" || weekday == "Sunday";
+            const QColor colour = today                   ? QColor(0, 0, 128)
+                                  : weekday == "Saturday" ? QColor(0, 128, 128)
+                                  : weekday == "Sunday"   ? QColor(0, 128, 0)
+                                                          : QColor();
+            const QString marks = today ? (weekend ? "Today, weekend" : "Today") : (weekend ? "Weekend" : "");
+            QCOMPARE(index.data().toString().startsWith(clock.left(5)), today);
+            // Other rows keep the theme's text colour.
+            QCOMPARE(index.data(Qt::ForegroundRole),
+                     colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
+            QCOMPARE(index.data(Qt::ToolTipRole).toString(), marks);
+            QCOMPARE(index.data(Qt::AccessibleDescriptionRole).toString(), marks);
+            QCOMPARE(rowSelected(dates(), row), today);
+        }
+        QCOMPARE(editor()->isEnabled(), todayRow >= 0);
+    }
+
+    // Storing a day's note changes that day's row alone, its text and its icon; moving the selection
+    // changes no row's data, and nothing is inserted, removed or reset.
+    void aStoredNoteChangesItsOwnRowAlone() {
+        QAbstractItemModel* model = dates()->model();
+        QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+        QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy removed(model, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy reset(model, &QAbstractItemModel::modelReset);
+        for (const char* typed : {"Dentist", ""}) {
+            clickListRow(dates(), 19);
+            changed.clear();
+            QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(editor(), Qt::Key_Delete);
+            QTest::keyClicks(editor(), QLatin1String(typed));
+            clickListRow(dates(), 0);
+            QVERIFY(!changed.isEmpty());
+            for (const QList<QVariant>& change : changed)
+                QCOMPARE(QPair(change[0].toModelIndex().row(), change[1].toModelIndex().row()),
+                         QPair(19, 19));
+            const QModelIndex today = model->index(19, 0);
+            QCOMPARE(today.data().toString(),
+                     *typed ? QStringLiteral("11-20 Wednesday: Dentist") : QStringLiteral("11-20 Wednesday"));
+            QCOMPARE(today.data(Qt::DecorationRole).value<QIcon>().isNull(), !*typed);
+            QCOMPARE(today.data(Qt::ToolTipRole).toString(), QStringLiteral("Today"));
+            for (int row = 0; row < 40; ++row)
+                QCOMPARE(rowSelected(dates(), row), row == 0);
+        }
+        QCOMPARE(inserted.count() + removed.count() + reset.count(), 0);
     }
 
     // Tab goes from the notes into the open panel; the arrow keys on the scroll bar step a month each, and
