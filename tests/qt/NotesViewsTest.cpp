@@ -2,7 +2,11 @@
 
 #include "qt/ListBinding.h"
 
+#include <algorithm>
+#include <map>
 #include <random>
+#include <set>
+#include <tuple>
 
 using namespace skin_tests;
 
@@ -16,7 +20,9 @@ private slots:
     void cleanup() { closeWindow(); }
 
     // Selection reaches the widget as one change per gesture; after any mix of gestures, code and
-    // entry changes the widget shows exactly the control's rows, selection and selection focus.
+    // entry changes the widget shows exactly the control's rows, looks, selection and selection focus, and
+    // the model reported as changed exactly the rows whose look changed: not a selected one, not one set
+    // to what it already showed.
     void listWidgetFollowsTheControlThroughRandomChanges() {
         ui::ListView control("lItem", nullptr);
         control.setMultiSelect(true);
@@ -29,8 +35,25 @@ private slots:
             return std::uniform_int_distribution<int>(0, below - 1)(random);
         };
         const int16_t modifiers[] = {0, ui::vbCtrlMask, ui::vbShiftMask};
+        const std::pair<uint32_t, QVariant> colours[] = {{0, {}},
+                                                         {ui::Rgb(0, 128, 0), QBrush(QColor(0, 128, 0))},
+                                                         {ui::Rgb(0, 0, 128), QBrush(QColor(0, 0, 128))}};
+        const auto look = [&](int i) {
+            const ui::ListItem& entry = control.ListItems(i);
+            return std::tuple(entry.Text(), entry.SmallIcon(), entry.ForeColor(), entry.ToolTipText());
+        };
+        std::set<std::string> reported;
+        connect(widget.model(), &QAbstractItemModel::dataChanged, this,
+                [&](const QModelIndex& top, const QModelIndex& bottom) {
+                    for (int row = top.row(); row <= bottom.row(); ++row)
+                        reported.insert(control.ListItems(row + 1).Key());
+                });
         int added = 0;
         for (int step = 0; step < 1500; ++step) {
+            std::map<std::string, decltype(look(1))> before;
+            for (int i = 1; i <= control.ListItems.Count(); ++i)
+                before.emplace(control.ListItems(i).Key(), look(i));
+            reported.clear();
             const int count = control.ListItems.Count();
             const int index = count > 0 ? pick(count) + 1 : 0;
             switch (pick(count < 5 ? 1 : 10)) {
@@ -55,9 +78,19 @@ private slots:
             case 6:
                 control.setSorted(pick(2) == 0);
                 break;
-            case 8:
-                control.ListItems(index).setText(std::string(1, char('a' + pick(26))));
+            case 8: {
+                ui::ListItem& entry = control.ListItems(index);
+                const int what = pick(4);
+                if (what == 0)
+                    entry.setText(std::string(1, char('a' + pick(3))));
+                else if (what == 1)
+                    entry.setSmallIcon(pick(2));
+                else if (what == 2)
+                    entry.setForeColor(colours[pick(3)].first);
+                else
+                    entry.setToolTipText(pick(2) == 0 ? "" : "Weekend");
                 break;
+            }
             case 7:
                 control.setMultiSelect(pick(4) != 0);
                 break;
@@ -68,11 +101,25 @@ private slots:
                     control.userClickEmpty();
             }
             QCOMPARE(widget.model()->rowCount(), control.ListItems.Count());
+            std::set<std::string> changed;
             for (int i = 1; i <= control.ListItems.Count(); ++i) {
+                const ui::ListItem& entry = control.ListItems(i);
                 const QModelIndex row = widget.model()->index(i - 1, 0);
-                QCOMPARE(row.data().toString().toStdString(), control.ListItems(i).Text());
-                QCOMPARE(widget.selectionModel()->isSelected(row), control.ListItems(i).Selected());
+                QCOMPARE(row.data().toString().toStdString(), entry.Text());
+                QCOMPARE(row.data(Qt::DecorationRole).value<QIcon>().isNull(), entry.SmallIcon() == 0);
+                QCOMPARE(row.data(Qt::ForegroundRole),
+                         std::find_if(std::begin(colours), std::end(colours), [&](const auto& c) {
+                             return c.first == entry.ForeColor();
+                         })->second);
+                QCOMPARE(row.data(Qt::ToolTipRole).toString().toStdString(), entry.ToolTipText());
+                QCOMPARE(row.data(Qt::AccessibleDescriptionRole).toString().toStdString(),
+                         entry.ToolTipText());
+                QCOMPARE(widget.selectionModel()->isSelected(row), entry.Selected());
+                const auto was = before.find(entry.Key());
+                if (was != before.end() && was->second != look(i))
+                    changed.insert(entry.Key());
             }
+            QCOMPARE(reported, changed);
             const ui::ListItem* focus = control.SelectedItem();
             QCOMPARE(widget.currentIndex().row(), focus != nullptr ? focus->Index() - 1 : -1);
         }
