@@ -1,131 +1,30 @@
-// Takes the README's pictures of the real window: builds it as `scrivlet` does, fills it with a few sample
-// notes through the same calls the tests use, opens a panel through its menu entry and types into it as a
-// user would, and saves what the window paints.
+// Saves one of the README's pictures of the real window (tools/screenshot/Scene.h).
 //
 // Usage: scrivlet_screenshot notes|calculator|scheduler OUT.png [TERM]
-// Exit status 3: the scene's panel has no controls yet, so there is nothing worth a picture.
 
-#include "app/frmMain.h"
-#include "qt/MainWindow.h"
-#include "qt/QtPlatform.h"
+#include "tools/screenshot/Scene.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QLineEdit>
-#include <QListView>
-#include <QTest>
-#include <QTreeView>
 
 #include <cstdio>
-
-namespace {
-
-constexpr int NothingToShow = 3;
-
-struct SampleItem {
-    const char* folder;
-    const char* name;
-    const char* text;
-};
-
-const char* const SampleFolders[][2] = {
-    {"Scrivlet", "Home"}, {"Scrivlet", "Work"}, {"Scrivlet\\Work", "Plans"}, {"Scrivlet", "Recipes"}};
-
-const SampleItem SampleItems[] = {
-    {"Scrivlet\\Work", "Meeting notes",
-     "Monday stand-up\n\n- Release notes go out on Thursday\n- Book the room for the planning day\n"
-     "- Budget review moved to the 14th\n\nNext: prepare the slides for the quarterly review."},
-    {"Scrivlet\\Work", "Ideas", "A shared calendar for the team room.\nFewer meetings on Fridays."},
-    {"Scrivlet\\Work", "Quarterly budget", "Travel 1,200\nSoftware 800\nTraining 650"},
-    {"Scrivlet\\Home", "Groceries", "Apples\nBread\nCoffee beans\nOat milk"},
-    {"Scrivlet\\Recipes", "Lentil soup", "Red lentils, carrots, cumin, lemon."},
-};
-
-bool fail(const char* message) {
-    std::fprintf(stderr, "scrivlet_screenshot: %s\n", message);
-    return false;
-}
-
-// Clicks the centre of a row, as a person would.
-bool clickTreeNode(QTreeView& tree, const QString& text) {
-    const QAbstractItemModel* model = tree.model();
-    const QModelIndexList found =
-        model->match(model->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly | Qt::MatchRecursive);
-    if (found.isEmpty())
-        return fail("a sample folder is missing from the tree");
-    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(found.first()).center());
-    return true;
-}
-
-bool fillSampleNotes(app::frmMain& form, QMainWindow& window) {
-    for (const auto& [parent, name] : SampleFolders) {
-        if (!form.Notes().Tree().AppendFolder(parent, name))
-            return fail("a sample folder was refused");
-    }
-    for (const SampleItem& item : SampleItems) {
-        if (!form.Notes().Store().AppendItem(item.name, item.folder, item.text))
-            return fail("a sample item was refused");
-    }
-    auto* tree = window.findChild<QTreeView*>(QStringLiteral("lTre"));
-    auto* list = window.findChild<QListView*>(QStringLiteral("lItem"));
-    if (tree == nullptr || list == nullptr)
-        return fail("the window has no lTre or no lItem");
-    tree->expandAll();
-    if (!clickTreeNode(*tree, QStringLiteral("Work")))
-        return false;
-    if (list->model()->rowCount() == 0)
-        return fail("the Work folder lists no items");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualRect(list->model()->index(0, 0)).center());
-    return true;
-}
-
-bool choose(QMainWindow& window, const QString& entry) {
-    auto* action = window.findChild<QAction*>(entry);
-    if (action == nullptr || !action->isEnabled())
-        return fail("a menu entry to open the panel is missing or disabled");
-    action->trigger();
-    return true;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
     const QString scene = arguments.value(1);
     const QString out = arguments.value(2);
-    if (out.isEmpty() || !QStringList{"notes", "calculator", "scheduler"}.contains(scene)) {
+    if (out.isEmpty() || !screenshot::Scenes.contains(scene)) {
         std::fputs("usage: scrivlet_screenshot notes|calculator|scheduler OUT.png [TERM]\n", stderr);
         return 2;
     }
-    skin::QtPlatform platform;
-    app::frmMain form(platform);
-    skin::MainWindow window(form.Controls());
-    form.Form_Load();
-    if (!QTest::qWaitForWindowExposed(&window) || !fillSampleNotes(form, window))
+    screenshot::Window window;
+    const QImage picture = arguments.size() > 3 ? screenshot::take(window, scene, arguments[3])
+                                                : screenshot::take(window, scene);
+    if (picture.isNull())
         return 1;
-
-    if (scene == QLatin1String("calculator")) {
-        if (!choose(window, QStringLiteral("mNumbraShow")))
-            return 1;
-        auto* input = window.findChild<QLineEdit*>(QStringLiteral("cCalcWinInput"));
-        if (input == nullptr)
-            return fail("the calculator panel has no cCalcWinInput"), 1;
-        input->setFocus();
-        QTest::keyClicks(input, arguments.value(3, QStringLiteral("(12.5+3)*2-7/4")));
-    } else if (scene == QLatin1String("scheduler")) {
-        auto* panel = window.findChild<QWidget*>(QStringLiteral("dDateWinBack"));
-        if (panel == nullptr || panel->findChildren<QWidget*>().isEmpty()) {
-            std::fputs("scrivlet_screenshot: the scheduler panel has no controls yet\n", stderr);
-            return NothingToShow;
-        }
-        if (!choose(window, QStringLiteral("mDateShow")))
-            return 1;
+    if (!picture.save(out)) {
+        std::fputs("scrivlet_screenshot: the picture could not be written\n", stderr);
+        return 1;
     }
-    // Lets the layout settle after the panel opened, so the picture shows the window as a user sees it.
-    QTest::qWait(300);
-    if (!window.grab().save(out))
-        return fail("the picture could not be written"), 1;
     return 0;
 }

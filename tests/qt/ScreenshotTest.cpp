@@ -1,0 +1,75 @@
+#include "tests/qt/GuiFixture.h"
+#include "tools/screenshot/Scene.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+// A pixel differs where one of its channels is further off than this: antialiasing that renders a glyph's
+// edge a little differently stays within it, a text or a widget of another colour does not.
+constexpr int ChannelAllowance = 64;
+// How many pixels of a picture may differ, for the odd edge antialiased further off: a moved, missing or
+// recoloured widget, or one changed letter, makes more differ.
+constexpr double AllowedFraction = 1e-5;
+
+bool differs(QRgb a, QRgb b) {
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))}) > ChannelAllowance;
+}
+
+} // namespace
+
+// The README's pictures, taken as the screenshot tool takes them, against the stored ones. A failure
+// leaves the picture taken and one marking the differing pixels in red next to the test.
+class ScreenshotTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void eachSceneLooksAsStored_data() {
+        QTest::addColumn<QString>("scene");
+        QTest::addColumn<QString>("stored");
+        for (const auto& [scene, stored] : {std::pair{"notes", "screenshot.png"},
+                                            {"calculator", "calculator.png"},
+                                            {"scheduler", "scheduler.png"}})
+            QTest::newRow(scene) << QString(scene) << QString(stored);
+    }
+
+    void eachSceneLooksAsStored() {
+        QFETCH(QString, scene);
+        QFETCH(QString, stored);
+        const QImage reference =
+            QImage(QStringLiteral(SCRIVLET_DOCS_DIR "/") + stored).convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(!reference.isNull(), qPrintable(stored));
+        screenshot::Window window;
+        const QImage taken = screenshot::take(window, scene).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!taken.isNull());
+
+        QImage marked = reference;
+        qsizetype differing = 0;
+        if (taken.size() == reference.size()) {
+            for (int y = 0; y < reference.height(); ++y) {
+                for (int x = 0; x < reference.width(); ++x) {
+                    const bool off = differs(taken.pixel(x, y), reference.pixel(x, y));
+                    differing += off;
+                    const int pale = 192 + qGray(reference.pixel(x, y)) / 4;
+                    marked.setPixel(x, y, off ? qRgb(255, 0, 0) : qRgb(pale, pale, pale));
+                }
+            }
+        }
+        if (taken.size() == reference.size() &&
+            differing <= AllowedFraction * reference.width() * reference.height())
+            return;
+        const QString base = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshot-") + scene;
+        taken.save(base + QStringLiteral("-taken.png"));
+        marked.save(base + QStringLiteral("-difference.png"));
+        QFAIL(qPrintable(
+            QStringLiteral("%1 pixels, or the size, differ from %2; see %3-taken.png, %3-difference.png")
+                .arg(QString::number(differing), stored, base)));
+    }
+};
+
+SKIN_TEST_CLASS(ScreenshotTest)
+
+#include "ScreenshotTest.moc"
