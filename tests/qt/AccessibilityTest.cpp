@@ -196,6 +196,11 @@ private slots:
                                     << QStringList{
                                            QStringLiteral("cCalcWinInput"), QStringLiteral("cCalcWinResult"),
                                            QStringLiteral("cCalcWinVarList"), QStringLiteral("cCalcWinInfo")};
+        QTest::newRow("scheduler") << QStringLiteral("mDateShow")
+                                   << QStringLiteral(
+                                          "dDateWinDisplay dDateWinScroller dDateWinButton dDateWinAll "
+                                          "dBackWinDateList dDateWinText")
+                                          .split(u' ');
     }
 
     void tabVisitsNotesThenTheOpenPanelThenTheTabs() {

@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(removals.size(), 1);
         const QModelIndex moved = nodeRow(w().tree(), QStringLiteral("A"));
         QCOMPARE(moved.parent(), nodeRow(w().tree(), QStringLiteral("Trash")));
-        QCOMPARE(childTexts(w().tree(), moved).size(), 200);
+        QCOMPARE(w().tree()->model()->rowCount(moved), 200);
         QVERIFY(w().tree()->isExpanded(moved));
         QVERIFY(w().tree()->isExpanded(nodeRow(w().tree(), QStringLiteral("Inner")).parent()));
         QVERIFY(!w().tree()->isExpanded(nodeRow(w().tree(), QStringLiteral("8"))));

@@ -62,20 +62,6 @@ QModelIndex nodeRow(const QTreeView* tree, const QString& text) {
     return found.size() == 1 ? found.first() : QModelIndex();
 }
 
-QStringList selectedNodes(const QTreeView* tree) {
-    QStringList texts;
-    for (const QModelIndex& row : tree->selectionModel()->selectedIndexes())
-        texts << row.data().toString();
-    return texts;
-}
-
-QStringList childTexts(const QTreeView* tree, const QModelIndex& parent) {
-    QStringList texts;
-    for (int row = 0; row < tree->model()->rowCount(parent); ++row)
-        texts << tree->model()->index(row, 0, parent).data().toString();
-    return texts;
-}
-
 void clickTreeNode(QTreeView* tree, const QString& text, Qt::MouseButton button) {
     const QModelIndex row = nodeRow(tree, text);
     QVERIFY2(row.isValid(), qPrintable(text));

@@ -53,11 +53,8 @@ struct SkinWindow {
     skin::MainWindow window{form.Controls()};
 };
 
-// The tree's row showing `text` (the only one), and the texts of the selected rows.
+// The tree's row showing `text` (the only one).
 QModelIndex nodeRow(const QTreeView* tree, const QString& text);
-QStringList selectedNodes(const QTreeView* tree);
-// The texts of the rows under `parent`, in order.
-QStringList childTexts(const QTreeView* tree, const QModelIndex& parent = {});
 
 // What every skin test class does around each test: a fresh started window, shown, and afterwards the
 // check that no modal window opened that the test did not ask for.

@@ -147,22 +147,11 @@ private:
         return widget != nullptr && widget->isVisible() ? widget : tree();
     }
 
-    std::vector<QModelIndex> visibleNodes() {
-        std::vector<QModelIndex> rows;
-        std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
-            for (int r = 0; r < tree()->model()->rowCount(parent); ++r) {
-                const QModelIndex row = tree()->model()->index(r, 0, parent);
-                rows.push_back(row);
-                if (tree()->isExpanded(row))
-                    walk(row);
-            }
-        };
-        walk({});
-        return rows;
-    }
     // A point on a visible node, or below the last one for an empty area.
     QPoint treePoint(unsigned pick) {
-        const std::vector<QModelIndex> rows = visibleNodes();
+        std::vector<QModelIndex> rows;
+        for (QModelIndex row = tree()->model()->index(0, 0); row.isValid(); row = tree()->indexBelow(row))
+            rows.push_back(row);
         if (pick % (rows.size() + 1) == rows.size())
             return {4, tree()->viewport()->height() - 4};
         const QModelIndex row = rows[pick % (rows.size() + 1)];
