@@ -411,7 +411,7 @@ private:
         app::MainControls& c = w_.controls();
         const ui::TreeNode* selected = c.lTre.SelectedItem();
         const QModelIndexList treeSelection = tree()->selectionModel()->selectedIndexes();
-        if (treeSelection.size() != 1 || treeSelection[0].data().toString() != q(selected->Text()) ||
+        if (treeSelection.size() != 1 || !treeSelection[0].data().toString().contains(q(selected->Text())) ||
             tree()->currentIndex() != treeSelection[0])
             return "tree selection or current row differs from the control's";
         for (const auto& [view, control] :
