@@ -6,8 +6,8 @@
 // Terms with the result the calculator panel shows for them: no flags, 32 empty variable slots. The
 // stage tests check them through Calculate and the numbra test once more through the console's line mode.
 struct CalcRow {
-    std::string_view Term;
-    std::string_view Expected;
+    std::string_view term;
+    std::string_view expected;
 };
 
 // Precedence, associativity, the Terms left unreduced, operands read up to their longest leading number,

@@ -11,14 +11,14 @@
 // A fixed clock reading keeps rnd reproducible.
 inline constexpr double FixedClock = 45296.25;
 
-inline std::string PanelCalculate(std::string_view Term) {
+inline std::string panelCalculate(std::string_view term) {
     static const std::array<std::string, 32> EmptySlots{};
-    return MODULCalc::Calculate(std::string(Term), 0, 0, EmptySlots, 32, FixedClock);
+    return MODULCalc::Calculate(std::string(term), 0, 0, EmptySlots, 32, FixedClock);
 }
 
-inline void ExpectPanelResults(const std::vector<CalcRow>& Rows) {
-    for (const auto& Row : Rows) {
-        SCOPED_TRACE(testing::Message() << "Term '" << Row.Term << "'");
-        EXPECT_EQ(PanelCalculate(Row.Term), Row.Expected);
+inline void expectPanelResults(const std::vector<CalcRow>& rows) {
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "Term '" << row.term << "'");
+        EXPECT_EQ(panelCalculate(row.term), row.expected);
     }
 }

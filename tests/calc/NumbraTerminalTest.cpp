@@ -16,115 +16,115 @@ namespace {
 using namespace std::chrono_literals;
 
 // numbra on a pseudo-terminal, typed at as a person would: each line only once the prompt is there.
-class TerminalSession {
+class terminalSession {
 public:
-    explicit TerminalSession(const char* Option) {
-        Child = forkpty(&Master, nullptr, nullptr, nullptr);
-        if (Child == 0) {
+    explicit terminalSession(const char* option) {
+        child = forkpty(&master, nullptr, nullptr, nullptr);
+        if (child == 0) {
             // A known terminal type, so the arrow keys are read the same on any machine.
             setenv("TERM", "xterm", 1);
-            execl(NUMBRA_PATH, NUMBRA_PATH, Option, nullptr);
+            execl(NUMBRA_PATH, NUMBRA_PATH, option, nullptr);
             _exit(127);
         }
     }
 
-    ~TerminalSession() {
-        if (Child > 0 && !Ended) {
-            kill(Child, SIGKILL);
-            waitpid(Child, nullptr, 0);
+    ~terminalSession() {
+        if (child > 0 && !ended) {
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
         }
-        if (Master >= 0) {
-            close(Master);
+        if (master >= 0) {
+            close(master);
         }
     }
 
     // Reads what numbra writes until `Done` holds; false when ten seconds pass first.
-    template <typename Condition> bool Until(Condition Done) {
-        const auto Deadline = std::chrono::steady_clock::now() + 10s;
-        while (!Done()) {
-            if (std::chrono::steady_clock::now() > Deadline) {
+    template <typename condition> bool until(condition done) {
+        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > deadline) {
                 return false;
             }
-            ReadSome();
+            readSome();
         }
         return true;
     }
 
     // Reads until `Wanted` has appeared after everything read before.
-    bool WaitFor(const std::string& Wanted) {
-        if (!Until([&] { return Screen.find(Wanted, Seen) != std::string::npos; })) {
+    bool waitFor(const std::string& wanted) {
+        if (!until([&] { return screen.find(wanted, seen) != std::string::npos; })) {
             return false;
         }
-        Seen = Screen.find(Wanted, Seen) + Wanted.size();
+        seen = screen.find(wanted, seen) + wanted.size();
         return true;
     }
 
     // The prompt is on the screen and the line editor reads key by key. The prompt alone is not enough:
     // keys typed while the terminal still collects whole lines would be taken by the terminal itself.
-    bool WaitForPrompt() {
-        termios Mode{};
-        return WaitFor("> ") &&
-               Until([&] { return tcgetattr(Master, &Mode) == 0 && (Mode.c_lflag & ICANON) == 0; });
+    bool waitForPrompt() {
+        termios mode{};
+        return waitFor("> ") &&
+               until([&] { return tcgetattr(master, &mode) == 0 && (mode.c_lflag & ICANON) == 0; });
     }
 
-    void Type(const std::string& Keys) {
-        ASSERT_EQ(write(Master, Keys.data(), Keys.size()), ssize_t(Keys.size()));
+    void type(const std::string& keys) {
+        ASSERT_EQ(write(master, keys.data(), keys.size()), ssize_t(keys.size()));
     }
 
     // Ends input with Ctrl+D on an empty line and returns the exit status, -1 when numbra does not end.
     // Ctrl+D goes only to the prompt: typed earlier, the terminal would take it as its own end of line.
-    int Finish() {
-        int Status = 0;
-        if (!WaitForPrompt()) {
+    int finish() {
+        int status = 0;
+        if (!waitForPrompt()) {
             return -1;
         }
-        Type("\x04");
-        Ended = Until([&] { return waitpid(Child, &Status, WNOHANG) == Child; });
-        return Ended && WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
+        type("\x04");
+        ended = until([&] { return waitpid(child, &status, WNOHANG) == child; });
+        return ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    std::string Screen;
+    std::string screen;
 
 private:
     // Once numbra has ended the read fails at once; the caller's deadline still bounds the loop.
-    void ReadSome() {
-        pollfd Wait{Master, POLLIN, 0};
-        char Buffer[512];
-        if (poll(&Wait, 1, 200) > 0) {
-            const ssize_t Count = read(Master, Buffer, sizeof Buffer);
-            Screen.append(Buffer, std::size_t(std::max<ssize_t>(Count, 0)));
+    void readSome() {
+        pollfd wait{master, POLLIN, 0};
+        char buffer[512];
+        if (poll(&wait, 1, 200) > 0) {
+            const ssize_t count = read(master, buffer, sizeof buffer);
+            screen.append(buffer, std::size_t(std::max<ssize_t>(count, 0)));
         }
     }
 
-    int Master = -1;
-    pid_t Child = -1;
-    bool Ended = false;
-    std::size_t Seen = 0;
+    int master = -1;
+    pid_t child = -1;
+    bool ended = false;
+    std::size_t seen = 0;
 };
 
 // Each step: the keys typed after the prompt, then Enter, and the answer on the line that follows. With a
 // UTF-8 locale a Term keeps every character typed; the options reach the terminal's answers.
 TEST(NumbraTerminal, EditsRecallsAndAnswersEachTermOnTheNextLine) {
     setenv("LC_ALL", "C.UTF-8", 1);
-    TerminalSession Session("--basic");
+    terminalSession session("--basic");
     unsetenv("LC_ALL");
-    const std::string Left = "\x1b[D";
-    const std::string Up = "\x1b[A";
-    const std::vector<std::pair<std::string, std::string>> Steps{
+    const std::string left = "\x1b[D";
+    const std::string up = "\x1b[A";
+    const std::vector<std::pair<std::string, std::string>> steps{
         {"1+2", "3"},
-        {Up, "3"},                  // the Term before, unchanged
-        {"2*5" + Left + "1", "30"}, // a digit put in before the last one: 2*15
-        {Up + Up + "0", "21"},      // two back, changed at its end: 1+20
+        {up, "3"},                  // the Term before, unchanged
+        {"2*5" + left + "1", "30"}, // a digit put in before the last one: 2*15
+        {up + up + "0", "21"},      // two back, changed at its end: 1+20
         {"1\u20ac2", "(1\u20ac2)"},
         {"commands", "Please choose: basic advanced"},
     };
-    for (const auto& [Keys, Answer] : Steps) {
-        SCOPED_TRACE(Keys);
-        ASSERT_TRUE(Session.WaitForPrompt()) << Session.Screen;
-        Session.Type(Keys + "\r");
-        ASSERT_TRUE(Session.WaitFor("\n" + Answer + "\r\n")) << Session.Screen;
+    for (const auto& [keys, answer] : steps) {
+        SCOPED_TRACE(keys);
+        ASSERT_TRUE(session.waitForPrompt()) << session.screen;
+        session.type(keys + "\r");
+        ASSERT_TRUE(session.waitFor("\n" + answer + "\r\n")) << session.screen;
     }
-    EXPECT_EQ(Session.Finish(), 0) << Session.Screen;
+    EXPECT_EQ(session.finish(), 0) << session.screen;
 }
 
 } // namespace

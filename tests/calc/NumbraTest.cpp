@@ -11,39 +11,39 @@
 namespace {
 
 // numbra's exit status and standard output, run with `Arguments` and reading `Input`.
-std::pair<int, std::string> RunNumbra(const std::string& Arguments, const std::string& Input) {
-    const auto Folder =
+std::pair<int, std::string> runNumbra(const std::string& arguments, const std::string& input) {
+    const auto folder =
         std::filesystem::temp_directory_path() / ("numbra-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(Folder);
-    const auto InputFile = Folder / "in.txt";
-    const auto OutputFile = Folder / "out.txt";
-    std::ofstream(InputFile, std::ios::binary) << Input;
-    const std::string Command = std::string("'") + NUMBRA_PATH + "' " + Arguments + " < '" +
-                                InputFile.string() + "' > '" + OutputFile.string() + "'";
-    const int Status = std::system(Command.c_str());
-    std::stringstream Output;
-    Output << std::ifstream(OutputFile, std::ios::binary).rdbuf();
-    std::filesystem::remove_all(Folder);
-    return {Status, Output.str()};
+    std::filesystem::create_directories(folder);
+    const auto inputFile = folder / "in.txt";
+    const auto outputFile = folder / "out.txt";
+    std::ofstream(inputFile, std::ios::binary) << input;
+    const std::string Command = std::string("'") + NUMBRA_PATH + "' " + arguments + " < '" +
+                                inputFile.string() + "' > '" + outputFile.string() + "'";
+    const int status = std::system(Command.c_str());
+    std::stringstream output;
+    output << std::ifstream(outputFile, std::ios::binary).rdbuf();
+    std::filesystem::remove_all(folder);
+    return {status, output.str()};
 }
 
 TEST(Numbra, LineModePrintsWhatThePanelShows) {
-    std::string Input;
-    std::string Expected;
-    for (const auto* Rows : AllRows) {
-        for (const auto& Row : *Rows) {
-            Input.append(Row.Term).append("\n");
-            Expected.append(Row.Expected).append("\n");
+    std::string input;
+    std::string expected;
+    for (const auto* rows : AllRows) {
+        for (const auto& row : *rows) {
+            input.append(row.term).append("\n");
+            expected.append(row.expected).append("\n");
         }
     }
     // A carriage return before the line feed, and a last line without a line feed.
-    Input += "1+1\r\n2*3";
-    Expected += "2\n6\n";
-    EXPECT_EQ(RunNumbra("", Input), std::pair(0, Expected));
+    input += "1+1\r\n2*3";
+    expected += "2\n6\n";
+    EXPECT_EQ(runNumbra("", input), std::pair(0, expected));
 }
 
 TEST(Numbra, ArgumentsAndOptions) {
-    const std::vector<std::pair<std::string, std::string>> Rows{
+    const std::vector<std::pair<std::string, std::string>> rows{
         {"'1+2' '-5*3' 'help -'", "3\n-15\nSubstraction.\n"},
         {"--version", "Numbra 2.01.03\n"},
         {"-- --help", "(+hElP)\n"},
@@ -52,31 +52,31 @@ TEST(Numbra, ArgumentsAndOptions) {
         {"--basic", "49\n"},
         {"--", ""},
     };
-    for (const auto& [Arguments, Expected] : Rows) {
-        SCOPED_TRACE(Arguments);
-        EXPECT_EQ(RunNumbra(Arguments, "7*7\n"), std::pair(0, Expected));
+    for (const auto& [arguments, expected] : rows) {
+        SCOPED_TRACE(arguments);
+        EXPECT_EQ(runNumbra(arguments, "7*7\n"), std::pair(0, expected));
     }
     // Help wins over every other option, and names each of them.
-    const auto [Status, Help] = RunNumbra("--version --help", "");
-    EXPECT_EQ(Status, 0);
-    EXPECT_EQ(Help.rfind("Usage: numbra", 0), 0u) << Help;
-    for (const char* Option : {"--basic ", "--help ", "--version ", "-- "}) {
-        EXPECT_NE(Help.find(std::string("\n  ") + Option), std::string::npos) << Option;
+    const auto [status, help] = runNumbra("--version --help", "");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(help.rfind("Usage: numbra", 0), 0u) << help;
+    for (const char* option : {"--basic ", "--help ", "--version ", "-- "}) {
+        EXPECT_NE(help.find(std::string("\n  ") + option), std::string::npos) << option;
     }
     // Every example the help gives answers as it says.
-    std::istringstream Lines(Help);
-    std::size_t Examples = 0;
-    for (std::string Line; std::getline(Lines, Line);) {
-        const auto Prints = Line.find(" prints ");
-        if (Line.rfind("  numbra '", 0) == 0 && Prints != std::string::npos) {
-            const std::string Term = Line.substr(9, Line.find_last_of('\'', Prints) - 8);
-            SCOPED_TRACE(Term);
-            EXPECT_EQ(RunNumbra(Term, "").second,
-                      Line.substr(Line.find_first_not_of(' ', Prints + 8)) + "\n");
-            ++Examples;
+    std::istringstream lines(help);
+    std::size_t examples = 0;
+    for (std::string line; std::getline(lines, line);) {
+        const auto prints = line.find(" prints ");
+        if (line.rfind("  numbra '", 0) == 0 && prints != std::string::npos) {
+            const std::string term = line.substr(9, line.find_last_of('\'', prints) - 8);
+            SCOPED_TRACE(term);
+            EXPECT_EQ(runNumbra(term, "").second,
+                      line.substr(line.find_first_not_of(' ', prints + 8)) + "\n");
+            ++examples;
         }
     }
-    EXPECT_EQ(Examples, 3u);
+    EXPECT_EQ(examples, 3u);
 }
 
 } // namespace

@@ -8,60 +8,60 @@ namespace {
 
 using MODULCalc::Calculate;
 
-std::string Repeated(std::string_view Unit, std::size_t Count) {
-    std::string Text;
-    while (Count-- > 0) {
-        Text += Unit;
+std::string repeated(std::string_view unit, std::size_t count) {
+    std::string text;
+    while (count-- > 0) {
+        text += unit;
     }
-    return Text;
+    return text;
 }
 
 // However long the slot texts and however many calls a Term makes, slots that do not call themselves
 // give their answer; only a slot that, on its own or through others, calls itself again is stopped.
 TEST(Robustness, OnlySlotsThatCallThemselvesAreStopped) {
-    struct Row {
-        std::string Slot0, Slot1, Term, Expected;
+    struct row {
+        std::string slot0, slot1, term, expected;
     };
-    std::vector<Row> Rows{
+    std::vector<row> rows{
         {"var(0)+1", "", "var(0)", "Error (28)"},
         {"var(1)", "var(0)", "var(0)", "Error (28)"},
         {"1+var(1)", "var(0)+2", "2*var(0)", "Error (28)"},
     };
-    for (const std::size_t Count : {3U, 810U, 2500U, 5000U}) {
-        const std::string Calls = Repeated("var(0)+", Count) + "1";
-        Rows.push_back(
-            {Repeated("1+", Count) + "1", "", "var(0)+var(0)+var(0)+1", std::to_string(3 * Count + 4)});
-        Rows.push_back({"sin(0)", "", Calls, "1"});
-        Rows.push_back({"(1+2)*(3+4)", "", Calls, std::to_string(21 * Count + 1)});
-        Rows.push_back(
-            {"var(1)+" + Repeated("1+", Count) + "1", "2", "var(0)+var(0)", std::to_string(2 * Count + 6)});
+    for (const std::size_t count : {3U, 810U, 2500U, 5000U}) {
+        const std::string calls = repeated("var(0)+", count) + "1";
+        rows.push_back(
+            {repeated("1+", count) + "1", "", "var(0)+var(0)+var(0)+1", std::to_string(3 * count + 4)});
+        rows.push_back({"sin(0)", "", calls, "1"});
+        rows.push_back({"(1+2)*(3+4)", "", calls, std::to_string(21 * count + 1)});
+        rows.push_back(
+            {"var(1)+" + repeated("1+", count) + "1", "2", "var(0)+var(0)", std::to_string(2 * count + 6)});
     }
-    for (const auto& Row : Rows) {
-        SCOPED_TRACE(testing::Message() << Row.Slot0.substr(0, 20) << " / " << Row.Term.substr(0, 20)
-                                        << "... of " << Row.Term.size());
-        std::array<std::string, 32> Slots{Row.Slot0, Row.Slot1};
-        EXPECT_EQ(Calculate(Row.Term, 0, 0, Slots, 32, FixedClock), Row.Expected);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.slot0.substr(0, 20) << " / " << row.term.substr(0, 20)
+                                        << "... of " << row.term.size());
+        std::array<std::string, 32> slots{row.slot0, row.slot1};
+        EXPECT_EQ(Calculate(row.term, 0, 0, slots, 32, FixedClock), row.expected);
     }
     // A chain through every slot, each calling the next, is as long as a chain gets without a repeat.
-    std::array<std::string, 32> Chain{};
-    for (std::size_t Slot = 0; Slot + 1 < Chain.size(); ++Slot) {
-        Chain[Slot] = "var(" + std::to_string(Slot + 1) + ")+1";
+    std::array<std::string, 32> chain{};
+    for (std::size_t slot = 0; slot + 1 < chain.size(); ++slot) {
+        chain[slot] = "var(" + std::to_string(slot + 1) + ")+1";
     }
-    Chain.back() = "1";
-    EXPECT_EQ(Calculate("var(0)", 0, 0, Chain, 32, FixedClock), "32");
-    Chain.back() = "var(0)";
-    EXPECT_EQ(Calculate("var(0)", 0, 0, Chain, 32, FixedClock), "Error (28)");
+    chain.back() = "1";
+    EXPECT_EQ(Calculate("var(0)", 0, 0, chain, 32, FixedClock), "32");
+    chain.back() = "var(0)";
+    EXPECT_EQ(Calculate("var(0)", 0, 0, chain, 32, FixedClock), "Error (28)");
     // A working term may grow to a million characters and more, but not without end.
-    std::array<std::string, 32> Long{std::string(1 << 20, 'x')};
-    EXPECT_EQ(Calculate("var(0)", 0, 0, Long, 32, FixedClock), "(" + Long[0] + ")");
-    EXPECT_EQ(Calculate(Repeated("var(0)", 5), 0, 0, Long, 32, FixedClock), "Error (28)");
+    std::array<std::string, 32> longSlot{std::string(1 << 20, 'x')};
+    EXPECT_EQ(Calculate("var(0)", 0, 0, longSlot, 32, FixedClock), "(" + longSlot[0] + ")");
+    EXPECT_EQ(Calculate(repeated("var(0)", 5), 0, 0, longSlot, 32, FixedClock), "Error (28)");
 }
 
 // Terms that reduce one step per pass, for thousands of passes, are never taken for runaway ones. Each
 // stage looks again only where the previous ones changed the Term, so Terms whose shapes change along
 // their length, and mixtures of the stages, must still get the answers of a full look at every pass.
 TEST(Robustness, StepwiseTermsGiveTheirResultAtAnyLength) {
-    ExpectPanelResults({
+    expectPanelResults({
         {"(1)+(1=1)and(1)+(2)*(1)+1", "5"},
         {"(1)+(1)+(1=1)and(1=1)and(1)+1", "4"},
         {"not(1=1)and(1)+(2)*(3)^2", "18"},
@@ -69,22 +69,22 @@ TEST(Robustness, StepwiseTermsGiveTheirResultAtAnyLength) {
         {"1+(1)+(1<2)or(1)+1", "4"},
         {"(2)*(1)+(1)eqv(1)+(0)#5", "3"},
     });
-    EXPECT_EQ(PanelCalculate("0" + Repeated("+1.5", 100000)), "150000");
-    for (const std::size_t Count : {10U, 900U, 5000U}) {
-        const std::vector<std::pair<std::string, std::string>> Rows{
-            {Repeated("not", Count) + "1", Count % 2 == 0 ? "1" : "0"},
-            {std::string(Count, '(') + "1" + std::string(Count, ')'), "1"},
-            {Repeated("sin(", Count) + "0" + std::string(Count, ')'), "0"},
-            {Repeated("(1)+", Count) + "1", std::to_string(Count + 1)},
-            {Repeated("(1=1)and", Count) + "(1=1)", "1"},
-            {std::string(Count * 10 - 1, '-') + "1", "-1"},
-            {Repeated("(1)+(1=1)and", Count) + "1", std::to_string(Count + 1)},
-            {Repeated("(2)*(1<2)or(1)^", Count) + "1", "2"},
-            {Repeated("not(1)+", Count) + "1", "1"},
+    EXPECT_EQ(panelCalculate("0" + repeated("+1.5", 100000)), "150000");
+    for (const std::size_t count : {10U, 900U, 5000U}) {
+        const std::vector<std::pair<std::string, std::string>> rows{
+            {repeated("not", count) + "1", count % 2 == 0 ? "1" : "0"},
+            {std::string(count, '(') + "1" + std::string(count, ')'), "1"},
+            {repeated("sin(", count) + "0" + std::string(count, ')'), "0"},
+            {repeated("(1)+", count) + "1", std::to_string(count + 1)},
+            {repeated("(1=1)and", count) + "(1=1)", "1"},
+            {std::string(count * 10 - 1, '-') + "1", "-1"},
+            {repeated("(1)+(1=1)and", count) + "1", std::to_string(count + 1)},
+            {repeated("(2)*(1<2)or(1)^", count) + "1", "2"},
+            {repeated("not(1)+", count) + "1", "1"},
         };
-        for (const auto& [Term, Expected] : Rows) {
-            SCOPED_TRACE(testing::Message() << Term.substr(0, 12) << "... of " << Term.size());
-            EXPECT_EQ(PanelCalculate(Term), Expected);
+        for (const auto& [term, expected] : rows) {
+            SCOPED_TRACE(testing::Message() << term.substr(0, 12) << "... of " << term.size());
+            EXPECT_EQ(panelCalculate(term), expected);
         }
     }
 }
@@ -92,7 +92,7 @@ TEST(Robustness, StepwiseTermsGiveTheirResultAtAnyLength) {
 // Positions count characters: a letter of several bytes, from any script, counts once.
 // Bytes that form no well-formed sequence (overlong forms, surrogates, beyond U+10FFFF) count one by one.
 TEST(Robustness, CharactersCountAsTheyAreWritten) {
-    ExpectPanelResults({
+    expectPanelResults({
         {"éé(P)", "(ééP)"},
         {"日本(P)", "(日本P)"},
         {"😀😀(2)*3", "(😀😀2*3)"},
@@ -108,30 +108,30 @@ TEST(Robustness, CharactersCountAsTheyAreWritten) {
 }
 
 TEST(Robustness, RandomBytesGiveAnAnswer) {
-    std::mt19937 Rng(99);
-    const std::string Favoured = "0123456789+-*/^#()=<>|.,EPepvar(and)or not eqv xor sin cnt ";
-    for (int Round = 0; Round < 4000; ++Round) {
-        const auto RandomText = [&](std::size_t MaxLength) {
-            std::string Text(Rng() % (MaxLength + 1), ' ');
-            for (char& C : Text) {
-                C = Rng() % 2 ? Favoured[Rng() % Favoured.size()] : static_cast<char>(Rng() % 256);
+    std::mt19937 rng(99);
+    const std::string favoured = "0123456789+-*/^#()=<>|.,EPepvar(and)or not eqv xor sin cnt ";
+    for (int round = 0; round < 4000; ++round) {
+        const auto randomText = [&](std::size_t maxLength) {
+            std::string text(rng() % (maxLength + 1), ' ');
+            for (char& c : text) {
+                c = rng() % 2 ? favoured[rng() % favoured.size()] : static_cast<char>(rng() % 256);
             }
-            return Text;
+            return text;
         };
-        std::array<std::string, 32> Slots{};
-        for (auto& Slot : Slots) {
-            Slot = Rng() % 4 == 0 ? RandomText(12) : "";
+        std::array<std::string, 32> slots{};
+        for (auto& slot : slots) {
+            slot = rng() % 4 == 0 ? randomText(12) : "";
         }
-        const std::string Term = RandomText(48);
-        const auto Flags = static_cast<std::int16_t>(Rng() % 2 ? -1 : 0);
-        const std::string Answer =
-            Calculate(Term, 0, Flags, Slots, static_cast<std::int16_t>(Rng() % 40), Round);
-        SCOPED_TRACE(testing::Message() << "Term '" << Term << "'");
-        EXPECT_NE(Answer, "Error (51)");
+        const std::string term = randomText(48);
+        const auto flags = static_cast<std::int16_t>(rng() % 2 ? -1 : 0);
+        const std::string answer =
+            Calculate(term, 0, flags, slots, static_cast<std::int16_t>(rng() % 40), round);
+        SCOPED_TRACE(testing::Message() << "Term '" << term << "'");
+        EXPECT_NE(answer, "Error (51)");
         // Only a slot, through var, can make a Term vanish.
-        if (!MODULCalc::TrimBlanks(Term).empty() &&
-            MODULCalc::ToUpperAscii(Term).find("VAR") == std::string::npos) {
-            EXPECT_FALSE(Answer.empty());
+        if (!MODULCalc::trimBlanks(term).empty() &&
+            MODULCalc::toUpperAscii(term).find("VAR") == std::string::npos) {
+            EXPECT_FALSE(answer.empty());
         }
     }
 }

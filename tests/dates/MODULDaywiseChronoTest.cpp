@@ -24,8 +24,8 @@ std::string Text(const std::chrono::year_month_day& date) {
 // reports only its first few days.
 TEST(MODULDaywiseAgainstChrono, AgreesOnEveryDayOfTheDomain) {
     using namespace std::chrono;
-    constexpr std::array<const char*, 7> kNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                "Thursday", "Friday", "Saturday"};
+    constexpr std::array<const char*, 7> Names{"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                               "Thursday", "Friday", "Saturday"};
     const sys_days dayOne{year{1} / January / 1};
     const sys_days lastDay{year{9999} / December / 31};
     const int32_t last = static_cast<int32_t>((lastDay - dayOne).count()) + 1;
@@ -43,7 +43,7 @@ TEST(MODULDaywiseAgainstChrono, AgreesOnEveryDayOfTheDomain) {
         const bool agrees = text == expected && DateToDay(text) == n &&
                             DayOfWeek(n, true) == static_cast<float>(wd.c_encoding()) &&
                             DayOfWeek(n, false) == static_cast<float>(wd.iso_encoding() - 1) &&
-                            DayName(n, 0) == kNames[wd.c_encoding()];
+                            DayName(n, 0) == Names[wd.c_encoding()];
         if (!agrees) {
             ++failures;
             ADD_FAILURE() << "day " << n << ": expected " << expected << ", got " << text << " "

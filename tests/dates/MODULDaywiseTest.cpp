@@ -12,8 +12,8 @@ using namespace MODULDaywise;
 
 namespace {
 
-constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
-constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+constexpr int32_t Min = std::numeric_limits<int32_t>::min();
+constexpr int32_t Max = std::numeric_limits<int32_t>::max();
 
 // Fields are read leniently and never validated: days and months beyond their range count on (month 13
 // or 00 keeping a leap year's leap day), separators, blanks and signs are passed over, reading stops at a
@@ -45,8 +45,8 @@ TEST(DateToDay, ComputesYearsBelowOneFromTheYearArithmetic) {
 // and offsets outside it, where remainders turn negative or differences overflow 32 bits.
 TEST(Weekday, FoldsEveryDayNumberAndOffsetIntoTheWeek) {
     const std::vector<std::tuple<int32_t, int32_t, float, float, std::string>> rows{
-        {0, 0, 0, 6, "Sunday"},    {-6, 0, 1, 0, "Monday"},        {1, 1, 1, 0, "Sunday"},
-        {1, -5, 1, 0, "Saturday"}, {kMin, kMax, 5, 4, "Thursday"}, {kMax, kMin, 1, 0, "Wednesday"},
+        {0, 0, 0, 6, "Sunday"},    {-6, 0, 1, 0, "Monday"},      {1, 1, 1, 0, "Sunday"},
+        {1, -5, 1, 0, "Saturday"}, {Min, Max, 5, 4, "Thursday"}, {Max, Min, 1, 0, "Wednesday"},
     };
     for (const auto& [day, offset, sundayFirst, mondayFirst, name] : rows) {
         SCOPED_TRACE(testing::Message() << "day " << day << " offset " << offset);
