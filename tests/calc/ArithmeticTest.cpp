@@ -7,7 +7,9 @@ namespace {
 
 TEST(Answers, AsThePanelShowsThem) {
     for (const auto* rows : AllRows) {
-        expectPanelResults(*rows);
+        for (const auto& row : *rows) {
+            EXPECT_EQ(panelCalculate(row.term), row.expected) << "Term '" << row.term << "'";
+        }
     }
 }
 

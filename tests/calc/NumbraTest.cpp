@@ -1,30 +1,37 @@
-#include "tests/calc/CalcRows.h"
+#include "tests/calc/CalcTestSupport.h"
 
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
-// numbra's exit status and standard output, run with `Arguments` and reading `Input`.
+// numbra's exit status and standard output, run with `arguments` and reading `input`.
 std::pair<int, std::string> runNumbra(const std::string& arguments, const std::string& input) {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("numbra-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    const auto inputFile = folder / "in.txt";
-    const auto outputFile = folder / "out.txt";
+    const auto inputFile =
+        std::filesystem::temp_directory_path() / ("numbra-test-" + std::to_string(getpid()));
     std::ofstream(inputFile, std::ios::binary) << input;
-    const std::string Command = std::string("'") + NUMBRA_PATH + "' " + arguments + " < '" +
-                                inputFile.string() + "' > '" + outputFile.string() + "'";
-    const int status = std::system(Command.c_str());
-    std::stringstream output;
-    output << std::ifstream(outputFile, std::ios::binary).rdbuf();
-    std::filesystem::remove_all(folder);
-    return {status, output.str()};
+    const std::string command = "'" NUMBRA_PATH "' " + arguments + " < '" + inputFile.string() + "'";
+    FILE* const pipe = popen(command.c_str(), "r");
+    std::string output;
+    for (char buffer[4096]; const std::size_t count = std::fread(buffer, 1, sizeof buffer, pipe);) {
+        output.append(buffer, count);
+    }
+    const int status = pclose(pipe);
+    std::filesystem::remove(inputFile);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
 }
 
 TEST(Numbra, LineModePrintsWhatThePanelShows) {
@@ -56,14 +63,10 @@ TEST(Numbra, ArgumentsAndOptions) {
         SCOPED_TRACE(arguments);
         EXPECT_EQ(runNumbra(arguments, "7*7\n"), std::pair(0, expected));
     }
-    // Help wins over every other option, and names each of them.
+    // Help wins over every other option, and every example it gives answers as it says.
     const auto [status, help] = runNumbra("--version --help", "");
     EXPECT_EQ(status, 0);
     EXPECT_EQ(help.rfind("Usage: numbra", 0), 0u) << help;
-    for (const char* option : {"--basic ", "--help ", "--version ", "-- "}) {
-        EXPECT_NE(help.find(std::string("\n  ") + option), std::string::npos) << option;
-    }
-    // Every example the help gives answers as it says.
     std::istringstream lines(help);
     std::size_t examples = 0;
     for (std::string line; std::getline(lines, line);) {
@@ -77,6 +80,107 @@ TEST(Numbra, ArgumentsAndOptions) {
         }
     }
     EXPECT_EQ(examples, 3u);
+}
+
+// numbra on a pseudo-terminal, typed at as a person would: each line only once the prompt is there.
+class TerminalSession {
+public:
+    explicit TerminalSession(const char* option) {
+        child_ = forkpty(&master_, nullptr, nullptr, nullptr);
+        if (child_ == 0) {
+            // A known terminal type, so the arrow keys are read the same on any machine.
+            setenv("TERM", "xterm", 1);
+            execl(NUMBRA_PATH, NUMBRA_PATH, option, nullptr);
+            _exit(127);
+        }
+    }
+    ~TerminalSession() {
+        if (child_ > 0 && !ended_) {
+            kill(child_, SIGKILL);
+            waitpid(child_, nullptr, 0);
+        }
+        close(master_);
+    }
+
+    // Reads what numbra writes until `done` holds; false when ten seconds pass first. Once numbra has
+    // ended a read fails at once, and the deadline still bounds the loop.
+    template <typename Condition> bool until(Condition done) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        for (char buffer[512]; !done();) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                return false;
+            }
+            pollfd wait{master_, POLLIN, 0};
+            if (poll(&wait, 1, 200) > 0) {
+                screen.append(buffer, static_cast<std::size_t>(
+                                          std::max<ssize_t>(read(master_, buffer, sizeof buffer), 0)));
+            }
+        }
+        return true;
+    }
+
+    // Reads until `wanted` has appeared after everything read before.
+    bool waitFor(const std::string& wanted) {
+        const bool found = until([&] { return screen.find(wanted, seen_) != std::string::npos; });
+        seen_ = found ? screen.find(wanted, seen_) + wanted.size() : seen_;
+        return found;
+    }
+
+    // The prompt is on the screen and the line editor reads key by key. The prompt alone is not enough:
+    // keys typed while the terminal still collects whole lines would be taken by the terminal itself.
+    bool waitForPrompt() {
+        termios mode{};
+        return waitFor("> ") &&
+               until([&] { return tcgetattr(master_, &mode) == 0 && (mode.c_lflag & ICANON) == 0; });
+    }
+
+    bool type(const std::string& keys) {
+        return write(master_, keys.data(), keys.size()) == ssize_t(keys.size());
+    }
+
+    // Ends input with Ctrl+D on an empty line and returns the exit status, -1 when numbra does not end.
+    // Ctrl+D goes only to the prompt: typed earlier, the terminal would take it as its own end of line.
+    int finish() {
+        int status = 0;
+        if (!waitForPrompt() || !type("\x04")) {
+            return -1;
+        }
+        ended_ = until([&] { return waitpid(child_, &status, WNOHANG) == child_; });
+        return ended_ && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string screen;
+
+private:
+    int master_ = -1;
+    pid_t child_ = -1;
+    bool ended_ = false;
+    std::size_t seen_ = 0;
+};
+
+// Each step: the keys typed after the prompt, then Enter, and the answer on the line that follows. With a
+// UTF-8 locale a Term keeps every character typed; the options reach the terminal's answers.
+TEST(NumbraTerminal, EditsRecallsAndAnswersEachTermOnTheNextLine) {
+    setenv("LC_ALL", "C.UTF-8", 1);
+    TerminalSession session("--basic");
+    unsetenv("LC_ALL");
+    const std::string left = "\x1b[D";
+    const std::string up = "\x1b[A";
+    const std::vector<std::pair<std::string, std::string>> steps{
+        {"1+2", "3"},
+        {up, "3"},                  // the Term before, unchanged
+        {"2*5" + left + "1", "30"}, // a digit put in before the last one: 2*15
+        {up + up + "0", "21"},      // two back, changed at its end: 1+20
+        {"1\u20ac2", "(1\u20ac2)"},
+        {"commands", "Please choose: basic advanced"},
+    };
+    for (const auto& [keys, answer] : steps) {
+        SCOPED_TRACE(keys);
+        ASSERT_TRUE(session.waitForPrompt()) << session.screen;
+        ASSERT_TRUE(session.type(keys + "\r"));
+        ASSERT_TRUE(session.waitFor("\n" + answer + "\r\n")) << session.screen;
+    }
+    EXPECT_EQ(session.finish(), 0) << session.screen;
 }
 
 } // namespace

@@ -65,15 +65,14 @@ std::string road(const std::string& normalised, bool basicOnly, bool shortRoad) 
 TEST(Roads, ShortAndLongGiveTheSameAnswers) {
     std::mt19937 rng(2025);
     std::vector<std::string> terms;
-    for (int count = 0; count < 4000; ++count) {
-        terms.push_back(scrambled(rng));
-    }
-    for (int count = 0; count < 150; ++count) {
-        terms.push_back(stepwise(rng, 20 + rng() % 400, 12));
-    }
-    for (int count = 0; count < 12; ++count) {
-        terms.push_back(stepwise(rng, 1500 + rng() % 1500, 1 + rng() % 400));
-    }
+    const auto add = [&terms](int count, const auto& make) {
+        while (count-- > 0) {
+            terms.push_back(make());
+        }
+    };
+    add(4000, [&] { return scrambled(rng); });
+    add(150, [&] { return stepwise(rng, 20 + rng() % 400, 12); });
+    add(12, [&] { return stepwise(rng, 1500 + rng() % 1500, 1 + rng() % 400); });
     for (std::size_t shape = 0; shape < Units.size(); ++shape) {
         std::string term;
         while (term.size() < 1200) {
