@@ -96,10 +96,7 @@ inline const std::vector<CalcRow> ConsoleRows{
     {"    ", "Numbra 2.01.03"},
     {"/?", "Type \"help [<expression>/example/console] \" to get specific help"},
     {"help -", "Substraction."},
-    {"basic", "0123456789-.,E   P   +-*/#^()"},
     {"help =<", "If true, result is 1, otherwise 0"},
-    {"new", "< <= = => > => <> <= = | and or xor eqv not"},
-    {"email", "numbra@example.com"},
     {"  help professional  ", "shows relational and logical operations"},
     {"help professionals", "(hElPProfEssionals)"},
 };

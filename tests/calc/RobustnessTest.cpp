@@ -20,10 +20,10 @@ std::string repeated(std::string_view unit, std::size_t count) {
 TEST(Robustness, OnlySlotsThatCallThemselvesAreStopped) {
     constexpr std::size_t Room =
         MODULCalc::Evaluation::MaxWorkingLength - std::string_view("(var(0))").size();
-    struct row {
+    struct Row {
         std::string slot0, slot1, term, expected;
     };
-    std::vector<row> rows{
+    std::vector<Row> rows{
         {"var(0)+1", "", "var(0)", "Error (28)"},
         {"var(1)", "var(0)", "var(0)", "Error (28)"},
         {"1+var(1)", "var(0)+2", "2*var(0)", "Error (28)"},

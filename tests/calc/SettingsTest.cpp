@@ -14,13 +14,13 @@ TEST(Settings, FlagsAndSlotsChangeTheAnswers) {
     slots[1] = "7";
     slots[2] = " 1E+5 ";
     slots[31] = "9";
-    struct row {
+    struct Row {
         std::string term;
         std::int16_t hideConsole, basicOnly, slotCount;
         std::string expected;
     };
     const std::string banner = "Numbra 2.01.03";
-    const std::vector<row> rows{
+    const std::vector<Row> rows{
         {"?", -1, 0, 32, banner},
         {"help", -32768, 0, 32, banner},
         {"1+1", -1, 0, 32, "2"},
