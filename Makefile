@@ -19,6 +19,8 @@ CHECK_PACKAGES  := dpkg-dev binutils file desktop-file-utils appstream man-db li
 FORMAT_PACKAGES := clang-format git
 # libFuzzer ships with clang's runtime libraries, which clang only recommends.
 FUZZ_PACKAGES   := clang libclang-rt-14-dev
+# The benchmarks measure the key index beside the library's hash set.
+BENCH_PACKAGES  := $(BUILD_PACKAGES) libabsl-dev
 
 PACKAGES_all          := $(BUILD_PACKAGES)
 PACKAGES_build        := $(BUILD_PACKAGES)
@@ -27,8 +29,8 @@ PACKAGES_test         := $(BUILD_PACKAGES) $(CHECK_PACKAGES) $(FORMAT_PACKAGES) 
 PACKAGES_test-asan    := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
 PACKAGES_package      := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
 PACKAGES_fuzz         := $(BUILD_PACKAGES) $(FUZZ_PACKAGES)
-PACKAGES_bench        := $(BUILD_PACKAGES)
-PACKAGES_bench-bc     := $(BUILD_PACKAGES) bc
+PACKAGES_bench        := $(BENCH_PACKAGES)
+PACKAGES_bench-bc     := $(BENCH_PACKAGES) bc
 PACKAGES_format       := $(FORMAT_PACKAGES)
 PACKAGES_format-check := $(FORMAT_PACKAGES)
 PACKAGES_screenshot   := $(BUILD_PACKAGES)
@@ -91,6 +93,7 @@ bench: deps
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/bench_editors
 	bench/idle-memory.sh $(BENCH_DIR)/qt/scrivlet $(BENCH_DIR)/bench/minimal_window
 	$(BENCH_DIR)/bench/bench_scheduler
+	$(BENCH_DIR)/bench/bench_key_index
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/bench_gestures
 
 # numbra against `bc -l` on the same seeded file of 100,000 Terms; prints the ratio of their times.

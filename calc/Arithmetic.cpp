@@ -11,69 +11,69 @@
 namespace MODULCalc {
 namespace {
 
-double ReadOperand(std::string_view Operand) {
-    return ReadNumber(PrepareOperand(Operand));
+double readOperand(std::string_view operand) {
+    return readNumber(prepareOperand(operand));
 }
 
 // Rounds to a 32-bit integer as the remainder operator needs it.
-std::int64_t ToInt32(double Value) {
-    const double Rounded = RoundHalfEven(Value);
-    if (!(Rounded >= -2147483648.0 && Rounded <= 2147483647.0)) {
+std::int64_t toInt32(double value) {
+    const double rounded = roundHalfEven(value);
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
         throw CalcFault{Fault::Overflow};
     }
-    return static_cast<std::int64_t>(Rounded);
+    return static_cast<std::int64_t>(rounded);
 }
 
 } // namespace
 
-std::optional<ResultText> ComputeOperation(char Operator, std::string_view Left, std::string_view Right) {
-    const double A = ReadOperand(Left);
-    const double B = ReadOperand(Right);
-    double Value = 0;
-    switch (Operator) {
+std::optional<ResultText> computeOperation(char op, std::string_view left, std::string_view right) {
+    const double a = readOperand(left);
+    const double b = readOperand(right);
+    double value = 0;
+    switch (op) {
     case '^':
-        if (B < 0 || (A == 0 && B == 0)) {
+        if (b < 0 || (a == 0 && b == 0)) {
             return std::nullopt;
         }
-        Value = std::pow(A, B);
-        if (std::isnan(Value)) {
+        value = std::pow(a, b);
+        if (std::isnan(value)) {
             throw CalcFault{Fault::InvalidArgument};
         }
         break;
     case '*':
-        Value = A * B;
+        value = a * b;
         break;
     case '/':
-        if (B == 0) {
+        if (b == 0) {
             return std::nullopt;
         }
-        Value = A / B;
+        value = a / b;
         break;
     case '#': {
-        const std::int64_t Dividend = ToInt32(A);
-        const std::int64_t Divisor = ToInt32(B);
-        if (Divisor == 0) {
+        const std::int64_t dividend = toInt32(a);
+        const std::int64_t divisor = toInt32(b);
+        if (divisor == 0) {
             throw CalcFault{Fault::DivisionByZero};
         }
         // Computed in 64 bits so that -2147483648 # -1 gives its true remainder, 0, instead of trapping.
-        return WriteIntegerResult(Dividend % Divisor);
+        return writeIntegerResult(dividend % divisor);
     }
     default:
-        Value = A + B;
+        value = a + b;
         break;
     }
-    if (!std::isfinite(Value)) {
+    if (!std::isfinite(value)) {
         throw CalcFault{Fault::Overflow};
     }
-    return WriteResult(Value);
+    return writeResult(value);
 }
 
 namespace {
 
-// IsEmptyOperand on the text from First up to Last, without copying it out.
-bool IsEmptyRange(const WorkingTerm& Term, std::ptrdiff_t First, std::ptrdiff_t Last) {
-    for (std::ptrdiff_t Pos = First; Pos < Last; ++Pos) {
-        if (!IsEmptyOperandChar(Term.At(Pos))) {
+// IsEmptyOperand on the text from first up to last, without copying it out.
+bool isEmptyRange(const WorkingTerm& term, std::ptrdiff_t first, std::ptrdiff_t last) {
+    for (std::ptrdiff_t pos = first; pos < last; ++pos) {
+        if (!isEmptyOperandChar(term.at(pos))) {
             return false;
         }
     }
@@ -81,159 +81,159 @@ bool IsEmptyRange(const WorkingTerm& Term, std::ptrdiff_t First, std::ptrdiff_t 
 }
 
 // Every decision about an occurrence depends on its operands, the characters around them and on two
-// facts about the occurrences before it: whether one has passed the right-hand check (Later joins the
-// blocking operators there) and whether the level gave up. Where the text before an occurrence is
+// facts about the occurrences before it: whether one has passed the right-hand check (the later operator
+// joins the blocking operators there) and whether the level gave up. Where the text before an occurrence is
 // unchanged since the previous look, so are those facts and the decision, which then skipped it; the
 // same holds in the unchanged text after each changed span once both facts agree with the previous look
 // there, up to where the next span needs a look again.
-void ReduceLevel(WorkingTerm& Term, const LevelRule& Rule, const ChangedSpans& Since, Mark& LastJoined,
-                 Mark& LastGaveUp) {
-    if (Term.Count(Rule.Kind) == 0) {
+void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& since, Mark& lastJoined,
+                 Mark& lastGaveUp) {
+    if (term.count(rule.kind) == 0) {
         // What a look finds where the operator does not occur.
-        LastJoined = Mark{};
-        LastGaveUp = Mark{};
+        lastJoined = Mark{};
+        lastGaveUp = Mark{};
         return;
     }
-    if (Since.Count() == 0) {
+    if (since.count() == 0) {
         // The previous look saw this very text and left it so.
         return;
     }
-    Mark Joined = LastJoined;
-    Mark GaveUp = LastGaveUp;
-    const Watching WatchJoined(Term, Joined);
-    const Watching WatchGaveUp(Term, GaveUp);
-    const auto LookAgain = [&](std::size_t Span) {
-        return LookAgainFrom(Term, Since.At(Span, Term.Size()), 3);
+    Mark joined = lastJoined;
+    Mark gaveUp = lastGaveUp;
+    const Watching watchJoined(term, joined);
+    const Watching watchGaveUp(term, gaveUp);
+    const auto lookAgain = [&](std::size_t span) {
+        return lookAgainFrom(term, since.at(span, term.size()), 3);
     };
-    const auto JoinedBefore = [&](std::size_t Pos) {
-        return Rule.Later != '\0' && Joined.Known() && Joined.Pos < Pos;
+    const auto joinedBefore = [&](std::size_t pos) {
+        return rule.later != '\0' && joined.known() && joined.pos < pos;
     };
-    const auto GaveUpBefore = [&](std::size_t Pos) { return GaveUp.Known() && GaveUp.Pos < Pos; };
+    const auto gaveUpBefore = [&](std::size_t pos) { return gaveUp.known() && gaveUp.pos < pos; };
 
-    std::size_t Start = LookAgain(0);
-    if (GaveUpBefore(Start)) {
+    std::size_t start = lookAgain(0);
+    if (gaveUpBefore(start)) {
         // The level gives up at the same place again and does nothing before it.
         return;
     }
-    bool LaterJoined = JoinedBefore(Start);
-    if (!LaterJoined) {
-        LastJoined = Mark{};
+    bool laterJoined = joinedBefore(start);
+    if (!laterJoined) {
+        lastJoined = Mark{};
     }
-    LastGaveUp = Mark{};
-    const auto Blocks = [&](char C) {
-        return C != '\0' &&
-               (Rule.Blocking.find(C) != std::string_view::npos || (LaterJoined && C == Rule.Later));
+    lastGaveUp = Mark{};
+    const auto blocks = [&](char c) {
+        return c != '\0' &&
+               (rule.blocking.find(c) != std::string_view::npos || (laterJoined && c == rule.later));
     };
     // What the previous look left behind when this one goes on as it did to the end.
-    const auto AsBefore = [&] {
-        if (!LaterJoined) {
-            LastJoined = Joined;
+    const auto asBefore = [&] {
+        if (!laterJoined) {
+            lastJoined = joined;
         }
-        LastGaveUp = GaveUp;
+        lastGaveUp = gaveUp;
     };
     for (;;) {
-        std::size_t Span = 0;
-        while (Span + 1 < Since.Count() && Start >= LookAgain(Span + 1)) {
-            ++Span;
+        std::size_t span = 0;
+        while (span + 1 < since.count() && start >= lookAgain(span + 1)) {
+            ++span;
         }
         // Beyond the boundary the previous look saw the same text; if it got there and got there in the
         // same state, it went on as this look would and changed nothing before the next span.
-        const std::size_t Boundary = UnchangedOperatorsAfter(Term, Since.At(Span, Term.Size()), 3);
-        const bool Beyond = Boundary != std::string::npos && Start > Boundary;
-        const bool Last = Span + 1 == Since.Count();
-        if (Beyond && !GaveUpBefore(Start) && LaterJoined == JoinedBefore(Start)) {
-            if (Last) {
-                AsBefore();
+        const std::size_t boundary = unchangedOperatorsAfter(term, since.at(span, term.size()), 3);
+        const bool beyond = boundary != std::string::npos && start > boundary;
+        const bool last = span + 1 == since.count();
+        if (beyond && !gaveUpBefore(start) && laterJoined == joinedBefore(start)) {
+            if (last) {
+                asBefore();
                 return;
             }
-            Start = LookAgain(Span + 1);
-            if (GaveUpBefore(Start)) {
-                AsBefore();
+            start = lookAgain(span + 1);
+            if (gaveUpBefore(start)) {
+                asBefore();
                 return;
             }
-            if (!LaterJoined && JoinedBefore(Start)) {
-                LaterJoined = true;
-                LastJoined = Joined;
+            if (!laterJoined && joinedBefore(start)) {
+                laterJoined = true;
+                lastJoined = joined;
             }
             continue;
         }
-        std::size_t Limit = std::string::npos;
-        if (!Beyond && Boundary != std::string::npos) {
-            Limit = Boundary + 1;
-        } else if (Beyond && !Last) {
-            Limit = LookAgain(Span + 1);
+        std::size_t limit = std::string::npos;
+        if (!beyond && boundary != std::string::npos) {
+            limit = boundary + 1;
+        } else if (beyond && !last) {
+            limit = lookAgain(span + 1);
         }
-        const std::size_t Found = Term.Find(Rule.Operator, Start, Limit);
-        if (Found == std::string::npos) {
-            if (Limit == std::string::npos) {
+        const std::size_t found = term.find(rule.op, start, limit);
+        if (found == std::string::npos) {
+            if (limit == std::string::npos) {
                 return;
             }
-            Start = Limit;
+            start = limit;
             continue;
         }
-        const auto At = static_cast<std::ptrdiff_t>(Found);
-        const auto Length = static_cast<std::ptrdiff_t>(Term.Size());
+        const auto at = static_cast<std::ptrdiff_t>(found);
+        const auto length = static_cast<std::ptrdiff_t>(term.size());
         // The first and the last character never join an operand, even once the outer parentheses are gone.
-        std::ptrdiff_t Left = At;
-        while (Left > 1 && IsNumberChar(Term.At(Left - 1))) {
-            --Left;
+        std::ptrdiff_t left = at;
+        while (left > 1 && isNumberChar(term.at(left - 1))) {
+            --left;
         }
-        std::ptrdiff_t Right = At;
-        while (Right < Length - 2 && IsNumberChar(Term.At(Right + 1))) {
-            ++Right;
+        std::ptrdiff_t right = at;
+        while (right < length - 2 && isNumberChar(term.at(right + 1))) {
+            ++right;
         }
-        const char Before = Term.At(Left - 1);
-        const char After = Term.At(Right + 1);
-        Start = Found + 1;
-        if (Blocks(After)) {
+        const char before = term.at(left - 1);
+        const char after = term.at(right + 1);
+        start = found + 1;
+        if (blocks(after)) {
             continue;
         }
-        if (!LaterJoined && Rule.Later != '\0') {
-            LaterJoined = true;
-            LastJoined.Set(Found);
+        if (!laterJoined && rule.later != '\0') {
+            laterJoined = true;
+            lastJoined.set(found);
         }
-        if (Blocks(Before) || !IsNeighbourChar(Before) || !IsNeighbourChar(After)) {
+        if (blocks(before) || !isNeighbourChar(before) || !isNeighbourChar(after)) {
             continue;
         }
-        if (IsEmptyRange(Term, Left, At) || IsEmptyRange(Term, At + 1, Right + 1)) {
+        if (isEmptyRange(term, left, at) || isEmptyRange(term, at + 1, right + 1)) {
             continue;
         }
-        const std::string LeftOperand = Term.Substr(static_cast<std::size_t>(Left), Found - Left);
-        const std::string RightOperand = Term.Substr(Found + 1, static_cast<std::size_t>(Right - At));
-        const auto Result = ComputeOperation(Rule.Operator, LeftOperand, RightOperand);
-        if (!Result) {
-            LastGaveUp.Set(Found);
+        const std::string leftOperand = term.substr(static_cast<std::size_t>(left), found - left);
+        const std::string rightOperand = term.substr(found + 1, static_cast<std::size_t>(right - at));
+        const auto result = computeOperation(rule.op, leftOperand, rightOperand);
+        if (!result) {
+            lastGaveUp.set(found);
             return;
         }
-        Term.Replace(static_cast<std::size_t>(Left), static_cast<std::size_t>(Right - Left + 1),
-                     Result->View());
+        term.replace(static_cast<std::size_t>(left), static_cast<std::size_t>(right - left + 1),
+                     result->view());
         // Searching again from the start would find nothing new before the character in front of the
         // result: the text there is unchanged and so is every decision about it.
-        Start = static_cast<std::size_t>(Left - 1);
+        start = static_cast<std::size_t>(left - 1);
     }
 }
 
 } // namespace
 
-std::string_view PrepareOperand(std::string_view Operand) {
+std::string_view prepareOperand(std::string_view operand) {
     // Writing the exponent's sign out ("E" to "E+", "E+-" back to "E-") changes no value that is read
     // and, where the text is written back, is undone again; only pi needs replacing.
-    return Operand == "P" ? PiText : Operand;
+    return operand == "P" ? PiText : operand;
 }
 
-std::string TidyResult(std::string Text) {
-    Text = std::string(TrimBlanks(Text));
-    ReplaceAll(Text, "E+", "E");
-    return Text;
+std::string tidyResult(std::string text) {
+    text = std::string(trimBlanks(text));
+    ReplaceAll(text, "E+", "E");
+    return text;
 }
 
-void ReduceArithmetic(WorkingTerm& Term, ArithmeticRecord& Record) {
+void reduceArithmetic(WorkingTerm& term, ArithmeticRecord& record) {
     // Each level sees the changes since the first level's previous look, which include those since its own.
-    ChangedSpans Since = Record.Since;
-    const Watching WatchSince(Term, Since);
-    Record.Since = ChangedSpans::Nothing();
-    for (std::size_t Index = 0; Index < ArithmeticLevels.size(); ++Index) {
-        ReduceLevel(Term, ArithmeticLevels[Index], Since, Record.Joined[Index], Record.GaveUp[Index]);
+    ChangedSpans since = record.since;
+    const Watching watchSince(term, since);
+    record.since = ChangedSpans::nothing();
+    for (std::size_t index = 0; index < ArithmeticLevels.size(); ++index) {
+        reduceLevel(term, ArithmeticLevels[index], since, record.joined[index], record.gaveUp[index]);
     }
 }
 

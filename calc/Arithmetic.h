@@ -12,13 +12,13 @@ namespace MODULCalc {
 
 // One arithmetic level: its operator, and what keeps an occurrence of it waiting.
 struct LevelRule {
-    char Operator;
-    WorkingTerm::Kind Kind;
+    char op;
+    WorkingTerm::Kind kind;
     // Operators that, standing next to an operand, keep this level's operation waiting.
-    std::string_view Blocking;
-    // Joins Blocking once an occurrence has passed the right-hand check, so that "8/4*2" waits for the
+    std::string_view blocking;
+    // Joins blocking once an occurrence has passed the right-hand check, so that "8/4*2" waits for the
     // division and "2^3^2" computes its first power before the second.
-    char Later;
+    char later;
 };
 
 // The levels of one pass, in their order.
@@ -32,24 +32,24 @@ inline constexpr std::array<LevelRule, 5> ArithmeticLevels{{
 
 // The result text of one operation, or nothing when the operation gives up the rest of its level for
 // this pass (a power with a negative exponent or 0^0, a division by 0).
-std::optional<ResultText> ComputeOperation(char Operator, std::string_view Left, std::string_view Right);
+std::optional<ResultText> computeOperation(char op, std::string_view left, std::string_view right);
 
 // The operand text as it is read: "P" stands for pi.
-std::string_view PrepareOperand(std::string_view Operand);
+std::string_view prepareOperand(std::string_view operand);
 
 // The text the engine writes back for a computed value: no blanks around it and no plus sign in the
 // exponent, so that a later level cannot take that sign for an addition.
-std::string TidyResult(std::string Text);
+std::string tidyResult(std::string text);
 
 // What the arithmetic levels saw on their previous look at the working term: the text unchanged since the
 // first level's look, and for each level where its later blocking operator joined and where it gave up
 // the rest of the level.
 struct ArithmeticRecord {
-    ChangedSpans Since;
-    std::array<Mark, 5> Joined{};
-    std::array<Mark, 5> GaveUp{};
+    ChangedSpans since;
+    std::array<Mark, 5> joined{};
+    std::array<Mark, 5> gaveUp{};
 };
 
-void ReduceArithmetic(WorkingTerm& Term, ArithmeticRecord& Record);
+void reduceArithmetic(WorkingTerm& term, ArithmeticRecord& record);
 
 } // namespace MODULCalc

@@ -13,32 +13,32 @@ namespace MODULCalc {
 
 namespace {
 
-std::string Evaluate(const std::string& Term, std::int16_t HideConsole, std::int16_t BasicOnly,
-                     std::span<const std::string> Slots, std::int16_t SlotCount, Random Rng) {
+std::string evaluate(const std::string& term, bool hideConsole, bool basicOnly,
+                     std::span<const std::string> slots, int slotCount, Random rng) {
     try {
-        Evaluation Eval{Slots, SlotCount, Rng};
-        const std::string_view Trimmed = TrimBlanks(Term);
-        if (auto Answer = ConsoleAnswer(Trimmed, HideConsole, BasicOnly, SlotCount)) {
-            return std::move(*Answer);
+        Evaluation eval{slots, slotCount, rng};
+        const std::string_view trimmed = trimBlanks(term);
+        if (auto answer = consoleAnswer(trimmed, hideConsole, basicOnly, slotCount)) {
+            return std::move(*answer);
         }
-        auto Working = NormaliseTerm(Trimmed);
-        if (!Working) {
+        auto working = normaliseTerm(trimmed);
+        if (!working) {
             return std::string(VersionBanner);
         }
-        if (Working->size() <= ShortTermLength) {
-            auto Short = ReduceShort(std::move(*Working), BasicOnly, Eval);
-            if (Short.Finished) {
-                return std::move(Short.Text);
+        if (working->size() <= ShortTermLength) {
+            auto outcome = reduceShort(std::move(*working), basicOnly, eval);
+            if (outcome.finished) {
+                return std::move(outcome.text);
             }
-            Working = std::move(Short.Text);
+            working = std::move(outcome.text);
         }
-        return ReduceLong(std::move(*Working), BasicOnly, Eval);
-    } catch (const CalcFault& Failure) {
-        return FaultText(Failure.Code);
+        return reduceLong(std::move(*working), basicOnly, eval);
+    } catch (const CalcFault& failure) {
+        return faultText(failure.code);
     } catch (const std::bad_alloc&) {
-        return FaultText(Fault::OutOfMemory);
+        return faultText(Fault::OutOfMemory);
     } catch (...) {
-        return FaultText(Fault::Internal);
+        return faultText(Fault::Internal);
     }
 }
 
@@ -46,13 +46,13 @@ std::string Evaluate(const std::string& Term, std::int16_t HideConsole, std::int
 
 std::string Calculate(const std::string& Term, std::int16_t HideConsole, std::int16_t BasicOnly,
                       std::span<const std::string> Slots, std::int16_t SlotCount) {
-    return Evaluate(Term, HideConsole, BasicOnly, Slots, SlotCount, Random(&SecondsSinceMidnight));
+    return evaluate(Term, HideConsole != 0, BasicOnly != 0, Slots, SlotCount, Random(&secondsSinceMidnight));
 }
 
 std::string Calculate(const std::string& Term, std::int16_t HideConsole, std::int16_t BasicOnly,
                       std::span<const std::string> Slots, std::int16_t SlotCount,
-                      double SecondsSinceMidnight) {
-    return Evaluate(Term, HideConsole, BasicOnly, Slots, SlotCount, Random(SecondsSinceMidnight));
+                      double secondsSinceMidnight) {
+    return evaluate(Term, HideConsole != 0, BasicOnly != 0, Slots, SlotCount, Random(secondsSinceMidnight));
 }
 
 } // namespace MODULCalc

@@ -15,11 +15,11 @@ enum class Group { Any, Professional };
 enum class Variant { None, WhenBasicOnly, WhenNoSlots };
 
 struct Command {
-    std::initializer_list<std::string_view> Keys;
-    std::string_view Answer;
-    Group Belongs = Group::Any;
-    Variant Alternative = Variant::None;
-    std::string_view AlternativeAnswer = {};
+    std::initializer_list<std::string_view> keys;
+    std::string_view answer;
+    Group belongs = Group::Any;
+    Variant alternative = Variant::None;
+    std::string_view alternativeAnswer = {};
 };
 
 // Keys are tested in this order and the first match answers.
@@ -86,31 +86,31 @@ const std::array<Command, 43> Commands{{
 // No key is longer than this; longer Terms skip the table without being copied.
 constexpr std::size_t LongestKey = 17;
 
-std::string_view Choose(const Command& Entry, std::int16_t BasicOnly, std::int16_t SlotCount) {
-    if (Entry.Belongs == Group::Professional && BasicOnly != 0) {
+std::string_view choose(const Command& entry, bool basicOnly, int slotCount) {
+    if (entry.belongs == Group::Professional && basicOnly) {
         return VersionBanner;
     }
-    const bool Alternative = (Entry.Alternative == Variant::WhenBasicOnly && BasicOnly != 0) ||
-                             (Entry.Alternative == Variant::WhenNoSlots && SlotCount == 0);
-    return Alternative ? Entry.AlternativeAnswer : Entry.Answer;
+    const bool alternative = (entry.alternative == Variant::WhenBasicOnly && basicOnly) ||
+                             (entry.alternative == Variant::WhenNoSlots && slotCount == 0);
+    return alternative ? entry.alternativeAnswer : entry.answer;
 }
 
 } // namespace
 
-std::optional<std::string> ConsoleAnswer(std::string_view TrimmedTerm, std::int16_t HideConsole,
-                                         std::int16_t BasicOnly, std::int16_t SlotCount) {
+std::optional<std::string> consoleAnswer(std::string_view trimmedTerm, bool hideConsole, bool basicOnly,
+                                         int slotCount) {
     // Every key begins with a letter, "?" or "/", which rules out most Terms at once.
-    const char First = TrimmedTerm.empty() ? '\0' : TrimmedTerm.front();
-    const bool MayBeKey =
-        (First >= 'A' && First <= 'Z') || (First >= 'a' && First <= 'z') || First == '?' || First == '/';
-    if (TrimmedTerm.size() > LongestKey || !MayBeKey) {
+    const char first = trimmedTerm.empty() ? '\0' : trimmedTerm.front();
+    const bool mayBeKey =
+        (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z') || first == '?' || first == '/';
+    if (trimmedTerm.size() > LongestKey || !mayBeKey) {
         return std::nullopt;
     }
-    const std::string Key = ToUpperAscii(TrimmedTerm);
-    for (const auto& Entry : Commands) {
-        for (const auto Candidate : Entry.Keys) {
-            if (Candidate == Key) {
-                return std::string(HideConsole != 0 ? VersionBanner : Choose(Entry, BasicOnly, SlotCount));
+    const std::string key = toUpperAscii(trimmedTerm);
+    for (const auto& entry : Commands) {
+        for (const auto candidate : entry.keys) {
+            if (candidate == key) {
+                return std::string(hideConsole ? VersionBanner : choose(entry, basicOnly, slotCount));
             }
         }
     }

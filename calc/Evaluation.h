@@ -20,33 +20,33 @@ enum class Fault : int {
 
 // Thrown inside the engine to end one evaluation; Calculate turns it into the result text.
 struct CalcFault {
-    Fault Code;
+    Fault code;
 };
 
-std::string FaultText(Fault Code);
+std::string faultText(Fault code);
 
 // Uniform generator for rnd, seeded from the clock reading of the call it belongs to.
 class Random {
 public:
-    explicit Random(double SecondsSinceMidnight);
-    // Seeded from Clock when the first value is drawn: few Terms draw any, and reading the local time
+    explicit Random(double secondsSinceMidnight);
+    // Seeded from clock when the first value is drawn: few Terms draw any, and reading the local time
     // costs more than reducing a whole short Term.
-    explicit Random(double (*Clock)());
+    explicit Random(double (*clock)());
     // A single-precision value in [0, 1).
-    float Next();
+    float next();
 
 private:
-    std::uint64_t State = 0;
-    double (*Clock)() = nullptr;
+    std::uint64_t state_ = 0;
+    double (*clock_)() = nullptr;
 };
 
 // Everything one call of Calculate shares between its stages.
 struct Evaluation {
-    std::span<const std::string> Slots;
-    std::int16_t SlotCount = 0;
-    Random Rng;
+    std::span<const std::string> slots;
+    int slotCount = 0;
+    Random rng;
     // The length of the working term at the start of the current pass.
-    std::size_t TermSize = 0;
+    std::size_t termSize = 0;
 
     // Only var can make a Term grow without end: a Term that grows beyond this many bytes ends with "Error
     // (28)", the number of the platform's out-of-stack-space error that runaway recursion produces. No

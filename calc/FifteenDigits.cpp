@@ -16,96 +16,96 @@ __extension__ using Unsigned128 = unsigned __int128;
 // so its value times a power of ten is an exact fraction with a power of two below, which 128 bits hold:
 // the rounding is the correct one, as to_chars gives, at a fraction of its cost. Nothing outside those
 // magnitudes and exactly halfway between two roundings, where to_chars decides.
-std::optional<FifteenDigits> RoundToFifteenDigits(double Absolute) {
+std::optional<FifteenDigits> roundToFifteenDigits(double absolute) {
     constexpr int Lowest = -5;
     static constexpr std::array<double, 21> Powers{1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0,  1e1,
                                                    1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
                                                    1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     static constexpr auto PowersOfFive = [] {
-        std::array<std::uint64_t, 22> Fives{};
-        Fives[0] = 1;
-        for (std::size_t Index = 1; Index < Fives.size(); ++Index) {
-            Fives[Index] = Fives[Index - 1] * 5;
+        std::array<std::uint64_t, 22> fives{};
+        fives[0] = 1;
+        for (std::size_t index = 1; index < fives.size(); ++index) {
+            fives[index] = fives[index - 1] * 5;
         }
-        return Fives;
+        return fives;
     }();
     constexpr std::uint64_t Smallest = 100'000'000'000'000;
-    if (!(Absolute >= Powers.front() && Absolute < Powers.back())) {
+    if (!(absolute >= Powers.front() && absolute < Powers.back())) {
         return std::nullopt;
     }
-    const auto Bits = std::bit_cast<std::uint64_t>(Absolute);
-    const std::uint64_t Mantissa = (Bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
-    const int BinaryExponent = static_cast<int>(Bits >> 52) - 1075;
+    const auto bits = std::bit_cast<std::uint64_t>(absolute);
+    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int binaryExponent = static_cast<int>(bits >> 52) - 1075;
     // The decimal exponent from the binary one (78913 / 2^18 is just below log10(2)), then the powers of ten:
     // those below 1 are not exact, so the guess may still be one off either way; the whole part tells and
     // corrects it.
-    int Exponent = std::max(Lowest, ((BinaryExponent + 52) * 78913) >> 18);
-    while (Exponent < 14 && Absolute >= Powers[static_cast<std::size_t>(Exponent - Lowest + 1)]) {
-        ++Exponent;
+    int exponent = std::max(Lowest, ((binaryExponent + 52) * 78913) >> 18);
+    while (exponent < 14 && absolute >= Powers[static_cast<std::size_t>(exponent - Lowest + 1)]) {
+        ++exponent;
     }
-    for (int Attempt = 0; Attempt < 3; ++Attempt) {
-        const int Scale = 14 - Exponent;
-        if (Scale < 0 || Scale >= static_cast<int>(PowersOfFive.size())) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int scale = 14 - exponent;
+        if (scale < 0 || scale >= static_cast<int>(PowersOfFive.size())) {
             return std::nullopt;
         }
-        // Value * 10^Scale = Product * 2^Shift exactly.
-        const Unsigned128 Product = Unsigned128{Mantissa} * PowersOfFive[static_cast<std::size_t>(Scale)];
-        const int Shift = Scale + BinaryExponent;
-        Unsigned128 Whole = Product;
-        Unsigned128 Rest = 0;
-        Unsigned128 Half = 0;
-        if (Shift >= 0) {
-            Whole = Product << Shift;
+        // absolute * 10^scale = product * 2^shift exactly.
+        const Unsigned128 product = Unsigned128{mantissa} * PowersOfFive[static_cast<std::size_t>(scale)];
+        const int shift = scale + binaryExponent;
+        Unsigned128 whole = product;
+        Unsigned128 rest = 0;
+        Unsigned128 half = 0;
+        if (shift >= 0) {
+            whole = product << shift;
         } else {
-            Whole = Product >> -Shift;
-            Rest = Product & ((Unsigned128{1} << -Shift) - 1);
-            Half = Unsigned128{1} << (-Shift - 1);
+            whole = product >> -shift;
+            rest = product & ((Unsigned128{1} << -shift) - 1);
+            half = Unsigned128{1} << (-shift - 1);
         }
-        if (Whole < Smallest) {
-            --Exponent;
+        if (whole < Smallest) {
+            --exponent;
             continue;
         }
-        if (Whole >= Smallest * 10) {
-            ++Exponent;
+        if (whole >= Smallest * 10) {
+            ++exponent;
             continue;
         }
-        if (Shift < 0 && Rest == Half) {
+        if (shift < 0 && rest == half) {
             return std::nullopt;
         }
-        auto Digits = static_cast<std::uint64_t>(Whole) + (Shift < 0 && Rest > Half ? 1 : 0);
-        if (Digits == Smallest * 10) {
-            Digits = Smallest;
-            ++Exponent;
+        auto digits = static_cast<std::uint64_t>(whole) + (shift < 0 && rest > half ? 1 : 0);
+        if (digits == Smallest * 10) {
+            digits = Smallest;
+            ++exponent;
         }
-        return FifteenDigits{Digits, Exponent};
+        return FifteenDigits{digits, exponent};
     }
     return std::nullopt;
 }
 
 // Two digits at a time from a table, in two halves that fit 32 bits: the general conversion spends much of
 // its time finding the length, which here is always 15.
-void WriteFifteenDigits(std::uint64_t Value, char* Out) {
+void writeFifteenDigits(std::uint64_t value, char* out) {
     static constexpr auto Pairs = [] {
-        std::array<char, 200> Table{};
-        for (std::size_t Pair = 0; Pair < 100; ++Pair) {
-            Table[2 * Pair] = static_cast<char>('0' + Pair / 10);
-            Table[2 * Pair + 1] = static_cast<char>('0' + Pair % 10);
+        std::array<char, 200> table{};
+        for (std::size_t pair = 0; pair < 100; ++pair) {
+            table[2 * pair] = static_cast<char>('0' + pair / 10);
+            table[2 * pair + 1] = static_cast<char>('0' + pair % 10);
         }
-        return Table;
+        return table;
     }();
-    const auto WriteHalf = [](std::uint32_t Half, char* Last, int Count) {
-        for (; Count >= 2; Count -= 2) {
-            const std::uint32_t Pair = Half % 100;
-            Half /= 100;
-            *Last-- = Pairs[2 * Pair + 1];
-            *Last-- = Pairs[2 * Pair];
+    const auto writeHalf = [](std::uint32_t half, char* last, int count) {
+        for (; count >= 2; count -= 2) {
+            const std::uint32_t pair = half % 100;
+            half /= 100;
+            *last-- = Pairs[2 * pair + 1];
+            *last-- = Pairs[2 * pair];
         }
-        if (Count == 1) {
-            *Last = static_cast<char>('0' + Half);
+        if (count == 1) {
+            *last = static_cast<char>('0' + half);
         }
     };
-    WriteHalf(static_cast<std::uint32_t>(Value / 100'000'000), Out + 6, 7);
-    WriteHalf(static_cast<std::uint32_t>(Value % 100'000'000), Out + 14, 8);
+    writeHalf(static_cast<std::uint32_t>(value / 100'000'000), out + 6, 7);
+    writeHalf(static_cast<std::uint32_t>(value % 100'000'000), out + 14, 8);
 }
 
 } // namespace MODULCalc

@@ -8,15 +8,15 @@
 namespace MODULCalc {
 
 struct FifteenDigits {
-    std::uint64_t Digits;
-    int Exponent;
+    std::uint64_t digits;
+    int exponent;
 };
 
 // The value rounded to 15 significant digits, as a whole number of exactly 15 digits and the decimal
 // exponent of its first; nothing where the general conversion must decide.
-std::optional<FifteenDigits> RoundToFifteenDigits(double Absolute);
+std::optional<FifteenDigits> roundToFifteenDigits(double absolute);
 
-// Writes the 15 digits of Value, which has exactly 15, to Out[0] to Out[14].
-void WriteFifteenDigits(std::uint64_t Value, char* Out);
+// Writes the 15 digits of value, which has exactly 15, to out[0] to out[14].
+void writeFifteenDigits(std::uint64_t value, char* out);
 
 } // namespace MODULCalc

@@ -13,93 +13,93 @@ namespace MODULCalc {
 namespace {
 
 // Nothing means the function refuses the argument and its call stays in the Term.
-using Function = std::optional<std::string> (*)(double X, Evaluation& Eval);
+using Function = std::optional<std::string> (*)(double x, Evaluation& eval);
 
-std::optional<std::string> Log(double X, Evaluation&) {
-    if (X <= 0) {
+std::optional<std::string> naturalLog(double x, Evaluation&) {
+    if (x <= 0) {
         return std::nullopt;
     }
-    return WriteNumber(std::log(X));
+    return writeNumber(std::log(x));
 }
 
-std::optional<std::string> Sqr(double X, Evaluation&) {
-    if (X < 0) {
+std::optional<std::string> squareRoot(double x, Evaluation&) {
+    if (x < 0) {
         return std::nullopt;
     }
-    return WriteNumber(std::sqrt(X));
+    return writeNumber(std::sqrt(x));
 }
 
-std::optional<std::string> Cnt(double X, Evaluation&) {
-    const double Rounded = RoundHalfEven(X);
-    if (!(Rounded >= -32768.0 && Rounded <= 32767.0)) {
+std::optional<std::string> roundToInt16(double x, Evaluation&) {
+    const double rounded = roundHalfEven(x);
+    if (!(rounded >= -32768.0 && rounded <= 32767.0)) {
         throw CalcFault{Fault::Overflow};
     }
-    return WriteInteger(static_cast<std::int64_t>(Rounded));
+    return writeInteger(static_cast<std::int64_t>(rounded));
 }
 
-std::optional<std::string> Sgn(double X, Evaluation&) {
-    return WriteInteger(X > 0 ? 1 : (X < 0 ? -1 : 0));
+std::optional<std::string> sign(double x, Evaluation&) {
+    return writeInteger(x > 0 ? 1 : (x < 0 ? -1 : 0));
 }
 
-std::optional<std::string> Rnd(double X, Evaluation& Eval) {
-    return WriteNumber(X * static_cast<double>(Eval.Rng.Next()));
+std::optional<std::string> scaledRandom(double x, Evaluation& eval) {
+    return writeNumber(x * static_cast<double>(eval.rng.next()));
 }
 
-std::optional<std::string> Var(double X, Evaluation& Eval) {
-    const double Index = std::floor(X);
-    if (Index < 0 || Index >= Eval.SlotCount) {
+std::optional<std::string> slotText(double x, Evaluation& eval) {
+    const double index = std::floor(x);
+    if (index < 0 || index >= eval.slotCount) {
         return std::nullopt;
     }
-    const auto Slot = static_cast<std::size_t>(Index);
-    if (Slot >= Eval.Slots.size()) {
+    const auto slot = static_cast<std::size_t>(index);
+    if (slot >= eval.slots.size()) {
         throw CalcFault{Fault::IndexOutOfRange};
     }
-    const std::string& Text = Eval.Slots[Slot];
-    if (Eval.TermSize + Text.size() > Evaluation::MaxWorkingLength) {
+    const std::string& text = eval.slots[slot];
+    if (eval.termSize + text.size() > Evaluation::MaxWorkingLength) {
         throw CalcFault{Fault::TooComplex};
     }
-    return Text;
+    return text;
 }
 
 struct Entry {
-    std::string_view Name;
-    Function Apply;
+    std::string_view name;
+    Function apply;
 };
 
 // The names contain neither "e" nor "p", so normalisation leaves them in small letters whatever was typed.
 // "fix" offers the truncation that the help topic "HELP FIX" describes.
 constexpr std::array<Entry, 14> Table{{
-    {"log", Log},
-    {"sqr", Sqr},
-    {"sin", [](double X, Evaluation&) -> std::optional<std::string> { return WriteNumber(std::sin(X)); }},
-    {"cos", [](double X, Evaluation&) -> std::optional<std::string> { return WriteNumber(std::cos(X)); }},
-    {"tan", [](double X, Evaluation&) -> std::optional<std::string> { return WriteNumber(std::tan(X)); }},
-    {"atn", [](double X, Evaluation&) -> std::optional<std::string> { return WriteNumber(std::atan(X)); }},
-    {"int", [](double X, Evaluation&) -> std::optional<std::string> { return WriteNumber(std::floor(X)); }},
-    {"cnt", Cnt},
-    {"abs", [](double X, Evaluation&) -> std::optional<std::string> { return WriteNumber(std::fabs(X)); }},
-    {"sgn", Sgn},
+    {"log", naturalLog},
+    {"sqr", squareRoot},
+    {"sin", [](double x, Evaluation&) -> std::optional<std::string> { return writeNumber(std::sin(x)); }},
+    {"cos", [](double x, Evaluation&) -> std::optional<std::string> { return writeNumber(std::cos(x)); }},
+    {"tan", [](double x, Evaluation&) -> std::optional<std::string> { return writeNumber(std::tan(x)); }},
+    {"atn", [](double x, Evaluation&) -> std::optional<std::string> { return writeNumber(std::atan(x)); }},
+    {"int", [](double x, Evaluation&) -> std::optional<std::string> { return writeNumber(std::floor(x)); }},
+    {"cnt", roundToInt16},
+    {"abs", [](double x, Evaluation&) -> std::optional<std::string> { return writeNumber(std::fabs(x)); }},
+    {"sgn", sign},
     {"frc",
-     [](double X, Evaluation&) -> std::optional<std::string> { return WriteNumber(X - std::floor(X)); }},
-    {"fix", [](double X, Evaluation&) -> std::optional<std::string> { return WriteNumber(std::trunc(X)); }},
-    {"rnd", Rnd},
-    {"var", Var},
+     [](double x, Evaluation&) -> std::optional<std::string> { return writeNumber(x - std::floor(x)); }},
+    {"fix", [](double x, Evaluation&) -> std::optional<std::string> { return writeNumber(std::trunc(x)); }},
+    {"rnd", scaledRandom},
+    {"var", slotText},
 }};
 
 } // namespace
 
-FunctionOutcome ApplyFunction(std::string_view Name, std::string_view Argument, Evaluation& Eval) {
+FunctionOutcome applyFunction(std::string_view name, std::string_view argument, Evaluation& eval) {
     // Most parentheses follow an operator or a digit, which no name begins with.
-    if (Name.empty() || Name.front() < 'a' || Name.front() > 'z') {
+    if (name.empty() || name.front() < 'a' || name.front() > 'z') {
         return {FunctionOutcome::Kind::NotAFunction, {}};
     }
-    for (const auto& Candidate : Table) {
-        if (Candidate.Name == Name) {
-            auto Result = Candidate.Apply(ReadNumber(Argument), Eval);
-            if (!Result) {
+    for (const auto& candidate : Table) {
+        if (candidate.name == name) {
+            auto result = candidate.apply(readNumber(argument), eval);
+            if (!result) {
                 return {FunctionOutcome::Kind::Refused, {}};
             }
-            return {FunctionOutcome::Kind::Applied, std::move(*Result), Candidate.Name == "var"};
+            return {FunctionOutcome::Kind::Applied, std::move(*result), candidate.name == "var"};
         }
     }
     return {FunctionOutcome::Kind::NotAFunction, {}};

@@ -9,14 +9,14 @@ struct Evaluation;
 
 struct FunctionOutcome {
     enum class Kind { NotAFunction, Refused, Applied };
-    Kind What;
+    Kind what;
     // The untidied result text when the function applied.
-    std::string Text;
-    // Whether Text is a slot's, inserted by var.
-    bool FromSlot = false;
+    std::string text;
+    // Whether text is a slot's, inserted by var.
+    bool fromSlot = false;
 };
 
-// Applies the three-letter function Name to the prepared argument text.
-FunctionOutcome ApplyFunction(std::string_view Name, std::string_view Argument, Evaluation& Eval);
+// Applies the three-letter function name to the prepared argument text.
+FunctionOutcome applyFunction(std::string_view name, std::string_view argument, Evaluation& eval);
 
 } // namespace MODULCalc

@@ -5,123 +5,123 @@
 
 namespace MODULCalc {
 
-GapText::GapText(std::string Text)
-    : Buffer(std::move(Text)), GapStart(Buffer.size()), GapEnd(Buffer.size()) {}
+GapText::GapText(std::string text)
+    : buffer_(std::move(text)), gapStart_(buffer_.size()), gapEnd_(buffer_.size()) {}
 
 namespace {
 
 // Operators usually stand a few characters apart, where a plain look is cheaper than a library call.
-const char* FindIn(const char* First, const char* Last, char C) {
-    const char* Near = Last - First > 16 ? First + 16 : Last;
-    for (; First < Near; ++First) {
-        if (*First == C) {
-            return First;
+const char* findIn(const char* first, const char* last, char c) {
+    const char* near = last - first > 16 ? first + 16 : last;
+    for (; first < near; ++first) {
+        if (*first == c) {
+            return first;
         }
     }
-    return First < Last
-               ? static_cast<const char*>(std::memchr(First, C, static_cast<std::size_t>(Last - First)))
+    return first < last
+               ? static_cast<const char*>(std::memchr(first, c, static_cast<std::size_t>(last - first)))
                : nullptr;
 }
 
 } // namespace
 
-std::size_t GapText::Find(char C, std::size_t From, std::size_t Limit) const {
-    const std::size_t End = std::min(Size(), Limit);
-    if (From >= End) {
+std::size_t GapText::find(char c, std::size_t from, std::size_t limit) const {
+    const std::size_t end = std::min(size(), limit);
+    if (from >= end) {
         return std::string::npos;
     }
-    if (From < GapStart) {
-        const std::size_t Before = std::min(GapStart, End);
-        if (const char* Hit = FindIn(Buffer.data() + From, Buffer.data() + Before, C)) {
-            return static_cast<std::size_t>(Hit - Buffer.data());
+    if (from < gapStart_) {
+        const std::size_t before = std::min(gapStart_, end);
+        if (const char* hit = findIn(buffer_.data() + from, buffer_.data() + before, c)) {
+            return static_cast<std::size_t>(hit - buffer_.data());
         }
-        From = Before;
+        from = before;
     }
-    const std::size_t Gap = GapEnd - GapStart;
-    if (From >= End) {
+    const std::size_t gap = gapEnd_ - gapStart_;
+    if (from >= end) {
         return std::string::npos;
     }
-    if (const char* Hit = FindIn(Buffer.data() + From + Gap, Buffer.data() + End + Gap, C)) {
-        return static_cast<std::size_t>(Hit - Buffer.data()) - Gap;
+    if (const char* hit = findIn(buffer_.data() + from + gap, buffer_.data() + end + gap, c)) {
+        return static_cast<std::size_t>(hit - buffer_.data()) - gap;
     }
     return std::string::npos;
 }
 
-std::size_t GapText::Find(std::string_view Needle, std::size_t From, std::size_t Limit) const {
-    for (std::size_t Pos = Find(Needle.front(), From, Limit); Pos != std::string::npos;
-         Pos = Find(Needle.front(), Pos + 1, Limit)) {
-        std::size_t Matched = 1;
-        while (Matched < Needle.size() && At(static_cast<std::ptrdiff_t>(Pos + Matched)) == Needle[Matched]) {
-            ++Matched;
+std::size_t GapText::find(std::string_view needle, std::size_t from, std::size_t limit) const {
+    for (std::size_t pos = find(needle.front(), from, limit); pos != std::string::npos;
+         pos = find(needle.front(), pos + 1, limit)) {
+        std::size_t matched = 1;
+        while (matched < needle.size() && at(static_cast<std::ptrdiff_t>(pos + matched)) == needle[matched]) {
+            ++matched;
         }
-        if (Matched == Needle.size()) {
-            return Pos;
+        if (matched == needle.size()) {
+            return pos;
         }
     }
     return std::string::npos;
 }
 
-std::string GapText::Substr(std::size_t Pos, std::size_t Count) const {
-    const std::size_t Gap = GapEnd - GapStart;
-    if (Pos + Count <= GapStart) {
-        return Buffer.substr(Pos, Count);
+std::string GapText::substr(std::size_t pos, std::size_t count) const {
+    const std::size_t gap = gapEnd_ - gapStart_;
+    if (pos + count <= gapStart_) {
+        return buffer_.substr(pos, count);
     }
-    if (Pos >= GapStart) {
-        return Buffer.substr(Pos + Gap, Count);
+    if (pos >= gapStart_) {
+        return buffer_.substr(pos + gap, count);
     }
-    std::string Part = Buffer.substr(Pos, GapStart - Pos);
-    Part.append(Buffer, GapEnd, Count - Part.size());
-    return Part;
+    std::string part = buffer_.substr(pos, gapStart_ - pos);
+    part.append(buffer_, gapEnd_, count - part.size());
+    return part;
 }
 
-std::pair<std::string_view, std::string_view> GapText::Pieces(std::size_t Pos, std::size_t Count) const {
-    const std::size_t Gap = GapEnd - GapStart;
-    const std::string_view Whole(Buffer);
-    if (Pos + Count <= GapStart) {
-        return {Whole.substr(Pos, Count), {}};
+std::pair<std::string_view, std::string_view> GapText::pieces(std::size_t pos, std::size_t count) const {
+    const std::size_t gap = gapEnd_ - gapStart_;
+    const std::string_view whole(buffer_);
+    if (pos + count <= gapStart_) {
+        return {whole.substr(pos, count), {}};
     }
-    if (Pos >= GapStart) {
-        return {Whole.substr(Pos + Gap, Count), {}};
+    if (pos >= gapStart_) {
+        return {whole.substr(pos + gap, count), {}};
     }
-    return {Whole.substr(Pos, GapStart - Pos), Whole.substr(GapEnd, Pos + Count - GapStart)};
+    return {whole.substr(pos, gapStart_ - pos), whole.substr(gapEnd_, pos + count - gapStart_)};
 }
 
-void GapText::MoveGap(std::size_t Pos) {
-    if (Pos < GapStart) {
-        const std::size_t Count = GapStart - Pos;
-        std::memmove(Buffer.data() + GapEnd - Count, Buffer.data() + Pos, Count);
-        GapStart -= Count;
-        GapEnd -= Count;
-    } else if (Pos > GapStart) {
-        const std::size_t Count = Pos - GapStart;
-        std::memmove(Buffer.data() + GapStart, Buffer.data() + GapEnd, Count);
-        GapStart += Count;
-        GapEnd += Count;
-    }
-}
-
-void GapText::Replace(std::size_t Pos, std::size_t Count, std::string_view With) {
-    MoveGap(Pos + Count);
-    GapStart -= Count;
-    if (GapEnd - GapStart < With.size()) {
-        const std::size_t Tail = Buffer.size() - GapEnd;
-        const std::size_t NewGap = With.size() + Buffer.size() / 2 + 16;
-        std::string Grown(GapStart + NewGap + Tail, '\0');
-        std::memcpy(Grown.data(), Buffer.data(), GapStart);
-        std::memcpy(Grown.data() + GapStart + NewGap, Buffer.data() + GapEnd, Tail);
-        Buffer = std::move(Grown);
-        GapEnd = GapStart + NewGap;
-    }
-    if (!With.empty()) {
-        std::memcpy(Buffer.data() + GapStart, With.data(), With.size());
-        GapStart += With.size();
+void GapText::moveGap(std::size_t pos) {
+    if (pos < gapStart_) {
+        const std::size_t count = gapStart_ - pos;
+        std::memmove(buffer_.data() + gapEnd_ - count, buffer_.data() + pos, count);
+        gapStart_ -= count;
+        gapEnd_ -= count;
+    } else if (pos > gapStart_) {
+        const std::size_t count = pos - gapStart_;
+        std::memmove(buffer_.data() + gapStart_, buffer_.data() + gapEnd_, count);
+        gapStart_ += count;
+        gapEnd_ += count;
     }
 }
 
-std::string GapText::Release() {
-    Buffer.erase(GapStart, GapEnd - GapStart);
-    GapStart = GapEnd = Buffer.size();
-    return std::move(Buffer);
+void GapText::replace(std::size_t pos, std::size_t count, std::string_view with) {
+    moveGap(pos + count);
+    gapStart_ -= count;
+    if (gapEnd_ - gapStart_ < with.size()) {
+        const std::size_t tail = buffer_.size() - gapEnd_;
+        const std::size_t newGap = with.size() + buffer_.size() / 2 + 16;
+        std::string grown(gapStart_ + newGap + tail, '\0');
+        std::memcpy(grown.data(), buffer_.data(), gapStart_);
+        std::memcpy(grown.data() + gapStart_ + newGap, buffer_.data() + gapEnd_, tail);
+        buffer_ = std::move(grown);
+        gapEnd_ = gapStart_ + newGap;
+    }
+    if (!with.empty()) {
+        std::memcpy(buffer_.data() + gapStart_, with.data(), with.size());
+        gapStart_ += with.size();
+    }
+}
+
+std::string GapText::release() {
+    buffer_.erase(gapStart_, gapEnd_ - gapStart_);
+    gapStart_ = gapEnd_ = buffer_.size();
+    return std::move(buffer_);
 }
 
 } // namespace MODULCalc

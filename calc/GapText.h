@@ -12,32 +12,32 @@ namespace MODULCalc {
 // the whole Term each time.
 class GapText {
 public:
-    explicit GapText(std::string Text);
+    explicit GapText(std::string text);
 
-    std::size_t Size() const { return Buffer.size() - (GapEnd - GapStart); }
-    // The character at Pos, or '\0' beyond either end.
-    char At(std::ptrdiff_t Pos) const {
-        if (Pos < 0 || static_cast<std::size_t>(Pos) >= Size()) {
+    std::size_t size() const { return buffer_.size() - (gapEnd_ - gapStart_); }
+    // The character at pos, or '\0' beyond either end.
+    char at(std::ptrdiff_t pos) const {
+        if (pos < 0 || static_cast<std::size_t>(pos) >= size()) {
             return '\0';
         }
-        const auto Index = static_cast<std::size_t>(Pos);
-        return Index < GapStart ? Buffer[Index] : Buffer[Index + (GapEnd - GapStart)];
+        const auto index = static_cast<std::size_t>(pos);
+        return index < gapStart_ ? buffer_[index] : buffer_[index + (gapEnd_ - gapStart_)];
     }
-    // Searches occurrences that start before Limit only.
-    std::size_t Find(char C, std::size_t From, std::size_t Limit = std::string::npos) const;
-    std::size_t Find(std::string_view Needle, std::size_t From, std::size_t Limit = std::string::npos) const;
-    std::string Substr(std::size_t Pos, std::size_t Count) const;
-    // The text from Pos in the one or two pieces it is stored in, without copying.
-    std::pair<std::string_view, std::string_view> Pieces(std::size_t Pos, std::size_t Count) const;
-    void Replace(std::size_t Pos, std::size_t Count, std::string_view With);
-    std::string Release();
+    // Searches occurrences that start before limit only.
+    std::size_t find(char c, std::size_t from, std::size_t limit = std::string::npos) const;
+    std::size_t find(std::string_view needle, std::size_t from, std::size_t limit = std::string::npos) const;
+    std::string substr(std::size_t pos, std::size_t count) const;
+    // The text from pos in the one or two pieces it is stored in, without copying.
+    std::pair<std::string_view, std::string_view> pieces(std::size_t pos, std::size_t count) const;
+    void replace(std::size_t pos, std::size_t count, std::string_view with);
+    std::string release();
 
 private:
-    void MoveGap(std::size_t Pos);
+    void moveGap(std::size_t pos);
 
-    std::string Buffer;
-    std::size_t GapStart;
-    std::size_t GapEnd;
+    std::string buffer_;
+    std::size_t gapStart_;
+    std::size_t gapEnd_;
 };
 
 } // namespace MODULCalc

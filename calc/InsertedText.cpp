@@ -4,46 +4,46 @@
 
 namespace MODULCalc {
 
-std::size_t InsertedText::ChainOf(std::size_t First, std::size_t Last) const {
-    std::size_t Chain = 0;
-    for (const auto& Each : Insertions) {
-        if (Each.First <= First && Last <= Each.Last) {
-            Chain = std::max(Chain, Each.Chain);
+std::size_t InsertedText::chainOf(std::size_t first, std::size_t last) const {
+    std::size_t chain = 0;
+    for (const auto& each : insertions_) {
+        if (each.first <= first && last <= each.last) {
+            chain = std::max(chain, each.chain);
         }
     }
-    return Chain + 1;
+    return chain + 1;
 }
 
-void InsertedText::Add(std::size_t First, std::size_t Count, std::size_t Chain) {
-    if (Count == 0) {
+void InsertedText::add(std::size_t first, std::size_t count, std::size_t chain) {
+    if (count == 0) {
         return;
     }
-    if (Insertions.size() == Followed) {
-        Insertions.erase(Insertions.begin());
+    if (insertions_.size() == Followed) {
+        insertions_.erase(insertions_.begin());
     }
-    Insertions.push_back({First, First + Count, Chain});
+    insertions_.push_back({first, first + count, chain});
 }
 
-void InsertedText::Note(std::size_t Pos, std::size_t Count, std::size_t Inserted) {
-    const std::size_t End = Pos + Count;
-    for (auto& Each : Insertions) {
-        if (End <= Each.First) {
-            Each.First = Each.First - Count + Inserted;
-            Each.Last = Each.Last - Count + Inserted;
-        } else if (Pos >= Each.Last) {
+void InsertedText::note(std::size_t pos, std::size_t count, std::size_t inserted) {
+    const std::size_t end = pos + count;
+    for (auto& each : insertions_) {
+        if (end <= each.first) {
+            each.first = each.first - count + inserted;
+            each.last = each.last - count + inserted;
+        } else if (pos >= each.last) {
             continue;
-        } else if (Pos >= Each.First && End <= Each.Last) {
+        } else if (pos >= each.first && end <= each.last) {
             // Made of inserted characters only, so the new ones are inserted text too.
-            Each.Last = Each.Last - Count + Inserted;
-        } else if (Pos < Each.First) {
+            each.last = each.last - count + inserted;
+        } else if (pos < each.first) {
             // Mixed with text from before it: what remains starts after the new characters.
-            Each.First = Pos + Inserted;
-            Each.Last = End >= Each.Last ? Each.First : Each.Last - Count + Inserted;
+            each.first = pos + inserted;
+            each.last = end >= each.last ? each.first : each.last - count + inserted;
         } else {
-            Each.Last = Pos;
+            each.last = pos;
         }
     }
-    std::erase_if(Insertions, [](const Insertion& Each) { return Each.First >= Each.Last; });
+    std::erase_if(insertions_, [](const Insertion& each) { return each.first >= each.last; });
 }
 
 } // namespace MODULCalc

@@ -23,20 +23,20 @@ namespace MODULCalc {
 // length bound of Evaluation::MaxWorkingLength when it grows.
 class InsertedText {
 public:
-    // The chain length of a call that spans the characters from First up to Last (exclusive).
-    std::size_t ChainOf(std::size_t First, std::size_t Last) const;
-    void Add(std::size_t First, std::size_t Count, std::size_t Chain);
-    // Keeps the insertions in step with a replacement of Count characters at Pos by Inserted others.
-    void Note(std::size_t Pos, std::size_t Count, std::size_t Inserted);
+    // The chain length of a call that spans the characters from first up to last (exclusive).
+    std::size_t chainOf(std::size_t first, std::size_t last) const;
+    void add(std::size_t first, std::size_t count, std::size_t chain);
+    // Keeps the insertions in step with a replacement of count characters at pos by inserted others.
+    void note(std::size_t pos, std::size_t count, std::size_t inserted);
 
 private:
     struct Insertion {
-        std::size_t First;
-        std::size_t Last;
-        std::size_t Chain;
+        std::size_t first;
+        std::size_t last;
+        std::size_t chain;
     };
     static constexpr std::size_t Followed = 8;
-    std::vector<Insertion> Insertions;
+    std::vector<Insertion> insertions_;
 };
 
 } // namespace MODULCalc

@@ -12,32 +12,32 @@ namespace {
 
 // What every stage saw on its previous look, kept up to date by the term while the passes change it.
 struct PassRecords {
-    ArithmeticRecord Arithmetic{};
-    ParenthesesRecord Parentheses{};
-    RelationRecords Relations{};
+    ArithmeticRecord arithmetic{};
+    ParenthesesRecord parentheses{};
+    RelationRecords relations{};
 
-    void WatchedBy(WorkingTerm& Term) {
-        Term.Watch(Arithmetic.Since);
-        for (auto& Level : Arithmetic.Joined) {
-            Term.Watch(Level);
+    void watchedBy(WorkingTerm& term) {
+        term.watch(arithmetic.since);
+        for (auto& level : arithmetic.joined) {
+            term.watch(level);
         }
-        for (auto& Level : Arithmetic.GaveUp) {
-            Term.Watch(Level);
+        for (auto& level : arithmetic.gaveUp) {
+            term.watch(level);
         }
-        Term.Watch(Parentheses.Since);
-        Term.Watch(Relations.TwoCharacter);
-        Term.Watch(Relations.OneCharacter);
-        Term.Watch(Relations.Logic);
+        term.watch(parentheses.since);
+        term.watch(relations.twoCharacter);
+        term.watch(relations.oneCharacter);
+        term.watch(relations.logic);
     }
 };
 
 // Whether the text between the unchanged ends differs from what stood there before.
-bool Differs(const WorkingTerm& Term, const GapText& Before, const Unchanged& Same) {
-    if (Term.Size() != Before.Size()) {
+bool differs(const WorkingTerm& term, const GapText& before, const Unchanged& same) {
+    if (term.size() != before.size()) {
         return true;
     }
-    for (std::size_t Pos = Same.Prefix; Pos < Same.SuffixStart(Term.Size()); ++Pos) {
-        if (Term.At(static_cast<std::ptrdiff_t>(Pos)) != Before.At(static_cast<std::ptrdiff_t>(Pos))) {
+    for (std::size_t pos = same.prefix; pos < same.suffixStart(term.size()); ++pos) {
+        if (term.at(static_cast<std::ptrdiff_t>(pos)) != before.at(static_cast<std::ptrdiff_t>(pos))) {
             return true;
         }
     }
@@ -46,30 +46,30 @@ bool Differs(const WorkingTerm& Term, const GapText& Before, const Unchanged& Sa
 
 } // namespace
 
-std::string ReduceLong(std::string Normalised, std::int16_t BasicOnly, Evaluation& Eval) {
-    GapText Previous(Normalised);
-    WorkingTerm Term(std::move(Normalised));
-    PassRecords Records;
-    Records.WatchedBy(Term);
+std::string reduceLong(std::string normalised, bool basicOnly, Evaluation& eval) {
+    GapText previous(normalised);
+    WorkingTerm term(std::move(normalised));
+    PassRecords records;
+    records.watchedBy(term);
     for (;;) {
-        const std::size_t Size = Term.Size();
-        Unchanged Same = Unchanged::Whole(Size);
-        const Watching WatchSame(Term, Same);
-        Eval.TermSize = Size;
-        ReduceArithmetic(Term, Records.Arithmetic);
-        RemoveParentheses(Term, Eval, Records.Parentheses);
-        if (BasicOnly == 0) {
-            ResolveRelationsAndLogic(Term, Records.Relations);
+        const std::size_t size = term.size();
+        Unchanged same = Unchanged::whole(size);
+        const Watching watchSame(term, same);
+        eval.termSize = size;
+        reduceArithmetic(term, records.arithmetic);
+        removeParentheses(term, eval, records.parentheses);
+        if (!basicOnly) {
+            resolveRelationsAndLogic(term, records.relations);
         }
-        if (Same.Prefix == Size && Same.Suffix == Size) {
-            return Term.Release();
+        if (same.prefix == size && same.suffix == size) {
+            return term.release();
         }
         // Only slot text inserted by var can make a pass give back the text it started from.
-        if (!Differs(Term, Previous, Same)) {
-            return Term.Release();
+        if (!differs(term, previous, same)) {
+            return term.release();
         }
-        const std::size_t Middle = Same.SuffixStart(Term.Size()) - Same.Prefix;
-        Previous.Replace(Same.Prefix, Size - Same.Suffix - Same.Prefix, Term.Substr(Same.Prefix, Middle));
+        const std::size_t middle = same.suffixStart(term.size()) - same.prefix;
+        previous.replace(same.prefix, size - same.suffix - same.prefix, term.substr(same.prefix, middle));
     }
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 namespace MODULCalc {
@@ -10,8 +9,8 @@ struct Evaluation;
 // The passes of Calculate on a normalised Term, until one changes nothing; its text is the result,
 // reduced or not. Every stage looks again only where the text changed since its previous look, so a
 // Term that reduces by one small step per pass costs each pass the size of that step, not its length.
-// Any Term may take this road; ReduceShort, which rescans the whole text, is the cheaper one for short
+// Any Term may take this road; reduceShort, which rescans the whole text, is the cheaper one for short
 // Terms and must give the same result on every Term.
-std::string ReduceLong(std::string Normalised, std::int16_t BasicOnly, Evaluation& Eval);
+std::string reduceLong(std::string normalised, bool basicOnly, Evaluation& eval);
 
 } // namespace MODULCalc

@@ -12,7 +12,7 @@ namespace MODULCalc {
 inline constexpr std::string_view VersionBanner = "Numbra 2.01.03";
 
 // Seconds since local midnight, the clock the random generator is reseeded from on every call.
-double SecondsSinceMidnight();
+double secondsSinceMidnight();
 
 // Never throws. Slots are only read (by var); SlotCount may exceed Slots.size(), which var reports as an
 // index error rather than reading past the end.
@@ -22,6 +22,6 @@ std::string Calculate(const std::string& Term, std::int16_t HideConsole, std::in
 // The same with the clock reading given, so that rnd is reproducible.
 std::string Calculate(const std::string& Term, std::int16_t HideConsole, std::int16_t BasicOnly,
                       std::span<const std::string> Slots, std::int16_t SlotCount,
-                      double SecondsSinceMidnight);
+                      double secondsSinceMidnight);
 
 } // namespace MODULCalc

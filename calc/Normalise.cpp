@@ -12,46 +12,46 @@ namespace {
 // directly after an exponent letter is dropped. Doing this in the same sweep as the lower-casing needs no
 // marker characters, so no typed character can be mistaken for one. Only ASCII letters change case.
 // The keyword eqv, in any case, keeps its "e" small so that the logical stage recognises it.
-std::string UnifyLetters(std::string_view Term) {
-    std::string Text;
-    Text.reserve(Term.size());
-    for (std::size_t Pos = 0; Pos < Term.size(); ++Pos) {
-        const char C = Term[Pos];
-        if ((C == 'E' || C == 'e') && ToUpperAscii(Term.substr(Pos, 3)) == "EQV") {
-            Text += "eqv";
-            Pos += 2;
-        } else if (C == 'E' || C == 'e') {
-            Text += 'E';
-            if (Pos + 1 < Term.size() && Term[Pos + 1] == '+') {
-                ++Pos;
+std::string unifyLetters(std::string_view term) {
+    std::string text;
+    text.reserve(term.size());
+    for (std::size_t pos = 0; pos < term.size(); ++pos) {
+        const char c = term[pos];
+        if ((c == 'E' || c == 'e') && toUpperAscii(term.substr(pos, 3)) == "EQV") {
+            text += "eqv";
+            pos += 2;
+        } else if (c == 'E' || c == 'e') {
+            text += 'E';
+            if (pos + 1 < term.size() && term[pos + 1] == '+') {
+                ++pos;
             }
-        } else if (C == 'P' || C == 'p') {
-            Text += 'P';
-        } else if (C >= 'A' && C <= 'Z') {
-            Text += static_cast<char>(C - 'A' + 'a');
+        } else if (c == 'P' || c == 'p') {
+            text += 'P';
+        } else if (c >= 'A' && c <= 'Z') {
+            text += static_cast<char>(c - 'A' + 'a');
         } else {
-            Text += C;
+            text += c;
         }
     }
-    return Text;
+    return text;
 }
 
 // Every minus sign becomes "+-" in one sweep; the inserted minus signs are not looked at again.
-std::string SplitMinusSigns(std::string_view Text) {
-    std::string Split;
-    Split.reserve(Text.size() + Text.size() / 4);
-    for (const char C : Text) {
-        if (C == '-') {
-            Split += '+';
+std::string splitMinusSigns(std::string_view text) {
+    std::string split;
+    split.reserve(text.size() + text.size() / 4);
+    for (const char c : text) {
+        if (c == '-') {
+            split += '+';
         }
-        Split += C;
+        split += c;
     }
-    return Split;
+    return split;
 }
 
 struct Rewrite {
-    std::string_view Find;
-    std::string_view Replace;
+    std::string_view find;
+    std::string_view replace;
 };
 
 constexpr std::array<Rewrite, 3> BeforeMinusSplit{{
@@ -80,105 +80,105 @@ constexpr std::array<Rewrite, 13> AfterMinusSplit{{
 // Digits, points, the arithmetic operators and parentheses: no row but the minus rows can find anything in a
 // Term made only of these.
 constexpr auto PlainChars = [] {
-    std::array<bool, 256> Table{};
-    for (const char C : std::string_view("0123456789.+*/^#()-")) {
-        Table[static_cast<unsigned char>(C)] = true;
+    std::array<bool, 256> table{};
+    for (const char c : std::string_view("0123456789.+*/^#()-")) {
+        table[static_cast<unsigned char>(c)] = true;
     }
-    return Table;
+    return table;
 }();
 
 // The rows in one sweep, for a plain Term; nothing for any other. In such a Term "--" pairs the minus signs
 // of each run into plus signs, and the last minus of an odd run becomes "+-", which the later rows then
 // shorten by what stands before it: a run of plus signs collapses into one ("++-"); right after "#^*/"
 // without a plus sign between, or after "(" or the start, the plus goes.
-std::optional<std::string> NormalisePlain(std::string_view Term) {
+std::optional<std::string> normalisePlain(std::string_view term) {
     // No character turns into more than two.
-    std::string Text(Term.size() * 2 + 2, '(');
-    std::size_t Out = 1;
-    for (std::size_t Pos = 0; Pos < Term.size();) {
-        const char C = Term[Pos];
-        if (!PlainChars[static_cast<unsigned char>(C)]) {
+    std::string text(term.size() * 2 + 2, '(');
+    std::size_t out = 1;
+    for (std::size_t pos = 0; pos < term.size();) {
+        const char c = term[pos];
+        if (!PlainChars[static_cast<unsigned char>(c)]) {
             return std::nullopt;
         }
-        ++Pos;
-        if (C != '-') {
-            Text[Out++] = C;
+        ++pos;
+        if (c != '-') {
+            text[out++] = c;
             continue;
         }
-        std::size_t Minuses = 1;
-        for (; Pos < Term.size() && Term[Pos] == '-'; ++Pos) {
-            ++Minuses;
+        std::size_t minuses = 1;
+        for (; pos < term.size() && term[pos] == '-'; ++pos) {
+            ++minuses;
         }
-        for (std::size_t Plus = 0; Plus < Minuses / 2; ++Plus) {
-            Text[Out++] = '+';
+        for (std::size_t plus = 0; plus < minuses / 2; ++plus) {
+            text[out++] = '+';
         }
-        if (Minuses % 2 == 0) {
+        if (minuses % 2 == 0) {
             continue;
         }
-        const std::size_t Kept = Text.find_last_not_of('+', Out - 1) + 1;
-        const bool Pluses = Kept < Out;
-        Out = Kept;
-        const char Before = Text[Out - 1];
-        const bool Operator = Before == '#' || Before == '^' || Before == '*' || Before == '/';
-        if (!(Operator && !Pluses) && Before != '(') {
-            Text[Out++] = '+';
+        const std::size_t kept = text.find_last_not_of('+', out - 1) + 1;
+        const bool pluses = kept < out;
+        out = kept;
+        const char before = text[out - 1];
+        const bool afterOperator = before == '#' || before == '^' || before == '*' || before == '/';
+        if (!(afterOperator && !pluses) && before != '(') {
+            text[out++] = '+';
         }
-        Text[Out++] = '-';
+        text[out++] = '-';
     }
-    Text[Out++] = ')';
-    Text.resize(Out);
-    return Text;
+    text[out++] = ')';
+    text.resize(out);
+    return text;
 }
 
 } // namespace
 
-std::optional<std::string> NormaliseTerm(std::string_view Term) {
-    if (!Term.empty()) {
-        if (auto Plain = NormalisePlain(Term)) {
-            return Plain;
+std::optional<std::string> normaliseTerm(std::string_view term) {
+    if (!term.empty()) {
+        if (auto plain = normalisePlain(term)) {
+            return plain;
         }
     }
-    return NormaliseByRows(Term);
+    return normaliseByRows(term);
 }
 
-std::optional<std::string> NormaliseByRows(std::string_view Term) {
-    std::string Text = UnifyLetters(Term);
+std::optional<std::string> normaliseByRows(std::string_view term) {
+    std::string text = unifyLetters(term);
     // A row whose text holds a character that is nowhere in the Term finds nothing; most Terms hold only
     // a few of the characters the rows look for. Characters are only added to the set, never taken out.
-    std::bitset<256> Present;
-    const auto Note = [&Present](std::string_view Characters) {
-        for (const char C : Characters) {
-            Present.set(static_cast<unsigned char>(C));
+    std::bitset<256> present;
+    const auto note = [&present](std::string_view characters) {
+        for (const char c : characters) {
+            present.set(static_cast<unsigned char>(c));
         }
     };
-    const auto Apply = [&](const Rewrite& Row) {
-        for (const char C : Row.Find) {
-            if (!Present.test(static_cast<unsigned char>(C))) {
+    const auto apply = [&](const Rewrite& row) {
+        for (const char c : row.find) {
+            if (!present.test(static_cast<unsigned char>(c))) {
                 return;
             }
         }
-        ReplaceAll(Text, Row.Find, Row.Replace);
-        Note(Row.Replace);
+        ReplaceAll(text, row.find, row.replace);
+        note(row.replace);
     };
-    Note(Text);
-    for (const auto& Row : BeforeMinusSplit) {
-        Apply(Row);
+    note(text);
+    for (const auto& row : BeforeMinusSplit) {
+        apply(row);
     }
-    if (Present.test('-')) {
-        Text = SplitMinusSigns(Text);
-        Note("+");
+    if (present.test('-')) {
+        text = splitMinusSigns(text);
+        note("+");
     }
-    for (const auto& Row : AfterMinusSplit) {
-        Apply(Row);
+    for (const auto& row : AfterMinusSplit) {
+        apply(row);
     }
-    if (Text.empty()) {
+    if (text.empty()) {
         return std::nullopt;
     }
-    Text = "(" + Text + ")";
+    text = "(" + text + ")";
     // Blanks and brackets are only resolved now, so a negative number can stand right after any opening
     // parenthesis, the outer one included: "-5*3" is read as (-5)*3 and "[-5]" as ((-5)).
-    ReplaceAll(Text, "(+-", "(-");
-    return Text;
+    ReplaceAll(text, "(+-", "(-");
+    return text;
 }
 
 } // namespace MODULCalc

@@ -14,78 +14,78 @@
 namespace MODULCalc {
 namespace {
 
-bool IsDigit(char C) {
-    return C >= '0' && C <= '9';
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
-// Length of the leading decimal number in Text, 0 when there is none.
-std::size_t NumberLength(std::string_view Text) {
-    std::size_t Pos = 0;
-    if (Pos < Text.size() && (Text[Pos] == '-' || Text[Pos] == '+')) {
-        ++Pos;
+// Length of the leading decimal number in text, 0 when there is none.
+std::size_t numberLength(std::string_view text) {
+    std::size_t pos = 0;
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
+        ++pos;
     }
-    std::size_t Digits = 0;
-    while (Pos < Text.size() && IsDigit(Text[Pos])) {
-        ++Pos;
-        ++Digits;
+    std::size_t digits = 0;
+    while (pos < text.size() && isDigit(text[pos])) {
+        ++pos;
+        ++digits;
     }
-    if (Pos < Text.size() && Text[Pos] == '.') {
-        ++Pos;
-        while (Pos < Text.size() && IsDigit(Text[Pos])) {
-            ++Pos;
-            ++Digits;
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        while (pos < text.size() && isDigit(text[pos])) {
+            ++pos;
+            ++digits;
         }
     }
-    if (Digits == 0) {
+    if (digits == 0) {
         return 0;
     }
-    if (Pos < Text.size() && Text[Pos] == 'E') {
-        std::size_t Exponent = Pos + 1;
-        if (Exponent < Text.size() && (Text[Exponent] == '-' || Text[Exponent] == '+')) {
-            ++Exponent;
+    if (pos < text.size() && text[pos] == 'E') {
+        std::size_t exponent = pos + 1;
+        if (exponent < text.size() && (text[exponent] == '-' || text[exponent] == '+')) {
+            ++exponent;
         }
-        if (Exponent < Text.size() && IsDigit(Text[Exponent])) {
-            while (Exponent < Text.size() && IsDigit(Text[Exponent])) {
-                ++Exponent;
+        if (exponent < text.size() && isDigit(text[exponent])) {
+            while (exponent < text.size() && isDigit(text[exponent])) {
+                ++exponent;
             }
-            Pos = Exponent;
+            pos = exponent;
         }
     }
-    return Pos;
+    return pos;
 }
 
 // Decides whether a literal the parser could not represent is too large (rather than too small): the
 // position of its first significant digit plus its exponent, saturated so that huge exponents stay safe.
-bool IsTooLarge(std::string_view Number) {
-    long long Magnitude = 0;
-    bool SeenPoint = false;
-    bool SeenSignificant = false;
-    std::size_t Pos = 0;
-    for (; Pos < Number.size() && Number[Pos] != 'E'; ++Pos) {
-        const char C = Number[Pos];
-        if (C == '.') {
-            SeenPoint = true;
-        } else if (IsDigit(C)) {
-            if (C != '0') {
-                SeenSignificant = true;
+bool isTooLarge(std::string_view number) {
+    long long magnitude = 0;
+    bool seenPoint = false;
+    bool seenSignificant = false;
+    std::size_t pos = 0;
+    for (; pos < number.size() && number[pos] != 'E'; ++pos) {
+        const char c = number[pos];
+        if (c == '.') {
+            seenPoint = true;
+        } else if (isDigit(c)) {
+            if (c != '0') {
+                seenSignificant = true;
             }
-            if (SeenSignificant && !SeenPoint) {
-                ++Magnitude;
-            } else if (!SeenSignificant && SeenPoint) {
-                --Magnitude;
+            if (seenSignificant && !seenPoint) {
+                ++magnitude;
+            } else if (!seenSignificant && seenPoint) {
+                --magnitude;
             }
         }
     }
-    long long Exponent = 0;
-    bool Negative = false;
-    for (++Pos; Pos < Number.size(); ++Pos) {
-        if (Number[Pos] == '-') {
-            Negative = true;
-        } else if (IsDigit(Number[Pos]) && Exponent < 1'000'000) {
-            Exponent = Exponent * 10 + (Number[Pos] - '0');
+    long long exponent = 0;
+    bool negative = false;
+    for (++pos; pos < number.size(); ++pos) {
+        if (number[pos] == '-') {
+            negative = true;
+        } else if (isDigit(number[pos]) && exponent < 1'000'000) {
+            exponent = exponent * 10 + (number[pos] - '0');
         }
     }
-    return Magnitude + (Negative ? -Exponent : Exponent) > 0;
+    return magnitude + (negative ? -exponent : exponent) > 0;
 }
 
 } // namespace
@@ -93,233 +93,233 @@ bool IsTooLarge(std::string_view Number) {
 // Most literals have few digits and a small exponent: then the digits make an exact whole number and
 // the power of ten is exact as well, so one multiplication or division rounds exactly as the full
 // conversion does. Nothing when the literal needs the full conversion.
-std::optional<double> ReadShortNumber(std::string_view Number) {
+std::optional<double> readShortNumber(std::string_view number) {
     static constexpr std::array<double, 23> PowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    std::size_t Pos = 0;
-    const bool Negative = Number.front() == '-';
-    Pos += Negative ? 1 : 0;
-    std::uint64_t Mantissa = 0;
-    int Digits = 0;
-    int Scale = 0;
-    bool SeenPoint = false;
-    for (; Pos < Number.size() && Number[Pos] != 'E'; ++Pos) {
-        if (Number[Pos] == '.') {
-            SeenPoint = true;
+    std::size_t pos = 0;
+    const bool negative = number.front() == '-';
+    pos += negative ? 1 : 0;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int scale = 0;
+    bool seenPoint = false;
+    for (; pos < number.size() && number[pos] != 'E'; ++pos) {
+        if (number[pos] == '.') {
+            seenPoint = true;
             continue;
         }
-        Mantissa = Mantissa * 10 + static_cast<std::uint64_t>(Number[Pos] - '0');
-        Scale -= SeenPoint ? 1 : 0;
-        if (++Digits > 15) {
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(number[pos] - '0');
+        scale -= seenPoint ? 1 : 0;
+        if (++digits > 15) {
             return std::nullopt;
         }
     }
-    if (Pos < Number.size()) {
-        int Exponent = 0;
-        const char* const Last = Number.data() + Number.size();
-        const auto Parsed = std::from_chars(Number.data() + Pos + 1, Last, Exponent);
-        if (Parsed.ec != std::errc{} || Parsed.ptr != Last || Exponent > 100 || Exponent < -100) {
+    if (pos < number.size()) {
+        int exponent = 0;
+        const char* const last = number.data() + number.size();
+        const auto parsed = std::from_chars(number.data() + pos + 1, last, exponent);
+        if (parsed.ec != std::errc{} || parsed.ptr != last || exponent > 100 || exponent < -100) {
             return std::nullopt;
         }
-        Scale += Exponent;
+        scale += exponent;
     }
-    if (Scale > 22 || Scale < -22) {
+    if (scale > 22 || scale < -22) {
         return std::nullopt;
     }
-    const auto Whole = static_cast<double>(Mantissa);
-    const double Value = Scale >= 0 ? Whole * PowersOfTen[static_cast<std::size_t>(Scale)]
-                                    : Whole / PowersOfTen[static_cast<std::size_t>(-Scale)];
-    return Negative ? -Value : Value;
+    const auto whole = static_cast<double>(mantissa);
+    const double value = scale >= 0 ? whole * PowersOfTen[static_cast<std::size_t>(scale)]
+                                    : whole / PowersOfTen[static_cast<std::size_t>(-scale)];
+    return negative ? -value : value;
 }
 
 namespace {
 
 // A number without an exponent and with at most 15 digits, the usual operand, read in the sweep that
-// finds its end, with the very arithmetic of ReadShortNumber. Nothing for any other text.
-std::optional<double> ReadPlainNumber(std::string_view Text) {
+// finds its end, with the very arithmetic of readShortNumber. Nothing for any other text.
+std::optional<double> readPlainNumber(std::string_view text) {
     static constexpr std::array<double, 16> PowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const char* Next = Text.data();
-    const char* const End = Next + Text.size();
-    const bool Negative = Next != End && *Next == '-';
-    if (Next != End && (Negative || *Next == '+')) {
-        ++Next;
+    const char* next = text.data();
+    const char* const end = next + text.size();
+    const bool negative = next != end && *next == '-';
+    if (next != end && (negative || *next == '+')) {
+        ++next;
     }
-    const auto IsDigitAt = [&End](const char* At) { return At != End && IsDigit(*At); };
-    std::uint64_t Mantissa = 0;
-    const char* const Whole = Next;
-    for (; IsDigitAt(Next); ++Next) {
-        Mantissa = Mantissa * 10 + static_cast<std::uint64_t>(*Next - '0');
+    const auto isDigitAt = [&end](const char* at) { return at != end && isDigit(*at); };
+    std::uint64_t mantissa = 0;
+    const char* const whole = next;
+    for (; isDigitAt(next); ++next) {
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(*next - '0');
     }
-    auto Digits = static_cast<std::size_t>(Next - Whole);
-    std::size_t Fraction = 0;
-    if (Next != End && *Next == '.') {
-        const char* const Point = ++Next;
-        for (; IsDigitAt(Next); ++Next) {
-            Mantissa = Mantissa * 10 + static_cast<std::uint64_t>(*Next - '0');
+    auto digits = static_cast<std::size_t>(next - whole);
+    std::size_t fraction = 0;
+    if (next != end && *next == '.') {
+        const char* const point = ++next;
+        for (; isDigitAt(next); ++next) {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*next - '0');
         }
-        Fraction = static_cast<std::size_t>(Next - Point);
+        fraction = static_cast<std::size_t>(next - point);
     }
-    Digits += Fraction;
-    if (Digits == 0) {
+    digits += fraction;
+    if (digits == 0) {
         return 0.0;
     }
-    if (Digits > 15 || (Next != End && *Next == 'E')) {
+    if (digits > 15 || (next != end && *next == 'E')) {
         return std::nullopt;
     }
-    const auto Value = static_cast<double>(Mantissa);
-    const double Scaled = Fraction == 0 ? Value : Value / PowersOfTen[Fraction];
-    return Negative ? -Scaled : Scaled;
+    const auto value = static_cast<double>(mantissa);
+    const double scaled = fraction == 0 ? value : value / PowersOfTen[fraction];
+    return negative ? -scaled : scaled;
 }
 
 } // namespace
 
-double ReadNumber(std::string_view Text) {
-    if (const auto Plain = ReadPlainNumber(Text)) {
-        return *Plain;
+double readNumber(std::string_view text) {
+    if (const auto plain = readPlainNumber(text)) {
+        return *plain;
     }
-    std::string_view Number = Text.substr(0, NumberLength(Text));
-    if (Number.empty()) {
+    std::string_view number = text.substr(0, numberLength(text));
+    if (number.empty()) {
         return 0;
     }
-    std::string_view Parsed = Number.front() == '+' ? Number.substr(1) : Number;
-    if (const auto Short = ReadShortNumber(Parsed)) {
-        return *Short;
+    std::string_view parsed = number.front() == '+' ? number.substr(1) : number;
+    if (const auto quick = readShortNumber(parsed)) {
+        return *quick;
     }
-    double Value = 0;
-    const auto Result = std::from_chars(Parsed.data(), Parsed.data() + Parsed.size(), Value);
-    if (Result.ec == std::errc::result_out_of_range) {
-        if (IsTooLarge(Parsed)) {
+    double value = 0;
+    const auto result = std::from_chars(parsed.data(), parsed.data() + parsed.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        if (isTooLarge(parsed)) {
             throw CalcFault{Fault::Overflow};
         }
-        return Parsed.front() == '-' ? -0.0 : 0.0;
+        return parsed.front() == '-' ? -0.0 : 0.0;
     }
-    return Value;
+    return value;
 }
 
-ResultText WriteIntegerResult(std::int64_t Value) {
-    ResultText Text;
-    Text.Size = static_cast<std::size_t>(
-        std::to_chars(Text.Chars.data(), Text.Chars.data() + Text.Chars.size(), Value).ptr -
-        Text.Chars.data());
-    return Text;
+ResultText writeIntegerResult(std::int64_t value) {
+    ResultText text;
+    text.size_ = static_cast<std::size_t>(
+        std::to_chars(text.chars_.data(), text.chars_.data() + text.chars_.size(), value).ptr -
+        text.chars_.data());
+    return text;
 }
 
-ResultText WriteResult(double Value) {
-    if (Value == 0) {
-        return WriteIntegerResult(0);
+ResultText writeResult(double value) {
+    if (value == 0) {
+        return writeIntegerResult(0);
     }
-    const double Absolute = std::fabs(Value);
+    const double absolute = std::fabs(value);
     // A whole number below 1E15 has at most 15 digits and is written in full. Below that bound the
     // conversion to an integer is exact for whole numbers and cheaper than floor.
-    if (Absolute < 1e15 && static_cast<double>(static_cast<std::int64_t>(Absolute)) == Absolute) {
-        return WriteIntegerResult(static_cast<std::int64_t>(Value));
+    if (absolute < 1e15 && static_cast<double>(static_cast<std::int64_t>(absolute)) == absolute) {
+        return writeIntegerResult(static_cast<std::int64_t>(value));
     }
     // The significant digits, without the point and without trailing zeros, and the decimal exponent.
-    char Digits[24];
-    int DigitCount = 0;
-    int Exponent = 0;
-    if (const auto Rounded = RoundToFifteenDigits(Absolute)) {
-        WriteFifteenDigits(Rounded->Digits, Digits);
-        DigitCount = 15;
-        Exponent = Rounded->Exponent;
+    char digits[24];
+    int digitCount = 0;
+    int exponent = 0;
+    if (const auto rounded = roundToFifteenDigits(absolute)) {
+        writeFifteenDigits(rounded->digits, digits);
+        digitCount = 15;
+        exponent = rounded->exponent;
     } else {
-        char Buffer[64];
-        const auto End =
-            std::to_chars(Buffer, Buffer + sizeof Buffer, Absolute, std::chars_format::scientific, 14).ptr;
-        const std::string_view Scientific(Buffer, static_cast<std::size_t>(End - Buffer));
-        const auto ExponentAt = Scientific.find('e');
-        for (const char C : Scientific.substr(0, ExponentAt)) {
-            if (C != '.') {
-                Digits[DigitCount++] = C;
+        char buffer[64];
+        const auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, absolute, std::chars_format::scientific, 14).ptr;
+        const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
+        const auto exponentAt = scientific.find('e');
+        for (const char c : scientific.substr(0, exponentAt)) {
+            if (c != '.') {
+                digits[digitCount++] = c;
             }
         }
         // The buffer holds no terminating zero, so the exponent is read within the written characters only.
-        std::string_view ExponentText = Scientific.substr(ExponentAt + 1);
-        if (ExponentText.front() == '+') {
-            ExponentText.remove_prefix(1);
+        std::string_view exponentText = scientific.substr(exponentAt + 1);
+        if (exponentText.front() == '+') {
+            exponentText.remove_prefix(1);
         }
-        std::from_chars(ExponentText.data(), ExponentText.data() + ExponentText.size(), Exponent);
+        std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
     }
-    while (DigitCount > 1 && Digits[DigitCount - 1] == '0') {
-        --DigitCount;
+    while (digitCount > 1 && digits[digitCount - 1] == '0') {
+        --digitCount;
     }
 
-    ResultText Text;
-    char* Out = Text.Chars.data();
-    const auto Put = [&Out](char C) { *Out++ = C; };
-    const auto PutDigits = [&](int From, int To) {
-        for (int Index = From; Index < To; ++Index) {
-            Put(Digits[Index]);
+    ResultText text;
+    char* out = text.chars_.data();
+    const auto put = [&out](char c) { *out++ = c; };
+    const auto putDigits = [&](int from, int to) {
+        for (int index = from; index < to; ++index) {
+            put(digits[index]);
         }
     };
-    if (Value < 0) {
-        Put('-');
+    if (value < 0) {
+        put('-');
     }
-    if (Exponent < -4 || Exponent >= 15) {
-        Put(Digits[0]);
-        if (DigitCount > 1) {
-            Put('.');
-            PutDigits(1, DigitCount);
+    if (exponent < -4 || exponent >= 15) {
+        put(digits[0]);
+        if (digitCount > 1) {
+            put('.');
+            putDigits(1, digitCount);
         }
-        Put('E');
-        if (Exponent < 0) {
-            Put('-');
+        put('E');
+        if (exponent < 0) {
+            put('-');
         }
-        const int Magnitude = std::abs(Exponent);
-        if (Magnitude < 10) {
-            Put('0');
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10) {
+            put('0');
         }
-        Out = std::to_chars(Out, Text.Chars.data() + Text.Chars.size(), Magnitude).ptr;
-    } else if (Exponent < 0) {
-        Put('.');
-        for (int Zero = 0; Zero < -Exponent - 1; ++Zero) {
-            Put('0');
+        out = std::to_chars(out, text.chars_.data() + text.chars_.size(), magnitude).ptr;
+    } else if (exponent < 0) {
+        put('.');
+        for (int zero = 0; zero < -exponent - 1; ++zero) {
+            put('0');
         }
-        PutDigits(0, DigitCount);
-    } else if (DigitCount <= Exponent + 1) {
-        PutDigits(0, DigitCount);
-        for (int Zero = 0; Zero < Exponent + 1 - DigitCount; ++Zero) {
-            Put('0');
+        putDigits(0, digitCount);
+    } else if (digitCount <= exponent + 1) {
+        putDigits(0, digitCount);
+        for (int zero = 0; zero < exponent + 1 - digitCount; ++zero) {
+            put('0');
         }
     } else {
-        PutDigits(0, Exponent + 1);
-        Put('.');
-        PutDigits(Exponent + 1, DigitCount);
+        putDigits(0, exponent + 1);
+        put('.');
+        putDigits(exponent + 1, digitCount);
     }
-    Text.Size = static_cast<std::size_t>(Out - Text.Chars.data());
-    return Text;
+    text.size_ = static_cast<std::size_t>(out - text.chars_.data());
+    return text;
 }
 
-std::string WriteNumber(double Value) {
-    const ResultText Written = WriteResult(Value);
-    const std::string_view Tidy = Written.View();
-    std::string Text(Value < 0 ? "" : " ");
-    const auto ExponentAt = Tidy.find('E');
-    if (ExponentAt == std::string_view::npos || Tidy[ExponentAt + 1] == '-') {
-        return Text.append(Tidy);
+std::string writeNumber(double value) {
+    const ResultText written = writeResult(value);
+    const std::string_view tidy = written.view();
+    std::string text(value < 0 ? "" : " ");
+    const auto exponentAt = tidy.find('E');
+    if (exponentAt == std::string_view::npos || tidy[exponentAt + 1] == '-') {
+        return text.append(tidy);
     }
-    return Text.append(Tidy.substr(0, ExponentAt + 1)).append("+").append(Tidy.substr(ExponentAt + 1));
+    return text.append(tidy.substr(0, exponentAt + 1)).append("+").append(tidy.substr(exponentAt + 1));
 }
 
-std::string WriteInteger(std::int64_t Value) {
-    std::string Text(Value < 0 ? "" : " ");
-    const ResultText Written = WriteIntegerResult(Value);
-    Text.append(Written.View());
-    return Text;
+std::string writeInteger(std::int64_t value) {
+    std::string text(value < 0 ? "" : " ");
+    const ResultText written = writeIntegerResult(value);
+    text.append(written.view());
+    return text;
 }
 
-double RoundHalfEven(double Value) {
-    const double Lower = std::floor(Value);
-    const double Fraction = Value - Lower;
-    if (Fraction > 0.5) {
-        return Lower + 1;
+double roundHalfEven(double value) {
+    const double lower = std::floor(value);
+    const double fraction = value - lower;
+    if (fraction > 0.5) {
+        return lower + 1;
     }
-    if (Fraction < 0.5) {
-        return Lower;
+    if (fraction < 0.5) {
+        return lower;
     }
-    return std::fmod(Lower, 2.0) == 0 ? Lower : Lower + 1;
+    return std::fmod(lower, 2.0) == 0 ? lower : lower + 1;
 }
 
 } // namespace MODULCalc

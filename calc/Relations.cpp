@@ -11,28 +11,28 @@ namespace MODULCalc {
 namespace {
 
 struct Relation {
-    std::string_view Operator;
-    bool (*Holds)(double A, double B);
+    std::string_view op;
+    bool (*holds)(double a, double b);
 };
 
 constexpr std::array<Relation, 9> Relations{{
-    {"=", [](double A, double B) { return A == B; }},
-    {"<", [](double A, double B) { return A < B; }},
-    {">", [](double A, double B) { return A > B; }},
-    {"|", [](double A, double B) { return A != B; }},
-    {"<>", [](double A, double B) { return A != B; }},
-    {">=", [](double A, double B) { return A >= B; }},
-    {"=>", [](double A, double B) { return A >= B; }},
-    {"<=", [](double A, double B) { return A <= B; }},
-    {"=<", [](double A, double B) { return A <= B; }},
+    {"=", [](double a, double b) { return a == b; }},
+    {"<", [](double a, double b) { return a < b; }},
+    {">", [](double a, double b) { return a > b; }},
+    {"|", [](double a, double b) { return a != b; }},
+    {"<>", [](double a, double b) { return a != b; }},
+    {">=", [](double a, double b) { return a >= b; }},
+    {"=>", [](double a, double b) { return a >= b; }},
+    {"<=", [](double a, double b) { return a <= b; }},
+    {"=<", [](double a, double b) { return a <= b; }},
 }};
 
 } // namespace
 
-bool RelationHolds(std::string_view Operator, double A, double B) {
-    for (const auto& Candidate : Relations) {
-        if (Candidate.Operator == Operator) {
-            return Candidate.Holds(A, B);
+bool relationHolds(std::string_view op, double a, double b) {
+    for (const auto& candidate : Relations) {
+        if (candidate.op == op) {
+            return candidate.holds(a, b);
         }
     }
     return false;
@@ -44,101 +44,100 @@ namespace {
 // distance from that end; decisions never depend on other occurrences. A look therefore leaves no
 // occurrence it could resolve, and after a change only occurrences next to the changed spans need a look.
 // One exception: an operator at the very start ends the look before anything is resolved.
-void Resolve(WorkingTerm& Term, std::string_view Operator, const ChangedSpans& Since, ChangedSpans& Record) {
-    const auto Width = static_cast<std::ptrdiff_t>(Operator.size());
-    std::size_t From = 0;
-    for (std::size_t Index = 0; Index < Since.Count();) {
-        const auto Span = Since.At(Index, Term.Size());
+void resolve(WorkingTerm& term, std::string_view op, const ChangedSpans& since, ChangedSpans& record) {
+    const auto width = static_cast<std::ptrdiff_t>(op.size());
+    std::size_t from = 0;
+    for (std::size_t index = 0; index < since.count();) {
+        const auto span = since.at(index, term.size());
         // The second character of an operator may be the one that ends the run before the changed text.
-        const std::size_t Again = LookAgainFrom(Term, Span, 3);
-        const std::size_t Start =
-            std::max(From, Again >= Operator.size() - 1 ? Again - (Operator.size() - 1) : 0);
-        const std::size_t Boundary = UnchangedOperatorsAfter(Term, Span, 3);
-        const std::size_t Limit = Boundary == std::string::npos ? Boundary : Boundary + 1;
-        const std::size_t Found = Start < Limit ? Term.Find(Operator, Start, Limit) : std::string::npos;
-        if (Found == std::string::npos) {
-            ++Index;
+        const std::size_t again = lookAgainFrom(term, span, 3);
+        const std::size_t start = std::max(from, again >= op.size() - 1 ? again - (op.size() - 1) : 0);
+        const std::size_t boundary = unchangedOperatorsAfter(term, span, 3);
+        const std::size_t limit = boundary == std::string::npos ? boundary : boundary + 1;
+        const std::size_t found = start < limit ? term.find(op, start, limit) : std::string::npos;
+        if (found == std::string::npos) {
+            ++index;
             continue;
         }
-        const auto Length = static_cast<std::ptrdiff_t>(Term.Size());
-        const auto At = static_cast<std::ptrdiff_t>(Found);
-        if (At < 1) {
-            Record = ChangedSpans{};
+        const auto length = static_cast<std::ptrdiff_t>(term.size());
+        const auto at = static_cast<std::ptrdiff_t>(found);
+        if (at < 1) {
+            record = ChangedSpans{};
             return;
         }
-        if (At > Length - 3) {
+        if (at > length - 3) {
             return;
         }
-        std::ptrdiff_t Left = At;
-        while (Left != 0 && IsNumberChar(Term.At(Left - 1))) {
-            --Left;
+        std::ptrdiff_t left = at;
+        while (left != 0 && isNumberChar(term.at(left - 1))) {
+            --left;
         }
-        const std::ptrdiff_t OperatorEnd = At + Width - 1;
-        std::ptrdiff_t Right = OperatorEnd;
-        while (Right != Length - 1 && IsNumberChar(Term.At(Right + 1))) {
-            ++Right;
+        const std::ptrdiff_t operatorEnd = at + width - 1;
+        std::ptrdiff_t right = operatorEnd;
+        while (right != length - 1 && isNumberChar(term.at(right + 1))) {
+            ++right;
         }
-        if (Right == OperatorEnd || Left == At) {
-            From = Found + 1;
+        if (right == operatorEnd || left == at) {
+            from = found + 1;
             continue;
         }
-        const double A = ReadNumber(Term.Substr(static_cast<std::size_t>(Left), Found - Left));
-        const double B = ReadNumber(Term.Substr(static_cast<std::size_t>(OperatorEnd + 1),
-                                                static_cast<std::size_t>(Right - OperatorEnd)));
-        Term.Replace(static_cast<std::size_t>(Left), static_cast<std::size_t>(Right - Left + 1),
-                     RelationHolds(Operator, A, B) ? "1" : "0");
+        const double a = readNumber(term.substr(static_cast<std::size_t>(left), found - left));
+        const double b = readNumber(term.substr(static_cast<std::size_t>(operatorEnd + 1),
+                                                static_cast<std::size_t>(right - operatorEnd)));
+        term.replace(static_cast<std::size_t>(left), static_cast<std::size_t>(right - left + 1),
+                     relationHolds(op, a, b) ? "1" : "0");
         // The spans have moved with the replacement, so the look starts again from the first that
         // reaches past it.
-        From = static_cast<std::size_t>(Left + 1);
-        Index = 0;
+        from = static_cast<std::size_t>(left + 1);
+        index = 0;
     }
 }
 
 // The rewriting of one row with the effect of ReplaceAll: after a row's look no occurrence of its text is
 // left, so every new occurrence overlaps text changed since.
-void Rewrite(WorkingTerm& Term, const LogicRow& Row, const ChangedSpans& Since) {
-    const std::size_t Reach = Row.Find.size() - 1;
-    std::size_t From = 0;
-    for (std::size_t Index = 0; Index < Since.Count();) {
-        const auto Span = Since.At(Index, Term.Size());
-        const std::size_t Start = std::max(From, Span.First > Reach ? Span.First - Reach : 0);
-        const std::size_t Found =
-            Start < Span.Last ? Term.Find(Row.Find, Start, Span.Last) : std::string::npos;
-        if (Found == std::string::npos) {
-            ++Index;
+void rewrite(WorkingTerm& term, const LogicRow& row, const ChangedSpans& since) {
+    const std::size_t reach = row.find.size() - 1;
+    std::size_t from = 0;
+    for (std::size_t index = 0; index < since.count();) {
+        const auto span = since.at(index, term.size());
+        const std::size_t start = std::max(from, span.first > reach ? span.first - reach : 0);
+        const std::size_t found =
+            start < span.last ? term.find(row.find, start, span.last) : std::string::npos;
+        if (found == std::string::npos) {
+            ++index;
             continue;
         }
-        Term.Replace(Found, Row.Find.size(), Row.Replace);
+        term.replace(found, row.find.size(), row.replace);
         // An occurrence the replacement creates overlaps it, and none lies wholly before it. The spans
-        // have moved with the replacement, so the look starts again from the first that reaches From.
-        From = Found > Reach ? Found - Reach : 0;
-        Index = 0;
+        // have moved with the replacement, so the look starts again from the first that reaches from.
+        from = found > reach ? found - reach : 0;
+        index = 0;
     }
 }
 
 } // namespace
 
-void ResolveRelationsAndLogic(WorkingTerm& Term, RelationRecords& Records) {
+void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records) {
     // Where nothing can occur, a look would find nothing; passing over it keeps the record collecting.
-    if (Term.Count(WorkingTerm::Relational) > 0) {
-        const bool TwoCharacter = Term.TwoCharacterRelations() > 0;
-        auto& Record = TwoCharacter ? Records.TwoCharacter : Records.OneCharacter;
-        const auto Order = TwoCharacter ? std::span<const std::string_view>(TwoCharacterOrder)
+    if (term.count(WorkingTerm::Relational) > 0) {
+        const bool twoCharacter = term.twoCharacterRelations() > 0;
+        auto& record = twoCharacter ? records.twoCharacter : records.oneCharacter;
+        const auto order = twoCharacter ? std::span<const std::string_view>(TwoCharacterOrder)
                                         : std::span<const std::string_view>(OneCharacterOrder);
         // Each operator sees the changes since the group's previous look, which include those since its own.
-        ChangedSpans Since = Record;
-        const Watching WatchSince(Term, Since);
-        Record = ChangedSpans::Nothing();
-        for (const auto Operator : Order) {
-            Resolve(Term, Operator, Since, Record);
+        ChangedSpans since = record;
+        const Watching watchSince(term, since);
+        record = ChangedSpans::nothing();
+        for (const auto op : order) {
+            resolve(term, op, since, record);
         }
     }
-    if (Term.Count(WorkingTerm::KeywordLetter) > 0) {
-        ChangedSpans Since = Records.Logic;
-        const Watching WatchSince(Term, Since);
-        Records.Logic = ChangedSpans::Nothing();
-        for (const auto& Row : LogicRows) {
-            Rewrite(Term, Row, Since);
+    if (term.count(WorkingTerm::KeywordLetter) > 0) {
+        ChangedSpans since = records.logic;
+        const Watching watchSince(term, since);
+        records.logic = ChangedSpans::nothing();
+        for (const auto& row : LogicRows) {
+            rewrite(term, row, since);
         }
     }
 }

@@ -11,9 +11,9 @@ namespace MODULCalc {
 // The text unchanged since the previous look of each group of the closing stage: the two-character
 // relational operators, the single-character ones, and the logical rewriting rows.
 struct RelationRecords {
-    ChangedSpans TwoCharacter;
-    ChangedSpans OneCharacter;
-    ChangedSpans Logic;
+    ChangedSpans twoCharacter;
+    ChangedSpans oneCharacter;
+    ChangedSpans logic;
 };
 
 // While any two-character operator is present, the single-character ones wait for a later pass.
@@ -21,8 +21,8 @@ inline constexpr std::array<std::string_view, 5> TwoCharacterOrder{">=", "=>", "
 inline constexpr std::array<std::string_view, 4> OneCharacterOrder{"=", "<", ">", "|"};
 
 struct LogicRow {
-    std::string_view Find;
-    std::string_view Replace;
+    std::string_view find;
+    std::string_view replace;
 };
 
 // Keywords combine only the single digit on either side, by text; "and" goes before "not", so "not1and1"
@@ -48,12 +48,12 @@ inline constexpr std::array<LogicRow, 18> LogicRows{{
     {"not1", "0"},
 }};
 
-// Whether "A Operator B" holds, for any of the relational operators.
-bool RelationHolds(std::string_view Operator, double A, double B);
+// Whether "a op b" holds, for any of the relational operators.
+bool relationHolds(std::string_view op, double a, double b);
 
-// The closing stage of a pass: the relational operators, each replacing "a Operator b" whose operands are
+// The closing stage of a pass: the relational operators, each replacing "a op b" whose operands are
 // runs of number characters by "1" or "0" (operands read as they stand, so "P" reads as 0 here), then the
 // textual rewriting of the logical keywords. The records must be watched by the term.
-void ResolveRelationsAndLogic(WorkingTerm& Term, RelationRecords& Records);
+void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records);
 
 } // namespace MODULCalc

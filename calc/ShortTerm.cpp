@@ -15,10 +15,10 @@
 namespace MODULCalc {
 namespace {
 
-// The character at Pos, or '\0' beyond either end, as the long road reads it.
-char At(std::string_view Text, std::ptrdiff_t Pos) {
-    return Pos < 0 || static_cast<std::size_t>(Pos) >= Text.size() ? '\0'
-                                                                   : Text[static_cast<std::size_t>(Pos)];
+// The character at pos, or '\0' beyond either end, as the long road reads it.
+char at(std::string_view text, std::ptrdiff_t pos) {
+    return pos < 0 || static_cast<std::size_t>(pos) >= text.size() ? '\0'
+                                                                   : text[static_cast<std::size_t>(pos)];
 }
 
 // The characters a pass looks for, as bits, so that one sweep at the start of a pass tells which stages
@@ -30,8 +30,8 @@ enum Holds : unsigned {
     HoldsVar = 1U << 11,
 };
 
-unsigned HoldsBit(char C) {
-    switch (C) {
+unsigned holdsBit(char c) {
+    switch (c) {
     case '^':
         return 1U;
     case '*':
@@ -61,39 +61,39 @@ unsigned HoldsBit(char C) {
 }
 
 const std::array<unsigned, 256> HoldsBits = [] {
-    std::array<unsigned, 256> Bits{};
-    for (std::size_t Byte = 0; Byte < Bits.size(); ++Byte) {
-        Bits[Byte] = HoldsBit(static_cast<char>(Byte));
+    std::array<unsigned, 256> bits{};
+    for (std::size_t byte = 0; byte < bits.size(); ++byte) {
+        bits[byte] = holdsBit(static_cast<char>(byte));
     }
-    return Bits;
+    return bits;
 }();
 
-unsigned HeldBy(char C) {
-    return HoldsBits[static_cast<unsigned char>(C)];
+unsigned heldBy(char c) {
+    return HoldsBits[static_cast<unsigned char>(c)];
 }
 
-unsigned WhatTermHolds(std::string_view Term) {
-    unsigned Held = 0;
-    for (const char C : Term) {
-        Held |= HeldBy(C);
+unsigned whatTermHolds(std::string_view term) {
+    unsigned held = 0;
+    for (const char c : term) {
+        held |= heldBy(c);
     }
-    return Held;
+    return held;
 }
 
 // The replacements of a pass mostly put in fewer characters than they take out. Then the text moves up
 // within its own storage, which costs less than the general replace with its checks for overlapping text.
-// With must not point into Term.
-void Replace(std::string& Term, std::size_t Pos, std::size_t Count, std::string_view With) {
-    if (With.size() > Count) {
-        Term.replace(Pos, Count, With);
+// The replacement text must not point into the term.
+void replace(std::string& term, std::size_t pos, std::size_t count, std::string_view with) {
+    if (with.size() > count) {
+        term.replace(pos, count, with);
         return;
     }
-    char* const Data = Term.data();
-    if (!With.empty()) {
-        std::memcpy(Data + Pos, With.data(), With.size());
+    char* const data = term.data();
+    if (!with.empty()) {
+        std::memcpy(data + pos, with.data(), with.size());
     }
-    std::memmove(Data + Pos + With.size(), Data + Pos + Count, Term.size() - Pos - Count);
-    Term.resize(Term.size() - (Count - With.size()));
+    std::memmove(data + pos + with.size(), data + pos + count, term.size() - pos - count);
+    term.resize(term.size() - (count - with.size()));
 }
 
 // For every character: 0 where it ends an operand, Joins where it is a number character, and Carries too
@@ -101,123 +101,123 @@ void Replace(std::string& Term, std::size_t Pos, std::size_t Count, std::string_
 constexpr unsigned char Joins = 1;
 constexpr unsigned char Carries = 2;
 constexpr auto OperandChars = [] {
-    std::array<unsigned char, 256> Table{};
-    for (const char C : std::string_view("-.E")) {
-        Table[static_cast<unsigned char>(C)] = Joins;
+    std::array<unsigned char, 256> table{};
+    for (const char c : std::string_view("-.E")) {
+        table[static_cast<unsigned char>(c)] = Joins;
     }
-    for (const char C : std::string_view("0123456789P")) {
-        Table[static_cast<unsigned char>(C)] = Joins | Carries;
+    for (const char c : std::string_view("0123456789P")) {
+        table[static_cast<unsigned char>(c)] = Joins | Carries;
     }
-    return Table;
+    return table;
 }();
 
-unsigned char OperandChar(char C) {
-    return OperandChars[static_cast<unsigned char>(C)];
+unsigned char operandChar(char c) {
+    return OperandChars[static_cast<unsigned char>(c)];
 }
 
-unsigned BlockingMask(std::size_t Level) {
+unsigned blockingMask(std::size_t level) {
     static const auto Masks = [] {
-        std::array<unsigned, ArithmeticLevels.size()> Each{};
-        for (std::size_t Level = 0; Level < Each.size(); ++Level) {
-            for (const char C : ArithmeticLevels[Level].Blocking) {
-                Each[Level] |= HeldBy(C);
+        std::array<unsigned, ArithmeticLevels.size()> each{};
+        for (std::size_t level = 0; level < each.size(); ++level) {
+            for (const char c : ArithmeticLevels[level].blocking) {
+                each[level] |= heldBy(c);
             }
         }
-        return Each;
+        return each;
     }();
-    return Masks[Level];
+    return Masks[level];
 }
 
 // Whether the operator occurs in the term at all.
-bool ReduceLevel(std::string& Term, std::size_t Level, bool& Changed) {
-    const LevelRule& Rule = ArithmeticLevels[Level];
+bool reduceLevel(std::string& term, std::size_t level, bool& changed) {
+    const LevelRule& rule = ArithmeticLevels[level];
     // The blocking operators as a mask of their bits, the later one joining it.
-    unsigned Blocking = BlockingMask(Level);
-    const auto Blocks = [&](char C) { return (HeldBy(C) & Blocking) != 0; };
-    std::size_t Start = 0;
+    unsigned blocking = blockingMask(level);
+    const auto blocks = [&](char c) { return (heldBy(c) & blocking) != 0; };
+    std::size_t start = 0;
     for (;;) {
-        const std::string_view Text(Term);
-        const std::size_t Found = Text.find(Rule.Operator, Start);
-        if (Found == std::string_view::npos) {
-            return Start != 0;
+        const std::string_view text(term);
+        const std::size_t found = text.find(rule.op, start);
+        if (found == std::string_view::npos) {
+            return start != 0;
         }
-        const auto Found_ = static_cast<std::ptrdiff_t>(Found);
-        const auto Length = static_cast<std::ptrdiff_t>(Text.size());
+        const auto foundAt = static_cast<std::ptrdiff_t>(found);
+        const auto length = static_cast<std::ptrdiff_t>(text.size());
         // The first and the last character never join an operand.
-        unsigned char LeftKinds = 0;
-        std::ptrdiff_t Left = Found_;
-        for (unsigned char Kind = 0;
-             Left > 1 && (Kind = OperandChar(Text[static_cast<std::size_t>(Left - 1)])) != 0; --Left) {
-            LeftKinds |= Kind;
+        unsigned char leftKinds = 0;
+        std::ptrdiff_t left = foundAt;
+        for (unsigned char kind = 0;
+             left > 1 && (kind = operandChar(text[static_cast<std::size_t>(left - 1)])) != 0; --left) {
+            leftKinds |= kind;
         }
-        unsigned char RightKinds = 0;
-        std::ptrdiff_t Right = Found_;
-        for (unsigned char Kind = 0;
-             Right < Length - 2 && (Kind = OperandChar(Text[static_cast<std::size_t>(Right + 1)])) != 0;
-             ++Right) {
-            RightKinds |= Kind;
+        unsigned char rightKinds = 0;
+        std::ptrdiff_t right = foundAt;
+        for (unsigned char kind = 0;
+             right < length - 2 && (kind = operandChar(text[static_cast<std::size_t>(right + 1)])) != 0;
+             ++right) {
+            rightKinds |= kind;
         }
-        const char Before = At(Text, Left - 1);
-        const char After = At(Text, Right + 1);
-        Start = Found + 1;
-        if (Blocks(After)) {
+        const char before = at(text, left - 1);
+        const char after = at(text, right + 1);
+        start = found + 1;
+        if (blocks(after)) {
             continue;
         }
-        Blocking |= HeldBy(Rule.Later);
-        if (Blocks(Before) || !IsNeighbourChar(Before) || !IsNeighbourChar(After)) {
+        blocking |= heldBy(rule.later);
+        if (blocks(before) || !isNeighbourChar(before) || !isNeighbourChar(after)) {
             continue;
         }
-        if ((LeftKinds & RightKinds & Carries) == 0) {
+        if ((leftKinds & rightKinds & Carries) == 0) {
             continue;
         }
-        const auto First = static_cast<std::size_t>(Left);
-        const auto Last = static_cast<std::size_t>(Right) + 1;
-        const auto Result = ComputeOperation(Rule.Operator, Text.substr(First, Found - First),
-                                             Text.substr(Found + 1, Last - Found - 1));
-        if (!Result) {
+        const auto first = static_cast<std::size_t>(left);
+        const auto last = static_cast<std::size_t>(right) + 1;
+        const auto result = computeOperation(rule.op, text.substr(first, found - first),
+                                             text.substr(found + 1, last - found - 1));
+        if (!result) {
             return true;
         }
-        Replace(Term, First, Last - First, Result->View());
-        Changed = true;
+        replace(term, first, last - first, result->view());
+        changed = true;
         // Nothing before the character in front of the result has changed, nor any decision about it.
-        Start = First - 1;
+        start = first - 1;
     }
 }
 
 // Whether the term holds a closing parenthesis at all.
-bool RemoveParentheses(std::string& Term, Evaluation& Eval, bool& Changed) {
-    std::size_t From = 0;
+bool removeParentheses(std::string& term, Evaluation& eval, bool& changed) {
+    std::size_t from = 0;
     for (;;) {
-        const std::size_t Close = Term.find(')', From);
-        if (Close == std::string::npos) {
-            return From != 0;
+        const std::size_t close = term.find(')', from);
+        if (close == std::string::npos) {
+            return from != 0;
         }
-        From = Close + 1;
-        std::size_t Open = Close;
-        while (Open > 0 && IsNumberChar(Term[Open - 1])) {
-            --Open;
+        from = close + 1;
+        std::size_t open = close;
+        while (open > 0 && isNumberChar(term[open - 1])) {
+            --open;
         }
-        if (Open == 0 || Term[Open - 1] != '(') {
+        if (open == 0 || term[open - 1] != '(') {
             continue;
         }
-        --Open;
-        const std::string Content = Term.substr(Open + 1, Close - Open - 1);
+        --open;
+        const std::string content = term.substr(open + 1, close - open - 1);
         // No room for a function name within the first four characters (not bytes).
-        if (!HasCharacters(std::string_view(Term).substr(0, std::min<std::size_t>(Open, 16)), 4)) {
-            Replace(Term, Open, Close - Open + 1, Content);
-            Changed = true;
+        if (!hasCharacters(std::string_view(term).substr(0, std::min<std::size_t>(open, 16)), 4)) {
+            replace(term, open, close - open + 1, content);
+            changed = true;
             return true;
         }
-        const std::string_view Argument = PrepareOperand(Content);
-        auto Outcome = ApplyFunction(std::string_view(Term).substr(Open - 3, 3), Argument, Eval);
-        switch (Outcome.What) {
+        const std::string_view argument = prepareOperand(content);
+        auto outcome = applyFunction(std::string_view(term).substr(open - 3, 3), argument, eval);
+        switch (outcome.what) {
         case FunctionOutcome::Kind::Applied:
-            Replace(Term, Open - 3, Close - Open + 4, TidyResult(std::move(Outcome.Text)));
-            Changed = true;
+            replace(term, open - 3, close - open + 4, tidyResult(std::move(outcome.text)));
+            changed = true;
             return true;
         case FunctionOutcome::Kind::NotAFunction:
-            Replace(Term, Open, Close - Open + 1, Argument);
-            Changed = true;
+            replace(term, open, close - open + 1, argument);
+            changed = true;
             return true;
         case FunctionOutcome::Kind::Refused:
             break;
@@ -225,103 +225,101 @@ bool RemoveParentheses(std::string& Term, Evaluation& Eval, bool& Changed) {
     }
 }
 
-void Resolve(std::string& Term, std::string_view Operator, bool& Changed) {
-    const auto Width = static_cast<std::ptrdiff_t>(Operator.size());
-    std::size_t Start = 0;
+void resolve(std::string& term, std::string_view op, bool& changed) {
+    const auto width = static_cast<std::ptrdiff_t>(op.size());
+    std::size_t start = 0;
     for (;;) {
-        const std::size_t Found = Term.find(Operator, Start);
-        if (Found == std::string::npos) {
+        const std::size_t found = term.find(op, start);
+        if (found == std::string::npos) {
             return;
         }
-        const std::string_view Text(Term);
-        const auto Length = static_cast<std::ptrdiff_t>(Text.size());
-        const auto Found_ = static_cast<std::ptrdiff_t>(Found);
-        if (Found_ < 1 || Found_ > Length - 3) {
+        const std::string_view text(term);
+        const auto length = static_cast<std::ptrdiff_t>(text.size());
+        const auto foundAt = static_cast<std::ptrdiff_t>(found);
+        if (foundAt < 1 || foundAt > length - 3) {
             return;
         }
-        std::ptrdiff_t Left = Found_;
-        while (Left != 0 && IsNumberChar(Text[static_cast<std::size_t>(Left - 1)])) {
-            --Left;
+        std::ptrdiff_t left = foundAt;
+        while (left != 0 && isNumberChar(text[static_cast<std::size_t>(left - 1)])) {
+            --left;
         }
-        const std::ptrdiff_t OperatorEnd = Found_ + Width - 1;
-        std::ptrdiff_t Right = OperatorEnd;
-        while (Right != Length - 1 && IsNumberChar(Text[static_cast<std::size_t>(Right + 1)])) {
-            ++Right;
+        const std::ptrdiff_t operatorEnd = foundAt + width - 1;
+        std::ptrdiff_t right = operatorEnd;
+        while (right != length - 1 && isNumberChar(text[static_cast<std::size_t>(right + 1)])) {
+            ++right;
         }
-        if (Right == OperatorEnd || Left == Found_) {
-            Start = Found + 1;
+        if (right == operatorEnd || left == foundAt) {
+            start = found + 1;
             continue;
         }
-        const auto First = static_cast<std::size_t>(Left);
-        const auto AfterOperator = static_cast<std::size_t>(OperatorEnd + 1);
-        const double A = ReadNumber(Text.substr(First, Found - First));
-        const double B =
-            ReadNumber(Text.substr(AfterOperator, static_cast<std::size_t>(Right) + 1 - AfterOperator));
-        Replace(Term, First, static_cast<std::size_t>(Right - Left + 1),
-                RelationHolds(Operator, A, B) ? "1" : "0");
-        Changed = true;
-        Start = First + 1;
+        const auto first = static_cast<std::size_t>(left);
+        const auto afterOperator = static_cast<std::size_t>(operatorEnd + 1);
+        const double a = readNumber(text.substr(first, found - first));
+        const double b =
+            readNumber(text.substr(afterOperator, static_cast<std::size_t>(right) + 1 - afterOperator));
+        replace(term, first, static_cast<std::size_t>(right - left + 1), relationHolds(op, a, b) ? "1" : "0");
+        changed = true;
+        start = first + 1;
     }
 }
 
-bool HasTwoCharacterRelation(std::string_view Term) {
-    return std::any_of(TwoCharacterOrder.begin(), TwoCharacterOrder.end(), [&](std::string_view Operator) {
-        return Term.find(Operator) != std::string_view::npos;
-    });
+bool hasTwoCharacterRelation(std::string_view term) {
+    return std::any_of(TwoCharacterOrder.begin(), TwoCharacterOrder.end(),
+                       [&](std::string_view op) { return term.find(op) != std::string_view::npos; });
 }
 
-void ResolveRelationsAndLogic(std::string& Term, unsigned Held, bool& Changed) {
-    if ((Held & HoldsRelation) != 0) {
-        if (HasTwoCharacterRelation(Term)) {
-            for (const auto Operator : TwoCharacterOrder) {
-                Resolve(Term, Operator, Changed);
+void resolveRelationsAndLogic(std::string& term, unsigned held, bool& changed) {
+    if ((held & HoldsRelation) != 0) {
+        if (hasTwoCharacterRelation(term)) {
+            for (const auto op : TwoCharacterOrder) {
+                resolve(term, op, changed);
             }
         } else {
-            for (const auto Operator : OneCharacterOrder) {
-                Resolve(Term, Operator, Changed);
+            for (const auto op : OneCharacterOrder) {
+                resolve(term, op, changed);
             }
         }
     }
-    if ((Held & HoldsKeyword) != 0) {
-        for (const auto& Row : LogicRows) {
-            const std::size_t Before = Term.size();
-            ReplaceAll(Term, Row.Find, Row.Replace);
+    if ((held & HoldsKeyword) != 0) {
+        for (const auto& row : LogicRows) {
+            const std::size_t before = term.size();
+            ReplaceAll(term, row.find, row.replace);
             // Every row replaces its text by a shorter one.
-            Changed = Changed || Term.size() != Before;
+            changed = changed || term.size() != before;
         }
     }
 }
 
 } // namespace
 
-ShortOutcome ReduceShort(std::string Term, std::int16_t BasicOnly, Evaluation& Eval) {
+ShortOutcome reduceShort(std::string term, bool basicOnly, Evaluation& eval) {
     // No stage adds any of the characters the bits stand for, so the bits stay true of every later text,
     // or turn false where a stage's look from the start finds none of its characters any more.
-    unsigned Held = WhatTermHolds(Term);
+    unsigned held = whatTermHolds(term);
     for (;;) {
         // Slot text is followed through the passes on the long road only (see InsertedText). No pass
         // makes a call to var that it also applies: every replacement but the parenthesis step's leaves
         // a digit, and that step applies at most one call.
-        if ((Held & HoldsVar) != 0 && Term.find("var(") != std::string::npos) {
-            return {std::move(Term), false};
+        if ((held & HoldsVar) != 0 && term.find("var(") != std::string::npos) {
+            return {std::move(term), false};
         }
         // Without var every replacement takes out at least one character that is not part of a number
         // and puts none in, so a pass leaves the text as it found it exactly when it replaced nothing.
-        bool Changed = false;
-        for (std::size_t Level = 0; Level < ArithmeticLevels.size(); ++Level) {
-            const unsigned Bit = HeldBy(ArithmeticLevels[Level].Operator);
-            if ((Held & Bit) != 0 && !ReduceLevel(Term, Level, Changed)) {
-                Held &= ~Bit;
+        bool changed = false;
+        for (std::size_t level = 0; level < ArithmeticLevels.size(); ++level) {
+            const unsigned bit = heldBy(ArithmeticLevels[level].op);
+            if ((held & bit) != 0 && !reduceLevel(term, level, changed)) {
+                held &= ~bit;
             }
         }
-        if ((Held & HoldsClose) != 0 && !RemoveParentheses(Term, Eval, Changed)) {
-            Held &= ~HoldsClose;
+        if ((held & HoldsClose) != 0 && !removeParentheses(term, eval, changed)) {
+            held &= ~HoldsClose;
         }
-        if (BasicOnly == 0) {
-            ResolveRelationsAndLogic(Term, Held, Changed);
+        if (!basicOnly) {
+            resolveRelationsAndLogic(term, held, changed);
         }
-        if (!Changed) {
-            return {std::move(Term), true};
+        if (!changed) {
+            return {std::move(term), true};
         }
     }
 }

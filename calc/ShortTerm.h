@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -9,7 +8,7 @@ namespace MODULCalc {
 
 struct Evaluation;
 
-// Terms up to this length take the plain road of ReduceShort.
+// Terms up to this length take the plain road of reduceShort.
 inline constexpr std::size_t ShortTermLength = 256;
 
 // The passes of Calculate on a plain text, for short Terms: every stage looks at the whole text on every
@@ -18,9 +17,9 @@ inline constexpr std::size_t ShortTermLength = 256;
 // pass that would apply it and give back the term as it stands, for the long road to carry on;
 // otherwise the result.
 struct ShortOutcome {
-    std::string Text;
-    bool Finished = false;
+    std::string text;
+    bool finished = false;
 };
-ShortOutcome ReduceShort(std::string Term, std::int16_t BasicOnly, Evaluation& Eval);
+ShortOutcome reduceShort(std::string term, bool basicOnly, Evaluation& eval);
 
 } // namespace MODULCalc

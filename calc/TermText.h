@@ -9,57 +9,57 @@ namespace MODULCalc {
 
 inline constexpr std::string_view PiText = "3.1415926535";
 
-// The position of the first occurrence of Needle in Text, or npos. It looks for the needle's last
+// The position of the first occurrence of needle in text, or npos. It looks for the needle's last
 // character first: the digits that end the logical rows are rare in the long runs of keywords and
 // parentheses where a search by the first letter would stop at almost every character.
-std::size_t FindText(std::string_view Text, std::string_view Needle);
+std::size_t findText(std::string_view text, std::string_view needle);
 
-// Replaces the first occurrence of Find, then searches again from the start, until none is left; a
-// replacement may therefore create a new occurrence. Replace must not contain Find.
-void ReplaceAll(std::string& Text, std::string_view Find, std::string_view Replace);
+// Replaces the first occurrence of find, then searches again from the start, until none is left; a
+// replacement may therefore create a new occurrence. The replacement must not contain find.
+void ReplaceAll(std::string& text, std::string_view find, std::string_view replace);
 
 // Characters that may form an operand: digits, point, minus, exponent letter and pi. Every stage asks this of
 // nearly every character it passes, so it is one look into a table.
 inline constexpr auto NumberChars = [] {
-    std::array<bool, 256> Table{};
-    for (const char C : std::string_view("0123456789-.EP")) {
-        Table[static_cast<unsigned char>(C)] = true;
+    std::array<bool, 256> table{};
+    for (const char c : std::string_view("0123456789-.EP")) {
+        table[static_cast<unsigned char>(c)] = true;
     }
-    return Table;
+    return table;
 }();
 
-inline bool IsNumberChar(char C) {
-    return NumberChars[static_cast<unsigned char>(C)];
+inline bool isNumberChar(char c) {
+    return NumberChars[static_cast<unsigned char>(c)];
 }
 
 // Only operators and parentheses may stand next to an operation that is computed.
 inline constexpr auto NeighbourChars = [] {
-    std::array<bool, 256> Table{};
-    for (const char C : std::string_view("()^*/+-")) {
-        Table[static_cast<unsigned char>(C)] = true;
+    std::array<bool, 256> table{};
+    for (const char c : std::string_view("()^*/+-")) {
+        table[static_cast<unsigned char>(c)] = true;
     }
-    return Table;
+    return table;
 }();
 
-inline bool IsNeighbourChar(char C) {
-    return NeighbourChars[static_cast<unsigned char>(C)];
+inline bool isNeighbourChar(char c) {
+    return NeighbourChars[static_cast<unsigned char>(c)];
 }
 
 // Characters that carry no digit: an operand made only of them is empty.
-inline bool IsEmptyOperandChar(char C) {
-    return C == 'E' || C == '-' || C == '.' || C == ' ';
+inline bool isEmptyOperandChar(char c) {
+    return c == 'E' || c == '-' || c == '.' || c == ' ';
 }
 
-// Whether Text holds at least Count characters. A Term is text of characters, not bytes: a letter of
+// Whether text holds at least count characters. A Term is text of characters, not bytes: a letter of
 // several bytes counts once, and so does every byte that does not belong to a well-formed sequence.
-bool HasCharacters(std::string_view Text, std::size_t Count);
+bool hasCharacters(std::string_view text, std::size_t count);
 
 // True for operands made only of signs, points and exponent letters, such as "-", "." or "-.E".
-bool IsEmptyOperand(std::string_view Operand);
+bool IsEmptyOperand(std::string_view operand);
 
 // Removes blanks (only the space character) at both ends.
-std::string_view TrimBlanks(std::string_view Text);
+std::string_view trimBlanks(std::string_view text);
 
-std::string ToUpperAscii(std::string_view Text);
+std::string toUpperAscii(std::string_view text);
 
 } // namespace MODULCalc

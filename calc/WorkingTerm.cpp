@@ -8,36 +8,36 @@
 namespace MODULCalc {
 namespace {
 
-bool IsTwoCharacterRelation(char First, char Second) {
-    return (First == '>' && Second == '=') || (First == '=' && (Second == '>' || Second == '<')) ||
-           (First == '<' && (Second == '=' || Second == '>'));
+bool isTwoCharacterRelation(char first, char second) {
+    return (first == '>' && second == '=') || (first == '=' && (second == '>' || second == '<')) ||
+           (first == '<' && (second == '=' || second == '>'));
 }
 
 template <typename Record, std::size_t Capacity>
-void Add(std::array<Record*, Capacity>& Records, std::size_t& Count, Record& Added) {
-    if (Count == Capacity) {
+void addWatched(std::array<Record*, Capacity>& records, std::size_t& count, Record& added) {
+    if (count == Capacity) {
         throw CalcFault{Fault::Internal};
     }
-    Records[Count++] = &Added;
+    records[count++] = &added;
 }
 
 template <typename Record, std::size_t Capacity>
-void Remove(std::array<Record*, Capacity>& Records, std::size_t& Count, Record& Removed) {
-    const auto End = Records.begin() + static_cast<std::ptrdiff_t>(Count);
-    const auto Found = std::find(Records.begin(), End, &Removed);
-    if (Found != End) {
-        *Found = Records[--Count];
+void removeWatched(std::array<Record*, Capacity>& records, std::size_t& count, Record& removed) {
+    const auto end = records.begin() + static_cast<std::ptrdiff_t>(count);
+    const auto found = std::find(records.begin(), end, &removed);
+    if (found != end) {
+        *found = records[--count];
     }
 }
 
 } // namespace
 
-WorkingTerm::WorkingTerm(std::string Initial) : Text(std::move(Initial)) {
-    CountIn(0, Text.Size(), 1);
+WorkingTerm::WorkingTerm(std::string initial) : text_(std::move(initial)) {
+    countIn(0, text_.size(), 1);
 }
 
-WorkingTerm::Kind WorkingTerm::KindOf(char C) {
-    switch (C) {
+WorkingTerm::Kind WorkingTerm::kindOf(char c) {
+    switch (c) {
     case '^':
         return Power;
     case '*':
@@ -64,169 +64,169 @@ WorkingTerm::Kind WorkingTerm::KindOf(char C) {
     }
 }
 
-void WorkingTerm::Replace(std::size_t Pos, std::size_t Count, std::string_view With) {
-    const std::size_t OldSize = Text.Size();
-    for (std::size_t Index = 0; Index < ExtentCount; ++Index) {
-        Extents[Index]->Note(Pos, Count, OldSize);
+void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view with) {
+    const std::size_t oldSize = text_.size();
+    for (std::size_t index = 0; index < extentCount_; ++index) {
+        extents_[index]->note(pos, count, oldSize);
     }
-    for (std::size_t Index = 0; Index < MarkCount; ++Index) {
-        Marks[Index]->Note(Pos, Count, With.size());
+    for (std::size_t index = 0; index < markCount_; ++index) {
+        marks_[index]->note(pos, count, with.size());
     }
-    for (std::size_t Index = 0; Index < ChangedCount; ++Index) {
-        Changed[Index]->Note(Pos, Count, With.size());
+    for (std::size_t index = 0; index < changedCount_; ++index) {
+        changed_[index]->note(pos, count, with.size());
     }
-    Slotted.Note(Pos, Count, With.size());
+    slotted_.note(pos, count, with.size());
     // Pairs that start one character before the replaced text up to its last character change with it.
-    const std::size_t First = Pos > 0 ? Pos - 1 : 0;
-    if (PairsCounted) {
-        PairCount -= PairsIn(First, Pos + Count);
+    const std::size_t first = pos > 0 ? pos - 1 : 0;
+    if (pairsCounted_) {
+        pairCount_ -= pairsIn(first, pos + count);
     }
-    CountIn(Pos, Count, -1);
-    Text.Replace(Pos, Count, With);
-    CountIn(Pos, With.size(), 1);
-    if (PairsCounted) {
-        PairCount += PairsIn(First, Pos + With.size());
+    countIn(pos, count, -1);
+    text_.replace(pos, count, with);
+    countIn(pos, with.size(), 1);
+    if (pairsCounted_) {
+        pairCount_ += pairsIn(first, pos + with.size());
     }
-    if (Counts[Relational] == 0) {
-        PairsCounted = false;
-        PairCount = 0;
+    if (counts_[Relational] == 0) {
+        pairsCounted_ = false;
+        pairCount_ = 0;
     }
 }
 
-void WorkingTerm::CountIn(std::size_t Pos, std::size_t Count, int Sign) {
+void WorkingTerm::countIn(std::size_t pos, std::size_t count, int sign) {
     static const auto Kinds = [] {
-        std::array<Kind, 256> Table{};
-        for (std::size_t Byte = 0; Byte < Table.size(); ++Byte) {
-            Table[Byte] = KindOf(static_cast<char>(Byte));
+        std::array<Kind, 256> table{};
+        for (std::size_t byte = 0; byte < table.size(); ++byte) {
+            table[byte] = kindOf(static_cast<char>(byte));
         }
-        return Table;
+        return table;
     }();
-    const auto [First, Second] = Text.Pieces(Pos, Count);
-    for (const auto Piece : {First, Second}) {
-        for (const char C : Piece) {
-            auto& Counted = Counts[Kinds[static_cast<unsigned char>(C)]];
-            Counted = Sign > 0 ? Counted + 1 : Counted - 1;
+    const auto [first, second] = text_.pieces(pos, count);
+    for (const auto piece : {first, second}) {
+        for (const char c : piece) {
+            auto& counted = counts_[Kinds[static_cast<unsigned char>(c)]];
+            counted = sign > 0 ? counted + 1 : counted - 1;
         }
     }
 }
 
-std::size_t WorkingTerm::PairsIn(std::size_t First, std::size_t Last) const {
-    std::size_t Pairs = 0;
-    for (std::size_t Pos = First; Pos <= Last && Pos + 1 < Text.Size(); ++Pos) {
-        const auto At = static_cast<std::ptrdiff_t>(Pos);
-        Pairs += IsTwoCharacterRelation(Text.At(At), Text.At(At + 1)) ? 1 : 0;
+std::size_t WorkingTerm::pairsIn(std::size_t first, std::size_t last) const {
+    std::size_t pairs = 0;
+    for (std::size_t pos = first; pos <= last && pos + 1 < text_.size(); ++pos) {
+        const auto at = static_cast<std::ptrdiff_t>(pos);
+        pairs += isTwoCharacterRelation(text_.at(at), text_.at(at + 1)) ? 1 : 0;
     }
-    return Pairs;
+    return pairs;
 }
 
-std::size_t WorkingTerm::TwoCharacterRelations() {
-    if (!PairsCounted && Counts[Relational] > 0) {
-        PairCount = PairsIn(0, Text.Size());
-        PairsCounted = true;
+std::size_t WorkingTerm::twoCharacterRelations() {
+    if (!pairsCounted_ && counts_[Relational] > 0) {
+        pairCount_ = pairsIn(0, text_.size());
+        pairsCounted_ = true;
     }
-    return PairCount;
+    return pairCount_;
 }
 
-void ChangedSpans::Note(std::size_t Pos, std::size_t Count, std::size_t Inserted) {
-    if (Everything) {
+void ChangedSpans::note(std::size_t pos, std::size_t count, std::size_t inserted) {
+    if (everything_) {
         return;
     }
-    const std::size_t End = Pos + Count;
-    Span Joined{Pos, Pos + Inserted};
-    std::array<Span, Capacity + 1> Next{};
-    std::size_t Kept = 0;
-    bool Placed = false;
-    for (std::size_t Index = 0; Index < Used; ++Index) {
-        const Span Each = Spans[Index];
-        if (Each.Last < Pos) {
-            Next[Kept++] = Each;
-        } else if (Each.First > End) {
-            if (!Placed) {
-                Next[Kept++] = Joined;
-                Placed = true;
+    const std::size_t end = pos + count;
+    Span joined{pos, pos + inserted};
+    std::array<Span, Capacity + 1> next{};
+    std::size_t kept = 0;
+    bool placed = false;
+    for (std::size_t index = 0; index < used_; ++index) {
+        const Span each = spans_[index];
+        if (each.last < pos) {
+            next[kept++] = each;
+        } else if (each.first > end) {
+            if (!placed) {
+                next[kept++] = joined;
+                placed = true;
             }
-            Next[Kept++] = {Each.First - Count + Inserted, Each.Last - Count + Inserted};
+            next[kept++] = {each.first - count + inserted, each.last - count + inserted};
         } else {
             // Touching or overlapping the replaced text: one span with it.
-            Joined.First = std::min(Joined.First, Each.First);
-            Joined.Last = std::max(Joined.Last, Each.Last > End ? Each.Last - Count + Inserted : Joined.Last);
+            joined.first = std::min(joined.first, each.first);
+            joined.last = std::max(joined.last, each.last > end ? each.last - count + inserted : joined.last);
         }
     }
-    if (!Placed) {
-        Next[Kept++] = Joined;
+    if (!placed) {
+        next[kept++] = joined;
     }
-    if (Kept > Capacity) {
-        std::size_t Closest = 0;
-        for (std::size_t Index = 1; Index + 1 < Kept; ++Index) {
-            if (Next[Index + 1].First - Next[Index].Last < Next[Closest + 1].First - Next[Closest].Last) {
-                Closest = Index;
+    if (kept > Capacity) {
+        std::size_t closest = 0;
+        for (std::size_t index = 1; index + 1 < kept; ++index) {
+            if (next[index + 1].first - next[index].last < next[closest + 1].first - next[closest].last) {
+                closest = index;
             }
         }
-        Next[Closest].Last = Next[Closest + 1].Last;
-        std::copy(Next.begin() + static_cast<std::ptrdiff_t>(Closest) + 2,
-                  Next.begin() + static_cast<std::ptrdiff_t>(Kept),
-                  Next.begin() + static_cast<std::ptrdiff_t>(Closest) + 1);
-        --Kept;
+        next[closest].last = next[closest + 1].last;
+        std::copy(next.begin() + static_cast<std::ptrdiff_t>(closest) + 2,
+                  next.begin() + static_cast<std::ptrdiff_t>(kept),
+                  next.begin() + static_cast<std::ptrdiff_t>(closest) + 1);
+        --kept;
     }
-    std::copy(Next.begin(), Next.begin() + static_cast<std::ptrdiff_t>(Kept), Spans.begin());
-    Used = Kept;
+    std::copy(next.begin(), next.begin() + static_cast<std::ptrdiff_t>(kept), spans_.begin());
+    used_ = kept;
 }
 
-std::size_t LookAgainFrom(const WorkingTerm& Term, const Unchanged& Since, std::size_t Margin) {
-    return LookAgainFrom(Term, ChangedSpans::Span{Since.Prefix, Since.Prefix}, Margin);
+std::size_t lookAgainFrom(const WorkingTerm& term, const Unchanged& since, std::size_t margin) {
+    return lookAgainFrom(term, ChangedSpans::Span{since.prefix, since.prefix}, margin);
 }
 
-std::size_t LookAgainFrom(const WorkingTerm& Term, const ChangedSpans::Span& Changed, std::size_t Margin) {
-    const std::size_t First = Changed.First;
-    std::size_t Pos = First;
-    while (Pos > 0 && IsNumberChar(Term.At(static_cast<std::ptrdiff_t>(Pos) - 1))) {
-        --Pos;
+std::size_t lookAgainFrom(const WorkingTerm& term, const ChangedSpans::Span& changed, std::size_t margin) {
+    const std::size_t first = changed.first;
+    std::size_t pos = first;
+    while (pos > 0 && isNumberChar(term.at(static_cast<std::ptrdiff_t>(pos) - 1))) {
+        --pos;
     }
-    // Pos is now just after the character that ends the run; that character may be an operator itself.
-    Pos = Pos > 0 ? Pos - 1 : 0;
-    const std::size_t Margined = First > Margin ? First - Margin : 0;
-    return std::min(Pos, Margined);
+    // pos is now just after the character that ends the run; that character may be an operator itself.
+    pos = pos > 0 ? pos - 1 : 0;
+    const std::size_t margined = first > margin ? first - margin : 0;
+    return std::min(pos, margined);
 }
 
-std::size_t UnchangedOperatorsAfter(const WorkingTerm& Term, const Unchanged& Since, std::size_t Floor) {
-    const std::size_t End = Since.SuffixStart(Term.Size());
-    return UnchangedOperatorsAfter(Term, ChangedSpans::Span{End, End}, Floor);
+std::size_t unchangedOperatorsAfter(const WorkingTerm& term, const Unchanged& since, std::size_t floor) {
+    const std::size_t end = since.suffixStart(term.size());
+    return unchangedOperatorsAfter(term, ChangedSpans::Span{end, end}, floor);
 }
 
-std::size_t UnchangedOperatorsAfter(const WorkingTerm& Term, const ChangedSpans::Span& Changed,
-                                    std::size_t Floor) {
-    if (Changed.Last >= Term.Size()) {
+std::size_t unchangedOperatorsAfter(const WorkingTerm& term, const ChangedSpans::Span& changed,
+                                    std::size_t floor) {
+    if (changed.last >= term.size()) {
         return std::string::npos;
     }
-    std::size_t Pos = std::max(Changed.Last, Floor);
-    while (Pos < Term.Size() && IsNumberChar(Term.At(static_cast<std::ptrdiff_t>(Pos)))) {
-        ++Pos;
+    std::size_t pos = std::max(changed.last, floor);
+    while (pos < term.size() && isNumberChar(term.at(static_cast<std::ptrdiff_t>(pos)))) {
+        ++pos;
     }
-    return Pos < Term.Size() ? Pos : std::string::npos;
+    return pos < term.size() ? pos : std::string::npos;
 }
 
-void WorkingTerm::Watch(Unchanged& Extent) {
-    Add(Extents, ExtentCount, Extent);
+void WorkingTerm::watch(Unchanged& extent) {
+    addWatched(extents_, extentCount_, extent);
 }
 
-void WorkingTerm::Watch(Mark& Position) {
-    Add(Marks, MarkCount, Position);
+void WorkingTerm::watch(Mark& position) {
+    addWatched(marks_, markCount_, position);
 }
 
-void WorkingTerm::Watch(ChangedSpans& Changes) {
-    Add(Changed, ChangedCount, Changes);
+void WorkingTerm::watch(ChangedSpans& changes) {
+    addWatched(changed_, changedCount_, changes);
 }
 
-void WorkingTerm::Unwatch(ChangedSpans& Changes) {
-    Remove(Changed, ChangedCount, Changes);
+void WorkingTerm::unwatch(ChangedSpans& changes) {
+    removeWatched(changed_, changedCount_, changes);
 }
 
-void WorkingTerm::Unwatch(Unchanged& Extent) {
-    Remove(Extents, ExtentCount, Extent);
+void WorkingTerm::unwatch(Unchanged& extent) {
+    removeWatched(extents_, extentCount_, extent);
 }
 
-void WorkingTerm::Unwatch(Mark& Position) {
-    Remove(Marks, MarkCount, Position);
+void WorkingTerm::unwatch(Mark& position) {
+    removeWatched(marks_, markCount_, position);
 }
 
 } // namespace MODULCalc

@@ -10,19 +10,19 @@
 
 namespace MODULCalc {
 
-// The part of a text that is known to be unchanged since some moment: its first Prefix and its last
-// Suffix characters. Everything between them may have changed. Both only shrink as replacements happen.
+// The part of a text that is known to be unchanged since some moment: its first prefix and its last
+// suffix characters. Everything between them may have changed. Both only shrink as replacements happen.
 struct Unchanged {
-    std::size_t Prefix = 0;
-    std::size_t Suffix = 0;
+    std::size_t prefix = 0;
+    std::size_t suffix = 0;
 
-    static Unchanged Whole(std::size_t Size) { return {Size, Size}; }
-    // The first position of the unchanged end, in a text of Size characters.
-    std::size_t SuffixStart(std::size_t Size) const { return Size - Suffix; }
-    void Note(std::size_t Pos, std::size_t Count, std::size_t OldSize) {
-        Prefix = Prefix < Pos ? Prefix : Pos;
-        const std::size_t After = OldSize - Pos - Count;
-        Suffix = Suffix < After ? Suffix : After;
+    static Unchanged whole(std::size_t size) { return {size, size}; }
+    // The first position of the unchanged end, in a text of size characters.
+    std::size_t suffixStart(std::size_t size) const { return size - suffix; }
+    void note(std::size_t pos, std::size_t count, std::size_t oldSize) {
+        prefix = prefix < pos ? prefix : pos;
+        const std::size_t after = oldSize - pos - count;
+        suffix = suffix < after ? suffix : after;
     }
 };
 
@@ -32,49 +32,49 @@ struct Unchanged {
 // between them. At first the whole text counts as changed.
 class ChangedSpans {
 public:
-    // The characters from First up to Last (exclusive); a span with none marks where text was removed.
+    // The characters from first up to last (exclusive); a span with none marks where text was removed.
     struct Span {
-        std::size_t First;
-        std::size_t Last;
+        std::size_t first;
+        std::size_t last;
     };
 
-    static ChangedSpans Nothing() {
-        ChangedSpans None;
-        None.Everything = false;
-        return None;
+    static ChangedSpans nothing() {
+        ChangedSpans result;
+        result.everything_ = false;
+        return result;
     }
-    // The spans in order, in a text of Size characters.
-    std::size_t Count() const { return Everything ? 1 : Used; }
-    Span At(std::size_t Index, std::size_t Size) const { return Everything ? Span{0, Size} : Spans[Index]; }
-    void Note(std::size_t Pos, std::size_t Count, std::size_t Inserted);
+    // The spans in order, in a text of size characters.
+    std::size_t count() const { return everything_ ? 1 : used_; }
+    Span at(std::size_t index, std::size_t size) const { return everything_ ? Span{0, size} : spans_[index]; }
+    void note(std::size_t pos, std::size_t count, std::size_t inserted);
 
 private:
     static constexpr std::size_t Capacity = 6;
-    bool Everything = true;
-    std::array<Span, Capacity> Spans{};
-    std::size_t Used = 0;
+    bool everything_ = true;
+    std::array<Span, Capacity> spans_{};
+    std::size_t used_ = 0;
 };
 
 // A position in the text that moves with replacements before it; a replacement over it loses it.
 struct Mark {
     static constexpr std::size_t None = static_cast<std::size_t>(-1);
-    std::size_t Pos = None;
-    bool Lost = false;
+    std::size_t pos = None;
+    bool lost = false;
 
-    void Set(std::size_t At) {
-        Pos = At;
-        Lost = false;
+    void set(std::size_t at) {
+        pos = at;
+        lost = false;
     }
-    bool Known() const { return Pos != None; }
-    void Note(std::size_t At, std::size_t Count, std::size_t Inserted) {
-        if (Pos == None || Pos < At) {
+    bool known() const { return pos != None; }
+    void note(std::size_t at, std::size_t count, std::size_t inserted) {
+        if (pos == None || pos < at) {
             return;
         }
-        if (Pos >= At + Count) {
-            Pos = Pos - Count + Inserted;
+        if (pos >= at + count) {
+            pos = pos - count + inserted;
         } else {
-            Pos = At;
-            Lost = true;
+            pos = at;
+            lost = true;
         }
     }
 };
@@ -98,83 +98,83 @@ public:
         Other
     };
 
-    explicit WorkingTerm(std::string Text);
+    explicit WorkingTerm(std::string text);
 
-    std::size_t Size() const { return Text.Size(); }
-    char At(std::ptrdiff_t Pos) const { return Text.At(Pos); }
-    // Occurrences that start before Limit.
-    std::size_t Find(char C, std::size_t From, std::size_t Limit = std::string::npos) const {
-        return Text.Find(C, From, Limit);
+    std::size_t size() const { return text_.size(); }
+    char at(std::ptrdiff_t pos) const { return text_.at(pos); }
+    // Occurrences that start before limit.
+    std::size_t find(char c, std::size_t from, std::size_t limit = std::string::npos) const {
+        return text_.find(c, from, limit);
     }
-    std::size_t Find(std::string_view Needle, std::size_t From, std::size_t Limit = std::string::npos) const {
-        return Text.Find(Needle, From, Limit);
+    std::size_t find(std::string_view needle, std::size_t from, std::size_t limit = std::string::npos) const {
+        return text_.find(needle, from, limit);
     }
-    std::string Substr(std::size_t Pos, std::size_t Count) const { return Text.Substr(Pos, Count); }
-    std::string Release() { return Text.Release(); }
+    std::string substr(std::size_t pos, std::size_t count) const { return text_.substr(pos, count); }
+    std::string release() { return text_.release(); }
 
-    void Replace(std::size_t Pos, std::size_t Count, std::string_view With);
+    void replace(std::size_t pos, std::size_t count, std::string_view with);
     // Text var inserted, followed through every later replacement.
-    InsertedText& Inserted() { return Slotted; }
+    InsertedText& inserted() { return slotted_; }
 
     // A record that every later replacement updates, until it is unwatched.
-    void Watch(Unchanged& Extent);
-    void Watch(Mark& Position);
-    void Watch(ChangedSpans& Changes);
-    void Unwatch(Unchanged& Extent);
-    void Unwatch(ChangedSpans& Changes);
-    void Unwatch(Mark& Position);
+    void watch(Unchanged& extent);
+    void watch(Mark& position);
+    void watch(ChangedSpans& changes);
+    void unwatch(Unchanged& extent);
+    void unwatch(ChangedSpans& changes);
+    void unwatch(Mark& position);
 
     // How many characters of a kind the term holds: operators "^*/#+", ")", relational characters
     // "=<>|", and the letters "dov" of which every logical keyword holds at least one (and of the function
     // names only cos, log and var).
-    std::size_t Count(Kind Of) const { return Counts[Of]; }
-    static Kind KindOf(char C);
+    std::size_t count(Kind of) const { return counts_[of]; }
+    static Kind kindOf(char c);
     // Of the two-character relational operators (">=", "=>", "<=", "=<", "<>").
-    std::size_t TwoCharacterRelations();
+    std::size_t twoCharacterRelations();
 
 private:
-    std::size_t PairsIn(std::size_t First, std::size_t Last) const;
-    void CountIn(std::size_t Pos, std::size_t Count, int Sign);
+    std::size_t pairsIn(std::size_t first, std::size_t last) const;
+    void countIn(std::size_t pos, std::size_t count, int sign);
 
-    GapText Text;
-    InsertedText Slotted;
-    std::array<Unchanged*, 16> Extents{};
-    std::size_t ExtentCount = 0;
-    std::array<Mark*, 16> Marks{};
-    std::size_t MarkCount = 0;
-    std::array<ChangedSpans*, 8> Changed{};
-    std::size_t ChangedCount = 0;
-    std::array<std::size_t, Other + 1> Counts{};
+    GapText text_;
+    InsertedText slotted_;
+    std::array<Unchanged*, 16> extents_{};
+    std::size_t extentCount_ = 0;
+    std::array<Mark*, 16> marks_{};
+    std::size_t markCount_ = 0;
+    std::array<ChangedSpans*, 8> changed_{};
+    std::size_t changedCount_ = 0;
+    std::array<std::size_t, Other + 1> counts_{};
     // Pairs are counted only while the term holds relational characters at all.
-    bool PairsCounted = false;
-    std::size_t PairCount = 0;
+    bool pairsCounted_ = false;
+    std::size_t pairCount_ = 0;
 };
 
 // Where a stage must look again at an operator whose operands are runs of number characters: before
-// the run that reaches into the changed text, and at least Margin characters before that text, so that
+// the run that reaches into the changed text, and at least margin characters before that text, so that
 // the checks against either end of the term are covered too.
-std::size_t LookAgainFrom(const WorkingTerm& Term, const Unchanged& Since, std::size_t Margin);
-std::size_t LookAgainFrom(const WorkingTerm& Term, const ChangedSpans::Span& Changed, std::size_t Margin);
+std::size_t lookAgainFrom(const WorkingTerm& term, const Unchanged& since, std::size_t margin);
+std::size_t lookAgainFrom(const WorkingTerm& term, const ChangedSpans::Span& changed, std::size_t margin);
 
-// The first character at or after From, and at least Floor characters into the term, that cannot be
+// The first character at or after from, and at least floor characters into the term, that cannot be
 // part of an operand; operators after it have their whole operands, and what stands next to them, in the
 // unchanged end of the term. Npos when nothing of the end is known to be unchanged.
-std::size_t UnchangedOperatorsAfter(const WorkingTerm& Term, const Unchanged& Since, std::size_t Floor);
+std::size_t unchangedOperatorsAfter(const WorkingTerm& term, const Unchanged& since, std::size_t floor);
 // The same after one changed span: Npos when it reaches the end of the term.
-std::size_t UnchangedOperatorsAfter(const WorkingTerm& Term, const ChangedSpans::Span& Changed,
-                                    std::size_t Floor);
+std::size_t unchangedOperatorsAfter(const WorkingTerm& term, const ChangedSpans::Span& changed,
+                                    std::size_t floor);
 
 // Unwatches on leaving a scope.
 template <typename Record> class Watching {
 public:
-    Watching(WorkingTerm& Term, Record& Watched) : Term(Term), Watched(Watched) { Term.Watch(Watched); }
-    ~Watching() { Term.Unwatch(Watched); }
+    Watching(WorkingTerm& term, Record& watched) : term_(term), watched_(watched) { term_.watch(watched_); }
+    ~Watching() { term_.unwatch(watched_); }
     Watching(const Watching&) = delete;
     Watching& operator=(const Watching&) = delete;
 
 private:
-    WorkingTerm& Term;
-    Record& Watched;
+    WorkingTerm& term_;
+    Record& watched_;
 };
 
 } // namespace MODULCalc

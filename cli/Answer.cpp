@@ -6,9 +6,9 @@
 
 namespace numbra {
 
-std::string Answer(const std::string& Term, bool BasicOnly) {
-    static const std::array<std::string, 32> Slots{};
-    return MODULCalc::Calculate(Term, 0, BasicOnly ? -1 : 0, Slots, 32);
+std::string answer(const std::string& term, bool basicOnly) {
+    static const std::array<std::string, 32> slots{};
+    return MODULCalc::Calculate(term, 0, basicOnly ? -1 : 0, slots, 32);
 }
 
 } // namespace numbra

@@ -5,6 +5,6 @@
 namespace numbra {
 
 // A Term evaluated the way the calculator panel evaluates its input line, with the variable slots empty.
-std::string Answer(const std::string& Term, bool BasicOnly);
+std::string answer(const std::string& term, bool basicOnly);
 
 } // namespace numbra

@@ -6,21 +6,21 @@
 
 namespace numbra {
 
-int ReportFailure(const char* What, int Error) {
-    std::fprintf(stderr, "numbra: %s: %s\n", What, std::strerror(Error));
+int reportFailure(const char* what, int error) {
+    std::fprintf(stderr, "numbra: %s: %s\n", what, std::strerror(error));
     return 1;
 }
 
-int FinishAnswers(std::ostream& Out) {
+int finishAnswers(std::ostream& out) {
     // A stream already failed keeps the errno of the write that failed.
-    if (Out.good()) {
+    if (out.good()) {
         errno = 0;
-        Out.flush();
+        out.flush();
     }
-    if (Out.good()) {
+    if (out.good()) {
         return 0;
     }
-    return ReportFailure("write error", errno != 0 ? errno : EIO);
+    return reportFailure("write error", errno != 0 ? errno : EIO);
 }
 
 } // namespace numbra

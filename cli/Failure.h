@@ -5,11 +5,11 @@
 namespace numbra {
 
 // A read or a write that failed ends numbra as it ends the standard tools: a message on standard error
-// naming what failed and why (errno `Error`), and a non-zero exit status, which this returns.
-int ReportFailure(const char* What, int Error);
+// naming what failed and why (errno `error`), and a non-zero exit status, which this returns.
+int reportFailure(const char* what, int error);
 
 // Flushes the answers; when they could not all be written (a full disk, a closed pipe) reports it.
 // Returns the exit status.
-int FinishAnswers(std::ostream& Out);
+int finishAnswers(std::ostream& out);
 
 } // namespace numbra

@@ -17,52 +17,52 @@ struct LineBuffer {
     LineBuffer() = default;
     LineBuffer(const LineBuffer&) = delete;
     LineBuffer& operator=(const LineBuffer&) = delete;
-    ~LineBuffer() { std::free(Data); }
-    char* Data = nullptr;
-    std::size_t Capacity = 0;
+    ~LineBuffer() { std::free(data); }
+    char* data = nullptr;
+    std::size_t capacity = 0;
 };
 
 } // namespace
 
-int FilterLines(std::FILE* In, std::ostream& Out, bool BasicOnly) {
-    LineBuffer Buffer;
+int filterLines(std::FILE* in, std::ostream& out, bool basicOnly) {
+    LineBuffer buffer;
     // Answers are short; gathering them costs less than a formatted write each.
     constexpr std::size_t Gathered = 1 << 16;
-    std::string Answers;
-    std::string Line;
+    std::string answers;
+    std::string line;
     for (;;) {
         errno = 0;
-        const ssize_t Length = getline(&Buffer.Data, &Buffer.Capacity, In);
-        if (Length < 0) {
+        const ssize_t length = getline(&buffer.data, &buffer.capacity, in);
+        if (length < 0) {
             break;
         }
-        Line.assign(Buffer.Data, static_cast<std::size_t>(Length));
-        if (!Line.empty() && Line.back() == '\n') {
-            Line.pop_back();
+        line.assign(buffer.data, static_cast<std::size_t>(length));
+        if (!line.empty() && line.back() == '\n') {
+            line.pop_back();
         }
-        if (!Line.empty() && Line.back() == '\r') {
-            Line.pop_back();
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
         }
-        Answers += Answer(Line, BasicOnly);
-        Answers += '\n';
-        if (Answers.size() >= Gathered) {
+        answers += answer(line, basicOnly);
+        answers += '\n';
+        if (answers.size() >= Gathered) {
             errno = 0;
-            Out.write(Answers.data(), static_cast<std::streamsize>(Answers.size()));
-            Answers.clear();
-            if (!Out.good()) {
-                return FinishAnswers(Out);
+            out.write(answers.data(), static_cast<std::streamsize>(answers.size()));
+            answers.clear();
+            if (!out.good()) {
+                return finishAnswers(out);
             }
         }
     }
     // End of input leaves errno alone; a failed read or a line the memory cannot hold sets it.
-    const int ReadError = std::feof(In) != 0 ? 0 : (errno != 0 ? errno : EIO);
+    const int readError = std::feof(in) != 0 ? 0 : (errno != 0 ? errno : EIO);
     errno = 0;
-    Out.write(Answers.data(), static_cast<std::streamsize>(Answers.size()));
-    const int Status = FinishAnswers(Out);
-    if (ReadError != 0) {
-        return ReportFailure("standard input", ReadError);
+    out.write(answers.data(), static_cast<std::streamsize>(answers.size()));
+    const int status = finishAnswers(out);
+    if (readError != 0) {
+        return reportFailure("standard input", readError);
     }
-    return Status;
+    return status;
 }
 
 } // namespace numbra

@@ -10,6 +10,6 @@ namespace numbra {
 // a read error (a directory, a line too long for memory), which is reported; writing stops as soon as
 // the answers can no longer be written, so a closed pipe ends numbra even where SIGPIPE is ignored.
 // Returns the exit status.
-int FilterLines(std::FILE* In, std::ostream& Out, bool BasicOnly);
+int filterLines(std::FILE* in, std::ostream& out, bool basicOnly);
 
 } // namespace numbra

@@ -42,32 +42,32 @@ Options:
               that begins with --
 )";
 
-Options ParseOptions(int argc, const char* const* argv) {
-    Options Parsed;
-    int Index = 1;
-    for (; Index < argc; ++Index) {
-        const std::string_view Argument = argv[Index];
-        if (Argument == "--help") {
-            Parsed.What = Options::Action::Help;
-        } else if (Argument == "--version") {
+Options parseOptions(int argc, const char* const* argv) {
+    Options parsed;
+    int index = 1;
+    for (; index < argc; ++index) {
+        const std::string_view argument = argv[index];
+        if (argument == "--help") {
+            parsed.what = Options::Action::Help;
+        } else if (argument == "--version") {
             // --help wins, whatever the order: asking for help never does anything else.
-            if (Parsed.What != Options::Action::Help) {
-                Parsed.What = Options::Action::Version;
+            if (parsed.what != Options::Action::Help) {
+                parsed.what = Options::Action::Version;
             }
-        } else if (Argument == "--basic") {
-            Parsed.BasicOnly = true;
-        } else if (Argument == "--") {
-            ++Index;
-            Parsed.EndOfOptionsOnly = Index == argc;
+        } else if (argument == "--basic") {
+            parsed.basicOnly = true;
+        } else if (argument == "--") {
+            ++index;
+            parsed.endOfOptionsOnly = index == argc;
             break;
         } else {
             break;
         }
     }
-    for (; Index < argc; ++Index) {
-        Parsed.Terms.emplace_back(argv[Index]);
+    for (; index < argc; ++index) {
+        parsed.terms.emplace_back(argv[index]);
     }
-    return Parsed;
+    return parsed;
 }
 
 } // namespace numbra

@@ -10,16 +10,16 @@ namespace numbra {
 // that "-5*3" or "--5" need no quoting beyond the shell's.
 struct Options {
     enum class Action { Evaluate, Help, Version };
-    Action What = Action::Evaluate;
+    Action what = Action::Evaluate;
     // --basic: the answers the calculator gives with its professional group switched off.
-    bool BasicOnly = false;
+    bool basicOnly = false;
     // Empty: read Terms from standard input.
-    std::vector<std::string> Terms;
+    std::vector<std::string> terms;
     // "--" alone: evaluate nothing rather than read standard input.
-    bool EndOfOptionsOnly = false;
+    bool endOfOptionsOnly = false;
 };
 
-Options ParseOptions(int argc, const char* const* argv);
+Options parseOptions(int argc, const char* const* argv);
 
 extern const std::string_view Usage;
 

@@ -18,12 +18,12 @@ namespace numbra {
 namespace {
 
 struct FreeLine {
-    void operator()(char* Line) const { std::free(Line); }
+    void operator()(char* line) const { std::free(line); }
 };
 
 } // namespace
 
-int RunTerminal(bool BasicOnly) {
+int runTerminal(bool basicOnly) {
     // The line editor reads the user's characters by the locale's encoding; without it every byte of a
     // character such as the euro sign is dropped. Only the character type is taken from the locale: the
     // answers keep the same decimal point whatever the user's locale.
@@ -34,22 +34,22 @@ int RunTerminal(bool BasicOnly) {
     // Lets an ~/.editrc keep settings for numbra apart from other programs.
     rl_readline_name = "numbra";
     using_history();
-    std::string Previous;
+    std::string previous;
     for (;;) {
-        const std::unique_ptr<char, FreeLine> Raw(readline("> "));
-        if (!Raw) {
+        const std::unique_ptr<char, FreeLine> raw(readline("> "));
+        if (!raw) {
             break;
         }
-        const std::string Line = Raw.get();
+        const std::string line = raw.get();
         // Blank lines and a Term repeated at once would only make the arrow keys slower to use.
-        if (Line.find_first_not_of(" \t") != std::string::npos && Line != Previous) {
-            add_history(Line.c_str());
-            Previous = Line;
+        if (line.find_first_not_of(" \t") != std::string::npos && line != previous) {
+            add_history(line.c_str());
+            previous = line;
         }
-        const std::string Result = Answer(Line, BasicOnly);
+        const std::string result = answer(line, basicOnly);
         errno = 0;
-        std::cout << Result << '\n';
-        if (FinishAnswers(std::cout) != 0) {
+        std::cout << result << '\n';
+        if (finishAnswers(std::cout) != 0) {
             return 1;
         }
     }

@@ -13,33 +13,33 @@
 
 namespace {
 
-int Run(const numbra::Options& Parsed) {
-    switch (Parsed.What) {
+int run(const numbra::Options& parsed) {
+    switch (parsed.what) {
     case numbra::Options::Action::Help:
         std::cout << numbra::Usage;
-        return numbra::FinishAnswers(std::cout);
+        return numbra::finishAnswers(std::cout);
     case numbra::Options::Action::Version:
         std::cout << MODULCalc::VersionBanner << '\n';
-        return numbra::FinishAnswers(std::cout);
+        return numbra::finishAnswers(std::cout);
     case numbra::Options::Action::Evaluate:
         break;
     }
-    if (Parsed.EndOfOptionsOnly) {
+    if (parsed.endOfOptionsOnly) {
         return 0;
     }
-    if (Parsed.Terms.empty()) {
-        return isatty(STDIN_FILENO) != 0 ? numbra::RunTerminal(Parsed.BasicOnly)
-                                         : numbra::FilterLines(stdin, std::cout, Parsed.BasicOnly);
+    if (parsed.terms.empty()) {
+        return isatty(STDIN_FILENO) != 0 ? numbra::runTerminal(parsed.basicOnly)
+                                         : numbra::filterLines(stdin, std::cout, parsed.basicOnly);
     }
-    for (const std::string& Term : Parsed.Terms) {
-        const std::string Result = numbra::Answer(Term, Parsed.BasicOnly);
+    for (const std::string& term : parsed.terms) {
+        const std::string result = numbra::answer(term, parsed.basicOnly);
         errno = 0;
-        std::cout << Result << '\n';
+        std::cout << result << '\n';
         if (!std::cout.good()) {
             break;
         }
     }
-    return numbra::FinishAnswers(std::cout);
+    return numbra::finishAnswers(std::cout);
 }
 
 } // namespace
@@ -47,10 +47,10 @@ int Run(const numbra::Options& Parsed) {
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     try {
-        return Run(numbra::ParseOptions(argc, argv));
+        return run(numbra::parseOptions(argc, argv));
     } catch (const std::bad_alloc&) {
         // A Term too long for the memory left: its answer cannot be given, and saying nothing would
         // look like success.
-        return numbra::ReportFailure("out of memory", ENOMEM);
+        return numbra::reportFailure("out of memory", ENOMEM);
     }
 }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 // Input layout: one byte of flags, then the Term, then up to 32 slot texts, separated by newlines.
@@ -12,32 +12,33 @@
 // growing, and one whose text merges with what surrounds it is stopped only by the length bound, which can
 // take seconds. That slowness is known (the unit tests hold slots that call themselves); here it would
 // only hide the faults this target looks for.
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
-    if (Size == 0) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
         return 0;
     }
-    const std::uint8_t Flags = Data[0];
-    const std::string Input(reinterpret_cast<const char*>(Data) + 1, Size - 1);
-    std::array<std::string, 32> Slots{};
-    std::string Term;
-    std::size_t Start = 0;
-    for (std::size_t Part = 0; Part <= Slots.size() && Start <= Input.size(); ++Part) {
-        auto End = Input.find('\n', Start);
-        if (End == std::string::npos) {
-            End = Input.size();
+    const std::uint8_t flags = data[0];
+    const std::string input(reinterpret_cast<const char*>(data) + 1, size - 1);
+    std::array<std::string, 32> slots{};
+    std::string term;
+    std::size_t start = 0;
+    for (std::size_t part = 0; part <= slots.size() && start <= input.size(); ++part) {
+        auto end = input.find('\n', start);
+        if (end == std::string::npos) {
+            end = input.size();
         }
-        (Part == 0 ? Term : Slots[Part - 1]) = Input.substr(Start, End - Start);
-        if (Part > 0) {
-            std::replace(Slots[Part - 1].begin(), Slots[Part - 1].end(), 'v', 'w');
+        (part == 0 ? term : slots[part - 1]) = input.substr(start, end - start);
+        if (part > 0) {
+            std::replace(slots[part - 1].begin(), slots[part - 1].end(), 'v', 'w');
         }
-        Start = End + 1;
+        start = end + 1;
     }
-    const auto HideConsole = static_cast<std::int16_t>(Flags & 1 ? -1 : 0);
-    const auto BasicOnly = static_cast<std::int16_t>(Flags & 2 ? -1 : 0);
+    const auto hideConsole = static_cast<std::int16_t>(flags & 1 ? -1 : 0);
+    const auto basicOnly = static_cast<std::int16_t>(flags & 2 ? -1 : 0);
     // Slot counts 0 to 32 plus a few beyond the slot array, which must give an index error.
-    const auto SlotCount = static_cast<std::int16_t>((Flags >> 2) % 40);
+    const auto slotCount = static_cast<std::int16_t>((flags >> 2) % 40);
+    const std::string answer = MODULCalc::Calculate(term, hideConsole, basicOnly, slots, slotCount, flags);
     // "Error (51)" is the engine's answer to a failure inside itself that no rule foresaw: a finding.
-    if (MODULCalc::Calculate(Term, HideConsole, BasicOnly, Slots, SlotCount, Flags) == "Error (51)") {
+    if (answer == "Error (51)") {
         std::abort();
     }
     return 0;

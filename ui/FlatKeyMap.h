@@ -32,12 +32,12 @@ public:
     // Eight bytes a step, with a multiply and a shift mixing each word into all bits, so that keys
     // differing only in a trailing number still spread over the low bits the slots are chosen by.
     static std::size_t hashOf(std::string_view key) {
-        constexpr std::uint64_t mul = 0x9E3779B97F4A7C15ULL;
-        std::uint64_t hash = key.size() * mul;
+        constexpr std::uint64_t Multiplier = 0x9E3779B97F4A7C15ULL;
+        std::uint64_t hash = key.size() * Multiplier;
         const char* at = key.data();
         std::size_t left = key.size();
         const auto mix = [&hash](std::uint64_t word) {
-            hash = (hash ^ word) * mul;
+            hash = (hash ^ word) * Multiplier;
             hash ^= hash >> 32;
         };
         for (; left >= 8; at += 8, left -= 8)

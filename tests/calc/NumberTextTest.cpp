@@ -10,23 +10,23 @@
 
 namespace {
 
-using MODULCalc::ReadNumber;
+using MODULCalc::readNumber;
 
 // The engine rounds most values itself; the C library's conversion is the reference, on random bit patterns
 // of every magnitude, on quotients and on values exactly halfway between two 15-digit roundings.
 TEST(NumberText, WritesTheCorrectlyRoundedFifteenDigitsOfAnyValue) {
-    std::mt19937_64 Rng(15);
-    const auto Check = [](double Value) {
-        char Reference[64];
-        std::snprintf(Reference, sizeof Reference, "%.14e", Value);
-        ASSERT_EQ(ReadNumber(MODULCalc::WriteResult(Value).View()), std::strtod(Reference, nullptr))
-            << Reference;
+    std::mt19937_64 rng(15);
+    const auto check = [](double value) {
+        char reference[64];
+        std::snprintf(reference, sizeof reference, "%.14e", value);
+        ASSERT_EQ(readNumber(MODULCalc::writeResult(value).view()), std::strtod(reference, nullptr))
+            << reference;
     };
-    for (int Count = 0; Count < 50'000; ++Count) {
-        const std::uint64_t Exponent = 1003 + Rng() % 72;
-        Check(std::bit_cast<double>((Exponent << 52) | (Rng() & ((std::uint64_t{1} << 52) - 1))));
-        Check(static_cast<double>(Rng() % 100'000) / static_cast<double>(1 + Rng() % 9'999));
-        Check(static_cast<double>(Rng() % 100'000'000'000'000) + 0.5);
+    for (int count = 0; count < 50'000; ++count) {
+        const std::uint64_t exponent = 1003 + rng() % 72;
+        check(std::bit_cast<double>((exponent << 52) | (rng() & ((std::uint64_t{1} << 52) - 1))));
+        check(static_cast<double>(rng() % 100'000) / static_cast<double>(1 + rng() % 9'999));
+        check(static_cast<double>(rng() % 100'000'000'000'000) + 0.5);
     }
 }
 

@@ -1,49 +1,56 @@
-#include "tests/calc/CalcRows.h"
+#include "tests/calc/CalcTestSupport.h"
 
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
-// numbra's exit status and standard output, run with `Arguments` and reading `Input`.
-std::pair<int, std::string> RunNumbra(const std::string& Arguments, const std::string& Input) {
-    const auto Folder =
-        std::filesystem::temp_directory_path() / ("numbra-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(Folder);
-    const auto InputFile = Folder / "in.txt";
-    const auto OutputFile = Folder / "out.txt";
-    std::ofstream(InputFile, std::ios::binary) << Input;
-    const std::string Command = std::string("'") + NUMBRA_PATH + "' " + Arguments + " < '" +
-                                InputFile.string() + "' > '" + OutputFile.string() + "'";
-    const int Status = std::system(Command.c_str());
-    std::stringstream Output;
-    Output << std::ifstream(OutputFile, std::ios::binary).rdbuf();
-    std::filesystem::remove_all(Folder);
-    return {Status, Output.str()};
+// numbra's exit status and standard output, run with `arguments` and reading `input`.
+std::pair<int, std::string> runNumbra(const std::string& arguments, const std::string& input) {
+    const auto inputFile =
+        std::filesystem::temp_directory_path() / ("numbra-test-" + std::to_string(getpid()));
+    std::ofstream(inputFile, std::ios::binary) << input;
+    const std::string command = "'" NUMBRA_PATH "' " + arguments + " < '" + inputFile.string() + "'";
+    FILE* const pipe = popen(command.c_str(), "r");
+    std::string output;
+    for (char buffer[4096]; const std::size_t count = std::fread(buffer, 1, sizeof buffer, pipe);) {
+        output.append(buffer, count);
+    }
+    const int status = pclose(pipe);
+    std::filesystem::remove(inputFile);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
 }
 
 TEST(Numbra, LineModePrintsWhatThePanelShows) {
-    std::string Input;
-    std::string Expected;
-    for (const auto* Rows : AllRows) {
-        for (const auto& Row : *Rows) {
-            Input.append(Row.Term).append("\n");
-            Expected.append(Row.Expected).append("\n");
+    std::string input;
+    std::string expected;
+    for (const auto* rows : AllRows) {
+        for (const auto& row : *rows) {
+            input.append(row.term).append("\n");
+            expected.append(row.expected).append("\n");
         }
     }
     // A carriage return before the line feed, and a last line without a line feed.
-    Input += "1+1\r\n2*3";
-    Expected += "2\n6\n";
-    EXPECT_EQ(RunNumbra("", Input), std::pair(0, Expected));
+    input += "1+1\r\n2*3";
+    expected += "2\n6\n";
+    EXPECT_EQ(runNumbra("", input), std::pair(0, expected));
 }
 
 TEST(Numbra, ArgumentsAndOptions) {
-    const std::vector<std::pair<std::string, std::string>> Rows{
+    const std::vector<std::pair<std::string, std::string>> rows{
         {"'1+2' '-5*3' 'help -'", "3\n-15\nSubstraction.\n"},
         {"--version", "Numbra 2.01.03\n"},
         {"-- --help", "(+hElP)\n"},
@@ -52,31 +59,128 @@ TEST(Numbra, ArgumentsAndOptions) {
         {"--basic", "49\n"},
         {"--", ""},
     };
-    for (const auto& [Arguments, Expected] : Rows) {
-        SCOPED_TRACE(Arguments);
-        EXPECT_EQ(RunNumbra(Arguments, "7*7\n"), std::pair(0, Expected));
+    for (const auto& [arguments, expected] : rows) {
+        SCOPED_TRACE(arguments);
+        EXPECT_EQ(runNumbra(arguments, "7*7\n"), std::pair(0, expected));
     }
-    // Help wins over every other option, and names each of them.
-    const auto [Status, Help] = RunNumbra("--version --help", "");
-    EXPECT_EQ(Status, 0);
-    EXPECT_EQ(Help.rfind("Usage: numbra", 0), 0u) << Help;
-    for (const char* Option : {"--basic ", "--help ", "--version ", "-- "}) {
-        EXPECT_NE(Help.find(std::string("\n  ") + Option), std::string::npos) << Option;
-    }
-    // Every example the help gives answers as it says.
-    std::istringstream Lines(Help);
-    std::size_t Examples = 0;
-    for (std::string Line; std::getline(Lines, Line);) {
-        const auto Prints = Line.find(" prints ");
-        if (Line.rfind("  numbra '", 0) == 0 && Prints != std::string::npos) {
-            const std::string Term = Line.substr(9, Line.find_last_of('\'', Prints) - 8);
-            SCOPED_TRACE(Term);
-            EXPECT_EQ(RunNumbra(Term, "").second,
-                      Line.substr(Line.find_first_not_of(' ', Prints + 8)) + "\n");
-            ++Examples;
+    // Help wins over every other option, and every example it gives answers as it says.
+    const auto [status, help] = runNumbra("--version --help", "");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(help.rfind("Usage: numbra", 0), 0u) << help;
+    std::istringstream lines(help);
+    std::size_t examples = 0;
+    for (std::string line; std::getline(lines, line);) {
+        const auto prints = line.find(" prints ");
+        if (line.rfind("  numbra '", 0) == 0 && prints != std::string::npos) {
+            const std::string term = line.substr(9, line.find_last_of('\'', prints) - 8);
+            SCOPED_TRACE(term);
+            EXPECT_EQ(runNumbra(term, "").second,
+                      line.substr(line.find_first_not_of(' ', prints + 8)) + "\n");
+            ++examples;
         }
     }
-    EXPECT_EQ(Examples, 3u);
+    EXPECT_EQ(examples, 3u);
+}
+
+// numbra on a pseudo-terminal, typed at as a person would: each line only once the prompt is there.
+class TerminalSession {
+public:
+    explicit TerminalSession(const char* option) {
+        child_ = forkpty(&master_, nullptr, nullptr, nullptr);
+        if (child_ == 0) {
+            // A known terminal type, so the arrow keys are read the same on any machine.
+            setenv("TERM", "xterm", 1);
+            execl(NUMBRA_PATH, NUMBRA_PATH, option, nullptr);
+            _exit(127);
+        }
+    }
+    ~TerminalSession() {
+        if (child_ > 0 && !ended_) {
+            kill(child_, SIGKILL);
+            waitpid(child_, nullptr, 0);
+        }
+        close(master_);
+    }
+
+    // Reads what numbra writes until `done` holds; false when ten seconds pass first. Once numbra has
+    // ended a read fails at once, and the deadline still bounds the loop.
+    template <typename Condition> bool until(Condition done) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        for (char buffer[512]; !done();) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                return false;
+            }
+            pollfd wait{master_, POLLIN, 0};
+            if (poll(&wait, 1, 200) > 0) {
+                screen.append(buffer, static_cast<std::size_t>(
+                                          std::max<ssize_t>(read(master_, buffer, sizeof buffer), 0)));
+            }
+        }
+        return true;
+    }
+
+    // Reads until `wanted` has appeared after everything read before.
+    bool waitFor(const std::string& wanted) {
+        const bool found = until([&] { return screen.find(wanted, seen_) != std::string::npos; });
+        seen_ = found ? screen.find(wanted, seen_) + wanted.size() : seen_;
+        return found;
+    }
+
+    // The prompt is on the screen and the line editor reads key by key. The prompt alone is not enough:
+    // keys typed while the terminal still collects whole lines would be taken by the terminal itself.
+    bool waitForPrompt() {
+        termios mode{};
+        return waitFor("> ") &&
+               until([&] { return tcgetattr(master_, &mode) == 0 && (mode.c_lflag & ICANON) == 0; });
+    }
+
+    bool type(const std::string& keys) {
+        return write(master_, keys.data(), keys.size()) == ssize_t(keys.size());
+    }
+
+    // Ends input with Ctrl+D on an empty line and returns the exit status, -1 when numbra does not end.
+    // Ctrl+D goes only to the prompt: typed earlier, the terminal would take it as its own end of line.
+    int finish() {
+        int status = 0;
+        if (!waitForPrompt() || !type("\x04")) {
+            return -1;
+        }
+        ended_ = until([&] { return waitpid(child_, &status, WNOHANG) == child_; });
+        return ended_ && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string screen;
+
+private:
+    int master_ = -1;
+    pid_t child_ = -1;
+    bool ended_ = false;
+    std::size_t seen_ = 0;
+};
+
+// Each step: the keys typed after the prompt, then Enter, and the answer on the line that follows. With a
+// UTF-8 locale a Term keeps every character typed; the options reach the terminal's answers.
+TEST(NumbraTerminal, EditsRecallsAndAnswersEachTermOnTheNextLine) {
+    setenv("LC_ALL", "C.UTF-8", 1);
+    TerminalSession session("--basic");
+    unsetenv("LC_ALL");
+    const std::string left = "\x1b[D";
+    const std::string up = "\x1b[A";
+    const std::vector<std::pair<std::string, std::string>> steps{
+        {"1+2", "3"},
+        {up, "3"},                  // the Term before, unchanged
+        {"2*5" + left + "1", "30"}, // a digit put in before the last one: 2*15
+        {up + up + "0", "21"},      // two back, changed at its end: 1+20
+        {"1\u20ac2", "(1\u20ac2)"},
+        {"commands", "Please choose: basic advanced"},
+    };
+    for (const auto& [keys, answer] : steps) {
+        SCOPED_TRACE(keys);
+        ASSERT_TRUE(session.waitForPrompt()) << session.screen;
+        ASSERT_TRUE(session.type(keys + "\r"));
+        ASSERT_TRUE(session.waitFor("\n" + answer + "\r\n")) << session.screen;
+    }
+    EXPECT_EQ(session.finish(), 0) << session.screen;
 }
 
 } // namespace

@@ -16,79 +16,78 @@ constexpr std::array<std::string_view, 17> Units{"(1)+",     "(1=1)and", "not", 
                                                  "(1)#",     "1+",       "-",      "(1<2)or", "(1)^", "(3)/",
                                                  "(1=0)xor", "abs(",     "(1)eqv", "(0)#",    "(2)+"};
 
-std::string Stepwise(std::mt19937& Rng, std::size_t Length, std::size_t Switch) {
-    std::string Term;
-    std::size_t Opened = 0;
-    std::string_view Unit = Units[Rng() % Units.size()];
-    while (Term.size() < Length) {
-        if (Rng() % Switch == 0) {
-            Unit = Units[Rng() % Units.size()];
+std::string stepwise(std::mt19937& rng, std::size_t length, std::size_t switchEvery) {
+    std::string term;
+    std::size_t opened = 0;
+    std::string_view unit = Units[rng() % Units.size()];
+    while (term.size() < length) {
+        if (rng() % switchEvery == 0) {
+            unit = Units[rng() % Units.size()];
         }
-        Term += Unit;
-        Opened += Unit.back() == '(' ? 1 : 0;
-        if (Rng() % 50 == 0) {
-            Term += std::to_string(Rng() % 1000);
+        term += unit;
+        opened += unit.back() == '(' ? 1 : 0;
+        if (rng() % 50 == 0) {
+            term += std::to_string(rng() % 1000);
         }
     }
-    return Term + (Rng() % 2 ? "1" : "(1=1)") + std::string(Rng() % 8 == 0 ? 0 : Opened, ')');
+    return term + (rng() % 2 ? "1" : "(1=1)") + std::string(rng() % 8 == 0 ? 0 : opened, ')');
 }
 
-std::string Scrambled(std::mt19937& Rng) {
+std::string scrambled(std::mt19937& rng) {
     constexpr std::array<std::string_view, 40> Pieces{
         "0",   "1",   "2",   "9",   ".5",  "7",   "1E5", "2e-3", "P",  "+",   "-",  "*",   "/",   "^",
         "#",   "(",   ")",   "=",   "<",   ">",   "|",   "<>",   ">=", "and", "or", "not", "xor", "eqv",
         "sin", "cnt", "abs", "log", "rnd", "fix", "x",   " ",    ",",  "%",   "[",  "}"};
-    std::string Term;
-    for (std::size_t Count = 1 + Rng() % 30; Count > 0; --Count) {
-        Term += Pieces[Rng() % Pieces.size()];
+    std::string term;
+    for (std::size_t count = 1 + rng() % 30; count > 0; --count) {
+        term += Pieces[rng() % Pieces.size()];
     }
-    return Term;
+    return term;
 }
 
-std::string Road(const std::string& Normalised, std::int16_t BasicOnly, bool Short) {
-    const std::array<std::string, 32> Slots{};
-    Evaluation Eval{Slots, 32, Random(FixedClock)};
+std::string road(const std::string& normalised, bool basicOnly, bool shortRoad) {
+    const std::array<std::string, 32> slots{};
+    Evaluation eval{slots, 32, Random(FixedClock)};
     try {
-        if (!Short) {
-            return ReduceLong(Normalised, BasicOnly, Eval);
+        if (!shortRoad) {
+            return reduceLong(normalised, basicOnly, eval);
         }
-        auto Outcome = ReduceShort(Normalised, BasicOnly, Eval);
-        EXPECT_TRUE(Outcome.Finished);
-        return Outcome.Text;
-    } catch (const CalcFault& Failure) {
-        return FaultText(Failure.Code);
+        auto outcome = reduceShort(normalised, basicOnly, eval);
+        EXPECT_TRUE(outcome.finished);
+        return outcome.text;
+    } catch (const CalcFault& failure) {
+        return faultText(failure.code);
     }
 }
 
 // Calculate takes the short road for short Terms and the long one for long Terms and for those that call
 // var. Both must give the same answer on any Term, short or long, of every long shape and their mixes.
 TEST(Roads, ShortAndLongGiveTheSameAnswers) {
-    std::mt19937 Rng(2025);
-    std::vector<std::string> Terms;
-    for (int Count = 0; Count < 4000; ++Count) {
-        Terms.push_back(Scrambled(Rng));
-    }
-    for (int Count = 0; Count < 150; ++Count) {
-        Terms.push_back(Stepwise(Rng, 20 + Rng() % 400, 12));
-    }
-    for (int Count = 0; Count < 12; ++Count) {
-        Terms.push_back(Stepwise(Rng, 1500 + Rng() % 1500, 1 + Rng() % 400));
-    }
-    for (std::size_t Shape = 0; Shape < Units.size(); ++Shape) {
-        std::string Term;
-        while (Term.size() < 1200) {
-            Term += Units[Shape];
+    std::mt19937 rng(2025);
+    std::vector<std::string> terms;
+    const auto add = [&terms](int count, const auto& make) {
+        while (count-- > 0) {
+            terms.push_back(make());
         }
-        Terms.push_back(Term + "1" + std::string(Units[Shape].back() == '(' ? 1200 : 0, ')'));
+    };
+    add(4000, [&] { return scrambled(rng); });
+    add(150, [&] { return stepwise(rng, 20 + rng() % 400, 12); });
+    add(12, [&] { return stepwise(rng, 1500 + rng() % 1500, 1 + rng() % 400); });
+    for (std::size_t shape = 0; shape < Units.size(); ++shape) {
+        std::string term;
+        while (term.size() < 1200) {
+            term += Units[shape];
+        }
+        terms.push_back(term + "1" + std::string(Units[shape].back() == '(' ? 1200 : 0, ')'));
     }
-    for (const auto& Term : Terms) {
-        const auto Normalised = NormaliseTerm(Term);
-        if (!Normalised) {
+    for (const auto& term : terms) {
+        const auto normalised = normaliseTerm(term);
+        if (!normalised) {
             continue;
         }
-        SCOPED_TRACE(testing::Message() << "Term '" << Term.substr(0, 60) << "' of " << Term.size());
-        for (const std::int16_t BasicOnly : {0, -1}) {
-            ASSERT_EQ(Road(*Normalised, BasicOnly, true), Road(*Normalised, BasicOnly, false));
+        SCOPED_TRACE(testing::Message() << "Term '" << term.substr(0, 60) << "' of " << term.size());
+        for (const bool basicOnly : {false, true}) {
+            ASSERT_EQ(road(*normalised, basicOnly, true), road(*normalised, basicOnly, false));
         }
     }
 }

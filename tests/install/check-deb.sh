@@ -43,12 +43,8 @@ if command -v appstreamcli >/dev/null; then
 fi
 
 # Debian's own judgement of the package: no error and no warning.
-if command -v lintian >/dev/null; then
-    lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 ||
-        { cat "$work/lintian.log"; fail lintian; }
-else
-    fail "lintian is not installed"
-fi
+command -v lintian >/dev/null || fail "lintian is not installed"
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail lintian; }
 
 # A dock groups the window with its launcher by the window's class, which Qt takes from the program's
 # name.

@@ -16,24 +16,20 @@ judge() {
     fi
 }
 
-if command -v desktop-file-validate >/dev/null; then
-    ran=1
-    # A hint too: two main categories, for one, show the program twice in some menus.
+# A hint fails too: two main categories, for one, show the program twice in some menus.
+if command -v desktop-file-validate >/dev/null && ran=1; then
     output=$(desktop-file-validate "$data"/*.desktop 2>&1)
     judge desktop-file-validate 'error:|warning:|hint:' "$output" $?
 fi
-if command -v appstreamcli >/dev/null; then
-    ran=1
+if command -v appstreamcli >/dev/null && ran=1; then
     output=$(appstreamcli validate --no-net --pedantic "$data"/*.metainfo.xml 2>&1)
     judge "appstreamcli validate" '^[EW]:' "$output" $?
 fi
-if command -v man >/dev/null; then
-    ran=1
-    for page in "$data"/man/*.1; do
-        output=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
-        judge "man --warnings $(basename "$page")" '.' "$output" $?
-    done
-fi
+for page in "$data"/man/*.1; do
+    command -v man >/dev/null && ran=1 || break
+    output=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    judge "man --warnings $(basename "$page")" '.' "$output" $?
+done
 if [[ $ran -eq 0 ]]; then
     echo "none of desktop-file-validate, appstreamcli, man is installed: nothing to validate"
     exit 77
