@@ -107,9 +107,9 @@ TEST(FolderSelection, ARefusedAppendLeavesStoreAndTreeAsTheyWere) {
     for (const auto& row : refused) {
         SCOPED_TRACE(row.why);
         EXPECT_FALSE(window.notes().Tree().AppendFolder(row.parent, row.name));
-        EXPECT_EQ(window.store().FolderCount, 5.0F);
+        EXPECT_EQ(window.store().FolderCount(), 5.0F);
         EXPECT_EQ(window.controls().lTre.Nodes.Count(), 5);
-        EXPECT_EQ(window.store().FolderName[6], "");
+        EXPECT_EQ(window.store().FolderName(6), "");
     }
     EXPECT_TRUE(window.notes().Tree().AppendFolder("Scrivlet", "Workshop"));
     EXPECT_EQ(window.controls().lTre.Nodes(6).Key(), "Scrivlet\\Workshop");

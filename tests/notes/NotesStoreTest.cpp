@@ -102,12 +102,12 @@ TEST(StoreBatchesMatchTheirLoops, RemovalAndNaming) {
         for (auto i = folders.rbegin(); i != folders.rend(); ++i)
             loop.RemoveFolderAt(*i);
         ASSERT_EQ(batch.ItemCount, loop.ItemCount);
-        ASSERT_EQ(batch.FolderCount, loop.FolderCount);
+        ASSERT_EQ(batch.FolderCount(), loop.FolderCount());
         for (std::size_t j = 0; j < static_cast<std::size_t>(count) + 3; ++j) {
             ASSERT_EQ(batch.ItemName[j] + batch.ItemFolder[j] + batch.ItemText[j],
                       loop.ItemName[j] + loop.ItemFolder[j] + loop.ItemText[j]);
-            ASSERT_EQ(batch.FolderParent[j] + "\\" + batch.FolderName[j],
-                      loop.FolderParent[j] + "\\" + loop.FolderName[j]);
+            ASSERT_EQ(batch.FolderParent(j) + "\\" + batch.FolderName(j),
+                      loop.FolderParent(j) + "\\" + loop.FolderName(j));
         }
         for (int k = 0; k < 9; ++k) {
             for (const char* top : {"Scrivlet\\", "Trash\\"})

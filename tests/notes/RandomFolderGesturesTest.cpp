@@ -273,8 +273,7 @@ private:
 // dropping the "\" of an empty parent.
 bool scanFinds(const notes::NotesStore& s, const std::string& key) {
     for (int i = 1; i <= s.LastFolder(); ++i) {
-        if (s.FolderParent[static_cast<std::size_t>(i)] + "\\" + s.FolderName[static_cast<std::size_t>(i)] ==
-            key)
+        if (s.FolderParent(i) + "\\" + s.FolderName(i) == key)
             return true;
     }
     return false;
