@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,11 +9,12 @@ namespace {
 
 using testing_support::FolderWindow;
 
-// Gives a command by its name, through the menus, the keys or a drag; "command:name" then confirms the
-// label the command opened with that name.
-void give(FolderWindow& w, const std::string& command) {
+// Gives a gesture by its name: a menu command, a key, a click, a drag or closing the window;
+// "gesture:name" then ends the label the gesture opened with that name.
+void give(FolderWindow& w, const std::string& gesture) {
     app::MainMenu& m = w.menu();
-    const std::string what = command.substr(0, command.find(':'));
+    ui::ListView& list = w.controls().lItem;
+    const std::string what = gesture.substr(0, gesture.find(':'));
     const std::pair<const char*, ui::MenuEntry*> entries[] = {
         {"folder-add", &m.mFolderAdd},
         {"folder-rename", &m.mFolderRename},
@@ -31,22 +31,33 @@ void give(FolderWindow& w, const std::string& command) {
         if (what == name)
             entry->userChoose();
     }
+    const std::size_t onto = what.find(" onto ");
     if (what == "folder-del-key")
         w.tree().userKeyUp(ui::vbKeyDelete, 0);
     else if (what == "item-del-key")
-        w.controls().lItem.userKeyUp(ui::vbKeyDelete, 0);
-    else if (what.starts_with("drag ") || what.starts_with("ctrl-drag "))
-        w.drag(what.substr(what.find(' ') + 1, what.find(" onto ") - what.find(' ') - 1),
-               what.substr(what.find(" onto ") + 6), what.starts_with("ctrl") ? ui::vbCtrlMask : int16_t{0});
+        list.userKeyUp(ui::vbKeyDelete, 0);
+    else if (what == "close")
+        w.controls().frmMain.userClose();
+    else if (what == "click-empty")
+        list.userClickEmpty();
+    else if (what.starts_with("click "))
+        w.click(what.substr(6));
+    else if (what.starts_with("entry "))
+        list.userClickItem(std::stoi(what.substr(6)));
+    else if (what.starts_with("ctrl-entry "))
+        list.userClickItem(std::stoi(what.substr(11)), ui::vbCtrlMask);
+    else if (onto != std::string::npos)
+        w.drag(what.substr(what.find(' ') + 1, onto - what.find(' ') - 1), what.substr(onto + 6),
+               what.starts_with("ctrl") ? ui::vbCtrlMask : int16_t{0});
     else if (what == "cut-paste") {
         m.mItemCopy[1]->userChoose();
         m.mItemCopy[2]->userChoose();
     }
-    if (command.find(':') == std::string::npos)
+    if (gesture.find(':') == std::string::npos)
         return;
-    const std::string name = command.substr(command.find(':') + 1);
-    if (w.controls().lItem.EditingItem() != nullptr)
-        w.controls().lItem.userEndLabelEdit(name);
+    const std::string name = gesture.substr(gesture.find(':') + 1);
+    if (list.EditingItem() != nullptr)
+        list.userEndLabelEdit(name);
     if (w.tree().EditingNode() != nullptr)
         w.tree().userEndLabelEdit(name);
 }
@@ -115,52 +126,97 @@ TEST(CommandsByFolderKind, EachKindOfFolderTakesOnlyItsCommands) {
     }
 }
 
-// Work holds a (text "A") and b, with a selected and " typed" not yet stored; the clipboard holds b.
-// Whatever the command does, the typing is not lost: it reaches a's text, or the clipboard when a is
-// cut; only deleting a drops it. Copy takes the text as stored, the typing staying in the text box.
-TEST(CommandsWithTypingPending, EveryCommandOnTheSelectedNoteKeepsTheTyping) {
+// The table holds t (in Trash), o (Trash\Old), a and b (Work) and h (Home) in this order, so that a
+// note removed ahead of another shifts it down; the clipboard holds b.
+struct TypingWindow : FolderWindow {
+    TypingWindow() {
+        add("Scrivlet", "Work");
+        add("Scrivlet", "Home");
+        add("Trash", "Old");
+        item("Trash", "t", "T");
+        item("Trash\\Old", "o", "O");
+        item("Scrivlet\\Work", "a", "A");
+        item("Scrivlet\\Work", "b", "B");
+        item("Scrivlet\\Home", "h", "H");
+        click("Scrivlet\\Work");
+        controls().lItem.userClickItem(2);
+        menu().mItemCopy[0]->userChoose();
+    }
+    // The items whose text holds the typing, and the clipboard, as "name@folder:text" and "name:text".
+    std::string typedIn() {
+        std::string found;
+        for (const std::string& item : items())
+            found += item.find("typed") != std::string::npos ? item + " " : "";
+        const notes::ItemClipboard& clip = notes().Clipboard();
+        for (std::size_t k = 0; k < static_cast<std::size_t>(clip.ClipCount); ++k)
+            found += "clip " + clip.ClipName[k] + ":" + clip.ClipText[k];
+        return found;
+    }
+};
+
+// Typing not yet stored in the first entry of a folder, then each gesture that stores it, rebinds the
+// text box or acts on the selected note: the typing ends in the note it was typed for, wherever that
+// note went, or goes with the note when the note is deleted; it never reaches another note. Copy takes
+// the text as stored, the typing staying in the text box.
+TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole) {
     const struct {
-        const char* command;
-        int storedCopies;
-        bool inClipboard;
+        const char* folder;
+        const char* gesture;
+        const char* selection; // right after the gesture
+        const char* typedIn;   // once a click on Trash stored what was pending
     } rows[] = {
-        {"item-add", 1, false},
-        {"item-rename:renamed", 1, false},
-        {"item-rename:b", 1, false},
-        {"copy", 1, false},
-        {"cut", 0, true},
-        {"cut-paste", 1, true},
-        {"paste", 1, false},
-        {"item-delete", 0, false},
-        {"item-del-key", 0, false},
-        {"folder-add:New Folder", 1, false},
-        {"folder-rename:Job", 1, false},
-        {"folder-rename:Home", 1, false},
-        {"folder-delete", 1, false},
-        {"drag Scrivlet\\Work onto Scrivlet\\Home", 1, false},
-        {"ctrl-drag Scrivlet\\Work onto Scrivlet\\Home", 2, false},
-        {"drag Scrivlet\\Work onto Trash", 1, false},
-        {"drag Scrivlet\\Home onto Scrivlet\\Work", 1, false},
+        {"Scrivlet\\Work", "entry 2", "Scrivlet\\Work | a b* [B]", "a@Scrivlet\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "entry 1", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "ctrl-entry 2", "Scrivlet\\Work | a* b* unbound",
+         "a@Scrivlet\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "click-empty", "Scrivlet\\Work | a b unbound",
+         "a@Scrivlet\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "click Scrivlet\\Work", "Scrivlet\\Work | a* b [A typed]",
+         "a@Scrivlet\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "click Scrivlet\\Home", "Scrivlet\\Home | h unbound",
+         "a@Scrivlet\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "close", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "item-add:c", "Scrivlet\\Work | a b c* []", "a@Scrivlet\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "item-rename:d", "Scrivlet\\Work | b d* [A typed]",
+         "d@Scrivlet\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "item-rename:b", "Scrivlet\\Work | a* b [A typed]",
+         "a@Scrivlet\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "copy", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed clip a:A"},
+        {"Scrivlet\\Work", "cut", "Scrivlet\\Work | b unbound", "clip a:A typed"},
+        {"Scrivlet\\Work", "cut-paste", "Scrivlet\\Work | b a unbound",
+         "a@Scrivlet\\Work:A typed clip a:A typed"},
+        {"Scrivlet\\Work", "paste", "Scrivlet\\Work | a b b unbound", "a@Scrivlet\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "item-delete", "Scrivlet\\Work | b unbound", "clip b:B"},
+        {"Scrivlet\\Work", "item-del-key", "Scrivlet\\Work | b unbound", "clip b:B"},
+        {"Scrivlet\\Work", "folder-add:New Folder", "Scrivlet\\Work\\New Folder | unbound",
+         "a@Scrivlet\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "folder-rename:Job", "Scrivlet\\Home | h unbound",
+         "a@Scrivlet\\Job:A typed clip b:B"},
+        {"Scrivlet\\Work", "folder-rename:Home", "Scrivlet\\Work | a* b [A typed]",
+         "a@Scrivlet\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "folder-delete", "Scrivlet\\Home | h unbound", "a@Trash\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Home | h unbound",
+         "a@Scrivlet\\Home\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "ctrl-drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Work | a b unbound",
+         "a@Scrivlet\\Work:A typed a@Scrivlet\\Home\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "drag Scrivlet\\Work onto Trash", "Scrivlet\\Work | a* b [A typed]",
+         "a@Scrivlet\\Work:A typed clip b:B"},
+        {"Scrivlet\\Work", "drag Scrivlet\\Home onto Scrivlet\\Work", "Scrivlet\\Work | a b unbound",
+         "a@Scrivlet\\Work:A typed clip b:B"},
+        {"Trash", "empty-trash", "Trash | unbound", "clip b:B"},
+        {"Trash\\Old", "folder-delete", "Trash | t unbound", "clip b:B"},
+        {"Trash\\Old", "cut", "Trash\\Old | unbound", "clip o:O typed"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.command);
-        FolderWindow w;
-        w.add("Scrivlet", "Work");
-        w.add("Scrivlet", "Home");
-        w.item("Scrivlet\\Work", "a", "A");
-        w.item("Scrivlet\\Work", "b", "B");
-        w.click("Scrivlet\\Work");
-        w.controls().lItem.userClickItem(2);
-        w.menu().mItemCopy[0]->userChoose();
+        SCOPED_TRACE(std::string(row.folder) + ": " + row.gesture);
+        TypingWindow w;
+        w.click(row.folder);
         w.controls().lItem.userClickItem(1);
         w.type(" typed");
-        give(w, row.command);
+        give(w, row.gesture);
+        EXPECT_EQ(w.selection(), row.selection);
         w.click("Trash");
-        const std::vector<std::string> items = w.items();
-        EXPECT_EQ(std::count_if(items.begin(), items.end(),
-                                [](const std::string& item) { return item.ends_with(":A typed"); }),
-                  row.storedCopies);
-        EXPECT_EQ(w.notes().Clipboard().ClipText[0] == "A typed", row.inClipboard);
+        EXPECT_EQ(w.typedIn(), row.typedIn);
     }
 }
 

@@ -10,42 +10,38 @@ namespace {
 using testing_support::FolderWindow;
 using Keys = std::vector<std::string>;
 
-TEST(FolderAdd, TakesNewFolderElseTheFirstFreeNumberFromTwo) {
+// The label opens on the new folder with the first free name; confirming keeps it, another name renames
+// it, a refused one keeps the proposed name; either way the new folder alone is selected.
+TEST(FolderAdd, TheNewFolderTakesTheFirstFreeNameAndItsLabelKeepsOrRenamesIt) {
     const struct {
         Keys present;
-        const char* expected;
+        const char* proposed;
+        const char* typed;
+        const char* kept;
     } rows[] = {
-        {{}, "New Folder"},
-        {{"New Folder (2)"}, "New Folder"},
-        {{"New Folder", "New Folder (3)"}, "New Folder (2)"},
-        {{"new folder"}, "New Folder"},
-        {{"New Folder", "New Folder (2)", "New Folder (4)", "New Folder (10)"}, "New Folder (3)"},
+        {{}, "New Folder", "New Folder", "New Folder"},
+        {{"New Folder (2)"}, "New Folder", "Letters", "Letters"},
+        {{"New Folder", "New Folder (3)"}, "New Folder (2)", "", "New Folder (2)"},
+        {{"new folder"}, "New Folder", "new folder", "New Folder"},
+        {{"New Folder", "New Folder (2)", "New Folder (4)", "New Folder (10)"},
+         "New Folder (3)",
+         "x\\y",
+         "New Folder (3)"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.expected);
+        SCOPED_TRACE(row.proposed);
         FolderWindow w;
         w.add("Scrivlet", "P");
         for (const std::string& name : row.present)
             w.add("Scrivlet\\P", name);
         w.click("Scrivlet\\P");
         w.menu().mFolderAdd.userChoose();
-        const int added = w.store().LastFolder();
-        EXPECT_EQ(w.store().FolderKey(added), std::string("Scrivlet\\P\\") + row.expected);
-        EXPECT_EQ(w.selectedKey(), w.store().FolderKey(added));
-        EXPECT_EQ(w.tree().EditingNode(), &w.tree().Nodes(added));
+        ASSERT_NE(w.tree().EditingNode(), nullptr);
+        EXPECT_EQ(w.tree().EditingNode()->Key(), std::string("Scrivlet\\P\\") + row.proposed);
+        w.tree().userEndLabelEdit(row.typed);
+        EXPECT_EQ(w.folders().back(), std::string("Scrivlet\\P\\") + row.kept);
+        EXPECT_EQ(w.selection(), w.folders().back() + " | unbound");
     }
-}
-
-// Confirming the proposed name keeps the folder as it is; typing another renames it.
-TEST(FolderAdd, TheOpenedLabelKeepsOrRenamesTheNewFolder) {
-    FolderWindow w;
-    for (const char* typed : {"New Folder", "Letters", "New Folder (2)"}) {
-        w.click("Scrivlet");
-        w.menu().mFolderAdd.userChoose();
-        w.tree().userEndLabelEdit(typed);
-    }
-    EXPECT_EQ(w.folders(), (Keys{"Scrivlet", "Trash", "Scrivlet\\New Folder", "Scrivlet\\Letters",
-                                 "Scrivlet\\New Folder (2)"}));
 }
 
 // Scrivlet\A holding B, Scrivlet\C, Trash\T.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/Gestures.h"
+#include "tests/support/Selection.h"
 #include "tests/support/StartedWindow.h"
 
 #include <string>
@@ -63,13 +64,10 @@ struct FolderWindow : StartedWindow {
             all.push_back(store().ItemName[j] + "@" + store().ItemFolder[j] + ":" + store().ItemText[j]);
         return all;
     }
-    // Every entry of the item list in list order, a selected one marked with "*".
-    std::string entries() {
-        std::string all;
-        const ui::ListView& list = controls().lItem;
-        for (int e = 1; e <= list.ListItems.Count(); ++e)
-            all += (e > 1 ? " " : "") + list.ListItems(e).Text() + (list.ListItems(e).Selected() ? "*" : "");
-        return all;
+    // The selected folder and entries, and the text box: its text while bound, else "unbound".
+    std::string selection() {
+        const ui::TextBox& box = controls().lText;
+        return selectionOf(tree(), controls().lItem) + (box.Enabled() ? " [" + box.Text() + "]" : " unbound");
     }
     std::string selectedKey() {
         return tree().SelectedItem() != nullptr ? tree().SelectedItem()->Key() : "(none)";
