@@ -23,6 +23,11 @@ class NotesStore {
 public:
     static constexpr int MaxEntries = 32767;
 
+    NotesStore() = default;
+    // The window holds the one store for its whole life; nothing copies it.
+    NotesStore(const NotesStore&) = delete;
+    NotesStore& operator=(const NotesStore&) = delete;
+
     Table<std::string> ItemName;
     Table<std::string> ItemFolder;
     Table<std::string> ItemText;

@@ -58,17 +58,6 @@ TEST(StartUpAndPanels, PanelGesturesKeepAtMostOnePanelOpen) {
     }
 }
 
-TEST(StartUpAndPanels, ClosingOrDiscardingEndsTheProgramWithoutAQuestion) {
-    StartedWindow closing;
-    closing.controls().frmMain.userClose();
-    EXPECT_EQ(closing.platform.endRequests, 1);
-    EXPECT_TRUE(closing.platform.dialogs.empty());
-
-    StartedWindow discarding;
-    discarding.menu().mFileMenu[2]->userChoose();
-    EXPECT_EQ(discarding.platform.endRequests, 1);
-}
-
 TEST(StartUpAndPanels, ADisabledWindowTakesNoInput) {
     StartedWindow window;
     window.controls().frmMain.setEnabled(false);

@@ -9,7 +9,8 @@ namespace {
 
 using testing_support::FolderWindow;
 
-// Gives a gesture by its name: a menu command, a key, a click, a drag or closing the window;
+// Gives a gesture by its name: a menu command, a key, a click, a drag, a pop-up over a folder other than
+// the selected one, or closing the window;
 // "gesture:name" then ends the label the gesture opened with that name.
 void give(FolderWindow& w, const std::string& gesture) {
     app::MainMenu& m = w.menu();
@@ -40,7 +41,10 @@ void give(FolderWindow& w, const std::string& gesture) {
         w.controls().frmMain.userClose();
     else if (what == "click-empty")
         list.userClickEmpty();
-    else if (what.starts_with("click "))
+    else if (what.starts_with("popup-delete over ")) {
+        w.platform.popupChoices.push_back(&m.mFolderDelete);
+        w.tree().userRightClick(ui::TreeView::pointOf(w.nodeOf(what.substr(18))));
+    } else if (what.starts_with("click "))
         w.click(what.substr(6));
     else if (what.starts_with("entry "))
         list.userClickItem(std::stoi(what.substr(6)));
@@ -142,14 +146,11 @@ struct TypingWindow : FolderWindow {
         controls().lItem.userClickItem(2);
         menu().mItemCopy[0]->userChoose();
     }
-    // The items whose text holds the typing, and the clipboard, as "name@folder:text" and "name:text".
+    // The items whose text holds the typing, as "name@folder:text".
     std::string typedIn() {
         std::string found;
         for (const std::string& item : items())
-            found += item.find("typed") != std::string::npos ? item + " " : "";
-        const notes::ItemClipboard& clip = notes().Clipboard();
-        for (std::size_t k = 0; k < static_cast<std::size_t>(clip.ClipCount); ++k)
-            found += "clip " + clip.ClipName[k] + ":" + clip.ClipText[k];
+            found += item.find("typed") != std::string::npos ? (found.empty() ? "" : " ") + item : "";
         return found;
     }
 };
@@ -160,52 +161,43 @@ struct TypingWindow : FolderWindow {
 // the text as stored, the typing staying in the text box.
 TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole) {
     const struct {
-        const char* folder;
         const char* gesture;
         const char* selection; // right after the gesture
         const char* typedIn;   // once a click on Trash stored what was pending
+        const char* clipboard = "b:B";
+        const char* folder = "Scrivlet\\Work";
     } rows[] = {
-        {"Scrivlet\\Work", "entry 2", "Scrivlet\\Work | a b* [B]", "a@Scrivlet\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "entry 1", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "ctrl-entry 2", "Scrivlet\\Work | a* b* unbound",
-         "a@Scrivlet\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "click-empty", "Scrivlet\\Work | a b unbound",
-         "a@Scrivlet\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "click Scrivlet\\Work", "Scrivlet\\Work | a* b [A typed]",
-         "a@Scrivlet\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "click Scrivlet\\Home", "Scrivlet\\Home | h unbound",
-         "a@Scrivlet\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "close", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "item-add:c", "Scrivlet\\Work | a b c* []", "a@Scrivlet\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "item-rename:d", "Scrivlet\\Work | b d* [A typed]",
-         "d@Scrivlet\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "item-rename:b", "Scrivlet\\Work | a* b [A typed]",
-         "a@Scrivlet\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "copy", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed clip a:A"},
-        {"Scrivlet\\Work", "cut", "Scrivlet\\Work | b unbound", "clip a:A typed"},
-        {"Scrivlet\\Work", "cut-paste", "Scrivlet\\Work | b a unbound",
-         "a@Scrivlet\\Work:A typed clip a:A typed"},
-        {"Scrivlet\\Work", "paste", "Scrivlet\\Work | a b b unbound", "a@Scrivlet\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "item-delete", "Scrivlet\\Work | b unbound", "clip b:B"},
-        {"Scrivlet\\Work", "item-del-key", "Scrivlet\\Work | b unbound", "clip b:B"},
-        {"Scrivlet\\Work", "folder-add:New Folder", "Scrivlet\\Work\\New Folder | unbound",
-         "a@Scrivlet\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "folder-rename:Job", "Scrivlet\\Home | h unbound",
-         "a@Scrivlet\\Job:A typed clip b:B"},
-        {"Scrivlet\\Work", "folder-rename:Home", "Scrivlet\\Work | a* b [A typed]",
-         "a@Scrivlet\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "folder-delete", "Scrivlet\\Home | h unbound", "a@Trash\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Home | h unbound",
-         "a@Scrivlet\\Home\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "ctrl-drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Work | a b unbound",
-         "a@Scrivlet\\Work:A typed a@Scrivlet\\Home\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "drag Scrivlet\\Work onto Trash", "Scrivlet\\Work | a* b [A typed]",
-         "a@Scrivlet\\Work:A typed clip b:B"},
-        {"Scrivlet\\Work", "drag Scrivlet\\Home onto Scrivlet\\Work", "Scrivlet\\Work | a b unbound",
-         "a@Scrivlet\\Work:A typed clip b:B"},
-        {"Trash", "empty-trash", "Trash | unbound", "clip b:B"},
-        {"Trash\\Old", "folder-delete", "Trash | t unbound", "clip b:B"},
-        {"Trash\\Old", "cut", "Trash\\Old | unbound", "clip o:O typed"},
+        {"entry 2", "Scrivlet\\Work | a b* [B]", "a@Scrivlet\\Work:A typed"},
+        {"entry 1", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"ctrl-entry 2", "Scrivlet\\Work | a* b* unbound", "a@Scrivlet\\Work:A typed"},
+        {"click-empty", "Scrivlet\\Work | a b unbound", "a@Scrivlet\\Work:A typed"},
+        {"click Scrivlet\\Work", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"click Scrivlet\\Home", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Work:A typed"},
+        {"close", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"item-add:c", "Scrivlet\\Work | a b c* []", "a@Scrivlet\\Work:A typed"},
+        {"item-rename:d", "Scrivlet\\Work | b d* [A typed]", "d@Scrivlet\\Work:A typed"},
+        {"item-rename:b", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"copy", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed", "a:A"},
+        {"cut", "Scrivlet\\Work | b unbound", "", "a:A typed"},
+        {"cut-paste", "Scrivlet\\Work | b a unbound", "a@Scrivlet\\Work:A typed", "a:A typed"},
+        {"paste", "Scrivlet\\Work | a b b unbound", "a@Scrivlet\\Work:A typed"},
+        {"item-delete", "Scrivlet\\Work | b unbound", ""},
+        {"item-del-key", "Scrivlet\\Work | b unbound", ""},
+        {"folder-add:New Folder", "Scrivlet\\Work\\New Folder | unbound", "a@Scrivlet\\Work:A typed"},
+        {"folder-rename:Job", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Job:A typed"},
+        {"folder-rename:Home", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"folder-delete", "Scrivlet\\Home | h unbound", "a@Trash\\Work:A typed"},
+        {"popup-delete over Scrivlet\\Home", "Scrivlet\\Home | h unbound", "a@Trash\\Work:A typed"},
+        {"drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Home | h unbound",
+         "a@Scrivlet\\Home\\Work:A typed"},
+        {"ctrl-drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Work | a b unbound",
+         "a@Scrivlet\\Work:A typed a@Scrivlet\\Home\\Work:A typed"},
+        {"drag Scrivlet\\Work onto Trash", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"drag Scrivlet\\Home onto Scrivlet\\Work", "Scrivlet\\Work | a b unbound",
+         "a@Scrivlet\\Work:A typed"},
+        {"empty-trash", "Trash | unbound", "", "b:B", "Trash"},
+        {"folder-delete", "Trash | t unbound", "", "b:B", "Trash\\Old"},
+        {"cut", "Trash\\Old | unbound", "", "o:O typed", "Trash\\Old"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.folder) + ": " + row.gesture);
@@ -217,6 +209,9 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         EXPECT_EQ(w.selection(), row.selection);
         w.click("Trash");
         EXPECT_EQ(w.typedIn(), row.typedIn);
+        const notes::ItemClipboard& clip = w.notes().Clipboard();
+        EXPECT_EQ(clip.ClipName[0] + ":" + clip.ClipText[0] + std::to_string(clip.ClipCount),
+                  row.clipboard + std::string("1"));
     }
 }
 

@@ -85,17 +85,6 @@ TEST(FolderDrag, ADropAfterTheDragEndedIsNoDrop) {
     EXPECT_EQ(tree.DropHighlight(), nullptr);
 }
 
-// The pop-up's entries act on the selected folder, not on the one under the pointer.
-TEST(FolderPopup, EntriesActOnTheSelectedFolder) {
-    DragWindow w;
-    w.click("Scrivlet\\C");
-    w.platform.popupChoices.push_back(&w.menu().mFolderDelete);
-    w.tree().userRightClick(ui::TreeView::pointOf(w.nodeOf("Scrivlet\\A")));
-    ASSERT_EQ(w.platform.popups.size(), 1U);
-    EXPECT_EQ(w.folders(),
-              (Keys{"Scrivlet", "Trash", "Scrivlet\\A", "Scrivlet\\A\\B", "Trash\\T", "Trash\\C"}));
-}
-
 // A transfer that does not fit is refused whole: with one row free a two-folder subtree must not arrive
 // half, and a copy whose items do not all fit copies none of them.
 TEST(FolderLimits, TransfersThatDoNotFitAreRefusedWhole) {
@@ -134,36 +123,6 @@ TEST(FolderLimits, TransfersThatDoNotFitAreRefusedWhole) {
     EXPECT_FALSE(items.store().FolderExists("Scrivlet\\Target\\Two"));
     items.drag("Scrivlet\\Two", "Scrivlet\\Target");
     EXPECT_TRUE(items.store().FolderExists("Scrivlet\\Target\\Two"));
-}
-
-// A chain as deep as folders nest: nothing may go below its deepest folder, and a subtree fits only
-// where its own depth still does; Delete always may, as it moves a subtree up into the Trash.
-TEST(FolderLimits, FoldersNestNoDeeperThanTheLimit) {
-    FolderWindow w;
-    std::vector<std::string> chain = {"Scrivlet"};
-    for (int level = 1; level <= notes::MaxFolderDepth; ++level) {
-        w.add(chain.back(), "L");
-        chain.push_back(chain.back() + "\\L");
-    }
-    w.add("Scrivlet", "Two");
-    w.add("Scrivlet\\Two", "Below");
-    const Keys before = w.folders();
-    const std::string& deepest = chain[notes::MaxFolderDepth];
-    const std::string& oneAbove = chain[notes::MaxFolderDepth - 1];
-    w.click(deepest);
-    w.menu().mFolderAdd.userChoose();
-    w.drag("Scrivlet\\Two\\Below", deepest);
-    w.drag("Scrivlet\\Two", oneAbove);
-    w.drag("Scrivlet\\Two", oneAbove, ui::vbCtrlMask);
-    EXPECT_EQ(w.folders(), before);
-    EXPECT_EQ(w.tree().EditingNode(), nullptr);
-
-    w.drag("Scrivlet\\Two", chain[notes::MaxFolderDepth - 2], ui::vbCtrlMask);
-    EXPECT_EQ(notes::FolderDepth(w.folders().back()), notes::MaxFolderDepth);
-    w.click("Scrivlet\\L");
-    w.menu().mFolderDelete.userChoose();
-    EXPECT_EQ(notes::FolderDepth(w.folders().back()), notes::MaxFolderDepth);
-    EXPECT_TRUE(w.folders().back().starts_with("Trash\\L\\L"));
 }
 
 } // namespace
