@@ -44,47 +44,6 @@ TEST(FolderAdd, TheNewFolderTakesTheFirstFreeNameAndItsLabelKeepsOrRenamesIt) {
     }
 }
 
-// Scrivlet\A holding B, Scrivlet\C, Trash\T.
-struct DragWindow : FolderWindow {
-    DragWindow() {
-        add("Scrivlet", "A");
-        add("Scrivlet\\A", "B");
-        add("Scrivlet", "C");
-        add("Trash", "T");
-    }
-};
-
-TEST(FolderDrag, TheSourceIsTheFolderUnderThePressNotTheSelectedOne) {
-    DragWindow w;
-    w.click("Scrivlet\\C");
-    ui::TreeView& tree = w.tree();
-    // A press beside the nodes keeps the folder of the last press.
-    tree.userMouseDown(ui::vbLeftButton, 0, ui::TreeView::pointOf(w.nodeOf("Scrivlet\\A\\B")));
-    tree.userMouseDown(ui::vbLeftButton, 0, {4, 100 * ui::TreeView::RowHeight});
-    tree.userStartDrag();
-    tree.userDragOver(ui::TreeView::pointOf(w.nodeOf("Scrivlet")));
-    EXPECT_EQ(tree.DropHighlight(), &tree.Nodes(1));
-    tree.userDrop(0, ui::TreeView::pointOf(w.nodeOf("Scrivlet")));
-    tree.userCompleteDrag();
-    EXPECT_EQ(tree.DropHighlight(), nullptr);
-    EXPECT_EQ(w.folders(),
-              (Keys{"Scrivlet", "Trash", "Scrivlet\\A", "Scrivlet\\C", "Trash\\T", "Scrivlet\\B"}));
-    EXPECT_EQ(w.selectedKey(), "Scrivlet\\C");
-}
-
-TEST(FolderDrag, ADropAfterTheDragEndedIsNoDrop) {
-    DragWindow w;
-    const Keys before = w.folders();
-    ui::TreeView& tree = w.tree();
-    tree.userMouseDown(ui::vbLeftButton, 0, ui::TreeView::pointOf(3));
-    tree.userStartDrag();
-    tree.userDragOver(ui::TreeView::pointOf(5));
-    tree.userCompleteDrag();
-    tree.userDrop(0, ui::TreeView::pointOf(5));
-    EXPECT_EQ(w.folders(), before);
-    EXPECT_EQ(tree.DropHighlight(), nullptr);
-}
-
 // A transfer that does not fit is refused whole: with one row free a two-folder subtree must not arrive
 // half, and a copy whose items do not all fit copies none of them.
 TEST(FolderLimits, TransfersThatDoNotFitAreRefusedWhole) {

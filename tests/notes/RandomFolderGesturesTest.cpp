@@ -106,11 +106,11 @@ public:
             w_.tree().userSelectWithKeyboard(anyNode());
             return "move to a folder with the keyboard";
         case 2:
-            w_.menu().mFolderAdd.userChoose();
+            choose(w_.menu().mFolderAdd);
             endLabelEdit();
             return "add a folder";
         case 3: {
-            w_.menu().mFolderRename.userChoose();
+            choose(w_.menu().mFolderRename);
             const std::optional<std::string> name = endLabelEdit();
             const std::string renamed = parentOf(selected) + "\\" + name.value_or("");
             expected = before;
@@ -120,10 +120,10 @@ public:
             return "rename";
         }
         case 4:
-            if (below(2) == 0)
-                w_.menu().mFolderDelete.userChoose();
-            else
+            if (below(3) == 0)
                 w_.tree().userKeyUp(ui::vbKeyDelete, 0);
+            else
+                choose(w_.menu().mFolderDelete);
             expected = before;
             if (selected.starts_with("Trash\\"))
                 expected = carried(before, selected, {}, false);
@@ -131,7 +131,7 @@ public:
                 expected = carried(before, selected, freeKey(before, "Trash\\" + nameOf(selected)), false);
             return "delete";
         case 5:
-            w_.menu().mFolderTrashEmpty.userChoose();
+            choose(w_.menu().mFolderTrashEmpty);
             expected = before;
             if (selected == "Trash") {
                 std::erase_if(expected->folders,
@@ -143,14 +143,7 @@ public:
         case 6:
         case 7:
             return drag(before);
-        case 8: {
-            ui::MenuEntry* choices[] = {nullptr, &w_.menu().mFolderAdd, &w_.menu().mFolderRename,
-                                        &w_.menu().mFolderDelete, &w_.menu().mFolderTrashEmpty};
-            w_.platform.popupChoices.push_back(choices[below(5)]);
-            w_.tree().userRightClick(ui::TreeView::pointOf(anyNode()));
-            endLabelEdit();
-            return "choose from the pop-up";
-        }
+        case 8:
         case 9:
             if (w_.controls().lItem.ListItems.Count() > 0)
                 w_.controls().lItem.userClickItem(1 + below(w_.controls().lItem.ListItems.Count()),
@@ -165,11 +158,21 @@ public:
     }
 
 private:
+    // A Folder menu entry from the menu bar or from the pop-up over any folder, which acts on the
+    // selected one all the same.
+    void choose(ui::MenuEntry& entry) {
+        if (below(2) == 0)
+            return entry.userChoose();
+        w_.platform.popupChoices.push_back(&entry);
+        w_.tree().userRightClick(ui::TreeView::pointOf(anyNode()));
+    }
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     int anyNode() { return 1 + below(w_.tree().Nodes.Count()); }
 
     // A folder dropped onto another moves there, or with any modifier key is copied there, unless it is
-    // the root or the Trash, or the drop would put it into Trash, into itself or where it already is.
+    // the root or the Trash, or the drop would put it into Trash, into itself or where it already is. The
+    // source is the folder under the last press on a node, whichever is selected; a drop after the drag
+    // ended does nothing.
     std::string drag(const Notes& before) {
         // Copies double subtrees; past a few hundred folders only moves keep the test quick.
         const int16_t shifts[] = {0, ui::vbShiftMask, ui::vbCtrlMask, ui::vbAltMask};
@@ -182,8 +185,22 @@ private:
         if (from > 2 && !inSubtree(target, "Trash") && !inSubtree(target, source) &&
             parentOf(source) != target)
             expected = carried(before, source, freeKey(before, target + "\\" + nameOf(source)), shift != 0);
-        testing_support::dragNode(w_.tree(), from, to, shift);
-        return "drag " + source + " onto " + target + " with modifiers " + std::to_string(shift);
+        ui::TreeView& tree = w_.tree();
+        const bool late = below(8) == 0;
+        tree.userMouseDown(ui::vbLeftButton, shift, ui::TreeView::pointOf(from));
+        if (below(4) == 0)
+            tree.userMouseDown(ui::vbLeftButton, 0, ui::TreeView::pointOf(tree.Nodes.Count() + 3));
+        tree.userStartDrag();
+        tree.userDragOver(ui::TreeView::pointOf(to));
+        EXPECT_EQ(tree.DropHighlight(), &tree.Nodes(to));
+        if (late) {
+            tree.userCompleteDrag();
+            expected = before;
+        }
+        tree.userDrop(shift, ui::TreeView::pointOf(to));
+        tree.userCompleteDrag();
+        return (late ? "drop after the drag of " : "drag ") + source + " onto " + target +
+               " with modifiers " + std::to_string(shift);
     }
 
     // Ends an edit the gesture may have opened: a plain name, a taken one, a refused one, or Escape.
@@ -309,6 +326,7 @@ TEST(RandomFolderGestures, NotesEndAsEachGesturePromisesAndStoreTreeAndListStayI
             const std::string did = user.act();
             SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step) + ": " + did);
             EXPECT_EQ(testing_support::notesInvariantBreak(w.form), "");
+            EXPECT_EQ(w.tree().DropHighlight(), nullptr);
             if (user.expected) {
                 EXPECT_TRUE(notesOf(w) == *user.expected);
             }
