@@ -37,30 +37,6 @@ TEST(ItemAdd, EachNewEntryIsSelectedAloneAndNamedByItsOwnLabel) {
     EXPECT_EQ(w.selection(), "Scrivlet\\Work | Foo New Item Baz New Item (2)* []");
 }
 
-// Names are compared exactly, and only within the folder; a refused name leaves the label as it was.
-TEST(ItemRename, RefusesOnlyANameTheFolderAlreadyHas) {
-    const struct {
-        const char* newName;
-        const char* selection;
-    } rows[] = {
-        {"Letter", "Letter Memo*"}, {"Memo", "Letter Memo*"}, {"Recipe", "Letter Recipe*"},
-        {"", "Letter *"},           {"memo", "Letter memo*"}, {"Letter ", "Letter Letter *"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.newName);
-        ItemsWindow w;
-        w.click("Scrivlet\\Home");
-        w.addItem("Recipe");
-        w.click("Scrivlet\\Work");
-        w.addItem("Letter");
-        w.addItem("Memo");
-        w.menu().mItemRename.userChoose();
-        w.controls().lItem.userEndLabelEdit(row.newName);
-        EXPECT_EQ(w.selection(), std::string("Scrivlet\\Work | ") + row.selection + " []");
-        EXPECT_EQ(w.controls().lItem.EditingItem(), nullptr);
-    }
-}
-
 // With one row free, a clipboard of two items must not arrive half; the one row still takes an add.
 TEST(ItemLimits, AddAndPasteRefuseWholeWhenTheStoreWouldOverflow) {
     ItemsWindow w;

@@ -98,7 +98,7 @@ public:
         expected.reset();
         const Notes before = notesOf(w_);
         const std::string selected = w_.selectedKey();
-        switch (below(12)) {
+        switch (below(15)) {
         case 0:
             w_.tree().userClickNode(anyNode());
             return "click a folder";
@@ -260,7 +260,7 @@ private:
             for (const std::string& clip : before.clipboard)
                 expected->items.insert(w_.selectedKey() + "|" + clip);
         }
-        if (command < 2)
+        if (command == 0)
             expected.reset();
         if (below(2) == 0) {
             entries[command]->userChoose();
@@ -272,14 +272,25 @@ private:
         return std::string("item ") + names[command];
     }
 
+    // Ends an item's label edit with a name or Escape. A rename takes any name no item of the folder has,
+    // compared exactly, the empty one included.
     void endItemLabelEdit() {
-        if (w_.controls().lItem.EditingItem() == nullptr)
+        const ui::ListItem* edited = w_.controls().lItem.EditingItem();
+        if (edited == nullptr)
             return;
-        const char* names[] = {"item", "New Item", "", "note"};
         if (below(5) == 0)
-            w_.controls().lItem.userCancelLabelEdit();
-        else
-            w_.controls().lItem.userEndLabelEdit(names[below(4)]);
+            return w_.controls().lItem.userCancelLabelEdit();
+        const std::string renamed = itemOf(w_, notes::ItemList::ItemIndexOf(*edited));
+        const std::string folder = renamed.substr(0, renamed.find('|') + 1);
+        const char* names[] = {"item", "Item", "item ", "New Item", ""};
+        const std::string name = names[below(5)];
+        w_.controls().lItem.userEndLabelEdit(name);
+        if (!expected ||
+            std::any_of(expected->items.begin(), expected->items.end(),
+                        [&](const std::string& item) { return item.starts_with(folder + name + "|"); }))
+            return;
+        expected->items.erase(expected->items.find(renamed));
+        expected->items.insert(folder + name + renamed.substr(renamed.find('|', folder.size())));
     }
 
     FolderWindow& w_;
@@ -322,7 +333,7 @@ TEST(RandomFolderGestures, NotesEndAsEachGesturePromisesAndStoreTreeAndListStayI
         FolderWindow w;
         w.controls().lItem.setSorted(seed % 2 == 0);
         RandomUser user(w, seed);
-        for (int step = 0; step < 400; ++step) {
+        for (int step = 0; step < 1000; ++step) {
             const std::string did = user.act();
             SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step) + ": " + did);
             EXPECT_EQ(testing_support::notesInvariantBreak(w.form), "");
