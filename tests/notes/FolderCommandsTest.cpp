@@ -10,38 +10,24 @@ namespace {
 using testing_support::FolderWindow;
 using Keys = std::vector<std::string>;
 
-// The label opens on the new folder with the first free name; confirming keeps it, another name renames
-// it, a refused one keeps the proposed name; either way the new folder alone is selected.
-TEST(FolderAdd, TheNewFolderTakesTheFirstFreeNameAndItsLabelKeepsOrRenamesIt) {
-    const struct {
-        Keys present;
-        const char* proposed;
-        const char* typed;
-        const char* kept;
-    } rows[] = {
-        {{}, "New Folder", "New Folder", "New Folder"},
-        {{"New Folder (2)"}, "New Folder", "Letters", "Letters"},
-        {{"New Folder", "New Folder (3)"}, "New Folder (2)", "", "New Folder (2)"},
-        {{"new folder"}, "New Folder", "new folder", "New Folder"},
-        {{"New Folder", "New Folder (2)", "New Folder (4)", "New Folder (10)"},
-         "New Folder (3)",
-         "x\\y",
-         "New Folder (3)"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.proposed);
-        FolderWindow w;
-        w.add("Scrivlet", "P");
-        for (const std::string& name : row.present)
-            w.add("Scrivlet\\P", name);
-        w.click("Scrivlet\\P");
-        w.menu().mFolderAdd.userChoose();
-        ASSERT_NE(w.tree().EditingNode(), nullptr);
-        EXPECT_EQ(w.tree().EditingNode()->Key(), std::string("Scrivlet\\P\\") + row.proposed);
-        w.tree().userEndLabelEdit(row.typed);
-        EXPECT_EQ(w.folders().back(), std::string("Scrivlet\\P\\") + row.kept);
-        EXPECT_EQ(w.selection(), w.folders().back() + " | unbound");
+// An append the tree cannot take (its key in use, its parent without a node) leaves the store and the tree
+// as they were. Each node shows the icon of its kind, a folder another one while selected.
+TEST(FolderTable, ARefusedAppendLeavesStoreAndTreeAsTheyWere) {
+    FolderWindow w;
+    w.add("Scrivlet", "Work");
+    w.item("Scrivlet\\Work", "note");
+    for (const auto& [parent, name] : {std::pair{"Scrivlet", "Work"}, {"Scrivlet\\Nowhere", "Child"}}) {
+        SCOPED_TRACE(parent);
+        EXPECT_FALSE(w.notes().Tree().AppendFolder(parent, name));
+        EXPECT_EQ(w.folders(), (Keys{"Scrivlet", "Trash", "Scrivlet\\Work"}));
+        EXPECT_EQ(w.tree().Nodes.Count(), 3);
     }
+    EXPECT_TRUE(w.notes().Tree().AppendFolder("Scrivlet", "Workshop"));
+    EXPECT_EQ(w.tree().Nodes(4).Key(), "Scrivlet\\Workshop");
+    w.click("Scrivlet\\Work");
+    const int icons[] = {w.tree().Nodes(1).Image(), w.tree().Nodes(2).Image(), w.tree().Nodes(3).Image(),
+                         w.tree().Nodes(3).SelectedImage(), w.controls().lItem.ListItems(1).SmallIcon()};
+    EXPECT_EQ(std::vector<int>(std::begin(icons), std::end(icons)), (std::vector<int>{1, 2, 3, 4, 5}));
 }
 
 // A transfer that does not fit is refused whole: with one row free a two-folder subtree must not arrive

@@ -81,6 +81,16 @@ std::string freeKey(const Notes& notes, const std::string& key) {
 std::string parentOf(const std::string& key) {
     return key.substr(0, key.rfind('\\'));
 }
+
+// The notes after the label of folder `key` ends with `name`, which renames it unless it is the root or
+// the Trash, or the name is empty, holds "\\" or is its parent's other folder, compared exactly.
+Notes renamed(const Notes& notes, const std::string& key, const std::optional<std::string>& name) {
+    const std::string to = parentOf(key) + "\\" + name.value_or("");
+    if (!name || key.find('\\') == std::string::npos || name->empty() ||
+        name->find('\\') != std::string::npos || notes.folders.contains(to))
+        return notes;
+    return carried(notes, key, to, false);
+}
 std::string nameOf(const std::string& key) {
     return key.substr(key.rfind('\\') + 1);
 }
@@ -105,20 +115,23 @@ public:
         case 1:
             w_.tree().userSelectWithKeyboard(anyNode());
             return "move to a folder with the keyboard";
-        case 2:
+        case 2: {
             choose(w_.menu().mFolderAdd);
-            endLabelEdit();
-            return "add a folder";
-        case 3: {
-            choose(w_.menu().mFolderRename);
+            const bool labelled = w_.tree().EditingNode() != nullptr;
             const std::optional<std::string> name = endLabelEdit();
-            const std::string renamed = parentOf(selected) + "\\" + name.value_or("");
             expected = before;
-            if (name && selected.find('\\') != std::string::npos && !name->empty() &&
-                name->find('\\') == std::string::npos && !before.folders.contains(renamed))
-                expected = carried(before, selected, renamed, false);
-            return "rename";
+            if (!inSubtree(selected, "Trash")) {
+                EXPECT_TRUE(labelled) << "no label opened on the new folder";
+                const std::string added = freeKey(before, selected + "\\New Folder");
+                expected->folders[added] = false;
+                expected = renamed(*expected, added, name);
+            }
+            return "add a folder";
         }
+        case 3:
+            choose(w_.menu().mFolderRename);
+            expected = renamed(before, selected, endLabelEdit());
+            return "rename";
         case 4:
             if (below(3) == 0)
                 w_.tree().userKeyUp(ui::vbKeyDelete, 0);
@@ -208,9 +221,9 @@ private:
     std::optional<std::string> endLabelEdit() {
         if (w_.tree().EditingNode() == nullptr)
             return std::nullopt;
-        const char* names[] = {"A", "B", "Ab", "New Folder", "", "x\\y", "Trash"};
-        const int choice = below(8);
-        if (choice == 7) {
+        const char* names[] = {"A", "B", "Ab", "New Folder", "new folder", "", "x\\y", "Trash"};
+        const int choice = below(9);
+        if (choice == 8) {
             w_.tree().userCancelLabelEdit();
             return std::nullopt;
         }
