@@ -82,6 +82,17 @@ std::string parentOf(const std::string& key) {
     return key.substr(0, key.rfind('\\'));
 }
 
+// A new item is called "New Item", or "New Item (n)" for the first free n from 2, in its folder.
+std::string freeItemName(const Notes& notes, const std::string& folder) {
+    std::string name = "New Item";
+    for (int n = 2;
+         std::any_of(notes.items.begin(), notes.items.end(),
+                     [&](const std::string& item) { return item.starts_with(folder + "|" + name + "|"); });
+         ++n)
+        name = "New Item (" + std::to_string(n) + ")";
+    return name;
+}
+
 // The notes after the label of folder `key` ends with `name`, which renames it unless it is the root or
 // the Trash, or the name is empty, holds "\\" or is its parent's other folder, compared exactly.
 Notes renamed(const Notes& notes, const std::string& key, const std::optional<std::string>& name) {
@@ -231,10 +242,11 @@ private:
         return names[choice];
     }
 
-    // An item command from the menu or the pop-up; disabled ones do nothing, as for the user. Copy takes
-    // the selected items in list order as stored, cut as typed and removes them, delete removes them, and
-    // paste adds the clipboard to the folder unless the store cannot take all of it; copy and paste act
-    // in ordinary folders only, cut and delete inside Trash too.
+    // An item command from the menu, the pop-up or the Delete key; disabled ones do nothing, as for the
+    // user. Add makes a new item, copy takes the selected items in list order as stored, cut as typed and
+    // removes them, delete removes them, and paste adds the clipboard to the folder unless the store
+    // cannot take all of it; add, copy and paste act in ordinary folders only, rename, cut and delete
+    // inside Trash too.
     std::string itemCommandGesture(const Notes& before) {
         app::MainMenu& m = w_.menu();
         const char* names[] = {"add", "rename", "copy", "cut", "paste", "delete"};
@@ -273,13 +285,18 @@ private:
             for (const std::string& clip : before.clipboard)
                 expected->items.insert(w_.selectedKey() + "|" + clip);
         }
-        if (command == 0)
-            expected.reset();
-        if (below(2) == 0) {
+        if (command == 0 && kind == notes::KindOrdinary)
+            expected->items.insert(w_.selectedKey() + "|" + freeItemName(before, w_.selectedKey()) + "|");
+        if (command == 5 && below(3) == 0) {
+            w_.controls().lItem.userKeyUp(ui::vbKeyDelete, 0);
+        } else if (below(2) == 0) {
             entries[command]->userChoose();
         } else {
             w_.platform.popupChoices.push_back(entries[command]);
             w_.controls().lItem.userRightClick({4, 4});
+        }
+        if (command < 2 && kind != notes::KindOrdinary && (command == 0 || kind != notes::KindInTrash)) {
+            EXPECT_EQ(list.EditingItem(), nullptr) << "a label opened in a folder of kind " << kind;
         }
         endItemLabelEdit();
         return std::string("item ") + names[command];
@@ -302,7 +319,10 @@ private:
             std::any_of(expected->items.begin(), expected->items.end(),
                         [&](const std::string& item) { return item.starts_with(folder + name + "|"); }))
             return;
-        expected->items.erase(expected->items.find(renamed));
+        const auto was = expected->items.find(renamed);
+        if (was == expected->items.end())
+            return ADD_FAILURE() << "a label opened on an item no gesture should have made: " << renamed;
+        expected->items.erase(was);
         expected->items.insert(folder + name + renamed.substr(renamed.find('|', folder.size())));
     }
 
@@ -345,6 +365,9 @@ TEST(RandomFolderGestures, NotesEndAsEachGesturePromisesAndStoreTreeAndListStayI
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
         FolderWindow w;
         w.controls().lItem.setSorted(seed % 2 == 0);
+        // Items where no command adds one, so that the commands' absence there shows.
+        w.item("Scrivlet", "in root", "r");
+        w.item("Trash", "in Trash", "t");
         RandomUser user(w, seed);
         for (int step = 0; step < 1000; ++step) {
             const std::string did = user.act();

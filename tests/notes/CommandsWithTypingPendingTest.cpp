@@ -33,9 +33,7 @@ void give(FolderWindow& w, const std::string& gesture) {
             entry->userChoose();
     }
     const std::size_t onto = what.find(" onto ");
-    if (what == "folder-del-key")
-        w.tree().userKeyUp(ui::vbKeyDelete, 0);
-    else if (what == "item-del-key")
+    if (what == "item-del-key")
         list.userKeyUp(ui::vbKeyDelete, 0);
     else if (what == "close")
         w.controls().frmMain.userClose();
@@ -64,70 +62,6 @@ void give(FolderWindow& w, const std::string& gesture) {
         list.userEndLabelEdit(name);
     if (w.tree().EditingNode() != nullptr)
         w.tree().userEndLabelEdit(name);
-}
-
-// Every folder holding one item, among them Trash\Old, a folder below it and an ordinary folder named
-// Trash; the clipboard holds the item of Home.
-struct KindsWindow : FolderWindow {
-    KindsWindow() {
-        add("Scrivlet", "Work");
-        add("Scrivlet", "Home");
-        add("Trash", "Old");
-        add("Scrivlet", "Trash");
-        add("Trash\\Old", "Deeper");
-        for (const std::string& key : folders())
-            store().AppendItem("in " + key, key, "");
-        click("Scrivlet\\Home");
-        controls().lItem.userClickItem(1);
-        menu().mItemCopy[0]->userChoose();
-    }
-    // Whatever a command may change: the tables, the clipboard, an opened label.
-    std::string everything() {
-        std::string all;
-        for (const std::string& key : folders())
-            all += key + ";";
-        for (const std::string& item : items())
-            all += item + ";";
-        all += notes().Clipboard().ClipName[0] + std::to_string(notes().Clipboard().ClipCount);
-        return all + (tree().EditingNode() != nullptr ? " editing folder" : "") +
-               (controls().lItem.EditingItem() != nullptr ? " editing item" : "");
-    }
-};
-
-// What the user can do in each kind of folder, with its one item selected; a command that may not act
-// changes nothing at all.
-TEST(CommandsByFolderKind, EachKindOfFolderTakesOnlyItsCommands) {
-    const char* const commands[] = {"folder-add",  "folder-rename", "folder-delete", "folder-del-key",
-                                    "empty-trash", "item-add",      "item-rename",   "copy",
-                                    "cut",         "paste",         "item-delete",   "item-del-key"};
-    const struct {
-        const char* folder;
-        const char* acting;
-    } rows[] = {
-        {"Scrivlet", "folder-add"},
-        {"Trash", "empty-trash"},
-        {"Trash\\Old", "folder-rename folder-delete folder-del-key item-rename cut item-delete "
-                       "item-del-key"},
-        {"Trash\\Old\\Deeper", "folder-rename folder-delete folder-del-key item-rename cut "
-                               "item-delete item-del-key"},
-        {"Scrivlet\\Work", "folder-add folder-rename folder-delete folder-del-key item-add "
-                           "item-rename copy cut paste item-delete item-del-key"},
-        {"Scrivlet\\Trash", "folder-add folder-rename folder-delete folder-del-key item-add "
-                            "item-rename copy cut paste item-delete item-del-key"},
-    };
-    for (const auto& row : rows) {
-        std::string acting;
-        for (const std::string command : commands) {
-            KindsWindow w;
-            w.click(row.folder);
-            w.controls().lItem.userClickItem(1);
-            const std::string before = w.everything();
-            give(w, command);
-            if (w.everything() != before)
-                acting += (acting.empty() ? "" : " ") + command;
-        }
-        EXPECT_EQ(acting, row.acting) << row.folder;
-    }
 }
 
 // The table holds t (in Trash), o (Trash\Old), a and b (Work) and h (Home) in this order, so that a
