@@ -30,9 +30,9 @@ TEST(FolderTable, ARefusedAppendLeavesStoreAndTreeAsTheyWere) {
     EXPECT_EQ(std::vector<int>(std::begin(icons), std::end(icons)), (std::vector<int>{1, 2, 3, 4, 5}));
 }
 
-// A transfer that does not fit is refused whole: with one row free a two-folder subtree must not arrive
-// half, and a copy whose items do not all fit copies none of them.
-TEST(FolderLimits, TransfersThatDoNotFitAreRefusedWhole) {
+// What does not fit is refused whole: with one row free a two-folder subtree must not arrive half, nor
+// two items in part.
+TEST(TableLimits, WhatDoesNotFitIsRefusedWhole) {
     FolderWindow w;
     w.add("Scrivlet", "Big");
     w.add("Scrivlet\\Big", "Inner");
@@ -56,18 +56,34 @@ TEST(FolderLimits, TransfersThatDoNotFitAreRefusedWhole) {
     EXPECT_EQ(w.store().LastFolder(), notes::NotesStore::MaxEntries);
     EXPECT_EQ(w.tree().EditingNode(), nullptr);
 
+    // One item row free: a copy of a folder of two items and a paste of them are refused whole, a move
+    // needs no row, and an add takes the last one, its label opening once the window has been drawn.
     FolderWindow items;
     items.add("Scrivlet", "Two");
     items.item("Scrivlet\\Two", "a");
     items.item("Scrivlet\\Two", "b");
+    items.click("Scrivlet\\Two");
+    items.controls().lItem.userClickItem(1);
+    items.controls().lItem.userClickItem(2, ui::vbCtrlMask);
+    items.menu().mItemCopy[0]->userChoose();
     while (items.store().ItemCount < notes::NotesStore::MaxEntries - 1)
         items.store().AppendItem("filler", "Scrivlet", "");
     items.add("Scrivlet", "Target");
     items.drag("Scrivlet\\Two", "Scrivlet\\Target", ui::vbCtrlMask);
+    items.menu().mItemCopy[2]->userChoose();
     EXPECT_EQ(items.store().ItemCount, notes::NotesStore::MaxEntries - 1);
     EXPECT_FALSE(items.store().FolderExists("Scrivlet\\Target\\Two"));
+    EXPECT_EQ(items.selection(), "Scrivlet\\Two | a* b* unbound");
     items.drag("Scrivlet\\Two", "Scrivlet\\Target");
-    EXPECT_TRUE(items.store().FolderExists("Scrivlet\\Target\\Two"));
+    items.click("Scrivlet\\Target\\Two");
+    const int passes = items.platform.eventPasses;
+    items.menu().mItemAdd.userChoose();
+    EXPECT_EQ(items.platform.eventPasses, passes + 1);
+    items.controls().lItem.userEndLabelEdit("Last");
+    items.menu().mItemAdd.userChoose();
+    EXPECT_EQ(items.store().ItemCount, notes::NotesStore::MaxEntries);
+    EXPECT_EQ(items.selection(), "Scrivlet\\Target\\Two | a b Last* []");
+    EXPECT_EQ(items.controls().lItem.EditingItem(), nullptr);
 }
 
 } // namespace
