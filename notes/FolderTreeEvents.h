@@ -2,10 +2,10 @@
 
 #include "notes/FolderCommands.h"
 #include "notes/FolderTransfer.h"
+#include "notes/ItemList.h"
 #include "notes/ItemTextBinding.h"
 #include "notes/NotesControls.h"
 #include "notes/NotesStore.h"
-#include "notes/ItemList.h"
 #include "ui/Platform.h"
 
 #include <cstdint>

@@ -18,7 +18,8 @@ namespace notes {
 // is refused and leaves the store as it was.
 //
 // The folder tables are written only through the operations below: they keep an index of the keys in
-// step, which lets FolderExists answer without a pass over the table.
+// step, which lets FolderExists answer without a pass over the table. The item tables keep no index;
+// the commands write an item's name, folder and text in place.
 class NotesStore {
 public:
     static constexpr int MaxEntries = 32767;
