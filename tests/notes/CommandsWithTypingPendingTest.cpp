@@ -3,15 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
 using testing_support::FolderWindow;
 
 // Gives a gesture by its name: a menu command, a key, a click, a drag, a pop-up over a folder other than
-// the selected one, or closing the window;
-// "gesture:name" then ends the label the gesture opened with that name.
+// the selected one, or closing the window; "gesture:name" then ends the label the gesture opened with
+// that name.
 void give(FolderWindow& w, const std::string& gesture) {
     app::MainMenu& m = w.menu();
     ui::ListView& list = w.controls().lItem;
