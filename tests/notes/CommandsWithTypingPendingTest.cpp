@@ -138,8 +138,14 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         w.click(row.folder);
         w.controls().lItem.userClickItem(1);
         w.type(" typed");
+        const std::string before = w.selection();
+        int rewrites = 0;
+        w.controls().lText.TextSet.connect([&rewrites] { ++rewrites; });
         give(w, row.gesture);
         EXPECT_EQ(w.selection(), row.selection);
+        // Where the same note stays shown, its text is not put into the box again, which would empty the
+        // box's undo history.
+        EXPECT_TRUE(w.selection() != before || rewrites == 0);
         w.click("Trash");
         EXPECT_EQ(w.typedIn(), row.typedIn);
         const notes::ItemClipboard& clip = w.notes().Clipboard();
