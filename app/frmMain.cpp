@@ -8,11 +8,20 @@ namespace {
 
 notes::NotesControls notesControlsOf(MainControls& c) {
     MainMenu& m = c.Menu;
-    return {c.lTre,
-            c.lItem,
-            c.lText,
-            {m.mFolder, m.mFolderAdd, m.mFolderRename, m.mFolderTrashLine, m.mFolderTrashEmpty,
-             m.mFolderDelete, m.mItem, m.mItemAdd, m.mItemRename, m.mItemCopy, m.mItemDelete}};
+    return {.lTre = c.lTre,
+            .lItem = c.lItem,
+            .lText = c.lText,
+            .menus = {.mFolder = m.mFolder,
+                      .mFolderAdd = m.mFolderAdd,
+                      .mFolderRename = m.mFolderRename,
+                      .mFolderTrashLine = m.mFolderTrashLine,
+                      .mFolderTrashEmpty = m.mFolderTrashEmpty,
+                      .mFolderDelete = m.mFolderDelete,
+                      .mItem = m.mItem,
+                      .mItemAdd = m.mItemAdd,
+                      .mItemRename = m.mItemRename,
+                      .mItemCopy = m.mItemCopy,
+                      .mItemDelete = m.mItemDelete}};
 }
 
 } // namespace

@@ -36,7 +36,7 @@ void BM_ListFolderItems_FullFolder(benchmark::State& state) {
         tree.userClickNode(1);
         tree.userClickNode(3);
     }
-    benchmark::DoNotOptimize(window.form.Notes().View().ListedCount);
+    benchmark::DoNotOptimize(window.form.Controls().lItem.ListItems.Count());
 }
 BENCHMARK(BM_ListFolderItems_FullFolder)->Unit(benchmark::kMillisecond);
 

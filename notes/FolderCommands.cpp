@@ -5,11 +5,9 @@
 
 namespace notes {
 
-FolderCommands::FolderCommands(NotesStore& store, NotesView& view, NotesControls& controls,
-                               ItemTextBinding& text, ItemList& list, FolderTree& tree,
-                               FolderTransfer& transfer)
-    : store_(store), view_(view), lTre(controls.lTre), text_(text), list_(list), tree_(tree),
-      transfer_(transfer) {
+FolderCommands::FolderCommands(NotesStore& store, NotesControls& controls, ItemTextBinding& text,
+                               ItemList& list, FolderTree& tree, FolderTransfer& transfer)
+    : store_(store), lTre(controls.lTre), text_(text), list_(list), tree_(tree), transfer_(transfer) {
     NotesMenus& menus = controls.menus;
     menus.mFolderAdd.Click.connect([this] { mFolderAdd_Click(); });
     menus.mFolderRename.Click.connect([this] { mFolderRename_Click(); });
@@ -21,7 +19,7 @@ FolderCommands::FolderCommands(NotesStore& store, NotesView& view, NotesControls
 // folder table is full or the selected folder is as deep as folders nest.
 void FolderCommands::mFolderAdd_Click() {
     text_.StoreItemText();
-    const std::string path = store_.FolderKey(view_.SelFolder);
+    const std::string path = store_.FolderKey(list_.SelFolder());
     if (FolderDepth(path) >= MaxFolderDepth)
         return;
     std::string name = "New Folder";
@@ -40,8 +38,7 @@ void FolderCommands::mFolderAdd_Click() {
     }
     if (!tree_.AppendFolder(path, name))
         return;
-    view_.SelFolder = store_.LastFolder();
-    lTre.Nodes(view_.SelFolder).setSelected(true);
+    lTre.Nodes(store_.LastFolder()).setSelected(true);
     list_.ListFolderItems(false);
     lTre.StartLabelEdit();
 }
@@ -53,12 +50,12 @@ void FolderCommands::mFolderRename_Click() {
 
 // No question is asked: outside Trash the folder moves there, and inside Trash it goes for good.
 void FolderCommands::mFolderDelete_Click() {
-    const auto at = static_cast<std::size_t>(view_.SelFolder);
-    const std::string source = store_.FolderParent[at] + "\\" + store_.FolderName[at];
-    if (store_.FolderParent[at].starts_with("Trash"))
+    const int at = list_.SelFolder();
+    const std::string source = store_.FolderParent(at) + "\\" + store_.FolderName(at);
+    if (store_.FolderParent(at).starts_with("Trash"))
         transfer_.TransferFolder(source, {}, TransferDelete);
     else
-        transfer_.TransferFolder(source, "Trash\\" + store_.FolderName[at], TransferMove);
+        transfer_.TransferFolder(source, "Trash\\" + store_.FolderName(at), TransferMove);
 }
 
 // Everything below Trash goes, folders and items, in one pass over each table; Trash stays selected.
@@ -66,7 +63,7 @@ void FolderCommands::mFolderTrashEmpty_Click() {
     text_.StoreItemText();
     std::vector<int> folders;
     for (int i = 3; i <= store_.LastFolder(); ++i) {
-        if (store_.FolderParent[static_cast<std::size_t>(i)].starts_with("Trash"))
+        if (store_.FolderParent(i).starts_with("Trash"))
             folders.push_back(i);
     }
     tree_.RemoveFolders(folders);

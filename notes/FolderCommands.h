@@ -6,7 +6,6 @@
 #include "notes/ItemTextBinding.h"
 #include "notes/NotesControls.h"
 #include "notes/NotesStore.h"
-#include "notes/NotesView.h"
 
 namespace notes {
 
@@ -14,8 +13,8 @@ namespace notes {
 // menu states make them reachable only where they apply.
 class FolderCommands {
 public:
-    FolderCommands(NotesStore& store, NotesView& view, NotesControls& controls, ItemTextBinding& text,
-                   ItemList& list, FolderTree& tree, FolderTransfer& transfer);
+    FolderCommands(NotesStore& store, NotesControls& controls, ItemTextBinding& text, ItemList& list,
+                   FolderTree& tree, FolderTransfer& transfer);
 
     void mFolderAdd_Click();
     void mFolderRename_Click();
@@ -24,7 +23,6 @@ public:
 
 private:
     NotesStore& store_;
-    NotesView& view_;
     ui::TreeView& lTre;
     ItemTextBinding& text_;
     ItemList& list_;

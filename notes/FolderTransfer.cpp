@@ -14,8 +14,7 @@ std::vector<int> foldersInSubtree(const NotesStore& store, std::string_view top,
     std::vector<int> found;
     std::string key;
     for (int i = 3; i <= last; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        key.assign(store.FolderParent[at]).append(1, '\\').append(store.FolderName[at]);
+        key.assign(store.FolderParent(i)).append(1, '\\').append(store.FolderName(i));
         if (IsInSubtree(key, top))
             found.push_back(i);
     }
@@ -124,12 +123,11 @@ bool FolderTransfer::CopyFolders(const std::string& source, const std::string& d
     // The whole copy reaches the view as one inserted subtree.
     lTre.Nodes.beginAdds();
     const bool copied = std::all_of(folders.begin(), folders.end(), [&](const int i) {
-        const auto at = static_cast<std::size_t>(i);
-        const std::string& parent = store_.FolderParent[at];
+        const std::string& parent = store_.FolderParent(i);
         const bool below = parent.starts_with(source);
         // Appending can fail only on a broken table; the old entries then stay where they are.
         if (!tree_.AppendFolder(below ? carried(parent, source, destination) : newParent,
-                                below ? store_.FolderName[at] : newName))
+                                below ? store_.FolderName(i) : newName))
             return false;
         lTre.Nodes(store_.LastFolder()).setExpanded(lTre.Nodes(i).Expanded());
         return true;

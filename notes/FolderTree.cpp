@@ -6,8 +6,8 @@
 
 namespace notes {
 
-FolderTree::FolderTree(NotesStore& store, NotesView& view, ui::TreeView& tree, ItemList& list)
-    : store_(store), view_(view), lTre(tree), list_(list) {
+FolderTree::FolderTree(NotesStore& store, ui::TreeView& tree, ItemList& list)
+    : store_(store), lTre(tree), list_(list) {
     lTre.NodeClick.connect([this](ui::TreeNode&) { lTre_NodeClick(); });
 }
 
@@ -30,8 +30,7 @@ ui::TreeNode* FolderTree::AddFolderNode(int i) {
         return lTre.Nodes.Add("Scrivlet", "Scrivlet", ui::ImageRoot);
     if (i == 2)
         return lTre.Nodes.Add("Trash", "Trash", ui::ImageTrash);
-    const auto at = static_cast<std::size_t>(i);
-    return lTre.Nodes.Add(store_.FolderParent[at], ui::tvwChild, store_.FolderKey(i), store_.FolderName[at],
+    return lTre.Nodes.Add(store_.FolderParent(i), ui::tvwChild, store_.FolderKey(i), store_.FolderName(i),
                           ui::ImageFolder, ui::ImageFolderSelected);
 }
 
@@ -41,14 +40,13 @@ void FolderTree::BuildFolderTree(const std::string& selectKey) {
     bool matched = false;
     for (int i = 3; i <= store_.LastFolder(); ++i) {
         AddFolderNode(i);
-        const auto at = static_cast<std::size_t>(i);
-        if (selectKey == store_.FolderParent[at] + "\\" + store_.FolderName[at]) {
+        if (selectKey == store_.FolderParent(i) + "\\" + store_.FolderName(i)) {
             lTre.Nodes(i).setSelected(true);
             matched = true;
         }
     }
     if (!matched)
-        lTre.Nodes(view_.SelFolder).setSelected(true);
+        lTre.Nodes(list_.SelFolder()).setSelected(true);
     list_.ListFolderItems(false);
 }
 

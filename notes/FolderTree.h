@@ -2,7 +2,6 @@
 
 #include "notes/ItemList.h"
 #include "notes/NotesStore.h"
-#include "notes/NotesView.h"
 #include "ui/TreeView.h"
 
 #include <string>
@@ -14,7 +13,7 @@ namespace notes {
 // folder by the user.
 class FolderTree {
 public:
-    FolderTree(NotesStore& store, NotesView& view, ui::TreeView& lTre, ItemList& list);
+    FolderTree(NotesStore& store, ui::TreeView& lTre, ItemList& list);
 
     // Appends a folder to the store and its node to the tree. Refused (false), with both left as they
     // were, when the store is full or the tree takes no such node (its key is in use or its parent has
@@ -32,7 +31,6 @@ private:
     void lTre_NodeClick();
 
     NotesStore& store_;
-    NotesView& view_;
     ui::TreeView& lTre;
     ItemList& list_;
 };

@@ -5,10 +5,10 @@
 
 namespace notes {
 
-FolderTreeEvents::FolderTreeEvents(NotesStore& store, NotesView& view, NotesControls& controls,
-                                   ItemTextBinding& text, FolderCommands& commands, FolderTransfer& transfer,
+FolderTreeEvents::FolderTreeEvents(NotesStore& store, NotesControls& controls, ItemTextBinding& text,
+                                   const ItemList& list, FolderCommands& commands, FolderTransfer& transfer,
                                    ui::Platform& platform)
-    : store_(store), view_(view), lTre(controls.lTre), menus_(controls.menus), text_(text),
+    : store_(store), lTre(controls.lTre), menus_(controls.menus), text_(text), list_(list),
       commands_(commands), transfer_(transfer), platform_(platform) {
     lTre.BeforeLabelEdit.connect([this](int16_t& cancel) { lTre_BeforeLabelEdit(cancel); });
     lTre.AfterLabelEdit.connect(
@@ -25,7 +25,7 @@ FolderTreeEvents::FolderTreeEvents(NotesStore& store, NotesView& view, NotesCont
 // The root and the Trash keep their names; folders inside Trash may be renamed.
 void FolderTreeEvents::lTre_BeforeLabelEdit(int16_t& Cancel) {
     text_.StoreItemText();
-    if (view_.SelFolder < 3)
+    if (list_.SelFolder() < 3)
         Cancel = 1;
 }
 
@@ -37,9 +37,9 @@ void FolderTreeEvents::lTre_AfterLabelEdit(int16_t& Cancel, const std::string& N
     Cancel = 1;
     if (NewString.empty() || NewString.find('\\') != std::string::npos || !IsAcceptableName(NewString))
         return;
-    const auto at = static_cast<std::size_t>(view_.SelFolder);
-    const std::string source = store_.FolderParent[at] + "\\" + store_.FolderName[at];
-    std::string destination = store_.FolderParent[at] + "\\" + NewString;
+    const int at = list_.SelFolder();
+    const std::string source = store_.FolderParent(at) + "\\" + store_.FolderName(at);
+    std::string destination = store_.FolderParent(at) + "\\" + NewString;
     if (store_.FolderExists(destination))
         return;
     transfer_.TransferFolder(source, std::move(destination), TransferMove);
@@ -83,15 +83,15 @@ void FolderTreeEvents::lTre_OLEDragDrop(int16_t Shift, int x, int y) {
     const int target = node->Index();
     if (target < 1 || target > store_.LastFolder() || DragFolder < 1 || DragFolder > store_.LastFolder())
         return;
-    const auto dragged = static_cast<std::size_t>(DragFolder);
-    if (store_.FolderParent[dragged].empty())
+    const int dragged = DragFolder;
+    if (store_.FolderParent(dragged).empty())
         return;
-    const auto onto = static_cast<std::size_t>(target);
-    if (store_.FolderParent[onto].starts_with("Trash") ||
-        store_.FolderParent[onto] + store_.FolderName[onto] == "Trash")
+    const int onto = target;
+    if (store_.FolderParent(onto).starts_with("Trash") ||
+        store_.FolderParent(onto) + store_.FolderName(onto) == "Trash")
         return;
-    std::string destination = store_.FolderKey(target) + "\\" + store_.FolderName[dragged];
-    const std::string source = store_.FolderParent[dragged] + "\\" + store_.FolderName[dragged];
+    std::string destination = store_.FolderKey(target) + "\\" + store_.FolderName(dragged);
+    const std::string source = store_.FolderParent(dragged) + "\\" + store_.FolderName(dragged);
     transfer_.TransferFolder(source, std::move(destination), Shift == 0 ? TransferMove : TransferCopy);
 }
 

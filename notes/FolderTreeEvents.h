@@ -2,10 +2,10 @@
 
 #include "notes/FolderCommands.h"
 #include "notes/FolderTransfer.h"
+#include "notes/ItemList.h"
 #include "notes/ItemTextBinding.h"
 #include "notes/NotesControls.h"
 #include "notes/NotesStore.h"
-#include "notes/NotesView.h"
 #include "ui/Platform.h"
 
 #include <cstdint>
@@ -18,13 +18,8 @@ namespace notes {
 // to copy it.
 class FolderTreeEvents {
 public:
-    FolderTreeEvents(NotesStore& store, NotesView& view, NotesControls& controls, ItemTextBinding& text,
+    FolderTreeEvents(NotesStore& store, NotesControls& controls, ItemTextBinding& text, const ItemList& list,
                      FolderCommands& commands, FolderTransfer& transfer, ui::Platform& platform);
-
-    // 1 while a drag that started in the tree is under way, else 0.
-    int16_t DragState = 0;
-    // The folder whose node was under the mouse at the last button press in the tree.
-    int16_t DragFolder = 0;
 
 private:
     void lTre_BeforeLabelEdit(int16_t& Cancel);
@@ -38,13 +33,17 @@ private:
     void lTre_OLECompleteDrag();
 
     NotesStore& store_;
-    NotesView& view_;
     ui::TreeView& lTre;
     NotesMenus& menus_;
     ItemTextBinding& text_;
+    const ItemList& list_;
     FolderCommands& commands_;
     FolderTransfer& transfer_;
     ui::Platform& platform_;
+    // 1 while a drag that started in the tree is under way, else 0.
+    int16_t DragState = 0;
+    // The folder whose node was under the mouse at the last button press in the tree.
+    int16_t DragFolder = 0;
 };
 
 } // namespace notes

@@ -8,10 +8,10 @@
 
 namespace notes {
 
-ItemCommands::ItemCommands(NotesStore& store, NotesView& view, NotesControls& controls, ItemTextBinding& text,
-                           ItemList& list, ui::Platform& platform)
-    : store_(store), view_(view), lItem(controls.lItem), lText(controls.lText), menus_(controls.menus),
-      text_(text), list_(list), platform_(platform) {
+ItemCommands::ItemCommands(NotesStore& store, NotesControls& controls, ItemTextBinding& text, ItemList& list,
+                           ui::Platform& platform)
+    : store_(store), lItem(controls.lItem), lText(controls.lText), menus_(controls.menus), text_(text),
+      list_(list), platform_(platform) {
     menus_.mItemAdd.Click.connect([this] { mItemAdd_Click(); });
     menus_.mItemRename.Click.connect([this] { mItemRename_Click(); });
     for (ui::MenuEntry* entry : menus_.mItemCopy)
@@ -40,7 +40,6 @@ void ItemCommands::mItemAdd_Click() {
     store_.AppendItem(*name, key, "");
     const std::string entryKey = ItemList::ItemKey(i);
     lItem.ListItems.Add(entryKey, *name, ui::ImageItem);
-    ++view_.ListedCount;
     lItem.selectOnly(*lItem.ListItems.find(entryKey));
     list_.ShowSelectedItemText(false);
     platform_.processEvents();
@@ -92,7 +91,7 @@ void ItemCommands::copySelected(bool cut) {
     if (cut)
         text_.StoreItemText();
     int16_t count = 0;
-    for (int position = 1; position <= view_.ListedCount; ++position) {
+    for (int position = 1; position <= lItem.ListItems.Count(); ++position) {
         const ui::ListItem& entry = lItem.ListItems(position);
         if (!entry.Selected())
             continue;
@@ -126,7 +125,7 @@ void ItemCommands::paste() {
 void ItemCommands::mItemDelete_Click() {
     text_.StoreItemText();
     std::vector<int16_t> selected;
-    for (int position = 1; position <= view_.ListedCount; ++position) {
+    for (int position = 1; position <= lItem.ListItems.Count(); ++position) {
         const ui::ListItem& entry = lItem.ListItems(position);
         if (entry.Selected())
             selected.push_back(ItemList::ItemIndexOf(entry));

@@ -5,7 +5,6 @@
 #include "notes/ItemTextBinding.h"
 #include "notes/NotesControls.h"
 #include "notes/NotesStore.h"
-#include "notes/NotesView.h"
 #include "ui/Platform.h"
 
 #include <cstdint>
@@ -18,8 +17,8 @@ namespace notes {
 // themselves do not look at it.
 class ItemCommands {
 public:
-    ItemCommands(NotesStore& store, NotesView& view, NotesControls& controls, ItemTextBinding& text,
-                 ItemList& list, ui::Platform& platform);
+    ItemCommands(NotesStore& store, NotesControls& controls, ItemTextBinding& text, ItemList& list,
+                 ui::Platform& platform);
 
     const ItemClipboard& Clipboard() const { return clipboard_; }
 
@@ -33,10 +32,9 @@ public:
 private:
     void copySelected(bool cut);
     void paste();
-    std::string selectedFolderKey() const { return store_.FolderKey(view_.SelFolder); }
+    std::string selectedFolderKey() const { return store_.FolderKey(list_.SelFolder()); }
 
     NotesStore& store_;
-    NotesView& view_;
     ui::ListView& lItem;
     ui::TextBox& lText;
     NotesMenus& menus_;

@@ -6,33 +6,30 @@
 
 namespace notes {
 
-ItemList::ItemList(NotesStore& store, NotesView& view, NotesControls& controls, ItemTextBinding& text)
-    : store_(store), view_(view), controls_(controls), lItem(controls.lItem), text_(text) {}
+ItemList::ItemList(NotesStore& store, NotesControls& controls, ItemTextBinding& text)
+    : store_(store), controls_(controls), lItem(controls.lItem), text_(text) {}
 
 void ItemList::ListFolderItems(bool onlyIfChanged) {
     text_.StoreItemText();
     if (const ui::TreeNode* selected = controls_.lTre.SelectedItem())
-        view_.SelFolder = static_cast<int16_t>(selected->Index());
-    if (view_.ShownFolder == view_.SelFolder && onlyIfChanged)
+        selFolder_ = static_cast<int16_t>(selected->Index());
+    if (shownFolder_ == selFolder_ && onlyIfChanged)
         return;
-    view_.ShownFolder = view_.SelFolder;
-    const int16_t kind = store_.FolderKind(view_.SelFolder);
-    if (kind != view_.MenuKind) {
+    shownFolder_ = selFolder_;
+    const int16_t kind = store_.FolderKind(selFolder_);
+    if (kind != menuKind_) {
         UpdateFolderMenus(controls_.menus, kind);
-        view_.MenuKind = kind;
+        menuKind_ = kind;
     }
     FillItemList();
 }
 
 void ItemList::FillItemList() {
     lItem.ListItems.Clear();
-    view_.ListedCount = 0;
-    const std::string key = store_.FolderKey(view_.SelFolder);
+    const std::string key = store_.FolderKey(selFolder_);
     for (int j = 0; j < store_.ItemCount; ++j) {
-        if (store_.ItemFolder[static_cast<std::size_t>(j)] == key) {
+        if (store_.ItemFolder[static_cast<std::size_t>(j)] == key)
             lItem.ListItems.Add(ItemKey(j), store_.ItemName[static_cast<std::size_t>(j)], ui::ImageItem);
-            ++view_.ListedCount;
-        }
     }
     ShowSelectedItemText(false);
 }
@@ -53,7 +50,7 @@ void ItemList::ShowSelectedItemText(bool onlyIfChanged) {
         return;
     }
     int selected = 0;
-    for (int position = 1; position <= view_.ListedCount; ++position) {
+    for (int position = 1; position <= lItem.ListItems.Count(); ++position) {
         if (lItem.ListItems(position).Selected())
             ++selected;
     }
@@ -61,10 +58,10 @@ void ItemList::ShowSelectedItemText(bool onlyIfChanged) {
         text_.Unbind();
         return;
     }
-    view_.SelItem = ItemIndexOf(*lItem.SelectedItem());
-    if (view_.ShownItem == view_.SelItem && onlyIfChanged)
+    const int16_t item = ItemIndexOf(*lItem.SelectedItem());
+    if (text_.ShownItem() == item && onlyIfChanged)
         return;
-    text_.Bind(view_.SelItem);
+    text_.Bind(item);
 }
 
 } // namespace notes

@@ -10,7 +10,10 @@
 namespace notes {
 
 // The menu entries the notes drive, handed over by the window that owns the menu bar: the Folder and
-// Item menus (also shown as pop-ups over the tree and the list) and their entries.
+// Item menus (also shown as pop-ups over the tree and the list) and their entries. The entries are all
+// of one type, so a list by position would still compile with two of them swapped: fill it with
+// designated initialisers, which name each entry where it is handed over and do not compile out of
+// order or with one missing.
 struct NotesMenus {
     ui::MenuEntry& mFolder;
     ui::MenuEntry& mFolderAdd;

@@ -9,7 +9,6 @@ NotesPane::NotesPane(NotesControls controls, ui::Platform& platform)
 
 void NotesPane::InitialiseStore() {
     store_.InitialiseFolders();
-    view_.SelFolder = 1;
 }
 
 } // namespace notes

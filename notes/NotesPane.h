@@ -25,9 +25,16 @@ public:
 
     NotesStore& Store() { return store_; }
     const NotesStore& Store() const { return store_; }
-    const NotesView& View() const { return view_; }
+    NotesView View() const {
+        return {.SelFolder = list_.SelFolder(),
+                .SelItem = text_.SelItem(),
+                .TextDirty = text_.TextDirty(),
+                .ShownFolder = list_.ShownFolder(),
+                .ShownItem = text_.ShownItem(),
+                .MenuKind = list_.MenuKind()};
+    }
 
-    // The store's two fixed folders, with the root selected; set once at start-up.
+    // The store's two fixed folders; set once at start-up.
     void InitialiseStore();
 
     FolderTree& Tree() { return tree_; }
@@ -39,15 +46,14 @@ private:
     // The pop-up menus over the tree and the list, and the event pump before an item's label edit.
     ui::Platform& platform_;
     NotesStore store_;
-    NotesView view_;
-    ItemTextBinding text_{store_, view_, controls_.lText};
-    ItemList list_{store_, view_, controls_, text_};
-    FolderTree tree_{store_, view_, controls_.lTre, list_};
-    ItemCommands items_{store_, view_, controls_, text_, list_, platform_};
+    ItemTextBinding text_{store_, controls_.lText};
+    ItemList list_{store_, controls_, text_};
+    FolderTree tree_{store_, controls_.lTre, list_};
+    ItemCommands items_{store_, controls_, text_, list_, platform_};
     ItemListEvents listEvents_{controls_, text_, list_, items_, platform_};
     FolderTransfer transfer_{store_, controls_.lTre, tree_, text_, list_};
-    FolderCommands folderCommands_{store_, view_, controls_, text_, list_, tree_, transfer_};
-    FolderTreeEvents treeEvents_{store_, view_, controls_, text_, folderCommands_, transfer_, platform_};
+    FolderCommands folderCommands_{store_, controls_, text_, list_, tree_, transfer_};
+    FolderTreeEvents treeEvents_{store_, controls_, text_, list_, folderCommands_, transfer_, platform_};
 };
 
 } // namespace notes

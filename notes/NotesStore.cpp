@@ -6,16 +6,16 @@
 namespace notes {
 
 void NotesStore::InitialiseFolders() {
-    FolderName[1] = "Scrivlet";
-    FolderName[2] = "Trash";
-    FolderCount = 2.0F;
-    keys_.add(FolderParent[1], FolderName[1]);
-    keys_.add(FolderParent[2], FolderName[2]);
+    folderName_[1] = "Scrivlet";
+    folderName_[2] = "Trash";
+    folderCount_ = 2.0F;
+    keys_.add(folderParent_[1], folderName_[1]);
+    keys_.add(folderParent_[2], folderName_[2]);
 }
 
 std::string NotesStore::FolderKey(int i) const {
-    const std::string& parent = FolderParent[static_cast<std::size_t>(i)];
-    const std::string& name = FolderName[static_cast<std::size_t>(i)];
+    const std::string& parent = folderParent_[static_cast<std::size_t>(i)];
+    const std::string& name = folderName_[static_cast<std::size_t>(i)];
     return parent.empty() ? name : parent + "\\" + name;
 }
 
@@ -30,17 +30,17 @@ int16_t NotesStore::FolderKind(int i) const {
         return KindRoot;
     if (i == 2)
         return KindTrash;
-    return FolderParent[static_cast<std::size_t>(i)].starts_with("Trash") ? KindInTrash : KindOrdinary;
+    return folderParent_[static_cast<std::size_t>(i)].starts_with("Trash") ? KindInTrash : KindOrdinary;
 }
 
 bool NotesStore::AppendFolder(std::string parent, std::string name) {
     if (LastFolder() >= MaxEntries)
         return false;
-    FolderCount += 1.0F;
+    folderCount_ += 1.0F;
     const auto i = static_cast<std::size_t>(LastFolder());
     keys_.add(parent, name);
-    FolderParent[i] = std::move(parent);
-    FolderName[i] = std::move(name);
+    folderParent_[i] = std::move(parent);
+    folderName_[i] = std::move(name);
     return true;
 }
 
@@ -57,14 +57,15 @@ bool NotesStore::AppendItem(std::string name, std::string folder, std::string te
 
 void NotesStore::RemoveFolderAt(int i) {
     const int16_t last = LastFolder();
-    keys_.remove(FolderParent[static_cast<std::size_t>(i)], FolderName[static_cast<std::size_t>(i)]);
+    keys_.remove(folderParent_[static_cast<std::size_t>(i)], folderName_[static_cast<std::size_t>(i)]);
     for (int k = i; k <= last - 1; ++k) {
-        FolderName[static_cast<std::size_t>(k)] = std::move(FolderName[static_cast<std::size_t>(k + 1)]);
-        FolderParent[static_cast<std::size_t>(k)] = std::move(FolderParent[static_cast<std::size_t>(k + 1)]);
+        folderName_[static_cast<std::size_t>(k)] = std::move(folderName_[static_cast<std::size_t>(k + 1)]);
+        folderParent_[static_cast<std::size_t>(k)] =
+            std::move(folderParent_[static_cast<std::size_t>(k + 1)]);
     }
-    FolderCount -= 1.0F;
-    FolderName.releaseFrom(static_cast<std::size_t>(last));
-    FolderParent.releaseFrom(static_cast<std::size_t>(last));
+    folderCount_ -= 1.0F;
+    folderName_.releaseFrom(static_cast<std::size_t>(last));
+    folderParent_.releaseFrom(static_cast<std::size_t>(last));
 }
 
 void NotesStore::RemoveItemAt(int j) {
@@ -89,17 +90,17 @@ void NotesStore::RemoveFoldersAt(const std::vector<int>& indices) {
     std::size_t removed = 0;
     for (auto from = to; from <= last; ++from) {
         if (removed < indices.size() && static_cast<std::size_t>(indices[removed]) == from) {
-            keys_.remove(FolderParent[from], FolderName[from]);
+            keys_.remove(folderParent_[from], folderName_[from]);
             ++removed;
-            FolderCount -= 1.0F;
+            folderCount_ -= 1.0F;
             continue;
         }
-        FolderName[to] = std::move(FolderName[from]);
-        FolderParent[to] = std::move(FolderParent[from]);
+        folderName_[to] = std::move(folderName_[from]);
+        folderParent_[to] = std::move(folderParent_[from]);
         ++to;
     }
-    FolderName.releaseFrom(to);
-    FolderParent.releaseFrom(to);
+    folderName_.releaseFrom(to);
+    folderParent_.releaseFrom(to);
 }
 
 void NotesStore::RemoveItemsAt(std::vector<int16_t> indices) {

@@ -18,21 +18,28 @@ namespace notes {
 // is refused and leaves the store as it was.
 //
 // The folder tables are written only through the operations below: they keep an index of the keys in
-// step, which lets FolderExists answer without a pass over the table.
-struct NotesStore {
+// step, which lets FolderExists answer without a pass over the table. The item tables keep no index;
+// the commands write an item's name, folder and text in place.
+class NotesStore {
+public:
     static constexpr int MaxEntries = 32767;
 
-    Table<std::string> FolderParent;
-    Table<std::string> FolderName;
-    // A whole number kept in single precision, as the folder table has always counted its entries.
-    float FolderCount = 0.0F;
+    NotesStore() = default;
+    // The window holds the one store for its whole life; nothing copies it.
+    NotesStore(const NotesStore&) = delete;
+    NotesStore& operator=(const NotesStore&) = delete;
+
     Table<std::string> ItemName;
     Table<std::string> ItemFolder;
     Table<std::string> ItemText;
     int16_t ItemCount = 0;
 
+    const std::string& FolderParent(int i) const { return folderParent_[static_cast<std::size_t>(i)]; }
+    const std::string& FolderName(int i) const { return folderName_[static_cast<std::size_t>(i)]; }
+    // A whole number kept in single precision, as the folder table has always counted its entries.
+    float FolderCount() const { return folderCount_; }
     // FolderCount as the bound of a loop over folder indices.
-    int16_t LastFolder() const { return static_cast<int16_t>(FolderCount); }
+    int16_t LastFolder() const { return static_cast<int16_t>(folderCount_); }
 
     // The two fixed folders of a new store: the root "Scrivlet" and the "Trash".
     void InitialiseFolders();
@@ -53,6 +60,9 @@ struct NotesStore {
     void RemoveItemsAt(std::vector<int16_t> indices);
 
 private:
+    Table<std::string> folderParent_;
+    Table<std::string> folderName_;
+    float folderCount_ = 0.0F;
     FolderKeyIndex keys_;
 };
 

@@ -22,7 +22,7 @@ TEST(SchedulerNavigation, TheScrollerMovesAMonthAndRestsInTheMiddle) {
         {"02-15-0001", 0, "February 0001", 0},
         {"11-15-9999", 2, "November 9999", 2},
         // Months shown by "Today" at the calendar's ends cannot be left outward either.
-        {"01-15-0001", 0, "January 0001", 0},
+        {"01-01-0001", 0, "January 0001", 0},
         {"12-15-9999", 2, "December 9999", 2},
         {"12-15-9999", 0, "November 9999", 1},
     };
@@ -40,6 +40,7 @@ TEST(SchedulerNavigation, TheScrollerMovesAMonthAndRestsInTheMiddle) {
 TEST(SchedulerNavigation, DecemberOfYear9999ListsOnlyItsDays) {
     Scheduler s("12-31-9999");
     s.today();
+    EXPECT_EQ(s.tabCaption(), "31 December 9999");
     ASSERT_EQ(s.list().ListItems.Count(), 31);
     EXPECT_EQ(s.row(31).Text(), "12-31 Friday");
     EXPECT_EQ(s.selectedRow(), 31);

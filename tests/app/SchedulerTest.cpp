@@ -43,27 +43,6 @@ TEST(SchedulerMonthView, FebruaryRowsAndColours) {
     EXPECT_EQ(saturday.row(8).ToolTipText(), "Today, weekend");
 }
 
-TEST(SchedulerEntries, TypingForTodayThenAllShowsOneRowAndReopensIt) {
-    Scheduler s;
-    testing_support::edit(s.editor(), "Dentist");
-    s.all();
-    EXPECT_EQ(s.rows(), std::vector<std::string>{"2002-11-20, Wednesday: Dentist"});
-    EXPECT_EQ(s.row(1).SmallIcon(), ui::ImageDayWithEntry);
-    EXPECT_EQ(s.row(1).ForeColor(), 0U);
-    EXPECT_EQ(s.selectedRow(), 1);
-    EXPECT_EQ(s.editor().Text(), "Dentist");
-    EXPECT_EQ(s.caption(), "");
-    EXPECT_EQ(s.tabCaption(), "");
-
-    // Back to the month; the tab caption stays empty while the date stays (a new day fills it, as
-    // ANewDayIsMarkedWithinTheMonthShown shows).
-    s.all();
-    EXPECT_EQ(s.caption(), "November 2002");
-    EXPECT_EQ(s.row(20).Text(), "11-20 Wednesday: Dentist");
-    s.controls().dDateWinTimer.tick();
-    EXPECT_EQ(s.tabCaption(), "");
-}
-
 // Typing into the open day, not yet stored, survives every gesture of the panel and of the window.
 TEST(SchedulerEntries, TypingForTheOpenDaySurvivesEveryGesture) {
     const struct {
@@ -100,8 +79,12 @@ TEST(SchedulerEntries, TypingForTheOpenDaySurvivesEveryGesture) {
     }
 }
 
+// All lists the entries in date order, colouring only weekends, and opens the earliest; both captions
+// are empty there. Back in the month last shown, the tab caption stays empty while the date stays (a new
+// day fills it, as ANewDayIsMarkedWithinTheMonthShown shows).
 TEST(SchedulerEntries, AllListsInDateOrderAndOpensTheEarliest) {
     Scheduler s;
+    testing_support::edit(s.editor(), "Dentist");
     s.scroll(2);
     s.write("12-24", "Eve");
     s.scroll(0);
@@ -110,29 +93,36 @@ TEST(SchedulerEntries, AllListsInDateOrderAndOpensTheEarliest) {
     s.scroll(2);
     s.write("01-01", "New year");
     s.all();
-    EXPECT_EQ(s.rows(), (std::vector<std::string>{"2002-11-05, Tuesday: Vote", "2002-12-24, Tuesday: Eve",
-                                                  "2003-01-01, Wednesday: New year"}));
+    EXPECT_EQ(s.rows(),
+              (std::vector<std::string>{"2002-11-05, Tuesday: Vote", "2002-11-20, Wednesday: Dentist",
+                                        "2002-12-24, Tuesday: Eve", "2003-01-01, Wednesday: New year"}));
+    EXPECT_EQ(s.row(2).SmallIcon(), ui::ImageDayWithEntry);
+    EXPECT_EQ(s.row(2).ForeColor(), 0U);
     EXPECT_EQ(s.selectedRow(), 1);
     EXPECT_EQ(s.editor().Text(), "Vote");
+    EXPECT_EQ(s.caption(), "");
+    EXPECT_EQ(s.tabCaption(), "");
+
+    s.all();
+    EXPECT_EQ(s.caption(), "January 2003");
+    EXPECT_EQ(s.row(1).Text(), "01-01 Wednesday: New year");
+    s.controls().dDateWinTimer.tick();
+    EXPECT_EQ(s.tabCaption(), "");
 }
 
-TEST(SchedulerEntries, BlankTextCreatesNothingAndRemovesAnEntryKeepingTheOthersInOrder) {
+// Only spaces make no entry, and clearing an entry's text to spaces removes it; other spaces are kept.
+TEST(SchedulerEntries, BlankTextCreatesNothingAndRemovesAnEntry) {
     Scheduler s;
     s.write("11-03", "a");
-    s.write("11-01", "b");
-    s.write("11-02", "c");
     s.write("11-04", "   ");
     s.write("11-05", " padded ");
-    s.click("11-06");
-    EXPECT_EQ(s.entryDays(), (std::vector<int32_t>{731157, 731155, 731156, 731159}));
-    EXPECT_EQ(s.row(4).Text(), "11-04 Monday");
-    EXPECT_EQ(s.row(5).Text(), "11-05 Tuesday:  padded ");
-
     s.write("11-03", "  ");
     s.click("11-06");
     EXPECT_EQ(s.row(3).Text(), "11-03 Sunday");
     EXPECT_EQ(s.row(3).SmallIcon(), 0);
-    EXPECT_EQ(s.entryDays(), (std::vector<int32_t>{731155, 731156, 731159}));
+    EXPECT_EQ(s.row(4).Text(), "11-04 Monday");
+    EXPECT_EQ(s.row(5).Text(), "11-05 Tuesday:  padded ");
+    EXPECT_EQ(s.form.Scheduler().List().Entries().EntryCount, 1);
 }
 
 TEST(SchedulerEntries, AViewWithoutAnOpenDayShutsTheEditor) {

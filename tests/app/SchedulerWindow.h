@@ -57,13 +57,6 @@ struct Scheduler : testing_support::StartedWindow {
     void scroll(int value) { controls().dDateWinScroller.userSetValue(value); }
     void today() { controls().dDateWinButton.userClick(); }
     void all() { controls().dDateWinAll.userClick(); }
-    std::vector<int32_t> entryDays() {
-        const app::DayEntries& e = form.Scheduler().List().Entries();
-        std::vector<int32_t> days;
-        for (int i = 0; i < e.EntryCount; ++i)
-            days.push_back(e.EntryDay[static_cast<std::size_t>(i)]);
-        return days;
-    }
 };
 
 } // namespace scheduler_tests

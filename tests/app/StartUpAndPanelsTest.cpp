@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -56,17 +54,6 @@ TEST(StartUpAndPanels, PanelGesturesKeepAtMostOnePanelOpen) {
         EXPECT_EQ(panels(window).scheduler, step.after.scheduler);
         expectMenusFollowPanels(window);
     }
-}
-
-TEST(StartUpAndPanels, ClosingOrDiscardingEndsTheProgramWithoutAQuestion) {
-    StartedWindow closing;
-    closing.controls().frmMain.userClose();
-    EXPECT_EQ(closing.platform.endRequests, 1);
-    EXPECT_TRUE(closing.platform.dialogs.empty());
-
-    StartedWindow discarding;
-    discarding.menu().mFileMenu[2]->userChoose();
-    EXPECT_EQ(discarding.platform.endRequests, 1);
 }
 
 TEST(StartUpAndPanels, ADisabledWindowTakesNoInput) {

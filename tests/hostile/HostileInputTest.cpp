@@ -58,46 +58,45 @@ TEST(HostileNames, RenamesRefuseControlCharactersAndOverlongNames) {
     }
 }
 
-// The deepest chain the tree lets a user build, of the longest names at four bytes a character, can be
-// renamed, deleted and emptied from Trash.
-TEST(HostileNames, TheDeepestChainOfTheLongestNamesStaysUsable) {
-    constexpr int Deepest = 256;
+// A chain as deep as folders nest, of the longest names at four bytes a character: nothing may go below
+// its deepest folder and a subtree fits only where its own depth still does, while the chain itself can
+// be renamed, deleted (Delete always may, as it moves a subtree up into the Trash) and emptied from Trash.
+TEST(HostileNames, TheDeepestChainOfTheLongestNamesTakesNothingBelowAndStaysUsable) {
+    using Keys = std::vector<std::string>;
+    constexpr int Deepest = notes::MaxFolderDepth;
     const std::string longest = repeated("\U0001F600", 255);
     FolderWindow w;
-    std::string key = "Scrivlet";
-    for (int depth = 0; depth < Deepest; ++depth) {
-        w.add(key, longest);
-        key += "\\" + longest;
+    Keys chain = {"Scrivlet"};
+    for (int level = 1; level <= Deepest; ++level) {
+        w.add(chain.back(), longest);
+        chain.push_back(chain.back() + "\\" + longest);
     }
-    w.item(key, "Deepest", "text");
+    w.item(chain[Deepest], "Deepest", "text");
+    w.add("Scrivlet", "Two");
+    w.add("Scrivlet\\Two", "Below");
+    const Keys before = w.folders();
+    w.click(chain[Deepest]);
+    w.menu().mFolderAdd.userChoose();
+    w.drag("Scrivlet\\Two\\Below", chain[Deepest]);
+    w.drag("Scrivlet\\Two", chain[Deepest - 1]);
+    w.drag("Scrivlet\\Two", chain[Deepest - 1], ui::vbCtrlMask);
+    EXPECT_EQ(w.folders(), before);
+    EXPECT_EQ(w.tree().EditingNode(), nullptr);
+
+    w.drag("Scrivlet\\Two", chain[Deepest - 2], ui::vbCtrlMask);
+    EXPECT_EQ(notes::FolderDepth(w.folders().back()), Deepest);
     const std::string renamed = repeated("\u00e9", 255);
-    w.rename("Scrivlet\\" + longest, renamed);
-    EXPECT_EQ(w.store().LastFolder(), Deepest + 2);
-    EXPECT_EQ(w.items(), std::vector<std::string>{
-                             "Deepest@Scrivlet\\" + renamed +
-                             key.substr(std::string("Scrivlet\\").size() + longest.size()) + ":text"});
+    w.rename(chain[1], renamed);
+    EXPECT_EQ(w.items(),
+              Keys{"Deepest@Scrivlet\\" + renamed + chain[Deepest].substr(chain[1].size()) + ":text"});
     w.click("Scrivlet\\" + renamed);
     w.menu().mFolderDelete.userChoose();
+    EXPECT_EQ(notes::FolderDepth(w.folders().back()), Deepest);
+    EXPECT_TRUE(w.folders().back().starts_with("Trash\\" + renamed));
     w.click("Trash");
     w.menu().mFolderTrashEmpty.userChoose();
-    EXPECT_EQ(w.folders(), (std::vector<std::string>{"Scrivlet", "Trash"}));
+    EXPECT_EQ(w.folders(), (Keys{"Scrivlet", "Trash", "Scrivlet\\Two", "Scrivlet\\Two\\Below"}));
     EXPECT_EQ(w.store().ItemCount, 0);
-}
-
-// A clock at either end of the dates: the tab shows the first or the last day.
-TEST(HostileClock, TheTabShowsTheEndDayTheClockReports) {
-    for (const auto& [clock, tab] :
-         {std::pair{"12-31-9999", "31 December 9999"}, {"01-01-0001", "01 January 0001"}}) {
-        SCOPED_TRACE(clock);
-        testing_support::ScriptedPlatform platform;
-        platform.date = clock;
-        app::frmMain form{platform};
-        form.Form_Load();
-        EXPECT_EQ(form.Controls().dDateMenuDisplay.Caption(), tab);
-        form.Controls().dDateMenuButton.userClick();
-        form.Controls().dDateWinButton.userClick();
-        EXPECT_GT(form.Controls().dBackWinDateList.ListItems.Count(), 0);
-    }
 }
 
 // Runs `script` in bash with NUMBRA standing for the built numbra; gives the script's status, which is

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/Gestures.h"
+#include "tests/support/Selection.h"
 #include "tests/support/StartedWindow.h"
 
 #include <string>
@@ -13,22 +14,10 @@ struct FolderWindow : StartedWindow {
     void add(const std::string& parent, const std::string& name) {
         notes().Tree().AppendFolder(parent, name);
     }
-    // An item with `name` and `text` in the folder keyed `folder`, made as a user does where the folder
-    // takes new items (Item -> Add, the name, a click on it, the text); elsewhere put into the store.
+    // An item with `name` and `text` in the folder keyed `folder`, the list showing it if it is there.
     void item(const std::string& folder, const std::string& name, const std::string& text = {}) {
-        const int before = view().SelFolder;
-        if (nodeOf(folder) == 0 || store().FolderKind(nodeOf(folder)) != notes::KindOrdinary) {
-            store().AppendItem(name, folder, text);
-            notes().List().ListFolderItems(false);
-            return;
-        }
-        click(folder);
-        menu().mItemAdd.userChoose();
-        controls().lItem.userEndLabelEdit(name);
-        controls().lItem.userClickItem(
-            controls().lItem.ListItems.find("x" + std::to_string(lastItem()))->Index());
-        type(text);
-        tree().userClickNode(before);
+        store().AppendItem(name, folder, text);
+        notes().List().ListFolderItems(false);
     }
 
     ui::TreeView& tree() { return controls().lTre; }
@@ -36,7 +25,6 @@ struct FolderWindow : StartedWindow {
         const ui::TreeNode* node = tree().Nodes.find(key);
         return node != nullptr ? node->Index() : 0;
     }
-    int lastItem() { return store().ItemCount - 1; }
     void click(const std::string& key) { tree().userClickNode(nodeOf(key)); }
     void drag(const std::string& from, const std::string& to, int16_t shift = 0) {
         dragNode(tree(), nodeOf(from), nodeOf(to), shift);
@@ -63,13 +51,10 @@ struct FolderWindow : StartedWindow {
             all.push_back(store().ItemName[j] + "@" + store().ItemFolder[j] + ":" + store().ItemText[j]);
         return all;
     }
-    // Every entry of the item list in list order, a selected one marked with "*".
-    std::string entries() {
-        std::string all;
-        const ui::ListView& list = controls().lItem;
-        for (int e = 1; e <= list.ListItems.Count(); ++e)
-            all += (e > 1 ? " " : "") + list.ListItems(e).Text() + (list.ListItems(e).Selected() ? "*" : "");
-        return all;
+    // The selected folder and entries, and the text box: its text while bound, else "unbound".
+    std::string selection() {
+        const ui::TextBox& box = controls().lText;
+        return selectionOf(tree(), controls().lItem) + (box.Enabled() ? " [" + box.Text() + "]" : " unbound");
     }
     std::string selectedKey() {
         return tree().SelectedItem() != nullptr ? tree().SelectedItem()->Key() : "(none)";

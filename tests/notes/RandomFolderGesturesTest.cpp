@@ -81,6 +81,27 @@ std::string freeKey(const Notes& notes, const std::string& key) {
 std::string parentOf(const std::string& key) {
     return key.substr(0, key.rfind('\\'));
 }
+
+// A new item is called "New Item", or "New Item (n)" for the first free n from 2, in its folder.
+std::string freeItemName(const Notes& notes, const std::string& folder) {
+    std::string name = "New Item";
+    for (int n = 2;
+         std::any_of(notes.items.begin(), notes.items.end(),
+                     [&](const std::string& item) { return item.starts_with(folder + "|" + name + "|"); });
+         ++n)
+        name = "New Item (" + std::to_string(n) + ")";
+    return name;
+}
+
+// The notes after the label of folder `key` ends with `name`, which renames it unless it is the root or
+// the Trash, or the name is empty, holds "\\" or is its parent's other folder, compared exactly.
+Notes renamed(const Notes& notes, const std::string& key, const std::optional<std::string>& name) {
+    const std::string to = parentOf(key) + "\\" + name.value_or("");
+    if (!name || key.find('\\') == std::string::npos || name->empty() ||
+        name->find('\\') != std::string::npos || notes.folders.contains(to))
+        return notes;
+    return carried(notes, key, to, false);
+}
 std::string nameOf(const std::string& key) {
     return key.substr(key.rfind('\\') + 1);
 }
@@ -98,32 +119,35 @@ public:
         expected.reset();
         const Notes before = notesOf(w_);
         const std::string selected = w_.selectedKey();
-        switch (below(12)) {
+        switch (below(15)) {
         case 0:
             w_.tree().userClickNode(anyNode());
             return "click a folder";
         case 1:
             w_.tree().userSelectWithKeyboard(anyNode());
             return "move to a folder with the keyboard";
-        case 2:
-            w_.menu().mFolderAdd.userChoose();
-            endLabelEdit();
-            return "add a folder";
-        case 3: {
-            w_.menu().mFolderRename.userChoose();
+        case 2: {
+            choose(w_.menu().mFolderAdd);
+            const bool labelled = w_.tree().EditingNode() != nullptr;
             const std::optional<std::string> name = endLabelEdit();
-            const std::string renamed = parentOf(selected) + "\\" + name.value_or("");
             expected = before;
-            if (name && selected.find('\\') != std::string::npos && !name->empty() &&
-                name->find('\\') == std::string::npos && !before.folders.contains(renamed))
-                expected = carried(before, selected, renamed, false);
-            return "rename";
+            if (!inSubtree(selected, "Trash")) {
+                EXPECT_TRUE(labelled) << "no label opened on the new folder";
+                const std::string added = freeKey(before, selected + "\\New Folder");
+                expected->folders[added] = false;
+                expected = renamed(*expected, added, name);
+            }
+            return "add a folder";
         }
+        case 3:
+            choose(w_.menu().mFolderRename);
+            expected = renamed(before, selected, endLabelEdit());
+            return "rename";
         case 4:
-            if (below(2) == 0)
-                w_.menu().mFolderDelete.userChoose();
-            else
+            if (below(3) == 0)
                 w_.tree().userKeyUp(ui::vbKeyDelete, 0);
+            else
+                choose(w_.menu().mFolderDelete);
             expected = before;
             if (selected.starts_with("Trash\\"))
                 expected = carried(before, selected, {}, false);
@@ -131,7 +155,7 @@ public:
                 expected = carried(before, selected, freeKey(before, "Trash\\" + nameOf(selected)), false);
             return "delete";
         case 5:
-            w_.menu().mFolderTrashEmpty.userChoose();
+            choose(w_.menu().mFolderTrashEmpty);
             expected = before;
             if (selected == "Trash") {
                 std::erase_if(expected->folders,
@@ -143,14 +167,7 @@ public:
         case 6:
         case 7:
             return drag(before);
-        case 8: {
-            ui::MenuEntry* choices[] = {nullptr, &w_.menu().mFolderAdd, &w_.menu().mFolderRename,
-                                        &w_.menu().mFolderDelete, &w_.menu().mFolderTrashEmpty};
-            w_.platform.popupChoices.push_back(choices[below(5)]);
-            w_.tree().userRightClick(ui::TreeView::pointOf(anyNode()));
-            endLabelEdit();
-            return "choose from the pop-up";
-        }
+        case 8:
         case 9:
             if (w_.controls().lItem.ListItems.Count() > 0)
                 w_.controls().lItem.userClickItem(1 + below(w_.controls().lItem.ListItems.Count()),
@@ -165,11 +182,21 @@ public:
     }
 
 private:
+    // A Folder menu entry from the menu bar or from the pop-up over any folder, which acts on the
+    // selected one all the same.
+    void choose(ui::MenuEntry& entry) {
+        if (below(2) == 0)
+            return entry.userChoose();
+        w_.platform.popupChoices.push_back(&entry);
+        w_.tree().userRightClick(ui::TreeView::pointOf(anyNode()));
+    }
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     int anyNode() { return 1 + below(w_.tree().Nodes.Count()); }
 
     // A folder dropped onto another moves there, or with any modifier key is copied there, unless it is
-    // the root or the Trash, or the drop would put it into Trash, into itself or where it already is.
+    // the root or the Trash, or the drop would put it into Trash, into itself or where it already is. The
+    // source is the folder under the last press on a node, whichever is selected; a drop after the drag
+    // ended does nothing.
     std::string drag(const Notes& before) {
         // Copies double subtrees; past a few hundred folders only moves keep the test quick.
         const int16_t shifts[] = {0, ui::vbShiftMask, ui::vbCtrlMask, ui::vbAltMask};
@@ -182,8 +209,22 @@ private:
         if (from > 2 && !inSubtree(target, "Trash") && !inSubtree(target, source) &&
             parentOf(source) != target)
             expected = carried(before, source, freeKey(before, target + "\\" + nameOf(source)), shift != 0);
-        testing_support::dragNode(w_.tree(), from, to, shift);
-        return "drag " + source + " onto " + target + " with modifiers " + std::to_string(shift);
+        ui::TreeView& tree = w_.tree();
+        const bool late = below(8) == 0;
+        tree.userMouseDown(ui::vbLeftButton, shift, ui::TreeView::pointOf(from));
+        if (below(4) == 0)
+            tree.userMouseDown(ui::vbLeftButton, 0, ui::TreeView::pointOf(tree.Nodes.Count() + 3));
+        tree.userStartDrag();
+        tree.userDragOver(ui::TreeView::pointOf(to));
+        EXPECT_EQ(tree.DropHighlight(), &tree.Nodes(to));
+        if (late) {
+            tree.userCompleteDrag();
+            expected = before;
+        }
+        tree.userDrop(shift, ui::TreeView::pointOf(to));
+        tree.userCompleteDrag();
+        return (late ? "drop after the drag of " : "drag ") + source + " onto " + target +
+               " with modifiers " + std::to_string(shift);
     }
 
     // Ends an edit the gesture may have opened: a plain name, a taken one, a refused one, or Escape.
@@ -191,9 +232,9 @@ private:
     std::optional<std::string> endLabelEdit() {
         if (w_.tree().EditingNode() == nullptr)
             return std::nullopt;
-        const char* names[] = {"A", "B", "Ab", "New Folder", "", "x\\y", "Trash"};
-        const int choice = below(8);
-        if (choice == 7) {
+        const char* names[] = {"A", "B", "Ab", "New Folder", "new folder", "", "x\\y", "Trash"};
+        const int choice = below(9);
+        if (choice == 8) {
             w_.tree().userCancelLabelEdit();
             return std::nullopt;
         }
@@ -201,10 +242,11 @@ private:
         return names[choice];
     }
 
-    // An item command from the menu or the pop-up; disabled ones do nothing, as for the user. Copy takes
-    // the selected items in list order as stored, cut as typed and removes them, delete removes them, and
-    // paste adds the clipboard to the folder unless the store cannot take all of it; copy and paste act
-    // in ordinary folders only, cut and delete inside Trash too.
+    // An item command from the menu, the pop-up or the Delete key; disabled ones do nothing, as for the
+    // user. Add makes a new item, copy takes the selected items in list order as stored, cut as typed and
+    // removes them, delete removes them, and paste adds the clipboard to the folder unless the store
+    // cannot take all of it; add, copy and paste act in ordinary folders only, rename, cut and delete
+    // inside Trash too.
     std::string itemCommandGesture(const Notes& before) {
         app::MainMenu& m = w_.menu();
         const char* names[] = {"add", "rename", "copy", "cut", "paste", "delete"};
@@ -243,26 +285,45 @@ private:
             for (const std::string& clip : before.clipboard)
                 expected->items.insert(w_.selectedKey() + "|" + clip);
         }
-        if (command < 2)
-            expected.reset();
-        if (below(2) == 0) {
+        if (command == 0 && kind == notes::KindOrdinary)
+            expected->items.insert(w_.selectedKey() + "|" + freeItemName(before, w_.selectedKey()) + "|");
+        if (command == 5 && below(3) == 0) {
+            w_.controls().lItem.userKeyUp(ui::vbKeyDelete, 0);
+        } else if (below(2) == 0) {
             entries[command]->userChoose();
         } else {
             w_.platform.popupChoices.push_back(entries[command]);
             w_.controls().lItem.userRightClick({4, 4});
         }
+        if (command < 2 && kind != notes::KindOrdinary && (command == 0 || kind != notes::KindInTrash)) {
+            EXPECT_EQ(list.EditingItem(), nullptr) << "a label opened in a folder of kind " << kind;
+        }
         endItemLabelEdit();
         return std::string("item ") + names[command];
     }
 
+    // Ends an item's label edit with a name or Escape. A rename takes any name no item of the folder has,
+    // compared exactly, the empty one included.
     void endItemLabelEdit() {
-        if (w_.controls().lItem.EditingItem() == nullptr)
+        const ui::ListItem* edited = w_.controls().lItem.EditingItem();
+        if (edited == nullptr)
             return;
-        const char* names[] = {"item", "New Item", "", "note"};
         if (below(5) == 0)
-            w_.controls().lItem.userCancelLabelEdit();
-        else
-            w_.controls().lItem.userEndLabelEdit(names[below(4)]);
+            return w_.controls().lItem.userCancelLabelEdit();
+        const std::string renamed = itemOf(w_, notes::ItemList::ItemIndexOf(*edited));
+        const std::string folder = renamed.substr(0, renamed.find('|') + 1);
+        const char* names[] = {"item", "Item", "item ", "New Item", ""};
+        const std::string name = names[below(5)];
+        w_.controls().lItem.userEndLabelEdit(name);
+        if (!expected ||
+            std::any_of(expected->items.begin(), expected->items.end(),
+                        [&](const std::string& item) { return item.starts_with(folder + name + "|"); }))
+            return;
+        const auto was = expected->items.find(renamed);
+        if (was == expected->items.end())
+            return ADD_FAILURE() << "a label opened on an item no gesture should have made: " << renamed;
+        expected->items.erase(was);
+        expected->items.insert(folder + name + renamed.substr(renamed.find('|', folder.size())));
     }
 
     FolderWindow& w_;
@@ -273,8 +334,7 @@ private:
 // dropping the "\" of an empty parent.
 bool scanFinds(const notes::NotesStore& s, const std::string& key) {
     for (int i = 1; i <= s.LastFolder(); ++i) {
-        if (s.FolderParent[static_cast<std::size_t>(i)] + "\\" + s.FolderName[static_cast<std::size_t>(i)] ==
-            key)
+        if (s.FolderParent(i) + "\\" + s.FolderName(i) == key)
             return true;
     }
     return false;
@@ -305,11 +365,15 @@ TEST(RandomFolderGestures, NotesEndAsEachGesturePromisesAndStoreTreeAndListStayI
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
         FolderWindow w;
         w.controls().lItem.setSorted(seed % 2 == 0);
+        // Items where no command adds one, so that the commands' absence there shows.
+        w.item("Scrivlet", "in root", "r");
+        w.item("Trash", "in Trash", "t");
         RandomUser user(w, seed);
-        for (int step = 0; step < 400; ++step) {
+        for (int step = 0; step < 1000; ++step) {
             const std::string did = user.act();
             SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step) + ": " + did);
             EXPECT_EQ(testing_support::notesInvariantBreak(w.form), "");
+            EXPECT_EQ(w.tree().DropHighlight(), nullptr);
             if (user.expected) {
                 EXPECT_TRUE(notesOf(w) == *user.expected);
             }

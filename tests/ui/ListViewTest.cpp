@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
-#include <random>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -61,40 +57,6 @@ TEST(ListSelection, FocusMovesToTheFirstSelectedEntryWhenItsEntryIsDeselected) {
     l.list.userClickItem(1);
     l.list.userClickEmpty();
     EXPECT_EQ(l.selected(), "000 focus none");
-}
-
-// Sorted order against a plain case-blind comparison on random texts drawn from few letters, so that
-// shared prefixes, prefixes of each other and texts equal but for case all turn up; added out of order
-// and in order, and sorted afterwards.
-TEST(ListSelection, SortedOrderMatchesACaseBlindComparison) {
-    const auto reference = [](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-        });
-    };
-    std::mt19937 random(1123);
-    const std::string letters = "aAbB_ \xe9";
-    for (const bool sortFirst : {true, false}) {
-        SCOPED_TRACE(sortFirst ? "sorted while adding" : "sorted afterwards");
-        for (int round = 0; round < 50; ++round) {
-            ui::ListView list("lItem", nullptr);
-            list.setSorted(sortFirst);
-            std::vector<std::string> texts;
-            for (int k = 0; k < 40; ++k) {
-                std::string text;
-                for (int n = std::uniform_int_distribution<int>(0, 5)(random); n > 0; --n)
-                    text +=
-                        letters[std::uniform_int_distribution<std::size_t>(0, letters.size() - 1)(random)];
-                texts.push_back(text);
-                list.ListItems.Add("k" + std::to_string(k), text);
-            }
-            list.setSorted(true);
-            ASSERT_EQ(list.ListItems.Add("k0", "a key in use"), nullptr);
-            std::stable_sort(texts.begin(), texts.end(), reference);
-            for (int i = 1; i <= list.ListItems.Count(); ++i)
-                ASSERT_EQ(list.ListItems(i).Text(), texts[static_cast<std::size_t>(i - 1)]) << "entry " << i;
-        }
-    }
 }
 
 } // namespace

@@ -1,0 +1,157 @@
+#include "tests/notes/FolderWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using testing_support::FolderWindow;
+
+// Gives a gesture by its name: a menu command, a key, a click, a drag, a pop-up over a folder other than
+// the selected one, or closing the window; "gesture:name" then ends the label the gesture opened with
+// that name.
+void give(FolderWindow& w, const std::string& gesture) {
+    app::MainMenu& m = w.menu();
+    ui::ListView& list = w.controls().lItem;
+    const std::string what = gesture.substr(0, gesture.find(':'));
+    const std::pair<const char*, ui::MenuEntry*> entries[] = {
+        {"folder-add", &m.mFolderAdd},
+        {"folder-rename", &m.mFolderRename},
+        {"folder-delete", &m.mFolderDelete},
+        {"empty-trash", &m.mFolderTrashEmpty},
+        {"item-add", &m.mItemAdd},
+        {"item-rename", &m.mItemRename},
+        {"copy", m.mItemCopy[0]},
+        {"cut", m.mItemCopy[1]},
+        {"paste", m.mItemCopy[2]},
+        {"item-delete", &m.mItemDelete},
+    };
+    for (const auto& [name, entry] : entries) {
+        if (what == name)
+            entry->userChoose();
+    }
+    const std::size_t onto = what.find(" onto ");
+    if (what == "item-del-key")
+        list.userKeyUp(ui::vbKeyDelete, 0);
+    else if (what == "close")
+        w.controls().frmMain.userClose();
+    else if (what == "click-empty")
+        list.userClickEmpty();
+    else if (what.starts_with("popup-delete over ")) {
+        w.platform.popupChoices.push_back(&m.mFolderDelete);
+        w.tree().userRightClick(ui::TreeView::pointOf(w.nodeOf(what.substr(18))));
+    } else if (what.starts_with("click "))
+        w.click(what.substr(6));
+    else if (what.starts_with("entry "))
+        list.userClickItem(std::stoi(what.substr(6)));
+    else if (what.starts_with("ctrl-entry "))
+        list.userClickItem(std::stoi(what.substr(11)), ui::vbCtrlMask);
+    else if (onto != std::string::npos)
+        w.drag(what.substr(what.find(' ') + 1, onto - what.find(' ') - 1), what.substr(onto + 6),
+               what.starts_with("ctrl") ? ui::vbCtrlMask : int16_t{0});
+    else if (what == "cut-paste") {
+        m.mItemCopy[1]->userChoose();
+        m.mItemCopy[2]->userChoose();
+    }
+    if (gesture.find(':') == std::string::npos)
+        return;
+    const std::string name = gesture.substr(gesture.find(':') + 1);
+    if (list.EditingItem() != nullptr)
+        list.userEndLabelEdit(name);
+    if (w.tree().EditingNode() != nullptr)
+        w.tree().userEndLabelEdit(name);
+}
+
+// The table holds t (in Trash), o (Trash\Old), a and b (Work) and h (Home) in this order, so that a
+// note removed ahead of another shifts it down; the clipboard holds b.
+struct TypingWindow : FolderWindow {
+    TypingWindow() {
+        add("Scrivlet", "Work");
+        add("Scrivlet", "Home");
+        add("Trash", "Old");
+        item("Trash", "t", "T");
+        item("Trash\\Old", "o", "O");
+        item("Scrivlet\\Work", "a", "A");
+        item("Scrivlet\\Work", "b", "B");
+        item("Scrivlet\\Home", "h", "H");
+        click("Scrivlet\\Work");
+        controls().lItem.userClickItem(2);
+        menu().mItemCopy[0]->userChoose();
+    }
+    // The items whose text holds the typing, as "name@folder:text".
+    std::string typedIn() {
+        std::string found;
+        for (const std::string& item : items())
+            found += item.find("typed") != std::string::npos ? (found.empty() ? "" : " ") + item : "";
+        return found;
+    }
+};
+
+// Typing not yet stored in the first entry of a folder, then each gesture that stores it, rebinds the
+// text box or acts on the selected note: the typing ends in the note it was typed for, wherever that
+// note went, or goes with the note when the note is deleted; it never reaches another note. Copy takes
+// the text as stored, the typing staying in the text box.
+TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole) {
+    const struct {
+        const char* gesture;
+        const char* selection; // right after the gesture
+        const char* typedIn;   // once a click on Trash stored what was pending
+        const char* clipboard = "b:B";
+        const char* folder = "Scrivlet\\Work";
+    } rows[] = {
+        {"entry 2", "Scrivlet\\Work | a b* [B]", "a@Scrivlet\\Work:A typed"},
+        {"entry 1", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"ctrl-entry 2", "Scrivlet\\Work | a* b* unbound", "a@Scrivlet\\Work:A typed"},
+        {"click-empty", "Scrivlet\\Work | a b unbound", "a@Scrivlet\\Work:A typed"},
+        {"click Scrivlet\\Work", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"click Scrivlet\\Home", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Work:A typed"},
+        {"close", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"item-add:c", "Scrivlet\\Work | a b c* []", "a@Scrivlet\\Work:A typed"},
+        {"item-rename:d", "Scrivlet\\Work | b d* [A typed]", "d@Scrivlet\\Work:A typed"},
+        {"item-rename:b", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"copy", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed", "a:A"},
+        {"cut", "Scrivlet\\Work | b unbound", "", "a:A typed"},
+        {"cut-paste", "Scrivlet\\Work | b a unbound", "a@Scrivlet\\Work:A typed", "a:A typed"},
+        {"paste", "Scrivlet\\Work | a b b unbound", "a@Scrivlet\\Work:A typed"},
+        {"item-delete", "Scrivlet\\Work | b unbound", ""},
+        {"item-del-key", "Scrivlet\\Work | b unbound", ""},
+        {"folder-add:New Folder", "Scrivlet\\Work\\New Folder | unbound", "a@Scrivlet\\Work:A typed"},
+        {"folder-rename:Job", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Job:A typed"},
+        {"folder-rename:Home", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"folder-delete", "Scrivlet\\Home | h unbound", "a@Trash\\Work:A typed"},
+        {"popup-delete over Scrivlet\\Home", "Scrivlet\\Home | h unbound", "a@Trash\\Work:A typed"},
+        {"drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Home | h unbound",
+         "a@Scrivlet\\Home\\Work:A typed"},
+        {"ctrl-drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Work | a b unbound",
+         "a@Scrivlet\\Work:A typed a@Scrivlet\\Home\\Work:A typed"},
+        {"drag Scrivlet\\Work onto Trash", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"drag Scrivlet\\Home onto Scrivlet\\Work", "Scrivlet\\Work | a b unbound",
+         "a@Scrivlet\\Work:A typed"},
+        {"empty-trash", "Trash | unbound", "", "b:B", "Trash"},
+        {"folder-delete", "Trash | t unbound", "", "b:B", "Trash\\Old"},
+        {"cut", "Trash\\Old | unbound", "", "o:O typed", "Trash\\Old"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.folder) + ": " + row.gesture);
+        TypingWindow w;
+        w.click(row.folder);
+        w.controls().lItem.userClickItem(1);
+        w.type(" typed");
+        const std::string before = w.selection();
+        int rewrites = 0;
+        w.controls().lText.TextSet.connect([&rewrites] { ++rewrites; });
+        give(w, row.gesture);
+        EXPECT_EQ(w.selection(), row.selection);
+        // Where the same note stays shown, its text is not put into the box again, which would empty the
+        // box's undo history.
+        EXPECT_TRUE(w.selection() != before || rewrites == 0);
+        w.click("Trash");
+        EXPECT_EQ(w.typedIn(), row.typedIn);
+        const notes::ItemClipboard& clip = w.notes().Clipboard();
+        EXPECT_EQ(clip.ClipName[0] + ":" + clip.ClipText[0] + std::to_string(clip.ClipCount),
+                  row.clipboard + std::string("1"));
+    }
+}
+
+} // namespace
