@@ -45,17 +45,20 @@ inline bool isNeighbourChar(char c) {
     return NeighbourChars[static_cast<unsigned char>(c)];
 }
 
-// Characters that carry no digit: an operand made only of them is empty.
-inline bool isEmptyOperandChar(char c) {
-    return c == 'E' || c == '-' || c == '.' || c == ' ';
-}
-
 // Whether text holds at least count characters. A Term is text of characters, not bytes: a letter of
 // several bytes counts once, and so does every byte that does not belong to a well-formed sequence.
 bool hasCharacters(std::string_view text, std::size_t count);
 
-// True for operands made only of signs, points and exponent letters, such as "-", "." or "-.E".
-bool IsEmptyOperand(std::string_view operand);
+// True for operands made only of signs, points, exponent letters and blanks, such as "-", "." or "-.E":
+// they hold no digit to read. Every operation the engine computes asks it of both operands.
+inline bool IsEmptyOperand(std::string_view operand) {
+    for (const char c : operand) {
+        if (c != 'E' && c != '-' && c != '.' && c != ' ') {
+            return false;
+        }
+    }
+    return true;
+}
 
 // Removes blanks (only the space character) at both ends.
 std::string_view trimBlanks(std::string_view text);
