@@ -18,28 +18,25 @@ std::size_t findText(std::string_view text, std::string_view needle);
 // replacement may therefore create a new occurrence. The replacement must not contain find.
 void ReplaceAll(std::string& text, std::string_view find, std::string_view replace);
 
-// Characters that may form an operand: digits, point, minus, exponent letter and pi. Every stage asks this of
-// nearly every character it passes, so it is one look into a table.
-inline constexpr auto NumberChars = [] {
+// A table of the characters in chars, so that asking for one of them is a single look.
+constexpr std::array<bool, 256> characterTable(std::string_view chars) {
     std::array<bool, 256> table{};
-    for (const char c : std::string_view("0123456789-.EP")) {
+    for (const char c : chars) {
         table[static_cast<unsigned char>(c)] = true;
     }
     return table;
-}();
+}
+
+// Characters that may form an operand: digits, point, minus, exponent letter and pi. Every stage asks this of
+// nearly every character it passes.
+inline constexpr auto NumberChars = characterTable("0123456789-.EP");
 
 inline bool isNumberChar(char c) {
     return NumberChars[static_cast<unsigned char>(c)];
 }
 
 // Only operators and parentheses may stand next to an operation that is computed.
-inline constexpr auto NeighbourChars = [] {
-    std::array<bool, 256> table{};
-    for (const char c : std::string_view("()^*/+-")) {
-        table[static_cast<unsigned char>(c)] = true;
-    }
-    return table;
-}();
+inline constexpr auto NeighbourChars = characterTable("()^*/+-");
 
 inline bool isNeighbourChar(char c) {
     return NeighbourChars[static_cast<unsigned char>(c)];
