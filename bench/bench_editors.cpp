@@ -1,30 +1,15 @@
 // The note box and the day editor with text as it is pasted from anywhere: one unbroken line (a base64
 // blob, minified JSON) pasted and shown again after another note, and 10 MiB next to a bare text widget,
 // the floor the window is measured against.
-#include "app/frmMain.h"
-#include "qt/MainWindow.h"
-#include "tests/support/ScriptedPlatform.h"
+#include "bench/ShownWindow.h"
+#include "bench/StartTables.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QPlainTextEdit>
 
 #include <benchmark/benchmark.h>
 
-#include <string>
-
 namespace {
-
-struct ShownWindow {
-    ShownWindow() {
-        form.Form_Load();
-        window.show();
-        QApplication::processEvents();
-    }
-    testing_support::ScriptedPlatform platform;
-    app::frmMain form{platform};
-    skin::MainWindow window{form.Controls()};
-};
 
 // Up to the text laid out and painted, as the user would see it.
 void paste(QPlainTextEdit& editor, const QString& text) {
@@ -39,26 +24,25 @@ QString unbrokenLine(benchmark::State& state) {
 }
 
 // Two items, the first one shown in the note box.
-QPlainTextEdit& noteBox(ShownWindow& shown) {
-    notes::NotesPane& notes = shown.form.Notes();
-    notes.Store().AppendItem("Pasted", "Scrivlet", "");
-    notes.Store().AppendItem("Other", "Scrivlet", "");
-    notes.List().ListFolderItems(false);
-    shown.form.Controls().lItem.userClickItem(1);
-    return *shown.window.findChild<QPlainTextEdit*>(QStringLiteral("lText"));
+QPlainTextEdit& firstOfTwoNotes(bench::ShownWindow& shown) {
+    shown.store().AppendItem("Pasted", "Scrivlet", "");
+    shown.store().AppendItem("Other", "Scrivlet", "");
+    shown.notes().List().ListFolderItems(false);
+    shown.controls().lItem.userClickItem(1);
+    return *shown.noteBox();
 }
 
 // The scheduler open at the month of the scripted clock, its first day shown in the day editor.
-QPlainTextEdit& dayEditor(ShownWindow& shown) {
-    shown.form.Controls().dDateWinBack.setVisible(true);
-    shown.form.Controls().dBackWinDateList.userClickItem(1);
+QPlainTextEdit& dayEditor(bench::ShownWindow& shown) {
+    shown.controls().dDateWinBack.setVisible(true);
+    shown.controls().dBackWinDateList.userClickItem(1);
     QApplication::processEvents();
-    return *shown.window.findChild<QPlainTextEdit*>(QStringLiteral("dDateWinText"));
+    return *shown.widget<QPlainTextEdit>("dDateWinText");
 }
 
 void BM_PasteUnbrokenLine_NoteBox(benchmark::State& state) {
-    ShownWindow shown;
-    QPlainTextEdit& editor = noteBox(shown);
+    bench::ShownWindow shown;
+    QPlainTextEdit& editor = firstOfTwoNotes(shown);
     const QString line = unbrokenLine(state);
     for (auto _ : state)
         paste(editor, line);
@@ -67,10 +51,10 @@ BENCHMARK(BM_PasteUnbrokenLine_NoteBox)->Arg(100'000)->Arg(1'000'000)->Unit(benc
 
 // The note is stored when another one is clicked, and laid out again when it is clicked back.
 void BM_ShowUnbrokenLineAgain_NoteBox(benchmark::State& state) {
-    ShownWindow shown;
-    QPlainTextEdit& editor = noteBox(shown);
+    bench::ShownWindow shown;
+    QPlainTextEdit& editor = firstOfTwoNotes(shown);
     paste(editor, unbrokenLine(state));
-    ui::ListView& list = shown.form.Controls().lItem;
+    ui::ListView& list = shown.controls().lItem;
     for (auto _ : state) {
         state.PauseTiming();
         list.userClickItem(2);
@@ -83,7 +67,7 @@ void BM_ShowUnbrokenLineAgain_NoteBox(benchmark::State& state) {
 BENCHMARK(BM_ShowUnbrokenLineAgain_NoteBox)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 void BM_PasteUnbrokenLine_DayEditor(benchmark::State& state) {
-    ShownWindow shown;
+    bench::ShownWindow shown;
     QPlainTextEdit& editor = dayEditor(shown);
     const QString line = unbrokenLine(state);
     for (auto _ : state)
@@ -92,10 +76,10 @@ void BM_PasteUnbrokenLine_DayEditor(benchmark::State& state) {
 BENCHMARK(BM_PasteUnbrokenLine_DayEditor)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 void BM_ShowUnbrokenLineAgain_DayEditor(benchmark::State& state) {
-    ShownWindow shown;
+    bench::ShownWindow shown;
     QPlainTextEdit& editor = dayEditor(shown);
     paste(editor, unbrokenLine(state));
-    ui::ListView& list = shown.form.Controls().dBackWinDateList;
+    ui::ListView& list = shown.controls().dBackWinDateList;
     for (auto _ : state) {
         state.PauseTiming();
         list.userClickItem(2);
@@ -110,16 +94,13 @@ BENCHMARK(BM_ShowUnbrokenLineAgain_DayEditor)->Arg(100'000)->Arg(1'000'000)->Uni
 // 10 MiB, as one line and as prose in lines of 63 characters, into the note box and into a bare widget,
 // which for the line is given its fastest wrap.
 QString tenMiB(bool unbroken) {
-    const qsizetype size = qsizetype(10) << 20;
-    if (unbroken)
-        return QString(size, QLatin1Char('x'));
-    const QString line = QString(63, QLatin1Char('x')) + QLatin1Char('\n');
-    return line.repeated(size / line.size());
+    constexpr int Size = 10 << 20;
+    return unbroken ? QString(Size, QLatin1Char('x')) : QString::fromStdString(bench::proseOf(Size));
 }
 
 void BM_Paste10MiB_NoteBox(benchmark::State& state) {
-    ShownWindow shown;
-    QPlainTextEdit& editor = noteBox(shown);
+    bench::ShownWindow shown;
+    QPlainTextEdit& editor = firstOfTwoNotes(shown);
     const QString text = tenMiB(state.range(0) != 0);
     for (auto _ : state)
         paste(editor, text);
@@ -128,11 +109,9 @@ BENCHMARK(BM_Paste10MiB_NoteBox)->ArgName("unbroken")->Arg(0)->Arg(1)->Unit(benc
 
 void BM_Paste10MiB_BareWidget(benchmark::State& state) {
     QPlainTextEdit editor;
-    editor.resize(500, 400);
     if (state.range(0) != 0)
         editor.setWordWrapMode(QTextOption::WrapAnywhere);
-    editor.show();
-    QApplication::processEvents();
+    bench::showBare(editor);
     const QString text = tenMiB(state.range(0) != 0);
     for (auto _ : state)
         paste(editor, text);
@@ -140,16 +119,15 @@ void BM_Paste10MiB_BareWidget(benchmark::State& state) {
 BENCHMARK(BM_Paste10MiB_BareWidget)->ArgName("unbroken")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 QString prose(benchmark::State& state) {
-    const QString line = QString(63, QLatin1Char('x')) + QLatin1Char('\n');
-    return line.repeated(static_cast<qsizetype>(state.range(0)) / line.size());
+    return QString::fromStdString(bench::proseOf(static_cast<std::size_t>(state.range(0))));
 }
 
 // What storing a typed note costs: the control reads the text back from the note box.
 void BM_StoreTypedNote(benchmark::State& state) {
-    ShownWindow shown;
-    QPlainTextEdit& editor = noteBox(shown);
+    bench::ShownWindow shown;
+    QPlainTextEdit& editor = firstOfTwoNotes(shown);
     editor.setPlainText(prose(state));
-    ui::TextBox& control = shown.form.Controls().lText;
+    ui::TextBox& control = shown.controls().lText;
     for (auto _ : state) {
         state.PauseTiming();
         control.userModified();
@@ -169,13 +147,3 @@ void BM_PlainText_BareWidget(benchmark::State& state) {
 BENCHMARK(BM_PlainText_BareWidget)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,19 +1,14 @@
 // Gestures through the real widgets on the offscreen platform, layout and paint included, each at two
 // sizes so that growth shows. A single gesture must stay within a frame (16 ms), a gesture over a whole
 // table within 100 ms. The run ends with one table: gesture, size, time, budget and whether it is within.
-#include "app/frmMain.h"
-#include "dates/MODULDaywise.h"
+#include "bench/ShownWindow.h"
+#include "bench/StartTables.h"
 #include "notes/FolderTransfer.h"
-#include "qt/MainWindow.h"
 #include "qt/TreeModel.h"
-#include "tests/support/ScriptedPlatform.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QListView>
-#include <QPlainTextEdit>
 #include <QTest>
-#include <QTreeView>
 
 #include <benchmark/benchmark.h>
 
@@ -30,38 +25,12 @@ namespace {
 constexpr double Frame = 16.0;
 constexpr double WholeTable = 100.0;
 
-struct Window {
-    Window() {
-        form.Form_Load();
-        window.resize(900, 600);
-        window.show();
-        QApplication::processEvents();
-    }
-    notes::NotesPane& notes() { return form.Notes(); }
-    notes::NotesStore& store() { return form.Notes().Store(); }
-    ui::TreeView& lTre() { return form.Controls().lTre; }
-    QTreeView* tree() { return window.findChild<QTreeView*>(QStringLiteral("lTre")); }
-    QListView* list() { return window.findChild<QListView*>(QStringLiteral("lItem")); }
-
-    testing_support::ScriptedPlatform platform;
-    app::frmMain form{platform};
-    skin::MainWindow window{form.Controls()};
-};
-
-// Lets the views lay out what changed and paints them, as the next frame would.
-void settle(QAbstractItemView* view) {
-    QApplication::processEvents();
-    view->viewport()->repaint();
-}
-
 // A folder "Work" holding `count` notes, shown in the list.
-std::unique_ptr<Window> listOf(int count) {
-    auto w = std::make_unique<Window>();
-    w->notes().Tree().AppendFolder("Scrivlet", "Work");
-    for (int j = 0; j < count; ++j)
-        w->store().AppendItem("Note " + std::to_string(100000 + j), "Scrivlet\\Work", "text");
-    w->lTre().userClickNode(3);
-    settle(w->list());
+std::unique_ptr<bench::ShownWindow> listOf(int count) {
+    auto w = std::make_unique<bench::ShownWindow>();
+    bench::addWorkFolder(w->form, count);
+    w->controls().lTre.userClickNode(3);
+    bench::settle(w->list());
     return w;
 }
 
@@ -79,7 +48,7 @@ void clickRow(QListView* list, int row, Qt::KeyboardModifiers modifiers = {}) {
 void selectAll(QListView* list) {
     clickRow(list, 0);
     QTest::keyClick(list, Qt::Key_End, Qt::ShiftModifier);
-    settle(list);
+    bench::settle(list);
 }
 
 void BM_ShiftEndFromTheFirst(benchmark::State& state) {
@@ -88,10 +57,10 @@ void BM_ShiftEndFromTheFirst(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         clickRow(list, 0);
-        settle(list);
+        bench::settle(list);
         state.ResumeTiming();
         QTest::keyClick(list, Qt::Key_End, Qt::ShiftModifier);
-        settle(list);
+        bench::settle(list);
     }
 }
 
@@ -104,7 +73,7 @@ void BM_ClickCollapsingFullSelection(benchmark::State& state) {
         const QPoint at = rowCentre(list, list->model()->rowCount() - 2);
         state.ResumeTiming();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-        settle(list);
+        bench::settle(list);
     }
 }
 
@@ -115,7 +84,7 @@ void BM_CtrlClickWithFullSelection(benchmark::State& state) {
     const QPoint at = rowCentre(list, list->model()->rowCount() / 2);
     for (auto _ : state) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
-        settle(list);
+        bench::settle(list);
     }
 }
 
@@ -130,12 +99,12 @@ void BM_ShiftClickRange(benchmark::State& state) {
         const QPoint far = rowCentre(list, count / 4);
         state.ResumeTiming();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier, far);
-        settle(list);
+        bench::settle(list);
         state.PauseTiming();
         const QPoint near = rowCentre(list, count / 8);
         state.ResumeTiming();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier, near);
-        settle(list);
+        bench::settle(list);
     }
 }
 
@@ -154,7 +123,7 @@ void BM_ShiftPageDownHeld(benchmark::State& state) {
             state.ResumeTiming();
         }
         QTest::keyPress(list, Qt::Key_PageDown, Qt::ShiftModifier, -1);
-        settle(list);
+        bench::settle(list);
     }
 }
 
@@ -170,7 +139,7 @@ void BM_AddItemWithAllSelected(benchmark::State& state) {
         selectAll(list);
         state.ResumeTiming();
         add->trigger();
-        settle(list);
+        bench::settle(list);
         state.PauseTiming();
         w->form.Controls().lItem.userCancelLabelEdit();
         w->store().RemoveItemsAt({static_cast<int16_t>(w->store().ItemCount - 1)});
@@ -179,25 +148,14 @@ void BM_AddItemWithAllSelected(benchmark::State& state) {
     }
 }
 
-// A note of about `size` bytes in lines of 63 characters, as prose is typed.
-std::string noteOf(std::size_t size) {
-    std::string line(63, 'x');
-    line += '\n';
-    std::string note;
-    note.reserve(size + line.size());
-    while (note.size() < size)
-        note += line;
-    return note;
-}
-
 // Typing one key into a note of 10 MiB, then clicking the other note, which stores the typed one.
 void BM_LeaveTypedNote(benchmark::State& state) {
-    auto w = std::make_unique<Window>();
-    w->store().AppendItem("Big", "Scrivlet", noteOf(static_cast<std::size_t>(state.range(0))));
+    auto w = std::make_unique<bench::ShownWindow>();
+    w->store().AppendItem("Big", "Scrivlet", bench::proseOf(static_cast<std::size_t>(state.range(0))));
     w->store().AppendItem("Small", "Scrivlet", "small");
     w->notes().List().ListFolderItems(false);
     QListView* list = w->list();
-    auto* text = w->window.findChild<QPlainTextEdit*>(QStringLiteral("lText"));
+    QPlainTextEdit* text = w->noteBox();
     for (auto _ : state) {
         state.PauseTiming();
         clickRow(list, 0);
@@ -205,14 +163,14 @@ void BM_LeaveTypedNote(benchmark::State& state) {
         QTest::keyClick(text, Qt::Key_A);
         state.ResumeTiming();
         clickRow(list, 1);
-        settle(list);
+        bench::settle(list);
     }
 }
 
 // The floor for storing a note: reading the text out of a bare text widget.
 void BM_BareToPlainText(benchmark::State& state) {
     QPlainTextEdit text;
-    text.setPlainText(QString::fromStdString(noteOf(static_cast<std::size_t>(state.range(0)))));
+    text.setPlainText(QString::fromStdString(bench::proseOf(static_cast<std::size_t>(state.range(0)))));
     for (auto _ : state)
         benchmark::DoNotOptimize(text.toPlainText().toStdString());
 }
@@ -220,16 +178,14 @@ void BM_BareToPlainText(benchmark::State& state) {
 // The day list showing entries of state.range(0) bytes each, repainted: only what a row can show is
 // laid out.
 void BM_RepaintDayListOfLongEntries(benchmark::State& state) {
-    Window w;
-    app::MainControls& controls = w.form.Controls();
+    bench::ShownWindow w;
+    app::MainControls& controls = w.controls();
     controls.Menu.mDateShow.userChoose();
-    app::DayEntries& entries = w.form.Scheduler().List().Entries();
-    const int32_t first = MODULDaywise::DateToDay("2020-01-01");
-    for (int i = 0; i < 40; ++i)
-        entries.append(first + i, std::string(static_cast<std::size_t>(state.range(0)), 'x'));
+    bench::addDays(w.form, 40,
+                   [&state](int) { return std::string(static_cast<std::size_t>(state.range(0)), 'x'); });
     controls.dDateWinAll.userClick();
-    auto* list = w.window.findChild<QListView*>(QStringLiteral("dBackWinDateList"));
-    settle(list);
+    auto* list = w.widget<QListView>("dBackWinDateList");
+    bench::settle(list);
     for (auto _ : state)
         list->viewport()->repaint();
 }
@@ -248,30 +204,31 @@ QPoint nodeCentre(QTreeView* tree, const ui::TreeNode& node) {
 }
 
 // A drag of `from` onto `onto` with the mouse, Ctrl held at the drop for a copy.
-void dragNode(Window& w, const std::string& from, const std::string& onto, bool copy) {
+void dragNode(bench::ShownWindow& w, const std::string& from, const std::string& onto, bool copy) {
     QTreeView* tree = w.tree();
     QWidget* viewport = tree->viewport();
     tree->scrollToTop();
-    const QPoint start = nodeCentre(tree, *w.lTre().Nodes.find(from));
-    const QPoint end = nodeCentre(tree, *w.lTre().Nodes.find(onto));
+    const QPoint start = nodeCentre(tree, *w.controls().lTre.Nodes.find(from));
+    const QPoint end = nodeCentre(tree, *w.controls().lTre.Nodes.find(onto));
     QTest::mousePress(viewport, Qt::LeftButton, {}, start);
     QTest::mouseMove(viewport, start + QPoint(0, QApplication::startDragDistance() + 2));
     QTest::mouseMove(viewport, end);
     QTest::mouseRelease(viewport, Qt::LeftButton, copy ? Qt::ControlModifier : Qt::NoModifier, end);
 }
 
-void pressDelete(Window& w, const std::string& key) {
+void pressDelete(bench::ShownWindow& w, const std::string& key) {
     QTreeView* tree = w.tree();
     tree->scrollToTop();
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, nodeCentre(tree, *w.lTre().Nodes.find(key)));
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                      nodeCentre(tree, *w.controls().lTre.Nodes.find(key)));
     tree->setFocus();
     QTest::keyClick(tree, Qt::Key_Delete);
 }
 
 // Empty Trash from the menu; the entry acts on the selected Trash.
-void emptyTrash(Window& w) {
+void emptyTrash(bench::ShownWindow& w) {
     w.window.findChild<QAction*>(QStringLiteral("mFolderTrashEmpty"))->trigger();
-    settle(w.tree());
+    bench::settle(w.tree());
 }
 
 // Top-level folders B and A, and below A the folder Big: either `size` folders in all, Big's children
@@ -279,8 +236,8 @@ void emptyTrash(Window& w) {
 // root and B stay in view above Big wherever Big goes.
 enum class Shape { Wide, Chain };
 
-std::unique_ptr<Window> treeWith(Shape shape, int size, const std::string& name = "F") {
-    auto w = std::make_unique<Window>();
+std::unique_ptr<bench::ShownWindow> treeWith(Shape shape, int size, const std::string& name = "F") {
+    auto w = std::make_unique<bench::ShownWindow>();
     notes::FolderTree& folders = w->notes().Tree();
     folders.AppendFolder("Scrivlet", "B");
     folders.AppendFolder("Scrivlet", "A");
@@ -293,16 +250,16 @@ std::unique_ptr<Window> treeWith(Shape shape, int size, const std::string& name 
         if (shape == Shape::Chain)
             parent += "\\" + child;
     }
-    for (int i = 1; i <= w->lTre().Nodes.Count(); ++i)
-        w->lTre().Nodes(i).setExpanded(true);
-    settle(w->tree());
+    for (int i = 1; i <= w->controls().lTre.Nodes.Count(); ++i)
+        w->controls().lTre.Nodes(i).setExpanded(true);
+    bench::settle(w->tree());
     return w;
 }
 
 // Chains are built of names of the longest length a folder may have, the costliest keys there are.
 const std::string LongestName(255, 'n');
 
-std::unique_ptr<Window> shaped(Shape shape, int size) {
+std::unique_ptr<bench::ShownWindow> shaped(Shape shape, int size) {
     return shape == Shape::Chain ? treeWith(shape, size, LongestName) : treeWith(shape, size);
 }
 
@@ -313,7 +270,7 @@ void BM_MoveSubtree(benchmark::State& state, Shape shape) {
     for (auto _ : state) {
         const std::string onto = at == "Scrivlet\\B\\Big" ? "Scrivlet" : "Scrivlet\\B";
         dragNode(*w, at, onto, false);
-        settle(w->tree());
+        bench::settle(w->tree());
         at = onto + "\\Big";
         if (!w->store().FolderExists(at))
             state.SkipWithError("the subtree did not move");
@@ -324,14 +281,14 @@ void BM_CopySubtree(benchmark::State& state, Shape shape) {
     auto w = shaped(shape, static_cast<int>(state.range(0)));
     for (auto _ : state) {
         dragNode(*w, "Scrivlet\\A\\Big", "Scrivlet\\B", true);
-        settle(w->tree());
+        bench::settle(w->tree());
         if (!w->store().FolderExists("Scrivlet\\B\\Big")) {
             state.SkipWithError("the subtree was not copied");
             break;
         }
         state.PauseTiming();
         pressDelete(*w, "Scrivlet\\B\\Big");
-        w->lTre().userClickNode(2);
+        w->controls().lTre.userClickNode(2);
         emptyTrash(*w);
         state.ResumeTiming();
     }
@@ -344,7 +301,7 @@ void BM_DeleteSubtree(benchmark::State& state, Shape shape) {
         auto w = shaped(shape, static_cast<int>(state.range(0)));
         state.ResumeTiming();
         pressDelete(*w, "Scrivlet\\A\\Big");
-        settle(w->tree());
+        bench::settle(w->tree());
         if (!w->store().FolderExists("Trash\\Big")) {
             state.SkipWithError("the subtree was not deleted");
             break;
@@ -360,8 +317,8 @@ void BM_EmptyTrash(benchmark::State& state, Shape shape) {
         state.PauseTiming();
         auto w = shaped(shape, static_cast<int>(state.range(0)));
         pressDelete(*w, "Scrivlet\\A\\Big");
-        settle(w->tree());
-        w->lTre().userClickNode(2);
+        bench::settle(w->tree());
+        w->controls().lTre.userClickNode(2);
         state.ResumeTiming();
         emptyTrash(*w);
         if (w->store().LastFolder() != 4) {
@@ -393,18 +350,18 @@ void resetPeak() {
 // copied, deleted and emptied from the Trash.
 void BM_ChainMemory(benchmark::State& state) {
     for (auto _ : state) {
-        auto idle = std::make_unique<Window>();
+        auto idle = std::make_unique<bench::ShownWindow>();
         idle.reset();
         const double before = residentMiB("VmRSS:");
         resetPeak();
         auto w = shaped(Shape::Chain, static_cast<int>(state.range(0)));
         dragNode(*w, "Scrivlet\\A\\Big", "Scrivlet\\B", false);
-        settle(w->tree());
+        bench::settle(w->tree());
         dragNode(*w, "Scrivlet\\B\\Big", "Scrivlet", true);
-        settle(w->tree());
+        bench::settle(w->tree());
         pressDelete(*w, "Scrivlet\\B\\Big");
-        settle(w->tree());
-        w->lTre().userClickNode(2);
+        bench::settle(w->tree());
+        w->controls().lTre.userClickNode(2);
         emptyTrash(*w);
         state.counters["MiB"] = residentMiB("VmHWM:") - before;
     }
@@ -471,8 +428,7 @@ void add(const std::string& name, const Row& row, benchmark::internal::Benchmark
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenUnlessChosen();
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
 

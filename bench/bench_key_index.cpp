@@ -106,13 +106,17 @@ void add(Library& index, Entry& entry) {
         index.insert(&entry);
 }
 
+template <typename Index> void addAll(Index& index, std::deque<Entry>& entries) {
+    for (Entry& entry : entries)
+        add(index, entry);
+}
+
 template <typename Index> void refill(benchmark::State& state, Shape shape) {
     std::deque<Entry> entries = makeEntries(shape, static_cast<int>(state.range(0)));
     Index index;
     for (auto _ : state) {
         index.clear();
-        for (Entry& entry : entries)
-            add(index, entry);
+        addAll(index, entries);
         benchmark::DoNotOptimize(index.size());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -121,8 +125,7 @@ template <typename Index> void refill(benchmark::State& state, Shape shape) {
 template <typename Index> void findAll(benchmark::State& state, Shape shape) {
     std::deque<Entry> entries = makeEntries(shape, static_cast<int>(state.range(0)));
     Index index;
-    for (Entry& entry : entries)
-        add(index, entry);
+    addAll(index, entries);
     std::vector<std::string> keys;
     for (const Entry& entry : entries)
         keys.push_back(entry.key);
@@ -138,8 +141,7 @@ template <typename Index> void findAll(benchmark::State& state, Shape shape) {
 template <typename Index> void moveBack(benchmark::State& state, Shape shape) {
     std::deque<Entry> entries = makeEntries(shape, static_cast<int>(state.range(0)));
     Index index;
-    for (Entry& entry : entries)
-        add(index, entry);
+    addAll(index, entries);
     const std::size_t moved = entries.size() / 4;
     for (auto _ : state) {
         for (std::size_t k = 0; k < moved; ++k)
@@ -163,19 +165,16 @@ void sizes(benchmark::internal::Benchmark* bench) {
 // Each measure for each index, side by side, for both kinds of key (the folder index uses paths only).
 const bool registered = [] {
     for (const auto& [shape, keys] : {std::pair{FolderPaths, "folders"}, std::pair{ListKeys, "list"}}) {
-        const std::string suffix = std::string("/") + keys;
-        benchmark::RegisterBenchmark(("refill/handwritten" + suffix).c_str(), refill<HandWritten>, shape)
-            ->Apply(sizes);
-        benchmark::RegisterBenchmark(("refill/library" + suffix).c_str(), refill<Library>, shape)
-            ->Apply(sizes);
-        benchmark::RegisterBenchmark(("find/handwritten" + suffix).c_str(), findAll<HandWritten>, shape)
-            ->Apply(sizes);
-        benchmark::RegisterBenchmark(("find/library" + suffix).c_str(), findAll<Library>, shape)
-            ->Apply(sizes);
-        benchmark::RegisterBenchmark(("moveBack/handwritten" + suffix).c_str(), moveBack<HandWritten>, shape)
-            ->Apply(sizes);
-        benchmark::RegisterBenchmark(("moveBack/library" + suffix).c_str(), moveBack<Library>, shape)
-            ->Apply(sizes);
+        const auto sideBySide = [&](const std::string& measure, auto handwritten, auto library) {
+            const std::string suffix = std::string("/") + keys;
+            benchmark::RegisterBenchmark((measure + "/handwritten" + suffix).c_str(), handwritten, shape)
+                ->Apply(sizes);
+            benchmark::RegisterBenchmark((measure + "/library" + suffix).c_str(), library, shape)
+                ->Apply(sizes);
+        };
+        sideBySide("refill", refill<HandWritten>, refill<Library>);
+        sideBySide("find", findAll<HandWritten>, findAll<Library>);
+        sideBySide("moveBack", moveBack<HandWritten>, moveBack<Library>);
     }
     return true;
 }();

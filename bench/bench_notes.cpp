@@ -1,6 +1,7 @@
 // How the notes side behaves at the store's limit of 32,767 folders or items: each user action must stay
 // well within one frame (16 ms) of the headless logic, leaving the rest of the frame to the skin.
 #include "app/frmMain.h"
+#include "bench/StartTables.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <benchmark/benchmark.h>
@@ -14,15 +15,13 @@ constexpr int FullStore = 32767;
 struct FullWindow {
     explicit FullWindow(bool fullOfItems) {
         form.Form_Load();
-        notes::NotesPane& pane = form.Notes();
-        pane.Tree().AppendFolder("Scrivlet", "Work");
         if (fullOfItems) {
-            for (int j = 0; j < FullStore; ++j)
-                pane.Store().AppendItem("Item " + std::to_string(j), "Scrivlet\\Work", "text");
-        } else {
-            for (int i = 4; i <= FullStore; ++i)
-                pane.Tree().AppendFolder("Scrivlet\\Work", "Folder " + std::to_string(i));
+            bench::addWorkFolder(form, FullStore);
+            return;
         }
+        form.Notes().Tree().AppendFolder("Scrivlet", "Work");
+        for (int i = 4; i <= FullStore; ++i)
+            form.Notes().Tree().AppendFolder("Scrivlet\\Work", "Folder " + std::to_string(i));
     }
     testing_support::ScriptedPlatform platform;
     app::frmMain form{platform};

@@ -1,7 +1,7 @@
 // How the scheduler behaves with a full store of 32,767 day entries: building a month view, storing a
 // day and building the all-entries view must each stay within one frame (16 ms) of the headless logic.
 #include "app/frmMain.h"
-#include "dates/MODULDaywise.h"
+#include "bench/StartTables.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <benchmark/benchmark.h>
@@ -16,10 +16,7 @@ struct FullScheduler {
     FullScheduler() {
         form.Form_Load();
         controls.dDateWinBack.setVisible(true);
-        app::DayEntries& entries = form.Scheduler().List().Entries();
-        const int32_t first = MODULDaywise::DateToDay("1920-01-01");
-        for (int i = 0; i < app::DayEntries::MaxEntries; ++i)
-            entries.append(first + i, "Note " + std::to_string(i));
+        bench::addDays(form, app::DayEntries::MaxEntries, [](int i) { return "Note " + std::to_string(i); });
     }
     testing_support::ScriptedPlatform platform;
     app::frmMain form{platform};

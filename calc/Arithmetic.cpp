@@ -70,14 +70,12 @@ std::optional<ResultText> computeOperation(char op, std::string_view left, std::
 
 namespace {
 
-// IsEmptyOperand on the text from first up to last, without copying it out.
-bool isEmptyRange(const WorkingTerm& term, std::ptrdiff_t first, std::ptrdiff_t last) {
-    for (std::ptrdiff_t pos = first; pos < last; ++pos) {
-        if (!isEmptyOperandChar(term.at(pos))) {
-            return false;
-        }
-    }
-    return true;
+// An operand may straddle the gap of the working term, so it is read in the one or two pieces it is stored
+// in, without copying it out: it is empty when each piece is.
+bool isEmptyOperandAt(const WorkingTerm& term, std::ptrdiff_t first, std::ptrdiff_t last) {
+    const auto [head, tail] =
+        term.pieces(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first));
+    return IsEmptyOperand(head) && IsEmptyOperand(tail);
 }
 
 // Every decision about an occurrence depends on its operands, the characters around them and on two
@@ -195,7 +193,7 @@ void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
         if (blocks(before) || !isNeighbourChar(before) || !isNeighbourChar(after)) {
             continue;
         }
-        if (isEmptyRange(term, left, at) || isEmptyRange(term, at + 1, right + 1)) {
+        if (isEmptyOperandAt(term, left, at) || isEmptyOperandAt(term, at + 1, right + 1)) {
             continue;
         }
         const std::string leftOperand = term.substr(static_cast<std::size_t>(left), found - left);

@@ -74,18 +74,6 @@ std::string GapText::substr(std::size_t pos, std::size_t count) const {
     return part;
 }
 
-std::pair<std::string_view, std::string_view> GapText::pieces(std::size_t pos, std::size_t count) const {
-    const std::size_t gap = gapEnd_ - gapStart_;
-    const std::string_view whole(buffer_);
-    if (pos + count <= gapStart_) {
-        return {whole.substr(pos, count), {}};
-    }
-    if (pos >= gapStart_) {
-        return {whole.substr(pos + gap, count), {}};
-    }
-    return {whole.substr(pos, gapStart_ - pos), whole.substr(gapEnd_, pos + count - gapStart_)};
-}
-
 void GapText::moveGap(std::size_t pos) {
     if (pos < gapStart_) {
         const std::size_t count = gapStart_ - pos;

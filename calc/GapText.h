@@ -28,7 +28,17 @@ public:
     std::size_t find(std::string_view needle, std::size_t from, std::size_t limit = std::string::npos) const;
     std::string substr(std::size_t pos, std::size_t count) const;
     // The text from pos in the one or two pieces it is stored in, without copying.
-    std::pair<std::string_view, std::string_view> pieces(std::size_t pos, std::size_t count) const;
+    std::pair<std::string_view, std::string_view> pieces(std::size_t pos, std::size_t count) const {
+        const std::size_t gap = gapEnd_ - gapStart_;
+        const std::string_view whole(buffer_);
+        if (pos + count <= gapStart_) {
+            return {whole.substr(pos, count), {}};
+        }
+        if (pos >= gapStart_) {
+            return {whole.substr(pos + gap, count), {}};
+        }
+        return {whole.substr(pos, gapStart_ - pos), whole.substr(gapEnd_, pos + count - gapStart_)};
+    }
     void replace(std::size_t pos, std::size_t count, std::string_view with);
     std::string release();
 

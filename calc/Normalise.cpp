@@ -79,13 +79,7 @@ constexpr std::array<Rewrite, 13> AfterMinusSplit{{
 
 // Digits, points, the arithmetic operators and parentheses: no row but the minus rows can find anything in a
 // Term made only of these.
-constexpr auto PlainChars = [] {
-    std::array<bool, 256> table{};
-    for (const char c : std::string_view("0123456789.+*/^#()-")) {
-        table[static_cast<unsigned char>(c)] = true;
-    }
-    return table;
-}();
+constexpr auto PlainChars = characterTable("0123456789.+*/^#()-");
 
 // The rows in one sweep, for a plain Term; nothing for any other. In such a Term "--" pairs the minus signs
 // of each run into plus signs, and the last minus of an odd run becomes "+-", which the later rows then

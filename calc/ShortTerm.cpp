@@ -96,25 +96,6 @@ void replace(std::string& term, std::size_t pos, std::size_t count, std::string_
     term.resize(term.size() - (count - with.size()));
 }
 
-// For every character: 0 where it ends an operand, Joins where it is a number character, and Carries too
-// where it is one of the digits and pi, without which an operand is empty.
-constexpr unsigned char Joins = 1;
-constexpr unsigned char Carries = 2;
-constexpr auto OperandChars = [] {
-    std::array<unsigned char, 256> table{};
-    for (const char c : std::string_view("-.E")) {
-        table[static_cast<unsigned char>(c)] = Joins;
-    }
-    for (const char c : std::string_view("0123456789P")) {
-        table[static_cast<unsigned char>(c)] = Joins | Carries;
-    }
-    return table;
-}();
-
-unsigned char operandChar(char c) {
-    return OperandChars[static_cast<unsigned char>(c)];
-}
-
 unsigned blockingMask(std::size_t level) {
     static const auto Masks = [] {
         std::array<unsigned, ArithmeticLevels.size()> each{};
@@ -144,18 +125,13 @@ bool reduceLevel(std::string& term, std::size_t level, bool& changed) {
         const auto foundAt = static_cast<std::ptrdiff_t>(found);
         const auto length = static_cast<std::ptrdiff_t>(text.size());
         // The first and the last character never join an operand.
-        unsigned char leftKinds = 0;
         std::ptrdiff_t left = foundAt;
-        for (unsigned char kind = 0;
-             left > 1 && (kind = operandChar(text[static_cast<std::size_t>(left - 1)])) != 0; --left) {
-            leftKinds |= kind;
+        while (left > 1 && isNumberChar(text[static_cast<std::size_t>(left - 1)])) {
+            --left;
         }
-        unsigned char rightKinds = 0;
         std::ptrdiff_t right = foundAt;
-        for (unsigned char kind = 0;
-             right < length - 2 && (kind = operandChar(text[static_cast<std::size_t>(right + 1)])) != 0;
-             ++right) {
-            rightKinds |= kind;
+        while (right < length - 2 && isNumberChar(text[static_cast<std::size_t>(right + 1)])) {
+            ++right;
         }
         const char before = at(text, left - 1);
         const char after = at(text, right + 1);
@@ -167,13 +143,14 @@ bool reduceLevel(std::string& term, std::size_t level, bool& changed) {
         if (blocks(before) || !isNeighbourChar(before) || !isNeighbourChar(after)) {
             continue;
         }
-        if ((leftKinds & rightKinds & Carries) == 0) {
-            continue;
-        }
         const auto first = static_cast<std::size_t>(left);
         const auto last = static_cast<std::size_t>(right) + 1;
-        const auto result = computeOperation(rule.op, text.substr(first, found - first),
-                                             text.substr(found + 1, last - found - 1));
+        const std::string_view leftOperand = text.substr(first, found - first);
+        const std::string_view rightOperand = text.substr(found + 1, last - found - 1);
+        if (IsEmptyOperand(leftOperand) || IsEmptyOperand(rightOperand)) {
+            continue;
+        }
+        const auto result = computeOperation(rule.op, leftOperand, rightOperand);
         if (!result) {
             return true;
         }

@@ -1,6 +1,6 @@
 #include "calc/TermText.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace MODULCalc {
 
@@ -88,10 +88,6 @@ bool hasCharacters(std::string_view text, std::size_t count) {
         pos += characterLength(text, pos);
     }
     return true;
-}
-
-bool IsEmptyOperand(std::string_view operand) {
-    return std::all_of(operand.begin(), operand.end(), isEmptyOperandChar);
 }
 
 std::string_view trimBlanks(std::string_view text) {

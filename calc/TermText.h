@@ -18,44 +18,44 @@ std::size_t findText(std::string_view text, std::string_view needle);
 // replacement may therefore create a new occurrence. The replacement must not contain find.
 void ReplaceAll(std::string& text, std::string_view find, std::string_view replace);
 
-// Characters that may form an operand: digits, point, minus, exponent letter and pi. Every stage asks this of
-// nearly every character it passes, so it is one look into a table.
-inline constexpr auto NumberChars = [] {
+// A table of the characters in chars, so that asking for one of them is a single look.
+constexpr std::array<bool, 256> characterTable(std::string_view chars) {
     std::array<bool, 256> table{};
-    for (const char c : std::string_view("0123456789-.EP")) {
+    for (const char c : chars) {
         table[static_cast<unsigned char>(c)] = true;
     }
     return table;
-}();
+}
+
+// Characters that may form an operand: digits, point, minus, exponent letter and pi. Every stage asks this of
+// nearly every character it passes.
+inline constexpr auto NumberChars = characterTable("0123456789-.EP");
 
 inline bool isNumberChar(char c) {
     return NumberChars[static_cast<unsigned char>(c)];
 }
 
 // Only operators and parentheses may stand next to an operation that is computed.
-inline constexpr auto NeighbourChars = [] {
-    std::array<bool, 256> table{};
-    for (const char c : std::string_view("()^*/+-")) {
-        table[static_cast<unsigned char>(c)] = true;
-    }
-    return table;
-}();
+inline constexpr auto NeighbourChars = characterTable("()^*/+-");
 
 inline bool isNeighbourChar(char c) {
     return NeighbourChars[static_cast<unsigned char>(c)];
-}
-
-// Characters that carry no digit: an operand made only of them is empty.
-inline bool isEmptyOperandChar(char c) {
-    return c == 'E' || c == '-' || c == '.' || c == ' ';
 }
 
 // Whether text holds at least count characters. A Term is text of characters, not bytes: a letter of
 // several bytes counts once, and so does every byte that does not belong to a well-formed sequence.
 bool hasCharacters(std::string_view text, std::size_t count);
 
-// True for operands made only of signs, points and exponent letters, such as "-", "." or "-.E".
-bool IsEmptyOperand(std::string_view operand);
+// True for operands made only of signs, points, exponent letters and blanks, such as "-", "." or "-.E":
+// they hold no digit to read. Every operation the engine computes asks it of both operands.
+inline bool IsEmptyOperand(std::string_view operand) {
+    for (const char c : operand) {
+        if (c != 'E' && c != '-' && c != '.' && c != ' ') {
+            return false;
+        }
+    }
+    return true;
+}
 
 // Removes blanks (only the space character) at both ends.
 std::string_view trimBlanks(std::string_view text);

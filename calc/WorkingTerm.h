@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace MODULCalc {
 
@@ -110,6 +111,9 @@ public:
         return text_.find(needle, from, limit);
     }
     std::string substr(std::size_t pos, std::size_t count) const { return text_.substr(pos, count); }
+    std::pair<std::string_view, std::string_view> pieces(std::size_t pos, std::size_t count) const {
+        return text_.pieces(pos, count);
+    }
     std::string release() { return text_.release(); }
 
     void replace(std::size_t pos, std::size_t count, std::string_view with);

@@ -16,7 +16,7 @@ struct CalcRow {
 };
 
 // Precedence, associativity, the Terms left unreduced, operands read up to their longest leading number,
-// and where the answer turns to the exponent form.
+// operands without a digit, and where the answer turns to the exponent form.
 inline const std::vector<CalcRow> ArithmeticRows{
     {"1+2*3", "7"},        {"10/4", "2.5"},          {"1/2", ".5"},           {"7#3", "1"},
     {"-7#3", "-1"},        {"7.5#2", "0"},           {"2+7#3*2", "4"},        {"2^3^2", "64"},
@@ -28,6 +28,7 @@ inline const std::vector<CalcRow> ArithmeticRows{
     {"1.2.3+0", "1.2"},    {"1EE5+0", "1"},          {"2P+0", "2"},           {"1E-+1", "2"},
     {"E5+1", "1"},         {"1E14*10", "1E15"},      {"1/10000", ".0001"},    {"1/100000", "1E-05"},
     {"2.5E-3*1", ".0025"}, {"-1E-300*1", "-1E-300"}, {"1.5E-7*1", "1.5E-07"}, {"5/0+6/3", "(5/0+6/3)"},
+    {".*2", "(.*2)"},      {"2*-.E", "(2*-.E)"},
 };
 
 // How answers are written: pi's ten decimals, the exponent form with its two or three digits, and the ends

@@ -9,10 +9,7 @@ id=com.example.scrivlet
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
-fail() {
-    echo "FAIL: $*"
-    status=1
-}
+fail() { echo "FAIL: $*"; status=1; }
 
 # Into a folder of its own, so that a package left by `make package` is never the one tested.
 if ! cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1; then

@@ -1,9 +1,17 @@
+// Each fast path of the engine against the plain reading it replaces, on random input.
 #include "calc/Evaluation.h"
 #include "calc/LongTerm.h"
 #include "calc/Normalise.h"
+#include "calc/NumberText.h"
 #include "calc/ShortTerm.h"
+#include "calc/TermText.h"
 #include "tests/calc/CalcTestSupport.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
 #include <random>
 
 namespace {
@@ -65,14 +73,10 @@ std::string road(const std::string& normalised, bool basicOnly, bool shortRoad) 
 TEST(Roads, ShortAndLongGiveTheSameAnswers) {
     std::mt19937 rng(2025);
     std::vector<std::string> terms;
-    const auto add = [&terms](int count, const auto& make) {
-        while (count-- > 0) {
-            terms.push_back(make());
-        }
-    };
-    add(4000, [&] { return scrambled(rng); });
-    add(150, [&] { return stepwise(rng, 20 + rng() % 400, 12); });
-    add(12, [&] { return stepwise(rng, 1500 + rng() % 1500, 1 + rng() % 400); });
+    std::generate_n(std::back_inserter(terms), 4000, [&] { return scrambled(rng); });
+    std::generate_n(std::back_inserter(terms), 150, [&] { return stepwise(rng, 20 + rng() % 400, 12); });
+    std::generate_n(std::back_inserter(terms), 12,
+                    [&] { return stepwise(rng, 1500 + rng() % 1500, 1 + rng() % 400); });
     for (std::size_t shape = 0; shape < Units.size(); ++shape) {
         std::string term;
         while (term.size() < 1200) {
@@ -89,6 +93,68 @@ TEST(Roads, ShortAndLongGiveTheSameAnswers) {
         for (const bool basicOnly : {false, true}) {
             ASSERT_EQ(road(*normalised, basicOnly, true), road(*normalised, basicOnly, false));
         }
+    }
+}
+
+// Minus runs after every kind of character, and plus runs before them, where the rows shorten "+-".
+TEST(Normalise, OneSweepMatchesTheRowsOnPlainTerms) {
+    std::mt19937 rng(11);
+    const std::string_view alphabet = "----++#^*/()5.";
+    for (int round = 0; round < 20000; ++round) {
+        std::string term(1 + rng() % 10, ' ');
+        for (char& c : term) {
+            c = alphabet[rng() % alphabet.size()];
+        }
+        ASSERT_EQ(normaliseTerm(term), normaliseByRows(term)) << term;
+    }
+}
+
+// The straightforward reading: replace the first occurrence, then search again from the very start.
+std::string replaceAllByRestarting(std::string text, const std::string& find, const std::string& replace) {
+    for (auto pos = text.find(find); pos != std::string::npos; pos = text.find(find)) {
+        text.replace(pos, find.size(), replace);
+    }
+    return text;
+}
+
+TEST(ReplaceAll, MatchesSearchingAgainFromTheStart) {
+    std::mt19937 rng(7);
+    const std::string alphabet = "ab-+";
+    const auto randomText = [&](std::size_t maxLength) {
+        std::string text(std::uniform_int_distribution<std::size_t>(0, maxLength)(rng), ' ');
+        for (char& c : text) {
+            c = alphabet[rng() % alphabet.size()];
+        }
+        return text;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        const std::string text = randomText(16);
+        const std::string find = randomText(3);
+        const std::string replace = randomText(2);
+        if (find.empty() || replace.find(find) != std::string::npos || replace.size() >= find.size()) {
+            continue;
+        }
+        std::string actual = text;
+        ReplaceAll(actual, find, replace);
+        ASSERT_EQ(actual, replaceAllByRestarting(text, find, replace))
+            << "'" << text << "' find '" << find << "' replace '" << replace << "'";
+    }
+}
+
+// The engine rounds most values itself; the C library's conversion is the reference, on random bit patterns
+// of every magnitude, on quotients and on values exactly halfway between two 15-digit roundings.
+TEST(NumberText, WritesTheCorrectlyRoundedFifteenDigitsOfAnyValue) {
+    std::mt19937_64 rng(15);
+    const auto check = [](double value) {
+        char reference[64];
+        std::snprintf(reference, sizeof reference, "%.14e", value);
+        ASSERT_EQ(readNumber(writeResult(value).view()), std::strtod(reference, nullptr)) << reference;
+    };
+    for (int count = 0; count < 50'000; ++count) {
+        const std::uint64_t exponent = 1003 + rng() % 72;
+        check(std::bit_cast<double>((exponent << 52) | (rng() & ((std::uint64_t{1} << 52) - 1))));
+        check(static_cast<double>(rng() % 100'000) / static_cast<double>(1 + rng() % 9'999));
+        check(static_cast<double>(rng() % 100'000'000'000'000) + 0.5);
     }
 }
 
