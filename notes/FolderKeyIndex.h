@@ -16,17 +16,10 @@ namespace notes {
 class FolderKeyIndex {
 public:
     FolderKeyIndex() = default;
-    // The index points into its own entries, so a copy rebuilds it; a move keeps the entries in place.
-    FolderKeyIndex(const FolderKeyIndex& other) { copyFrom(other); }
-    FolderKeyIndex& operator=(const FolderKeyIndex& other) {
-        if (this != &other) {
-            *this = FolderKeyIndex();
-            copyFrom(other);
-        }
-        return *this;
-    }
-    FolderKeyIndex(FolderKeyIndex&&) = default;
-    FolderKeyIndex& operator=(FolderKeyIndex&&) = default;
+    // The index points into its own entries (the map holds pointers to them), so it is neither copied
+    // nor moved; the store that holds it is not either.
+    FolderKeyIndex(const FolderKeyIndex&) = delete;
+    FolderKeyIndex& operator=(const FolderKeyIndex&) = delete;
 
     void add(std::string_view parent, std::string_view name) {
         join(parent, name);
@@ -68,15 +61,6 @@ private:
         std::string_view operator()(const Entry& entry) const { return entry.key; }
     };
     using Counts = ui::FlatKeyMap<Entry, KeyOfEntry>;
-
-    void copyFrom(const FolderKeyIndex& other) {
-        for (const Entry& entry : other.entries_) {
-            if (entry.count == 0)
-                continue;
-            Entry& copy = entries_.emplace_back(entry);
-            counts_.insert(&copy);
-        }
-    }
 
     void join(std::string_view parent, std::string_view name) {
         scratch_.assign(parent).append(1, '\\').append(name);
