@@ -56,16 +56,4 @@ TEST(StartUpAndPanels, PanelGesturesKeepAtMostOnePanelOpen) {
     }
 }
 
-TEST(StartUpAndPanels, ADisabledWindowTakesNoInput) {
-    StartedWindow window;
-    window.controls().frmMain.setEnabled(false);
-    window.menu().mNumbraShow.userChoose();
-    window.controls().cCalcMenuResult.userClick();
-    window.controls().lTre.userClickNode(2);
-    window.controls().frmMain.userClose();
-    EXPECT_FALSE(panels(window).calculator);
-    EXPECT_EQ(window.view().SelFolder, 1);
-    EXPECT_EQ(window.platform.endRequests, 0);
-}
-
 } // namespace
