@@ -9,7 +9,7 @@ namespace {
 using testing_support::ScriptedPlatform;
 using testing_support::StartedWindow;
 
-TEST(AboutAndStartUpScreen, OpensOverADisabledWindowAndAnyClickClosesIt) {
+TEST(AboutAndStartUpScreen, OpensOverAWindowThatTakesNoInputAndAnyClickClosesIt) {
     StartedWindow window;
     std::vector<app::frmInfo*> loaded;
     window.controls().InfoLoaded.connect([&loaded](app::frmInfo& form) { loaded.push_back(&form); });
@@ -27,6 +27,14 @@ TEST(AboutAndStartUpScreen, OpensOverADisabledWindowAndAnyClickClosesIt) {
         EXPECT_TRUE(box->Form.Visible());
         EXPECT_EQ(box->lLabel[0].Caption(), "Scrivlet ][");
         EXPECT_FALSE(main.Enabled());
+        // The main window under it takes no input meanwhile.
+        window.menu().mNumbraShow.userChoose();
+        window.controls().cCalcMenuResult.userClick();
+        window.controls().lTre.userClickNode(2);
+        main.userClose();
+        EXPECT_FALSE(window.controls().cCalcWinBack.Visible());
+        EXPECT_EQ(window.view().SelFolder, 1);
+        EXPECT_EQ(window.platform.endRequests, 0);
 
         closers[i](*box);
         EXPECT_TRUE(main.Enabled());

@@ -84,7 +84,8 @@ TEST(CalculatorSlotsAndTerms, SavedResultsAndTermsAreUsedThroughVar) {
     }
 }
 
-TEST(CalculatorSlotsAndTerms, EditConfirmsOrCancelsIntoTheSlot) {
+// Edit confirms or cancels into the slot; Add, Use and Clear work on the selected one.
+TEST(CalculatorSlotsAndTerms, EditAddUseAndClearWorkOnTheSelectedSlot) {
     OpenPanel panel;
     panel.platform.dialogAnswers = {"5", "7"};
     panel.slots().userDoubleClick(12);
@@ -101,10 +102,7 @@ TEST(CalculatorSlotsAndTerms, EditConfirmsOrCancelsIntoTheSlot) {
     EXPECT_EQ(panel.slots().List(12), "12: ");
     // The changed slot shows at once in the Term that uses it.
     EXPECT_EQ(panel.result(), "(+1)");
-}
 
-TEST(CalculatorSlotsAndTerms, AddUseAndClearWorkOnTheSelectedSlot) {
-    OpenPanel panel;
     panel.platform.dialogAnswers = {"4"};
     panel.slots().userDoubleClick(0);
     panel.type("2*");

@@ -49,7 +49,8 @@ TEST(SchedulerNavigation, DecemberOfYear9999ListsOnlyItsDays) {
     EXPECT_EQ(s.rows(), std::vector<std::string>{"9999-12-31, Friday: last"});
 }
 
-TEST(SchedulerNavigation, TodayKeepsAShownMonthAsItIs) {
+// Leaving All, "Today" opens today's month, while any scroller move shows the month last shown.
+TEST(SchedulerNavigation, TodayKeepsAShownMonthAsItIsAndTheScrollerLeavesAllForTheLastMonth) {
     Scheduler s;
     s.write("11-05", "typed");
     s.today();
@@ -61,10 +62,6 @@ TEST(SchedulerNavigation, TodayKeepsAShownMonthAsItIs) {
     s.today();
     EXPECT_EQ(s.caption(), "November 2002");
     EXPECT_EQ(s.selectedRow(), 20);
-}
-
-TEST(SchedulerNavigation, AnyScrollerMoveInTheAllEntriesViewShowsTheLastMonth) {
-    Scheduler s;
     s.scroll(2);
     s.all();
     s.scroll(0);

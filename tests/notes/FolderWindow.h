@@ -1,7 +1,6 @@
 #pragma once
 
 #include "tests/support/Gestures.h"
-#include "tests/support/Selection.h"
 #include "tests/support/StartedWindow.h"
 
 #include <string>
@@ -51,10 +50,19 @@ struct FolderWindow : StartedWindow {
             all.push_back(store().ItemName[j] + "@" + store().ItemFolder[j] + ":" + store().ItemText[j]);
         return all;
     }
-    // The selected folder and entries, and the text box: its text while bound, else "unbound".
+    // The key of every selected node, "|", every entry in list order with the selected ones marked "*",
+    // and the text box: its text while bound, else "unbound". Compared whole, a stray selected node or
+    // entry fails a test as surely as a missing one.
     std::string selection() {
+        std::string shown;
+        for (int i = 1; i <= tree().Nodes.Count(); ++i)
+            shown += tree().Nodes(i).Selected() ? tree().Nodes(i).Key() + " " : "";
+        shown += "|";
+        const ui::ListView& list = controls().lItem;
+        for (int e = 1; e <= list.ListItems.Count(); ++e)
+            shown += " " + list.ListItems(e).Text() + (list.ListItems(e).Selected() ? "*" : "");
         const ui::TextBox& box = controls().lText;
-        return selectionOf(tree(), controls().lItem) + (box.Enabled() ? " [" + box.Text() + "]" : " unbound");
+        return shown + (box.Enabled() ? " [" + box.Text() + "]" : " unbound");
     }
     std::string selectedKey() {
         return tree().SelectedItem() != nullptr ? tree().SelectedItem()->Key() : "(none)";

@@ -21,7 +21,7 @@ struct List {
     ui::ListView list{"lItem", nullptr};
 };
 
-TEST(ListSelection, ClicksSelectAsTheModifiersSay) {
+TEST(ListSelection, ClicksSelectAsTheModifiersSayAndTheFocusFollowsTheSelection) {
     const struct {
         bool multi;
         int first;
@@ -43,9 +43,7 @@ TEST(ListSelection, ClicksSelectAsTheModifiersSay) {
         l.list.userClickItem(row.second, row.shift);
         EXPECT_EQ(l.selected(), row.expected);
     }
-}
-
-TEST(ListSelection, FocusMovesToTheFirstSelectedEntryWhenItsEntryIsDeselected) {
+    // Deselecting the focused entry moves the focus to the first selected one.
     List l;
     l.list.ListItems(2).setSelected(true);
     l.list.ListItems(4).setSelected(true);
