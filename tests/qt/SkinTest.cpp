@@ -58,7 +58,7 @@ private slots:
         w().controls().lItem.KeyUp.connect(
             [keys](int16_t code, int16_t shift) { keys->push_back(code * 10 + shift); });
 
-        const QPoint centre = rowRect(w().list(), 0).center();
+        const QPoint centre = w().list()->visualRect(w().list()->model()->index(0, 0)).center();
         clickListRow(w().list(), 0, {}, Qt::RightButton);
         QCOMPARE(ups->size(), std::size_t{1});
         QCOMPARE(ups->back().button, ui::vbRightButton);
