@@ -1,14 +1,4 @@
-#include "qt/ClockDate.h"
 #include "tests/qt/GuiFixture.h"
-
-#include <QApplication>
-#include <QClipboard>
-#include <QMimeData>
-#include <QPlainTextEdit>
-#include <QScreen>
-#include <QTest>
-
-#include <string>
 
 namespace {
 
@@ -88,15 +78,6 @@ private slots:
         QCOMPARE(noteBox()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
         window_->controls().lItem.userClickItem(2);
         QVERIFY(store().ItemText[0] == huge.toStdString());
-    }
-
-    void clockEndsAreTheFirstAndLastDay() {
-        for (const auto& [clock, read] : {std::pair{QDate(2002, 11, 20), "11-20-2002"},
-                                          {QDate(9999, 12, 31), "12-31-9999"},
-                                          {QDate(10000, 1, 1), "12-31-9999"},
-                                          {QDate(1, 1, 1), "01-01-0001"},
-                                          {QDate(-1, 12, 31), "01-01-0001"}})
-            QCOMPARE(skin::clockDateText(clock), std::string(read));
     }
 
     // Every part of the window, the panel tabs included, lies on the screen.

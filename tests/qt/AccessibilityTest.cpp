@@ -129,17 +129,30 @@ private slots:
 
     void cleanup() { closeWindow(); }
 
-    void everyWidgetReadsAsItShows_data() {
+    void everyWidgetReadsAsItShowsAndTabReachesIt_data() {
         QTest::addColumn<QString>("scene");
-        QTest::newRow("no panel") << QString();
-        QTest::newRow("calculator") << QStringLiteral("mNumbraShow");
-        QTest::newRow("scheduler") << QStringLiteral("mDateShow");
-        QTest::newRow("a folder being renamed") << QStringLiteral("rename");
+        QTest::addColumn<QStringList>("panelStops");
+        QTest::newRow("no panel") << QString() << QStringList{};
+        QTest::newRow("calculator")
+            << QStringLiteral("mNumbraShow")
+            << QStringLiteral("cCalcWinInput cCalcWinResult cCalcWinVarList cCalcWinInfo").split(u' ');
+        QTest::newRow("scheduler") << QStringLiteral("mDateShow")
+                                   << QStringLiteral(
+                                          "dDateWinDisplay dDateWinScroller dDateWinButton dDateWinAll "
+                                          "dBackWinDateList dDateWinText")
+                                          .split(u' ');
+        QTest::newRow("a folder being renamed") << QStringLiteral("rename") << QStringList{};
     }
 
-    // As the accessibility layer reports them, which is what assistive technology reads.
-    void everyWidgetReadsAsItShows() {
+    // As the accessibility layer reports them, which is what assistive technology reads; Tab visits the
+    // notes, then the open panel, then the tabs.
+    void everyWidgetReadsAsItShowsAndTabReachesIt() {
         QFETCH(QString, scene);
+        QFETCH(QStringList, panelStops);
+        // The text box is disabled until an item is shown; give it one so that Tab can stop there.
+        QVERIFY(w().form.Notes().Store().AppendItem("Note", "Scrivlet", ""));
+        w().form.Notes().List().ListFolderItems(false);
+        clickListRow(w().list(), 0);
         openScene(w(), scene);
         QList<QWidget*> widgets = w().window.findChildren<QWidget*>();
         widgets.prepend(&w().window);
@@ -151,6 +164,21 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
         QVERIFY2(cutLabels(w().window).isEmpty(),
                  qPrintable(cutLabels(w().window).join(QStringLiteral("; "))));
+        // The folder being renamed shows no note, and Tab in its editor ends the rename.
+        if (scene == QLatin1String("rename"))
+            return;
+        w().window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w().window));
+        QStringList expected{QStringLiteral("lTre"), QStringLiteral("lItem"), QStringLiteral("lText")};
+        expected << panelStops << QStringLiteral("cCalcMenuButton") << QStringLiteral("dDateMenuButton");
+        w().tree()->setFocus();
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (qsizetype step = 0; step < expected.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        expected << QStringLiteral("lTre");
+        QCOMPARE(visited, expected);
     }
 
     // Three short lines that read as a table: none of them wraps, and none runs past the box, also where
@@ -186,45 +214,6 @@ private slots:
         QTest::mouseClick(box->findChild<QLabel*>(QStringLiteral("lLabel_0")), Qt::LeftButton);
         QVERIFY(w().window.isEnabled());
         QTRY_VERIFY(!QApplication::topLevelWidgets().contains(box));
-    }
-
-    void tabVisitsNotesThenTheOpenPanelThenTheTabs_data() {
-        QTest::addColumn<QString>("showEntry");
-        QTest::addColumn<QStringList>("panelStops");
-        QTest::newRow("no panel") << QString() << QStringList{};
-        QTest::newRow("calculator") << QStringLiteral("mNumbraShow")
-                                    << QStringList{
-                                           QStringLiteral("cCalcWinInput"), QStringLiteral("cCalcWinResult"),
-                                           QStringLiteral("cCalcWinVarList"), QStringLiteral("cCalcWinInfo")};
-        QTest::newRow("scheduler") << QStringLiteral("mDateShow")
-                                   << QStringLiteral(
-                                          "dDateWinDisplay dDateWinScroller dDateWinButton dDateWinAll "
-                                          "dBackWinDateList dDateWinText")
-                                          .split(u' ');
-    }
-
-    void tabVisitsNotesThenTheOpenPanelThenTheTabs() {
-        QFETCH(QString, showEntry);
-        QFETCH(QStringList, panelStops);
-        // The text box is disabled until an item is shown; give it one so that Tab can stop there.
-        QVERIFY(w().form.Notes().Store().AppendItem("Note", "Scrivlet", ""));
-        w().form.Notes().List().ListFolderItems(false);
-        clickListRow(w().list(), 0);
-        openScene(w(), showEntry);
-        w().window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w().window));
-
-        QStringList expected{QStringLiteral("lTre"), QStringLiteral("lItem"), QStringLiteral("lText")};
-        expected << panelStops << QStringLiteral("cCalcMenuButton") << QStringLiteral("dDateMenuButton");
-
-        w().tree()->setFocus();
-        QStringList visited{QApplication::focusWidget()->objectName()};
-        for (qsizetype step = 0; step < expected.size(); ++step) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
-        }
-        expected << QStringLiteral("lTre");
-        QCOMPARE(visited, expected);
     }
 };
 

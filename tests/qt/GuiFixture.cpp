@@ -85,13 +85,10 @@ bool rowSelected(const QListView* list, int row) {
     return list->selectionModel()->isSelected(list->model()->index(row, 0));
 }
 
-QRect rowRect(const QListView* list, int row) {
-    return list->visualRect(list->model()->index(row, 0));
-}
-
 void clickListRow(QListView* list, int row, Qt::KeyboardModifiers modifiers, Qt::MouseButton button) {
     QVERIFY(row < rowCount(list));
-    QTest::mouseClick(list->viewport(), button, modifiers, rowRect(list, row).center());
+    QTest::mouseClick(list->viewport(), button, modifiers,
+                      list->visualRect(list->model()->index(row, 0)).center());
 }
 
 QLineEdit* openEditor(const QAbstractItemView* view) {

@@ -77,7 +77,6 @@ void clickTreeNode(QTreeView* tree, const QString& text, Qt::MouseButton button 
 // Rows of the item list, by 0-based row.
 int rowCount(const QListView* list);
 bool rowSelected(const QListView* list, int row);
-QRect rowRect(const QListView* list, int row);
 
 void clickListRow(QListView* list, int row, Qt::KeyboardModifiers modifiers = {},
                   Qt::MouseButton button = Qt::LeftButton);

@@ -1,5 +1,6 @@
 #include "tests/qt/GuiFixture.h"
 
+#include "qt/ClockDate.h"
 #include "qt/QtPlatform.h"
 
 namespace {
@@ -21,7 +22,8 @@ private slots:
         QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
     }
 
-    void clockTextIsMonthDayYear() {
+    // Month, day and year, held to the calendar's first and last day.
+    void theClockReadsMonthDayYear() {
         const QString text = QString::fromStdString(platform_.systemDateText());
         const QDate today = QDate::currentDate();
         // Read around midnight the date may have moved on between the two readings.
@@ -30,6 +32,11 @@ private slots:
                  qPrintable(text));
         const double seconds = platform_.secondsSinceMidnight();
         QVERIFY(seconds >= 0.0 && seconds < 86400.0);
+        for (const auto& [clock, read] : {std::pair{QDate(9999, 12, 31), "12-31-9999"},
+                                          {QDate(10000, 1, 1), "12-31-9999"},
+                                          {QDate(1, 1, 1), "01-01-0001"},
+                                          {QDate(-1, 12, 31), "01-01-0001"}})
+            QCOMPARE(skin::clockDateText(clock), std::string(read));
     }
 
     void inputDialogAnswersOrEmpty_data() {

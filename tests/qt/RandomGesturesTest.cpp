@@ -206,8 +206,7 @@ private:
             const QPoint from = treePoint(g.a);
             if (openEditor(tree()) == nullptr)
                 draggedKey_ = nodeKeyAt(from);
-            QTest::mousePress(viewport, Qt::LeftButton, {}, from);
-            QTest::mouseMove(viewport, from + QPoint(0, QApplication::startDragDistance() + 2));
+            startDrag(tree(), from);
             const Qt::MouseButton other = g.b % 4 == 0 ? Qt::RightButton : button;
             if (variant == 0) {
                 QTest::mousePress(viewport, other, {}, treePoint(g.b));

@@ -46,24 +46,9 @@ private slots:
     void listGesturesReachTheControl() {
         QVERIFY(w().form.Notes().Store().AppendItem("Note", "Scrivlet", ""));
         w().form.Notes().List().ListFolderItems(false);
-        struct MouseUp {
-            int16_t button, shift;
-            int x, y;
-        };
-        auto ups = std::make_shared<std::vector<MouseUp>>();
-        w().controls().lItem.MouseUp.connect([ups](int16_t button, int16_t shift, int x, int y) {
-            ups->push_back({button, shift, x, y});
-        });
         auto keys = std::make_shared<std::vector<int>>();
         w().controls().lItem.KeyUp.connect(
             [keys](int16_t code, int16_t shift) { keys->push_back(code * 10 + shift); });
-
-        const QPoint centre = rowRect(w().list(), 0).center();
-        clickListRow(w().list(), 0, {}, Qt::RightButton);
-        QCOMPARE(ups->size(), std::size_t{1});
-        QCOMPARE(ups->back().button, ui::vbRightButton);
-        QCOMPARE(QPoint(ups->back().x, ups->back().y), centre);
-        QVERIFY(!rowSelected(w().list(), 0));
 
         QTest::mouseClick(w().list()->viewport(), Qt::LeftButton, {},
                           QPoint(5, w().list()->viewport()->height() - 5));
