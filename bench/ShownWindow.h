@@ -25,9 +25,9 @@ struct ShownWindow {
     QListView* list() { return widget<QListView>("lItem"); }
     QPlainTextEdit* noteBox() { return widget<QPlainTextEdit>("lText"); }
 
-    testing_support::ScriptedPlatform platform;
+    tests::ScriptedPlatform platform;
     app::frmMain form{platform};
-    skin::MainWindow window{form.Controls()};
+    qt::MainWindow window{form.Controls()};
 };
 
 // Lets a view lay out what changed and paints it, as the next frame would.

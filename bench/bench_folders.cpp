@@ -43,7 +43,7 @@ struct FolderBench {
             notes().Tree().AppendFolder("Scrivlet\\Fill", std::string("G").append(std::to_string(k)));
     }
 
-    testing_support::ScriptedPlatform platform;
+    tests::ScriptedPlatform platform;
     app::frmMain form{platform};
 };
 
@@ -91,7 +91,7 @@ void BM_DeleteToTrash(benchmark::State& state) {
         state.ResumeTiming();
         b.menu().mFolderDelete.userChoose();
         state.PauseTiming();
-        testing_support::dragNode(b.tree(), b.nodeOf("Trash\\Big"), 1, 0);
+        tests::dragNode(b.tree(), b.nodeOf("Trash\\Big"), 1, 0);
         state.ResumeTiming();
     }
 }
@@ -109,7 +109,7 @@ void BM_DragMove(benchmark::State& state) {
         const int from = b.nodeOf(inX ? "Scrivlet\\X\\Big" : "Scrivlet\\Y\\Big");
         const int to = b.nodeOf(inX ? "Scrivlet\\Y" : "Scrivlet\\X");
         state.ResumeTiming();
-        testing_support::dragNode(b.tree(), from, to, 0);
+        tests::dragNode(b.tree(), from, to, 0);
         inX = !inX;
     }
 }

@@ -193,7 +193,7 @@ void BM_RepaintDayListOfLongEntries(benchmark::State& state) {
 // --- Folders ---
 
 QModelIndex nodeRow(QTreeView* tree, const ui::TreeNode& node) {
-    return static_cast<skin::TreeModel*>(tree->model())->indexOf(&node);
+    return static_cast<qt::TreeModel*>(tree->model())->indexOf(&node);
 }
 
 QPoint nodeCentre(QTreeView* tree, const ui::TreeNode& node) {

@@ -23,7 +23,7 @@ struct FullWindow {
         for (int i = 4; i <= FullStore; ++i)
             form.Notes().Tree().AppendFolder("Scrivlet\\Work", "Folder " + std::to_string(i));
     }
-    testing_support::ScriptedPlatform platform;
+    tests::ScriptedPlatform platform;
     app::frmMain form{platform};
 };
 
@@ -75,7 +75,7 @@ struct ItemsWindow {
     }
     ui::ListView& list() { return form.Controls().lItem; }
     app::MainMenu& menu() { return form.Controls().Menu; }
-    testing_support::ScriptedPlatform platform;
+    tests::ScriptedPlatform platform;
     app::frmMain form{platform};
 };
 

@@ -18,7 +18,7 @@ struct FullScheduler {
         controls.dDateWinBack.setVisible(true);
         bench::addDays(form, app::DayEntries::MaxEntries, [](int i) { return "Note " + std::to_string(i); });
     }
-    testing_support::ScriptedPlatform platform;
+    tests::ScriptedPlatform platform;
     app::frmMain form{platform};
     app::MainControls& controls = form.Controls();
 };

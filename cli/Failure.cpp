@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace numbra {
+namespace cli {
 
 int reportFailure(const char* what, int error) {
     std::fprintf(stderr, "numbra: %s: %s\n", what, std::strerror(error));
@@ -23,4 +23,4 @@ int finishAnswers(std::ostream& out) {
     return reportFailure("write error", errno != 0 ? errno : EIO);
 }
 
-} // namespace numbra
+} // namespace cli

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-namespace numbra {
+namespace cli {
 
 // A read or a write that failed ends numbra as it ends the standard tools: a message on standard error
 // naming what failed and why (errno `error`), and a non-zero exit status, which this returns.
@@ -12,4 +12,4 @@ int reportFailure(const char* what, int error);
 // Returns the exit status.
 int finishAnswers(std::ostream& out);
 
-} // namespace numbra
+} // namespace cli

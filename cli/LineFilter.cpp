@@ -8,7 +8,7 @@
 #include <string>
 #include <sys/types.h>
 
-namespace numbra {
+namespace cli {
 
 namespace {
 
@@ -65,4 +65,4 @@ int filterLines(std::FILE* in, std::ostream& out, bool basicOnly) {
     return status;
 }
 
-} // namespace numbra
+} // namespace cli

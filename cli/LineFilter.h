@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
-namespace numbra {
+namespace cli {
 
 // Reads one Term per line and writes one answer line for each, nothing else: the mode for pipes and
 // files. A carriage return before the line feed is dropped. Reading stops at the end of input, or at
@@ -12,4 +12,4 @@ namespace numbra {
 // Returns the exit status.
 int filterLines(std::FILE* in, std::ostream& out, bool basicOnly);
 
-} // namespace numbra
+} // namespace cli

@@ -1,6 +1,6 @@
 #include "cli/Options.h"
 
-namespace numbra {
+namespace cli {
 
 const std::string_view Usage = R"(Usage: numbra [--basic] [--] [TERM...]
        numbra --help | --version
@@ -70,4 +70,4 @@ Options parseOptions(int argc, const char* const* argv) {
     return parsed;
 }
 
-} // namespace numbra
+} // namespace cli

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace numbra {
+namespace cli {
 
 // What the command line asks for. Only the words below are options; any other argument is a Term, so
 // that "-5*3" or "--5" need no quoting beyond the shell's.
@@ -23,4 +23,4 @@ Options parseOptions(int argc, const char* const* argv);
 
 extern const std::string_view Usage;
 
-} // namespace numbra
+} // namespace cli

@@ -13,7 +13,7 @@
 
 #include <editline/readline.h>
 
-namespace numbra {
+namespace cli {
 
 namespace {
 
@@ -57,4 +57,4 @@ int runTerminal(bool basicOnly) {
     return 0;
 }
 
-} // namespace numbra
+} // namespace cli

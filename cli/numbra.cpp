@@ -13,33 +13,33 @@
 
 namespace {
 
-int run(const numbra::Options& parsed) {
+int run(const cli::Options& parsed) {
     switch (parsed.what) {
-    case numbra::Options::Action::Help:
-        std::cout << numbra::Usage;
-        return numbra::finishAnswers(std::cout);
-    case numbra::Options::Action::Version:
+    case cli::Options::Action::Help:
+        std::cout << cli::Usage;
+        return cli::finishAnswers(std::cout);
+    case cli::Options::Action::Version:
         std::cout << MODULCalc::VersionBanner << '\n';
-        return numbra::finishAnswers(std::cout);
-    case numbra::Options::Action::Evaluate:
+        return cli::finishAnswers(std::cout);
+    case cli::Options::Action::Evaluate:
         break;
     }
     if (parsed.endOfOptionsOnly) {
         return 0;
     }
     if (parsed.terms.empty()) {
-        return isatty(STDIN_FILENO) != 0 ? numbra::runTerminal(parsed.basicOnly)
-                                         : numbra::filterLines(stdin, std::cout, parsed.basicOnly);
+        return isatty(STDIN_FILENO) != 0 ? cli::runTerminal(parsed.basicOnly)
+                                         : cli::filterLines(stdin, std::cout, parsed.basicOnly);
     }
     for (const std::string& term : parsed.terms) {
-        const std::string result = numbra::answer(term, parsed.basicOnly);
+        const std::string result = cli::answer(term, parsed.basicOnly);
         errno = 0;
         std::cout << result << '\n';
         if (!std::cout.good()) {
             break;
         }
     }
-    return numbra::finishAnswers(std::cout);
+    return cli::finishAnswers(std::cout);
 }
 
 } // namespace
@@ -47,10 +47,10 @@ int run(const numbra::Options& parsed) {
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     try {
-        return run(numbra::parseOptions(argc, argv));
+        return run(cli::parseOptions(argc, argv));
     } catch (const std::bad_alloc&) {
         // A Term too long for the memory left: its answer cannot be given, and saying nothing would
         // look like success.
-        return numbra::reportFailure("out of memory", ENOMEM);
+        return cli::reportFailure("out of memory", ENOMEM);
     }
 }

@@ -14,7 +14,7 @@
 #include <QSplitterHandle>
 #include <QToolButton>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -207,4 +207,4 @@ void setTabStops(const QList<QWidget*>& stops) {
         QWidget::setTabOrder(stops[index - 1], stops[index]);
 }
 
-} // namespace skin
+} // namespace qt

@@ -5,7 +5,7 @@
 #include <QScrollBar>
 #include <QWidget>
 
-namespace skin {
+namespace qt {
 
 // Names the parts Qt builds inside the skin's widgets (scroll bars, viewports, splitter handles, headers,
 // menus) after the widget they belong to, so that a screen reader meets no nameless widget. The widgets
@@ -27,4 +27,4 @@ QList<QWidget*> tabStopsIn(QWidget& panel);
 // Makes Tab visit `stops` in the order given; hidden and disabled ones are passed over as usual.
 void setTabStops(const QList<QWidget*>& stops);
 
-} // namespace skin
+} // namespace qt

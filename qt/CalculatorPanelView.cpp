@@ -13,7 +13,7 @@
 
 #include <algorithm>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -109,4 +109,4 @@ void buildCalculatorPanel(app::MainControls& controls, QWidget& panel) {
     layout->addWidget(info);
 }
 
-} // namespace skin
+} // namespace qt

@@ -4,10 +4,10 @@
 
 #include <QWidget>
 
-namespace skin {
+namespace qt {
 
 // Fills the calculator panel's frame with its widgets: the input line, the result, the slot list and the
 // information lines, one under the other.
 void buildCalculatorPanel(app::MainControls& controls, QWidget& panel);
 
-} // namespace skin
+} // namespace qt

@@ -2,7 +2,7 @@
 
 #include "qt/Mirror.h"
 
-namespace skin {
+namespace qt {
 
 void bindDisplay(ui::TextBox& control, QLineEdit& widget) {
     widget.setObjectName(toQString(control.Name()));
@@ -13,4 +13,4 @@ void bindDisplay(ui::TextBox& control, QLineEdit& widget) {
                       [&control, &widget] { widget.setText(toQString(control.Text())); });
 }
 
-} // namespace skin
+} // namespace qt

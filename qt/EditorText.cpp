@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace skin {
+namespace qt {
 
 std::string storedText(const QPlainTextEdit& editor) {
     QString text = editor.document()->toRawText();
@@ -16,4 +16,4 @@ std::string storedText(const QPlainTextEdit& editor) {
     return text.toStdString();
 }
 
-} // namespace skin
+} // namespace qt

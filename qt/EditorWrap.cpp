@@ -3,7 +3,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -34,4 +34,4 @@ void wrapLongParagraphsAnywhere(QPlainTextEdit& editor) {
                      });
 }
 
-} // namespace skin
+} // namespace qt

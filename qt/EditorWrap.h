@@ -2,7 +2,7 @@
 
 #include <QPlainTextEdit>
 
-namespace skin {
+namespace qt {
 
 // Text wraps at word boundaries, and a word wider than the box breaks where the box ends. Qt finds that
 // break by reading to the end of the word again for every line, so one unbroken paragraph of a million
@@ -15,4 +15,4 @@ void wrapLongParagraphsAnywhere(QPlainTextEdit& editor);
 
 inline constexpr int LongParagraph = 4000;
 
-} // namespace skin
+} // namespace qt

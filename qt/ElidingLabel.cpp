@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace skin {
+namespace qt {
 
 QStringList ElidingLabel::shownLines() const {
     const QRect area = contentsRect();
@@ -52,4 +52,4 @@ void ElidingLabel::paintEvent(QPaintEvent*) {
     }
 }
 
-} // namespace skin
+} // namespace qt

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QStringList>
 
-namespace skin {
+namespace qt {
 
 // A label that wraps its text as a word-wrapped label does, also inside words that are wider than the
 // label, and ends the last line that fits with an ellipsis: a long calculator result, which holds no
@@ -24,4 +24,4 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-} // namespace skin
+} // namespace qt

@@ -4,7 +4,7 @@
 
 #include <QFontDatabase>
 
-namespace skin {
+namespace qt {
 
 QFont fontOf(const ui::Font& font) {
     const QString family = toQString(font.Name);
@@ -23,4 +23,4 @@ QFont fontOf(const ui::Font& font) {
     return qfont;
 }
 
-} // namespace skin
+} // namespace qt

@@ -4,10 +4,10 @@
 
 #include <QFont>
 
-namespace skin {
+namespace qt {
 
 // The Qt font for a control's font. Where the named face is not installed, a face of the same kind
 // stands in: the system's fixed-pitch font, or its general sans-serif font, at the size and style asked.
 QFont fontOf(const ui::Font& font);
 
-} // namespace skin
+} // namespace qt

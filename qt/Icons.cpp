@@ -9,7 +9,7 @@
 #include <map>
 #include <utility>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -154,4 +154,4 @@ QIcon schedulerTabIcon() {
     return icon;
 }
 
-} // namespace skin
+} // namespace qt

@@ -2,7 +2,7 @@
 
 #include <QIcon>
 
-namespace skin {
+namespace qt {
 
 // The pictures of the image list iList, by image number (1 root, 2 Trash, 3 folder, 4 open folder,
 // 5 item, 6 day with an entry), drawn here so the program ships no picture files. Unknown numbers give
@@ -16,4 +16,4 @@ QIcon nodeIcon(int image, int selectedImage);
 QIcon calculatorTabIcon();
 QIcon schedulerTabIcon();
 
-} // namespace skin
+} // namespace qt

@@ -13,7 +13,7 @@
 #include <optional>
 #include <utility>
 
-namespace skin {
+namespace qt {
 
 // A view whose name editor a command can complete before it runs.
 class CompletesLabelEdit {
@@ -125,4 +125,4 @@ private:
     bool closingForControl_ = false;
 };
 
-} // namespace skin
+} // namespace qt

@@ -15,7 +15,7 @@
 
 #include <algorithm>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -120,4 +120,4 @@ void InfoWindow::closeEvent(QCloseEvent* event) {
     form_.Form.userClose();
 }
 
-} // namespace skin
+} // namespace qt

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-namespace skin {
+namespace qt {
 
 // The about box's window. It has no parent: a window owned by the main window would be disabled together
 // with it and could never be clicked. It closes itself when its form is unloaded.
@@ -24,4 +24,4 @@ private:
     app::frmInfo& form_;
 };
 
-} // namespace skin
+} // namespace qt

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-namespace skin {
+namespace qt {
 
 int16_t keyCodeOf(int qtKey) {
     // Letters and digits share their codes with Qt; these are the other keys a handler may look at.
@@ -61,4 +61,4 @@ ui::Point pointOf(const QPointF& position) {
     return {rounded.x(), rounded.y()};
 }
 
-} // namespace skin
+} // namespace qt

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-namespace skin {
+namespace qt {
 
 // The key code the form's key handlers expect for a Qt key (46 for Delete, 65 for A, ...); 0 for keys
 // that have none.
@@ -18,4 +18,4 @@ int16_t shiftMaskOf(Qt::KeyboardModifiers modifiers);
 
 ui::Point pointOf(const QPointF& position);
 
-} // namespace skin
+} // namespace qt

@@ -5,7 +5,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -69,4 +69,4 @@ void bindBackground(ui::CommandButton& control, QWidget& widget) {
     new ClickForwarder(control, widget);
 }
 
-} // namespace skin
+} // namespace qt

@@ -6,7 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 
-namespace skin {
+namespace qt {
 
 // Binds a widget to a headless label, command button or picture box: the caption (where the widget shows
 // one), Enabled and Visible follow the control, and a click on the widget is the control's click.
@@ -18,4 +18,4 @@ void bindPicture(ui::PictureBox& control, QFrame& widget);
 // still reaches the control.
 void bindBackground(ui::CommandButton& control, QWidget& widget);
 
-} // namespace skin
+} // namespace qt

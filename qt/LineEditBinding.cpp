@@ -4,7 +4,7 @@
 
 #include <QSignalBlocker>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -32,4 +32,4 @@ void bindLineEdit(ui::TextBox& control, QLineEdit& widget) {
                      [&control](const QString& text) { control.userEdit(toStdString(text)); });
 }
 
-} // namespace skin
+} // namespace qt

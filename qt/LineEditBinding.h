@@ -6,7 +6,7 @@
 
 #include <limits>
 
-namespace skin {
+namespace qt {
 
 // A line edit cuts its text at 32767 characters unless told otherwise; the calculator takes Terms and
 // slot texts of any length, so its lines, and the dialog that edits a slot, take as many as Qt can hold.
@@ -16,4 +16,4 @@ inline constexpr int LongestLine = std::numeric_limits<int>::max();
 // widget, and every edit the user makes hands the new text to the control.
 void bindLineEdit(ui::TextBox& control, QLineEdit& widget);
 
-} // namespace skin
+} // namespace qt

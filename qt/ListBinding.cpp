@@ -10,7 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-namespace skin {
+namespace qt {
 
 ListBinding::ListBinding(ui::ListView& control, QWidget* parent)
     : InPlaceEditing<QListView>(parent), control_(control), model_(control, this) {
@@ -224,4 +224,4 @@ void ListBinding::keyReleaseEvent(QKeyEvent* event) {
     QListView::keyReleaseEvent(event);
 }
 
-} // namespace skin
+} // namespace qt

@@ -9,7 +9,7 @@
 
 #include <string>
 
-namespace skin {
+namespace qt {
 
 // The list view widget of a headless list view. It mirrors the entries, their selection, the entry with the
 // selection focus and the label edit; clicks, right clicks and keys go to the control, which alone
@@ -50,4 +50,4 @@ private:
     std::string slowClickKey_;
 };
 
-} // namespace skin
+} // namespace qt

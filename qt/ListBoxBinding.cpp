@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -148,4 +148,4 @@ void ListBoxBinding::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-} // namespace skin
+} // namespace qt

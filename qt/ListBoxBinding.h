@@ -4,7 +4,7 @@
 
 #include <QListWidget>
 
-namespace skin {
+namespace qt {
 
 // The list widget of a headless list box. It mirrors the lines, the selected line and the font; clicks,
 // double clicks, the keys and the release of any mouse button go to the control.
@@ -27,4 +27,4 @@ private:
     ui::ListBox& control_;
 };
 
-} // namespace skin
+} // namespace qt

@@ -7,7 +7,7 @@
 #include <QBrush>
 #include <QColor>
 
-namespace skin {
+namespace qt {
 
 ListModel::ListModel(ui::ListView& control, QObject* parent)
     : QAbstractListModel(parent), control_(control), shown_(control.ListItems.Count()) {
@@ -81,4 +81,4 @@ void ListModel::entryChanged(int position) {
     emit dataChanged(changed, changed);
 }
 
-} // namespace skin
+} // namespace qt

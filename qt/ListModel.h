@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-namespace skin {
+namespace qt {
 
 // The entries of a headless list view as an item model. The view asks only for the rows it shows, so a
 // folder of tens of thousands of notes costs the skin no more than a short one. The control announces
@@ -33,4 +33,4 @@ private:
     mutable QList<QString> shown_;
 };
 
-} // namespace skin
+} // namespace qt

@@ -28,7 +28,7 @@
 #include <cmath>
 #include <memory>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -230,4 +230,4 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     controls_.frmMain.userClose();
 }
 
-} // namespace skin
+} // namespace qt

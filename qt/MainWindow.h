@@ -4,7 +4,7 @@
 
 #include <QMainWindow>
 
-namespace skin {
+namespace qt {
 
 // The main window: the real widgets of every control of the form, laid out with the notes on the left,
 // the open side panel next to them and the two panel tab strips at the right edge. The window shows
@@ -29,4 +29,4 @@ private:
     double shrink_ = 1.0;
 };
 
-} // namespace skin
+} // namespace qt

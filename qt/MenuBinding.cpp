@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -112,4 +112,4 @@ bool MenuBinding::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-} // namespace skin
+} // namespace qt

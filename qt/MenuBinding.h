@@ -5,7 +5,7 @@
 #include <QMenuBar>
 #include <QObject>
 
-namespace skin {
+namespace qt {
 
 // Fills a QMenuBar with one QAction (or QMenu) per entry of a headless menu bar and keeps caption,
 // shortcut, Enabled, Visible and Checked of each in step with its entry. A triggered action asks its
@@ -26,4 +26,4 @@ private:
     QMenuBar& bar_;
 };
 
-} // namespace skin
+} // namespace qt

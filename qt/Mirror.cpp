@@ -1,6 +1,6 @@
 #include "qt/Mirror.h"
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -17,4 +17,4 @@ void mirrorEnabledVisible(ui::Control& control, QWidget& widget) {
     connectWhileAlive(control.Changed, &widget, [&control, &widget] { copyEnabledVisible(control, widget); });
 }
 
-} // namespace skin
+} // namespace qt

@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-namespace skin {
+namespace qt {
 
 inline QString toQString(const std::string& text) {
     return QString::fromStdString(text);
@@ -34,4 +34,4 @@ void connectWhileAlive(ui::Signal<Args...>& signal, QObject* receiver, Handler h
 // already have its parent, or a visible control would open it as a window of its own.
 void mirrorEnabledVisible(ui::Control& control, QWidget& widget);
 
-} // namespace skin
+} // namespace qt

@@ -2,7 +2,7 @@
 
 #include "qt/Mirror.h"
 
-namespace skin {
+namespace qt {
 
 QString objectNameOf(const ui::MenuEntry& entry) {
     QString name = toQString(entry.Name());
@@ -11,4 +11,4 @@ QString objectNameOf(const ui::MenuEntry& entry) {
     return name;
 }
 
-} // namespace skin
+} // namespace qt

@@ -16,7 +16,7 @@
 
 #include <cstdlib>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -87,4 +87,4 @@ void QtPlatform::endProgram() {
     QCoreApplication::exit(EXIT_SUCCESS);
 }
 
-} // namespace skin
+} // namespace qt

@@ -2,7 +2,7 @@
 
 #include "ui/Platform.h"
 
-namespace skin {
+namespace qt {
 
 // The platform services on Qt: the input dialog, the event pump, the clock, pop-up menus and the end
 // of the program. Pop-up menus are the QMenus the menu binding built, found by the entry's name.
@@ -18,4 +18,4 @@ public:
     void endProgram() override;
 };
 
-} // namespace skin
+} // namespace qt

@@ -1,6 +1,6 @@
 #include "qt/RowDelegate.h"
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -27,4 +27,4 @@ void RowDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInde
         text.append(PopDirectionalIsolate);
 }
 
-} // namespace skin
+} // namespace qt

@@ -2,7 +2,7 @@
 
 #include <QStyledItemDelegate>
 
-namespace skin {
+namespace qt {
 
 // Paints the rows of the lists. A row shows one line of its text, elided by the style to the row's
 // width; a text of a megabyte would still be laid out whole on every paint, so only its beginning,
@@ -15,4 +15,4 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 };
 
-} // namespace skin
+} // namespace qt

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-namespace skin {
+namespace qt {
 
 // A name as the rows of the tree and the lists show it. A name holding anything beyond ASCII is put
 // between first-strong-isolate and pop-directional-isolate marks, so that a right-to-left override or
@@ -21,4 +21,4 @@ inline QString isolatedRun(const std::string& text) {
     return shown;
 }
 
-} // namespace skin
+} // namespace qt

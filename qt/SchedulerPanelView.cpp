@@ -16,7 +16,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -98,4 +98,4 @@ void buildSchedulerPanel(app::MainControls& controls, QWidget& panel) {
     bindTimer(controls.dDateWinTimer, panel);
 }
 
-} // namespace skin
+} // namespace qt

@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -82,4 +82,4 @@ void bindScrollBar(ui::HScrollBar& control, QScrollBar& widget) {
                      [&control](int value) { control.userSetValue(value); });
 }
 
-} // namespace skin
+} // namespace qt

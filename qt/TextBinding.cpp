@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QSignalBlocker>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -38,4 +38,4 @@ void bindTextBox(ui::TextBox& control, QPlainTextEdit& widget) {
     QObject::connect(&widget, &QPlainTextEdit::textChanged, &widget, [&control] { control.userModified(); });
 }
 
-} // namespace skin
+} // namespace qt

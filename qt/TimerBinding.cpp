@@ -4,7 +4,7 @@
 
 #include <QTimer>
 
-namespace skin {
+namespace qt {
 
 void bindTimer(ui::Timer& control, QObject& owner) {
     auto* timer = new QTimer(&owner);
@@ -22,4 +22,4 @@ void bindTimer(ui::Timer& control, QObject& owner) {
     connectWhileAlive(control.Changed, timer, follow);
 }
 
-} // namespace skin
+} // namespace qt

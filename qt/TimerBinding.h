@@ -4,10 +4,10 @@
 
 #include <QObject>
 
-namespace skin {
+namespace qt {
 
 // Runs a QTimer, owned by `owner`, behind a headless timer: it ticks the control every Interval
 // milliseconds while the control is enabled, whether or not any widget is shown.
 void bindTimer(ui::Timer& control, QObject& owner);
 
-} // namespace skin
+} // namespace qt

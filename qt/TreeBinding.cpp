@@ -13,7 +13,7 @@
 
 #include <utility>
 
-namespace skin {
+namespace qt {
 
 namespace {
 
@@ -323,4 +323,4 @@ void TreeBinding::keyReleaseEvent(QKeyEvent* event) {
     QTreeView::keyReleaseEvent(event);
 }
 
-} // namespace skin
+} // namespace qt

@@ -8,7 +8,7 @@
 #include <QPoint>
 #include <QTreeView>
 
-namespace skin {
+namespace qt {
 
 // The tree view widget of a headless tree view. It mirrors the nodes (over TreeModel), the selection,
 // the expanded state, the drop target and the label edit of the control, and passes every mouse and key
@@ -60,4 +60,4 @@ private:
     bool dragging_ = false;
 };
 
-} // namespace skin
+} // namespace qt

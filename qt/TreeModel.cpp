@@ -9,7 +9,7 @@
 
 #include <utility>
 
-namespace skin {
+namespace qt {
 
 TreeModel::TreeModel(ui::TreeView& control, QObject* parent) : QAbstractItemModel(parent), control_(control) {
     connectWhileAlive(control_.NodeAboutToBeAdded, this, [this](const ui::TreeNode* parentNode) {
@@ -137,4 +137,4 @@ void TreeModel::nodeChanged(const ui::TreeNode* node) {
     emit dataChanged(changed, changed);
 }
 
-} // namespace skin
+} // namespace qt

@@ -4,7 +4,7 @@
 
 #include <QAbstractItemModel>
 
-namespace skin {
+namespace qt {
 
 // The nodes of a headless tree view as an item model: each index points at its node, and the view asks
 // only for the rows it shows. The control announces every change before and after it makes it, so each
@@ -37,4 +37,4 @@ private:
     bool removing_ = false;
 };
 
-} // namespace skin
+} // namespace qt

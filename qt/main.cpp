@@ -10,9 +10,9 @@ int main(int argc, char* argv[]) {
     // The installed desktop entry and icon carry this name; desktops match the window to them by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.scrivlet"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.example.scrivlet")));
-    skin::QtPlatform platform;
+    qt::QtPlatform platform;
     app::frmMain form(platform);
-    skin::MainWindow window(form.Controls());
+    qt::MainWindow window(form.Controls());
     form.Form_Load();
     return QApplication::exec();
 }

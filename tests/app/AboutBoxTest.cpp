@@ -6,8 +6,8 @@
 
 namespace {
 
-using testing_support::ScriptedPlatform;
-using testing_support::StartedWindow;
+using tests::ScriptedPlatform;
+using tests::StartedWindow;
 
 TEST(AboutAndStartUpScreen, OpensOverAWindowThatTakesNoInputAndAnyClickClosesIt) {
     StartedWindow window;

@@ -7,7 +7,7 @@
 
 namespace {
 
-using testing_support::StartedWindow;
+using tests::StartedWindow;
 
 // The started window with the calculator panel open, and the gestures a user makes in it.
 struct OpenPanel : StartedWindow {

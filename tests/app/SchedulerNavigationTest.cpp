@@ -6,7 +6,7 @@
 
 namespace {
 
-using scheduler_tests::Scheduler;
+using tests::Scheduler;
 
 TEST(SchedulerNavigation, TheScrollerMovesAMonthAndRestsInTheMiddle) {
     const struct {
@@ -44,7 +44,7 @@ TEST(SchedulerNavigation, DecemberOfYear9999ListsOnlyItsDays) {
     ASSERT_EQ(s.list().ListItems.Count(), 31);
     EXPECT_EQ(s.row(31).Text(), "12-31 Friday");
     EXPECT_EQ(s.selectedRow(), 31);
-    testing_support::edit(s.editor(), "last");
+    tests::edit(s.editor(), "last");
     s.all();
     EXPECT_EQ(s.rows(), std::vector<std::string>{"9999-12-31, Friday: last"});
 }

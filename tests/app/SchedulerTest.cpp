@@ -10,7 +10,7 @@
 
 namespace {
 
-using scheduler_tests::Scheduler;
+using tests::Scheduler;
 
 constexpr uint32_t Blue = ui::Rgb(0, 0, 128);
 constexpr uint32_t Green = ui::Rgb(0, 128, 0);
@@ -65,7 +65,7 @@ TEST(SchedulerEntries, TypingForTheOpenDaySurvivesEveryGesture) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.gesture);
         Scheduler s;
-        testing_support::type(s.editor(), "typed");
+        tests::type(s.editor(), "typed");
         row.act(s);
         if (!s.controls().dDateWinBack.Visible())
             s.menu().mDateShow.userChoose();
@@ -83,7 +83,7 @@ TEST(SchedulerEntries, TypingForTheOpenDaySurvivesEveryGesture) {
 // day fills it, as ANewDayIsMarkedWithinTheMonthShown shows).
 TEST(SchedulerEntries, AllListsInDateOrderAndOpensTheEarliest) {
     Scheduler s;
-    testing_support::edit(s.editor(), "Dentist");
+    tests::edit(s.editor(), "Dentist");
     s.scroll(2);
     s.write("12-24", "Eve");
     s.scroll(0);
@@ -127,7 +127,7 @@ TEST(SchedulerEntries, BlankTextCreatesNothingAndRemovesAnEntry) {
 // The editor is shut wherever what it took could not be stored.
 TEST(SchedulerEntries, AViewWithoutAnOpenDayOrAFullStoreShutsTheEditor) {
     Scheduler s;
-    testing_support::edit(s.editor(), "kept");
+    tests::edit(s.editor(), "kept");
     s.scroll(2);
     s.scroll(2);
     // Today is not among January's days: nothing opens, and the editor keeps the text but takes none.
@@ -153,10 +153,10 @@ TEST(SchedulerEntries, AViewWithoutAnOpenDayOrAFullStoreShutsTheEditor) {
     EXPECT_FALSE(full.editor().Enabled());
 
     full.all();
-    testing_support::edit(full.editor(), "");
+    tests::edit(full.editor(), "");
     full.all();
     EXPECT_TRUE(full.editor().Enabled());
-    testing_support::edit(full.editor(), "fits again");
+    tests::edit(full.editor(), "fits again");
     full.click("11-21");
     EXPECT_EQ(entries.EntryCount, app::DayEntries::MaxEntries);
     EXPECT_EQ(full.row(20).Text(), "11-20 Wednesday: fits again");

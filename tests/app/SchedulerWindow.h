@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-namespace scheduler_tests {
+namespace tests {
 
 // The started window with the scheduler panel open, on a clock that starts at `date` (MM-DD-YYYY).
-struct Scheduler : testing_support::StartedWindow {
+struct Scheduler : tests::StartedWindow {
     explicit Scheduler(const std::string& date = "11-20-2002") {
         platform.date = date;
         controls().dDateWinTimer.tick();
@@ -52,11 +52,11 @@ struct Scheduler : testing_support::StartedWindow {
     }
     void write(const std::string& day, const std::string& text) {
         click(day);
-        testing_support::edit(editor(), text);
+        tests::edit(editor(), text);
     }
     void scroll(int value) { controls().dDateWinScroller.userSetValue(value); }
     void today() { controls().dDateWinButton.userClick(); }
     void all() { controls().dDateWinAll.userClick(); }
 };
 
-} // namespace scheduler_tests
+} // namespace tests

@@ -7,7 +7,7 @@
 
 namespace {
 
-using testing_support::StartedWindow;
+using tests::StartedWindow;
 
 // Whether the calculator and the scheduler panel are open.
 using PanelState = std::pair<bool, bool>;

@@ -11,7 +11,7 @@
 
 namespace {
 
-using testing_support::FolderWindow;
+using tests::FolderWindow;
 
 std::string repeated(const std::string& part, int count) {
     std::string whole;

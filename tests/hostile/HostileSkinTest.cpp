@@ -13,7 +13,7 @@ void paste(QPlainTextEdit* editor, const QByteArray& bytes) {
 
 // Hostile text through the real widgets: whatever is pasted is stored as the box shows it, and the
 // window stays usable on a screen smaller than its design (this suite runs on a 640 x 480 screen).
-class HostileSkinTest : public skin_tests::WindowPerTest {
+class HostileSkinTest : public tests::WindowPerTest {
     Q_OBJECT
 
     QPlainTextEdit* noteBox() { return window_->widget<QPlainTextEdit>(QStringLiteral("lText")); }

@@ -6,7 +6,7 @@
 
 namespace {
 
-using testing_support::FolderWindow;
+using tests::FolderWindow;
 
 // Gives a gesture by its name: a menu command, a key, a click, a drag, a pop-up over a folder other than
 // the selected one, or closing the window; "gesture:name" then ends the label the gesture opened with

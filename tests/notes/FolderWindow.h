@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace testing_support {
+namespace tests {
 
 // A started window with helpers that reach folders by key, as the user finds them by name in the tree.
 struct FolderWindow : StartedWindow {
@@ -28,7 +28,7 @@ struct FolderWindow : StartedWindow {
     void drag(const std::string& from, const std::string& to, int16_t shift = 0) {
         dragNode(tree(), nodeOf(from), nodeOf(to), shift);
     }
-    void type(const std::string& typed) { testing_support::type(controls().lText, typed); }
+    void type(const std::string& typed) { tests::type(controls().lText, typed); }
     // Selects the folder, chooses Rename and types the new name.
     void rename(const std::string& key, const std::string& newName) {
         click(key);
@@ -69,4 +69,4 @@ struct FolderWindow : StartedWindow {
     }
 };
 
-} // namespace testing_support
+} // namespace tests

@@ -7,7 +7,7 @@
 
 namespace {
 
-using testing_support::FolderWindow;
+using tests::FolderWindow;
 using Keys = std::vector<std::string>;
 
 // An append the tree cannot take (its key in use, its parent without a node) leaves the store and the tree

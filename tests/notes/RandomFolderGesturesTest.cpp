@@ -14,7 +14,7 @@
 
 namespace {
 
-using testing_support::FolderWindow;
+using tests::FolderWindow;
 
 // The notes as the user sees them: every folder (whether it is open), every item as "folder|name|text",
 // its text as the text box shows it while typing is not yet stored, and the clipboard as "name|text".
@@ -372,7 +372,7 @@ TEST(RandomFolderGestures, NotesEndAsEachGesturePromisesAndStoreTreeAndListStayI
         for (int step = 0; step < 1000; ++step) {
             const std::string did = user.act();
             SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step) + ": " + did);
-            EXPECT_EQ(testing_support::notesInvariantBreak(w.form), "");
+            EXPECT_EQ(tests::notesInvariantBreak(w.form), "");
             EXPECT_EQ(w.tree().DropHighlight(), nullptr);
             if (user.expected) {
                 EXPECT_TRUE(notesOf(w) == *user.expected);

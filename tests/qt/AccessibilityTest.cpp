@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-using namespace skin_tests;
+using namespace tests;
 
 namespace {
 
@@ -90,7 +90,7 @@ void openScene(SkinWindow& w, const QString& scene) {
 
 // A label shows all its text: on its line, or wrapped within its height where it wraps.
 bool showsAllOf(const QLabel& label) {
-    if (const auto* eliding = dynamic_cast<const skin::ElidingLabel*>(&label)) {
+    if (const auto* eliding = dynamic_cast<const qt::ElidingLabel*>(&label)) {
         const auto withoutBlanks = [](QString text) {
             return text.remove(QRegularExpression(QStringLiteral("\\s")));
         };
@@ -121,7 +121,7 @@ QWidget* aboutBox() {
 } // namespace
 
 // What a screen reader, a keyboard user and the eye meet in the real window, with each panel open in turn.
-class AccessibilityTest : public skin_tests::WindowPerTest {
+class AccessibilityTest : public tests::WindowPerTest {
     Q_OBJECT
 
 private slots:

@@ -2,7 +2,7 @@
 
 #include "qt/ElidingLabel.h"
 
-using namespace skin_tests;
+using namespace tests;
 
 namespace {
 
@@ -10,7 +10,7 @@ QPoint rowCentre(QListWidget* list, int row) {
     return list->visualItemRect(list->item(row)).center();
 }
 
-class CalculatorSkinTest : public skin_tests::WindowPerTest {
+class CalculatorSkinTest : public tests::WindowPerTest {
     Q_OBJECT
 
 private slots:
@@ -26,7 +26,7 @@ private slots:
     void longTermsAndAnswersAreWholeAndShownFromTheStart() {
         auto* input = w().widget<QLineEdit>(QStringLiteral("cCalcWinInput"));
         auto* result = w().widget<QLineEdit>(QStringLiteral("cCalcWinResult"));
-        auto* tab = dynamic_cast<skin::ElidingLabel*>(w().widget<QLabel>(QStringLiteral("cCalcMenuResult")));
+        auto* tab = dynamic_cast<qt::ElidingLabel*>(w().widget<QLabel>(QStringLiteral("cCalcMenuResult")));
         QVERIFY(tab != nullptr);
         // Opening the panel gave the keyboard to the Term, so typing goes there at once.
         w().window.activateWindow();

@@ -1,10 +1,10 @@
 #include "tests/qt/GuiFixture.h"
 
-using namespace skin_tests;
+using namespace tests;
 
 // Folders organised with the mouse and keyboard in the real tree: dragging, the pop-up, renaming in
 // place, and large removals reaching the view as one change.
-class FolderTreeSkinTest : public skin_tests::WindowPerTest {
+class FolderTreeSkinTest : public tests::WindowPerTest {
     Q_OBJECT
 
 private slots:

@@ -1,11 +1,11 @@
 #include "tests/qt/GuiFixture.h"
 
-using namespace skin_tests;
+using namespace tests;
 
 // Gestures that end an edit, start one, or come in the middle of a drag act on what the user aimed at,
 // and nothing typed goes astray: through the real widgets of an active window, where the focus moves as
 // it does for a person.
-class GesturesLandWhereAimedTest : public skin_tests::WindowPerTest {
+class GesturesLandWhereAimedTest : public tests::WindowPerTest {
     Q_OBJECT
 
 private slots:

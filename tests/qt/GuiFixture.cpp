@@ -1,6 +1,6 @@
 #include "tests/qt/GuiFixture.h"
 
-namespace skin_tests {
+namespace tests {
 
 std::vector<std::function<QObject*()>>& testClasses() {
     static std::vector<std::function<QObject*()>> classes;
@@ -106,4 +106,4 @@ void triggerEnabled(QAction* action) {
     action->trigger();
 }
 
-} // namespace skin_tests
+} // namespace tests

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace skin_tests {
+namespace tests {
 
 // Fails the running test when a modal dialog or a pop-up menu opens that the test did not ask for, and
 // closes it, so that a stray dialog cannot hang the suite.
@@ -48,9 +48,9 @@ struct SkinWindow {
         return window.findChild<Widget*>(name);
     }
 
-    testing_support::ScriptedPlatform platform;
+    tests::ScriptedPlatform platform;
     app::frmMain form{platform};
-    skin::MainWindow window{form.Controls()};
+    qt::MainWindow window{form.Controls()};
 };
 
 // The tree's row showing `text` (the only one).
@@ -88,8 +88,8 @@ void triggerEnabled(QAction* action);
 // The test classes main() runs, each added by SKIN_TEST_CLASS in its own file.
 std::vector<std::function<QObject*()>>& testClasses();
 
-} // namespace skin_tests
+} // namespace tests
 
 #define SKIN_TEST_CLASS(Class)                                                                               \
     static const bool Class##Registered =                                                                    \
-        (skin_tests::testClasses().push_back([] { return new Class; }), true);
+        (tests::testClasses().push_back([] { return new Class; }), true);

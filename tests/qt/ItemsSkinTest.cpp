@@ -2,10 +2,10 @@
 
 #include "qt/ObjectNames.h"
 
-using namespace skin_tests;
+using namespace tests;
 
 // The item commands through the real widgets: the menu, the in-place editor, the keys and the mouse.
-class ItemsSkinTest : public skin_tests::WindowPerTest {
+class ItemsSkinTest : public tests::WindowPerTest {
     Q_OBJECT
 
 private slots:
@@ -55,8 +55,8 @@ private slots:
         QApplication::sendEvent(widget->viewport(), &menuKey);
         QCOMPARE(w().platform.popups.size(), std::size_t{3});
         for (const auto& popup : w().platform.popups) {
-            QCOMPARE(QString::fromStdString(popup.owner) + ' ' + skin::objectNameOf(*popup.menu) + ' ' +
-                         skin::objectNameOf(*popup.defaultEntry),
+            QCOMPARE(QString::fromStdString(popup.owner) + ' ' + qt::objectNameOf(*popup.menu) + ' ' +
+                         qt::objectNameOf(*popup.defaultEntry),
                      names);
             const bool byMouse = &popup == &w().platform.popups.front();
             QCOMPARE(popup.y, widget->visualRect(byMouse ? other : selected).center().y());

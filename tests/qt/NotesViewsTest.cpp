@@ -8,10 +8,10 @@
 #include <set>
 #include <tuple>
 
-using namespace skin_tests;
+using namespace tests;
 
 // The notes views over their models: the text box keeps the typing until the store takes it.
-class NotesViewsTest : public skin_tests::WindowPerTest {
+class NotesViewsTest : public tests::WindowPerTest {
     Q_OBJECT
 
 private slots:
@@ -27,7 +27,7 @@ private slots:
         ui::ListView control("lItem", nullptr);
         control.setMultiSelect(true);
         QWidget parent;
-        skin::ListBinding widget(control, &parent);
+        qt::ListBinding widget(control, &parent);
         QAbstractItemModelTester tester(widget.model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         std::mt19937 random(2417);

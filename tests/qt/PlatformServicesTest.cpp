@@ -36,7 +36,7 @@ private slots:
                                           {QDate(10000, 1, 1), "12-31-9999"},
                                           {QDate(1, 1, 1), "01-01-0001"},
                                           {QDate(-1, 12, 31), "01-01-0001"}})
-            QCOMPARE(skin::clockDateText(clock), std::string(read));
+            QCOMPARE(qt::clockDateText(clock), std::string(read));
     }
 
     void inputDialogAnswersOrEmpty_data() {
@@ -76,7 +76,7 @@ private slots:
     // The Item menu pops up over the list with the given entry bold, and afterwards drops down from the
     // menu bar again without a default.
     void popupShowsTheMenuWithItsDefault() {
-        skin_tests::SkinWindow w;
+        tests::SkinWindow w;
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         watchdog_.expectModal(true);
         QString shown, bold;
@@ -98,8 +98,8 @@ private slots:
     }
 
 private:
-    skin_tests::ModalWatchdog watchdog_;
-    skin::QtPlatform platform_;
+    tests::ModalWatchdog watchdog_;
+    qt::QtPlatform platform_;
 };
 
 SKIN_TEST_CLASS(PlatformServicesTest)

@@ -9,7 +9,7 @@
 #include <random>
 #include <set>
 
-using namespace skin_tests;
+using namespace tests;
 
 namespace {
 
@@ -106,7 +106,7 @@ public:
         QApplication::processEvents();
         if (QTest::currentTestFailed())
             return "the item models broke their contract";
-        if (std::string broken = testing_support::notesInvariantBreak(w_.form); !broken.empty())
+        if (std::string broken = tests::notesInvariantBreak(w_.form); !broken.empty())
             return broken;
         // In this order: the accounting rebinds the boxes, so it runs only on a window found in step.
         for (auto check : {&Player::mirrorBreak, &Player::aimBreak, &Player::accountingBreak}) {
@@ -171,7 +171,7 @@ private:
     void choosePopUpEntry(unsigned pick) {
         w_.platform.popupChoices.assign(1, nullptr);
         for (ui::MenuEntry* entry : w_.menu().Bar.allEntries()) {
-            if (skin::objectNameOf(*entry) == QLatin1String(Commands[pick % std::size(Commands)]))
+            if (qt::objectNameOf(*entry) == QLatin1String(Commands[pick % std::size(Commands)]))
                 w_.platform.popupChoices.assign(1, pick % 5 == 0 ? nullptr : entry);
         }
     }
@@ -351,7 +351,7 @@ private:
 
     std::string nodeKeyAt(const QPoint& at) {
         const QModelIndex row = tree()->indexAt(at);
-        return row.isValid() ? skin::TreeModel::nodeOf(row)->Key() : std::string();
+        return row.isValid() ? qt::TreeModel::nodeOf(row)->Key() : std::string();
     }
 
     // A left click selects what was under the pointer when pressed, wherever an edit it ended moved it;
@@ -442,10 +442,10 @@ private:
                 return widget->objectName().toStdString() + ": enabled differs";
         }
         for (const ui::MenuEntry* entry : w_.menu().Bar.allEntries()) {
-            const QAction* action = w_.action(skin::objectNameOf(*entry));
+            const QAction* action = w_.action(qt::objectNameOf(*entry));
             if (action->isVisible() != entry->Visible() || action->isChecked() != entry->Checked() ||
                 (entry->Visible() && action->isEnabled() != entry->Enabled()))
-                return skin::objectNameOf(*entry).toStdString() + ": state differs";
+                return qt::objectNameOf(*entry).toStdString() + ": state differs";
         }
         return {};
     }
@@ -469,7 +469,7 @@ private:
 };
 
 // The first break a gesture list meets on a fresh window, or "".
-std::string firstBreak(const std::vector<Gesture>& gestures, skin_tests::ModalWatchdog& watchdog) {
+std::string firstBreak(const std::vector<Gesture>& gestures, tests::ModalWatchdog& watchdog) {
     Player player;
     for (const Gesture& g : gestures) {
         watchdog.expectModal(g.kind == AccessKeys);
@@ -482,7 +482,7 @@ std::string firstBreak(const std::vector<Gesture>& gestures, skin_tests::ModalWa
 }
 
 // Drops gestures one at a time, for as long as the list still breaks without the one dropped.
-std::vector<Gesture> minimise(std::vector<Gesture> gestures, skin_tests::ModalWatchdog& watchdog) {
+std::vector<Gesture> minimise(std::vector<Gesture> gestures, tests::ModalWatchdog& watchdog) {
     for (bool dropped = true; dropped;) {
         dropped = false;
         for (std::size_t k = gestures.size(); k-- > 0;) {
@@ -536,7 +536,7 @@ private slots:
     }
 
 private:
-    skin_tests::ModalWatchdog watchdog_;
+    tests::ModalWatchdog watchdog_;
 };
 
 // The slow second click waits out the double-click interval; a short one keeps the run full of gestures.

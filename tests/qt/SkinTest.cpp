@@ -1,8 +1,8 @@
 #include "tests/qt/GuiFixture.h"
 
-using namespace skin_tests;
+using namespace tests;
 
-class SkinTest : public skin_tests::WindowPerTest {
+class SkinTest : public tests::WindowPerTest {
     Q_OBJECT
 
 private slots:

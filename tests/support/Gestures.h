@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-namespace testing_support {
+namespace tests {
 
 // A drag as the skin reports one: a press over node `from`, the drag starting, a drop over node `to`
 // with the modifier keys `shift`, and the end of the drag.
@@ -32,4 +32,4 @@ inline void type(ui::TextBox& box, const std::string& typed) {
     edit(box, box.Text() + typed);
 }
 
-} // namespace testing_support
+} // namespace tests

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace testing_support {
+namespace tests {
 
 // The notes store against itself, the tree's nodes and the list's entries, after any gesture: unique
 // keys, parents before children, one node per folder with its key, name and parent, the selected
@@ -61,4 +61,4 @@ inline std::string notesInvariantBreak(app::frmMain& form) {
     return {};
 }
 
-} // namespace testing_support
+} // namespace tests

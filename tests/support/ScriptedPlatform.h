@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace testing_support {
+namespace tests {
 
 // The platform services as a test scripts them: a settable clock, queued dialog answers, and a record
 // of every pop-up menu and of the end of the program.
@@ -65,4 +65,4 @@ public:
     void endProgram() override { ++endRequests; }
 };
 
-} // namespace testing_support
+} // namespace tests

@@ -3,7 +3,7 @@
 #include "app/frmMain.h"
 #include "tests/support/ScriptedPlatform.h"
 
-namespace testing_support {
+namespace tests {
 
 // The main window after its start-up, driven by a test as a user would drive it.
 struct StartedWindow {
@@ -19,4 +19,4 @@ struct StartedWindow {
     app::frmMain form{platform};
 };
 
-} // namespace testing_support
+} // namespace tests

@@ -16,7 +16,7 @@ inline const QStringList Scenes{QStringLiteral("notes"), QStringLiteral("calcula
 
 // The Qt platform with a clock that stands still, so that the scheduler, its tab and anything the
 // calculator reads from the time show the same day in every picture, whenever it is taken.
-class StillClock : public skin::QtPlatform {
+class StillClock : public qt::QtPlatform {
 public:
     std::string systemDateText() override { return "12-07-2026"; }
     double secondsSinceMidnight() override { return 12 * 3600.0; }
@@ -28,7 +28,7 @@ struct Window {
 
     StillClock platform;
     app::frmMain form{platform};
-    skin::MainWindow window{form.Controls()};
+    qt::MainWindow window{form.Controls()};
 };
 
 // Fills a fresh window with a few sample notes, clicks a folder and a note, opens the scene's panel
