@@ -91,5 +91,4 @@ std::vector<std::function<QObject*()>>& testClasses();
 } // namespace tests
 
 #define SKIN_TEST_CLASS(Class)                                                                               \
-    static const bool Class##Registered =                                                                    \
-        (tests::testClasses().push_back([] { return new Class; }), true);
+    static const bool Class##Registered = (tests::testClasses().push_back([] { return new Class; }), true);
