@@ -8,9 +8,8 @@ namespace {
 
 using tests::FolderWindow;
 
-// Gives a gesture by its name: a menu command, a key, a click, a drag, a pop-up over a folder other than
-// the selected one, or closing the window; "gesture:name" then ends the label the gesture opened with
-// that name.
+// Gives a gesture by its name: a menu command, a click, a drag or closing the window; "gesture:name" then
+// ends the label the gesture opened with that name.
 void give(FolderWindow& w, const std::string& gesture) {
     app::MainMenu& m = w.menu();
     ui::ListView& list = w.controls().lItem;
@@ -32,16 +31,11 @@ void give(FolderWindow& w, const std::string& gesture) {
             entry->userChoose();
     }
     const std::size_t onto = what.find(" onto ");
-    if (what == "item-del-key")
-        list.userKeyUp(ui::vbKeyDelete, 0);
-    else if (what == "close")
+    if (what == "close")
         w.controls().frmMain.userClose();
     else if (what == "click-empty")
         list.userClickEmpty();
-    else if (what.starts_with("popup-delete over ")) {
-        w.platform.popupChoices.push_back(&m.mFolderDelete);
-        w.tree().userRightClick(ui::TreeView::pointOf(w.nodeOf(what.substr(18))));
-    } else if (what.starts_with("click "))
+    else if (what.starts_with("click "))
         w.click(what.substr(6));
     else if (what.starts_with("entry "))
         list.userClickItem(std::stoi(what.substr(6)));
@@ -115,12 +109,10 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         {"cut-paste", "Scrivlet\\Work | b a unbound", "a@Scrivlet\\Work:A typed", "a:A typed"},
         {"paste", "Scrivlet\\Work | a b b unbound", "a@Scrivlet\\Work:A typed"},
         {"item-delete", "Scrivlet\\Work | b unbound", ""},
-        {"item-del-key", "Scrivlet\\Work | b unbound", ""},
         {"folder-add:New Folder", "Scrivlet\\Work\\New Folder | unbound", "a@Scrivlet\\Work:A typed"},
         {"folder-rename:Job", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Job:A typed"},
         {"folder-rename:Home", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
         {"folder-delete", "Scrivlet\\Home | h unbound", "a@Trash\\Work:A typed"},
-        {"popup-delete over Scrivlet\\Home", "Scrivlet\\Home | h unbound", "a@Trash\\Work:A typed"},
         {"drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Home | h unbound",
          "a@Scrivlet\\Home\\Work:A typed"},
         {"ctrl-drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Work | a b unbound",
