@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,20 +17,20 @@
 
 namespace {
 
-// numbra's exit status and standard output, run with `arguments` and reading `input`.
-std::pair<int, std::string> runNumbra(const std::string& arguments, const std::string& input) {
-    const auto inputFile =
-        std::filesystem::temp_directory_path() / ("numbra-test-" + std::to_string(getpid()));
-    std::ofstream(inputFile, std::ios::binary) << input;
-    const std::string command = "'" NUMBRA_PATH "' " + arguments + " < '" + inputFile.string() + "'";
-    FILE* const pipe = popen(command.c_str(), "r");
-    std::string output;
-    for (char buffer[4096]; const std::size_t count = std::fread(buffer, 1, sizeof buffer, pipe);) {
-        output.append(buffer, count);
-    }
-    const int status = pclose(pipe);
-    std::filesystem::remove(inputFile);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+// What `script` gives, run by bash with NUMBRA standing for the built numbra and reading `input`: the exit
+// status, which is numbra's, and what it wrote to standard output or, with `errors`, to standard error.
+std::pair<int, std::string> runNumbra(const std::string& script, const std::string& input = {},
+                                      bool errors = false) {
+    const auto folder = std::filesystem::temp_directory_path() / ("numbra-test-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "input", std::ios::binary) << input;
+    std::ofstream(folder / "run.sh") << "NUMBRA='" NUMBRA_PATH "'\n" << script << '\n';
+    const std::string command = "cd '" + folder.string() + "' && bash run.sh < input > output 2> errors";
+    const int status = std::system(command.c_str());
+    std::stringstream written;
+    written << std::ifstream(folder / (errors ? "errors" : "output"), std::ios::binary).rdbuf();
+    std::filesystem::remove_all(folder);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, written.str()};
 }
 
 TEST(Numbra, LineModePrintsWhatThePanelShows) {
@@ -46,7 +45,7 @@ TEST(Numbra, LineModePrintsWhatThePanelShows) {
     // A carriage return before the line feed, and a last line without a line feed.
     input += "1+1\r\n2*3";
     expected += "2\n6\n";
-    EXPECT_EQ(runNumbra("", input), std::pair(0, expected));
+    EXPECT_EQ(runNumbra("$NUMBRA", input), std::pair(0, expected));
 }
 
 TEST(Numbra, ArgumentsAndOptions) {
@@ -61,10 +60,10 @@ TEST(Numbra, ArgumentsAndOptions) {
     };
     for (const auto& [arguments, expected] : rows) {
         SCOPED_TRACE(arguments);
-        EXPECT_EQ(runNumbra(arguments, "7*7\n"), std::pair(0, expected));
+        EXPECT_EQ(runNumbra("$NUMBRA " + arguments, "7*7\n"), std::pair(0, expected));
     }
     // Help wins over every other option, and every example it gives answers as it says.
-    const auto [status, help] = runNumbra("--version --help", "");
+    const auto [status, help] = runNumbra("$NUMBRA --version --help");
     EXPECT_EQ(status, 0);
     std::istringstream lines(help);
     std::size_t examples = 0;
@@ -73,12 +72,36 @@ TEST(Numbra, ArgumentsAndOptions) {
         if (line.rfind("  numbra '", 0) == 0 && prints != std::string::npos) {
             const std::string term = line.substr(9, line.find_last_of('\'', prints) - 8);
             SCOPED_TRACE(term);
-            EXPECT_EQ(runNumbra(term, "").second,
+            EXPECT_EQ(runNumbra("$NUMBRA " + term).second,
                       line.substr(line.find_first_not_of(' ', prints + 8)) + "\n");
             ++examples;
         }
     }
     EXPECT_EQ(examples, 3u) << help;
+}
+
+// Every failed read or write ends numbra with a message and status 1, and a closed pipe ends it even
+// where SIGPIPE is ignored.
+TEST(Numbra, ReadAndWriteErrorsAreReported) {
+    std::vector<std::pair<std::string, std::string>> rows = {
+        {"$NUMBRA < /", "numbra: standard input: Is a directory\n"},
+        {"trap '' PIPE; yes 1+1 2>/dev/null | timeout 20 $NUMBRA | head -n 1 > /dev/null; exit "
+         "${PIPESTATUS[1]}",
+         "numbra: write error: Broken pipe\n"},
+    };
+    // Each way numbra answers: help, version, arguments and lines read.
+    for (const char* full : {"$NUMBRA --help > /dev/full", "$NUMBRA --version > /dev/full",
+                             "$NUMBRA 1+1 > /dev/full", "echo 1+1 | $NUMBRA > /dev/full"})
+        rows.push_back({full, "numbra: write error: No space left on device\n"});
+#if !defined(__SANITIZE_ADDRESS__)
+    // One endless line under a memory limit, which the sanitizer's own reservations would not fit in.
+    rows.push_back(
+        {"ulimit -v 400000; $NUMBRA < /dev/zero", "numbra: standard input: Cannot allocate memory\n"});
+#endif
+    for (const auto& [script, message] : rows) {
+        SCOPED_TRACE(script);
+        EXPECT_EQ(runNumbra(script, {}, true), std::pair(1, message));
+    }
 }
 
 // numbra on a pseudo-terminal, typed at as a person would: each line only once the prompt is there.

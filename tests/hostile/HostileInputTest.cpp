@@ -1,12 +1,7 @@
 #include "tests/notes/FolderWindow.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -97,45 +92,6 @@ TEST(HostileNames, TheDeepestChainOfTheLongestNamesTakesNothingBelowAndStaysUsab
     w.menu().mFolderTrashEmpty.userChoose();
     EXPECT_EQ(w.folders(), (Keys{"Scrivlet", "Trash", "Scrivlet\\Two", "Scrivlet\\Two\\Below"}));
     EXPECT_EQ(w.store().ItemCount, 0);
-}
-
-// Runs `script` in bash with NUMBRA standing for the built numbra; gives the script's status, which is
-// numbra's, and what it wrote to standard error.
-std::pair<int, std::string> runScript(const std::string& script) {
-    const auto folder = std::filesystem::temp_directory_path() / ("hostile-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "run.sh") << "NUMBRA='" << NUMBRA_PATH << "'\n" << script << '\n';
-    const std::string command =
-        "bash '" + (folder / "run.sh").string() + "' 2> '" + (folder / "errors").string() + "'";
-    const int status = std::system(command.c_str());
-    std::stringstream errors;
-    errors << std::ifstream(folder / "errors").rdbuf();
-    std::filesystem::remove_all(folder);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, errors.str()};
-}
-
-// Every failed read or write ends numbra with a message and status 1, and a closed pipe ends it even
-// where SIGPIPE is ignored.
-TEST(HostileNumbra, ReadAndWriteErrorsAreReported) {
-    std::vector<std::pair<std::string, std::string>> rows = {
-        {"$NUMBRA < /", "numbra: standard input: Is a directory\n"},
-        {"trap '' PIPE; yes 1+1 2>/dev/null | timeout 20 $NUMBRA | head -n 1 > /dev/null; exit "
-         "${PIPESTATUS[1]}",
-         "numbra: write error: Broken pipe\n"},
-    };
-    // Each way numbra answers: help, version, arguments and lines read.
-    for (const char* full : {"$NUMBRA --help > /dev/full", "$NUMBRA --version > /dev/full",
-                             "$NUMBRA 1+1 > /dev/full", "echo 1+1 | $NUMBRA > /dev/full"})
-        rows.push_back({full, "numbra: write error: No space left on device\n"});
-#if !defined(__SANITIZE_ADDRESS__)
-    // One endless line under a memory limit, which the sanitizer's own reservations would not fit in.
-    rows.push_back(
-        {"ulimit -v 400000; $NUMBRA < /dev/zero", "numbra: standard input: Cannot allocate memory\n"});
-#endif
-    for (const auto& [script, message] : rows) {
-        SCOPED_TRACE(script);
-        EXPECT_EQ(runScript(script), std::pair(1, message));
-    }
 }
 
 } // namespace
