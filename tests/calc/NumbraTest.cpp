@@ -129,14 +129,12 @@ public:
     template <typename Condition> bool until(Condition done) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         for (char buffer[512]; !done();) {
-            if (std::chrono::steady_clock::now() > deadline) {
+            if (std::chrono::steady_clock::now() > deadline)
                 return false;
-            }
             pollfd wait{master_, POLLIN, 0};
-            if (poll(&wait, 1, 200) > 0) {
+            if (poll(&wait, 1, 200) > 0)
                 screen.append(buffer, static_cast<std::size_t>(
                                           std::max<ssize_t>(read(master_, buffer, sizeof buffer), 0)));
-            }
         }
         return true;
     }
@@ -164,9 +162,8 @@ public:
     // Ctrl+D goes only to the prompt: typed earlier, the terminal would take it as its own end of line.
     int finish() {
         int status = 0;
-        if (!waitForPrompt() || !type("\x04")) {
+        if (!waitForPrompt() || !type("\x04"))
             return -1;
-        }
         ended_ = until([&] { return waitpid(child_, &status, WNOHANG) == child_; });
         return ended_ && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
