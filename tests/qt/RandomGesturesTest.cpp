@@ -59,14 +59,10 @@ const char* const Typed[] = {"a",        "New Item", "Z",         "x\\y",     "1
 // QTest types only ASCII; other characters arrive as a keyboard with that layout sends them, as text.
 void typeText(QWidget* target, const QString& typed) {
     for (const QChar c : typed) {
-        if (c.unicode() < 0x80) {
+        if (c.unicode() < 0x80)
             QTest::keyClicks(target, QString(c));
-            continue;
-        }
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(target, &release);
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 }
 const char* const Shortcuts[] = {"F2", "Ctrl+C", "Ctrl+X", "Ctrl+V", "Ctrl+Z", "Ctrl+Y"};
