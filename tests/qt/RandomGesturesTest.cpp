@@ -122,27 +122,26 @@ private:
         });
     }
 
-    QTreeView* tree() { return w_.tree(); }
-    QListView* list() { return w_.list(); }
     QListView* dates() { return w_.widget<QListView>(QStringLiteral("dBackWinDateList")); }
     QPlainTextEdit* noteBox() { return w_.widget<QPlainTextEdit>(QStringLiteral("lText")); }
     QPlainTextEdit* dayBox() { return w_.widget<QPlainTextEdit>(QStringLiteral("dDateWinText")); }
     // Events sent to a hidden widget would reach it, though no user can.
     QWidget* focus() {
         QWidget* widget = QApplication::focusWidget();
-        return widget != nullptr && widget->isVisible() ? widget : tree();
+        return widget != nullptr && widget->isVisible() ? widget : w_.tree();
     }
 
     // A point on a visible node, or below the last one for an empty area.
     QPoint treePoint(unsigned pick) {
+        QTreeView* const tree = w_.tree();
         std::vector<QModelIndex> rows;
-        for (QModelIndex row = tree()->model()->index(0, 0); row.isValid(); row = tree()->indexBelow(row))
+        for (QModelIndex row = tree->model()->index(0, 0); row.isValid(); row = tree->indexBelow(row))
             rows.push_back(row);
         if (pick % (rows.size() + 1) == rows.size())
-            return {4, tree()->viewport()->height() - 4};
+            return {4, tree->viewport()->height() - 4};
         const QModelIndex row = rows[pick % (rows.size() + 1)];
-        tree()->scrollTo(row);
-        return tree()->visualRect(row).center();
+        tree->scrollTo(row);
+        return tree->visualRect(row).center();
     }
     static QPoint listPoint(QListView* view, unsigned pick) {
         const int rows = view->model()->rowCount();
@@ -170,29 +169,29 @@ private:
         const unsigned variant = g.c / 5 % 4;
         const int interval = QApplication::doubleClickInterval() + 20;
         QWidget* const target = focus();
-        QListView* const view = variant == 3 ? dates() : list();
+        QListView* const view = variant == 3 ? dates() : w_.list();
         choosePopUpEntry(g.b);
         switch (g.kind) {
         case TreePress: {
             const QPoint at = treePoint(g.a);
             if (variant == 2) {
-                QTest::mouseDClick(tree()->viewport(), button, mods, at);
+                QTest::mouseDClick(w_.tree()->viewport(), button, mods, at);
             } else if (variant == 3) {
-                QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {},
+                QTest::mouseClick(w_.tree()->viewport(), Qt::LeftButton, {},
                                   QPoint(std::max(1, at.x() - 30), at.y()));
             } else {
                 if (button == Qt::LeftButton)
                     aimedNode_ = nodeKeyAt(at);
-                QTest::mouseClick(tree()->viewport(), button, mods, at);
+                QTest::mouseClick(w_.tree()->viewport(), button, mods, at);
             }
             break;
         }
         case TreeDrag: {
-            QWidget* viewport = tree()->viewport();
+            QWidget* viewport = w_.tree()->viewport();
             const QPoint from = treePoint(g.a);
-            if (openEditor(tree()) == nullptr)
+            if (openEditor(w_.tree()) == nullptr)
                 draggedKey_ = nodeKeyAt(from);
-            startDrag(tree(), from);
+            startDrag(w_.tree(), from);
             const Qt::MouseButton other = g.b % 4 == 0 ? Qt::RightButton : button;
             if (variant == 0) {
                 QTest::mousePress(viewport, other, {}, treePoint(g.b));
@@ -214,7 +213,7 @@ private:
                 QTest::mouseDClick(view->viewport(), button, mods, at);
                 break;
             }
-            if (view == list() && button == Qt::LeftButton && mods == Qt::NoModifier && row.isValid())
+            if (view == w_.list() && button == Qt::LeftButton && mods == Qt::NoModifier && row.isValid())
                 aimedEntry_ = w_.controls().lItem.ListItems(row.row() + 1).Key();
             QTest::mouseClick(view->viewport(), button, mods, at);
             break;
@@ -321,7 +320,7 @@ private:
     }
 
     std::string nodeKeyAt(const QPoint& at) {
-        const QModelIndex row = tree()->indexAt(at);
+        const QModelIndex row = w_.tree()->indexAt(at);
         return row.isValid() ? qt::TreeModel::nodeOf(row)->Key() : std::string();
     }
 
@@ -378,12 +377,12 @@ private:
     std::string mirrorBreak() {
         app::MainControls& c = w_.controls();
         const ui::TreeNode* selected = c.lTre.SelectedItem();
-        const QModelIndexList treeSelection = tree()->selectionModel()->selectedIndexes();
+        const QModelIndexList treeSelection = w_.tree()->selectionModel()->selectedIndexes();
         if (treeSelection.size() != 1 || !treeSelection[0].data().toString().contains(q(selected->Text())) ||
-            tree()->currentIndex() != treeSelection[0])
+            w_.tree()->currentIndex() != treeSelection[0])
             return "tree selection or current row differs from the control's";
         for (const auto& [view, control] :
-             {std::pair{list(), &c.lItem}, std::pair{dates(), &c.dBackWinDateList}}) {
+             {std::pair{w_.list(), &c.lItem}, std::pair{dates(), &c.dBackWinDateList}}) {
             const QString name = view->objectName();
             if (view->model()->rowCount() != control->ListItems.Count())
                 return name.toStdString() + ": row count differs";
@@ -400,9 +399,9 @@ private:
         }
         // An editor open in each view, then each text box enabled.
         for (const auto& [widget, shown, held] :
-             {std::tuple<QWidget*, bool, bool>{tree(), openEditor(tree()) != nullptr,
+             {std::tuple<QWidget*, bool, bool>{w_.tree(), openEditor(w_.tree()) != nullptr,
                                                c.lTre.EditingNode() != nullptr},
-              {list(), openEditor(list()) != nullptr, c.lItem.EditingItem() != nullptr},
+              {w_.list(), openEditor(w_.list()) != nullptr, c.lItem.EditingItem() != nullptr},
               {dates(), openEditor(dates()) != nullptr, c.dBackWinDateList.EditingItem() != nullptr},
               {noteBox(), noteBox()->isEnabled(), c.lText.Enabled()},
               {dayBox(), dayBox()->isEnabled(), c.dDateWinText.Enabled()}}) {
