@@ -13,10 +13,6 @@ ModalWatchdog::ModalWatchdog() {
     timer_.start();
 }
 
-QString ModalWatchdog::takeUnexpected() {
-    return std::exchange(unexpected_, QString());
-}
-
 void ModalWatchdog::check() {
     QWidget* open = QApplication::activeModalWidget();
     if (open == nullptr)
@@ -28,10 +24,6 @@ void ModalWatchdog::check() {
     open->close();
 }
 
-SkinWindow::SkinWindow() {
-    form.Form_Load();
-}
-
 void WindowPerTest::openWindow() {
     window_ = std::make_unique<SkinWindow>();
     QVERIFY(QTest::qWaitForWindowExposed(&window_->window));
@@ -41,18 +33,6 @@ void WindowPerTest::closeWindow() {
     window_.reset();
     const QString unexpected = watchdog_.takeUnexpected();
     QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
-}
-
-QTreeView* SkinWindow::tree() const {
-    return widget<QTreeView>(QStringLiteral("lTre"));
-}
-
-QListView* SkinWindow::list() const {
-    return widget<QListView>(QStringLiteral("lItem"));
-}
-
-QAction* SkinWindow::action(const QString& name) const {
-    return window.findChild<QAction*>(name);
 }
 
 QModelIndex nodeRow(const QTreeView* tree, const QString& text) {
@@ -77,16 +57,12 @@ void startDrag(QTreeView* tree, const QPoint& from) {
     QTest::mouseMove(tree->viewport(), from + QPoint(0, QApplication::startDragDistance() + 2));
 }
 
-int rowCount(const QListView* list) {
-    return list->model()->rowCount();
-}
-
 bool rowSelected(const QListView* list, int row) {
     return list->selectionModel()->isSelected(list->model()->index(row, 0));
 }
 
 void clickListRow(QListView* list, int row, Qt::KeyboardModifiers modifiers, Qt::MouseButton button) {
-    QVERIFY(row < rowCount(list));
+    QVERIFY(row < list->model()->rowCount());
     QTest::mouseClick(list->viewport(), button, modifiers,
                       list->visualRect(list->model()->index(row, 0)).center());
 }

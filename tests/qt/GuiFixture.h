@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tests {
@@ -23,7 +24,7 @@ public:
     // The next modal window or pop-up is expected: the test deals with it itself.
     void expectModal(bool expected) { expected_ = expected; }
     // What opened unexpectedly since the last call, empty when nothing did.
-    QString takeUnexpected();
+    QString takeUnexpected() { return std::exchange(unexpected_, QString()); }
 
 private:
     void check();
@@ -36,14 +37,14 @@ private:
 // The started main window with its real widgets, on a scripted platform so that ending the program or
 // asking the user only leaves a record.
 struct SkinWindow {
-    SkinWindow();
+    SkinWindow() { form.Form_Load(); }
 
     app::MainControls& controls() { return form.Controls(); }
     app::MainMenu& menu() { return form.Controls().Menu; }
 
-    QTreeView* tree() const;
-    QListView* list() const;
-    QAction* action(const QString& name) const;
+    QTreeView* tree() const { return widget<QTreeView>(QStringLiteral("lTre")); }
+    QListView* list() const { return widget<QListView>(QStringLiteral("lItem")); }
+    QAction* action(const QString& name) const { return widget<QAction>(name); }
     template <typename Widget> Widget* widget(const QString& name) const {
         return window.findChild<Widget*>(name);
     }
@@ -75,9 +76,7 @@ void startDrag(QTreeView* tree, const QPoint& from);
 // Gestures on the real widgets, aimed at the centre of a row, as a person would click.
 void clickTreeNode(QTreeView* tree, const QString& text, Qt::MouseButton button = Qt::LeftButton);
 // Rows of the item list, by 0-based row.
-int rowCount(const QListView* list);
 bool rowSelected(const QListView* list, int row);
-
 void clickListRow(QListView* list, int row, Qt::KeyboardModifiers modifiers = {},
                   Qt::MouseButton button = Qt::LeftButton);
 // The in-place editor a view has open, or nullptr.
