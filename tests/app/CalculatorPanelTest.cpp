@@ -16,7 +16,6 @@ struct OpenPanel : StartedWindow {
     ui::TextLine& input() { return controls().cCalcWinInput; }
     ui::ListBox& slots() { return controls().cCalcWinVarList; }
     std::string result() { return controls().cCalcWinResult.Text(); }
-    std::string tab() { return controls().cCalcMenuResult.Caption(); }
     // Types the Term key by key; the line edit reports its whole text after each key.
     void type(const std::string& term) {
         for (std::size_t n = 0; n <= term.size(); ++n)
@@ -34,7 +33,7 @@ struct OpenPanel : StartedWindow {
 TEST(CalculatorSlotsAndTerms, StartsAndClearsAllToEmptySlotsWithoutASelection) {
     OpenPanel panel;
     EXPECT_EQ(panel.result(), "Numbra 2.01.03");
-    EXPECT_EQ(panel.tab(), "Numbra 2.01.03");
+    EXPECT_EQ(panel.controls().cCalcMenuResult.Caption(), "Numbra 2.01.03");
     EXPECT_TRUE(panel.slots().Font().FixedPitch);
     const auto shown = [&panel] {
         std::vector<std::string> lines{std::to_string(panel.slots().ListIndex())};
@@ -73,15 +72,10 @@ TEST(CalculatorSlotsAndTerms, SavedResultsAndTermsAreUsedThroughVar) {
     EXPECT_EQ(panel.slots().List(4), "4 : 1+2");
     EXPECT_EQ(panel.slots().ListIndex(), 4);
 
-    const struct {
-        const char* term;
-        const char* shown;
-    } rows[] = {{"var(3)*2", "6"}, {"var(4)*2", "5"}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.term);
-        panel.type(row.term);
-        EXPECT_EQ(panel.result(), row.shown);
-    }
+    panel.type("var(3)*2");
+    EXPECT_EQ(panel.result(), "6");
+    panel.type("var(4)*2");
+    EXPECT_EQ(panel.result(), "5");
 }
 
 // Edit confirms or cancels into the slot; Add, Use and Clear work on the selected one.

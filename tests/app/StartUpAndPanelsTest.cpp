@@ -12,21 +12,6 @@ using tests::StartedWindow;
 // Whether the calculator and the scheduler panel are open.
 using PanelState = std::pair<bool, bool>;
 
-PanelState panels(StartedWindow& window) {
-    return {window.controls().cCalcWinBack.Visible(), window.controls().dDateWinBack.Visible()};
-}
-
-// The check marks and the calculator's context entries always follow the panels.
-void expectMenusFollowPanels(StartedWindow& window) {
-    app::MainMenu& m = window.menu();
-    const PanelState now = panels(window);
-    EXPECT_EQ(m.mNumbraShow.Checked(), now.first);
-    EXPECT_EQ(m.mDateShow.Checked(), now.second);
-    EXPECT_EQ(m.mNumbra1.Visible(), now.first);
-    for (ui::MenuEntry* entry : m.mNumbra)
-        EXPECT_EQ(entry->Visible(), now.first);
-}
-
 TEST(StartUpAndPanels, PanelGesturesKeepAtMostOnePanelOpen) {
     StartedWindow window;
     app::MainControls& c = window.controls();
@@ -49,8 +34,13 @@ TEST(StartUpAndPanels, PanelGesturesKeepAtMostOnePanelOpen) {
     for (const auto& step : steps) {
         SCOPED_TRACE(step.gesture);
         step.act();
-        EXPECT_EQ(panels(window), step.after);
-        expectMenusFollowPanels(window);
+        EXPECT_EQ(PanelState(c.cCalcWinBack.Visible(), c.dDateWinBack.Visible()), step.after);
+        // The check marks and the calculator's context entries always follow the panels.
+        EXPECT_EQ(m.mNumbraShow.Checked(), step.after.first);
+        EXPECT_EQ(m.mDateShow.Checked(), step.after.second);
+        EXPECT_EQ(m.mNumbra1.Visible(), step.after.first);
+        for (ui::MenuEntry* entry : m.mNumbra)
+            EXPECT_EQ(entry->Visible(), step.after.first);
     }
 }
 

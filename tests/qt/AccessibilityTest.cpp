@@ -58,36 +58,6 @@ QStringList faultsOf(QWidget& widget) {
     return faults;
 }
 
-// The entries of every menu, as a screen reader reads them against what the menu shows.
-QStringList menuEntryFaults(QWidget& window) {
-    QStringList faults;
-    for (QMenu* menu : window.findChildren<QMenu*>()) {
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(menu);
-        const QList<QAction*> actions = menu->actions();
-        for (qsizetype index = 0; index < actions.size(); ++index) {
-            const QString name = face->child(int(index))->text(QAccessible::Name);
-            if (!actions[index]->isSeparator() && name != shownText(actions[index]->text()))
-                faults
-                    << QStringLiteral("menu entry %1 read as '%2'").arg(actions[index]->objectName(), name);
-        }
-    }
-    return faults;
-}
-
-// Sets the window up as a row names it: a panel opened by its Show entry, or a folder's name being edited.
-void openScene(SkinWindow& w, const QString& scene) {
-    if (scene == QLatin1String("rename")) {
-        QVERIFY(w.form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
-        w.controls().lTre.Nodes(1).setExpanded(true);
-        clickTreeNode(w.tree(), QStringLiteral("Work"));
-        w.tree()->setFocus();
-        QTest::keyClick(w.tree(), Qt::Key_F2);
-        QTRY_VERIFY(openEditor(w.tree()) != nullptr);
-    } else if (!scene.isEmpty()) {
-        triggerEnabled(w.action(scene));
-    }
-}
-
 // A label shows all its text: on its line, or wrapped within its height where it wraps.
 bool showsAllOf(const QLabel& label) {
     if (const auto* eliding = dynamic_cast<const qt::ElidingLabel*>(&label)) {
@@ -108,14 +78,6 @@ QStringList cutLabels(const QWidget& root) {
             cut << QStringLiteral("%1 '%2'").arg(label->objectName(), label->text());
     }
     return cut;
-}
-
-QWidget* aboutBox() {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->objectName() == QLatin1String("frmInfo") && top->isVisible())
-            return top;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -153,10 +115,31 @@ private slots:
         QVERIFY(w().form.Notes().Store().AppendItem("Note", "Scrivlet", ""));
         w().form.Notes().List().ListFolderItems(false);
         clickListRow(w().list(), 0);
-        openScene(w(), scene);
+        // The scene the row names: a panel opened by its Show entry, or a folder's name being edited.
+        if (scene == QLatin1String("rename")) {
+            QVERIFY(w().form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
+            w().controls().lTre.Nodes(1).setExpanded(true);
+            clickTreeNode(w().tree(), QStringLiteral("Work"));
+            w().tree()->setFocus();
+            QTest::keyClick(w().tree(), Qt::Key_F2);
+            QTRY_VERIFY(openEditor(w().tree()) != nullptr);
+        } else if (!scene.isEmpty()) {
+            triggerEnabled(w().action(scene));
+        }
         QList<QWidget*> widgets = w().window.findChildren<QWidget*>();
         widgets.prepend(&w().window);
-        QStringList faults = menuEntryFaults(w().window);
+        QStringList faults;
+        // The entries of every menu, as a screen reader reads them against what the menu shows.
+        for (QMenu* menu : w().window.findChildren<QMenu*>()) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(menu);
+            const QList<QAction*> actions = menu->actions();
+            for (qsizetype index = 0; index < actions.size(); ++index) {
+                const QString name = face->child(int(index))->text(QAccessible::Name);
+                if (!actions[index]->isSeparator() && name != shownText(actions[index]->text()))
+                    faults << QStringLiteral("menu entry %1 read as '%2'")
+                                  .arg(actions[index]->objectName(), name);
+            }
+        }
         for (QWidget* widget : widgets) {
             for (const QString& fault : faultsOf(*widget))
                 faults << describe(*widget) + QStringLiteral(": ") + fault;
@@ -202,7 +185,11 @@ private slots:
     void theAboutBoxOpensOverTheWindowAndShowsAllItsText() {
         w().window.move(120, 90);
         triggerEnabled(w().action(QStringLiteral("mOptionsAbout")));
-        QWidget* box = aboutBox();
+        QWidget* box = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QLatin1String("frmInfo") && top->isVisible())
+                box = top;
+        }
         QVERIFY(box != nullptr && box->parentWidget() == nullptr && box->isEnabled());
         QVERIFY(!w().window.isEnabled());
         QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::Dialog);

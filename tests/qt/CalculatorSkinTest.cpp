@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(result->cursorPosition(), 0);
     }
 
-    void theSlotListAnswersTheMouseAndTheKeyboard() {
+    void theSlotListAnswersTheMouseAndTheKeyboardAndCopyFollowsTheItemCommand() {
         auto* list = w().widget<QListWidget>(QStringLiteral("cCalcWinVarList"));
         QCOMPARE(list->count(), 32);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 2));
@@ -80,10 +80,8 @@ private slots:
         w().platform.dialogAnswers = {"42"};
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(list->item(8)->text(), QStringLiteral("8 : 42"));
-    }
 
-    // Ctrl+C belongs to the item commands while Copy is enabled, and to the input line otherwise.
-    void copyInTheInputLineFollowsTheItemCommand() {
+        // Ctrl+C belongs to the item commands while Copy is enabled, and to the input line otherwise.
         auto copies = std::make_shared<int>(0);
         w().menu().mItemCopy[0]->Click.connect([copies] { ++*copies; });
         auto* input = w().widget<QLineEdit>(QStringLiteral("cCalcWinInput"));

@@ -43,7 +43,7 @@ private slots:
         }
     }
 
-    void listGesturesReachTheControl() {
+    void listGesturesReachTheControlAndClosingAsksTheFormToEnd() {
         QVERIFY(w().form.Notes().Store().AppendItem("Note", "Scrivlet", ""));
         w().form.Notes().List().ListFolderItems(false);
         auto keys = std::make_shared<std::vector<int>>();
@@ -58,9 +58,7 @@ private slots:
         QTest::keyClick(w().list(), Qt::Key_Delete, Qt::ShiftModifier);
         // Releasing Shift after Delete is a key of its own.
         QCOMPARE(*keys, (std::vector<int>{ui::vbKeyDelete * 10 + ui::vbShiftMask, 16 * 10}));
-    }
 
-    void closingAsksTheFormToEnd() {
         w().window.close();
         QCOMPARE(w().platform.endRequests, 1);
         QVERIFY(w().window.isVisible());
