@@ -40,56 +40,58 @@ QPlainTextEdit& dayEditor(bench::ShownWindow& shown) {
     return *shown.widget<QPlainTextEdit>("dDateWinText");
 }
 
-void BM_PasteUnbrokenLine_NoteBox(benchmark::State& state) {
+// An editor and the list whose first two rows it switches between.
+struct SwitchedEditor {
+    QPlainTextEdit& editor;
+    ui::ListView& rows;
+};
+
+SwitchedEditor noteBox(bench::ShownWindow& shown) {
+    return {firstOfTwoNotes(shown), shown.controls().lItem};
+}
+
+SwitchedEditor dayEditorOfMonth(bench::ShownWindow& shown) {
+    return {dayEditor(shown), shown.controls().dBackWinDateList};
+}
+
+void BM_PasteUnbrokenLine(benchmark::State& state, SwitchedEditor (*open)(bench::ShownWindow&)) {
     bench::ShownWindow shown;
-    QPlainTextEdit& editor = firstOfTwoNotes(shown);
+    QPlainTextEdit& editor = open(shown).editor;
     const QString line = unbrokenLine(state);
     for (auto _ : state)
         paste(editor, line);
 }
-BENCHMARK(BM_PasteUnbrokenLine_NoteBox)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PasteUnbrokenLine, NoteBox, &noteBox)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PasteUnbrokenLine, DayEditor, &dayEditorOfMonth)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
 
-// The note is stored when another one is clicked, and laid out again when it is clicked back.
-void BM_ShowUnbrokenLineAgain_NoteBox(benchmark::State& state) {
+// The text is stored when the other row is clicked, and laid out again when its own is clicked back.
+void BM_ShowUnbrokenLineAgain(benchmark::State& state, SwitchedEditor (*open)(bench::ShownWindow&)) {
     bench::ShownWindow shown;
-    QPlainTextEdit& editor = firstOfTwoNotes(shown);
-    paste(editor, unbrokenLine(state));
-    ui::ListView& list = shown.controls().lItem;
+    const SwitchedEditor opened = open(shown);
+    paste(opened.editor, unbrokenLine(state));
     for (auto _ : state) {
         state.PauseTiming();
-        list.userClickItem(2);
-        editor.viewport()->repaint();
+        opened.rows.userClickItem(2);
+        opened.editor.viewport()->repaint();
         state.ResumeTiming();
-        list.userClickItem(1);
-        editor.viewport()->repaint();
+        opened.rows.userClickItem(1);
+        opened.editor.viewport()->repaint();
     }
 }
-BENCHMARK(BM_ShowUnbrokenLineAgain_NoteBox)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
-
-void BM_PasteUnbrokenLine_DayEditor(benchmark::State& state) {
-    bench::ShownWindow shown;
-    QPlainTextEdit& editor = dayEditor(shown);
-    const QString line = unbrokenLine(state);
-    for (auto _ : state)
-        paste(editor, line);
-}
-BENCHMARK(BM_PasteUnbrokenLine_DayEditor)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
-
-void BM_ShowUnbrokenLineAgain_DayEditor(benchmark::State& state) {
-    bench::ShownWindow shown;
-    QPlainTextEdit& editor = dayEditor(shown);
-    paste(editor, unbrokenLine(state));
-    ui::ListView& list = shown.controls().dBackWinDateList;
-    for (auto _ : state) {
-        state.PauseTiming();
-        list.userClickItem(2);
-        editor.viewport()->repaint();
-        state.ResumeTiming();
-        list.userClickItem(1);
-        editor.viewport()->repaint();
-    }
-}
-BENCHMARK(BM_ShowUnbrokenLineAgain_DayEditor)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ShowUnbrokenLineAgain, NoteBox, &noteBox)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ShowUnbrokenLineAgain, DayEditor, &dayEditorOfMonth)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
 
 // 10 MiB, as one line and as prose in lines of 63 characters, into the note box and into a bare widget,
 // which for the line is given its fastest wrap.
