@@ -5,10 +5,9 @@
 namespace app {
 
 int DayEntries::find(int32_t day) const {
-    for (int i = 0; i < EntryCount; ++i) {
+    for (int i = 0; i < EntryCount; ++i)
         if (EntryDay[static_cast<std::size_t>(i)] == day)
             return i;
-    }
     return -1;
 }
 

@@ -38,9 +38,8 @@ BENCHMARK(shortTerms);
 
 void longTerm(benchmark::State& state) {
     const std::string term = typicalTerm(static_cast<std::size_t>(state.range(0)));
-    for (auto _ : state) {
+    for (auto _ : state)
         benchmark::DoNotOptimize(MODULCalc::Calculate(term, 0, 0, Slots, 32, 1.0));
-    }
     state.SetLabel(std::to_string(term.size()) + " characters");
 }
 BENCHMARK(longTerm)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
@@ -51,9 +50,8 @@ BENCHMARK(longTerm)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
 std::string stepwiseTerm(int shape, std::size_t length) {
     const auto repeat = [length](std::string_view unit, std::string_view tail) {
         std::string term;
-        while (term.size() + unit.size() + tail.size() <= length) {
+        while (term.size() + unit.size() + tail.size() <= length)
             term += unit;
-        }
         return term + std::string(tail);
     };
     switch (shape) {
@@ -74,9 +72,8 @@ std::string stepwiseTerm(int shape, std::size_t length) {
 
 void stepwiseTerms(benchmark::State& state) {
     const std::string term = stepwiseTerm(static_cast<int>(state.range(0)), 100000);
-    for (auto _ : state) {
+    for (auto _ : state)
         benchmark::DoNotOptimize(MODULCalc::Calculate(term, 0, 0, Slots, 32, 1.0));
-    }
     state.SetLabel(term.substr(0, 8) + "... " + std::to_string(term.size()) + " characters");
 }
 BENCHMARK(stepwiseTerms)->DenseRange(0, 5)->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -87,16 +84,13 @@ BENCHMARK(stepwiseTerms)->DenseRange(0, 5)->Iterations(1)->Unit(benchmark::kMill
 void mixedShapes(benchmark::State& state) {
     constexpr std::array<std::string_view, 4> Firsts{"(2)+", "(1)=", "(1)^", "(1=1)and"};
     std::string term;
-    while (term.size() < 50000) {
+    while (term.size() < 50000)
         term += Firsts[static_cast<std::size_t>(state.range(0))];
-    }
-    while (term.size() < 99999) {
+    while (term.size() < 99999)
         term += "not";
-    }
     term += "1";
-    for (auto _ : state) {
+    for (auto _ : state)
         benchmark::DoNotOptimize(MODULCalc::Calculate(term, 0, 0, Slots, 32, 1.0));
-    }
     state.SetLabel(term.substr(0, 8) + "... " + std::to_string(term.size()) + " characters");
 }
 BENCHMARK(mixedShapes)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
@@ -105,9 +99,8 @@ BENCHMARK(mixedShapes)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 void selfReferringSlot(benchmark::State& state) {
     std::array<std::string, 32> growing{};
     growing[0] = "var(0)*var(0)";
-    for (auto _ : state) {
+    for (auto _ : state)
         benchmark::DoNotOptimize(MODULCalc::Calculate("var(0)", 0, 0, growing, 32, 1.0));
-    }
 }
 BENCHMARK(selfReferringSlot)->Unit(benchmark::kMillisecond);
 

@@ -335,10 +335,9 @@ void BM_EmptyTrash(benchmark::State& state, Shape shape) {
 double residentMiB(const char* field) {
     std::ifstream status("/proc/self/status");
     std::string line;
-    while (std::getline(status, line)) {
+    while (std::getline(status, line))
         if (line.starts_with(field))
             return std::stod(line.substr(std::string_view(field).size())) / 1024.0;
-    }
     return 0.0;
 }
 
@@ -481,10 +480,9 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
 
     std::map<std::string, double> bareRead;
-    for (const Result& r : reporter.results) {
+    for (const Result& r : reporter.results)
         if (r.budget == 0.0)
             bareRead[r.size] = r.milliseconds;
-    }
     std::printf("\n%-40s %8s %10s %8s  %s\n", "gesture", "size", "time (ms)", "budget", "within");
     for (const Result& r : reporter.results) {
         if (r.budget == 0.0)

@@ -130,10 +130,9 @@ template <typename Index> void findAll(benchmark::State& state, Shape shape) {
     for (const Entry& entry : entries)
         keys.push_back(entry.key);
     std::shuffle(keys.begin(), keys.end(), std::mt19937(3));
-    for (auto _ : state) {
+    for (auto _ : state)
         for (const std::string& key : keys)
             benchmark::DoNotOptimize(index.find(key));
-    }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -157,9 +156,9 @@ void sizes(benchmark::internal::Benchmark* bench) {
     bench->Arg(1024)
         ->Arg(32767)
         ->Unit(benchmark::kMicrosecond)
-        ->ComputeStatistics("min", [](const std::vector<double>& runs) {
-            return *std::min_element(runs.begin(), runs.end());
-        });
+        ->ComputeStatistics(
+            "min",
+            [](const std::vector<double>& runs) { return *std::min_element(runs.begin(), runs.end()); });
 }
 
 // Each measure for each index, side by side, for both kinds of key (the folder index uses paths only).

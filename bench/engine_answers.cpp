@@ -44,9 +44,8 @@ constexpr std::string_view Favoured = "0123456789+-*/^#()=<>|.,EPepvar(and)or no
 
 std::string noiseText(Source& rng, std::size_t maxLength) {
     std::string text(rng.below(maxLength + 1), ' ');
-    for (char& c : text) {
+    for (char& c : text)
         c = rng.oneIn(3) ? static_cast<char>(rng.below(256)) : Favoured[rng.below(Favoured.size())];
-    }
     return text;
 }
 
@@ -58,20 +57,17 @@ std::string number(Source& rng) {
     constexpr std::array<std::string_view, 24> Fixed{
         "0",    "1",  "2", "0.5", ".5",    "1,5",    "10",    "3",          "P",     "p", "1E5", "2.5e-3",
         "1e+2", "-1", "7", "0.1", "1E300", "1E-300", "99999", "2147483648", "32767", "0", "1",   "-.5"};
-    if (rng.oneIn(3)) {
+    if (rng.oneIn(3))
         return std::to_string(rng.below(1000));
-    }
     return std::string(rng.pick(Fixed));
 }
 
 std::string inCase(Source& rng, std::string_view word) {
     std::string text(word);
     if (rng.oneIn(4)) {
-        for (char& c : text) {
-            if (rng.oneIn(2) && c >= 'a' && c <= 'z') {
+        for (char& c : text)
+            if (rng.oneIn(2) && c >= 'a' && c <= 'z')
                 c = static_cast<char>(c - 'a' + 'A');
-            }
-        }
     }
     return text;
 }
@@ -85,22 +81,18 @@ std::string operand(Source& rng, int depth) {
     constexpr std::array<std::string_view, 6> Open{"(", "(", "(", "[", "{", "-("};
     constexpr std::array<std::string_view, 6> Close{")", ")", ")", "]", "}", ")"};
     std::string text;
-    if (rng.oneIn(6)) {
+    if (rng.oneIn(6))
         text += rng.oneIn(2) ? "-" : "not";
-    }
     if (depth < 6 && rng.oneIn(3)) {
-        if (rng.oneIn(3)) {
+        if (rng.oneIn(3))
             text += inCase(rng, rng.pick(Functions));
-        }
         const std::size_t shape = rng.below(Open.size());
         text += std::string(Open[shape]) + expression(rng, depth + 1);
         // Now and then a bracket is left open or closed twice.
-        if (!rng.oneIn(40)) {
+        if (!rng.oneIn(40))
             text += Close[shape];
-        }
-        if (rng.oneIn(40)) {
+        if (rng.oneIn(40))
             text += ")";
-        }
         return text;
     }
     return text + number(rng);
@@ -117,9 +109,8 @@ std::string expression(Source& rng, int depth) {
     const std::size_t parts = rng.below(depth == 0 ? 8 : 4);
     for (std::size_t part = 0; part < parts; ++part) {
         text += inCase(rng, rng.tame && !rng.oneIn(25) ? rng.pick(TameOperators) : rng.pick(Operators));
-        if (rng.oneIn(12)) {
+        if (rng.oneIn(12))
             text += ' ';
-        }
         text += operand(rng, depth);
     }
     return text;
@@ -143,19 +134,16 @@ std::string stepwise(Source& rng, std::size_t length) {
     std::size_t opened = 0;
     std::string_view unit = rng.pick(Units);
     while (text.size() < length) {
-        if (rng.oneIn(12)) {
+        if (rng.oneIn(12))
             unit = rng.pick(Units);
-        }
         text += unit;
         opened += unit.back() == '(' ? 1 : 0;
-        if (rng.oneIn(60)) {
+        if (rng.oneIn(60))
             text += number(rng);
-        }
     }
     text += rng.oneIn(2) ? "1" : "(1=1)";
-    if (!rng.oneIn(10)) {
+    if (!rng.oneIn(10))
         text += std::string(opened, ')');
-    }
     return text;
 }
 
@@ -163,9 +151,8 @@ std::string shape(std::size_t kind, std::size_t count) {
     constexpr std::array<std::string_view, 8> Units{"(1)+", "(1=1)and", "not",  "sin(",
                                                     "(",    "(2)*",     "(1)#", "1+"};
     std::string text;
-    for (std::size_t index = 0; index < count; ++index) {
+    for (std::size_t index = 0; index < count; ++index)
         text += Units[kind % Units.size()];
-    }
     switch (kind % Units.size()) {
     case 1:
         return text + "(1=1)";
@@ -234,9 +221,8 @@ Case makeMeetingCase(std::uint64_t index) {
     constexpr std::array<std::string_view, 16> Fragments{"<",  "=",  ">", "",  "co", "s(",  "lo", "g(",
                                                          "sq", "r(", "(", ")", "12", "1+2", "=<", "(0)"};
     Case c;
-    for (auto& slot : c.slots) {
+    for (auto& slot : c.slots)
         slot = rng.pick(Fragments);
-    }
     c.slotCount = 32;
     const std::size_t count = 2 + rng.below(9);
     for (std::size_t part = 0; part < count; ++part) {
@@ -282,11 +268,9 @@ int main(int argc, char** argv) {
         const Case c = anyCase(index);
         std::cout << "term:  " << escaped(c.term) << "\nflags: hide " << c.hideConsole << ", basic "
                   << c.basicOnly << ", slot count " << c.slotCount << '\n';
-        for (std::size_t slot = 0; slot < c.slots.size(); ++slot) {
-            if (!c.slots[slot].empty()) {
+        for (std::size_t slot = 0; slot < c.slots.size(); ++slot)
+            if (!c.slots[slot].empty())
                 std::cout << "slot " << slot << ": " << escaped(c.slots[slot]) << '\n';
-            }
-        }
         return 0;
     }
     const std::uint64_t scale = argc > 1 ? std::stoull(argv[1]) : 1;

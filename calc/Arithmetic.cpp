@@ -18,9 +18,8 @@ double readOperand(std::string_view operand) {
 // Rounds to a 32-bit integer as the remainder operator needs it.
 std::int64_t toInt32(double value) {
     const double rounded = roundHalfEven(value);
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
         throw CalcFault{Fault::Overflow};
-    }
     return static_cast<std::int64_t>(rounded);
 }
 
@@ -32,29 +31,25 @@ std::optional<ResultText> computeOperation(char op, std::string_view left, std::
     double value = 0;
     switch (op) {
     case '^':
-        if (b < 0 || (a == 0 && b == 0)) {
+        if (b < 0 || (a == 0 && b == 0))
             return std::nullopt;
-        }
         value = std::pow(a, b);
-        if (std::isnan(value)) {
+        if (std::isnan(value))
             throw CalcFault{Fault::InvalidArgument};
-        }
         break;
     case '*':
         value = a * b;
         break;
     case '/':
-        if (b == 0) {
+        if (b == 0)
             return std::nullopt;
-        }
         value = a / b;
         break;
     case '#': {
         const std::int64_t dividend = toInt32(a);
         const std::int64_t divisor = toInt32(b);
-        if (divisor == 0) {
+        if (divisor == 0)
             throw CalcFault{Fault::DivisionByZero};
-        }
         // Computed in 64 bits so that -2147483648 # -1 gives its true remainder, 0, instead of trapping.
         return writeIntegerResult(dividend % divisor);
     }
@@ -62,9 +57,8 @@ std::optional<ResultText> computeOperation(char op, std::string_view left, std::
         value = a + b;
         break;
     }
-    if (!std::isfinite(value)) {
+    if (!std::isfinite(value))
         throw CalcFault{Fault::Overflow};
-    }
     return writeResult(value);
 }
 
@@ -114,9 +108,8 @@ void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
         return;
     }
     bool laterJoined = joinedBefore(start);
-    if (!laterJoined) {
+    if (!laterJoined)
         lastJoined = Mark{};
-    }
     lastGaveUp = Mark{};
     const auto blocks = [&](char c) {
         return c != '\0' &&
@@ -124,16 +117,14 @@ void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
     };
     // What the previous look left behind when this one goes on as it did to the end.
     const auto asBefore = [&] {
-        if (!laterJoined) {
+        if (!laterJoined)
             lastJoined = joined;
-        }
         lastGaveUp = gaveUp;
     };
     for (;;) {
         std::size_t span = 0;
-        while (span + 1 < since.count() && start >= lookAgain(span + 1)) {
+        while (span + 1 < since.count() && start >= lookAgain(span + 1))
             ++span;
-        }
         // Beyond the boundary the previous look saw the same text; if it got there and got there in the
         // same state, it went on as this look would and changed nothing before the next span.
         const std::size_t boundary = unchangedOperatorsAfter(term, since.at(span, term.size()), 3);
@@ -156,16 +147,14 @@ void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
             continue;
         }
         std::size_t limit = std::string::npos;
-        if (!beyond && boundary != std::string::npos) {
+        if (!beyond && boundary != std::string::npos)
             limit = boundary + 1;
-        } else if (beyond && !last) {
+        else if (beyond && !last)
             limit = lookAgain(span + 1);
-        }
         const std::size_t found = term.find(rule.op, start, limit);
         if (found == std::string::npos) {
-            if (limit == std::string::npos) {
+            if (limit == std::string::npos)
                 return;
-            }
             start = limit;
             continue;
         }
@@ -173,29 +162,24 @@ void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
         const auto length = static_cast<std::ptrdiff_t>(term.size());
         // The first and the last character never join an operand, even once the outer parentheses are gone.
         std::ptrdiff_t left = at;
-        while (left > 1 && isNumberChar(term.at(left - 1))) {
+        while (left > 1 && isNumberChar(term.at(left - 1)))
             --left;
-        }
         std::ptrdiff_t right = at;
-        while (right < length - 2 && isNumberChar(term.at(right + 1))) {
+        while (right < length - 2 && isNumberChar(term.at(right + 1)))
             ++right;
-        }
         const char before = term.at(left - 1);
         const char after = term.at(right + 1);
         start = found + 1;
-        if (blocks(after)) {
+        if (blocks(after))
             continue;
-        }
         if (!laterJoined && rule.later != '\0') {
             laterJoined = true;
             lastJoined.set(found);
         }
-        if (blocks(before) || !isNeighbourChar(before) || !isNeighbourChar(after)) {
+        if (blocks(before) || !isNeighbourChar(before) || !isNeighbourChar(after))
             continue;
-        }
-        if (isEmptyOperandAt(term, left, at) || isEmptyOperandAt(term, at + 1, right + 1)) {
+        if (isEmptyOperandAt(term, left, at) || isEmptyOperandAt(term, at + 1, right + 1))
             continue;
-        }
         const std::string leftOperand = term.substr(static_cast<std::size_t>(left), found - left);
         const std::string rightOperand = term.substr(found + 1, static_cast<std::size_t>(right - at));
         const auto result = computeOperation(rule.op, leftOperand, rightOperand);
@@ -230,9 +214,8 @@ void reduceArithmetic(WorkingTerm& term, ArithmeticRecord& record) {
     ChangedSpans since = record.since;
     const Watching watchSince(term, since);
     record.since = ChangedSpans::nothing();
-    for (std::size_t index = 0; index < ArithmeticLevels.size(); ++index) {
+    for (std::size_t index = 0; index < ArithmeticLevels.size(); ++index)
         reduceLevel(term, ArithmeticLevels[index], since, record.joined[index], record.gaveUp[index]);
-    }
 }
 
 } // namespace MODULCalc

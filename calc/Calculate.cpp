@@ -18,18 +18,15 @@ std::string evaluate(const std::string& term, bool hideConsole, bool basicOnly,
     try {
         Evaluation eval{slots, slotCount, rng};
         const std::string_view trimmed = trimBlanks(term);
-        if (auto answer = consoleAnswer(trimmed, hideConsole, basicOnly, slotCount)) {
+        if (auto answer = consoleAnswer(trimmed, hideConsole, basicOnly, slotCount))
             return std::move(*answer);
-        }
         auto working = normaliseTerm(trimmed);
-        if (!working) {
+        if (!working)
             return std::string(VersionBanner);
-        }
         if (working->size() <= ShortTermLength) {
             auto outcome = reduceShort(std::move(*working), basicOnly, eval);
-            if (outcome.finished) {
+            if (outcome.finished)
                 return std::move(outcome.text);
-            }
             working = std::move(outcome.text);
         }
         return reduceLong(std::move(*working), basicOnly, eval);

@@ -87,9 +87,8 @@ const std::array<Command, 43> Commands{{
 constexpr std::size_t LongestKey = 17;
 
 std::string_view choose(const Command& entry, bool basicOnly, int slotCount) {
-    if (entry.belongs == Group::Professional && basicOnly) {
+    if (entry.belongs == Group::Professional && basicOnly)
         return VersionBanner;
-    }
     const bool alternative = (entry.alternative == Variant::WhenBasicOnly && basicOnly) ||
                              (entry.alternative == Variant::WhenNoSlots && slotCount == 0);
     return alternative ? entry.alternativeAnswer : entry.answer;
@@ -103,16 +102,13 @@ std::optional<std::string> consoleAnswer(std::string_view trimmedTerm, bool hide
     const char first = trimmedTerm.empty() ? '\0' : trimmedTerm.front();
     const bool mayBeKey =
         (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z') || first == '?' || first == '/';
-    if (trimmedTerm.size() > LongestKey || !mayBeKey) {
+    if (trimmedTerm.size() > LongestKey || !mayBeKey)
         return std::nullopt;
-    }
     const std::string key = toUpperAscii(trimmedTerm);
     for (const auto& entry : Commands) {
-        for (const auto candidate : entry.keys) {
-            if (candidate == key) {
+        for (const auto candidate : entry.keys)
+            if (candidate == key)
                 return std::string(hideConsole ? VersionBanner : choose(entry, basicOnly, slotCount));
-            }
-        }
     }
     return std::nullopt;
 }

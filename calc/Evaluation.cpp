@@ -9,9 +9,8 @@
 namespace MODULCalc {
 
 std::string faultText(Fault code) {
-    if (code == Fault::Overflow) {
+    if (code == Fault::Overflow)
         return "Overflow";
-    }
     return "Error (" + std::to_string(static_cast<int>(code)) + ")";
 }
 

@@ -30,9 +30,8 @@ std::optional<FifteenDigits> roundToFifteenDigits(double absolute) {
         return fives;
     }();
     constexpr std::uint64_t Smallest = 100'000'000'000'000;
-    if (!(absolute >= Powers.front() && absolute < Powers.back())) {
+    if (!(absolute >= Powers.front() && absolute < Powers.back()))
         return std::nullopt;
-    }
     const auto bits = std::bit_cast<std::uint64_t>(absolute);
     const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
     const int binaryExponent = static_cast<int>(bits >> 52) - 1075;
@@ -40,14 +39,12 @@ std::optional<FifteenDigits> roundToFifteenDigits(double absolute) {
     // those below 1 are not exact, so the guess may still be one off either way; the whole part tells and
     // corrects it.
     int exponent = std::max(Lowest, ((binaryExponent + 52) * 78913) >> 18);
-    while (exponent < 14 && absolute >= Powers[static_cast<std::size_t>(exponent - Lowest + 1)]) {
+    while (exponent < 14 && absolute >= Powers[static_cast<std::size_t>(exponent - Lowest + 1)])
         ++exponent;
-    }
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int scale = 14 - exponent;
-        if (scale < 0 || scale >= static_cast<int>(PowersOfFive.size())) {
+        if (scale < 0 || scale >= static_cast<int>(PowersOfFive.size()))
             return std::nullopt;
-        }
         // absolute * 10^scale = product * 2^shift exactly.
         const Unsigned128 product = Unsigned128{mantissa} * PowersOfFive[static_cast<std::size_t>(scale)];
         const int shift = scale + binaryExponent;
@@ -69,9 +66,8 @@ std::optional<FifteenDigits> roundToFifteenDigits(double absolute) {
             ++exponent;
             continue;
         }
-        if (shift < 0 && rest == half) {
+        if (shift < 0 && rest == half)
             return std::nullopt;
-        }
         auto digits = static_cast<std::uint64_t>(whole) + (shift < 0 && rest > half ? 1 : 0);
         if (digits == Smallest * 10) {
             digits = Smallest;

@@ -16,24 +16,21 @@ namespace {
 using Function = std::optional<std::string> (*)(double x, Evaluation& eval);
 
 std::optional<std::string> naturalLog(double x, Evaluation&) {
-    if (x <= 0) {
+    if (x <= 0)
         return std::nullopt;
-    }
     return writeNumber(std::log(x));
 }
 
 std::optional<std::string> squareRoot(double x, Evaluation&) {
-    if (x < 0) {
+    if (x < 0)
         return std::nullopt;
-    }
     return writeNumber(std::sqrt(x));
 }
 
 std::optional<std::string> roundToInt16(double x, Evaluation&) {
     const double rounded = roundHalfEven(x);
-    if (!(rounded >= -32768.0 && rounded <= 32767.0)) {
+    if (!(rounded >= -32768.0 && rounded <= 32767.0))
         throw CalcFault{Fault::Overflow};
-    }
     return writeInteger(static_cast<std::int64_t>(rounded));
 }
 
@@ -47,17 +44,14 @@ std::optional<std::string> scaledRandom(double x, Evaluation& eval) {
 
 std::optional<std::string> slotText(double x, Evaluation& eval) {
     const double index = std::floor(x);
-    if (index < 0 || index >= eval.slotCount) {
+    if (index < 0 || index >= eval.slotCount)
         return std::nullopt;
-    }
     const auto slot = static_cast<std::size_t>(index);
-    if (slot >= eval.slots.size()) {
+    if (slot >= eval.slots.size())
         throw CalcFault{Fault::IndexOutOfRange};
-    }
     const std::string& text = eval.slots[slot];
-    if (eval.termSize + text.size() > Evaluation::MaxWorkingLength) {
+    if (eval.termSize + text.size() > Evaluation::MaxWorkingLength)
         throw CalcFault{Fault::TooComplex};
-    }
     return text;
 }
 
@@ -90,15 +84,13 @@ constexpr std::array<Entry, 14> Table{{
 
 FunctionOutcome applyFunction(std::string_view name, std::string_view argument, Evaluation& eval) {
     // Most parentheses follow an operator or a digit, which no name begins with.
-    if (name.empty() || name.front() < 'a' || name.front() > 'z') {
+    if (name.empty() || name.front() < 'a' || name.front() > 'z')
         return {FunctionOutcome::Kind::NotAFunction, {}};
-    }
     for (const auto& candidate : Table) {
         if (candidate.name == name) {
             auto result = candidate.apply(readNumber(argument), eval);
-            if (!result) {
+            if (!result)
                 return {FunctionOutcome::Kind::Refused, {}};
-            }
             return {FunctionOutcome::Kind::Applied, std::move(*result), candidate.name == "var"};
         }
     }

@@ -13,11 +13,9 @@ namespace {
 // Operators usually stand a few characters apart, where a plain look is cheaper than a library call.
 const char* findIn(const char* first, const char* last, char c) {
     const char* near = last - first > 16 ? first + 16 : last;
-    for (; first < near; ++first) {
-        if (*first == c) {
+    for (; first < near; ++first)
+        if (*first == c)
             return first;
-        }
-    }
     return first < last
                ? static_cast<const char*>(std::memchr(first, c, static_cast<std::size_t>(last - first)))
                : nullptr;
@@ -27,23 +25,19 @@ const char* findIn(const char* first, const char* last, char c) {
 
 std::size_t GapText::find(char c, std::size_t from, std::size_t limit) const {
     const std::size_t end = std::min(size(), limit);
-    if (from >= end) {
+    if (from >= end)
         return std::string::npos;
-    }
     if (from < gapStart_) {
         const std::size_t before = std::min(gapStart_, end);
-        if (const char* hit = findIn(buffer_.data() + from, buffer_.data() + before, c)) {
+        if (const char* hit = findIn(buffer_.data() + from, buffer_.data() + before, c))
             return static_cast<std::size_t>(hit - buffer_.data());
-        }
         from = before;
     }
     const std::size_t gap = gapEnd_ - gapStart_;
-    if (from >= end) {
+    if (from >= end)
         return std::string::npos;
-    }
-    if (const char* hit = findIn(buffer_.data() + from + gap, buffer_.data() + end + gap, c)) {
+    if (const char* hit = findIn(buffer_.data() + from + gap, buffer_.data() + end + gap, c))
         return static_cast<std::size_t>(hit - buffer_.data()) - gap;
-    }
     return std::string::npos;
 }
 
@@ -51,24 +45,20 @@ std::size_t GapText::find(std::string_view needle, std::size_t from, std::size_t
     for (std::size_t pos = find(needle.front(), from, limit); pos != std::string::npos;
          pos = find(needle.front(), pos + 1, limit)) {
         std::size_t matched = 1;
-        while (matched < needle.size() && at(static_cast<std::ptrdiff_t>(pos + matched)) == needle[matched]) {
+        while (matched < needle.size() && at(static_cast<std::ptrdiff_t>(pos + matched)) == needle[matched])
             ++matched;
-        }
-        if (matched == needle.size()) {
+        if (matched == needle.size())
             return pos;
-        }
     }
     return std::string::npos;
 }
 
 std::string GapText::substr(std::size_t pos, std::size_t count) const {
     const std::size_t gap = gapEnd_ - gapStart_;
-    if (pos + count <= gapStart_) {
+    if (pos + count <= gapStart_)
         return buffer_.substr(pos, count);
-    }
-    if (pos >= gapStart_) {
+    if (pos >= gapStart_)
         return buffer_.substr(pos + gap, count);
-    }
     std::string part = buffer_.substr(pos, gapStart_ - pos);
     part.append(buffer_, gapEnd_, count - part.size());
     return part;

@@ -17,9 +17,8 @@ public:
     std::size_t size() const { return buffer_.size() - (gapEnd_ - gapStart_); }
     // The character at pos, or '\0' beyond either end.
     char at(std::ptrdiff_t pos) const {
-        if (pos < 0 || static_cast<std::size_t>(pos) >= size()) {
+        if (pos < 0 || static_cast<std::size_t>(pos) >= size())
             return '\0';
-        }
         const auto index = static_cast<std::size_t>(pos);
         return index < gapStart_ ? buffer_[index] : buffer_[index + (gapEnd_ - gapStart_)];
     }
@@ -31,12 +30,10 @@ public:
     std::pair<std::string_view, std::string_view> pieces(std::size_t pos, std::size_t count) const {
         const std::size_t gap = gapEnd_ - gapStart_;
         const std::string_view whole(buffer_);
-        if (pos + count <= gapStart_) {
+        if (pos + count <= gapStart_)
             return {whole.substr(pos, count), {}};
-        }
-        if (pos >= gapStart_) {
+        if (pos >= gapStart_)
             return {whole.substr(pos + gap, count), {}};
-        }
         return {whole.substr(pos, gapStart_ - pos), whole.substr(gapEnd_, pos + count - gapStart_)};
     }
     void replace(std::size_t pos, std::size_t count, std::string_view with);

@@ -6,21 +6,17 @@ namespace MODULCalc {
 
 std::size_t InsertedText::chainOf(std::size_t first, std::size_t last) const {
     std::size_t chain = 0;
-    for (const auto& each : insertions_) {
-        if (each.first <= first && last <= each.last) {
+    for (const auto& each : insertions_)
+        if (each.first <= first && last <= each.last)
             chain = std::max(chain, each.chain);
-        }
-    }
     return chain + 1;
 }
 
 void InsertedText::add(std::size_t first, std::size_t count, std::size_t chain) {
-    if (count == 0) {
+    if (count == 0)
         return;
-    }
-    if (insertions_.size() == Followed) {
+    if (insertions_.size() == Followed)
         insertions_.erase(insertions_.begin());
-    }
     insertions_.push_back({first, first + count, chain});
 }
 

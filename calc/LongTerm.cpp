@@ -18,12 +18,10 @@ struct PassRecords {
 
     void watchedBy(WorkingTerm& term) {
         term.watch(arithmetic.since);
-        for (auto& level : arithmetic.joined) {
+        for (auto& level : arithmetic.joined)
             term.watch(level);
-        }
-        for (auto& level : arithmetic.gaveUp) {
+        for (auto& level : arithmetic.gaveUp)
             term.watch(level);
-        }
         term.watch(parentheses.since);
         term.watch(relations.twoCharacter);
         term.watch(relations.oneCharacter);
@@ -33,14 +31,11 @@ struct PassRecords {
 
 // Whether the text between the unchanged ends differs from what stood there before.
 bool differs(const WorkingTerm& term, const GapText& before, const Unchanged& same) {
-    if (term.size() != before.size()) {
+    if (term.size() != before.size())
         return true;
-    }
-    for (std::size_t pos = same.prefix; pos < same.suffixStart(term.size()); ++pos) {
-        if (term.at(static_cast<std::ptrdiff_t>(pos)) != before.at(static_cast<std::ptrdiff_t>(pos))) {
+    for (std::size_t pos = same.prefix; pos < same.suffixStart(term.size()); ++pos)
+        if (term.at(static_cast<std::ptrdiff_t>(pos)) != before.at(static_cast<std::ptrdiff_t>(pos)))
             return true;
-        }
-    }
     return false;
 }
 
@@ -58,16 +53,13 @@ std::string reduceLong(std::string normalised, bool basicOnly, Evaluation& eval)
         eval.termSize = size;
         reduceArithmetic(term, records.arithmetic);
         removeParentheses(term, eval, records.parentheses);
-        if (!basicOnly) {
+        if (!basicOnly)
             resolveRelationsAndLogic(term, records.relations);
-        }
-        if (same.prefix == size && same.suffix == size) {
+        if (same.prefix == size && same.suffix == size)
             return term.release();
-        }
         // Only slot text inserted by var can make a pass give back the text it started from.
-        if (!differs(term, previous, same)) {
+        if (!differs(term, previous, same))
             return term.release();
-        }
         const std::size_t middle = same.suffixStart(term.size()) - same.prefix;
         previous.replace(same.prefix, size - same.suffix - same.prefix, term.substr(same.prefix, middle));
     }

@@ -22,9 +22,8 @@ std::string unifyLetters(std::string_view term) {
             pos += 2;
         } else if (c == 'E' || c == 'e') {
             text += 'E';
-            if (pos + 1 < term.size() && term[pos + 1] == '+') {
+            if (pos + 1 < term.size() && term[pos + 1] == '+')
                 ++pos;
-            }
         } else if (c == 'P' || c == 'p') {
             text += 'P';
         } else if (c >= 'A' && c <= 'Z') {
@@ -41,9 +40,8 @@ std::string splitMinusSigns(std::string_view text) {
     std::string split;
     split.reserve(text.size() + text.size() / 4);
     for (const char c : text) {
-        if (c == '-') {
+        if (c == '-')
             split += '+';
-        }
         split += c;
     }
     return split;
@@ -91,32 +89,27 @@ std::optional<std::string> normalisePlain(std::string_view term) {
     std::size_t out = 1;
     for (std::size_t pos = 0; pos < term.size();) {
         const char c = term[pos];
-        if (!PlainChars[static_cast<unsigned char>(c)]) {
+        if (!PlainChars[static_cast<unsigned char>(c)])
             return std::nullopt;
-        }
         ++pos;
         if (c != '-') {
             text[out++] = c;
             continue;
         }
         std::size_t minuses = 1;
-        for (; pos < term.size() && term[pos] == '-'; ++pos) {
+        for (; pos < term.size() && term[pos] == '-'; ++pos)
             ++minuses;
-        }
-        for (std::size_t plus = 0; plus < minuses / 2; ++plus) {
+        for (std::size_t plus = 0; plus < minuses / 2; ++plus)
             text[out++] = '+';
-        }
-        if (minuses % 2 == 0) {
+        if (minuses % 2 == 0)
             continue;
-        }
         const std::size_t kept = text.find_last_not_of('+', out - 1) + 1;
         const bool pluses = kept < out;
         out = kept;
         const char before = text[out - 1];
         const bool afterOperator = before == '#' || before == '^' || before == '*' || before == '/';
-        if (!(afterOperator && !pluses) && before != '(') {
+        if (!(afterOperator && !pluses) && before != '(')
             text[out++] = '+';
-        }
         text[out++] = '-';
     }
     text[out++] = ')';
@@ -128,9 +121,8 @@ std::optional<std::string> normalisePlain(std::string_view term) {
 
 std::optional<std::string> normaliseTerm(std::string_view term) {
     if (!term.empty()) {
-        if (auto plain = normalisePlain(term)) {
+        if (auto plain = normalisePlain(term))
             return plain;
-        }
     }
     return normaliseByRows(term);
 }
@@ -141,9 +133,8 @@ std::optional<std::string> normaliseByRows(std::string_view term) {
     // a few of the characters the rows look for. Characters are only added to the set, never taken out.
     std::bitset<256> present;
     const auto note = [&present](std::string_view characters) {
-        for (const char c : characters) {
+        for (const char c : characters)
             present.set(static_cast<unsigned char>(c));
-        }
     };
     const auto apply = [&](const Rewrite& row) {
         for (const char c : row.find) {
@@ -155,19 +146,16 @@ std::optional<std::string> normaliseByRows(std::string_view term) {
         note(row.replace);
     };
     note(text);
-    for (const auto& row : BeforeMinusSplit) {
+    for (const auto& row : BeforeMinusSplit)
         apply(row);
-    }
     if (present.test('-')) {
         text = splitMinusSigns(text);
         note("+");
     }
-    for (const auto& row : AfterMinusSplit) {
+    for (const auto& row : AfterMinusSplit)
         apply(row);
-    }
-    if (text.empty()) {
+    if (text.empty())
         return std::nullopt;
-    }
     text = "(" + text + ")";
     // Blanks and brackets are only resolved now, so a negative number can stand right after any opening
     // parenthesis, the outer one included: "-5*3" is read as (-5)*3 and "[-5]" as ((-5)).

@@ -21,9 +21,8 @@ bool isDigit(char c) {
 // Length of the leading decimal number in text, 0 when there is none.
 std::size_t numberLength(std::string_view text) {
     std::size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
         ++pos;
-    }
     std::size_t digits = 0;
     while (pos < text.size() && isDigit(text[pos])) {
         ++pos;
@@ -36,18 +35,15 @@ std::size_t numberLength(std::string_view text) {
             ++digits;
         }
     }
-    if (digits == 0) {
+    if (digits == 0)
         return 0;
-    }
     if (pos < text.size() && text[pos] == 'E') {
         std::size_t exponent = pos + 1;
-        if (exponent < text.size() && (text[exponent] == '-' || text[exponent] == '+')) {
+        if (exponent < text.size() && (text[exponent] == '-' || text[exponent] == '+'))
             ++exponent;
-        }
         if (exponent < text.size() && isDigit(text[exponent])) {
-            while (exponent < text.size() && isDigit(text[exponent])) {
+            while (exponent < text.size() && isDigit(text[exponent]))
                 ++exponent;
-            }
             pos = exponent;
         }
     }
@@ -66,25 +62,21 @@ bool isTooLarge(std::string_view number) {
         if (c == '.') {
             seenPoint = true;
         } else if (isDigit(c)) {
-            if (c != '0') {
+            if (c != '0')
                 seenSignificant = true;
-            }
-            if (seenSignificant && !seenPoint) {
+            if (seenSignificant && !seenPoint)
                 ++magnitude;
-            } else if (!seenSignificant && seenPoint) {
+            else if (!seenSignificant && seenPoint)
                 --magnitude;
-            }
         }
     }
     long long exponent = 0;
     bool negative = false;
-    for (++pos; pos < number.size(); ++pos) {
-        if (number[pos] == '-') {
+    for (++pos; pos < number.size(); ++pos)
+        if (number[pos] == '-')
             negative = true;
-        } else if (isDigit(number[pos]) && exponent < 1'000'000) {
+        else if (isDigit(number[pos]) && exponent < 1'000'000)
             exponent = exponent * 10 + (number[pos] - '0');
-        }
-    }
     return magnitude + (negative ? -exponent : exponent) > 0;
 }
 
@@ -111,22 +103,19 @@ std::optional<double> readShortNumber(std::string_view number) {
         }
         mantissa = mantissa * 10 + static_cast<std::uint64_t>(number[pos] - '0');
         scale -= seenPoint ? 1 : 0;
-        if (++digits > 15) {
+        if (++digits > 15)
             return std::nullopt;
-        }
     }
     if (pos < number.size()) {
         int exponent = 0;
         const char* const last = number.data() + number.size();
         const auto parsed = std::from_chars(number.data() + pos + 1, last, exponent);
-        if (parsed.ec != std::errc{} || parsed.ptr != last || exponent > 100 || exponent < -100) {
+        if (parsed.ec != std::errc{} || parsed.ptr != last || exponent > 100 || exponent < -100)
             return std::nullopt;
-        }
         scale += exponent;
     }
-    if (scale > 22 || scale < -22) {
+    if (scale > 22 || scale < -22)
         return std::nullopt;
-    }
     const auto whole = static_cast<double>(mantissa);
     const double value = scale >= 0 ? whole * PowersOfTen[static_cast<std::size_t>(scale)]
                                     : whole / PowersOfTen[static_cast<std::size_t>(-scale)];
@@ -143,31 +132,26 @@ std::optional<double> readPlainNumber(std::string_view text) {
     const char* next = text.data();
     const char* const end = next + text.size();
     const bool negative = next != end && *next == '-';
-    if (next != end && (negative || *next == '+')) {
+    if (next != end && (negative || *next == '+'))
         ++next;
-    }
     const auto isDigitAt = [&end](const char* at) { return at != end && isDigit(*at); };
     std::uint64_t mantissa = 0;
     const char* const whole = next;
-    for (; isDigitAt(next); ++next) {
+    for (; isDigitAt(next); ++next)
         mantissa = mantissa * 10 + static_cast<std::uint64_t>(*next - '0');
-    }
     auto digits = static_cast<std::size_t>(next - whole);
     std::size_t fraction = 0;
     if (next != end && *next == '.') {
         const char* const point = ++next;
-        for (; isDigitAt(next); ++next) {
+        for (; isDigitAt(next); ++next)
             mantissa = mantissa * 10 + static_cast<std::uint64_t>(*next - '0');
-        }
         fraction = static_cast<std::size_t>(next - point);
     }
     digits += fraction;
-    if (digits == 0) {
+    if (digits == 0)
         return 0.0;
-    }
-    if (digits > 15 || (next != end && *next == 'E')) {
+    if (digits > 15 || (next != end && *next == 'E'))
         return std::nullopt;
-    }
     const auto value = static_cast<double>(mantissa);
     const double scaled = fraction == 0 ? value : value / PowersOfTen[fraction];
     return negative ? -scaled : scaled;
@@ -176,23 +160,19 @@ std::optional<double> readPlainNumber(std::string_view text) {
 } // namespace
 
 double readNumber(std::string_view text) {
-    if (const auto plain = readPlainNumber(text)) {
+    if (const auto plain = readPlainNumber(text))
         return *plain;
-    }
     std::string_view number = text.substr(0, numberLength(text));
-    if (number.empty()) {
+    if (number.empty())
         return 0;
-    }
     std::string_view parsed = number.front() == '+' ? number.substr(1) : number;
-    if (const auto quick = readShortNumber(parsed)) {
+    if (const auto quick = readShortNumber(parsed))
         return *quick;
-    }
     double value = 0;
     const auto result = std::from_chars(parsed.data(), parsed.data() + parsed.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        if (isTooLarge(parsed)) {
+        if (isTooLarge(parsed))
             throw CalcFault{Fault::Overflow};
-        }
         return parsed.front() == '-' ? -0.0 : 0.0;
     }
     return value;
@@ -207,15 +187,13 @@ ResultText writeIntegerResult(std::int64_t value) {
 }
 
 ResultText writeResult(double value) {
-    if (value == 0) {
+    if (value == 0)
         return writeIntegerResult(0);
-    }
     const double absolute = std::fabs(value);
     // A whole number below 1E15 has at most 15 digits and is written in full. Below that bound the
     // conversion to an integer is exact for whole numbers and cheaper than floor.
-    if (absolute < 1e15 && static_cast<double>(static_cast<std::int64_t>(absolute)) == absolute) {
+    if (absolute < 1e15 && static_cast<double>(static_cast<std::int64_t>(absolute)) == absolute)
         return writeIntegerResult(static_cast<std::int64_t>(value));
-    }
     // The significant digits, without the point and without trailing zeros, and the decimal exponent.
     char digits[24];
     int digitCount = 0;
@@ -230,33 +208,27 @@ ResultText writeResult(double value) {
             std::to_chars(buffer, buffer + sizeof buffer, absolute, std::chars_format::scientific, 14).ptr;
         const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
         const auto exponentAt = scientific.find('e');
-        for (const char c : scientific.substr(0, exponentAt)) {
-            if (c != '.') {
+        for (const char c : scientific.substr(0, exponentAt))
+            if (c != '.')
                 digits[digitCount++] = c;
-            }
-        }
         // The buffer holds no terminating zero, so the exponent is read within the written characters only.
         std::string_view exponentText = scientific.substr(exponentAt + 1);
-        if (exponentText.front() == '+') {
+        if (exponentText.front() == '+')
             exponentText.remove_prefix(1);
-        }
         std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
     }
-    while (digitCount > 1 && digits[digitCount - 1] == '0') {
+    while (digitCount > 1 && digits[digitCount - 1] == '0')
         --digitCount;
-    }
 
     ResultText text;
     char* out = text.chars_.data();
     const auto put = [&out](char c) { *out++ = c; };
     const auto putDigits = [&](int from, int to) {
-        for (int index = from; index < to; ++index) {
+        for (int index = from; index < to; ++index)
             put(digits[index]);
-        }
     };
-    if (value < 0) {
+    if (value < 0)
         put('-');
-    }
     if (exponent < -4 || exponent >= 15) {
         put(digits[0]);
         if (digitCount > 1) {
@@ -264,25 +236,21 @@ ResultText writeResult(double value) {
             putDigits(1, digitCount);
         }
         put('E');
-        if (exponent < 0) {
+        if (exponent < 0)
             put('-');
-        }
         const int magnitude = std::abs(exponent);
-        if (magnitude < 10) {
+        if (magnitude < 10)
             put('0');
-        }
         out = std::to_chars(out, text.chars_.data() + text.chars_.size(), magnitude).ptr;
     } else if (exponent < 0) {
         put('.');
-        for (int zero = 0; zero < -exponent - 1; ++zero) {
+        for (int zero = 0; zero < -exponent - 1; ++zero)
             put('0');
-        }
         putDigits(0, digitCount);
     } else if (digitCount <= exponent + 1) {
         putDigits(0, digitCount);
-        for (int zero = 0; zero < exponent + 1 - digitCount; ++zero) {
+        for (int zero = 0; zero < exponent + 1 - digitCount; ++zero)
             put('0');
-        }
     } else {
         putDigits(0, exponent + 1);
         put('.');
@@ -297,9 +265,8 @@ std::string writeNumber(double value) {
     const std::string_view tidy = written.view();
     std::string text(value < 0 ? "" : " ");
     const auto exponentAt = tidy.find('E');
-    if (exponentAt == std::string_view::npos || tidy[exponentAt + 1] == '-') {
+    if (exponentAt == std::string_view::npos || tidy[exponentAt + 1] == '-')
         return text.append(tidy);
-    }
     return text.append(tidy.substr(0, exponentAt + 1)).append("+").append(tidy.substr(exponentAt + 1));
 }
 
@@ -313,12 +280,10 @@ std::string writeInteger(std::int64_t value) {
 double roundHalfEven(double value) {
     const double lower = std::floor(value);
     const double fraction = value - lower;
-    if (fraction > 0.5) {
+    if (fraction > 0.5)
         return lower + 1;
-    }
-    if (fraction < 0.5) {
+    if (fraction < 0.5)
         return lower;
-    }
     return std::fmod(lower, 2.0) == 0 ? lower : lower + 1;
 }
 

@@ -14,9 +14,8 @@ void removeParentheses(WorkingTerm& term, Evaluation& eval, ParenthesesRecord& r
     const bool removedBefore = record.removed;
     record.since = Unchanged::whole(term.size());
     record.removed = false;
-    if (term.count(WorkingTerm::Close) == 0) {
+    if (term.count(WorkingTerm::Close) == 0)
         return;
-    }
     // The pairs that hold a plain number never overlap, so finding them by their closing parenthesis meets
     // them in the same order as walking from one opening parenthesis to the next, and skips deep runs of
     // opening parentheses in one search. A pair is decided by the text from three characters before it
@@ -33,17 +32,14 @@ void removeParentheses(WorkingTerm& term, Evaluation& eval, ParenthesesRecord& r
     const std::size_t limit = boundary == std::string::npos ? boundary : boundary + 1;
     for (;;) {
         const std::size_t close = term.find(')', from, limit);
-        if (close == std::string::npos) {
+        if (close == std::string::npos)
             return;
-        }
         from = close + 1;
         std::size_t open = close;
-        while (open > 0 && isNumberChar(term.at(static_cast<std::ptrdiff_t>(open) - 1))) {
+        while (open > 0 && isNumberChar(term.at(static_cast<std::ptrdiff_t>(open) - 1)))
             --open;
-        }
-        if (open == 0 || term.at(static_cast<std::ptrdiff_t>(open) - 1) != '(') {
+        if (open == 0 || term.at(static_cast<std::ptrdiff_t>(open) - 1) != '(')
             continue;
-        }
         --open;
         const std::string content = term.substr(open + 1, close - open - 1);
         // Within the first four characters there is no room for a function name; characters, not bytes,
@@ -62,14 +58,12 @@ void removeParentheses(WorkingTerm& term, Evaluation& eval, ParenthesesRecord& r
             record.removed = true;
             const std::size_t call = open - 3;
             const std::size_t chain = outcome.fromSlot ? term.inserted().chainOf(call, close + 1) : 0;
-            if (chain > Evaluation::MaxChain) {
+            if (chain > Evaluation::MaxChain)
                 throw CalcFault{Fault::TooComplex};
-            }
             const std::string result = tidyResult(std::move(outcome.text));
             term.replace(call, close - open + 4, result);
-            if (outcome.fromSlot) {
+            if (outcome.fromSlot)
                 term.inserted().add(call, result.size(), chain);
-            }
             return;
         }
         case FunctionOutcome::Kind::NotAFunction:

@@ -30,11 +30,9 @@ constexpr std::array<Relation, 9> Relations{{
 } // namespace
 
 bool relationHolds(std::string_view op, double a, double b) {
-    for (const auto& candidate : Relations) {
-        if (candidate.op == op) {
+    for (const auto& candidate : Relations)
+        if (candidate.op == op)
             return candidate.holds(a, b);
-        }
-    }
     return false;
 }
 
@@ -65,18 +63,15 @@ void resolve(WorkingTerm& term, std::string_view op, const ChangedSpans& since, 
             record = ChangedSpans{};
             return;
         }
-        if (at > length - 3) {
+        if (at > length - 3)
             return;
-        }
         std::ptrdiff_t left = at;
-        while (left != 0 && isNumberChar(term.at(left - 1))) {
+        while (left != 0 && isNumberChar(term.at(left - 1)))
             --left;
-        }
         const std::ptrdiff_t operatorEnd = at + width - 1;
         std::ptrdiff_t right = operatorEnd;
-        while (right != length - 1 && isNumberChar(term.at(right + 1))) {
+        while (right != length - 1 && isNumberChar(term.at(right + 1)))
             ++right;
-        }
         if (right == operatorEnd || left == at) {
             from = found + 1;
             continue;
@@ -128,17 +123,15 @@ void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records) {
         ChangedSpans since = record;
         const Watching watchSince(term, since);
         record = ChangedSpans::nothing();
-        for (const auto op : order) {
+        for (const auto op : order)
             resolve(term, op, since, record);
-        }
     }
     if (term.count(WorkingTerm::KeywordLetter) > 0) {
         ChangedSpans since = records.logic;
         const Watching watchSince(term, since);
         records.logic = ChangedSpans::nothing();
-        for (const auto& row : LogicRows) {
+        for (const auto& row : LogicRows)
             rewrite(term, row, since);
-        }
     }
 }
 

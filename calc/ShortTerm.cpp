@@ -62,9 +62,8 @@ unsigned holdsBit(char c) {
 
 const std::array<unsigned, 256> HoldsBits = [] {
     std::array<unsigned, 256> bits{};
-    for (std::size_t byte = 0; byte < bits.size(); ++byte) {
+    for (std::size_t byte = 0; byte < bits.size(); ++byte)
         bits[byte] = holdsBit(static_cast<char>(byte));
-    }
     return bits;
 }();
 
@@ -74,9 +73,8 @@ unsigned heldBy(char c) {
 
 unsigned whatTermHolds(std::string_view term) {
     unsigned held = 0;
-    for (const char c : term) {
+    for (const char c : term)
         held |= heldBy(c);
-    }
     return held;
 }
 
@@ -89,9 +87,8 @@ void replace(std::string& term, std::size_t pos, std::size_t count, std::string_
         return;
     }
     char* const data = term.data();
-    if (!with.empty()) {
+    if (!with.empty())
         std::memcpy(data + pos, with.data(), with.size());
-    }
     std::memmove(data + pos + with.size(), data + pos + count, term.size() - pos - count);
     term.resize(term.size() - (count - with.size()));
 }
@@ -99,11 +96,9 @@ void replace(std::string& term, std::size_t pos, std::size_t count, std::string_
 unsigned blockingMask(std::size_t level) {
     static const auto Masks = [] {
         std::array<unsigned, ArithmeticLevels.size()> each{};
-        for (std::size_t level = 0; level < each.size(); ++level) {
-            for (const char c : ArithmeticLevels[level].blocking) {
+        for (std::size_t level = 0; level < each.size(); ++level)
+            for (const char c : ArithmeticLevels[level].blocking)
                 each[level] |= heldBy(c);
-            }
-        }
         return each;
     }();
     return Masks[level];
@@ -119,41 +114,34 @@ bool reduceLevel(std::string& term, std::size_t level, bool& changed) {
     for (;;) {
         const std::string_view text(term);
         const std::size_t found = text.find(rule.op, start);
-        if (found == std::string_view::npos) {
+        if (found == std::string_view::npos)
             return start != 0;
-        }
         const auto foundAt = static_cast<std::ptrdiff_t>(found);
         const auto length = static_cast<std::ptrdiff_t>(text.size());
         // The first and the last character never join an operand.
         std::ptrdiff_t left = foundAt;
-        while (left > 1 && isNumberChar(text[static_cast<std::size_t>(left - 1)])) {
+        while (left > 1 && isNumberChar(text[static_cast<std::size_t>(left - 1)]))
             --left;
-        }
         std::ptrdiff_t right = foundAt;
-        while (right < length - 2 && isNumberChar(text[static_cast<std::size_t>(right + 1)])) {
+        while (right < length - 2 && isNumberChar(text[static_cast<std::size_t>(right + 1)]))
             ++right;
-        }
         const char before = at(text, left - 1);
         const char after = at(text, right + 1);
         start = found + 1;
-        if (blocks(after)) {
+        if (blocks(after))
             continue;
-        }
         blocking |= heldBy(rule.later);
-        if (blocks(before) || !isNeighbourChar(before) || !isNeighbourChar(after)) {
+        if (blocks(before) || !isNeighbourChar(before) || !isNeighbourChar(after))
             continue;
-        }
         const auto first = static_cast<std::size_t>(left);
         const auto last = static_cast<std::size_t>(right) + 1;
         const std::string_view leftOperand = text.substr(first, found - first);
         const std::string_view rightOperand = text.substr(found + 1, last - found - 1);
-        if (IsEmptyOperand(leftOperand) || IsEmptyOperand(rightOperand)) {
+        if (IsEmptyOperand(leftOperand) || IsEmptyOperand(rightOperand))
             continue;
-        }
         const auto result = computeOperation(rule.op, leftOperand, rightOperand);
-        if (!result) {
+        if (!result)
             return true;
-        }
         replace(term, first, last - first, result->view());
         changed = true;
         // Nothing before the character in front of the result has changed, nor any decision about it.
@@ -166,17 +154,14 @@ bool removeParentheses(std::string& term, Evaluation& eval, bool& changed) {
     std::size_t from = 0;
     for (;;) {
         const std::size_t close = term.find(')', from);
-        if (close == std::string::npos) {
+        if (close == std::string::npos)
             return from != 0;
-        }
         from = close + 1;
         std::size_t open = close;
-        while (open > 0 && isNumberChar(term[open - 1])) {
+        while (open > 0 && isNumberChar(term[open - 1]))
             --open;
-        }
-        if (open == 0 || term[open - 1] != '(') {
+        if (open == 0 || term[open - 1] != '(')
             continue;
-        }
         --open;
         const std::string content = term.substr(open + 1, close - open - 1);
         // No room for a function name within the first four characters (not bytes).
@@ -207,24 +192,20 @@ void resolve(std::string& term, std::string_view op, bool& changed) {
     std::size_t start = 0;
     for (;;) {
         const std::size_t found = term.find(op, start);
-        if (found == std::string::npos) {
+        if (found == std::string::npos)
             return;
-        }
         const std::string_view text(term);
         const auto length = static_cast<std::ptrdiff_t>(text.size());
         const auto foundAt = static_cast<std::ptrdiff_t>(found);
-        if (foundAt < 1 || foundAt > length - 3) {
+        if (foundAt < 1 || foundAt > length - 3)
             return;
-        }
         std::ptrdiff_t left = foundAt;
-        while (left != 0 && isNumberChar(text[static_cast<std::size_t>(left - 1)])) {
+        while (left != 0 && isNumberChar(text[static_cast<std::size_t>(left - 1)]))
             --left;
-        }
         const std::ptrdiff_t operatorEnd = foundAt + width - 1;
         std::ptrdiff_t right = operatorEnd;
-        while (right != length - 1 && isNumberChar(text[static_cast<std::size_t>(right + 1)])) {
+        while (right != length - 1 && isNumberChar(text[static_cast<std::size_t>(right + 1)]))
             ++right;
-        }
         if (right == operatorEnd || left == foundAt) {
             start = found + 1;
             continue;
@@ -241,21 +222,19 @@ void resolve(std::string& term, std::string_view op, bool& changed) {
 }
 
 bool hasTwoCharacterRelation(std::string_view term) {
-    return std::any_of(TwoCharacterOrder.begin(), TwoCharacterOrder.end(),
-                       [&](std::string_view op) { return term.find(op) != std::string_view::npos; });
+    return std::any_of(
+        TwoCharacterOrder.begin(), TwoCharacterOrder.end(),
+        [&](std::string_view op) { return term.find(op) != std::string_view::npos; });
 }
 
 void resolveRelationsAndLogic(std::string& term, unsigned held, bool& changed) {
     if ((held & HoldsRelation) != 0) {
-        if (hasTwoCharacterRelation(term)) {
-            for (const auto op : TwoCharacterOrder) {
+        if (hasTwoCharacterRelation(term))
+            for (const auto op : TwoCharacterOrder)
                 resolve(term, op, changed);
-            }
-        } else {
-            for (const auto op : OneCharacterOrder) {
+        else
+            for (const auto op : OneCharacterOrder)
                 resolve(term, op, changed);
-            }
-        }
     }
     if ((held & HoldsKeyword) != 0) {
         for (const auto& row : LogicRows) {
@@ -277,27 +256,22 @@ ShortOutcome reduceShort(std::string term, bool basicOnly, Evaluation& eval) {
         // Slot text is followed through the passes on the long road only (see InsertedText). No pass
         // makes a call to var that it also applies: every replacement but the parenthesis step's leaves
         // a digit, and that step applies at most one call.
-        if ((held & HoldsVar) != 0 && term.find("var(") != std::string::npos) {
+        if ((held & HoldsVar) != 0 && term.find("var(") != std::string::npos)
             return {std::move(term), false};
-        }
         // Without var every replacement takes out at least one character that is not part of a number
         // and puts none in, so a pass leaves the text as it found it exactly when it replaced nothing.
         bool changed = false;
         for (std::size_t level = 0; level < ArithmeticLevels.size(); ++level) {
             const unsigned bit = heldBy(ArithmeticLevels[level].op);
-            if ((held & bit) != 0 && !reduceLevel(term, level, changed)) {
+            if ((held & bit) != 0 && !reduceLevel(term, level, changed))
                 held &= ~bit;
-            }
         }
-        if ((held & HoldsClose) != 0 && !removeParentheses(term, eval, changed)) {
+        if ((held & HoldsClose) != 0 && !removeParentheses(term, eval, changed))
             held &= ~HoldsClose;
-        }
-        if (!basicOnly) {
+        if (!basicOnly)
             resolveRelationsAndLogic(term, held, changed);
-        }
-        if (!changed) {
+        if (!changed)
             return {std::move(term), true};
-        }
     }
 }
 

@@ -5,25 +5,21 @@
 namespace MODULCalc {
 
 std::size_t findText(std::string_view text, std::string_view needle) {
-    if (needle.empty() || needle.size() > text.size()) {
+    if (needle.empty() || needle.size() > text.size())
         return std::string_view::npos;
-    }
     const std::size_t before = needle.size() - 1;
     const std::string_view start = needle.substr(0, before);
     for (std::size_t pos = text.find(needle.back(), before); pos != std::string_view::npos;
-         pos = text.find(needle.back(), pos + 1)) {
-        if (text.substr(pos - before, before) == start) {
+         pos = text.find(needle.back(), pos + 1))
+        if (text.substr(pos - before, before) == start)
             return pos - before;
-        }
-    }
     return std::string_view::npos;
 }
 
 void ReplaceAll(std::string& text, std::string_view find, std::string_view replace) {
     const std::size_t first = findText(text, find);
-    if (first == std::string::npos) {
+    if (first == std::string::npos)
         return;
-    }
     // Restarting the search from the first character after every replacement finds, each time, the
     // occurrence that ends first. Nothing before it can hold a whole occurrence, so the same result comes
     // from one sweep that keeps the finished text in done and pushes each replacement back onto the
@@ -56,24 +52,19 @@ bool isContinuationByte(unsigned char byte) {
 // after F4 80 to 8F.
 std::size_t characterLength(std::string_view text, std::size_t pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0xC2 || lead > 0xF4) {
+    if (lead < 0xC2 || lead > 0xF4)
         return 1;
-    }
     const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    if (pos + length > text.size()) {
+    if (pos + length > text.size())
         return 1;
-    }
     const auto second = static_cast<unsigned char>(text[pos + 1]);
     const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
     const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-    if (second < low || second > high) {
+    if (second < low || second > high)
         return 1;
-    }
-    for (std::size_t next = pos + 2; next < pos + length; ++next) {
-        if (!isContinuationByte(static_cast<unsigned char>(text[next]))) {
+    for (std::size_t next = pos + 2; next < pos + length; ++next)
+        if (!isContinuationByte(static_cast<unsigned char>(text[next])))
             return 1;
-        }
-    }
     return length;
 }
 
@@ -82,9 +73,8 @@ std::size_t characterLength(std::string_view text, std::size_t pos) {
 bool hasCharacters(std::string_view text, std::size_t count) {
     std::size_t pos = 0;
     for (std::size_t seen = 0; seen < count; ++seen) {
-        if (pos >= text.size()) {
+        if (pos >= text.size())
             return false;
-        }
         pos += characterLength(text, pos);
     }
     return true;
@@ -92,19 +82,16 @@ bool hasCharacters(std::string_view text, std::size_t count) {
 
 std::string_view trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
+    if (first == std::string_view::npos)
         return {};
-    }
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 std::string toUpperAscii(std::string_view text) {
     std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
     return upper;
 }
 

@@ -21,9 +21,8 @@ void ReplaceAll(std::string& text, std::string_view find, std::string_view repla
 // A table of the characters in chars, so that asking for one of them is a single look.
 constexpr std::array<bool, 256> characterTable(std::string_view chars) {
     std::array<bool, 256> table{};
-    for (const char c : chars) {
+    for (const char c : chars)
         table[static_cast<unsigned char>(c)] = true;
-    }
     return table;
 }
 
@@ -49,11 +48,9 @@ bool hasCharacters(std::string_view text, std::size_t count);
 // True for operands made only of signs, points, exponent letters and blanks, such as "-", "." or "-.E":
 // they hold no digit to read. Every operation the engine computes asks it of both operands.
 inline bool IsEmptyOperand(std::string_view operand) {
-    for (const char c : operand) {
-        if (c != 'E' && c != '-' && c != '.' && c != ' ') {
+    for (const char c : operand)
+        if (c != 'E' && c != '-' && c != '.' && c != ' ')
             return false;
-        }
-    }
     return true;
 }
 

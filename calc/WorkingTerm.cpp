@@ -15,9 +15,8 @@ bool isTwoCharacterRelation(char first, char second) {
 
 template <typename Record, std::size_t Capacity>
 void addWatched(std::array<Record*, Capacity>& records, std::size_t& count, Record& added) {
-    if (count == Capacity) {
+    if (count == Capacity)
         throw CalcFault{Fault::Internal};
-    }
     records[count++] = &added;
 }
 
@@ -25,9 +24,8 @@ template <typename Record, std::size_t Capacity>
 void removeWatched(std::array<Record*, Capacity>& records, std::size_t& count, Record& removed) {
     const auto end = records.begin() + static_cast<std::ptrdiff_t>(count);
     const auto found = std::find(records.begin(), end, &removed);
-    if (found != end) {
+    if (found != end)
         *found = records[--count];
-    }
 }
 
 } // namespace
@@ -66,27 +64,22 @@ WorkingTerm::Kind WorkingTerm::kindOf(char c) {
 
 void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view with) {
     const std::size_t oldSize = text_.size();
-    for (std::size_t index = 0; index < extentCount_; ++index) {
+    for (std::size_t index = 0; index < extentCount_; ++index)
         extents_[index]->note(pos, count, oldSize);
-    }
-    for (std::size_t index = 0; index < markCount_; ++index) {
+    for (std::size_t index = 0; index < markCount_; ++index)
         marks_[index]->note(pos, count, with.size());
-    }
-    for (std::size_t index = 0; index < changedCount_; ++index) {
+    for (std::size_t index = 0; index < changedCount_; ++index)
         changed_[index]->note(pos, count, with.size());
-    }
     slotted_.note(pos, count, with.size());
     // Pairs that start one character before the replaced text up to its last character change with it.
     const std::size_t first = pos > 0 ? pos - 1 : 0;
-    if (pairsCounted_) {
+    if (pairsCounted_)
         pairCount_ -= pairsIn(first, pos + count);
-    }
     countIn(pos, count, -1);
     text_.replace(pos, count, with);
     countIn(pos, with.size(), 1);
-    if (pairsCounted_) {
+    if (pairsCounted_)
         pairCount_ += pairsIn(first, pos + with.size());
-    }
     if (counts_[Relational] == 0) {
         pairsCounted_ = false;
         pairCount_ = 0;
@@ -96,9 +89,8 @@ void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view w
 void WorkingTerm::countIn(std::size_t pos, std::size_t count, int sign) {
     static const auto Kinds = [] {
         std::array<Kind, 256> table{};
-        for (std::size_t byte = 0; byte < table.size(); ++byte) {
+        for (std::size_t byte = 0; byte < table.size(); ++byte)
             table[byte] = kindOf(static_cast<char>(byte));
-        }
         return table;
     }();
     const auto [first, second] = text_.pieces(pos, count);
@@ -128,9 +120,8 @@ std::size_t WorkingTerm::twoCharacterRelations() {
 }
 
 void ChangedSpans::note(std::size_t pos, std::size_t count, std::size_t inserted) {
-    if (everything_) {
+    if (everything_)
         return;
-    }
     const std::size_t end = pos + count;
     Span joined{pos, pos + inserted};
     std::array<Span, Capacity + 1> next{};
@@ -152,16 +143,13 @@ void ChangedSpans::note(std::size_t pos, std::size_t count, std::size_t inserted
             joined.last = std::max(joined.last, each.last > end ? each.last - count + inserted : joined.last);
         }
     }
-    if (!placed) {
+    if (!placed)
         next[kept++] = joined;
-    }
     if (kept > Capacity) {
         std::size_t closest = 0;
-        for (std::size_t index = 1; index + 1 < kept; ++index) {
-            if (next[index + 1].first - next[index].last < next[closest + 1].first - next[closest].last) {
+        for (std::size_t index = 1; index + 1 < kept; ++index)
+            if (next[index + 1].first - next[index].last < next[closest + 1].first - next[closest].last)
                 closest = index;
-            }
-        }
         next[closest].last = next[closest + 1].last;
         std::copy(next.begin() + static_cast<std::ptrdiff_t>(closest) + 2,
                   next.begin() + static_cast<std::ptrdiff_t>(kept),
@@ -179,9 +167,8 @@ std::size_t lookAgainFrom(const WorkingTerm& term, const Unchanged& since, std::
 std::size_t lookAgainFrom(const WorkingTerm& term, const ChangedSpans::Span& changed, std::size_t margin) {
     const std::size_t first = changed.first;
     std::size_t pos = first;
-    while (pos > 0 && isNumberChar(term.at(static_cast<std::ptrdiff_t>(pos) - 1))) {
+    while (pos > 0 && isNumberChar(term.at(static_cast<std::ptrdiff_t>(pos) - 1)))
         --pos;
-    }
     // pos is now just after the character that ends the run; that character may be an operator itself.
     pos = pos > 0 ? pos - 1 : 0;
     const std::size_t margined = first > margin ? first - margin : 0;
@@ -195,13 +182,11 @@ std::size_t unchangedOperatorsAfter(const WorkingTerm& term, const Unchanged& si
 
 std::size_t unchangedOperatorsAfter(const WorkingTerm& term, const ChangedSpans::Span& changed,
                                     std::size_t floor) {
-    if (changed.last >= term.size()) {
+    if (changed.last >= term.size())
         return std::string::npos;
-    }
     std::size_t pos = std::max(changed.last, floor);
-    while (pos < term.size() && isNumberChar(term.at(static_cast<std::ptrdiff_t>(pos)))) {
+    while (pos < term.size() && isNumberChar(term.at(static_cast<std::ptrdiff_t>(pos))))
         ++pos;
-    }
     return pos < term.size() ? pos : std::string::npos;
 }
 

@@ -68,9 +68,8 @@ struct Mark {
     }
     bool known() const { return pos != None; }
     void note(std::size_t at, std::size_t count, std::size_t inserted) {
-        if (pos == None || pos < at) {
+        if (pos == None || pos < at)
             return;
-        }
         if (pos >= at + count) {
             pos = pos - count + inserted;
         } else {

@@ -17,9 +17,8 @@ int finishAnswers(std::ostream& out) {
         errno = 0;
         out.flush();
     }
-    if (out.good()) {
+    if (out.good())
         return 0;
-    }
     return reportFailure("write error", errno != 0 ? errno : EIO);
 }
 

@@ -33,25 +33,21 @@ int filterLines(std::FILE* in, std::ostream& out, bool basicOnly) {
     for (;;) {
         errno = 0;
         const ssize_t length = getline(&buffer.data, &buffer.capacity, in);
-        if (length < 0) {
+        if (length < 0)
             break;
-        }
         line.assign(buffer.data, static_cast<std::size_t>(length));
-        if (!line.empty() && line.back() == '\n') {
+        if (!line.empty() && line.back() == '\n')
             line.pop_back();
-        }
-        if (!line.empty() && line.back() == '\r') {
+        if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        }
         answers += answer(line, basicOnly);
         answers += '\n';
         if (answers.size() >= Gathered) {
             errno = 0;
             out.write(answers.data(), static_cast<std::streamsize>(answers.size()));
             answers.clear();
-            if (!out.good()) {
+            if (!out.good())
                 return finishAnswers(out);
-            }
         }
     }
     // End of input leaves errno alone; a failed read or a line the memory cannot hold sets it.
@@ -59,9 +55,8 @@ int filterLines(std::FILE* in, std::ostream& out, bool basicOnly) {
     errno = 0;
     out.write(answers.data(), static_cast<std::streamsize>(answers.size()));
     const int status = finishAnswers(out);
-    if (readError != 0) {
+    if (readError != 0)
         return reportFailure("standard input", readError);
-    }
     return status;
 }
 

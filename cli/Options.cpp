@@ -51,9 +51,8 @@ Options parseOptions(int argc, const char* const* argv) {
             parsed.what = Options::Action::Help;
         } else if (argument == "--version") {
             // --help wins, whatever the order: asking for help never does anything else.
-            if (parsed.what != Options::Action::Help) {
+            if (parsed.what != Options::Action::Help)
                 parsed.what = Options::Action::Version;
-            }
         } else if (argument == "--basic") {
             parsed.basicOnly = true;
         } else if (argument == "--") {
@@ -64,9 +63,8 @@ Options parseOptions(int argc, const char* const* argv) {
             break;
         }
     }
-    for (; index < argc; ++index) {
+    for (; index < argc; ++index)
         parsed.terms.emplace_back(argv[index]);
-    }
     return parsed;
 }
 

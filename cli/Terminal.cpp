@@ -37,9 +37,8 @@ int runTerminal(bool basicOnly) {
     std::string previous;
     for (;;) {
         const std::unique_ptr<char, FreeLine> raw(readline("> "));
-        if (!raw) {
+        if (!raw)
             break;
-        }
         const std::string line = raw.get();
         // Blank lines and a Term repeated at once would only make the arrow keys slower to use.
         if (line.find_first_not_of(" \t") != std::string::npos && line != previous) {
@@ -49,9 +48,8 @@ int runTerminal(bool basicOnly) {
         const std::string result = answer(line, basicOnly);
         errno = 0;
         std::cout << result << '\n';
-        if (finishAnswers(std::cout) != 0) {
+        if (finishAnswers(std::cout) != 0)
             return 1;
-        }
     }
     std::cerr << '\n';
     return 0;

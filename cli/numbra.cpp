@@ -24,9 +24,8 @@ int run(const cli::Options& parsed) {
     case cli::Options::Action::Evaluate:
         break;
     }
-    if (parsed.endOfOptionsOnly) {
+    if (parsed.endOfOptionsOnly)
         return 0;
-    }
     if (parsed.terms.empty()) {
         return isatty(STDIN_FILENO) != 0 ? cli::runTerminal(parsed.basicOnly)
                                          : cli::filterLines(stdin, std::cout, parsed.basicOnly);
@@ -35,9 +34,8 @@ int run(const cli::Options& parsed) {
         const std::string result = cli::answer(term, parsed.basicOnly);
         errno = 0;
         std::cout << result << '\n';
-        if (!std::cout.good()) {
+        if (!std::cout.good())
             break;
-        }
     }
     return cli::finishAnswers(std::cout);
 }

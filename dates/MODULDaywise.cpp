@@ -45,18 +45,14 @@ bool isWhole(double x) {
 // read from malformed texts (fractions, zero, negatives), and there the order of the tests matters.
 template <typename Number> int leapFlag(Number year) {
     int flag = 0;
-    if (floorDiv(year, Number{400}) > 0) {
+    if (floorDiv(year, Number{400}) > 0)
         flag = 1;
-    }
-    if (floorDiv(mod(year, Number{400}), Number{100}) > 0) {
+    if (floorDiv(mod(year, Number{400}), Number{100}) > 0)
         flag = 0;
-    }
-    if (floorDiv(mod(year, Number{100}), Number{4}) > 0) {
+    if (floorDiv(mod(year, Number{100}), Number{4}) > 0)
         flag = 1;
-    }
-    if (mod(year, Number{4}) > 0) {
+    if (mod(year, Number{4}) > 0)
         flag = 0;
-    }
     return flag;
 }
 
@@ -91,9 +87,8 @@ std::string_view lastTwo(std::string_view text) {
 // four characters long, so the digits fit a double exactly.
 double readLeadingNumber(std::string_view field) {
     std::size_t i = 0;
-    while (i < field.size() && field[i] == ' ') {
+    while (i < field.size() && field[i] == ' ')
         ++i;
-    }
     bool negative = false;
     if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
         negative = field[i] == '-';
@@ -106,9 +101,8 @@ double readLeadingNumber(std::string_view field) {
         const char c = field[i];
         if (c >= '0' && c <= '9') {
             digits = digits * 10 + (c - '0');
-            if (afterPoint) {
+            if (afterPoint)
                 scale *= 10;
-            }
         } else if (c == '.' && !afterPoint) {
             afterPoint = true;
         } else {
@@ -123,9 +117,8 @@ double readLeadingNumber(std::string_view field) {
 int32_t roundHalfEven(double x) {
     double whole = std::floor(x);
     const double fraction = x - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && mod(whole, 2) != 0)) {
+    if (fraction > 0.5 || (fraction == 0.5 && mod(whole, 2) != 0))
         whole += 1;
-    }
     return static_cast<int32_t>(whole);
 }
 
@@ -167,9 +160,8 @@ int32_t DateToDay(const std::string& DateText) {
 std::string DayToDate(int32_t Day) {
     // Outside the domain the year needs five digits or turns negative, and no text of the fixed form
     // could be read back by DateToDay; an empty text says "no date" rather than a wrong one.
-    if (Day < 1 || Day > LastDay) {
+    if (Day < 1 || Day > LastDay)
         return {};
-    }
 
     const int d = Day - 1;
     int64_t year = d / 146097 * 400;
@@ -178,9 +170,8 @@ std::string DayToDate(int32_t Day) {
     // The last day of a 400-year cycle and of a 4-year cycle would otherwise spill into a fifth
     // century or year.
     int centuries = r / 36524;
-    if (centuries == 4) {
+    if (centuries == 4)
         centuries = 3;
-    }
     year += 100 * centuries;
     r -= 36524 * centuries;
 
@@ -188,9 +179,8 @@ std::string DayToDate(int32_t Day) {
     r %= 1461;
 
     int years = r / 365;
-    if (years == 4) {
+    if (years == 4)
         years = 3;
-    }
     year += years + 1;
     r -= 365 * years;
 
@@ -202,9 +192,8 @@ std::string DayToDate(int32_t Day) {
         dayOfMonth = r - 31;
         if (r > 58 + leap) {
             month = 12;
-            while (r < MonthOffset[month - 1] + leap) {
+            while (r < MonthOffset[month - 1] + leap)
                 --month;
-            }
             dayOfMonth = r - MonthOffset[month - 1] - leap;
         }
     }
@@ -229,9 +218,8 @@ std::string DayName(int32_t Day, int32_t Offset) {
 
 std::string MonthNameOf(const std::string& DateText) {
     const double month = readLeadingNumber(piece(DateText, 5, 2));
-    if (month >= 1 && month <= 12 && isWhole(month)) {
+    if (month >= 1 && month <= 12 && isWhole(month))
         return std::string(MonthName[static_cast<std::size_t>(month) - 1]);
-    }
     return {};
 }
 

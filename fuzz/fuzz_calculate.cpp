@@ -13,9 +13,8 @@
 // take seconds. That slowness is known (the unit tests hold slots that call themselves); here it would
 // only hide the faults this target looks for.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) {
+    if (size == 0)
         return 0;
-    }
     const std::uint8_t flags = data[0];
     const std::string input(reinterpret_cast<const char*>(data) + 1, size - 1);
     std::array<std::string, 32> slots{};
@@ -23,13 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t start = 0;
     for (std::size_t part = 0; part <= slots.size() && start <= input.size(); ++part) {
         auto end = input.find('\n', start);
-        if (end == std::string::npos) {
+        if (end == std::string::npos)
             end = input.size();
-        }
         (part == 0 ? term : slots[part - 1]) = input.substr(start, end - start);
-        if (part > 0) {
+        if (part > 0)
             std::replace(slots[part - 1].begin(), slots[part - 1].end(), 'v', 'w');
-        }
         start = end + 1;
     }
     const auto hideConsole = static_cast<std::int16_t>(flags & 1 ? -1 : 0);
@@ -38,8 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto slotCount = static_cast<std::int16_t>((flags >> 2) % 40);
     const std::string answer = MODULCalc::Calculate(term, hideConsole, basicOnly, slots, slotCount, flags);
     // "Error (51)" is the engine's answer to a failure inside itself that no rule foresaw: a finding.
-    if (answer == "Error (51)") {
+    if (answer == "Error (51)")
         std::abort();
-    }
     return 0;
 }

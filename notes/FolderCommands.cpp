@@ -62,16 +62,14 @@ void FolderCommands::mFolderDelete_Click() {
 void FolderCommands::mFolderTrashEmpty_Click() {
     text_.StoreItemText();
     std::vector<int> folders;
-    for (int i = 3; i <= store_.LastFolder(); ++i) {
+    for (int i = 3; i <= store_.LastFolder(); ++i)
         if (store_.FolderParent(i).starts_with("Trash"))
             folders.push_back(i);
-    }
     tree_.RemoveFolders(folders);
     std::vector<int16_t> items;
-    for (int j = 0; j < store_.ItemCount; ++j) {
+    for (int j = 0; j < store_.ItemCount; ++j)
         if (IsInTrash(store_.ItemFolder[static_cast<std::size_t>(j)]))
             items.push_back(static_cast<int16_t>(j));
-    }
     store_.RemoveItemsAt(items);
     list_.ListFolderItems(false);
 }

@@ -23,10 +23,9 @@ std::vector<int> foldersInSubtree(const NotesStore& store, std::string_view top,
 
 std::vector<int16_t> itemsInSubtree(const NotesStore& store, std::string_view top, int count) {
     std::vector<int16_t> found;
-    for (int j = 0; j < count; ++j) {
+    for (int j = 0; j < count; ++j)
         if (IsInSubtree(store.ItemFolder[static_cast<std::size_t>(j)], top))
             found.push_back(static_cast<int16_t>(j));
-    }
     return found;
 }
 

@@ -27,10 +27,9 @@ void ItemList::ListFolderItems(bool onlyIfChanged) {
 void ItemList::FillItemList() {
     lItem.ListItems.Clear();
     const std::string key = store_.FolderKey(selFolder_);
-    for (int j = 0; j < store_.ItemCount; ++j) {
+    for (int j = 0; j < store_.ItemCount; ++j)
         if (store_.ItemFolder[static_cast<std::size_t>(j)] == key)
             lItem.ListItems.Add(ItemKey(j), store_.ItemName[static_cast<std::size_t>(j)], ui::ImageItem);
-    }
     ShowSelectedItemText(false);
 }
 
@@ -50,10 +49,9 @@ void ItemList::ShowSelectedItemText(bool onlyIfChanged) {
         return;
     }
     int selected = 0;
-    for (int position = 1; position <= lItem.ListItems.Count(); ++position) {
+    for (int position = 1; position <= lItem.ListItems.Count(); ++position)
         if (lItem.ListItems(position).Selected())
             ++selected;
-    }
     if (selected != 1) {
         text_.Unbind();
         return;

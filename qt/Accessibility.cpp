@@ -94,19 +94,17 @@ protected:
 
 // The accessible name of the nearest ancestor that has one; for a part, the widget it belongs to.
 QString ownerName(const QWidget& part) {
-    for (const QWidget* owner = part.parentWidget(); owner != nullptr; owner = owner->parentWidget()) {
+    for (const QWidget* owner = part.parentWidget(); owner != nullptr; owner = owner->parentWidget())
         if (!owner->accessibleName().isEmpty())
             return owner->accessibleName();
-    }
     return QStringLiteral("Scrivlet");
 }
 
 // The scroll area a scroll bar, its container or a viewport belongs to: the view a user knows.
 QString scrollAreaName(const QWidget& part) {
-    for (const QWidget* owner = part.parentWidget(); owner != nullptr; owner = owner->parentWidget()) {
+    for (const QWidget* owner = part.parentWidget(); owner != nullptr; owner = owner->parentWidget())
         if (qobject_cast<const QAbstractScrollArea*>(owner) != nullptr)
             return owner->accessibleName();
-    }
     return ownerName(part);
 }
 
@@ -160,10 +158,9 @@ void nameInnerParts(QWidget& root) {
     for (QMenuBar* bar : root.findChildren<QMenuBar*>())
         bar->sizeHint();
     // Parents come before their children, so a part named here can lend its name to a part inside it.
-    for (QWidget* widget : root.findChildren<QWidget*>()) {
+    for (QWidget* widget : root.findChildren<QWidget*>())
         if (widget->accessibleName().isEmpty())
             widget->setAccessibleName(partName(*widget));
-    }
     for (QAbstractItemView* view : root.findChildren<QAbstractItemView*>())
         new EditorNames(*view);
 }
@@ -195,10 +192,9 @@ void setAccessibleValueText(QScrollBar& bar, const QString& text) {
 QList<QWidget*> tabStopsIn(QWidget& panel) {
     QList<QWidget*> stops;
     QWidget* start = panel.window();
-    for (QWidget* widget = start->nextInFocusChain(); widget != start; widget = widget->nextInFocusChain()) {
+    for (QWidget* widget = start->nextInFocusChain(); widget != start; widget = widget->nextInFocusChain())
         if (panel.isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus)
             stops << widget;
-    }
     return stops;
 }
 

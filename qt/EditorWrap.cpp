@@ -9,10 +9,9 @@ namespace {
 
 bool holdsLongParagraph(const QTextDocument& document, int from, int to) {
     for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() <= to;
-         block = block.next()) {
+         block = block.next())
         if (block.length() > LongParagraph)
             return true;
-    }
     return false;
 }
 

@@ -62,11 +62,10 @@ void drawFolder(QPainter& p, bool open) {
     p.setBrush(QColor(230, 180, 60));
     p.drawPolygon(QPolygonF({{1.5, 3.5}, {6, 3.5}, {7.5, 5}, {14.5, 5}, {14.5, 13.5}, {1.5, 13.5}}));
     p.setBrush(QColor(250, 215, 110));
-    if (open) {
+    if (open)
         p.drawPolygon(QPolygonF({{3.5, 7.5}, {15.5, 7.5}, {13.5, 13.5}, {1.5, 13.5}}));
-    } else {
+    else
         p.drawRect(QRectF(1.5, 6.5, 13, 7));
-    }
 }
 
 void drawSheet(QPainter& p) {
@@ -86,10 +85,9 @@ void drawCalendar(QPainter& p, bool marked) {
     p.drawRect(QRectF(1.5, 2.5, 13, 3));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(110, 110, 110));
-    for (int row = 0; row < 2; ++row) {
+    for (int row = 0; row < 2; ++row)
         for (int column = 0; column < 4; ++column)
             p.drawRect(QRectF(3 + column * 3, 7.5 + row * 3, 2, 2));
-    }
     if (marked) {
         p.setBrush(QColor(200, 50, 50));
         p.drawEllipse(QPointF(11.5, 11.5), 2.5, 2.5);
@@ -104,10 +102,9 @@ void drawCalculator(QPainter& p) {
     p.drawRect(QRectF(4.5, 3.5, 7, 3));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(90, 90, 90));
-    for (int row = 0; row < 2; ++row) {
+    for (int row = 0; row < 2; ++row)
         for (int column = 0; column < 3; ++column)
             p.drawRect(QRectF(4.5 + column * 2.5, 8.5 + row * 2.5, 1.8, 1.8));
-    }
 }
 
 } // namespace

@@ -28,10 +28,9 @@ protected:
 // A command chosen while a name is being typed would otherwise act on a list or tree that still shows
 // the old name, and a refill by the command would drop the typed one.
 inline void completeLabelEdits(const QWidget& window) {
-    for (QAbstractItemView* view : window.findChildren<QAbstractItemView*>()) {
+    for (QAbstractItemView* view : window.findChildren<QAbstractItemView*>())
         if (auto* editing = dynamic_cast<CompletesLabelEdit*>(view))
             editing->completeLabelEdit();
-    }
 }
 
 // In-place editing of a row's text for a tree or list widget whose control decides when an edit starts
@@ -62,10 +61,9 @@ protected:
     QLineEdit* openEditor() const {
         // Editors already closed linger hidden until deleted; only the open one belongs to the view.
         for (QLineEdit* editor :
-             this->viewport()->template findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+             this->viewport()->template findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
             if (editor->isVisible())
                 return editor;
-        }
         return nullptr;
     }
 

@@ -38,10 +38,9 @@ int16_t keyCodeOf(int qtKey) {
         return static_cast<int16_t>(qtKey);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
         return static_cast<int16_t>(ui::vbKeyF2 - 1 + (qtKey - Qt::Key_F1));
-    for (const auto& [key, code] : Named) {
+    for (const auto& [key, code] : Named)
         if (key == qtKey)
             return code;
-    }
     return 0;
 }
 

@@ -54,8 +54,8 @@ void bindLabel(ui::Label& control, QLabel& widget) {
 void bindButton(ui::CommandButton& control, QAbstractButton& widget) {
     bindState(control, widget);
     widget.setText(toQString(control.Caption()));
-    connectWhileAlive(control.Changed, &widget,
-                      [&control, &widget] { widget.setText(toQString(control.Caption())); });
+    connectWhileAlive(
+        control.Changed, &widget, [&control, &widget] { widget.setText(toQString(control.Caption())); });
     QObject::connect(&widget, &QAbstractButton::clicked, &widget, [&control] { control.userClick(); });
 }
 

@@ -27,7 +27,8 @@ void bindLineEdit(ui::TextBox& control, QLineEdit& widget) {
     widget.setMaxLength(LongestLine);
     copyText(control, widget);
     mirrorEnabledVisible(control, widget);
-    connectWhileAlive(control.TextSet, &widget, [&control, &widget] { copyText(control, widget); });
+    connectWhileAlive(
+        control.TextSet, &widget, [&control, &widget] { copyText(control, widget); });
     QObject::connect(&widget, &QLineEdit::textEdited, &widget,
                      [&control](const QString& text) { control.userEdit(toStdString(text)); });
 }

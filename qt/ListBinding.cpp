@@ -30,11 +30,15 @@ ListBinding::ListBinding(ui::ListView& control, QWidget* parent)
     resetEntries();
     mirrorEnabledVisible(control_, *this);
 
-    connectWhileAlive(control_.ItemInserted, this, [this](int index) { mirrorSelected(index); });
-    connectWhileAlive(control_.SelectionChanged, this,
-                      [this](const ui::ListSelectionChange& change) { mirrorSelection(change); });
-    connectWhileAlive(control_.ItemsReset, this, [this] { resetEntries(); });
-    connectWhileAlive(control_.FocusChanged, this, [this] { mirrorFocus(); });
+    connectWhileAlive(
+        control_.ItemInserted, this, [this](int index) { mirrorSelected(index); });
+    connectWhileAlive(
+        control_.SelectionChanged, this,
+        [this](const ui::ListSelectionChange& change) { mirrorSelection(change); });
+    connectWhileAlive(
+        control_.ItemsReset, this, [this] { resetEntries(); });
+    connectWhileAlive(
+        control_.FocusChanged, this, [this] { mirrorFocus(); });
     connectWhileAlive(control_.LabelEditChanged, this, [this] { mirrorLabelEdit(); });
 }
 

@@ -37,7 +37,8 @@ ListBoxBinding::ListBoxBinding(ui::ListBox& control, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     resetLines();
     mirrorEnabledVisible(control, *this);
-    connectWhileAlive(control.LinesReset, this, [this] { resetLines(); });
+    connectWhileAlive(
+        control.LinesReset, this, [this] { resetLines(); });
     connectWhileAlive(control.LineChanged, this, [this](int line) {
         if (QListWidgetItem* row = item(line))
             row->setText(toQString(control_.List(line)));

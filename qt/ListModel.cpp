@@ -13,21 +13,27 @@ ListModel::ListModel(ui::ListView& control, QObject* parent)
     : QAbstractListModel(parent), control_(control), shown_(control.ListItems.Count()) {
     connectWhileAlive(control_.ItemAboutToBeInserted, this,
                       [this](int position) { beginInsertRows({}, position - 1, position - 1); });
-    connectWhileAlive(control_.ItemInserted, this, [this](int position) {
-        shown_.insert(position - 1, QString());
-        endInsertRows();
-    });
+    connectWhileAlive(
+        control_.ItemInserted, this,
+        [this](int position) {
+            shown_.insert(position - 1, QString());
+            endInsertRows();
+        });
     connectWhileAlive(control_.ItemAboutToBeRemoved, this,
                       [this](int position) { beginRemoveRows({}, position - 1, position - 1); });
-    connectWhileAlive(control_.ItemRemoved, this, [this](int position) {
-        shown_.removeAt(position - 1);
-        endRemoveRows();
-    });
+    connectWhileAlive(
+        control_.ItemRemoved, this,
+        [this](int position) {
+            shown_.removeAt(position - 1);
+            endRemoveRows();
+        });
     connectWhileAlive(control_.ItemsAboutToBeReset, this, [this] { beginResetModel(); });
-    connectWhileAlive(control_.ItemsReset, this, [this] {
-        shown_ = QList<QString>(control_.ListItems.Count());
-        endResetModel();
-    });
+    connectWhileAlive(
+        control_.ItemsReset, this,
+        [this] {
+            shown_ = QList<QString>(control_.ListItems.Count());
+            endResetModel();
+        });
     connectWhileAlive(control_.ItemChanged, this, [this](int position) { entryChanged(position); });
 }
 

@@ -77,7 +77,8 @@ void bindScrollBar(ui::HScrollBar& control, QScrollBar& widget) {
     new KeyboardUse(widget);
     copyValue(control, widget);
     mirrorEnabledVisible(control, widget);
-    connectWhileAlive(control.Changed, &widget, [&control, &widget] { copyValue(control, widget); });
+    connectWhileAlive(
+        control.Changed, &widget, [&control, &widget] { copyValue(control, widget); });
     QObject::connect(&widget, &QScrollBar::valueChanged, &widget,
                      [&control](int value) { control.userSetValue(value); });
 }

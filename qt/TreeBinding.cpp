@@ -45,12 +45,17 @@ TreeBinding::TreeBinding(ui::TreeView& control, QWidget* parent)
     mirrorSelection();
     mirrorEnabledVisible(control_, *this);
 
-    connectWhileAlive(control_.NodeChanged, this, [this](ui::TreeNode& node) { mirrorExpanded(node); });
-    connectWhileAlive(control_.SelectionChanged, this, [this] { mirrorSelection(); });
-    connectWhileAlive(control_.LabelEditChanged, this, [this] { mirrorLabelEdit(); });
+    connectWhileAlive(
+        control_.NodeChanged, this, [this](ui::TreeNode& node) { mirrorExpanded(node); });
+    connectWhileAlive(
+        control_.SelectionChanged, this, [this] { mirrorSelection(); });
+    connectWhileAlive(
+        control_.LabelEditChanged, this, [this] { mirrorLabelEdit(); });
 
-    connect(this, &QTreeView::expanded, this, [this](const QModelIndex& row) { userExpand(row, true); });
-    connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& row) { userExpand(row, false); });
+    connect(
+        this, &QTreeView::expanded, this, [this](const QModelIndex& row) { userExpand(row, true); });
+    connect(
+        this, &QTreeView::collapsed, this, [this](const QModelIndex& row) { userExpand(row, false); });
 
     control_.setHitTestProvider([this](int x, int y) { return nodeIndexAt(QPoint(x, y)); });
 }

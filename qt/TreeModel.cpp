@@ -41,11 +41,14 @@ TreeModel::TreeModel(ui::TreeView& control, QObject* parent) : QAbstractItemMode
                           beginRemoveRows(indexOf(parentNode), first, last);
                           removing_ = true;
                       });
-    connectWhileAlive(control_.RowsRemoved, this, [this] {
-        removing_ = false;
-        endRemoveRows();
-    });
-    connectWhileAlive(control_.NodeChanged, this, [this](ui::TreeNode& node) { nodeChanged(&node); });
+    connectWhileAlive(
+        control_.RowsRemoved, this,
+        [this] {
+            removing_ = false;
+            endRemoveRows();
+        });
+    connectWhileAlive(
+        control_.NodeChanged, this, [this](ui::TreeNode& node) { nodeChanged(&node); });
     connectWhileAlive(control_.DropHighlightChanged, this, [this] { mirrorDropHighlight(); });
 }
 

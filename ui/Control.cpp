@@ -21,10 +21,9 @@ void Control::setVisible(bool visible) {
 }
 
 bool Control::acceptsInput() const {
-    for (const Control* c = this; c != nullptr; c = c->container_) {
+    for (const Control* c = this; c != nullptr; c = c->container_)
         if (!c->enabled_ || !c->visible_)
             return false;
-    }
     return true;
 }
 

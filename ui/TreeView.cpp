@@ -86,10 +86,9 @@ void TreeNodes::completePending() {
     if (top == nullptr)
         return;
     tree_.NodeAdded(*top);
-    for (auto it = nodes_.begin() + (top->index_ - 1); it != nodes_.end(); ++it) {
+    for (auto it = nodes_.begin() + (top->index_ - 1); it != nodes_.end(); ++it)
         if ((*it)->expanded_)
             tree_.NodeChanged(**it);
-    }
 }
 
 TreeNode* TreeNodes::find(std::string_view key) const {
@@ -114,10 +113,9 @@ void TreeNodes::recycle(TreeNode& node) {
 namespace {
 
 bool isInSubtree(const TreeNode* node, const TreeNode* top) {
-    for (; node != nullptr; node = node->Parent()) {
+    for (; node != nullptr; node = node->Parent())
         if (node == top)
             return true;
-    }
     return false;
 }
 

@@ -33,10 +33,9 @@ struct Scheduler : tests::StartedWindow {
     // The one selected row, 0 for none; looks at every row, so a second selected one fails the test.
     int selectedRow() {
         std::vector<int> selected;
-        for (int i = 1; i <= list().ListItems.Count(); ++i) {
+        for (int i = 1; i <= list().ListItems.Count(); ++i)
             if (row(i).Selected())
                 selected.push_back(i);
-        }
         EXPECT_LE(selected.size(), 1U);
         EXPECT_EQ(list().SelectedItem() != nullptr ? list().SelectedItem()->Index() : 0,
                   selected.empty() ? 0 : selected[0]);
@@ -44,10 +43,9 @@ struct Scheduler : tests::StartedWindow {
     }
     // Opens a day of the list by clicking its row, found by the start of its text.
     void click(const std::string& labelStart) {
-        for (int i = 1; i <= list().ListItems.Count(); ++i) {
+        for (int i = 1; i <= list().ListItems.Count(); ++i)
             if (row(i).Text().starts_with(labelStart))
                 return list().userClickItem(i);
-        }
         ADD_FAILURE() << "no row " << labelStart;
     }
     void write(const std::string& day, const std::string& text) {

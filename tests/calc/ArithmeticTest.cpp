@@ -6,11 +6,9 @@
 namespace {
 
 TEST(Answers, AsThePanelShowsThem) {
-    for (const auto* rows : AllRows) {
-        for (const auto& row : *rows) {
+    for (const auto* rows : AllRows)
+        for (const auto& row : *rows)
             EXPECT_EQ(panelCalculate(row.term), row.expected) << "Term '" << row.term << "'";
-        }
-    }
 }
 
 // A random sum of products of numbers below 100 and of parenthesised sums, at most `Budget` numbers in
@@ -25,11 +23,10 @@ std::string randomSum(std::mt19937& rng, int& budget, int depth, std::int64_t& s
         do {
             std::int64_t factor = rng() % 100;
             std::string part = std::to_string(factor);
-            if (depth < 3 && budget > 1 && chance(30)) {
+            if (depth < 3 && budget > 1 && chance(30))
                 part = "(" + randomSum(rng, budget, depth + 1, factor) + ")";
-            } else {
+            else
                 --budget;
-            }
             factors += (factors.empty() ? "" : "*") + part;
             product *= factor;
         } while (chance(40));

@@ -29,14 +29,12 @@ std::string stepwise(std::mt19937& rng, std::size_t length, std::size_t switchEv
     std::size_t opened = 0;
     std::string_view unit = Units[rng() % Units.size()];
     while (term.size() < length) {
-        if (rng() % switchEvery == 0) {
+        if (rng() % switchEvery == 0)
             unit = Units[rng() % Units.size()];
-        }
         term += unit;
         opened += unit.back() == '(' ? 1 : 0;
-        if (rng() % 50 == 0) {
+        if (rng() % 50 == 0)
             term += std::to_string(rng() % 1000);
-        }
     }
     return term + (rng() % 2 ? "1" : "(1=1)") + std::string(rng() % 8 == 0 ? 0 : opened, ')');
 }
@@ -47,9 +45,8 @@ std::string scrambled(std::mt19937& rng) {
         "#",   "(",   ")",   "=",   "<",   ">",   "|",   "<>",   ">=", "and", "or", "not", "xor", "eqv",
         "sin", "cnt", "abs", "log", "rnd", "fix", "x",   " ",    ",",  "%",   "[",  "}"};
     std::string term;
-    for (std::size_t count = 1 + rng() % 30; count > 0; --count) {
+    for (std::size_t count = 1 + rng() % 30; count > 0; --count)
         term += Pieces[rng() % Pieces.size()];
-    }
     return term;
 }
 
@@ -57,9 +54,8 @@ std::string road(const std::string& normalised, bool basicOnly, bool shortRoad) 
     const std::array<std::string, 32> slots{};
     Evaluation eval{slots, 32, Random(FixedClock)};
     try {
-        if (!shortRoad) {
+        if (!shortRoad)
             return reduceLong(normalised, basicOnly, eval);
-        }
         auto outcome = reduceShort(normalised, basicOnly, eval);
         EXPECT_TRUE(outcome.finished);
         return outcome.text;
@@ -73,26 +69,25 @@ std::string road(const std::string& normalised, bool basicOnly, bool shortRoad) 
 TEST(Roads, ShortAndLongGiveTheSameAnswers) {
     std::mt19937 rng(2025);
     std::vector<std::string> terms;
-    std::generate_n(std::back_inserter(terms), 4000, [&] { return scrambled(rng); });
-    std::generate_n(std::back_inserter(terms), 150, [&] { return stepwise(rng, 20 + rng() % 400, 12); });
+    std::generate_n(
+        std::back_inserter(terms), 4000, [&] { return scrambled(rng); });
+    std::generate_n(
+        std::back_inserter(terms), 150, [&] { return stepwise(rng, 20 + rng() % 400, 12); });
     std::generate_n(std::back_inserter(terms), 12,
                     [&] { return stepwise(rng, 1500 + rng() % 1500, 1 + rng() % 400); });
     for (std::size_t shape = 0; shape < Units.size(); ++shape) {
         std::string term;
-        while (term.size() < 1200) {
+        while (term.size() < 1200)
             term += Units[shape];
-        }
         terms.push_back(term + "1" + std::string(Units[shape].back() == '(' ? 1200 : 0, ')'));
     }
     for (const auto& term : terms) {
         const auto normalised = normaliseTerm(term);
-        if (!normalised) {
+        if (!normalised)
             continue;
-        }
         SCOPED_TRACE(testing::Message() << "Term '" << term.substr(0, 60) << "' of " << term.size());
-        for (const bool basicOnly : {false, true}) {
+        for (const bool basicOnly : {false, true})
             ASSERT_EQ(road(*normalised, basicOnly, true), road(*normalised, basicOnly, false));
-        }
     }
 }
 
@@ -102,18 +97,16 @@ TEST(Normalise, OneSweepMatchesTheRowsOnPlainTerms) {
     const std::string_view alphabet = "----++#^*/()5.";
     for (int round = 0; round < 20000; ++round) {
         std::string term(1 + rng() % 10, ' ');
-        for (char& c : term) {
+        for (char& c : term)
             c = alphabet[rng() % alphabet.size()];
-        }
         ASSERT_EQ(normaliseTerm(term), normaliseByRows(term)) << term;
     }
 }
 
 // The straightforward reading: replace the first occurrence, then search again from the very start.
 std::string replaceAllByRestarting(std::string text, const std::string& find, const std::string& replace) {
-    for (auto pos = text.find(find); pos != std::string::npos; pos = text.find(find)) {
+    for (auto pos = text.find(find); pos != std::string::npos; pos = text.find(find))
         text.replace(pos, find.size(), replace);
-    }
     return text;
 }
 
@@ -122,18 +115,16 @@ TEST(ReplaceAll, MatchesSearchingAgainFromTheStart) {
     const std::string alphabet = "ab-+";
     const auto randomText = [&](std::size_t maxLength) {
         std::string text(std::uniform_int_distribution<std::size_t>(0, maxLength)(rng), ' ');
-        for (char& c : text) {
+        for (char& c : text)
             c = alphabet[rng() % alphabet.size()];
-        }
         return text;
     };
     for (int round = 0; round < 3000; ++round) {
         const std::string text = randomText(16);
         const std::string find = randomText(3);
         const std::string replace = randomText(2);
-        if (find.empty() || replace.find(find) != std::string::npos || replace.size() >= find.size()) {
+        if (find.empty() || replace.find(find) != std::string::npos || replace.size() >= find.size())
             continue;
-        }
         std::string actual = text;
         ReplaceAll(actual, find, replace);
         ASSERT_EQ(actual, replaceAllByRestarting(text, find, replace))

@@ -79,9 +79,8 @@ TEST(Settings, RndScalesOneDrawPerCallReproducibly) {
 
 std::string repeated(std::string_view unit, std::size_t count) {
     std::string text;
-    while (count-- > 0) {
+    while (count-- > 0)
         text += unit;
-    }
     return text;
 }
 
@@ -120,9 +119,8 @@ TEST(Robustness, OnlySlotsThatCallThemselvesAreStopped) {
     }
     // A chain through every slot, each calling the next, is as long as a chain gets without a repeat.
     std::array<std::string, 32> chain{};
-    for (std::size_t slot = 0; slot + 1 < chain.size(); ++slot) {
+    for (std::size_t slot = 0; slot + 1 < chain.size(); ++slot)
         chain[slot] = "var(" + std::to_string(slot + 1) + ")+1";
-    }
     chain.back() = "1";
     EXPECT_EQ(Calculate("var(0)", 0, 0, chain, 32, FixedClock), "32");
     chain.back() = "var(0)";

@@ -26,9 +26,8 @@ TEST(MODULDaywiseAgainstChrono, AgreesOnEveryDayOfTheDomain) {
     const sys_days dayOne{year{1} / January / 1};
     const int32_t last = static_cast<int32_t>((sys_days{year{9999} / December / 31} - dayOne).count()) + 1;
     ASSERT_EQ(DateToDay("9999-12-31"), last);
-    for (const int32_t outside : {0, -1, last + 1, Min, Max}) {
+    for (const int32_t outside : {0, -1, last + 1, Min, Max})
         EXPECT_EQ(DayToDate(outside), "") << outside;
-    }
     for (int32_t n = 1; n <= last; ++n) {
         const year_month_day date{dayOne + days{n - 1}};
         const weekday wd{dayOne + days{n - 1}};
@@ -56,9 +55,8 @@ TEST(DateToDay, ReadsMalformedTextsLikeTheirEquivalentDate) {
         {"2003-03--1", "2003-02-27"}, {"2003-03-2", "2003-02-26"},  {"2003-03-.5", "2003-02-28"},
         {"2003-04-.5", "2003-04-01"}, {"0001-01-99", "0001-04-09"}, {"9999-12-00", "9999-11-30"},
     };
-    for (const auto& [text, sameDayAs] : rows) {
+    for (const auto& [text, sameDayAs] : rows)
         EXPECT_EQ(DateToDay(text), DateToDay(sameDayAs)) << text;
-    }
 }
 
 // Beyond the first and the last day the count goes on; a year read as 0 or below mixes floored quotients
@@ -68,9 +66,8 @@ TEST(DateToDay, CountsOnPastEitherEndOfTheDomain) {
         {"0001-01-00", 0},       {"0001-01-01", 1}, {"9999-12-31", 3652059}, {"9999-12-32", 3652060},
         {"abcd-03-02", -184386}, {"", -184447},     {"-001-01-01", -184811},
     };
-    for (const auto& [text, day] : rows) {
+    for (const auto& [text, day] : rows)
         EXPECT_EQ(DateToDay(text), day) << text;
-    }
 }
 
 // Days of the calendar are checked against the standard calendar above; these are the day numbers and
@@ -96,9 +93,8 @@ TEST(MonthNameOf, NamesOnlyMonthsOneToTwelve) {
         {"2002-00-20", ""},        {"2002-.5-20", ""},
         {"2002-xx-20", ""},        {"", ""},
     };
-    for (const auto& [text, name] : rows) {
+    for (const auto& [text, name] : rows)
         EXPECT_EQ(MonthNameOf(text), name) << text;
-    }
 }
 
 } // namespace

@@ -26,10 +26,9 @@ void give(FolderWindow& w, const std::string& gesture) {
         {"paste", m.mItemCopy[2]},
         {"item-delete", &m.mItemDelete},
     };
-    for (const auto& [name, entry] : entries) {
+    for (const auto& [name, entry] : entries)
         if (what == name)
             entry->userChoose();
-    }
     const std::size_t onto = what.find(" onto ");
     if (what == "close")
         w.controls().frmMain.userClose();

@@ -157,8 +157,8 @@ public:
             choose(w_.menu().mFolderTrashEmpty);
             expected = before;
             if (selected == "Trash") {
-                std::erase_if(expected->folders,
-                              [](const auto& f) { return f.first.starts_with("Trash\\"); });
+                std::erase_if(
+                    expected->folders, [](const auto& f) { return f.first.starts_with("Trash\\"); });
                 std::erase_if(expected->items,
                               [](const std::string& item) { return item.starts_with("Trash"); });
             }
@@ -268,16 +268,13 @@ private:
         expected = before;
         if (acts && (command == 2 || command == 3) && !cut.empty())
             expected->clipboard = command == 2 ? copied : cut;
-        for (const std::string& item : typed) {
+        for (const std::string& item : typed)
             if (acts && (command == 3 || command == 5))
                 expected->items.erase(expected->items.find(item));
-        }
         if (acts && command == 4 &&
-            w_.store().ItemCount + static_cast<int>(before.clipboard.size()) <=
-                notes::NotesStore::MaxEntries) {
+            w_.store().ItemCount + static_cast<int>(before.clipboard.size()) <= notes::NotesStore::MaxEntries)
             for (const std::string& clip : before.clipboard)
                 expected->items.insert(w_.selectedKey() + "|" + clip);
-        }
         if (acts && command == 0)
             expected->items.insert(w_.selectedKey() + "|" + freeItemName(before, w_.selectedKey()) + "|");
         if (command == 5 && below(3) == 0) {
@@ -288,9 +285,8 @@ private:
             w_.platform.popupChoices.push_back(entries[command]);
             w_.controls().lItem.userRightClick({4, 4});
         }
-        if (command < 2 && !acts) {
+        if (command < 2 && !acts)
             EXPECT_EQ(list.EditingItem(), nullptr) << "a label opened in a folder of kind " << kind;
-        }
         endItemLabelEdit();
         return std::string("item ") + names[command];
     }
@@ -324,10 +320,9 @@ private:
 // The answer FolderExists must give: a pass over the table comparing whole keys exactly, joining without
 // dropping the "\" of an empty parent.
 bool scanFinds(const notes::NotesStore& s, const std::string& key) {
-    for (int i = 1; i <= s.LastFolder(); ++i) {
+    for (int i = 1; i <= s.LastFolder(); ++i)
         if (s.FolderParent(i) + "\\" + s.FolderName(i) == key)
             return true;
-    }
     return false;
 }
 
@@ -361,9 +356,8 @@ TEST(RandomFolderGestures, NotesEndAsEachGesturePromisesAndStoreTreeAndListStayI
             SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step) + ": " + did);
             EXPECT_EQ(tests::notesInvariantBreak(w.form), "");
             EXPECT_EQ(w.tree().DropHighlight(), nullptr);
-            if (user.expected) {
+            if (user.expected)
                 EXPECT_TRUE(notesOf(w) == *user.expected);
-            }
             if (::testing::Test::HasFailure())
                 return;
             if (step % 10 == 0)

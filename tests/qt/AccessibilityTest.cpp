@@ -73,10 +73,9 @@ bool showsAllOf(const QLabel& label) {
 
 QStringList cutLabels(const QWidget& root) {
     QStringList cut;
-    for (const QLabel* label : root.findChildren<QLabel*>()) {
+    for (const QLabel* label : root.findChildren<QLabel*>())
         if (label->isVisible() && !showsAllOf(*label))
             cut << QStringLiteral("%1 '%2'").arg(label->objectName(), label->text());
-    }
     return cut;
 }
 
@@ -140,10 +139,9 @@ private slots:
                                   .arg(actions[index]->objectName(), name);
             }
         }
-        for (QWidget* widget : widgets) {
+        for (QWidget* widget : widgets)
             for (const QString& fault : faultsOf(*widget))
                 faults << describe(*widget) + QStringLiteral(": ") + fault;
-        }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
         QCOMPARE(cutLabels(w().window).join(QStringLiteral("; ")), QString());
         // The folder being renamed shows no note, and Tab in its editor ends the rename.
@@ -186,10 +184,9 @@ private slots:
         w().window.move(120, 90);
         triggerEnabled(w().action(QStringLiteral("mOptionsAbout")));
         QWidget* box = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
+        for (QWidget* top : QApplication::topLevelWidgets())
             if (top->objectName() == QLatin1String("frmInfo") && top->isVisible())
                 box = top;
-        }
         QVERIFY(box != nullptr && box->parentWidget() == nullptr && box->isEnabled());
         QVERIFY(!w().window.isEnabled());
         QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::Dialog);

@@ -68,10 +68,9 @@ void clickListRow(QListView* list, int row, Qt::KeyboardModifiers modifiers, Qt:
 }
 
 QLineEdit* openEditor(const QAbstractItemView* view) {
-    for (QLineEdit* editor : view->viewport()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+    for (QLineEdit* editor : view->viewport()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
         if (editor->isVisible())
             return editor;
-    }
     return nullptr;
 }
 

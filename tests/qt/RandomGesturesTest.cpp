@@ -58,12 +58,11 @@ const char* const Typed[] = {"a",        "New Item", "Z",         "x\\y",     "1
                              "a\u00a0b", "\u2028",   "\u202etxt", "1\u20ac2", "\b",   "\b"};
 // QTest types only ASCII; other characters arrive as a keyboard with that layout sends them, as text.
 void typeText(QWidget* target, const QString& typed) {
-    for (const QChar c : typed) {
+    for (const QChar c : typed)
         if (c.unicode() < 0x80)
             QTest::keyClicks(target, QString(c));
         else
             QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
 }
 const char* const Shortcuts[] = {"F2", "Ctrl+C", "Ctrl+X", "Ctrl+V", "Ctrl+Z", "Ctrl+Y"};
 const char* const AccessKeysTyped[] = {"FA", "FR", "FD", "FY", "IA", "IR",
@@ -100,10 +99,9 @@ public:
         if (std::string broken = tests::notesInvariantBreak(w_.form); !broken.empty())
             return broken;
         // In this order: the accounting rebinds the boxes, so it runs only on a window found in step.
-        for (auto check : {&Player::mirrorBreak, &Player::aimBreak, &Player::accountingBreak}) {
+        for (auto check : {&Player::mirrorBreak, &Player::aimBreak, &Player::accountingBreak})
             if (std::string broken = (this->*check)(); !broken.empty())
                 return broken;
-        }
         return {};
     }
 
@@ -155,10 +153,9 @@ private:
     // Right clicks pop up a menu, from which the user may choose a command.
     void choosePopUpEntry(unsigned pick) {
         w_.platform.popupChoices.assign(1, nullptr);
-        for (ui::MenuEntry* entry : w_.menu().Bar.allEntries()) {
+        for (ui::MenuEntry* entry : w_.menu().Bar.allEntries())
             if (qt::objectNameOf(*entry) == QLatin1String(Commands[pick % std::size(Commands)]))
                 w_.platform.popupChoices.assign(1, pick % 5 == 0 ? nullptr : entry);
-        }
     }
 
     // `a` picks the row, key, text or command, `b` the button (or a second row), `c` the modifiers and
@@ -335,11 +332,10 @@ private:
         if (const ui::ListItem* entry = aimedEntry_.empty() ? nullptr : item.ListItems.find(aimedEntry_);
             entry != nullptr && (!entry->Selected() || item.SelectedItem() != entry))
             return "pressed entry " + aimedEntry_ + ", which is not the one selected";
-        for (const std::string& key : foldersBefore_) {
+        for (const std::string& key : foldersBefore_)
             if (!draggedKey_.empty() && tre.Nodes.find(key) == nullptr && key != draggedKey_ &&
                 !key.starts_with(draggedKey_ + "\\"))
                 return "dragging " + draggedKey_ + " took " + key;
-        }
         return {};
     }
 
@@ -404,10 +400,9 @@ private:
               {w_.list(), openEditor(w_.list()) != nullptr, c.lItem.EditingItem() != nullptr},
               {dates(), openEditor(dates()) != nullptr, c.dBackWinDateList.EditingItem() != nullptr},
               {noteBox(), noteBox()->isEnabled(), c.lText.Enabled()},
-              {dayBox(), dayBox()->isEnabled(), c.dDateWinText.Enabled()}}) {
+              {dayBox(), dayBox()->isEnabled(), c.dDateWinText.Enabled()}})
             if (shown != held)
                 return widget->objectName().toStdString() + ": editor or enabled state differs";
-        }
         for (const ui::MenuEntry* entry : w_.menu().Bar.allEntries()) {
             const QAction* action = w_.action(qt::objectNameOf(*entry));
             if (action->isVisible() != entry->Visible() || action->isChecked() != entry->Checked() ||

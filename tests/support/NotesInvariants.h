@@ -38,10 +38,9 @@ inline std::string notesInvariantBreak(app::frmMain& form) {
         return "SelFolder is not the selected node";
     std::vector<std::string> expected;
     const std::string shown = s.FolderKey(view.SelFolder);
-    for (int j = 0; j < s.ItemCount; ++j) {
+    for (int j = 0; j < s.ItemCount; ++j)
         if (s.ItemFolder[static_cast<std::size_t>(j)] == shown)
             expected.push_back("x" + std::to_string(j));
-    }
     std::vector<std::string> listed;
     int selected = 0;
     for (int e = 1; e <= c.lItem.ListItems.Count(); ++e) {

@@ -51,10 +51,9 @@ TEST(TreeBatchRemoval, EndsExactlyAsRemovingEachNodeFromTheHighestIndexDown) {
         // Dense and sparse picks, with ancestors and descendants of each other mixed in.
         const double share = std::uniform_real_distribution<double>(0.0, 1.0)(random);
         std::vector<int> picked;
-        for (int i = 1; i <= size; ++i) {
+        for (int i = 1; i <= size; ++i)
             if (std::bernoulli_distribution(share)(random))
                 picked.push_back(i);
-        }
         const int selected = std::uniform_int_distribution<int>(0, size)(random);
         if (selected > 0) {
             oneByOne.Nodes(selected).setSelected(true);
@@ -66,10 +65,9 @@ TEST(TreeBatchRemoval, EndsExactlyAsRemovingEachNodeFromTheHighestIndexDown) {
 
         std::vector<int> descending = picked;
         std::sort(descending.rbegin(), descending.rend());
-        for (const int index : descending) {
+        for (const int index : descending)
             if (index <= oneByOne.Nodes.Count())
                 oneByOne.Nodes.Remove(index);
-        }
         batch.Nodes.RemoveBatch(picked);
 
         EXPECT_EQ(shapeOf(batch), shapeOf(oneByOne));

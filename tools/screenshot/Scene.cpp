@@ -52,14 +52,12 @@ bool clickTreeNode(QTreeView& tree, const QString& text) {
 }
 
 bool fillSampleNotes(app::frmMain& form, QMainWindow& window) {
-    for (const auto& [parent, name] : SampleFolders) {
+    for (const auto& [parent, name] : SampleFolders)
         if (!form.Notes().Tree().AppendFolder(parent, name))
             return fail("a sample folder was refused");
-    }
-    for (const SampleItem& item : SampleItems) {
+    for (const SampleItem& item : SampleItems)
         if (!form.Notes().Store().AppendItem(item.name, item.folder, item.text))
             return fail("a sample item was refused");
-    }
     auto* tree = window.findChild<QTreeView*>(QStringLiteral("lTre"));
     auto* list = window.findChild<QListView*>(QStringLiteral("lItem"));
     if (tree == nullptr || list == nullptr)
