@@ -27,6 +27,7 @@ PACKAGES_build        := $(BUILD_PACKAGES)
 PACKAGES_run          := $(BUILD_PACKAGES)
 PACKAGES_test         := $(BUILD_PACKAGES) $(CHECK_PACKAGES) $(FORMAT_PACKAGES) $(FUZZ_PACKAGES)
 PACKAGES_test-asan    := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
+PACKAGES_test-anywhere := $(PACKAGES_test) fontconfig
 PACKAGES_package      := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
 PACKAGES_fuzz         := $(BUILD_PACKAGES) $(FUZZ_PACKAGES)
 PACKAGES_bench        := $(BENCH_PACKAGES)
@@ -37,7 +38,7 @@ PACKAGES_screenshot   := $(BUILD_PACKAGES)
 
 CMAKE_COMMON   := -G Ninja -DSCRIVLET_WERROR=ON
 
-.PHONY: all deps build run test test-asan soak package fuzz bench bench-bc format format-check screenshot clean
+.PHONY: all deps build run test test-anywhere test-asan soak package fuzz bench bench-bc format format-check screenshot clean
 
 all: build
 
@@ -58,6 +59,11 @@ test: build
 	@$(MAKE) --no-print-directory format-check
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
 	@$(MAKE) --no-print-directory test-asan
+
+# `make test` from a fresh clone as the invoking user, under settings, fonts, time zones and load that
+# differ from the developers' machines (tools/test-anywhere.sh).
+test-anywhere: deps
+	tools/test-anywhere.sh
 
 # Seeded random gestures through the real window for SOAK_SECONDS; a failing seed prints a minimal
 # gesture list.
