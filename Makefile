@@ -19,8 +19,8 @@ CHECK_PACKAGES  := dpkg-dev binutils file desktop-file-utils appstream man-db li
 FORMAT_PACKAGES := clang-format git
 # libFuzzer ships with clang's runtime libraries, which clang only recommends.
 FUZZ_PACKAGES   := clang libclang-rt-14-dev
-# The benchmarks measure the key index beside the library's hash set.
-BENCH_PACKAGES  := $(BUILD_PACKAGES) libabsl-dev
+# The benchmarks measure the key index beside the library's hash set, and start-up on a virtual display.
+BENCH_PACKAGES  := $(BUILD_PACKAGES) libabsl-dev xvfb libxcb-damage0-dev
 
 PACKAGES_all          := $(BUILD_PACKAGES)
 PACKAGES_build        := $(BUILD_PACKAGES)
@@ -101,6 +101,7 @@ bench: deps
 	$(BENCH_DIR)/bench/bench_scheduler
 	$(BENCH_DIR)/bench/bench_key_index
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/bench_gestures
+	bench/startup.sh $(BENCH_DIR)/qt/scrivlet $(BENCH_DIR)/bench/startup_baseline $(BENCH_DIR)/bench/startup_clock
 
 # numbra against `bc -l` on the same seeded file of 100,000 Terms; prints the ratio of their times.
 bench-bc: deps
