@@ -37,7 +37,7 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
+        if (event->type() == QEvent::Resize)
             fit();
         return false;
     }
