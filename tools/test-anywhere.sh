@@ -13,7 +13,8 @@ say() { echo "test-anywhere: $*"; }
 # Fonts that answer the generic families before DejaVu does, on many desktops.
 [[ $(id -u) -ne 0 ]] || "$root/tools/ensure-packages.sh" "${fontPackages[@]}"
 fonts="the Noto and Liberation fonts"
-if ! fc-list : family | grep -q 'Noto Sans Mono' || ! fc-list : family | grep -q 'Liberation Sans'; then
+families=$(fc-list : family)
+if ! grep -q 'Noto Sans Mono' <<<"$families" || ! grep -q 'Liberation Sans' <<<"$families"; then
     say "skipped: $fonts are missing and only root may install them:"
     say "  sudo apt-get install ${fontPackages[*]}"
     fonts="no Noto or Liberation fonts"
