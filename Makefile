@@ -19,14 +19,15 @@ CHECK_PACKAGES  := dpkg-dev binutils file desktop-file-utils appstream man-db li
 FORMAT_PACKAGES := clang-format git
 # libFuzzer ships with clang's runtime libraries, which clang only recommends.
 FUZZ_PACKAGES   := clang libclang-rt-14-dev
-# The benchmarks measure the key index beside the library's hash set.
-BENCH_PACKAGES  := $(BUILD_PACKAGES) libabsl-dev
+# The benchmarks measure the key index beside the library's hash set, and start-up on a virtual display.
+BENCH_PACKAGES  := $(BUILD_PACKAGES) libabsl-dev xvfb libxcb-damage0-dev
 
 PACKAGES_all          := $(BUILD_PACKAGES)
 PACKAGES_build        := $(BUILD_PACKAGES)
 PACKAGES_run          := $(BUILD_PACKAGES)
 PACKAGES_test         := $(BUILD_PACKAGES) $(CHECK_PACKAGES) $(FORMAT_PACKAGES) $(FUZZ_PACKAGES)
 PACKAGES_test-asan    := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
+PACKAGES_test-anywhere := $(PACKAGES_test) fontconfig
 PACKAGES_package      := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
 PACKAGES_fuzz         := $(BUILD_PACKAGES) $(FUZZ_PACKAGES)
 PACKAGES_bench        := $(BENCH_PACKAGES)
@@ -37,7 +38,7 @@ PACKAGES_screenshot   := $(BUILD_PACKAGES)
 
 CMAKE_COMMON   := -G Ninja -DSCRIVLET_WERROR=ON
 
-.PHONY: all deps build run test test-asan soak package fuzz bench bench-bc format format-check screenshot clean
+.PHONY: all deps build run test test-anywhere test-asan soak package fuzz bench bench-bc format format-check screenshot clean
 
 all: build
 
@@ -58,6 +59,11 @@ test: build
 	@$(MAKE) --no-print-directory format-check
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
 	@$(MAKE) --no-print-directory test-asan
+
+# `make test` from a fresh clone as the invoking user, under settings, fonts, time zones and load that
+# differ from the developers' machines (tools/test-anywhere.sh).
+test-anywhere: deps
+	tools/test-anywhere.sh
 
 # Seeded random gestures through the real window for SOAK_SECONDS; a failing seed prints a minimal
 # gesture list.
@@ -95,6 +101,7 @@ bench: deps
 	$(BENCH_DIR)/bench/bench_scheduler
 	$(BENCH_DIR)/bench/bench_key_index
 	QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/bench/bench_gestures
+	bench/startup.sh $(BENCH_DIR)/qt/scrivlet $(BENCH_DIR)/bench/startup_baseline $(BENCH_DIR)/bench/startup_clock
 
 # numbra against `bc -l` on the same seeded file of 100,000 Terms; prints the ratio of their times.
 bench-bc: deps

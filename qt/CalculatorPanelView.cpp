@@ -25,7 +25,8 @@ QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
 
 // The information lines read as a table, so each keeps its line. Where the panel is narrower than the
 // longest of them, they are shown in a smaller size, down to one still comfortable to read; below that
-// the box scrolls sideways.
+// the box scrolls sideways. The size is fitted while the box is shown: each size tried loads a font,
+// which the start-up, filling the hidden panel, would otherwise pay for.
 class WholeLines : public QObject {
 public:
     explicit WholeLines(QPlainTextEdit& box) : QObject(&box), box_(box) {
@@ -45,6 +46,8 @@ private:
     static constexpr qreal SmallestPointSize = 7;
 
     void fit() {
+        if (!box_.isVisible())
+            return;
         const QStringList lines = box_.toPlainText().split(u'\n');
         const qreal room = box_.viewport()->width() - 2 * box_.document()->documentMargin();
         QFont font = box_.parentWidget()->font();

@@ -3,13 +3,28 @@
 #include "qt/Mirror.h"
 
 #include <QFontDatabase>
+#include <QHash>
 
 namespace qt {
+
+namespace {
+
+// Each question costs the font database a fontconfig substitution, and the controls ask again on every
+// change of theirs; the answer for a name stays while the program runs.
+bool installed(const QString& family) {
+    static QHash<QString, bool> known;
+    const auto found = known.constFind(family);
+    if (found != known.cend())
+        return *found;
+    return known[family] = QFontDatabase::hasFamily(family);
+}
+
+} // namespace
 
 QFont fontOf(const ui::Font& font) {
     const QString family = toQString(font.Name);
     QFont qfont;
-    if (QFontDatabase::hasFamily(family)) {
+    if (installed(family)) {
         qfont.setFamily(family);
     } else {
         qfont = QFontDatabase::systemFont(font.FixedPitch ? QFontDatabase::FixedFont

@@ -52,8 +52,12 @@ InfoWindow::InfoWindow(app::frmInfo& form, const QWidget& mainWindow)
         const Placement& place = LabelPlaces[control.Index()];
         label->setGeometry(place.x, place.y, place.width, place.height);
         label->setWordWrap(place.wraps);
-        label->setStyleSheet(control.Index() <= 2 ? QStringLiteral("color: #fdf6e3")
-                                                  : QStringLiteral("color: #d8e4f0"));
+        // In every state, so that the disabled start-up screen reads as the about box does. A palette,
+        // not a style sheet: the first style sheet costs the start-up screen a style of its own.
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText,
+                         control.Index() <= 2 ? QColor(0xfd, 0xf6, 0xe3) : QColor(0xd8, 0xe4, 0xf0));
+        label->setPalette(palette);
     }
     connectWhileAlive(form.Form.Unloaded, this, [this] { deleteLater(); });
     mirrorEnabledVisible(form.Form, *this);

@@ -36,12 +36,17 @@ ListBoxBinding::ListBoxBinding(ui::ListBox& control, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     resetLines();
+    setFont(fontOf(control_.Font()));
     mirrorEnabledVisible(control, *this);
     connectWhileAlive(
         control.LinesReset, this, [this] { resetLines(); });
     connectWhileAlive(control.LineChanged, this, [this](int line) {
         if (QListWidgetItem* row = item(line))
             row->setText(toQString(control_.List(line)));
+    });
+    connectWhileAlive(control.LineAdded, this, [this](int line) {
+        const QSignalBlocker blocker(this);
+        insertItem(line, toQString(control_.List(line)));
     });
     connectWhileAlive(control.Changed, this, [this] {
         setFont(fontOf(control_.Font()));
@@ -54,7 +59,6 @@ void ListBoxBinding::resetLines() {
     clear();
     for (int line = 0; line < control_.ListCount(); ++line)
         addItem(toQString(control_.List(line)));
-    setFont(fontOf(control_.Font()));
     mirrorSelection();
 }
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes the README's pictures with the screenshot tool, drawn offscreen so that no display is needed:
+# Takes the README's pictures with the screenshot tool, drawn offscreen in its pinned setting (the same on
+# every machine, tools/screenshot/PinnedApplication.h), so that no display is needed:
 # the notes view, the calculator panel and the scheduler panel. The skin's tests compare the window with
 # these pictures, so take them again after changing how it looks.
 # Usage: tools/screenshot.sh SCREENSHOT-TOOL DOCS-DIR
@@ -10,7 +11,7 @@ mkdir -p "$docs"
 
 shoot() {
     local scene=$1 out=$docs/$2
-    if ! QT_QPA_PLATFORM="offscreen:configfile=$(dirname "$0")/desktop-screen.json" "$tool" "$scene" "$out"; then
+    if ! "$tool" "$scene" "$out"; then
         echo "screenshot: the $scene picture failed" >&2
         exit 1
     fi

@@ -15,7 +15,7 @@ void ListBox::setList(int line, std::string text) {
 
 void ListBox::AddItem(std::string text) {
     lines_.push_back(std::move(text));
-    LinesReset();
+    LineAdded(ListCount() - 1);
 }
 
 void ListBox::Clear() {

@@ -35,8 +35,10 @@ public:
     Signal<> DblClick;
     Signal<int16_t, int16_t, int, int> MouseUp;
 
-    // Notifications for the skin.
+    // Notifications for the skin. AddItem raises LineAdded for the new last line, so that filling a list
+    // line by line costs one line each.
     Signal<int> LineChanged;
+    Signal<int> LineAdded;
     Signal<> LinesReset;
 
 private:

@@ -1,4 +1,5 @@
 #include "tests/qt/GuiFixture.h"
+#include "tools/screenshot/PinnedApplication.h"
 
 namespace {
 
@@ -95,7 +96,7 @@ private slots:
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    screenshot::PinnedApplication application(argc, argv, {.screen = {640, 480}});
     HostileSkinTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -2,8 +2,6 @@
 
 #include "qt/ElidingLabel.h"
 
-#include <algorithm>
-
 using namespace tests;
 
 namespace {
@@ -159,23 +157,6 @@ private slots:
         }
         expected << QStringLiteral("lTre");
         QCOMPARE(visited, expected);
-    }
-
-    // Three short lines that read as a table: none of them wraps, and none runs past the box, also where
-    // the box is narrower than the longest line in the font the desktop gives.
-    void theCalculatorInformationShowsItsLinesWhole() {
-        triggerEnabled(w().action(QStringLiteral("mNumbraShow")));
-        auto* info = w().widget<QPlainTextEdit>(QStringLiteral("cCalcWinInfo"));
-        QCOMPARE(info->document()->blockCount(), 3);
-        qreal widest = 0;
-        for (const QString& line : info->toPlainText().split(u'\n'))
-            widest = std::max(widest, QFontMetricsF(info->font()).horizontalAdvance(line));
-        info->setFixedWidth(info->width() - info->viewport()->width() + int(widest * 0.95));
-        for (QTextBlock line = info->document()->begin(); line.isValid(); line = line.next()) {
-            QCOMPARE(line.layout()->lineCount(), 1);
-            QVERIFY2(line.layout()->lineAt(0).naturalTextWidth() <= info->viewport()->width(),
-                     qPrintable(line.text()));
-        }
     }
 
     // The about box is a window of its own, a dialog over the middle of the disabled main window, showing

@@ -62,18 +62,6 @@ private slots:
             QCOMPARE(popup.y, widget->visualRect(byMouse ? other : selected).center().y());
         }
     }
-
-    void deleteKeyDeletesTheSelectedItems() {
-        for (const char* name : {"One", "Two", "Three"})
-            QVERIFY(w().form.Notes().Store().AppendItem(name, "Scrivlet\\Work", ""));
-        w().form.Notes().List().ListFolderItems(false);
-        clickListRow(w().list(), 0);
-        clickListRow(w().list(), 2, Qt::ControlModifier);
-        w().list()->setFocus();
-        QTest::keyClick(w().list(), Qt::Key_Delete);
-        QCOMPARE(w().list()->model()->rowCount(), 1);
-        QCOMPARE(w().list()->model()->index(0, 0).data().toString(), QStringLiteral("Two"));
-    }
 };
 
 SKIN_TEST_CLASS(ItemsSkinTest)

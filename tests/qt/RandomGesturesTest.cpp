@@ -3,6 +3,7 @@
 
 #include "qt/ObjectNames.h"
 #include "qt/TreeModel.h"
+#include "tools/screenshot/PinnedApplication.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -497,12 +498,11 @@ private:
 
 // The slow second click waits out the double-click interval; a short one keeps the run full of gestures.
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     // A soak runs longer than the test library's default limit of five minutes a test.
     const int seconds = qEnvironmentVariableIntValue("SOAK_SECONDS");
     qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number((std::max(seconds, 0) + 900) * 1000));
-    QApplication application(argc, argv);
+    // A screen smaller than the window's design, so the window opens shrunk.
+    screenshot::PinnedApplication application(argc, argv, {.screen = {800, 600}});
     QApplication::setDoubleClickInterval(80);
     RandomGesturesTest test;
     return QTest::qExec(&test, argc, argv);

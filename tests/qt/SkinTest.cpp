@@ -16,15 +16,17 @@ private slots:
         QCOMPARE(calculator->frameStyle(), scheduler->frameStyle());
         QCOMPARE(QPair(calculator->minimumWidth(), calculator->maximumWidth()),
                  QPair(scheduler->minimumWidth(), scheduler->maximumWidth()));
+        // Every tab part and Show entry of both panels, each opening and closing its panel.
         const struct {
             const char* gesture;
             bool calculatorShown;
             bool schedulerShown;
         } steps[] = {
-            {"mNumbraShow", true, false},      {"mDateShow", false, true},
-            {"mDateShow", false, false},       {"cCalcMenuButton", true, false},
-            {"dDateMenuDisplay", false, true}, {"dDateMenuBack", false, false},
-            {"cCalcMenuResult", true, false},  {"mNumbraShow", false, false},
+            {"mNumbraShow", true, false},       {"mDateShow", false, true},
+            {"mDateShow", false, false},        {"cCalcMenuButton", true, false},
+            {"cCalcMenuBack", false, false},    {"dDateMenuButton", false, true},
+            {"dDateMenuDisplay", false, false}, {"dDateMenuBack", false, true},
+            {"cCalcMenuResult", true, false},   {"mNumbraShow", false, false},
         };
         for (const auto& step : steps) {
             const QString gesture = QLatin1String(step.gesture);
@@ -40,6 +42,16 @@ private slots:
             }
             QVERIFY2(calculator->isVisible() == step.calculatorShown, step.gesture);
             QVERIFY2(scheduler->isVisible() == step.schedulerShown, step.gesture);
+            // The check marks and the calculator's context entries follow the panels.
+            QVERIFY2(w().action(QStringLiteral("mNumbraShow"))->isChecked() == step.calculatorShown,
+                     step.gesture);
+            QVERIFY2(w().action(QStringLiteral("mDateShow"))->isChecked() == step.schedulerShown,
+                     step.gesture);
+            const auto entries =
+                w().window.findChildren<QAction*>(QRegularExpression(QStringLiteral("^mNumbra(1|_\\d)$")));
+            QCOMPARE(entries.size(), 8);
+            for (const QAction* entry : entries)
+                QVERIFY2(entry->isVisible() == step.calculatorShown, qPrintable(entry->objectName()));
         }
     }
 

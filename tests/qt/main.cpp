@@ -1,11 +1,9 @@
 #include "tests/qt/GuiFixture.h"
+#include "tools/screenshot/PinnedApplication.h"
 
-// Runs every test class of the skin in one process. The offscreen platform is the default, so the
-// suite needs no display.
+// Runs every test class of the skin in one process, offscreen on a desktop screen in the pinned setting.
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    screenshot::PinnedApplication application(argc, argv);
     int failures = 0;
     for (const auto& make : tests::testClasses()) {
         std::unique_ptr<QObject> test(make());

@@ -2,14 +2,13 @@
 //
 // Usage: scrivlet_screenshot notes|calculator|scheduler OUT.png [TERM]
 
+#include "tools/screenshot/PinnedApplication.h"
 #include "tools/screenshot/Scene.h"
-
-#include <QApplication>
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    screenshot::PinnedApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
     const QString scene = arguments.value(1);
     const QString out = arguments.value(2);
