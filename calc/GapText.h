@@ -36,6 +36,13 @@ public:
             return {whole.substr(pos + gap, count), {}};
         return {whole.substr(pos, gapStart_ - pos), whole.substr(gapEnd_, pos + count - gapStart_)};
     }
+    // The text from pos in one piece, moving the gap out of it where it lies inside. Valid until the
+    // next change.
+    std::string_view view(std::size_t pos, std::size_t count) {
+        if (pos < gapStart_ && pos + count > gapStart_)
+            moveGap(pos + count);
+        return pieces(pos, count).first;
+    }
     void replace(std::size_t pos, std::size_t count, std::string_view with);
     std::string release();
 

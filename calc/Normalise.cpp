@@ -75,59 +75,9 @@ constexpr std::array<Rewrite, 13> AfterMinusSplit{{
     {"}", ")"},
 }};
 
-// Digits, points, the arithmetic operators and parentheses: no row but the minus rows can find anything in a
-// Term made only of these.
-constexpr auto PlainChars = characterTable("0123456789.+*/^#()-");
-
-// The rows in one sweep, for a plain Term; nothing for any other. In such a Term "--" pairs the minus signs
-// of each run into plus signs, and the last minus of an odd run becomes "+-", which the later rows then
-// shorten by what stands before it: a run of plus signs collapses into one ("++-"); right after "#^*/"
-// without a plus sign between, or after "(" or the start, the plus goes.
-std::optional<std::string> normalisePlain(std::string_view term) {
-    // No character turns into more than two.
-    std::string text(term.size() * 2 + 2, '(');
-    std::size_t out = 1;
-    for (std::size_t pos = 0; pos < term.size();) {
-        const char c = term[pos];
-        if (!PlainChars[static_cast<unsigned char>(c)])
-            return std::nullopt;
-        ++pos;
-        if (c != '-') {
-            text[out++] = c;
-            continue;
-        }
-        std::size_t minuses = 1;
-        for (; pos < term.size() && term[pos] == '-'; ++pos)
-            ++minuses;
-        for (std::size_t plus = 0; plus < minuses / 2; ++plus)
-            text[out++] = '+';
-        if (minuses % 2 == 0)
-            continue;
-        const std::size_t kept = text.find_last_not_of('+', out - 1) + 1;
-        const bool pluses = kept < out;
-        out = kept;
-        const char before = text[out - 1];
-        const bool afterOperator = before == '#' || before == '^' || before == '*' || before == '/';
-        if (!(afterOperator && !pluses) && before != '(')
-            text[out++] = '+';
-        text[out++] = '-';
-    }
-    text[out++] = ')';
-    text.resize(out);
-    return text;
-}
-
 } // namespace
 
 std::optional<std::string> normaliseTerm(std::string_view term) {
-    if (!term.empty()) {
-        if (auto plain = normalisePlain(term))
-            return plain;
-    }
-    return normaliseByRows(term);
-}
-
-std::optional<std::string> normaliseByRows(std::string_view term) {
     std::string text = unifyLetters(term);
     // A row whose text holds a character that is nowhere in the Term finds nothing; most Terms hold only
     // a few of the characters the rows look for. Characters are only added to the set, never taken out.

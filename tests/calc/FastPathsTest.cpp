@@ -1,9 +1,8 @@
 // Each fast path of the engine against the plain reading it replaces, on random input.
 #include "calc/Evaluation.h"
-#include "calc/LongTerm.h"
 #include "calc/Normalise.h"
 #include "calc/NumberText.h"
-#include "calc/ShortTerm.h"
+#include "calc/Reduce.h"
 #include "calc/TermText.h"
 #include "tests/calc/CalcTestSupport.h"
 
@@ -50,15 +49,11 @@ std::string scrambled(std::mt19937& rng) {
     return term;
 }
 
-std::string road(const std::string& normalised, bool basicOnly, bool shortRoad) {
+std::string road(const std::string& normalised, bool basicOnly, bool followChanges) {
     const std::array<std::string, 32> slots{};
     Evaluation eval{slots, 32, Random(FixedClock)};
     try {
-        if (!shortRoad)
-            return reduceLong(normalised, basicOnly, eval);
-        auto outcome = reduceShort(normalised, basicOnly, eval);
-        EXPECT_TRUE(outcome.finished);
-        return outcome.text;
+        return reduceTerm(normalised, basicOnly, eval, followChanges);
     } catch (const CalcFault& failure) {
         return faultText(failure.code);
     }
@@ -88,18 +83,6 @@ TEST(Roads, ShortAndLongGiveTheSameAnswers) {
         SCOPED_TRACE(testing::Message() << "Term '" << term.substr(0, 60) << "' of " << term.size());
         for (const bool basicOnly : {false, true})
             ASSERT_EQ(road(*normalised, basicOnly, true), road(*normalised, basicOnly, false));
-    }
-}
-
-// Minus runs after every kind of character, and plus runs before them, where the rows shorten "+-".
-TEST(Normalise, OneSweepMatchesTheRowsOnPlainTerms) {
-    std::mt19937 rng(11);
-    const std::string_view alphabet = "----++#^*/()5.";
-    for (int round = 0; round < 20000; ++round) {
-        std::string term(1 + rng() % 10, ' ');
-        for (char& c : term)
-            c = alphabet[rng() % alphabet.size()];
-        ASSERT_EQ(normaliseTerm(term), normaliseByRows(term)) << term;
     }
 }
 

@@ -84,47 +84,69 @@ std::string repeated(std::string_view unit, std::size_t count) {
     return text;
 }
 
-// However long the slot texts and however many calls a Term makes, slots that do not call themselves
-// give their answer; only a slot that, on its own or through others, calls itself again is stopped, and
-// one that ends by itself well within the bound ('2*var(0)' overflows after 1,024 calls) is not.
-TEST(Robustness, OnlySlotsThatCallThemselvesAreStopped) {
-    constexpr std::size_t Room =
-        MODULCalc::Evaluation::MaxWorkingLength - std::string_view("(var(0))").size();
+// Slots numbered from first, each calling the next twice (with "+" between the calls, or joined), the
+// last holding end.
+std::array<std::string, 32> fanOut(std::size_t levels, std::string_view between, std::string end) {
+    std::array<std::string, 32> slots{};
+    for (std::size_t slot = 0; slot < levels; ++slot) {
+        const std::string call = "var(" + std::to_string(slot + 1) + ")";
+        slots[slot] = call + std::string(between) + call;
+    }
+    slots[levels] = std::move(end);
+    return slots;
+}
+
+// Every slot set that keeps var calling, growing the Term or not, ends with "Error (28)" after the same
+// work on every machine; Terms without var, however long, and slots that are only read many times or hold
+// long Terms, keep their answers.
+TEST(WorkBound, EndsEveryRunawayAndNothingElse) {
     struct Row {
-        std::string slot0, slot1, term, expected;
+        std::array<std::string, 32> slots;
+        std::string term, expected;
     };
-    std::vector<Row> rows{
-        {"var(0)+1", "", "var(0)", "Error (28)"},
-        {"var(1)", "var(0)", "var(0)", "Error (28)"},
-        {"1+var(1)", "var(0)+2", "2*var(0)", "Error (28)"},
-        {"2*var(0)", "", "var(0)", "Overflow"},
-        // A slot may fill the working term, "(var(0))" while var runs, up to the length bound exactly.
-        {std::string(Room, 'x'), "", "var(0)", "(" + std::string(Room, 'x') + ")"},
-        {std::string(Room + 1, 'x'), "", "var(0)", "Error (28)"},
+    const auto two = [](std::string slot0, std::string slot1) {
+        return std::array<std::string, 32>{std::move(slot0), std::move(slot1)};
     };
-    for (const std::size_t count : {3U, 2500U}) {
-        const std::string calls = repeated("var(0)+", count) + "1";
-        rows.push_back(
-            {repeated("1+", count) + "1", "", "var(0)+var(0)+var(0)+1", std::to_string(3 * count + 4)});
-        rows.push_back({"sin(0)", "", calls, "1"});
-        rows.push_back({"(1+2)*(3+4)", "", calls, std::to_string(21 * count + 1)});
-        rows.push_back(
-            {"var(1)+" + repeated("1+", count) + "1", "2", "var(0)+var(0)", std::to_string(2 * count + 6)});
-    }
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.slot0.substr(0, 20) << " / " << row.term.substr(0, 20)
-                                        << "... of " << row.term.size());
-        std::array<std::string, 32> slots{row.slot0, row.slot1};
-        EXPECT_EQ(Calculate(row.term, 0, 0, slots, 32, FixedClock), row.expected);
-    }
-    // A chain through every slot, each calling the next, is as long as a chain gets without a repeat.
     std::array<std::string, 32> chain{};
     for (std::size_t slot = 0; slot + 1 < chain.size(); ++slot)
         chain[slot] = "var(" + std::to_string(slot + 1) + ")+1";
     chain.back() = "1";
-    EXPECT_EQ(Calculate("var(0)", 0, 0, chain, 32, FixedClock), "32");
-    chain.back() = "var(0)";
-    EXPECT_EQ(Calculate("var(0)", 0, 0, chain, 32, FixedClock), "Error (28)");
+    auto circle = chain;
+    circle.back() = "var(0)";
+    const std::string ones = repeated("1+", 2500) + "1";
+    std::vector<Row> rows{
+        {two("var(0)+1", ""), "var(0)", "Error (28)"},
+        {two("var(1)", "var(0)"), "var(0)", "Error (28)"},
+        {two("1+var(1)", "var(0)+2"), "2*var(0)", "Error (28)"},
+        {circle, "var(0)", "Error (28)"},
+        {fanOut(31, "+", "1"), "var(0)", "Error (28)"},
+        {fanOut(31, "", "x"), "var(0)", "Error (28)"},
+        {two("2*var(0)", ""), "var(0)", "Overflow"},
+        {chain, "var(0)", "32"},
+        {fanOut(10, "+", "1"), "var(0)", "1024"},
+        {two("", "1+2"), repeated("var(1)+", 5000) + "1", "15001"},
+        {two(ones, ""), "var(0)+var(0)+var(0)+1", "7504"},
+        {two("(1+2)*(3+4)", ""), repeated("var(0)+", 2500) + "1", "52501"},
+        {two("var(1)+" + ones, "2"), "var(0)+var(0)", "5006"},
+        {two(repeated("1+", 50000) + "1", ""), "var(0)+var(0)", "100002"},
+        {two(std::string(100000, 'x'), ""), "var(0)", "(" + std::string(100000, 'x') + ")"},
+        // Slot-free Terms whose reduction joins one growing run of digits.
+        {{}, "<" + repeated("1()", 33333), "(<" + std::string(33333, '1') + ")"},
+        {{}, repeated("1()", 33333) + "=", "(" + std::string(33333, '1') + "=)"},
+        {{}, "*" + repeated("1()", 33333), "(*" + std::string(33333, '1') + ")"},
+        {{},
+         ">=E<pfix<>" + repeated("]9,(", 24997) + "|++sqrlog1",
+         "(>=E<Pfix<>)" + repeated("9.", 24997) + "(|++sqrlog1)"},
+    };
+    // Eight calls of another slot push the call of slot 0 far from where it was made, whatever follows.
+    for (const std::string tail :
+         {"*0+var(0)", "*0+var(0)+1", "*0+var(0)1", "*0+1var(0)", "*0+var(0)x", "*0+(var(0))", "var(0)"})
+        rows.push_back({two(repeated("var(1)", 8) + tail, "1"), "var(0)", "Error (28)"});
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.slots[0].substr(0, 30) << " / " << row.term.substr(0, 30)
+                                        << "... of " << row.term.size());
+        EXPECT_EQ(Calculate(row.term, 0, 0, row.slots, 32, FixedClock), row.expected);
+    }
 }
 
 } // namespace
