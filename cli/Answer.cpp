@@ -7,8 +7,8 @@
 namespace cli {
 
 std::string answer(const std::string& term, bool basicOnly) {
-    static const std::array<std::string, 32> slots{};
-    return MODULCalc::Calculate(term, 0, basicOnly ? -1 : 0, slots, 32);
+    static const std::array<std::string, MODULCalc::VariableSlots> slots{};
+    return MODULCalc::Calculate(term, 0, basicOnly ? -1 : 0, slots, MODULCalc::VariableSlots);
 }
 
 } // namespace cli

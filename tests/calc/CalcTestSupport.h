@@ -136,6 +136,6 @@ inline const std::vector<const std::vector<CalcRow>*> AllRows{&ArithmeticRows, &
 inline constexpr double FixedClock = 45296.25;
 
 inline std::string panelCalculate(std::string_view term) {
-    static const std::array<std::string, 32> EmptySlots{};
-    return MODULCalc::Calculate(std::string(term), 0, 0, EmptySlots, 32, FixedClock);
+    static const std::array<std::string, MODULCalc::VariableSlots> EmptySlots{};
+    return MODULCalc::Calculate(std::string(term), 0, 0, EmptySlots, MODULCalc::VariableSlots, FixedClock);
 }
