@@ -42,9 +42,9 @@ TEST(Numbra, LineModePrintsWhatThePanelShows) {
             expected.append(row.expected).append("\n");
         }
     }
-    // A carriage return before the line feed, and a last line without a line feed.
-    input += "1+1\r\n2*3";
-    expected += "2\n6\n";
+    // A carriage return before the line feed, one more kept in the Term, and a last line without a line feed.
+    input += "1+1\r\n1+1\r\r\n2*3";
+    expected += "2\n(1+1\\r)\n6\n";
     EXPECT_EQ(runNumbra("$NUMBRA", input), std::pair(0, expected));
 }
 
@@ -56,7 +56,8 @@ TEST(Numbra, ArgumentsAndOptions) {
         {"''", "Numbra 2.01.03\n"},
         {"--basic commands professional", "Please choose: basic advanced\nNumbra 2.01.03\n"},
         {"--basic", "49\n"},
-        {"--", ""},
+        {"--", "49\n"},
+        {"$'1+1\\n2+2'", "(1+1\\n2+2)\n"},
     };
     for (const auto& [arguments, expected] : rows) {
         SCOPED_TRACE(arguments);
@@ -178,26 +179,31 @@ private:
 };
 
 // Each step: the keys typed after the prompt, then Enter, and the answer on the line that follows. With a
-// UTF-8 locale a Term keeps every character typed; the options reach the terminal's answers.
+// UTF-8 locale a Term keeps every character typed; the options reach the terminal's answers. Ctrl+C
+// abandons the line, and a line holding a byte the locale cannot decode is refused, both with a fresh
+// prompt after them.
 TEST(NumbraTerminal, EditsRecallsAndAnswersEachTermOnTheNextLine) {
     setenv("LC_ALL", "C.UTF-8", 1);
     TerminalSession session("--basic");
     unsetenv("LC_ALL");
     const std::string left = "\x1b[D";
     const std::string up = "\x1b[A";
+    const auto line = [](const std::string& answer) { return "\n" + answer + "\r\n"; };
     const std::vector<std::pair<std::string, std::string>> steps{
-        {"1+2", "3"},
-        {up, "3"},                  // the Term before, unchanged
-        {"2*5" + left + "1", "30"}, // a digit put in before the last one: 2*15
-        {up + up + "0", "21"},      // two back, changed at its end: 1+20
-        {"1\u20ac2", "(1\u20ac2)"},
-        {"commands", "Please choose: basic advanced"},
+        {"1+2\r", line("3")},
+        {up + "\r", line("3")},             // the Term before, unchanged
+        {"2*5" + left + "1\r", line("30")}, // a digit put in before the last one: 2*15
+        {up + up + "0\r", line("21")},      // two back, changed at its end: 1+20
+        {"1\u20ac2\r", line("(1\u20ac2)")},
+        {"12\x03", "^C\r\n"},
+        {"1\xff\r", "numbra: the line held bytes"},
+        {"commands\r", line("Please choose: basic advanced")},
     };
     for (const auto& [keys, answer] : steps) {
         SCOPED_TRACE(keys);
         ASSERT_TRUE(session.waitForPrompt()) << session.screen;
-        ASSERT_TRUE(session.type(keys + "\r"));
-        ASSERT_TRUE(session.waitFor("\n" + answer + "\r\n")) << session.screen;
+        ASSERT_TRUE(session.type(keys));
+        ASSERT_TRUE(session.waitFor(answer)) << session.screen;
     }
     EXPECT_EQ(session.finish(), 0) << session.screen;
 }
