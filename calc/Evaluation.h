@@ -62,7 +62,7 @@ struct Evaluation {
     // same work. The figures keep every evaluation within its time budget (bench_calculate), while a Term
     // may still make 5,000 calls of short slots, or read a slot of 100,000 characters a few times over.
     static constexpr std::size_t CallWork = 16;
-    static constexpr std::size_t MaxSlotWork = 400'000;
+    static constexpr std::size_t MaxSlotWork = 300'000;
 };
 
 } // namespace MODULCalc

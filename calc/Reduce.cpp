@@ -7,6 +7,8 @@
 #include "calc/Relations.h"
 #include "calc/WorkingTerm.h"
 
+#include <optional>
+
 namespace MODULCalc {
 namespace {
 
@@ -40,25 +42,28 @@ bool differs(const WorkingTerm& term, const GapText& before, const Unchanged& sa
 }
 
 bool callsVar(const WorkingTerm& term) {
-    return term.count(WorkingTerm::KeywordLetter) > 0 && term.find("var(", 0) != std::string::npos;
+    return term.count(WorkingTerm::VarLetter) > 0 && term.find("var(", 0) != std::string::npos;
 }
 
 } // namespace
 
 std::string reduceTerm(std::string normalised, bool basicOnly, Evaluation& eval, bool followChanges) {
-    GapText previous{std::string()};
     WorkingTerm term(std::move(normalised));
     PassRecords records;
+    // The text each pass started from, kept only while var may be called.
+    std::optional<GapText> previous;
     for (;;) {
         if (!term.following() && (followChanges || callsVar(term))) {
-            // Only var can make a pass give back the text it started from, and only var makes a Term grow:
-            // from here on the passes compare each text with the one before and look only at what changed.
-            // No pass makes a call to var that it also applies: every replacement but the parenthesis
-            // step's leaves a digit, and that step applies at most one call.
+            // Only var can make a Term grow, and make a pass give back the text it started from: from here
+            // on the passes look only at what changed, and compare each text with the one before when
+            // the Term holds a "v" at all; no other replacement puts letters in. No pass makes a call to
+            // var that it also applies: every replacement but the parenthesis step's leaves a digit, and
+            // that step applies at most one call.
             term.followChanges();
             records = PassRecords{};
             records.watchedBy(term);
-            previous = GapText(term.substr(0, term.size()));
+            if (term.count(WorkingTerm::VarLetter) > 0)
+                previous.emplace(term.substr(0, term.size()));
         } else if (!term.following()) {
             records = PassRecords{};
         }
@@ -74,12 +79,12 @@ std::string reduceTerm(std::string normalised, bool basicOnly, Evaluation& eval,
         // and puts none in, so a pass leaves the text as it found it exactly when it replaced nothing.
         if (term.replacements() == replacements)
             return term.release();
-        if (!term.following())
+        if (!previous)
             continue;
-        if (!differs(term, previous, same))
+        if (!differs(term, *previous, same))
             return term.release();
         const std::size_t middle = same.suffixStart(term.size()) - same.prefix;
-        previous.replace(same.prefix, size - same.suffix - same.prefix, term.substr(same.prefix, middle));
+        previous->replace(same.prefix, size - same.suffix - same.prefix, term.substr(same.prefix, middle));
     }
 }
 

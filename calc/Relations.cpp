@@ -124,7 +124,7 @@ void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records) {
         for (const auto op : order)
             resolve(term, op, since, record);
     }
-    if (term.count(WorkingTerm::KeywordLetter) > 0) {
+    if (term.count(WorkingTerm::KeywordLetter) + term.count(WorkingTerm::VarLetter) > 0) {
         ChangedSpans since = records.logic;
         const Watching watchSince(term, since);
         records.logic = ChangedSpans::nothing();

@@ -49,8 +49,9 @@ constexpr WorkingTerm::Kind kindOf(char c) {
         return WorkingTerm::Relational;
     case 'd':
     case 'o':
-    case 'v':
         return WorkingTerm::KeywordLetter;
+    case 'v':
+        return WorkingTerm::VarLetter;
     default:
         return WorkingTerm::Other;
     }
@@ -205,6 +206,41 @@ std::size_t WorkingTerm::runEnd(std::size_t pos) const {
     if (following_)
         learn(pos, end, false, true);
     return end;
+}
+
+std::size_t WorkingTerm::find(char c, std::size_t from, std::size_t limit) const {
+    if (!following_ || isNumberChar(c))
+        return text_.find(c, from, limit);
+    const std::size_t end = std::min(limit, text_.size());
+    while (from < end) {
+        std::size_t stretch = end;
+        for (const auto& run : known_)
+            if (run.holds(from) && from < run.last)
+                from = run.last;
+            else if (run.valid && run.first > from)
+                stretch = std::min(stretch, run.first);
+        if (from >= stretch) {
+            // A run started where the previous one ended.
+            continue;
+        }
+        const std::size_t found = text_.find(c, from, stretch);
+        if (found != std::string::npos || stretch == end)
+            return found;
+        from = stretch;
+    }
+    return std::string::npos;
+}
+
+std::size_t WorkingTerm::find(std::string_view needle, std::size_t from, std::size_t limit) const {
+    for (std::size_t pos = find(needle.front(), from, limit); pos != std::string::npos;
+         pos = find(needle.front(), pos + 1, limit)) {
+        std::size_t matched = 1;
+        while (matched < needle.size() && at(static_cast<std::ptrdiff_t>(pos + matched)) == needle[matched])
+            ++matched;
+        if (matched == needle.size())
+            return pos;
+    }
+    return std::string::npos;
 }
 
 void WorkingTerm::followChanges() {

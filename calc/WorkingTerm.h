@@ -96,6 +96,7 @@ public:
         Close,
         Relational,
         KeywordLetter,
+        VarLetter,
         Other
     };
 
@@ -103,13 +104,10 @@ public:
 
     std::size_t size() const { return text_.size(); }
     char at(std::ptrdiff_t pos) const { return text_.at(pos); }
-    // Occurrences that start before limit.
-    std::size_t find(char c, std::size_t from, std::size_t limit = std::string::npos) const {
-        return text_.find(c, from, limit);
-    }
-    std::size_t find(std::string_view needle, std::size_t from, std::size_t limit = std::string::npos) const {
-        return text_.find(needle, from, limit);
-    }
+    // Occurrences that start before limit. A search for a character that is no number character passes
+    // over the runs of number characters known from earlier looks without reading them.
+    std::size_t find(char c, std::size_t from, std::size_t limit = std::string::npos) const;
+    std::size_t find(std::string_view needle, std::size_t from, std::size_t limit = std::string::npos) const;
     std::string substr(std::size_t pos, std::size_t count) const { return text_.substr(pos, count); }
     // Without copying; valid until the next replacement.
     std::string_view view(std::size_t pos, std::size_t count) { return text_.view(pos, count); }
@@ -135,8 +133,9 @@ public:
     void unwatch(Mark& position);
 
     // How many characters of a kind the term holds: operators "^*/#+", ")", relational characters
-    // "=<>|", and the letters "dov" of which every logical keyword holds at least one (and of the function
-    // names only cos, log and var). Before the term follows its changes, only 0 is exact: none of them.
+    // "=<>|", the letters "do" and the letter "v": every logical keyword holds at least one of them, and
+    // of the function names only cos, log and var. Before the term follows its changes, only 0 is exact: none
+    // of them.
     std::size_t count(Kind of) const { return counts_[of]; }
     // A look along the whole text found none of the kind.
     void noneLeft(Kind of) { counts_[of] = 0; }
