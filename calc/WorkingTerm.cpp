@@ -247,6 +247,8 @@ void WorkingTerm::followChanges() {
     following_ = true;
     counts_ = {};
     countIn(0, text_.size(), 1);
+    // After the whole text has been read in one piece.
+    text_.split();
 }
 
 std::size_t WorkingTerm::twoCharacterRelations() {

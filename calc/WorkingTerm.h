@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/GapText.h"
+#include "calc/SplitText.h"
 
 #include <array>
 #include <cstddef>
@@ -169,7 +169,7 @@ private:
     std::size_t pairsIn(std::size_t first, std::size_t last) const;
     void countIn(std::size_t pos, std::size_t count, int sign);
 
-    GapText text_;
+    SplitText text_;
     bool following_ = false;
     std::size_t replacements_ = 0;
     mutable std::array<KnownRun, 4> known_{};
