@@ -8,7 +8,7 @@ void SplitText::split() {
     moveSplit(size() / 2);
 }
 
-std::size_t SplitText::find(char c, std::size_t from, std::size_t limit) const {
+std::size_t SplitText::findInParts(char c, std::size_t from, std::size_t limit) const {
     const std::size_t headSize = head_.size();
     if (from < headSize) {
         const std::size_t found = head_.find(c, from, limit);
@@ -48,20 +48,21 @@ void SplitText::keepTogether(std::size_t pos, std::size_t end) const {
         moveSplit(pos);
 }
 
-std::pair<std::string_view, std::string_view> SplitText::pieces(std::size_t pos, std::size_t count) const {
+std::pair<std::string_view, std::string_view> SplitText::piecesInParts(std::size_t pos,
+                                                                       std::size_t count) const {
     keepTogether(pos, pos + count);
     const std::size_t headSize = head_.size();
     return pos < headSize || (count == 0 && pos == headSize) ? head_.pieces(pos, count)
                                                              : tail_.pieces(pos - headSize, count);
 }
 
-std::string_view SplitText::view(std::size_t pos, std::size_t count) {
+std::string_view SplitText::viewInParts(std::size_t pos, std::size_t count) {
     keepTogether(pos, pos + count);
     const std::size_t headSize = head_.size();
     return pos < headSize ? head_.view(pos, count) : tail_.view(pos - headSize, count);
 }
 
-void SplitText::replace(std::size_t pos, std::size_t count, std::string_view with) {
+void SplitText::replaceInParts(std::size_t pos, std::size_t count, std::string_view with) {
     keepTogether(pos, pos + count);
     const std::size_t headSize = head_.size();
     if (pos + count <= headSize && (pos < headSize || tail_.size() == 0 || count > 0))

@@ -164,47 +164,41 @@ void WorkingTerm::learn(std::size_t from, std::size_t to, bool start, bool end) 
     *shortest = {from, to, start, end, true};
 }
 
-std::size_t WorkingTerm::runStart(std::size_t pos) const {
+std::size_t WorkingTerm::followedRunStart(std::size_t pos) const {
     std::size_t start = pos;
     for (;;) {
-        if (following_) {
-            const auto run = std::find_if(known_.begin(), known_.end(), [&](const KnownRun& each) {
-                return start > each.first && each.holds(start);
-            });
-            if (run != known_.end()) {
-                start = run->first;
-                if (run->startsRun)
-                    break;
-            }
+        const auto run = std::find_if(known_.begin(), known_.end(), [&](const KnownRun& each) {
+            return start > each.first && each.holds(start);
+        });
+        if (run != known_.end()) {
+            start = run->first;
+            if (run->startsRun)
+                break;
         }
         if (start == 0 || !isNumberChar(text_.at(static_cast<std::ptrdiff_t>(start) - 1)))
             break;
         --start;
     }
-    if (following_)
-        learn(start, pos, true, false);
+    learn(start, pos, true, false);
     return start;
 }
 
-std::size_t WorkingTerm::runEnd(std::size_t pos) const {
+std::size_t WorkingTerm::followedRunEnd(std::size_t pos) const {
     std::size_t end = pos;
     for (;;) {
-        if (following_) {
-            const auto run = std::find_if(known_.begin(), known_.end(), [&](const KnownRun& each) {
-                return end < each.last && each.holds(end);
-            });
-            if (run != known_.end()) {
-                end = run->last;
-                if (run->endsRun)
-                    break;
-            }
+        const auto run = std::find_if(known_.begin(), known_.end(), [&](const KnownRun& each) {
+            return end < each.last && each.holds(end);
+        });
+        if (run != known_.end()) {
+            end = run->last;
+            if (run->endsRun)
+                break;
         }
         if (end >= text_.size() || !isNumberChar(text_.at(static_cast<std::ptrdiff_t>(end))))
             break;
         ++end;
     }
-    if (following_)
-        learn(pos, end, false, true);
+    learn(pos, end, false, true);
     return end;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/SplitText.h"
+#include "calc/TermText.h"
 
 #include <array>
 #include <cstddef>
@@ -144,8 +145,20 @@ public:
 
     // Where the run of number characters that ends at pos starts, and where the one that starts at pos
     // ends: pos itself when there is none.
-    std::size_t runStart(std::size_t pos) const;
-    std::size_t runEnd(std::size_t pos) const;
+    std::size_t runStart(std::size_t pos) const {
+        if (following_)
+            return followedRunStart(pos);
+        while (pos > 0 && isNumberChar(text_.at(static_cast<std::ptrdiff_t>(pos) - 1)))
+            --pos;
+        return pos;
+    }
+    std::size_t runEnd(std::size_t pos) const {
+        if (following_)
+            return followedRunEnd(pos);
+        while (pos < text_.size() && isNumberChar(text_.at(static_cast<std::ptrdiff_t>(pos))))
+            ++pos;
+        return pos;
+    }
 
 private:
     // A stretch of number characters known from an earlier look, and whether it is known to reach the
@@ -163,6 +176,8 @@ private:
         bool holds(std::size_t pos) const { return valid && pos >= first && pos <= last; }
         std::size_t length() const { return valid ? last - first : 0; }
     };
+    std::size_t followedRunStart(std::size_t pos) const;
+    std::size_t followedRunEnd(std::size_t pos) const;
     // The few longest runs looked at lately: a pass may walk several, and the short ones cost nothing.
     void learn(std::size_t from, std::size_t to, bool start, bool end) const;
 
