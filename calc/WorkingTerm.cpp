@@ -89,17 +89,11 @@ void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view w
         changed_[index]->note(pos, count, with.size());
     // Pairs that start one character before the replaced text up to its last character change with it.
     const std::size_t first = pos > 0 ? pos - 1 : 0;
-    if (pairsCounted_)
-        pairCount_ -= pairsIn(first, pos + count);
+    pairCount_ -= pairsIn(first, pos + count);
     countIn(pos, count, -1);
     text_.replace(pos, count, with);
     countIn(pos, with.size(), 1);
-    if (pairsCounted_)
-        pairCount_ += pairsIn(first, pos + with.size());
-    if (counts_[Relational] == 0) {
-        pairsCounted_ = false;
-        pairCount_ = 0;
-    }
+    pairCount_ += pairsIn(first, pos + with.size());
 }
 
 void WorkingTerm::countIn(std::size_t pos, std::size_t count, int sign) {
@@ -241,18 +235,13 @@ void WorkingTerm::followChanges() {
     following_ = true;
     counts_ = {};
     countIn(0, text_.size(), 1);
+    pairCount_ = pairsIn(0, text_.size());
     // After the whole text has been read in one piece.
     text_.split();
 }
 
 std::size_t WorkingTerm::twoCharacterRelations() {
-    if (!following_)
-        return pairsIn(0, text_.size());
-    if (!pairsCounted_ && counts_[Relational] > 0) {
-        pairCount_ = pairsIn(0, text_.size());
-        pairsCounted_ = true;
-    }
-    return pairCount_;
+    return following_ ? pairCount_ : pairsIn(0, text_.size());
 }
 
 void ChangedSpans::note(std::size_t pos, std::size_t count, std::size_t inserted) {

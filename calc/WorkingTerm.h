@@ -195,8 +195,7 @@ private:
     std::array<ChangedSpans*, 8> changed_{};
     std::size_t changedCount_ = 0;
     std::array<std::size_t, Other + 1> counts_{};
-    // Pairs are counted only while the term holds relational characters at all.
-    bool pairsCounted_ = false;
+    // Kept up to date while the term follows its changes.
     std::size_t pairCount_ = 0;
 };
 
