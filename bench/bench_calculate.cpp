@@ -83,6 +83,16 @@ Family shape(std::string name, std::string prefix, std::string unit, std::string
             }};
 }
 
+Family withSlots(std::string name, std::string prefix, std::string unit, std::string suffix,
+                 std::array<std::string, 3> filled) {
+    return {std::move(name),
+            [=](std::size_t length) {
+                Case c{repeated(prefix, unit, suffix, length)};
+                std::copy(filled.begin(), filled.end(), c.slots.begin());
+                return c;
+            }};
+}
+
 // Shapes of Term that reduce one small step per pass, or join one growing run of digits, at any length.
 std::vector<Family> families() {
     std::vector<Family> all{
@@ -102,6 +112,12 @@ std::vector<Family> families() {
         shape("1() joined then =", "", "1()", "="),
         shape("* then 1() joined", "*", "1()", ""),
         shape("relations around ]9,( joined", ">=E<pfix<>", "]9,(", "|++sqrlog1"),
+        // The slowest the search found so far: slots that keep calling, next to a Term that holds their
+        // relations and keywords in every pass.
+        withSlots("search: slot 0 brings a relation back", "/#", "^9.5rnd(var(1)2", "var(0)",
+                  {">=-var(0)+", "and[xorx", "[9Pxor|"}),
+        withSlots("search: slot 0 calls itself beside abs", "^1#", "9()}.5abs(abs(2", "=*var(0)",
+                  {"var(0)>-.5+", "andxor2x", "P[xor()"}),
     };
     return all;
 }
