@@ -24,7 +24,6 @@ public:
     }
     // Searches occurrences that start before limit only.
     std::size_t find(char c, std::size_t from, std::size_t limit = std::string::npos) const;
-    std::size_t find(std::string_view needle, std::size_t from, std::size_t limit = std::string::npos) const;
     std::string substr(std::size_t pos, std::size_t count) const;
     // The text from pos in the one or two pieces it is stored in, without copying.
     std::pair<std::string_view, std::string_view> pieces(std::size_t pos, std::size_t count) const {

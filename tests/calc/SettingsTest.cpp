@@ -15,6 +15,7 @@ TEST(Settings, FlagsAndSlotsChangeTheAnswers) {
     slots[0] = "1+2";
     slots[1] = "7";
     slots[2] = " 1E+5 ";
+    slots[3] = "=1";
     slots[31] = "9";
     struct Row {
         std::string term;
@@ -43,6 +44,7 @@ TEST(Settings, FlagsAndSlotsChangeTheAnswers) {
         {"var(1.9)", 0, 0, 32, "7"},
         {"var(1)+var(1)", 0, 0, 32, "14"},
         {"var(2)", 0, 0, 32, "1E5"},
+        {"2<var(3)", 0, 0, 32, "0"},
         {"var(0)", 0, 0, 0, "(var(0))"},
         {"var(1)", 0, 0, 1, "(var(1))"},
         {"var(31)", 0, 0, 32, "9"},
@@ -115,7 +117,8 @@ TEST(WorkBound, EndsEveryRunawayAndNothingElse) {
         {linked(31, "##", "x"), "var(0)", "Error (28)"},
         {two("2*var(0)", ""), "var(0)", "Overflow"},
         {linked(31, "#+1", "1"), "var(0)", "32"},
-        {linked(10, "#+#", "1"), "var(0)", "1024"},
+        {linked(11, "#+#", "1"), "var(0)", "2048"},
+        {linked(12, "#+#", "1"), "var(0)", "Error (28)"},
         {two("", "1+2"), repeated("var(1)+", 5000) + "1", "15001"},
         {two("var(1)+" + ones, "2"), "var(0)+var(0)", "5006"},
         {two(repeated("1+", 50000) + "1", ""), "var(0)+var(0)", "100002"},
