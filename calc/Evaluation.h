@@ -60,9 +60,9 @@ struct Evaluation {
     // it inserts. Reaching it answers "Error (28)", the number of the platform's out-of-stack-space error
     // that runaway recursion produces: slots that call themselves end there, on every machine after the
     // same work. The figures keep every evaluation within its time budget (bench_calculate), while a Term
-    // may still make 5,000 calls of short slots, or read a slot of 100,000 characters twice.
-    static constexpr std::size_t CallWork = 32;
-    static constexpr std::size_t MaxSlotWork = 250'000;
+    // may still make 5,000 calls of short slots, or read a slot of 100,000 characters.
+    static constexpr std::size_t CallWork = 24;
+    static constexpr std::size_t MaxSlotWork = 150'000;
 };
 
 } // namespace MODULCalc
