@@ -118,6 +118,8 @@ std::vector<Family> families() {
                   {">=-var(0)+", "and[xorx", "[9Pxor|"}),
         withSlots("search: slot 0 calls itself beside abs", "^1#", "9()}.5abs(abs(2", "=*var(0)",
                   {"var(0)>-.5+", "andxor2x", "P[xor()"}),
+        withSlots("search: slot 0 calls itself beside rnd and not", "/#", "^rnd(rnd(()not>=2", "<>=*var(0)",
+                  {"+()1var(0)+", "and.5xorx", "9xor|"}),
     };
     return all;
 }
