@@ -9,7 +9,7 @@ namespace app {
 
 namespace {
 
-constexpr int16_t SlotCount = 32;
+constexpr int16_t SlotCount = MODULCalc::VariableSlots;
 
 } // namespace
 
@@ -70,7 +70,7 @@ void CalculatorPanel::mNumbra_Click(int16_t index) {
     ui::ListBox& list = controls_.cCalcWinVarList;
     ui::TextBox& input = controls_.cCalcWinInput;
     const auto n = static_cast<int16_t>(list.ListIndex());
-    if (n >= 0 && n <= 31) {
+    if (n >= 0 && n < SlotCount) {
         const std::string& slot = CalcVar[static_cast<std::size_t>(n)];
         switch (index) {
         case 0:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainControls.h"
+#include "calc/MODULCalc.h"
 #include "ui/Platform.h"
 
 #include <array>
@@ -18,7 +19,7 @@ public:
     // The start-up filling: the slot list, the result texts and the information lines.
     void FillCalculatorPanel();
 
-    const std::array<std::string, 32>& Slots() const { return CalcVar; }
+    const std::array<std::string, MODULCalc::VariableSlots>& Slots() const { return CalcVar; }
 
     // The line the list shows for slot i: '7 : 12.5', '12: 3'.
     static std::string SlotLine(int i, const std::string& text);
@@ -34,7 +35,7 @@ private:
 
     MainControls& controls_;
     ui::Platform& platform_;
-    std::array<std::string, 32> CalcVar;
+    std::array<std::string, MODULCalc::VariableSlots> CalcVar;
 };
 
 } // namespace app

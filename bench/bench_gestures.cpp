@@ -1,6 +1,8 @@
 // Gestures through the real widgets on the offscreen platform, layout and paint included, each at two
 // sizes so that growth shows. A single gesture must stay within a frame (16 ms), a gesture over a whole
-// table within 100 ms. The run ends with one table: gesture, size, time, budget and whether it is within.
+// table within 100 ms. The run ends with one table: gesture, size, time, budget and whether it is within;
+// the exit status is 1 when any figure passed its budget.
+#include "bench/Budget.h"
 #include "bench/ShownWindow.h"
 #include "bench/StartTables.h"
 #include "notes/FolderTransfer.h"
@@ -21,9 +23,6 @@
 #include <vector>
 
 namespace {
-
-constexpr double Frame = 16.0;
-constexpr double WholeTable = 100.0;
 
 // A folder "Work" holding `count` notes, shown in the list.
 std::unique_ptr<bench::ShownWindow> listOf(int count) {
@@ -368,13 +367,11 @@ void BM_ChainMemory(benchmark::State& state) {
 
 // --- The closing table ---
 
-// A budget below 0 is that many times what reading the text out of a bare text widget costs at the
-// same size.
 struct Row {
     std::string gesture;
-    double budget;
+    bench::Budget budget;
     int gesturesPerIteration = 1;
-    // A row of memory shows the counter MiB against its budget instead of the time.
+    // A row of memory shows the counter MiB instead of the time.
     bool memory = false;
 };
 
@@ -387,8 +384,8 @@ std::map<std::string, Row>& rows() {
 struct Result {
     std::string gesture;
     std::string size;
-    double milliseconds;
-    double budget;
+    double value;
+    bench::Budget budget;
     bool failed;
 };
 
@@ -433,46 +430,49 @@ int main(int argc, char** argv) {
 
     const std::vector<int64_t> lists = {8192, 32767};
     const std::vector<int64_t> subtrees = {4000, 16000};
-    add("BM_ShiftEndFromTheFirst", {"Shift+End from the first note", WholeTable},
+    add("BM_ShiftEndFromTheFirst", {"Shift+End from the first note", bench::Budget::wholeTable()},
         benchmark::RegisterBenchmark("BM_ShiftEndFromTheFirst", BM_ShiftEndFromTheFirst), lists, 5);
-    add("BM_ClickCollapsingFullSelection", {"click while all are selected", Frame},
+    add("BM_ClickCollapsingFullSelection", {"click while all are selected", bench::Budget::singleGesture()},
         benchmark::RegisterBenchmark("BM_ClickCollapsingFullSelection", BM_ClickCollapsingFullSelection),
         lists, 5);
-    add("BM_CtrlClickWithFullSelection", {"Ctrl+click while all are selected", Frame},
+    add("BM_CtrlClickWithFullSelection",
+        {"Ctrl+click while all are selected", bench::Budget::singleGesture()},
         benchmark::RegisterBenchmark("BM_CtrlClickWithFullSelection", BM_CtrlClickWithFullSelection), lists,
         20);
-    add("BM_ShiftClickRange", {"Shift+click a quarter, then an eighth", Frame, 2},
+    add("BM_ShiftClickRange", {"Shift+click a quarter, then an eighth", bench::Budget::singleGesture(), 2},
         benchmark::RegisterBenchmark("BM_ShiftClickRange", BM_ShiftClickRange), lists, 5);
-    add("BM_ShiftPageDownHeld", {"Shift+PageDown held, per repeat", Frame},
+    add("BM_ShiftPageDownHeld", {"Shift+PageDown held, per repeat", bench::Budget::singleGesture()},
         benchmark::RegisterBenchmark("BM_ShiftPageDownHeld", BM_ShiftPageDownHeld), lists, 50);
-    add("BM_AddItemWithAllSelected", {"Item > Add with all selected", Frame},
+    add("BM_AddItemWithAllSelected", {"Item > Add with all selected", bench::Budget::singleGesture()},
         benchmark::RegisterBenchmark("BM_AddItemWithAllSelected", BM_AddItemWithAllSelected), lists, 5);
-    add("BM_MoveWide", {"drag-move of an open subtree", WholeTable},
+    add("BM_MoveWide", {"drag-move of an open subtree", bench::Budget::wholeTable()},
         benchmark::RegisterBenchmark("BM_MoveWide", BM_MoveSubtree, Shape::Wide), subtrees, 4);
-    add("BM_CopyWide", {"Ctrl+drag copy of an open subtree", WholeTable},
+    add("BM_CopyWide", {"Ctrl+drag copy of an open subtree", bench::Budget::wholeTable()},
         benchmark::RegisterBenchmark("BM_CopyWide", BM_CopySubtree, Shape::Wide), subtrees, 3);
-    add("BM_DeleteWide", {"Delete of an open subtree", WholeTable},
+    add("BM_DeleteWide", {"Delete of an open subtree", bench::Budget::wholeTable()},
         benchmark::RegisterBenchmark("BM_DeleteWide", BM_DeleteSubtree, Shape::Wide), subtrees, 3);
-    add("BM_EmptyTrashWide", {"Empty Trash holding an open subtree", WholeTable},
+    add("BM_EmptyTrashWide", {"Empty Trash holding an open subtree", bench::Budget::wholeTable()},
         benchmark::RegisterBenchmark("BM_EmptyTrashWide", BM_EmptyTrash, Shape::Wide), subtrees, 3);
     // Big is at depth 2, so a chain of one folder fewer than the depth limit reaches the deepest level.
     const std::vector<int64_t> chains = {notes::MaxFolderDepth / 4, notes::MaxFolderDepth - 1};
-    add("BM_ChainMemory", {"peak memory, an open chain moved, copied, deleted", 100.0, 1, true},
+    add("BM_ChainMemory",
+        {"peak memory, an open chain moved, copied, deleted", bench::Budget::peakMemory(100.0), 1, true},
         benchmark::RegisterBenchmark("BM_ChainMemory", BM_ChainMemory), chains, 1);
-    add("BM_MoveChain", {"drag-move of an open chain", WholeTable},
+    add("BM_MoveChain", {"drag-move of an open chain", bench::Budget::wholeTable()},
         benchmark::RegisterBenchmark("BM_MoveChain", BM_MoveSubtree, Shape::Chain), chains, 4);
-    add("BM_CopyChain", {"Ctrl+drag copy of an open chain", WholeTable},
+    add("BM_CopyChain", {"Ctrl+drag copy of an open chain", bench::Budget::wholeTable()},
         benchmark::RegisterBenchmark("BM_CopyChain", BM_CopySubtree, Shape::Chain), chains, 3);
-    add("BM_DeleteChain", {"Delete of an open chain", WholeTable},
+    add("BM_DeleteChain", {"Delete of an open chain", bench::Budget::wholeTable()},
         benchmark::RegisterBenchmark("BM_DeleteChain", BM_DeleteSubtree, Shape::Chain), chains, 3);
-    add("BM_EmptyTrashChain", {"Empty Trash holding an open chain", WholeTable},
+    add("BM_EmptyTrashChain", {"Empty Trash holding an open chain", bench::Budget::wholeTable()},
         benchmark::RegisterBenchmark("BM_EmptyTrashChain", BM_EmptyTrash, Shape::Chain), chains, 3);
-    add("BM_LeaveTypedNote", {"leaving a typed note", -2.0},
+    add("BM_LeaveTypedNote", {"leaving a typed note", bench::Budget::ratioToBareWidget(2.0)},
         benchmark::RegisterBenchmark("BM_LeaveTypedNote", BM_LeaveTypedNote), {1 << 20, 10 << 20}, 3);
-    add("BM_RepaintDayListOfLongEntries", {"repaint of a day list of long entries", Frame},
+    add("BM_RepaintDayListOfLongEntries",
+        {"repaint of a day list of long entries", bench::Budget::singleGesture()},
         benchmark::RegisterBenchmark("BM_RepaintDayListOfLongEntries", BM_RepaintDayListOfLongEntries),
         {64 << 10, 1 << 20}, 20);
-    add("BM_BareToPlainText", {"reading a bare text widget", 0.0},
+    add("BM_BareToPlainText", {"reading a bare text widget", bench::Budget::reference()},
         benchmark::RegisterBenchmark("BM_BareToPlainText", BM_BareToPlainText), {1 << 20, 10 << 20}, 3);
 
     TableReporter reporter;
@@ -481,15 +481,14 @@ int main(int argc, char** argv) {
 
     std::map<std::string, double> bareRead;
     for (const Result& r : reporter.results)
-        if (r.budget == 0.0)
-            bareRead[r.size] = r.milliseconds;
-    std::printf("\n%-40s %8s %10s %8s  %s\n", "gesture", "size", "time (ms)", "budget", "within");
+        if (r.budget.kind == bench::Budget::Kind::Reference)
+            bareRead[r.size] = r.value;
+    std::vector<bench::Figure> figures;
     for (const Result& r : reporter.results) {
-        if (r.budget == 0.0)
-            continue;
-        const double budget = r.budget > 0 ? r.budget : -r.budget * bareRead[r.size];
-        std::printf("%-40s %8s %10.2f %8.1f  %s\n", r.gesture.c_str(), r.size.c_str(), r.milliseconds, budget,
-                    r.failed ? "FAILED" : (r.milliseconds <= budget ? "yes" : "NO"));
+        const double limit = r.budget.kind == bench::Budget::Kind::RatioToBareWidget
+                                 ? r.budget.limit * bareRead[r.size]
+                                 : r.budget.limit;
+        figures.push_back({r.gesture, r.size, r.value, r.budget, limit, r.failed});
     }
-    return 0;
+    return bench::printFigures(figures);
 }

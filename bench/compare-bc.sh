@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Times numbra against `bc -l` on the same seeded file of 100,000 simple arithmetic Terms (integers,
 # + - * / and parentheses, no division by zero, nothing either tool reads differently as syntax) and
-# prints the ratio numbra / bc of their processor times; below 1.0 numbra is faster. Each tool runs three
-# times; the best run counts.
+# prints the ratio numbra / bc of their processor times; below 1.0 numbra is faster. Each tool reads the
+# file ROUNDS times over in one run, so that both times lie well above the resolution of `time`, and runs
+# three times; the best run counts.
 #
-# usage: bench/compare-bc.sh [NUMBRA-BINARY] [TERM-COUNT] [SEED]
+# usage: bench/compare-bc.sh [NUMBRA-BINARY] [TERM-COUNT] [SEED] [ROUNDS]
 set -euo pipefail
 
 numbra=${1:-build-bench/cli/numbra}
 count=${2:-100000}
 seed=${3:-20261206}
+rounds=${4:-10}
 
 if ! command -v bc >/dev/null 2>&1; then
     if [[ $(id -u) -eq 0 ]]; then
@@ -47,7 +49,8 @@ function expression(depth,    text, parts, i, op) {
     return text
 }
 BEGIN { state = seed % 2147483648; for (n = 0; n < count; n++) print expression(0) }
-' > "$terms"
+' > "$work/once.txt"
+for _ in $(seq "$rounds"); do cat "$work/once.txt"; done > "$terms"
 
 # Processor time (user and system) of the tool itself, so that other work on the machine does not count.
 best_time() {
@@ -63,7 +66,7 @@ best_time() {
 
 numbra_time=$(best_time "$numbra")
 bc_time=$(best_time bc -l)
-printf 'terms:        %d (seed %d, %d bytes)\n' "$count" "$seed" "$(wc -c < "$terms")"
+printf 'terms:        %d (seed %d, %d bytes), read %d times over\n' "$count" "$seed" "$(wc -c < "$work/once.txt")" "$rounds"
 printf 'numbra:       %.3f s\n' "$numbra_time"
 printf 'bc -l:        %.3f s\n' "$bc_time"
 printf 'numbra / bc:  %.2f\n' "$(echo "$numbra_time / $bc_time" | bc -l)"

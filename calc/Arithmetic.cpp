@@ -4,6 +4,7 @@
 #include "calc/NumberText.h"
 #include "calc/TermText.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -72,20 +73,78 @@ bool isEmptyOperandAt(const WorkingTerm& term, std::ptrdiff_t first, std::ptrdif
     return IsEmptyOperand(head) && IsEmptyOperand(tail);
 }
 
+// One look of a level along the term: the rule for each occurrence of its operator, in the order the
+// look meets them.
+class LevelLook {
+public:
+    LevelLook(const LevelRule& rule, bool laterJoined, Mark& lastJoined, Mark& lastGaveUp)
+        : rule_(rule), laterJoined_(laterJoined), lastJoined_(lastJoined), lastGaveUp_(lastGaveUp) {}
+
+    bool laterJoined() const { return laterJoined_; }
+    void joinLater() { laterJoined_ = true; }
+
+    // Decides the occurrence at found and computes it where it may: where the look goes on, or nothing
+    // when the level gives up the rest of this pass (a power with a negative exponent or 0^0, a division
+    // by 0).
+    std::optional<std::size_t> at(WorkingTerm& term, std::size_t found) {
+        const auto pos = static_cast<std::ptrdiff_t>(found);
+        const auto length = static_cast<std::ptrdiff_t>(term.size());
+        // The first and the last character never join an operand, even once the outer parentheses are gone.
+        const std::ptrdiff_t left =
+            pos > 1 ? std::max<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(term.runStart(found)), 1) : pos;
+        const std::ptrdiff_t right =
+            pos < length - 2 ? std::min<std::ptrdiff_t>(
+                                   static_cast<std::ptrdiff_t>(term.runEnd(found + 1)) - 1, length - 2)
+                             : pos;
+        const char before = term.at(left - 1);
+        const char after = term.at(right + 1);
+        // No operator stands within the right operand, so a skipped occurrence is passed with it.
+        const auto skip = static_cast<std::size_t>(right) + 1;
+        if (blocks(after))
+            return skip;
+        if (!laterJoined_ && rule_.later != '\0') {
+            laterJoined_ = true;
+            lastJoined_.set(found);
+        }
+        if (blocks(before) || !isNeighbourChar(before) || !isNeighbourChar(after))
+            return skip;
+        if (isEmptyOperandAt(term, left, pos) || isEmptyOperandAt(term, pos + 1, right + 1))
+            return skip;
+        // Both are read before the term changes.
+        const std::string_view leftOperand = term.view(static_cast<std::size_t>(left), found - left);
+        const std::string_view rightOperand = term.view(found + 1, static_cast<std::size_t>(right - pos));
+        const auto result = computeOperation(rule_.op, leftOperand, rightOperand);
+        if (!result) {
+            lastGaveUp_.set(found);
+            return std::nullopt;
+        }
+        term.replace(static_cast<std::size_t>(left), static_cast<std::size_t>(right - left + 1),
+                     result->view());
+        // Searching again from the start would find nothing new before the character in front of the
+        // result: the text there is unchanged and so is every decision about it.
+        return static_cast<std::size_t>(left - 1);
+    }
+
+private:
+    bool blocks(char c) const {
+        return c != '\0' &&
+               (rule_.blocking.find(c) != std::string_view::npos || (laterJoined_ && c == rule_.later));
+    }
+
+    const LevelRule& rule_;
+    bool laterJoined_;
+    Mark& lastJoined_;
+    Mark& lastGaveUp_;
+};
+
 // Every decision about an occurrence depends on its operands, the characters around them and on two
 // facts about the occurrences before it: whether one has passed the right-hand check (the later operator
 // joins the blocking operators there) and whether the level gave up. Where the text before an occurrence is
 // unchanged since the previous look, so are those facts and the decision, which then skipped it; the
 // same holds in the unchanged text after each changed span once both facts agree with the previous look
 // there, up to where the next span needs a look again.
-void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& since, Mark& lastJoined,
+void followLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& since, Mark& lastJoined,
                  Mark& lastGaveUp) {
-    if (term.count(rule.kind) == 0) {
-        // What a look finds where the operator does not occur.
-        lastJoined = Mark{};
-        lastGaveUp = Mark{};
-        return;
-    }
     if (since.count() == 0) {
         // The previous look saw this very text and left it so.
         return;
@@ -107,17 +166,13 @@ void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
         // The level gives up at the same place again and does nothing before it.
         return;
     }
-    bool laterJoined = joinedBefore(start);
-    if (!laterJoined)
+    LevelLook look(rule, joinedBefore(start), lastJoined, lastGaveUp);
+    if (!look.laterJoined())
         lastJoined = Mark{};
     lastGaveUp = Mark{};
-    const auto blocks = [&](char c) {
-        return c != '\0' &&
-               (rule.blocking.find(c) != std::string_view::npos || (laterJoined && c == rule.later));
-    };
     // What the previous look left behind when this one goes on as it did to the end.
     const auto asBefore = [&] {
-        if (!laterJoined)
+        if (!look.laterJoined())
             lastJoined = joined;
         lastGaveUp = gaveUp;
     };
@@ -130,7 +185,7 @@ void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
         const std::size_t boundary = unchangedOperatorsAfter(term, since.at(span, term.size()), 3);
         const bool beyond = boundary != std::string::npos && start > boundary;
         const bool last = span + 1 == since.count();
-        if (beyond && !gaveUpBefore(start) && laterJoined == joinedBefore(start)) {
+        if (beyond && !gaveUpBefore(start) && look.laterJoined() == joinedBefore(start)) {
             if (last) {
                 asBefore();
                 return;
@@ -140,8 +195,8 @@ void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
                 asBefore();
                 return;
             }
-            if (!laterJoined && joinedBefore(start)) {
-                laterJoined = true;
+            if (!look.laterJoined() && joinedBefore(start)) {
+                look.joinLater();
                 lastJoined = joined;
             }
             continue;
@@ -158,40 +213,37 @@ void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
             start = limit;
             continue;
         }
-        const auto at = static_cast<std::ptrdiff_t>(found);
-        const auto length = static_cast<std::ptrdiff_t>(term.size());
-        // The first and the last character never join an operand, even once the outer parentheses are gone.
-        std::ptrdiff_t left = at;
-        while (left > 1 && isNumberChar(term.at(left - 1)))
-            --left;
-        std::ptrdiff_t right = at;
-        while (right < length - 2 && isNumberChar(term.at(right + 1)))
-            ++right;
-        const char before = term.at(left - 1);
-        const char after = term.at(right + 1);
-        start = found + 1;
-        if (blocks(after))
-            continue;
-        if (!laterJoined && rule.later != '\0') {
-            laterJoined = true;
-            lastJoined.set(found);
-        }
-        if (blocks(before) || !isNeighbourChar(before) || !isNeighbourChar(after))
-            continue;
-        if (isEmptyOperandAt(term, left, at) || isEmptyOperandAt(term, at + 1, right + 1))
-            continue;
-        const std::string leftOperand = term.substr(static_cast<std::size_t>(left), found - left);
-        const std::string rightOperand = term.substr(found + 1, static_cast<std::size_t>(right - at));
-        const auto result = computeOperation(rule.op, leftOperand, rightOperand);
-        if (!result) {
-            lastGaveUp.set(found);
+        const auto next = look.at(term, found);
+        if (!next)
+            return;
+        start = *next;
+    }
+}
+
+void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& since, Mark& lastJoined,
+                 Mark& lastGaveUp) {
+    if (term.count(rule.kind) == 0) {
+        // What a look finds where the operator does not occur.
+        lastJoined = Mark{};
+        lastGaveUp = Mark{};
+        return;
+    }
+    if (term.following()) {
+        followLevel(term, rule, since, lastJoined, lastGaveUp);
+        return;
+    }
+    LevelLook look(rule, false, lastJoined, lastGaveUp);
+    for (std::size_t start = 0;;) {
+        const std::size_t found = term.find(rule.op, start);
+        if (found == std::string::npos) {
+            if (start == 0)
+                term.noneLeft(rule.kind);
             return;
         }
-        term.replace(static_cast<std::size_t>(left), static_cast<std::size_t>(right - left + 1),
-                     result->view());
-        // Searching again from the start would find nothing new before the character in front of the
-        // result: the text there is unchanged and so is every decision about it.
-        start = static_cast<std::size_t>(left - 1);
+        const auto next = look.at(term, found);
+        if (!next)
+            return;
+        start = *next;
     }
 }
 

@@ -2,9 +2,8 @@
 
 #include "calc/Console.h"
 #include "calc/Evaluation.h"
-#include "calc/LongTerm.h"
 #include "calc/Normalise.h"
-#include "calc/ShortTerm.h"
+#include "calc/Reduce.h"
 #include "calc/TermText.h"
 
 #include <new>
@@ -23,13 +22,8 @@ std::string evaluate(const std::string& term, bool hideConsole, bool basicOnly,
         auto working = normaliseTerm(trimmed);
         if (!working)
             return std::string(VersionBanner);
-        if (working->size() <= ShortTermLength) {
-            auto outcome = reduceShort(std::move(*working), basicOnly, eval);
-            if (outcome.finished)
-                return std::move(outcome.text);
-            working = std::move(outcome.text);
-        }
-        return reduceLong(std::move(*working), basicOnly, eval);
+        const bool isLong = working->size() > ShortTermLength;
+        return reduceTerm(std::move(*working), basicOnly, eval, isLong);
     } catch (const CalcFault& failure) {
         return faultText(failure.code);
     } catch (const std::bad_alloc&) {

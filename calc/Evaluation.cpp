@@ -14,6 +14,12 @@ std::string faultText(Fault code) {
     return "Error (" + std::to_string(static_cast<int>(code)) + ")";
 }
 
+void Evaluation::chargeSlotCall(std::size_t characters) {
+    slotWork += CallWork + characters;
+    if (slotWork > MaxSlotWork)
+        throw CalcFault{Fault::TooComplex};
+}
+
 Random::Random(double secondsSinceMidnight) : state_(std::bit_cast<std::uint64_t>(secondsSinceMidnight)) {}
 
 Random::Random(double (*clock)()) : clock_(clock) {}

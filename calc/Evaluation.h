@@ -45,21 +45,24 @@ struct Evaluation {
     std::span<const std::string> slots;
     int slotCount = 0;
     Random rng;
-    // The length of the working term at the start of the current pass.
-    std::size_t termSize = 0;
+    // The work var has caused so far, in the units of MaxSlotWork.
+    std::size_t slotWork = 0;
 
-    // Only var can make a Term grow without end: a Term that grows beyond this many bytes ends with "Error
-    // (28)", the number of the platform's out-of-stack-space error that runaway recursion produces. No
-    // character takes more than four bytes, so every working term of up to 1,048,576 characters is allowed; a
-    // Term typed longer than the bound is only refused once var makes it grow further.
-    static constexpr std::size_t MaxWorkingLength = std::size_t{4} << 20;
-    // A slot that calls itself, on its own or through others, is stopped the same way after this many
-    // calls in a row (see InsertedText). Slots that do not call themselves nest at most 32 deep; some that
-    // do end by themselves, within far fewer calls ('10*var(0)' overflows after about 300, '2*var(0)' after
-    // 1,024), while 'var(0)+1' would need 1E15. A slot whose every call leaves a few characters the passes
-    // cannot reduce grows the Term on each call, and each pass looks at the grown Term again, so the time
-    // to reach the bound grows with its square: at 2,000 calls that stays within a few milliseconds.
-    static constexpr std::size_t MaxChain = 2'000;
+    // Counts one call of var that inserts the given number of characters, and ends the evaluation with
+    // "Error (28)" once the calls of this evaluation pass MaxSlotWork.
+    void chargeSlotCall(std::size_t characters);
+
+    // Every change a pass makes takes at least one character out of the Term that is no part of a number,
+    // except var, which puts a slot's characters in. So without var a Term reduces in fewer passes than it
+    // has characters, and with var the passes, the memory and the time are bounded by the Term's length
+    // plus what var has inserted. That is what this bound counts: each call weighs as much as CallWork
+    // characters (a call costs a pass and its bookkeeping even when its slot is short), plus the characters
+    // it inserts. Reaching it answers "Error (28)", the number of the platform's out-of-stack-space error
+    // that runaway recursion produces: slots that call themselves end there, on every machine after the
+    // same work. The figures keep every evaluation within its time budget (bench_calculate), while a Term
+    // may still make 5,000 calls of short slots, or read a slot of 100,000 characters.
+    static constexpr std::size_t CallWork = 24;
+    static constexpr std::size_t MaxSlotWork = 150'000;
 };
 
 } // namespace MODULCalc

@@ -50,8 +50,7 @@ std::optional<std::string> slotText(double x, Evaluation& eval) {
     if (slot >= eval.slots.size())
         throw CalcFault{Fault::IndexOutOfRange};
     const std::string& text = eval.slots[slot];
-    if (eval.termSize + text.size() > Evaluation::MaxWorkingLength)
-        throw CalcFault{Fault::TooComplex};
+    eval.chargeSlotCall(text.size());
     return text;
 }
 
@@ -91,7 +90,7 @@ FunctionOutcome applyFunction(std::string_view name, std::string_view argument, 
             auto result = candidate.apply(readNumber(argument), eval);
             if (!result)
                 return {FunctionOutcome::Kind::Refused, {}};
-            return {FunctionOutcome::Kind::Applied, std::move(*result), candidate.name == "var"};
+            return {FunctionOutcome::Kind::Applied, std::move(*result)};
         }
     }
     return {FunctionOutcome::Kind::NotAFunction, {}};

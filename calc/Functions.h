@@ -12,8 +12,6 @@ struct FunctionOutcome {
     Kind what;
     // The untidied result text when the function applied.
     std::string text;
-    // Whether text is a slot's, inserted by var.
-    bool fromSlot = false;
 };
 
 // Applies the three-letter function name to the prepared argument text.

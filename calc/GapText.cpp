@@ -41,18 +41,6 @@ std::size_t GapText::find(char c, std::size_t from, std::size_t limit) const {
     return std::string::npos;
 }
 
-std::size_t GapText::find(std::string_view needle, std::size_t from, std::size_t limit) const {
-    for (std::size_t pos = find(needle.front(), from, limit); pos != std::string::npos;
-         pos = find(needle.front(), pos + 1, limit)) {
-        std::size_t matched = 1;
-        while (matched < needle.size() && at(static_cast<std::ptrdiff_t>(pos + matched)) == needle[matched])
-            ++matched;
-        if (matched == needle.size())
-            return pos;
-    }
-    return std::string::npos;
-}
-
 std::string GapText::substr(std::size_t pos, std::size_t count) const {
     const std::size_t gap = gapEnd_ - gapStart_;
     if (pos + count <= gapStart_)

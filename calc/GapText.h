@@ -24,7 +24,6 @@ public:
     }
     // Searches occurrences that start before limit only.
     std::size_t find(char c, std::size_t from, std::size_t limit = std::string::npos) const;
-    std::size_t find(std::string_view needle, std::size_t from, std::size_t limit = std::string::npos) const;
     std::string substr(std::size_t pos, std::size_t count) const;
     // The text from pos in the one or two pieces it is stored in, without copying.
     std::pair<std::string_view, std::string_view> pieces(std::size_t pos, std::size_t count) const {
@@ -35,6 +34,13 @@ public:
         if (pos >= gapStart_)
             return {whole.substr(pos + gap, count), {}};
         return {whole.substr(pos, gapStart_ - pos), whole.substr(gapEnd_, pos + count - gapStart_)};
+    }
+    // The text from pos in one piece, moving the gap out of it where it lies inside. Valid until the
+    // next change.
+    std::string_view view(std::size_t pos, std::size_t count) {
+        if (pos < gapStart_ && pos + count > gapStart_)
+            moveGap(pos + count);
+        return pieces(pos, count).first;
     }
     void replace(std::size_t pos, std::size_t count, std::string_view with);
     std::string release();

@@ -11,6 +11,10 @@ namespace MODULCalc {
 
 inline constexpr std::string_view VersionBanner = "Numbra 2.01.03";
 
+// How many variable slots the calculator has: the panel's list, and what every caller that offers them all
+// passes as SlotCount.
+inline constexpr std::int16_t VariableSlots = 32;
+
 // Seconds since local midnight, the clock the random generator is reseeded from on every call.
 double secondsSinceMidnight();
 

@@ -3,7 +3,6 @@
 #include "calc/TermText.h"
 
 #include <array>
-#include <bitset>
 
 namespace MODULCalc {
 namespace {
@@ -13,37 +12,38 @@ namespace {
 // marker characters, so no typed character can be mistaken for one. Only ASCII letters change case.
 // The keyword eqv, in any case, keeps its "e" small so that the logical stage recognises it.
 std::string unifyLetters(std::string_view term) {
-    std::string text;
-    text.reserve(term.size());
+    std::string text(term.size(), '\0');
+    std::size_t out = 0;
     for (std::size_t pos = 0; pos < term.size(); ++pos) {
         const char c = term[pos];
         if ((c == 'E' || c == 'e') && toUpperAscii(term.substr(pos, 3)) == "EQV") {
-            text += "eqv";
+            text.replace(out, 3, "eqv");
+            out += 3;
             pos += 2;
         } else if (c == 'E' || c == 'e') {
-            text += 'E';
+            text[out++] = 'E';
             if (pos + 1 < term.size() && term[pos + 1] == '+')
                 ++pos;
         } else if (c == 'P' || c == 'p') {
-            text += 'P';
-        } else if (c >= 'A' && c <= 'Z') {
-            text += static_cast<char>(c - 'A' + 'a');
+            text[out++] = 'P';
         } else {
-            text += c;
+            text[out++] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         }
     }
+    text.resize(out);
     return text;
 }
 
 // Every minus sign becomes "+-" in one sweep; the inserted minus signs are not looked at again.
 std::string splitMinusSigns(std::string_view text) {
-    std::string split;
-    split.reserve(text.size() + text.size() / 4);
+    std::string split(text.size() * 2, '\0');
+    std::size_t out = 0;
     for (const char c : text) {
         if (c == '-')
-            split += '+';
-        split += c;
+            split[out++] = '+';
+        split[out++] = c;
     }
+    split.resize(out);
     return split;
 }
 
@@ -75,80 +75,28 @@ constexpr std::array<Rewrite, 13> AfterMinusSplit{{
     {"}", ")"},
 }};
 
-// Digits, points, the arithmetic operators and parentheses: no row but the minus rows can find anything in a
-// Term made only of these.
-constexpr auto PlainChars = characterTable("0123456789.+*/^#()-");
-
-// The rows in one sweep, for a plain Term; nothing for any other. In such a Term "--" pairs the minus signs
-// of each run into plus signs, and the last minus of an odd run becomes "+-", which the later rows then
-// shorten by what stands before it: a run of plus signs collapses into one ("++-"); right after "#^*/"
-// without a plus sign between, or after "(" or the start, the plus goes.
-std::optional<std::string> normalisePlain(std::string_view term) {
-    // No character turns into more than two.
-    std::string text(term.size() * 2 + 2, '(');
-    std::size_t out = 1;
-    for (std::size_t pos = 0; pos < term.size();) {
-        const char c = term[pos];
-        if (!PlainChars[static_cast<unsigned char>(c)])
-            return std::nullopt;
-        ++pos;
-        if (c != '-') {
-            text[out++] = c;
-            continue;
-        }
-        std::size_t minuses = 1;
-        for (; pos < term.size() && term[pos] == '-'; ++pos)
-            ++minuses;
-        for (std::size_t plus = 0; plus < minuses / 2; ++plus)
-            text[out++] = '+';
-        if (minuses % 2 == 0)
-            continue;
-        const std::size_t kept = text.find_last_not_of('+', out - 1) + 1;
-        const bool pluses = kept < out;
-        out = kept;
-        const char before = text[out - 1];
-        const bool afterOperator = before == '#' || before == '^' || before == '*' || before == '/';
-        if (!(afterOperator && !pluses) && before != '(')
-            text[out++] = '+';
-        text[out++] = '-';
-    }
-    text[out++] = ')';
-    text.resize(out);
-    return text;
-}
-
 } // namespace
 
 std::optional<std::string> normaliseTerm(std::string_view term) {
-    if (!term.empty()) {
-        if (auto plain = normalisePlain(term))
-            return plain;
-    }
-    return normaliseByRows(term);
-}
-
-std::optional<std::string> normaliseByRows(std::string_view term) {
     std::string text = unifyLetters(term);
     // A row whose text holds a character that is nowhere in the Term finds nothing; most Terms hold only
     // a few of the characters the rows look for. Characters are only added to the set, never taken out.
-    std::bitset<256> present;
+    std::array<bool, 256> present{};
     const auto note = [&present](std::string_view characters) {
         for (const char c : characters)
-            present.set(static_cast<unsigned char>(c));
+            present[static_cast<unsigned char>(c)] = true;
     };
     const auto apply = [&](const Rewrite& row) {
-        for (const char c : row.find) {
-            if (!present.test(static_cast<unsigned char>(c))) {
+        for (const char c : row.find)
+            if (!present[static_cast<unsigned char>(c)])
                 return;
-            }
-        }
         ReplaceAll(text, row.find, row.replace);
         note(row.replace);
     };
     note(text);
     for (const auto& row : BeforeMinusSplit)
         apply(row);
-    if (present.test('-')) {
+    if (present['-']) {
         text = splitMinusSigns(text);
         note("+");
     }
@@ -156,7 +104,8 @@ std::optional<std::string> normaliseByRows(std::string_view term) {
         apply(row);
     if (text.empty())
         return std::nullopt;
-    text = "(" + text + ")";
+    text.insert(text.begin(), '(');
+    text += ')';
     // Blanks and brackets are only resolved now, so a negative number can stand right after any opening
     // parenthesis, the outer one included: "-5*3" is read as (-5)*3 and "[-5]" as ((-5)).
     ReplaceAll(text, "(+-", "(-");

@@ -12,8 +12,4 @@ namespace MODULCalc {
 // Nothing when the Term is empty once blanks are gone.
 std::optional<std::string> normaliseTerm(std::string_view term);
 
-// The same by the rewriting rows alone, one after another; normaliseTerm settles the usual Terms, made of
-// digits, operators and parentheses only, in one sweep with the same result.
-std::optional<std::string> normaliseByRows(std::string_view term);
-
 } // namespace MODULCalc

@@ -35,9 +35,7 @@ void removeParentheses(WorkingTerm& term, Evaluation& eval, ParenthesesRecord& r
         if (close == std::string::npos)
             return;
         from = close + 1;
-        std::size_t open = close;
-        while (open > 0 && isNumberChar(term.at(static_cast<std::ptrdiff_t>(open) - 1)))
-            --open;
+        std::size_t open = term.runStart(close);
         if (open == 0 || term.at(static_cast<std::ptrdiff_t>(open) - 1) != '(')
             continue;
         --open;
@@ -45,27 +43,19 @@ void removeParentheses(WorkingTerm& term, Evaluation& eval, ParenthesesRecord& r
         // Within the first four characters there is no room for a function name; characters, not bytes,
         // so that 'éé(P)' drops its parentheses as 'xx(P)' does. The content is made of number characters
         // only, so it holds neither blanks nor an exponent's plus sign to tidy away.
-        const std::string start = term.substr(0, std::min<std::size_t>(open, 16));
+        const std::string_view start = term.view(0, std::min<std::size_t>(open, 16));
         if (!hasCharacters(start, 4)) {
             record.removed = true;
             term.replace(open, close - open + 1, content);
             return;
         }
         const std::string_view argument = prepareOperand(content);
-        auto outcome = applyFunction(term.substr(open - 3, 3), argument, eval);
+        auto outcome = applyFunction(term.view(open - 3, 3), argument, eval);
         switch (outcome.what) {
-        case FunctionOutcome::Kind::Applied: {
+        case FunctionOutcome::Kind::Applied:
             record.removed = true;
-            const std::size_t call = open - 3;
-            const std::size_t chain = outcome.fromSlot ? term.inserted().chainOf(call, close + 1) : 0;
-            if (chain > Evaluation::MaxChain)
-                throw CalcFault{Fault::TooComplex};
-            const std::string result = tidyResult(std::move(outcome.text));
-            term.replace(call, close - open + 4, result);
-            if (outcome.fromSlot)
-                term.inserted().add(call, result.size(), chain);
+            term.replace(open - 3, close - open + 4, tidyResult(std::move(outcome.text)));
             return;
-        }
         case FunctionOutcome::Kind::NotAFunction:
             record.removed = true;
             term.replace(open, close - open + 1, argument);

@@ -65,20 +65,18 @@ void resolve(WorkingTerm& term, std::string_view op, const ChangedSpans& since, 
         }
         if (at > length - 3)
             return;
-        std::ptrdiff_t left = at;
-        while (left != 0 && isNumberChar(term.at(left - 1)))
-            --left;
+        const auto left = static_cast<std::ptrdiff_t>(term.runStart(found));
         const std::ptrdiff_t operatorEnd = at + width - 1;
-        std::ptrdiff_t right = operatorEnd;
-        while (right != length - 1 && isNumberChar(term.at(right + 1)))
-            ++right;
+        const auto right =
+            static_cast<std::ptrdiff_t>(term.runEnd(static_cast<std::size_t>(operatorEnd) + 1)) - 1;
         if (right == operatorEnd || left == at) {
-            from = found + 1;
+            // No operator starts within its own second character or the run after it.
+            from = static_cast<std::size_t>(right) + 1;
             continue;
         }
-        const double a = readNumber(term.substr(static_cast<std::size_t>(left), found - left));
-        const double b = readNumber(term.substr(static_cast<std::size_t>(operatorEnd + 1),
-                                                static_cast<std::size_t>(right - operatorEnd)));
+        const double a = readNumber(term.view(static_cast<std::size_t>(left), found - left));
+        const double b = readNumber(term.view(static_cast<std::size_t>(operatorEnd + 1),
+                                              static_cast<std::size_t>(right - operatorEnd)));
         term.replace(static_cast<std::size_t>(left), static_cast<std::size_t>(right - left + 1),
                      relationHolds(op, a, b) ? "1" : "0");
         // The spans have moved with the replacement, so the look starts again from the first that
@@ -126,7 +124,7 @@ void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records) {
         for (const auto op : order)
             resolve(term, op, since, record);
     }
-    if (term.count(WorkingTerm::KeywordLetter) > 0) {
+    if (term.count(WorkingTerm::KeywordLetter) + term.count(WorkingTerm::VarLetter) > 0) {
         ChangedSpans since = records.logic;
         const Watching watchSince(term, since);
         records.logic = ChangedSpans::nothing();

@@ -28,78 +28,80 @@ void removeWatched(std::array<Record*, Capacity>& records, std::size_t& count, R
         *found = records[--count];
 }
 
+constexpr WorkingTerm::Kind kindOf(char c) {
+    switch (c) {
+    case '^':
+        return WorkingTerm::Power;
+    case '*':
+        return WorkingTerm::Times;
+    case '/':
+        return WorkingTerm::Divide;
+    case '#':
+        return WorkingTerm::Remainder;
+    case '+':
+        return WorkingTerm::Plus;
+    case ')':
+        return WorkingTerm::Close;
+    case '=':
+    case '<':
+    case '>':
+    case '|':
+        return WorkingTerm::Relational;
+    case 'd':
+    case 'o':
+        return WorkingTerm::KeywordLetter;
+    case 'v':
+        return WorkingTerm::VarLetter;
+    default:
+        return WorkingTerm::Other;
+    }
+}
+
+constexpr std::array<WorkingTerm::Kind, 256> KindOf = [] {
+    std::array<WorkingTerm::Kind, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte)
+        table[byte] = kindOf(static_cast<char>(byte));
+    return table;
+}();
+
 } // namespace
 
 WorkingTerm::WorkingTerm(std::string initial) : text_(std::move(initial)) {
     countIn(0, text_.size(), 1);
 }
 
-WorkingTerm::Kind WorkingTerm::kindOf(char c) {
-    switch (c) {
-    case '^':
-        return Power;
-    case '*':
-        return Times;
-    case '/':
-        return Divide;
-    case '#':
-        return Remainder;
-    case '+':
-        return Plus;
-    case ')':
-        return Close;
-    case '=':
-    case '<':
-    case '>':
-    case '|':
-        return Relational;
-    case 'd':
-    case 'o':
-    case 'v':
-        return KeywordLetter;
-    default:
-        return Other;
-    }
-}
-
 void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view with) {
+    ++replacements_;
+    if (!following_) {
+        // Before var is called every replacement puts in number characters only, so the counts of the
+        // other kinds can stay as they are: still true where they say a kind is missing.
+        text_.replace(pos, count, with);
+        return;
+    }
     const std::size_t oldSize = text_.size();
+    for (auto& run : known_)
+        run.note(pos, count, with.size());
     for (std::size_t index = 0; index < extentCount_; ++index)
         extents_[index]->note(pos, count, oldSize);
     for (std::size_t index = 0; index < markCount_; ++index)
         marks_[index]->note(pos, count, with.size());
     for (std::size_t index = 0; index < changedCount_; ++index)
         changed_[index]->note(pos, count, with.size());
-    slotted_.note(pos, count, with.size());
     // Pairs that start one character before the replaced text up to its last character change with it.
     const std::size_t first = pos > 0 ? pos - 1 : 0;
-    if (pairsCounted_)
-        pairCount_ -= pairsIn(first, pos + count);
+    pairCount_ -= pairsIn(first, pos + count);
     countIn(pos, count, -1);
     text_.replace(pos, count, with);
     countIn(pos, with.size(), 1);
-    if (pairsCounted_)
-        pairCount_ += pairsIn(first, pos + with.size());
-    if (counts_[Relational] == 0) {
-        pairsCounted_ = false;
-        pairCount_ = 0;
-    }
+    pairCount_ += pairsIn(first, pos + with.size());
 }
 
 void WorkingTerm::countIn(std::size_t pos, std::size_t count, int sign) {
-    static const auto Kinds = [] {
-        std::array<Kind, 256> table{};
-        for (std::size_t byte = 0; byte < table.size(); ++byte)
-            table[byte] = kindOf(static_cast<char>(byte));
-        return table;
-    }();
     const auto [first, second] = text_.pieces(pos, count);
-    for (const auto piece : {first, second}) {
-        for (const char c : piece) {
-            auto& counted = counts_[Kinds[static_cast<unsigned char>(c)]];
-            counted = sign > 0 ? counted + 1 : counted - 1;
-        }
-    }
+    const auto step = static_cast<std::size_t>(sign);
+    for (const auto piece : {first, second})
+        for (const char c : piece)
+            counts_[KindOf[static_cast<unsigned char>(c)]] += step;
 }
 
 std::size_t WorkingTerm::pairsIn(std::size_t first, std::size_t last) const {
@@ -111,12 +113,135 @@ std::size_t WorkingTerm::pairsIn(std::size_t first, std::size_t last) const {
     return pairs;
 }
 
-std::size_t WorkingTerm::twoCharacterRelations() {
-    if (!pairsCounted_ && counts_[Relational] > 0) {
-        pairCount_ = pairsIn(0, text_.size());
-        pairsCounted_ = true;
+void WorkingTerm::KnownRun::note(std::size_t pos, std::size_t count, std::size_t inserted) {
+    if (!valid || pos > last)
+        return;
+    if (pos == last) {
+        endsRun = false;
+        return;
     }
-    return pairCount_;
+    if (pos + count <= first) {
+        startsRun = startsRun && pos + count < first;
+        first = first - count + inserted;
+        last = last - count + inserted;
+        return;
+    }
+    // Replaced inside: what is left after the replacement, or else before it.
+    if (pos + count < last) {
+        first = pos + inserted;
+        last = last - count + inserted;
+        startsRun = false;
+    } else if (pos > first) {
+        last = pos;
+        endsRun = false;
+    } else {
+        valid = false;
+    }
+}
+
+void WorkingTerm::learn(std::size_t from, std::size_t to, bool start, bool end) const {
+    if (to - from < 16)
+        return;
+    KnownRun* shortest = &known_[0];
+    for (auto& run : known_) {
+        if (run.valid && run.first <= to && from <= run.last) {
+            run.startsRun =
+                from < run.first ? start : (from == run.first ? start || run.startsRun : run.startsRun);
+            run.endsRun = to > run.last ? end : (to == run.last ? end || run.endsRun : run.endsRun);
+            run.first = std::min(run.first, from);
+            run.last = std::max(run.last, to);
+            return;
+        }
+        if (run.length() < shortest->length())
+            shortest = &run;
+    }
+    *shortest = {from, to, start, end, true};
+}
+
+std::size_t WorkingTerm::followedRunStart(std::size_t pos) const {
+    std::size_t start = pos;
+    for (;;) {
+        const auto run = std::find_if(known_.begin(), known_.end(), [&](const KnownRun& each) {
+            return start > each.first && each.holds(start);
+        });
+        if (run != known_.end()) {
+            start = run->first;
+            if (run->startsRun)
+                break;
+        }
+        if (start == 0 || !isNumberChar(text_.at(static_cast<std::ptrdiff_t>(start) - 1)))
+            break;
+        --start;
+    }
+    learn(start, pos, true, false);
+    return start;
+}
+
+std::size_t WorkingTerm::followedRunEnd(std::size_t pos) const {
+    std::size_t end = pos;
+    for (;;) {
+        const auto run = std::find_if(known_.begin(), known_.end(), [&](const KnownRun& each) {
+            return end < each.last && each.holds(end);
+        });
+        if (run != known_.end()) {
+            end = run->last;
+            if (run->endsRun)
+                break;
+        }
+        if (end >= text_.size() || !isNumberChar(text_.at(static_cast<std::ptrdiff_t>(end))))
+            break;
+        ++end;
+    }
+    learn(pos, end, false, true);
+    return end;
+}
+
+std::size_t WorkingTerm::find(char c, std::size_t from, std::size_t limit) const {
+    if (!following_ || isNumberChar(c))
+        return text_.find(c, from, limit);
+    const std::size_t end = std::min(limit, text_.size());
+    while (from < end) {
+        std::size_t stretch = end;
+        for (const auto& run : known_)
+            if (run.holds(from) && from < run.last)
+                from = run.last;
+            else if (run.valid && run.first > from)
+                stretch = std::min(stretch, run.first);
+        if (from >= stretch) {
+            // A run started where the previous one ended.
+            continue;
+        }
+        const std::size_t found = text_.find(c, from, stretch);
+        if (found != std::string::npos || stretch == end)
+            return found;
+        from = stretch;
+    }
+    return std::string::npos;
+}
+
+std::size_t WorkingTerm::find(std::string_view needle, std::size_t from, std::size_t limit) const {
+    for (std::size_t pos = find(needle.front(), from, limit); pos != std::string::npos;
+         pos = find(needle.front(), pos + 1, limit)) {
+        std::size_t matched = 1;
+        while (matched < needle.size() && at(static_cast<std::ptrdiff_t>(pos + matched)) == needle[matched])
+            ++matched;
+        if (matched == needle.size())
+            return pos;
+    }
+    return std::string::npos;
+}
+
+void WorkingTerm::followChanges() {
+    following_ = true;
+    counts_ = {};
+    countIn(0, text_.size(), 1);
+    pairCount_ = pairsIn(0, text_.size());
+    // After the whole text has been read in one piece.
+    text_.split();
+}
+
+std::size_t WorkingTerm::twoCharacterRelations() {
+    return following_ ? pairCount_ : pairsIn(0, text_.size());
 }
 
 void ChangedSpans::note(std::size_t pos, std::size_t count, std::size_t inserted) {
@@ -166,9 +291,7 @@ std::size_t lookAgainFrom(const WorkingTerm& term, const Unchanged& since, std::
 
 std::size_t lookAgainFrom(const WorkingTerm& term, const ChangedSpans::Span& changed, std::size_t margin) {
     const std::size_t first = changed.first;
-    std::size_t pos = first;
-    while (pos > 0 && isNumberChar(term.at(static_cast<std::ptrdiff_t>(pos) - 1)))
-        --pos;
+    std::size_t pos = term.runStart(first);
     // pos is now just after the character that ends the run; that character may be an operator itself.
     pos = pos > 0 ? pos - 1 : 0;
     const std::size_t margined = first > margin ? first - margin : 0;
@@ -184,21 +307,25 @@ std::size_t unchangedOperatorsAfter(const WorkingTerm& term, const ChangedSpans:
                                     std::size_t floor) {
     if (changed.last >= term.size())
         return std::string::npos;
-    std::size_t pos = std::max(changed.last, floor);
-    while (pos < term.size() && isNumberChar(term.at(static_cast<std::ptrdiff_t>(pos))))
-        ++pos;
+    const std::size_t pos = term.runEnd(std::max(changed.last, floor));
     return pos < term.size() ? pos : std::string::npos;
 }
 
 void WorkingTerm::watch(Unchanged& extent) {
+    if (!following_)
+        return;
     addWatched(extents_, extentCount_, extent);
 }
 
 void WorkingTerm::watch(Mark& position) {
+    if (!following_)
+        return;
     addWatched(marks_, markCount_, position);
 }
 
 void WorkingTerm::watch(ChangedSpans& changes) {
+    if (!following_)
+        return;
     addWatched(changed_, changedCount_, changes);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/GapText.h"
-#include "calc/InsertedText.h"
+#include "calc/SplitText.h"
+#include "calc/TermText.h"
 
 #include <array>
 #include <cstddef>
@@ -79,10 +79,12 @@ struct Mark {
     }
 };
 
-// The working term of one evaluation. Every stage of a pass looks again only where the text changed since
-// its own previous look: a Term that reduces by one small step per pass then costs each pass the size of
-// that step, not the length of the Term. To that end every replacement is reported to the stages'
-// records (Unchanged extents and Marks) that are watching.
+// The working term of one evaluation. While it follows its changes, every stage of a pass looks again
+// only where the text changed since its own previous look: a Term that reduces by one small step per pass
+// then costs each pass the size of that step, not the length of the Term. To that end every replacement
+// is reported to the stages' records (Unchanged extents and Marks) that are watching. A short Term does
+// without: each pass hands the stages fresh records, which make them look at the whole text, and that
+// costs less than the bookkeeping for a few dozen characters.
 class WorkingTerm {
 public:
     // Kinds of characters the term counts, so that a stage with nothing to look for is passed over.
@@ -95,6 +97,7 @@ public:
         Close,
         Relational,
         KeywordLetter,
+        VarLetter,
         Other
     };
 
@@ -102,22 +105,25 @@ public:
 
     std::size_t size() const { return text_.size(); }
     char at(std::ptrdiff_t pos) const { return text_.at(pos); }
-    // Occurrences that start before limit.
-    std::size_t find(char c, std::size_t from, std::size_t limit = std::string::npos) const {
-        return text_.find(c, from, limit);
-    }
-    std::size_t find(std::string_view needle, std::size_t from, std::size_t limit = std::string::npos) const {
-        return text_.find(needle, from, limit);
-    }
+    // Occurrences that start before limit. A search for a character that is no number character passes
+    // over the runs of number characters known from earlier looks without reading them.
+    std::size_t find(char c, std::size_t from, std::size_t limit = std::string::npos) const;
+    std::size_t find(std::string_view needle, std::size_t from, std::size_t limit = std::string::npos) const;
     std::string substr(std::size_t pos, std::size_t count) const { return text_.substr(pos, count); }
+    // Without copying; valid until the next replacement.
+    std::string_view view(std::size_t pos, std::size_t count) { return text_.view(pos, count); }
     std::pair<std::string_view, std::string_view> pieces(std::size_t pos, std::size_t count) const {
         return text_.pieces(pos, count);
     }
     std::string release() { return text_.release(); }
 
     void replace(std::size_t pos, std::size_t count, std::string_view with);
-    // Text var inserted, followed through every later replacement.
-    InsertedText& inserted() { return slotted_; }
+    // How many replacements the term has seen, so that a pass can tell whether it changed anything.
+    std::size_t replacements() const { return replacements_; }
+
+    // From now on records that watch are kept up to date; before, watching does nothing.
+    void followChanges();
+    bool following() const { return following_; }
 
     // A record that every later replacement updates, until it is unwatched.
     void watch(Unchanged& extent);
@@ -128,19 +134,60 @@ public:
     void unwatch(Mark& position);
 
     // How many characters of a kind the term holds: operators "^*/#+", ")", relational characters
-    // "=<>|", and the letters "dov" of which every logical keyword holds at least one (and of the function
-    // names only cos, log and var).
+    // "=<>|", the letters "do" and the letter "v": every logical keyword holds at least one of them, and
+    // of the function names only cos, log and var. Before the term follows its changes, only 0 is exact: none
+    // of them.
     std::size_t count(Kind of) const { return counts_[of]; }
-    static Kind kindOf(char c);
+    // A look along the whole text found none of the kind.
+    void noneLeft(Kind of) { counts_[of] = 0; }
     // Of the two-character relational operators (">=", "=>", "<=", "=<", "<>").
     std::size_t twoCharacterRelations();
 
+    // Where the run of number characters that ends at pos starts, and where the one that starts at pos
+    // ends: pos itself when there is none.
+    std::size_t runStart(std::size_t pos) const {
+        if (following_)
+            return followedRunStart(pos);
+        while (pos > 0 && isNumberChar(text_.at(static_cast<std::ptrdiff_t>(pos) - 1)))
+            --pos;
+        return pos;
+    }
+    std::size_t runEnd(std::size_t pos) const {
+        if (following_)
+            return followedRunEnd(pos);
+        while (pos < text_.size() && isNumberChar(text_.at(static_cast<std::ptrdiff_t>(pos))))
+            ++pos;
+        return pos;
+    }
+
 private:
+    // A stretch of number characters known from an earlier look, and whether it is known to reach the
+    // start or the end of its run. Where a pass joins numbers into one growing run ("1()1()" dropping
+    // one pair after the other), the runs are walked from the last place known, not from their far end
+    // on every pass, which would cost the square of the run's length.
+    struct KnownRun {
+        std::size_t first = 0;
+        std::size_t last = 0;
+        bool startsRun = false;
+        bool endsRun = false;
+        bool valid = false;
+
+        void note(std::size_t pos, std::size_t count, std::size_t inserted);
+        bool holds(std::size_t pos) const { return valid && pos >= first && pos <= last; }
+        std::size_t length() const { return valid ? last - first : 0; }
+    };
+    std::size_t followedRunStart(std::size_t pos) const;
+    std::size_t followedRunEnd(std::size_t pos) const;
+    // The few longest runs looked at lately: a pass may walk several, and the short ones cost nothing.
+    void learn(std::size_t from, std::size_t to, bool start, bool end) const;
+
     std::size_t pairsIn(std::size_t first, std::size_t last) const;
     void countIn(std::size_t pos, std::size_t count, int sign);
 
-    GapText text_;
-    InsertedText slotted_;
+    SplitText text_;
+    bool following_ = false;
+    std::size_t replacements_ = 0;
+    mutable std::array<KnownRun, 4> known_{};
     std::array<Unchanged*, 16> extents_{};
     std::size_t extentCount_ = 0;
     std::array<Mark*, 16> marks_{};
@@ -148,8 +195,7 @@ private:
     std::array<ChangedSpans*, 8> changed_{};
     std::size_t changedCount_ = 0;
     std::array<std::size_t, Other + 1> counts_{};
-    // Pairs are counted only while the term holds relational characters at all.
-    bool pairsCounted_ = false;
+    // Kept up to date while the term follows its changes.
     std::size_t pairCount_ = 0;
 };
 

@@ -7,8 +7,19 @@
 namespace cli {
 
 std::string answer(const std::string& term, bool basicOnly) {
-    static const std::array<std::string, 32> slots{};
-    return MODULCalc::Calculate(term, 0, basicOnly ? -1 : 0, slots, 32);
+    static const std::array<std::string, MODULCalc::VariableSlots> slots{};
+    std::string result = MODULCalc::Calculate(term, 0, basicOnly ? -1 : 0, slots, MODULCalc::VariableSlots);
+    if (result.find_first_of("\r\n") == std::string::npos)
+        return result;
+    std::string line;
+    for (const char c : result)
+        if (c == '\n')
+            line += "\\n";
+        else if (c == '\r')
+            line += "\\r";
+        else
+            line += c;
+    return line;
 }
 
 } // namespace cli

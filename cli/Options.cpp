@@ -39,7 +39,12 @@ Options:
   --help      show this text and exit
   --version   show the calculator's version and exit
   --          end of options: every argument after it is a TERM, even one
-              that begins with --
+              that begins with --; with none after it, Terms are read from
+              standard input
+
+Every TERM and every input line gives exactly one answer line: a line feed or
+a carriage return inside a Term, which the calculator keeps as it keeps any
+character, is written in its answer as \n or \r.
 )";
 
 Options parseOptions(int argc, const char* const* argv) {
@@ -57,7 +62,6 @@ Options parseOptions(int argc, const char* const* argv) {
             parsed.basicOnly = true;
         } else if (argument == "--") {
             ++index;
-            parsed.endOfOptionsOnly = index == argc;
             break;
         } else {
             break;

@@ -15,8 +15,6 @@ struct Options {
     bool basicOnly = false;
     // Empty: read Terms from standard input.
     std::vector<std::string> terms;
-    // "--" alone: evaluate nothing rather than read standard input.
-    bool endOfOptionsOnly = false;
 };
 
 Options parseOptions(int argc, const char* const* argv);

@@ -24,8 +24,6 @@ int run(const cli::Options& parsed) {
     case cli::Options::Action::Evaluate:
         break;
     }
-    if (parsed.endOfOptionsOnly)
-        return 0;
     if (parsed.terms.empty()) {
         return isatty(STDIN_FILENO) != 0 ? cli::runTerminal(parsed.basicOnly)
                                          : cli::filterLines(stdin, std::cout, parsed.basicOnly);

@@ -1,5 +1,6 @@
 #include "qt/CalculatorPanelView.h"
 
+#include "calc/MODULCalc.h"
 #include "qt/LineEditBinding.h"
 #include "qt/ListBoxBinding.h"
 #include "qt/TextBinding.h"
@@ -88,8 +89,10 @@ void buildCalculatorPanel(app::MainControls& controls, QWidget& panel) {
     auto* varList = new ListBoxBinding(controls.cCalcWinVarList, &panel);
     varList->setAccessibleName(QStringLiteral("Variable slots"));
     varList->setToolTip(QStringLiteral("Double click to edit a slot; right click for more"));
-    varList->setAccessibleDescription(QStringLiteral(
-        "The 32 slots a term reads with var(n); double click to edit a slot, right click for more"));
+    varList->setAccessibleDescription(
+        QStringLiteral(
+            "The %1 slots a term reads with var(n); double click to edit a slot, right click for more")
+            .arg(MODULCalc::VariableSlots));
 
     auto* info = new QPlainTextEdit(&panel);
     info->setAccessibleName(QStringLiteral("Calculator information"));

@@ -1,9 +1,8 @@
 // Each fast path of the engine against the plain reading it replaces, on random input.
 #include "calc/Evaluation.h"
-#include "calc/LongTerm.h"
 #include "calc/Normalise.h"
 #include "calc/NumberText.h"
-#include "calc/ShortTerm.h"
+#include "calc/Reduce.h"
 #include "calc/TermText.h"
 #include "tests/calc/CalcTestSupport.h"
 
@@ -20,9 +19,9 @@ using namespace MODULCalc;
 
 // Runs of units that each reduce in a pass or a few, switching now and then so that the place where a
 // pass acts wanders along the Term; every unit alone makes one of the long shapes.
-constexpr std::array<std::string_view, 17> Units{"(1)+",     "(1=1)and", "not",    "sin(",    "(",    "(2)*",
-                                                 "(1)#",     "1+",       "-",      "(1<2)or", "(1)^", "(3)/",
-                                                 "(1=0)xor", "abs(",     "(1)eqv", "(0)#",    "(2)+"};
+constexpr std::array<std::string_view, 19> Units{
+    "(1)+", "(1=1)and", "not",      "sin(", "(",      "(2)*", "(1)#", "1+",  "-",   "(1<2)or",
+    "(1)^", "(3)/",     "(1=0)xor", "abs(", "(1)eqv", "(0)#", "(2)+", "1()", "]9,("};
 
 std::string stepwise(std::mt19937& rng, std::size_t length, std::size_t switchEvery) {
     std::string term;
@@ -39,38 +38,15 @@ std::string stepwise(std::mt19937& rng, std::size_t length, std::size_t switchEv
     return term + (rng() % 2 ? "1" : "(1=1)") + std::string(rng() % 8 == 0 ? 0 : opened, ')');
 }
 
-std::string scrambled(std::mt19937& rng) {
-    constexpr std::array<std::string_view, 40> Pieces{
-        "0",   "1",   "2",   "9",   ".5",  "7",   "1E5", "2e-3", "P",  "+",   "-",  "*",   "/",   "^",
-        "#",   "(",   ")",   "=",   "<",   ">",   "|",   "<>",   ">=", "and", "or", "not", "xor", "eqv",
-        "sin", "cnt", "abs", "log", "rnd", "fix", "x",   " ",    ",",  "%",   "[",  "}"};
-    std::string term;
-    for (std::size_t count = 1 + rng() % 30; count > 0; --count)
-        term += Pieces[rng() % Pieces.size()];
-    return term;
-}
-
-std::string road(const std::string& normalised, bool basicOnly, bool shortRoad) {
-    const std::array<std::string, 32> slots{};
-    Evaluation eval{slots, 32, Random(FixedClock)};
-    try {
-        if (!shortRoad)
-            return reduceLong(normalised, basicOnly, eval);
-        auto outcome = reduceShort(normalised, basicOnly, eval);
-        EXPECT_TRUE(outcome.finished);
-        return outcome.text;
-    } catch (const CalcFault& failure) {
-        return faultText(failure.code);
-    }
-}
-
-// Calculate takes the short road for short Terms and the long one for long Terms and for those that call
-// var. Both must give the same answer on any Term, short or long, of every long shape and their mixes.
-TEST(Roads, ShortAndLongGiveTheSameAnswers) {
+// Calculate looks at the whole text on every pass of a short Term, and follows the changes of a long one
+// and of any Term that calls var. Both must give the same answer on any Term, short or long, of every
+// long shape and their mixes.
+TEST(Roads, WholeLooksAndFollowedChangesGiveTheSameAnswers) {
     std::mt19937 rng(2025);
     std::vector<std::string> terms;
-    std::generate_n(
-        std::back_inserter(terms), 4000, [&] { return scrambled(rng); });
+    for (const auto* rows : AllRows)
+        for (const auto& row : *rows)
+            terms.emplace_back(row.term);
     std::generate_n(
         std::back_inserter(terms), 150, [&] { return stepwise(rng, 20 + rng() % 400, 12); });
     std::generate_n(std::back_inserter(terms), 12,
@@ -81,6 +57,15 @@ TEST(Roads, ShortAndLongGiveTheSameAnswers) {
             term += Units[shape];
         terms.push_back(term + "1" + std::string(Units[shape].back() == '(' ? 1200 : 0, ')'));
     }
+    const std::array<std::string, 32> slots{};
+    const auto road = [&](const std::string& normalised, bool basicOnly, bool followChanges) {
+        Evaluation eval{slots, 32, Random(FixedClock)};
+        try {
+            return reduceTerm(normalised, basicOnly, eval, followChanges);
+        } catch (const CalcFault& failure) {
+            return faultText(failure.code);
+        }
+    };
     for (const auto& term : terms) {
         const auto normalised = normaliseTerm(term);
         if (!normalised)
@@ -88,47 +73,6 @@ TEST(Roads, ShortAndLongGiveTheSameAnswers) {
         SCOPED_TRACE(testing::Message() << "Term '" << term.substr(0, 60) << "' of " << term.size());
         for (const bool basicOnly : {false, true})
             ASSERT_EQ(road(*normalised, basicOnly, true), road(*normalised, basicOnly, false));
-    }
-}
-
-// Minus runs after every kind of character, and plus runs before them, where the rows shorten "+-".
-TEST(Normalise, OneSweepMatchesTheRowsOnPlainTerms) {
-    std::mt19937 rng(11);
-    const std::string_view alphabet = "----++#^*/()5.";
-    for (int round = 0; round < 20000; ++round) {
-        std::string term(1 + rng() % 10, ' ');
-        for (char& c : term)
-            c = alphabet[rng() % alphabet.size()];
-        ASSERT_EQ(normaliseTerm(term), normaliseByRows(term)) << term;
-    }
-}
-
-// The straightforward reading: replace the first occurrence, then search again from the very start.
-std::string replaceAllByRestarting(std::string text, const std::string& find, const std::string& replace) {
-    for (auto pos = text.find(find); pos != std::string::npos; pos = text.find(find))
-        text.replace(pos, find.size(), replace);
-    return text;
-}
-
-TEST(ReplaceAll, MatchesSearchingAgainFromTheStart) {
-    std::mt19937 rng(7);
-    const std::string alphabet = "ab-+";
-    const auto randomText = [&](std::size_t maxLength) {
-        std::string text(std::uniform_int_distribution<std::size_t>(0, maxLength)(rng), ' ');
-        for (char& c : text)
-            c = alphabet[rng() % alphabet.size()];
-        return text;
-    };
-    for (int round = 0; round < 3000; ++round) {
-        const std::string text = randomText(16);
-        const std::string find = randomText(3);
-        const std::string replace = randomText(2);
-        if (find.empty() || replace.find(find) != std::string::npos || replace.size() >= find.size())
-            continue;
-        std::string actual = text;
-        ReplaceAll(actual, find, replace);
-        ASSERT_EQ(actual, replaceAllByRestarting(text, find, replace))
-            << "'" << text << "' find '" << find << "' replace '" << replace << "'";
     }
 }
 

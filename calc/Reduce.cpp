@@ -1,4 +1,4 @@
-#include "calc/LongTerm.h"
+#include "calc/Reduce.h"
 
 #include "calc/Arithmetic.h"
 #include "calc/Evaluation.h"
@@ -6,6 +6,8 @@
 #include "calc/Parentheses.h"
 #include "calc/Relations.h"
 #include "calc/WorkingTerm.h"
+
+#include <optional>
 
 namespace MODULCalc {
 namespace {
@@ -39,29 +41,50 @@ bool differs(const WorkingTerm& term, const GapText& before, const Unchanged& sa
     return false;
 }
 
+bool callsVar(const WorkingTerm& term) {
+    return term.count(WorkingTerm::VarLetter) > 0 && term.find("var(", 0) != std::string::npos;
+}
+
 } // namespace
 
-std::string reduceLong(std::string normalised, bool basicOnly, Evaluation& eval) {
-    GapText previous(normalised);
+std::string reduceTerm(std::string normalised, bool basicOnly, Evaluation& eval, bool followChanges) {
     WorkingTerm term(std::move(normalised));
     PassRecords records;
-    records.watchedBy(term);
+    // The text each pass started from, kept only while var may be called.
+    std::optional<GapText> previous;
     for (;;) {
+        if (!term.following() && (followChanges || callsVar(term))) {
+            // Only var can make a Term grow, and make a pass give back the text it started from: from here
+            // on the passes look only at what changed, and compare each text with the one before when
+            // the Term holds a "v" at all; no other replacement puts letters in. No pass makes a call to
+            // var that it also applies: every replacement but the parenthesis step's leaves a digit, and
+            // that step applies at most one call.
+            term.followChanges();
+            records = PassRecords{};
+            records.watchedBy(term);
+            if (term.count(WorkingTerm::VarLetter) > 0)
+                previous.emplace(term.substr(0, term.size()));
+        } else if (!term.following()) {
+            records = PassRecords{};
+        }
         const std::size_t size = term.size();
+        const std::size_t replacements = term.replacements();
         Unchanged same = Unchanged::whole(size);
         const Watching watchSame(term, same);
-        eval.termSize = size;
         reduceArithmetic(term, records.arithmetic);
         removeParentheses(term, eval, records.parentheses);
         if (!basicOnly)
             resolveRelationsAndLogic(term, records.relations);
-        if (same.prefix == size && same.suffix == size)
+        // Without var every replacement takes out at least one character that is not part of a number
+        // and puts none in, so a pass leaves the text as it found it exactly when it replaced nothing.
+        if (term.replacements() == replacements)
             return term.release();
-        // Only slot text inserted by var can make a pass give back the text it started from.
-        if (!differs(term, previous, same))
+        if (!previous)
+            continue;
+        if (!differs(term, *previous, same))
             return term.release();
         const std::size_t middle = same.suffixStart(term.size()) - same.prefix;
-        previous.replace(same.prefix, size - same.suffix - same.prefix, term.substr(same.prefix, middle));
+        previous->replace(same.prefix, size - same.suffix - same.prefix, term.substr(same.prefix, middle));
     }
 }
 

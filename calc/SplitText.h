@@ -1,0 +1,64 @@
+#pragma once
+
+#include "calc/GapText.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace MODULCalc {
+
+// A text kept as two gap texts one after the other, so that a Term that changes at two places far apart
+// on every pass (a chain of sums reducing at its start while a chain of "not" reduces at its end) moves
+// each gap only within its own part, instead of one gap across the whole Term twice per pass. At first
+// the second part is empty; split() divides the text in the middle.
+class SplitText {
+public:
+    explicit SplitText(std::string text) : head_(std::move(text)), tail_(std::string()) {}
+
+    void split();
+    std::size_t size() const { return head_.size() + tail_.size(); }
+    // The character at pos, or '\0' beyond either end.
+    char at(std::ptrdiff_t pos) const {
+        const auto headSize = static_cast<std::ptrdiff_t>(head_.size());
+        return pos < headSize ? head_.at(pos) : tail_.at(pos - headSize);
+    }
+    // Searches occurrences that start before limit only. Before the split everything is in the first
+    // part, which the short Terms never leave.
+    std::size_t find(char c, std::size_t from, std::size_t limit = std::string::npos) const {
+        return tail_.size() == 0 ? head_.find(c, from, limit) : findInParts(c, from, limit);
+    }
+    std::string substr(std::size_t pos, std::size_t count) const;
+    // The text from pos in at most two pieces, without copying; the parts are joined where it would take
+    // more.
+    std::pair<std::string_view, std::string_view> pieces(std::size_t pos, std::size_t count) const {
+        return tail_.size() == 0 ? head_.pieces(pos, count) : piecesInParts(pos, count);
+    }
+    std::string_view view(std::size_t pos, std::size_t count) {
+        return tail_.size() == 0 ? head_.view(pos, count) : viewInParts(pos, count);
+    }
+    void replace(std::size_t pos, std::size_t count, std::string_view with) {
+        if (tail_.size() == 0)
+            head_.replace(pos, count, with);
+        else
+            replaceInParts(pos, count, with);
+    }
+    std::string release();
+
+private:
+    std::size_t findInParts(char c, std::size_t from, std::size_t limit) const;
+    std::pair<std::string_view, std::string_view> piecesInParts(std::size_t pos, std::size_t count) const;
+    std::string_view viewInParts(std::size_t pos, std::size_t count);
+    void replaceInParts(std::size_t pos, std::size_t count, std::string_view with);
+    // Moves the boundary between the parts to pos.
+    void moveSplit(std::size_t pos) const;
+    // Makes the characters from pos up to end lie in one part.
+    void keepTogether(std::size_t pos, std::size_t end) const;
+
+    // Where the parts meet changes nothing of the text, so reading may move it.
+    mutable GapText head_;
+    mutable GapText tail_;
+};
+
+} // namespace MODULCalc
