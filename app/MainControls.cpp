@@ -11,6 +11,17 @@ MainControls::MainControls() {
     dDateWinBack.setVisible(false);
     lItem.setMultiSelect(true);
     lText.setEnabled(false);
+    // A command chosen while a name is typed (by menu, pop-up, shortcut or access key) completes the name
+    // first, a refused one getting its old name back, so that the command finds the tree and the lists as
+    // the user last saw them and drops nothing typed. Connected before any part of the window connects its
+    // handlers, so this runs ahead of every command.
+    for (ui::MenuEntry* entry : Menu.Bar.allEntries()) {
+        entry->Click.connect([this] {
+            lTre.completeLabelEdit();
+            lItem.completeLabelEdit();
+            dBackWinDateList.completeLabelEdit();
+        });
+    }
 }
 
 } // namespace app
