@@ -1,34 +1,23 @@
 #include "tests/notes/FolderWindow.h"
+#include "tests/support/MenuCommands.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
 using tests::FolderWindow;
 
-// Gives a gesture by its name: a menu command, a click, a drag or closing the window; "gesture:name" then
-// ends the label the gesture opened with that name.
+// Gives a gesture by its name: a menu entry ("mItemCopy_2"), a click, a drag or closing the window;
+// "gesture:name" then ends the label the gesture opened with that name.
 void give(FolderWindow& w, const std::string& gesture) {
-    app::MainMenu& m = w.menu();
     ui::ListView& list = w.controls().lItem;
     const std::string what = gesture.substr(0, gesture.find(':'));
-    const std::pair<const char*, ui::MenuEntry*> entries[] = {
-        {"folder-add", &m.mFolderAdd},
-        {"folder-rename", &m.mFolderRename},
-        {"folder-delete", &m.mFolderDelete},
-        {"empty-trash", &m.mFolderTrashEmpty},
-        {"item-add", &m.mItemAdd},
-        {"item-rename", &m.mItemRename},
-        {"copy", m.mItemCopy[0]},
-        {"cut", m.mItemCopy[1]},
-        {"paste", m.mItemCopy[2]},
-        {"item-delete", &m.mItemDelete},
-    };
-    for (const auto& [name, entry] : entries)
-        if (what == name)
-            entry->userChoose();
+    if (what.starts_with("m"))
+        tests::entryNamed(w.menu().Bar, what).userChoose();
     const std::size_t onto = what.find(" onto ");
     if (what == "close")
         w.controls().frmMain.userClose();
@@ -44,8 +33,8 @@ void give(FolderWindow& w, const std::string& gesture) {
         w.drag(what.substr(what.find(' ') + 1, onto - what.find(' ') - 1), what.substr(onto + 6),
                what.starts_with("ctrl") ? ui::vbCtrlMask : int16_t{0});
     else if (what == "cut-paste") {
-        m.mItemCopy[1]->userChoose();
-        m.mItemCopy[2]->userChoose();
+        tests::entryNamed(w.menu().Bar, "mItemCopy_1").userChoose();
+        tests::entryNamed(w.menu().Bar, "mItemCopy_2").userChoose();
     }
     if (gesture.find(':') == std::string::npos)
         return;
@@ -86,13 +75,14 @@ struct TypingWindow : FolderWindow {
 // note went, or goes with the note when the note is deleted; it never reaches another note. Copy takes
 // the text as stored, the typing staying in the text box.
 TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole) {
-    const struct {
-        const char* gesture;
-        const char* selection; // right after the gesture
-        const char* typedIn;   // once a click on Trash stored what was pending
-        const char* clipboard = "b:B";
-        const char* folder = "Scrivlet\\Work";
-    } rows[] = {
+    struct Row {
+        std::string gesture;
+        std::string selection; // right after the gesture
+        std::string typedIn;   // once a click on Trash stored what was pending
+        std::string clipboard = "b:B";
+        std::string folder = "Scrivlet\\Work";
+    };
+    std::vector<Row> rows = {
         {"entry 2", "Scrivlet\\Work | a b* [B]", "a@Scrivlet\\Work:A typed"},
         {"entry 1", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
         {"ctrl-entry 2", "Scrivlet\\Work | a* b* unbound", "a@Scrivlet\\Work:A typed"},
@@ -100,18 +90,18 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         {"click Scrivlet\\Work", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
         {"click Scrivlet\\Home", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Work:A typed"},
         {"close", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
-        {"item-add:c", "Scrivlet\\Work | a b c* []", "a@Scrivlet\\Work:A typed"},
-        {"item-rename:d", "Scrivlet\\Work | b d* [A typed]", "d@Scrivlet\\Work:A typed"},
-        {"item-rename:b", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
-        {"copy", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed", "a:A"},
-        {"cut", "Scrivlet\\Work | b unbound", "", "a:A typed"},
+        {"mItemAdd:c", "Scrivlet\\Work | a b c* []", "a@Scrivlet\\Work:A typed"},
+        {"mItemRename:d", "Scrivlet\\Work | b d* [A typed]", "d@Scrivlet\\Work:A typed"},
+        {"mItemRename:b", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"mItemCopy_0", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed", "a:A"},
+        {"mItemCopy_1", "Scrivlet\\Work | b unbound", "", "a:A typed"},
         {"cut-paste", "Scrivlet\\Work | b a unbound", "a@Scrivlet\\Work:A typed", "a:A typed"},
-        {"paste", "Scrivlet\\Work | a b b unbound", "a@Scrivlet\\Work:A typed"},
-        {"item-delete", "Scrivlet\\Work | b unbound", ""},
-        {"folder-add:New Folder", "Scrivlet\\Work\\New Folder | unbound", "a@Scrivlet\\Work:A typed"},
-        {"folder-rename:Job", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Job:A typed"},
-        {"folder-rename:Home", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
-        {"folder-delete", "Scrivlet\\Home | h unbound", "a@Trash\\Work:A typed"},
+        {"mItemCopy_2", "Scrivlet\\Work | a b b unbound", "a@Scrivlet\\Work:A typed"},
+        {"mItemDelete", "Scrivlet\\Work | b unbound", ""},
+        {"mFolderAdd:New Folder", "Scrivlet\\Work\\New Folder | unbound", "a@Scrivlet\\Work:A typed"},
+        {"mFolderRename:Job", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Job:A typed"},
+        {"mFolderRename:Home", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"mFolderDelete", "Scrivlet\\Home | h unbound", "a@Trash\\Work:A typed"},
         {"drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Home | h unbound",
          "a@Scrivlet\\Home\\Work:A typed"},
         {"ctrl-drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Work | a b unbound",
@@ -119,12 +109,18 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         {"drag Scrivlet\\Work onto Trash", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
         {"drag Scrivlet\\Home onto Scrivlet\\Work", "Scrivlet\\Work | a b unbound",
          "a@Scrivlet\\Work:A typed"},
-        {"empty-trash", "Trash | unbound", "", "b:B", "Trash"},
-        {"folder-delete", "Trash | t unbound", "", "b:B", "Trash\\Old"},
-        {"cut", "Trash\\Old | unbound", "", "o:O typed", "Trash\\Old"},
+        {"mFolderTrashEmpty", "Trash | unbound", "", "b:B", "Trash"},
+        {"mFolderDelete", "Trash | t unbound", "", "b:B", "Trash\\Old"},
+        {"mItemCopy_1", "Trash\\Old | unbound", "", "o:O typed", "Trash\\Old"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.folder) + ": " + row.gesture);
+    // Every other command acts away from the notes: the typing and the selection stay as they are.
+    for (const ui::MenuEntry* entry : tests::windowCommands(TypingWindow().menu().Bar))
+        if (std::none_of(rows.begin(), rows.end(),
+                         [&](const Row& row) { return row.gesture.starts_with(tests::entryName(*entry)); }))
+            rows.push_back(
+                {tests::entryName(*entry), "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.folder + ": " + row.gesture);
         TypingWindow w;
         w.click(row.folder);
         w.controls().lItem.userClickItem(1);
@@ -141,7 +137,7 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         EXPECT_EQ(w.typedIn(), row.typedIn);
         const notes::ItemClipboard& clip = w.notes().Clipboard();
         EXPECT_EQ(clip.ClipName[0] + ":" + clip.ClipText[0] + std::to_string(clip.ClipCount),
-                  row.clipboard + std::string("1"));
+                  row.clipboard + "1");
     }
 }
 
