@@ -153,8 +153,8 @@ public:
     void userRelease(int16_t button, Hit hit);
     void userDoubleClick(int16_t button, int16_t shift, Hit hit);
     void userDoubleClickIntervalEnded();
-    [[nodiscard]] bool userKeyDown(int16_t keyCode, int16_t shift, Hit keyboardRow);
-    [[nodiscard]] bool userKeyboardMove(int index, int16_t shift);
+    bool userKeyDown(int16_t keyCode, int16_t shift, Hit keyboardRow);
+    bool userKeyboardMove(int index, int16_t shift);
     void userKeyRelease(int16_t keyCode, int16_t shift);
     void userContextMenuKey(Hit keyboardRow);
     void userLostFocus() { slowClick_.reset(); }

@@ -179,12 +179,12 @@ public:
     // row's open/close mark). The press, release and double click answer whether they belong to the
     // widget itself; a key press, whether the widget may move its keyboard row, which it then reports
     // with userSelectWithKeyboard.
-    [[nodiscard]] bool userPress(int16_t button, int16_t shift, Hit hit, bool onMark);
-    [[nodiscard]] bool userRelease(int16_t button, int16_t shift, Hit hit, bool onMark);
-    [[nodiscard]] bool userDoubleClick(int16_t button, int16_t shift, Hit hit, bool onMark);
+    bool userPress(int16_t button, int16_t shift, Hit hit, bool onMark);
+    bool userRelease(int16_t button, int16_t shift, Hit hit, bool onMark);
+    bool userDoubleClick(int16_t button, int16_t shift, Hit hit, bool onMark);
     // `buttons` holds every button held, as a mask of vbLeftButton and the others.
     void userMove(int16_t buttons, int16_t shift, Hit hit);
-    [[nodiscard]] bool userKeyDown(int16_t keyCode, Hit keyboardRow);
+    bool userKeyDown(int16_t keyCode, Hit keyboardRow);
     void userKeyRelease(int16_t keyCode, int16_t shift);
     void userContextMenuKey(Hit keyboardRow);
     void userLostFocus() { userCompleteDrag(); }
