@@ -1,8 +1,10 @@
 #include "app/MainControls.h"
 
+#include "app/MainMenu.h"
+
 namespace app {
 
-MainControls::MainControls() {
+MainControls::MainControls() : menuBar_(std::make_unique<MainMenu>(frmMain)), Menu(*menuBar_) {
     // Design state: both panels closed, the text box waiting for an item, and the item list allowing
     // several selected entries (copy, cut and delete act on all of them). The list keeps the store's
     // order rather than sorting by name, so that a new or renamed item shows at the end, where the user
@@ -23,5 +25,7 @@ MainControls::MainControls() {
         });
     }
 }
+
+MainControls::~MainControls() = default;
 
 } // namespace app

@@ -1,6 +1,7 @@
 // Gestures through the real widgets on the offscreen platform, layout and paint included, each at two
 // sizes so that growth shows. A single gesture must stay within a frame (16 ms), a gesture over a whole
 // table within 100 ms. The run ends with one table: gesture, size, time, budget and whether it is within.
+#include "app/MainMenu.h"
 #include "bench/ShownWindow.h"
 #include "bench/StartTables.h"
 #include "notes/FolderTransfer.h"
