@@ -1,5 +1,4 @@
 #include "tests/notes/FolderWindow.h"
-#include "tests/support/MenuCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +10,9 @@ namespace {
 
 using tests::FolderWindow;
 
-// Gives a gesture by its name: a menu entry ("mItemCopy_2"), a click, a drag or closing the window;
-// "gesture:name" then ends the label the gesture opened with that name.
+// Gives a gesture by its name: a menu entry ("mItemCopy_2"), a click, a drag or closing the window.
+// "gesture:name" then types the name into the label the gesture opened and leaves it; "gesture:name,
+// ending" ends it with Enter, Tab, Shift+Tab, a menu entry or a press on node or entry n instead.
 void give(FolderWindow& w, const std::string& gesture) {
     ui::ListView& list = w.controls().lItem;
     const std::string what = gesture.substr(0, gesture.find(':'));
@@ -38,20 +38,38 @@ void give(FolderWindow& w, const std::string& gesture) {
     }
     if (gesture.find(':') == std::string::npos)
         return;
-    const std::string name = gesture.substr(gesture.find(':') + 1);
-    if (list.EditingItem() != nullptr)
-        list.userEndLabelEdit(name);
-    if (w.tree().EditingNode() != nullptr)
-        w.tree().userEndLabelEdit(name);
+    const std::string typed = gesture.substr(gesture.find(':') + 1);
+    const std::string name = typed.substr(0, typed.find(", "));
+    const auto [ending, n] =
+        tests::scriptSteps(typed.find(", ") == std::string::npos ? "leave" : typed).back();
+    ui::TreeView& tree = w.tree();
+    tree.setEditorCloser([name] { return std::optional(name); });
+    list.setEditorCloser([name] { return std::optional(name); });
+    if (ending == "leave" || ending == "Enter") {
+        ending == "Enter" ? list.userConfirmLabelEdit(name) : list.userEndLabelEdit(name);
+        ending == "Enter" ? tree.userConfirmLabelEdit(name) : tree.userEndLabelEdit(name);
+    } else if (ending.ends_with("Tab")) {
+        list.userTabFromLabelEdit(name, ending == "Tab");
+        tree.userTabFromLabelEdit(name, ending == "Tab");
+    } else if (ending == "press" && tree.EditingNode() != nullptr) {
+        tree.userPress(ui::vbLeftButton, 0, tests::on(n), false);
+        tree.userRelease(ui::vbLeftButton, 0, tests::on(n), false);
+    } else if (ending == "press") {
+        list.userPress(ui::vbLeftButton, 0, tests::on(n));
+    } else {
+        tests::entryNamed(w.menu().Bar, ending).userChoose();
+    }
 }
 
-// The table holds t (in Trash), o (Trash\Old), a and b (Work) and h (Home) in this order, so that a
-// note removed ahead of another shifts it down; the clipboard holds b.
+// Nodes 3 to 6 are Work, Home, Trash\Old and Work\Sub. The table holds t (in Trash), o (Trash\Old), a
+// and b (Work) and h (Home) in this order, so that a note removed ahead of another shifts it down; the
+// clipboard holds b. Where the keyboard is sent is noted in `keyboard`.
 struct TypingWindow : FolderWindow {
     TypingWindow() {
         add("Scrivlet", "Work");
         add("Scrivlet", "Home");
         add("Trash", "Old");
+        add("Scrivlet\\Work", "Sub");
         item("Trash", "t", "T");
         item("Trash\\Old", "o", "O");
         item("Scrivlet\\Work", "a", "A");
@@ -60,7 +78,13 @@ struct TypingWindow : FolderWindow {
         click("Scrivlet\\Work");
         controls().lItem.userClickItem(2);
         menu().mItemCopy[0]->userChoose();
+        tree().FocusMoveRequested.connect(
+            [this](bool next) { keyboard += next ? ", lTre next" : ", lTre back"; });
+        controls().lItem.FocusMoveRequested.connect(
+            [this](bool next) { keyboard += next ? ", lItem next" : ", lItem back"; });
+        controls().lText.FocusRequested.connect([this] { keyboard += ", lText"; });
     }
+    std::string keyboard;
     // The items whose text holds the typing, as "name@folder:text".
     std::string typedIn() {
         std::string found;
@@ -77,7 +101,7 @@ struct TypingWindow : FolderWindow {
 TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole) {
     struct Row {
         std::string gesture;
-        std::string selection; // right after the gesture
+        std::string selection; // right after the gesture, and where the keyboard was sent
         std::string typedIn;   // once a click on Trash stored what was pending
         std::string clipboard = "b:B";
         std::string folder = "Scrivlet\\Work";
@@ -99,7 +123,6 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         {"mItemCopy_2", "Scrivlet\\Work | a b b unbound", "a@Scrivlet\\Work:A typed"},
         {"mItemDelete", "Scrivlet\\Work | b unbound", ""},
         {"mFolderAdd:New Folder", "Scrivlet\\Work\\New Folder | unbound", "a@Scrivlet\\Work:A typed"},
-        {"mFolderRename:Job", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Job:A typed"},
         {"mFolderRename:Home", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
         {"mFolderDelete", "Scrivlet\\Home | h unbound", "a@Trash\\Work:A typed"},
         {"drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Home | h unbound",
@@ -109,6 +132,14 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         {"drag Scrivlet\\Work onto Trash", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
         {"drag Scrivlet\\Home onto Scrivlet\\Work", "Scrivlet\\Work | a b unbound",
          "a@Scrivlet\\Work:A typed"},
+        {"mFolderRename:Job, press 4", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Job:A typed"},
+        {"mFolderRename:Job, press 6", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Job:A typed"},
+        {"mFolderRename:Job, mFolderAdd", "Scrivlet\\Home\\New Folder | unbound", "a@Scrivlet\\Job:A typed"},
+        {"mFolderRename:Job, Shift+Tab", "Scrivlet\\Home | h unbound, lTre back", "a@Scrivlet\\Job:A typed"},
+        {"mItemRename:Zed, press 2", "Scrivlet\\Work | b* Zed [B]", "Zed@Scrivlet\\Work:A typed"},
+        {"mItemRename:Zed, mItemCopy_2", "Scrivlet\\Work | Zed b b unbound", "Zed@Scrivlet\\Work:A typed"},
+        {"mItemAdd:Zed, Enter", "Scrivlet\\Work | a b Zed* [], lText", "a@Scrivlet\\Work:A typed"},
+        {"mItemAdd:Zed, Tab", "Scrivlet\\Work | a b Zed* [], lItem next, lText", "a@Scrivlet\\Work:A typed"},
         {"mFolderTrashEmpty", "Trash | unbound", "", "b:B", "Trash"},
         {"mFolderDelete", "Trash | t unbound", "", "b:B", "Trash\\Old"},
         {"mItemCopy_1", "Trash\\Old | unbound", "", "o:O typed", "Trash\\Old"},
@@ -129,7 +160,7 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         int rewrites = 0;
         w.controls().lText.TextSet.connect([&rewrites] { ++rewrites; });
         give(w, row.gesture);
-        EXPECT_EQ(w.selection(), row.selection);
+        EXPECT_EQ(w.selection() + w.keyboard, row.selection);
         // Where the same note stays shown, its text is not put into the box again, which would empty the
         // box's undo history.
         EXPECT_TRUE(w.selection() != before || rewrites == 0);

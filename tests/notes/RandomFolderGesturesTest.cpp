@@ -1,5 +1,4 @@
 #include "tests/notes/FolderWindow.h"
-#include "tests/support/MenuCommands.h"
 #include "tests/support/NotesInvariants.h"
 
 #include <gtest/gtest.h>
@@ -184,10 +183,28 @@ public:
         case 10:
             w_.type(" typed " + std::to_string(below(100)));
             return "type";
-        case 11:
-            return openOrClose(before);
-        case 12:
-            return otherCommand(before);
+        case 11: {
+            // Collapsing a folder that holds the selected one selects it, with its notes and menus.
+            const int node = anyNode();
+            const std::string key = w_.store().FolderKey(node);
+            const bool open = below(2) == 0;
+            w_.tree().userSetExpanded(node, open);
+            expected = before;
+            expected->folders[key] = open;
+            EXPECT_EQ(w_.selectedKey(), !open && inSubtree(selected, key) ? key : selected);
+            return (open ? "open " : "close ") + key;
+        }
+        case 12: {
+            // A command not modelled here leaves the notes alone; a new one that does not fails until it is.
+            std::vector<ui::MenuEntry*> others = tests::windowCommands(w_.menu().Bar);
+            std::erase_if(others, [](const ui::MenuEntry* entry) {
+                return Modelled.contains(tests::entryName(*entry));
+            });
+            ui::MenuEntry& chosen = *others[static_cast<std::size_t>(below(static_cast<int>(others.size())))];
+            chosen.userChoose();
+            expected = before;
+            return "choose " + tests::entryName(chosen);
+        }
         default:
             return itemCommandGesture(before);
         }
@@ -207,8 +224,7 @@ private:
 
     // A folder dropped onto another moves there, or with any modifier key is copied there, unless it is
     // the root or the Trash, or the drop would put it into Trash, into itself or where it already is. The
-    // source is the folder pressed, whichever is selected. While it is dragged, a right click and the
-    // Delete key do nothing, and Escape ends the drag without a drop.
+    // source is the folder pressed, whichever is selected.
     std::string drag(const Notes& before) {
         // Copies double subtrees; past a few hundred folders only moves keep the test quick.
         const int16_t shifts[] = {0, ui::vbShiftMask, ui::vbCtrlMask, ui::vbAltMask};
@@ -222,52 +238,23 @@ private:
             parentOf(source) != target)
             expected = carried(before, source, freeKey(before, target + "\\" + nameOf(source)), shift != 0);
         ui::TreeView& tree = w_.tree();
-        const int extra = below(8);
-        tree.userPress(ui::vbLeftButton, 0, tests::on(from), false);
-        tree.userMove(ui::vbLeftButton, 0, {from, {tests::on(from).at.x + 20, tests::on(from).at.y}});
-        if (extra == 1) {
-            tree.userPress(ui::vbRightButton, 0, tests::on(anyNode()), false);
-            tree.userRelease(ui::vbRightButton, 0, tests::on(anyNode()), false);
-        } else if (extra == 2) {
-            tree.userKeyDown(ui::vbKeyDelete, tests::on(anyNode()));
-            tree.userKeyRelease(ui::vbKeyDelete, 0);
-        }
-        tree.userMove(ui::vbLeftButton, shift, tests::on(to));
-        EXPECT_EQ(tree.DropHighlight(), &tree.Nodes(to));
-        if (extra == 0) {
-            tree.userKeyDown(ui::vbKeyEscape, tests::on(to));
-            expected = before;
-        }
-        tree.userRelease(ui::vbLeftButton, shift, tests::on(to), false);
-        const char* extras[] = {" ended by Escape", " with a right click", " with Delete"};
+        // On the way, a right click and Delete do nothing; Escape ends the drag without a drop.
+        const int extra = below(12);
+        tests::dragNode(tree, from, to, shift, [&] {
+            EXPECT_EQ(tree.DropHighlight(), &tree.Nodes(to));
+            if (extra == 1) {
+                tree.userPress(ui::vbRightButton, 0, tests::on(anyNode()), false);
+                tree.userRelease(ui::vbRightButton, 0, tests::on(anyNode()), false);
+            } else if (extra == 2) {
+                tree.userKeyDown(ui::vbKeyDelete, tests::on(to));
+                tree.userKeyRelease(ui::vbKeyDelete, 0);
+            } else if (extra == 0) {
+                tree.userKeyDown(ui::vbKeyEscape, tests::on(to));
+                expected = before;
+            }
+        });
         return "drag " + source + " onto " + target + " with modifiers " + std::to_string(shift) +
-               (extra < 3 ? extras[extra] : "");
-    }
-
-    // Collapsing a folder that holds the selected one selects it, with its notes and menus.
-    std::string openOrClose(const Notes& before) {
-        const int node = anyNode();
-        const std::string key = w_.store().FolderKey(node);
-        const std::string selected = w_.selectedKey();
-        const bool open = below(2) == 0;
-        w_.tree().userSetExpanded(node, open);
-        expected = before;
-        expected->folders[key] = open;
-        EXPECT_EQ(w_.selectedKey(), !open && inSubtree(selected, key) ? key : selected);
-        return (open ? "open " : "close ") + key;
-    }
-
-    // Any command these gestures do not model leaves the notes as they are; a new command that does not
-    // fails here until it is modelled.
-    std::string otherCommand(const Notes& before) {
-        std::vector<ui::MenuEntry*> others;
-        for (ui::MenuEntry* entry : tests::windowCommands(w_.menu().Bar))
-            if (!Modelled.contains(tests::entryName(*entry)))
-                others.push_back(entry);
-        ui::MenuEntry& chosen = *others[static_cast<std::size_t>(below(static_cast<int>(others.size())))];
-        chosen.userChoose();
-        expected = before;
-        return "choose " + tests::entryName(chosen);
+               " and extra " + std::to_string(extra);
     }
 
     // Ends an edit the gesture may have opened: a plain name, a taken one, a refused one, or Escape.

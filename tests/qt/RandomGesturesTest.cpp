@@ -1,5 +1,6 @@
+#include "app/MainMenu.h"
 #include "tests/qt/GuiFixture.h"
-#include "tests/support/MenuCommands.h"
+#include "tests/support/Gestures.h"
 #include "tests/support/NotesInvariants.h"
 
 #include "qt/ObjectNames.h"
