@@ -5,7 +5,6 @@
 namespace ui {
 
 // Key codes, mouse buttons and modifier masks as the event handlers receive them.
-inline constexpr int16_t vbKeyShift = 16;
 inline constexpr int16_t vbKeyEscape = 27;
 inline constexpr int16_t vbKeySpace = 32;
 inline constexpr int16_t vbKeyDelete = 46;

@@ -138,9 +138,9 @@ private:
 //
 // How it reads the skin's raw gestures (userPress and the others below):
 // - A left press on a node is a click once released over that node, or a drag once the pointer has
-//   moved StartDragDistance pixels (counted along the axes) with the button held; a release elsewhere
-//   does nothing. A drag raises MouseDown at the press, OLEStartDrag, OLEDragOver at every move,
-//   OLEDragDrop at the left button's release and OLECompleteDrag; Escape or the loss of the keyboard
+//   moved the drag distance (setStartDragDistance; counted along the axes) with the button held; a
+//   release elsewhere does nothing. A drag raises MouseDown at the press, OLEStartDrag, OLEDragOver at every
+//   move, OLEDragDrop at the left button's release and OLECompleteDrag; Escape or the loss of the keyboard
 //   ends it without a drop. While a node is dragged, other buttons and keys do nothing.
 // - A press beside the nodes, and a right press, raise MouseDown, and their release MouseUp. A double
 //   click opens or closes a node that has children. Presses on a node's open/close mark are the
