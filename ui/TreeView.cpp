@@ -230,7 +230,8 @@ void TreeView::userKeyRelease(int16_t keyCode, int16_t shift) {
 
 void TreeView::userContextMenuKey(Hit keyboardRow) {
     if (!dragging_ && EditingNode() == nullptr && keyboardRow.row != 0)
-        handing(keyboardRow.at, nodeAt(keyboardRow.row), [&] { userRightClick(keyboardRow.at); });
+        handing(
+            keyboardRow.at, nodeAt(keyboardRow.row), [&] { userRightClick(keyboardRow.at); });
 }
 
 } // namespace ui
