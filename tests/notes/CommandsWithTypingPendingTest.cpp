@@ -145,7 +145,8 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         {"mItemCopy_1", "Trash\\Old | unbound", "", "o:O typed", "Trash\\Old"},
     };
     // Every other command acts away from the notes: the typing and the selection stay as they are.
-    for (const ui::MenuEntry* entry : tests::windowCommands(TypingWindow().menu().Bar))
+    TypingWindow menuOwner;
+    for (const ui::MenuEntry* entry : tests::windowCommands(menuOwner.menu().Bar))
         if (std::none_of(rows.begin(), rows.end(),
                          [&](const Row& row) { return row.gesture.starts_with(tests::entryName(*entry)); }))
             rows.push_back(
