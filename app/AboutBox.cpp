@@ -1,5 +1,7 @@
 #include "app/AboutBox.h"
 
+#include "app/MainMenu.h"
+
 #include <utility>
 
 namespace app {

@@ -1,5 +1,6 @@
 #include "app/CalculatorPanel.h"
 
+#include "app/MainMenu.h"
 #include "calc/MODULCalc.h"
 #include "ui/Input.h"
 
@@ -49,14 +50,15 @@ void CalculatorPanel::cCalcWinInput_Change() {
 }
 
 void CalculatorPanel::cCalcWinVarList_DblClick() {
-    mNumbra_Click(0);
+    mNumbra_Click(MainMenu::SlotEdit);
 }
 
 void CalculatorPanel::cCalcWinVarList_MouseUp(int16_t button, int x, int y) {
     if (button != ui::vbRightButton)
         return;
     MainMenu& menu = controls_.Menu;
-    platform_.popupMenu(menu.mNumbraMenu, controls_.cCalcWinVarList.Name(), x, y, menu.mNumbra[0]);
+    platform_.popupMenu(menu.mNumbraMenu, controls_.cCalcWinVarList.Name(), x, y,
+                        menu.mNumbra[MainMenu::SlotEdit]);
 }
 
 void CalculatorPanel::storeSlot(int n, std::string text) {
@@ -73,26 +75,26 @@ void CalculatorPanel::mNumbra_Click(int16_t index) {
     if (n >= 0 && n < SlotCount) {
         const std::string& slot = CalcVar[static_cast<std::size_t>(n)];
         switch (index) {
-        case 0:
+        case MainMenu::SlotEdit:
             // A cancelled dialog answers with the empty text, which clears the slot.
             storeSlot(n, platform_.inputText("Enter new value.", "Edit value", slot));
             break;
-        case 1:
+        case MainMenu::SlotSaveResult:
             storeSlot(n, controls_.cCalcWinResult.Text());
             break;
-        case 2:
+        case MainMenu::SlotSaveTerm:
             storeSlot(n, input.Text());
             break;
-        case 3:
+        case MainMenu::SlotAddToTerm:
             input.setText(input.Text() + " " + slot);
             break;
-        case 4:
+        case MainMenu::SlotUseAsTerm:
             input.setText(slot);
             break;
-        case 5:
+        case MainMenu::SlotClear:
             storeSlot(n, "");
             break;
-        case 6:
+        case MainMenu::SlotClearAll:
             list.Clear();
             for (int i = 0; i < SlotCount; ++i) {
                 CalcVar[static_cast<std::size_t>(i)].clear();

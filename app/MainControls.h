@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/MainMenu.h"
 #include "app/frmInfo.h"
 #include "ui/Label.h"
 #include "ui/ListBox.h"
@@ -12,15 +11,27 @@
 #include "ui/TreeView.h"
 #include "ui/Window.h"
 
+#include <memory>
+
 namespace app {
+
+struct MainMenu;
 
 // Every control of the main window. The window owns them for its whole life; the parts of the window
 // (notes pane, calculator panel, scheduler panel) work on them, and the skin mirrors them.
 struct MainControls {
     MainControls();
+    ~MainControls();
 
     ui::Window frmMain{"frmMain", "Scrivlet"};
-    MainMenu Menu{frmMain};
+
+private:
+    // Held apart, so that only what uses the menu bar includes app/MainMenu.h: a changed entry rebuilds
+    // the menus' users, not every user of the window's controls.
+    std::unique_ptr<MainMenu> menuBar_;
+
+public:
+    MainMenu& Menu;
 
     ui::TreeView lTre{"lTre", &frmMain};
     ui::ListView lItem{"lItem", &frmMain};

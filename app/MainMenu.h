@@ -3,6 +3,7 @@
 #include "ui/MenuEntry.h"
 
 #include <array>
+#include <cstdint>
 
 namespace app {
 
@@ -49,17 +50,28 @@ public:
     ui::MenuEntry& mTextFind = entry(mText, "mTextFind", "&Find...", "Ctrl+F", Disabled);
     ui::MenuEntry& mTextFindNext = entry(mText, "mTextFindNext", "Find &next", "F3", Disabled);
 
+    // The slot entries of the Calculator menu, by their index in the control array mNumbra.
+    enum NumbraEntry : int16_t {
+        SlotEdit,
+        SlotSaveResult,
+        SlotSaveTerm,
+        SlotAddToTerm,
+        SlotUseAsTerm,
+        SlotClear,
+        SlotClearAll,
+    };
+
     ui::MenuEntry& mNumbraMenu = Bar.addMenu("mNumbraMenu", "&Calculator");
     ui::MenuEntry& mNumbraShow = entry(mNumbraMenu, "mNumbraShow", "Show");
     ui::MenuEntry& mNumbra1 = entry(mNumbraMenu, "mNumbra1", "-", "", Hidden);
     std::array<ui::MenuEntry*, 7> mNumbra = {
-        &entry(mNumbraMenu, "mNumbra", 0, "&Edit", "", Hidden),
-        &entry(mNumbraMenu, "mNumbra", 1, "Save &result here", "", Hidden),
-        &entry(mNumbraMenu, "mNumbra", 2, "Save &term here", "", Hidden),
-        &entry(mNumbraMenu, "mNumbra", 3, "&Add to term", "", Hidden),
-        &entry(mNumbraMenu, "mNumbra", 4, "&Use as term", "", Hidden),
-        &entry(mNumbraMenu, "mNumbra", 5, "&Clear", "", Hidden),
-        &entry(mNumbraMenu, "mNumbra", 6, "Clear a&l&l", "", Hidden)};
+        &entry(mNumbraMenu, "mNumbra", SlotEdit, "&Edit", "", Hidden),
+        &entry(mNumbraMenu, "mNumbra", SlotSaveResult, "Save &result here", "", Hidden),
+        &entry(mNumbraMenu, "mNumbra", SlotSaveTerm, "Save &term here", "", Hidden),
+        &entry(mNumbraMenu, "mNumbra", SlotAddToTerm, "&Add to term", "", Hidden),
+        &entry(mNumbraMenu, "mNumbra", SlotUseAsTerm, "&Use as term", "", Hidden),
+        &entry(mNumbraMenu, "mNumbra", SlotClear, "&Clear", "", Hidden),
+        &entry(mNumbraMenu, "mNumbra", SlotClearAll, "Clear a&l&l", "", Hidden)};
 
     ui::MenuEntry& mDateMenu = Bar.addMenu("mDateMenu", "&Scheduler");
     ui::MenuEntry& mDateShow = entry(mDateMenu, "mDateShow", "Show");

@@ -1,5 +1,7 @@
 #include "app/frmMain.h"
 
+#include "app/MainMenu.h"
+
 #include <initializer_list>
 
 namespace app {

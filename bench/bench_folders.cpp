@@ -2,6 +2,7 @@
 // 16,000 (each folder holding one item): every command must stay within one frame (16 ms) of the
 // headless logic. A move copies before it removes, so moves run at 16,767 folders, leaving room for the
 // copy of the largest subtree.
+#include "app/MainMenu.h"
 #include "app/frmMain.h"
 #include "tests/support/Gestures.h"
 #include "tests/support/ScriptedPlatform.h"

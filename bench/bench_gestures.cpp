@@ -2,6 +2,7 @@
 // sizes so that growth shows. A single gesture must stay within a frame (16 ms), a gesture over a whole
 // table within 100 ms. The run ends with one table: gesture, size, time, budget and whether it is within;
 // the exit status is 1 when any figure passed its budget.
+#include "app/MainMenu.h"
 #include "bench/Budget.h"
 #include "bench/ShownWindow.h"
 #include "bench/StartTables.h"

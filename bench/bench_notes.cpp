@@ -1,5 +1,6 @@
 // How the notes side behaves at the store's limit of 32,767 folders or items: each user action must stay
 // well within one frame (16 ms) of the headless logic, leaving the rest of the frame to the skin.
+#include "app/MainMenu.h"
 #include "app/frmMain.h"
 #include "bench/StartTables.h"
 #include "tests/support/ScriptedPlatform.h"

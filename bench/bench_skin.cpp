@@ -1,5 +1,6 @@
 // The real widgets, on the offscreen platform: what a keystroke costs in notes of growing size next to a
 // bare text widget, how long the tree and the lists take to show full tables.
+#include "app/MainMenu.h"
 #include "bench/ShownWindow.h"
 #include "bench/StartTables.h"
 

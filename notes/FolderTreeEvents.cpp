@@ -30,12 +30,11 @@ void FolderTreeEvents::lTre_BeforeLabelEdit(int16_t& Cancel) {
 }
 
 // The node's text is never set by the edit itself: a rename re-creates the folder (and its subtree) at
-// the end of the table under the new name, and the old node goes. An empty name, one holding "\",
-// which would turn part of the name into a path, or one IsAcceptableName refuses is refused like a
-// sibling's name: the label reverts.
+// the end of the table under the new name, and the old node goes. A name the folder name rule refuses is
+// refused like a sibling's name: the label reverts.
 void FolderTreeEvents::lTre_AfterLabelEdit(int16_t& Cancel, const std::string& NewString) {
     Cancel = 1;
-    if (NewString.empty() || NewString.find('\\') != std::string::npos || !IsAcceptableName(NewString))
+    if (!isAcceptableFolderName(NewString))
         return;
     const int at = list_.SelFolder();
     const std::string source = store_.FolderParent(at) + "\\" + store_.FolderName(at);

@@ -52,8 +52,8 @@ void ItemCommands::mItemRename_Click() {
 }
 
 // The edit is completed on the item whose label was edited, which need not be the current item SelItem
-// (a click on another entry ends the edit after the selection moved). A name IsAcceptableName refuses is
-// refused like a taken one: the label reverts. A new item named with Enter or Tab is there to be written:
+// (a click on another entry ends the edit after the selection moved). A name the item name rule refuses
+// is refused like a taken one: the label reverts. A new item named with Enter or Tab is there to be written:
 // the keyboard goes on to its text, whether the name was taken or not.
 void ItemCommands::lItem_AfterLabelEdit(int16_t& cancel, const std::string& newString) {
     const ui::ListItem* edited = lItem.EditingItem();
@@ -63,7 +63,7 @@ void ItemCommands::lItem_AfterLabelEdit(int16_t& cancel, const std::string& newS
         lText.SetFocus();
     const int16_t item = ItemList::ItemIndexOf(*edited);
     const std::string key = selectedFolderKey();
-    if (!IsAcceptableName(newString) || ItemExists(store_, key, newString)) {
+    if (!isAcceptableItemName(newString) || ItemExists(store_, key, newString)) {
         cancel = 1;
         return;
     }

@@ -2,7 +2,7 @@
 
 namespace notes {
 
-bool IsAcceptableName(std::string_view name) {
+bool isAcceptableItemName(std::string_view name) {
     std::size_t characters = 0;
     for (std::size_t at = 0; at < name.size(); ++at) {
         const auto byte = static_cast<unsigned char>(name[at]);
@@ -18,6 +18,10 @@ bool IsAcceptableName(std::string_view name) {
             return false;
     }
     return true;
+}
+
+bool isAcceptableFolderName(std::string_view name) {
+    return !name.empty() && name.find('\\') == std::string_view::npos && isAcceptableItemName(name);
 }
 
 } // namespace notes

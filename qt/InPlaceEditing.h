@@ -1,63 +1,37 @@
 #pragma once
 
+#include "qt/Mirror.h"
+
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QModelIndex>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <optional>
+#include <string>
 #include <utility>
 
 namespace qt {
 
-// A view whose name editor a command can complete before it runs.
-class CompletesLabelEdit {
+// In-place editing of a row's text for a tree or list widget whose control (a ui::LabelEditing) decides
+// when an edit starts and what becomes of the new text. The view never writes the edited text into its
+// own item: the control takes it (or refuses it), and the item follows the control. Enter, Tab, Shift+Tab,
+// Escape and leaving the editor go to the control as they are; an edit the control completes by itself
+// closes the editor here and takes its text.
+template <typename View, typename Control> class InPlaceEditing : public View {
 public:
-    // Ends an open edit as leaving the editor would: the control takes (or refuses) the typed name.
-    virtual void completeLabelEdit() = 0;
-
-protected:
-    ~CompletesLabelEdit() = default;
-};
-
-// A command chosen while a name is being typed would otherwise act on a list or tree that still shows
-// the old name, and a refill by the command would drop the typed one.
-inline void completeLabelEdits(const QWidget& window) {
-    for (QAbstractItemView* view : window.findChildren<QAbstractItemView*>())
-        if (auto* editing = dynamic_cast<CompletesLabelEdit*>(view))
-            editing->completeLabelEdit();
-}
-
-// In-place editing of a row's text for a tree or list widget whose control decides when an edit starts
-// and what becomes of the new text. The view never writes the edited text into its own item: the
-// control takes it (or refuses it), and the item follows the control.
-//
-// Tab and Shift+Tab complete the edit as Enter does and move the keyboard on to the next control, as Tab
-// does elsewhere; no editor opens on another row by itself. A press on the view's own rows does not let
-// the editor complete on losing the focus: the press completes it, so that it can find the row it was
-// aimed at before the edit re-creates rows.
-template <typename View> class InPlaceEditing : public View, public CompletesLabelEdit {
-public:
-    using View::View;
-
-    void completeLabelEdit() override {
-        if (QLineEdit* editor = openEditor()) {
-            commitData(editor);
-            closeEditor(editor, QAbstractItemDelegate::NoHint);
-        }
+    InPlaceEditing(Control& control, QWidget* parent) : View(parent), editing_(control) {
+        control.setEditorCloser([this] { return closeForControl(); });
+        connectWhileAlive(control.FocusMoveRequested, this,
+                          [this](bool forward) { this->focusNextPrevChild(forward); });
     }
+    ~InPlaceEditing() override { editing_.setEditorCloser({}); }
 
 protected:
-    // The user confirmed the text (Enter or Tab: `byKey`; or by leaving the editor) or abandoned it
-    // (Escape).
-    virtual void labelEditEnded(const QString& text, bool byKey) = 0;
-    virtual void labelEditCancelled() = 0;
-
     QLineEdit* openEditor() const {
         // Editors already closed linger hidden until deleted; only the open one belongs to the view.
         for (QLineEdit* editor :
@@ -78,15 +52,13 @@ protected:
             }
             return;
         }
-        if (this->state() != QAbstractItemView::EditingState)
-            return;
-        closingForControl_ = true;
-        if (QLineEdit* editor = openEditor())
-            View::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
-        closingForControl_ = false;
+        if (this->state() == QAbstractItemView::EditingState)
+            closeForControl();
     }
 
-    // Installed after the delegate's own filter, so it sees the editor's events first.
+    // A press on the view's own rows does not let the editor complete on losing the focus: the control
+    // completes it with the press, so that it finds the row the press was aimed at before the edit
+    // re-creates rows. Installed after the delegate's own filter, so it sees the editor's events first.
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusOut && watched == openEditor() &&
             static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason &&
@@ -107,18 +79,34 @@ protected:
         if (closingForControl_)
             return;
         if (!committed) {
-            labelEditCancelled();
+            editing_.userCancelLabelEdit();
             return;
         }
-        const bool tabbed =
-            hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
-        // The keyboard moves on first, so that a control that sends it elsewhere has the last word.
-        if (tabbed)
-            this->focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
-        labelEditEnded(*committed, hint != QAbstractItemDelegate::NoHint);
+        std::string text = toStdString(*committed);
+        if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem)
+            editing_.userTabFromLabelEdit(std::move(text), hint == QAbstractItemDelegate::EditNextItem);
+        else if (hint == QAbstractItemDelegate::NoHint)
+            editing_.userEndLabelEdit(std::move(text));
+        else
+            editing_.userConfirmLabelEdit(std::move(text));
     }
 
 private:
+    // Closes the open editor without telling the control, which is ending the edit itself, and hands
+    // over the text it held. The editor's delegate commits and closes it once more on losing the focus;
+    // that is not the user's doing either.
+    std::optional<std::string> closeForControl() {
+        QLineEdit* editor = openEditor();
+        if (editor == nullptr)
+            return std::nullopt;
+        std::string text = toStdString(editor->text());
+        closingForControl_ = true;
+        View::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        closingForControl_ = false;
+        return text;
+    }
+
+    Control& editing_;
     std::optional<QString> committed_;
     bool closingForControl_ = false;
 };

@@ -55,9 +55,25 @@ int16_t shiftMaskOf(Qt::KeyboardModifiers modifiers) {
     return mask;
 }
 
-ui::Point pointOf(const QPointF& position) {
-    const QPoint rounded = position.toPoint();
-    return {rounded.x(), rounded.y()};
+int16_t buttonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return ui::vbLeftButton;
+    case Qt::RightButton:
+        return ui::vbRightButton;
+    case Qt::MiddleButton:
+        return ui::vbMiddleButton;
+    default:
+        return 0;
+    }
+}
+
+int16_t buttonsOf(Qt::MouseButtons buttons) {
+    int16_t mask = 0;
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        if (buttons.testFlag(button))
+            mask |= buttonOf(button);
+    return mask;
 }
 
 } // namespace qt

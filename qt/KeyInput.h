@@ -2,7 +2,6 @@
 
 #include "ui/Input.h"
 
-#include <QPointF>
 #include <Qt>
 
 #include <cstdint>
@@ -16,6 +15,8 @@ int16_t keyCodeOf(int qtKey);
 // The Shift, Ctrl and Alt mask of the key and mouse handlers.
 int16_t shiftMaskOf(Qt::KeyboardModifiers modifiers);
 
-ui::Point pointOf(const QPointF& position);
+// The mouse handlers' code of a button (0 for buttons they do not know), and the mask of the buttons held.
+int16_t buttonOf(Qt::MouseButton button);
+int16_t buttonsOf(Qt::MouseButtons buttons);
 
 } // namespace qt

@@ -13,7 +13,7 @@
 namespace qt {
 
 ListBinding::ListBinding(ui::ListView& control, QWidget* parent)
-    : InPlaceEditing<QListView>(parent), control_(control), model_(control, this) {
+    : InPlaceEditing<QListView, ui::ListView>(control, parent), control_(control), model_(control, this) {
     setObjectName(toQString(control.Name()));
     setViewMode(QListView::ListMode);
     setIconSize(QSize(16, 16));
@@ -23,9 +23,10 @@ ListBinding::ListBinding(ui::ListView& control, QWidget* parent)
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setModel(&model_);
     setItemDelegate(new RowDelegate(this));
-    slowClick_.setSingleShot(true);
-    slowClick_.setInterval(QApplication::doubleClickInterval());
-    connect(&slowClick_, &QTimer::timeout, this, [this] { slowClickEnded(); });
+    doubleClickInterval_.setSingleShot(true);
+    doubleClickInterval_.setInterval(QApplication::doubleClickInterval());
+    connect(&doubleClickInterval_, &QTimer::timeout, this,
+            [this] { control_.userDoubleClickIntervalEnded(); });
 
     resetEntries();
     mirrorEnabledVisible(control_, *this);
@@ -96,74 +97,38 @@ void ListBinding::mirrorLabelEdit() {
     showLabelEdit(editing != nullptr ? model_.index(editing->Index() - 1) : QModelIndex());
 }
 
-void ListBinding::labelEditEnded(const QString& text, bool byKey) {
-    if (byKey)
-        control_.userConfirmLabelEdit(toStdString(text));
-    else
-        control_.userEndLabelEdit(toStdString(text));
+ui::Hit ListBinding::hitAt(const QPoint& at) const {
+    const QModelIndex row = indexAt(at);
+    return {row.isValid() ? row.row() + 1 : 0, {at.x(), at.y()}};
 }
 
-void ListBinding::labelEditCancelled() {
-    control_.userCancelLabelEdit();
+// Where a right click on the entry with the keyboard focus would land, or near the corner without one.
+ui::Hit ListBinding::keyboardRow() const {
+    const QModelIndex row = currentIndex();
+    return row.isValid() ? hitAt(visualRect(row).center()) : ui::Hit{0, {4, 4}};
 }
 
-void ListBinding::clickRow(const QModelIndex& row, Qt::KeyboardModifiers modifiers) {
-    if (row.isValid())
-        control_.userClickItem(row.row() + 1, shiftMaskOf(modifiers));
-    else
-        control_.userClickEmpty();
-}
-
-// Entries are selected on the press, as in the platform's own lists; the right button acts on release,
-// where the control raises its MouseUp. A press that ends a name edit acts on the entry it was aimed at,
-// found again by its key once the edit has re-created it; when that entry is gone, the press only
-// completed the edit.
 void ListBinding::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    slowClick_.stop();
-    QModelIndex row = indexAt(event->position().toPoint());
-    if (state() == EditingState) {
-        const std::string key = row.isValid() ? control_.ListItems(row.row() + 1).Key() : std::string();
-        completeLabelEdit();
-        const ui::ListItem* pressed = key.empty() ? nullptr : control_.ListItems.find(key);
-        if (!key.empty() && pressed == nullptr)
-            return;
-        row = pressed != nullptr ? model_.index(pressed->Index() - 1) : QModelIndex();
-    }
-    if (event->button() != Qt::LeftButton)
-        return;
-    const ui::ListItem* focus = control_.SelectedItem();
-    const bool onTheOnlySelected = row.isValid() && event->modifiers() == Qt::NoModifier &&
-                                   focus != nullptr && focus->Index() == row.row() + 1 && focus->Selected() &&
-                                   selectionModel()->selectedIndexes().size() == 1;
-    clickRow(row, event->modifiers());
-    if (onTheOnlySelected && control_.SelectedItem() == focus) {
-        slowClickKey_ = focus->Key();
-        slowClick_.start();
-    }
-}
-
-void ListBinding::slowClickEnded() {
-    const ui::ListItem* focus = control_.SelectedItem();
-    if (hasFocus() && focus != nullptr && focus->Key() == slowClickKey_ && focus->Selected() &&
-        selectionModel()->selectedIndexes().size() == 1)
-        control_.userBeginLabelEdit();
-}
-
-void ListBinding::focusOutEvent(QFocusEvent* event) {
-    slowClick_.stop();
-    QListView::focusOutEvent(event);
+    doubleClickInterval_.start();
+    control_.userPress(buttonOf(event->button()), shiftMaskOf(event->modifiers()),
+                       hitAt(event->position().toPoint()));
 }
 
 void ListBinding::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() == Qt::RightButton)
-        control_.userRightClick(pointOf(event->position()));
+    control_.userRelease(buttonOf(event->button()), hitAt(event->position().toPoint()));
 }
 
 void ListBinding::mouseDoubleClickEvent(QMouseEvent* event) {
-    mousePressEvent(event);
-    slowClick_.stop();
+    event->accept();
+    control_.userDoubleClick(buttonOf(event->button()), shiftMaskOf(event->modifiers()),
+                             hitAt(event->position().toPoint()));
+}
+
+void ListBinding::focusOutEvent(QFocusEvent* event) {
+    control_.userLostFocus();
+    QListView::focusOutEvent(event);
 }
 
 // The menu key pops up what a right click pops up (the mouse's own right click reaches the control on
@@ -171,14 +136,7 @@ void ListBinding::mouseDoubleClickEvent(QMouseEvent* event) {
 void ListBinding::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
     if (event->reason() == QContextMenuEvent::Keyboard)
-        popUpFromKeyboard();
-}
-
-// Over the entry with the keyboard focus, where a right click there would have landed.
-void ListBinding::popUpFromKeyboard() {
-    const QModelIndex row = currentIndex();
-    const QPoint at = row.isValid() ? visualRect(row).center() : QPoint(4, 4);
-    control_.userRightClick({at.x(), at.y()});
+        control_.userContextMenuKey(keyboardRow());
 }
 
 void ListBinding::mouseMoveEvent(QMouseEvent* event) {
@@ -186,45 +144,27 @@ void ListBinding::mouseMoveEvent(QMouseEvent* event) {
         QListView::mouseMoveEvent(event);
 }
 
-// Space selects the row that has the keyboard focus, with Ctrl or Shift as a click would. The other keys
-// that move the keyboard focus (arrows, Home, End, the page keys, typing a name) select the row they move
-// to, with Shift extending the selection; with Ctrl they only move the focus, so that Ctrl+Space can
-// then add the row.
+// Shift+F10 is the menu key's twin. Every other key the control leaves to the widget moves its keyboard
+// row (arrows, Home, End, the page keys, typing a name), and the control decides what that selects.
 void ListBinding::keyPressEvent(QKeyEvent* event) {
-    // Keys the name editor leaves (Up, Down, the page keys) would move the row under it.
-    if (state() == EditingState) {
-        event->accept();
-        return;
-    }
-    if (event->key() == Qt::Key_Space && currentIndex().isValid()) {
-        clickRow(currentIndex(), event->modifiers());
-        event->accept();
-        return;
-    }
+    event->accept();
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        popUpFromKeyboard();
-        event->accept();
+        control_.userContextMenuKey(keyboardRow());
         return;
     }
+    const int16_t shift = shiftMaskOf(event->modifiers());
     const QModelIndex before = currentIndex();
+    if (!control_.userKeyDown(keyCodeOf(event->key()), shift, keyboardRow()))
+        return;
     QListView::keyPressEvent(event);
     const QModelIndex after = currentIndex();
-    if (!after.isValid() || after == before || event->modifiers().testFlag(Qt::ControlModifier))
-        return;
-    const int16_t shift = event->modifiers().testFlag(Qt::ShiftModifier) ? ui::vbShiftMask : 0;
-    control_.userSelectWithKeyboard(after.row() + 1, shift);
-    mirrorFocus();
+    if (after.isValid() && after != before && !control_.userKeyboardMove(after.row() + 1, shift))
+        mirrorFocus();
 }
 
-// Keys released in a name editor belong to the name: Delete there erases a character, not the items.
 void ListBinding::keyReleaseEvent(QKeyEvent* event) {
-    if (state() == EditingState) {
-        QListView::keyReleaseEvent(event);
-        return;
-    }
-    const int16_t code = keyCodeOf(event->key());
-    if (code != 0 && !event->isAutoRepeat())
-        control_.userKeyUp(code, shiftMaskOf(event->modifiers()));
+    if (!event->isAutoRepeat())
+        control_.userKeyRelease(keyCodeOf(event->key()), shiftMaskOf(event->modifiers()));
     QListView::keyReleaseEvent(event);
 }
 

@@ -7,14 +7,13 @@
 #include <QListView>
 #include <QTimer>
 
-#include <string>
-
 namespace qt {
 
 // The list view widget of a headless list view. It mirrors the entries, their selection, the entry with the
-// selection focus and the label edit; clicks, right clicks and keys go to the control, which alone
-// decides what becomes selected.
-class ListBinding : public InPlaceEditing<QListView> {
+// selection focus and the label edit; presses, releases, keys, the loss of the keyboard and the end of the
+// double-click interval go to the control with the row they land on, and the control alone decides what
+// becomes selected or edited.
+class ListBinding : public InPlaceEditing<QListView, ui::ListView> {
 public:
     ListBinding(ui::ListView& control, QWidget* parent);
 
@@ -28,26 +27,20 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-    void labelEditEnded(const QString& text, bool byKey) override;
-    void labelEditCancelled() override;
-
 private:
     void resetEntries();
     void mirrorSelected(int index);
     void mirrorSelection(const ui::ListSelectionChange& change);
     void mirrorFocus();
     void mirrorLabelEdit();
-    void clickRow(const QModelIndex& row, Qt::KeyboardModifiers modifiers);
-    void popUpFromKeyboard();
-    void slowClickEnded();
+    ui::Hit hitAt(const QPoint& at) const;
+    ui::Hit keyboardRow() const;
 
     ui::ListView& control_;
     ListModel model_;
-    // A second, slow click on the one selected entry opens its name for editing when the interval ends,
-    // unless a double click or another click comes first, or the list has lost the keyboard meanwhile:
-    // the user has gone elsewhere, and an editor opening there would take what is typed.
-    QTimer slowClick_;
-    std::string slowClickKey_;
+    // Runs from every press, so that the control hears when a second, slow click has waited out the
+    // double-click interval.
+    QTimer doubleClickInterval_;
 };
 
 } // namespace qt

@@ -13,23 +13,6 @@
 
 namespace qt {
 
-namespace {
-
-int16_t buttonOf(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return ui::vbLeftButton;
-    case Qt::RightButton:
-        return ui::vbRightButton;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
-} // namespace
-
 ListBoxBinding::ListBoxBinding(ui::ListBox& control, QWidget* parent)
     : QListWidget(parent), control_(control) {
     setObjectName(toQString(control.Name()));

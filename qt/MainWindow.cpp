@@ -1,5 +1,6 @@
 #include "qt/MainWindow.h"
 
+#include "app/MainMenu.h"
 #include "qt/Accessibility.h"
 #include "qt/CalculatorPanelView.h"
 #include "qt/ElidingLabel.h"

@@ -1,6 +1,5 @@
 #include "qt/MenuBinding.h"
 
-#include "qt/InPlaceEditing.h"
 #include "qt/Mirror.h"
 #include "qt/ObjectNames.h"
 
@@ -80,10 +79,7 @@ void MenuBinding::addEntries(QMenu& menu, ui::MenuEntry& parent) {
             action->setShortcutContext(Qt::WindowShortcut);
         }
         bindEntry(entry, *action);
-        connect(action, &QAction::triggered, action, [this, &entry, action] {
-            // A name being typed is completed first (a refused one gets its old name back), so that the
-            // command finds the list or tree as the user last saw it and drops nothing typed.
-            completeLabelEdits(*bar_.window());
+        connect(action, &QAction::triggered, action, [&entry, action] {
             entry.userChoose();
             copyState(entry, *action);
         });

@@ -3,7 +3,10 @@
 #include "ui/Signal.h"
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace ui {
@@ -12,6 +15,11 @@ namespace ui {
 // BeforeLabelEdit may cancel the start; AfterLabelEdit may cancel the new text, and its handler may even
 // remove the edited entry, which then stays removed. An edit cancelled by the user raises no
 // AfterLabelEdit.
+//
+// An edit ends on Enter, Tab or Shift+Tab, Escape, or by leaving it: a click elsewhere, or a press on the
+// view or a menu command, which complete it first (completeLabelEdit) so that they find the entries as
+// the user last saw them. Tab and Shift+Tab also move the keyboard on, as Tab does elsewhere; no editor
+// opens on another entry by itself.
 template <typename Entry> class LabelEditing {
 public:
     Entry* EditingEntry() const { return editing_; }
@@ -19,12 +27,44 @@ public:
     // elsewhere, a command).
     bool LabelEditConfirmedByKey() const { return confirmedByKey_; }
 
+    // The skin installs how an edit the control completes by itself takes the typed text: the skin
+    // closes its editor and hands over what it held (nullopt: no editor open, the text stays as it was).
+    using EditorCloser = std::function<std::optional<std::string>()>;
+    void setEditorCloser(EditorCloser closer) { closer_ = std::move(closer); }
+
+    // Gestures in the editor.
+    void userEndLabelEdit(std::string newText) { endEdit(std::move(newText)); }
+    void userConfirmLabelEdit(std::string newText) { endEdit(std::move(newText), true); }
+    // Tab (`forward`) or Shift+Tab. The keyboard moves on before the edit ends, so that a handler that
+    // sends it elsewhere has the last word.
+    void userTabFromLabelEdit(std::string newText, bool forward) {
+        if (editing_ == nullptr)
+            return;
+        FocusMoveRequested(forward);
+        endEdit(std::move(newText), true);
+    }
+    void userCancelLabelEdit() { cancelEdit(); }
+
+    // Ends an open edit with what the user typed, as leaving the editor would.
+    void completeLabelEdit() {
+        if (editing_ == nullptr)
+            return;
+        std::optional<std::string> typed = closer_ ? closer_() : std::nullopt;
+        endEdit(typed ? std::move(*typed) : editing_->Text());
+    }
+
     Signal<int16_t&> BeforeLabelEdit;
     Signal<int16_t&, std::string&> AfterLabelEdit;
-    // For the skin: an edit has begun or ended.
+    // For the skin: an edit has begun or ended; the keyboard moves on to the next control (true) or to the
+    // previous one.
     Signal<> LabelEditChanged;
+    Signal<bool> FocusMoveRequested;
 
 protected:
+    ~LabelEditing() = default;
+
+    virtual Entry* entryWithKey(std::string_view key) const = 0;
+
     void beginEdit(Entry* entry) {
         if (entry == nullptr || editing_ != nullptr)
             return;
@@ -63,9 +103,21 @@ protected:
             editing_ = nullptr;
     }
 
+    // A press while an edit is open completes it, then acts on the entry that was under the pointer (null:
+    // none), found again by its key: the rename may have re-created entries and moved rows. False when that
+    // entry went with the rename: the press only completed the edit.
+    bool completeEditForPress(Entry*& pressed) {
+        const bool onEntry = pressed != nullptr;
+        const std::string key = onEntry ? pressed->Key() : std::string();
+        completeLabelEdit();
+        pressed = onEntry ? entryWithKey(key) : nullptr;
+        return !onEntry || pressed != nullptr;
+    }
+
 private:
     Entry* editing_ = nullptr;
     bool confirmedByKey_ = false;
+    EditorCloser closer_;
 };
 
 } // namespace ui

@@ -257,4 +257,77 @@ void ListView::userKeyUp(int16_t keyCode, int16_t shift) {
         KeyUp(keyCode, shift);
 }
 
+ListItem* ListView::soleSelected() const {
+    ListItem* sole = nullptr;
+    for (ListItem* item : ListItems.items_) {
+        if (!item->selected_)
+            continue;
+        if (sole != nullptr)
+            return nullptr;
+        sole = item;
+    }
+    return sole;
+}
+
+void ListView::userPress(int16_t button, int16_t shift, Hit hit) {
+    slowClick_.reset();
+    ListItem* pressed = hit.row >= 1 && hit.row <= ListItems.Count() ? &ListItems(hit.row) : nullptr;
+    if (EditingItem() != nullptr && !completeEditForPress(pressed))
+        return;
+    if (button != vbLeftButton)
+        return;
+    std::optional<std::string> again;
+    if (shift == 0 && pressed != nullptr && pressed == focus_ && soleSelected() == pressed)
+        again = pressed->Key();
+    if (pressed != nullptr)
+        userClickItem(pressed->Index(), shift);
+    else
+        userClickEmpty();
+    if (again && focus_ != nullptr && focus_->Key() == *again)
+        slowClick_ = std::move(again);
+}
+
+void ListView::userRelease(int16_t button, Hit hit) {
+    if (button == vbRightButton)
+        userRightClick(hit.at);
+}
+
+void ListView::userDoubleClick(int16_t button, int16_t shift, Hit hit) {
+    userPress(button, shift, hit);
+    slowClick_.reset();
+}
+
+void ListView::userDoubleClickIntervalEnded() {
+    const std::optional<std::string> key = std::exchange(slowClick_, std::nullopt);
+    const ListItem* sole = soleSelected();
+    if (key && sole != nullptr && sole->Key() == *key)
+        StartLabelEdit();
+}
+
+bool ListView::userKeyDown(int16_t keyCode, int16_t shift, Hit keyboardRow) {
+    if (EditingItem() != nullptr)
+        return false;
+    if (keyCode != vbKeySpace || keyboardRow.row < 1 || keyboardRow.row > ListItems.Count())
+        return true;
+    userClickItem(keyboardRow.row, shift);
+    return false;
+}
+
+bool ListView::userKeyboardMove(int index, int16_t shift) {
+    if ((shift & vbCtrlMask) != 0)
+        return true;
+    userSelectWithKeyboard(index, static_cast<int16_t>(shift & vbShiftMask));
+    return false;
+}
+
+void ListView::userKeyRelease(int16_t keyCode, int16_t shift) {
+    if (EditingItem() == nullptr && keyCode != 0)
+        userKeyUp(keyCode, shift);
+}
+
+void ListView::userContextMenuKey(Hit keyboardRow) {
+    if (EditingItem() == nullptr)
+        userRightClick(keyboardRow.at);
+}
+
 } // namespace ui

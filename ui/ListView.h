@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -113,6 +114,21 @@ struct ListSelectionChange {
 //   empty part of the list deselects everything and raises MouseUp only.
 // - Moving to an entry with the keyboard selects it as a click with the same modifiers would, and raises
 //   ItemClick without MouseUp.
+//
+// How it reads the skin's raw gestures (userPress and the others below):
+// - A left press clicks at once, on an entry or beside the entries; the right button acts on its
+//   release, where it raises MouseUp.
+// - A slow second click, a plain left press on the entry that is the only one selected, opens its label
+//   for editing when the double-click interval ends, unless another press or a double click comes first
+//   or the list loses the keyboard meanwhile: the user has gone elsewhere, and an editor opening there
+//   would take what is typed.
+// - A press while a label is edited completes the edit first and then acts on the entry it was aimed
+//   at, wherever the rename moved it (LabelEditing); when the rename removed that entry, the press only
+//   completed the edit.
+// - Space clicks the entry in the keyboard row, with the modifiers held. Other keys move the keyboard
+//   row unless a label is edited; the entry it moves to is selected as a click with Shift would, except
+//   with Ctrl, which moves the keyboard row alone, so that Ctrl+Space can then add the entry. The
+//   context-menu key raises MouseUp with the right button at the keyboard row's point.
 class ListView : public Control, public LabelEditing<ListItem> {
 public:
     ListView(std::string name, Control* container);
@@ -130,17 +146,25 @@ public:
     // Selects `item` and deselects every other entry, as one change.
     void selectOnly(ListItem& item) { selectAlone(&item); }
 
-    // Gestures.
+    // Raw gestures, as the skin reads them from its widget with the row already found. A key press
+    // answers whether the widget may move its keyboard row, which it then reports with userKeyboardMove;
+    // that answers whether the widget keeps the row where it moved it.
+    void userPress(int16_t button, int16_t shift, Hit hit);
+    void userRelease(int16_t button, Hit hit);
+    void userDoubleClick(int16_t button, int16_t shift, Hit hit);
+    void userDoubleClickIntervalEnded();
+    bool userKeyDown(int16_t keyCode, int16_t shift, Hit keyboardRow);
+    bool userKeyboardMove(int index, int16_t shift);
+    void userKeyRelease(int16_t keyCode, int16_t shift);
+    void userContextMenuKey(Hit keyboardRow);
+    void userLostFocus() { slowClick_.reset(); }
+
+    // What the raw gestures amount to, for callers that state a gesture directly.
     void userClickItem(int index, int16_t shift = 0);
     void userSelectWithKeyboard(int index, int16_t shift = 0);
     void userClickEmpty();
     void userRightClick(Point at);
     void userKeyUp(int16_t keyCode, int16_t shift);
-    void userBeginLabelEdit() { StartLabelEdit(); }
-    // The edit ends by leaving it (a click elsewhere, a command), or confirmed with Enter or Tab.
-    void userEndLabelEdit(std::string newText) { endEdit(std::move(newText)); }
-    void userConfirmLabelEdit(std::string newText) { endEdit(std::move(newText), true); }
-    void userCancelLabelEdit() { cancelEdit(); }
 
     // Events for the form.
     Signal<ListItem&> ItemClick;
@@ -160,6 +184,9 @@ public:
     Signal<const ListSelectionChange&> SelectionChanged;
     Signal<> FocusChanged;
 
+protected:
+    ListItem* entryWithKey(std::string_view key) const override { return ListItems.find(key); }
+
 private:
     friend class ListItem;
     friend class ListItemCollection;
@@ -172,11 +199,15 @@ private:
     // Selects entry `index` as a click or key with the modifiers `shift` does; false when there is no such
     // entry or the list takes no input.
     bool selectByGesture(int index, int16_t shift);
+    // The one entry selected, or none when fewer or more are.
+    ListItem* soleSelected() const;
 
     bool sorted_ = false;
     bool multiSelect_ = false;
     ListItem* focus_ = nullptr;
     ListItem* anchor_ = nullptr;
+    // The key of the entry a slow second click will rename when the double-click interval ends.
+    std::optional<std::string> slowClick_;
 };
 
 } // namespace ui

@@ -1,283 +1,9 @@
 #include "ui/TreeView.h"
 
-#include <algorithm>
-#include <functional>
+#include <cstdlib>
 #include <utility>
 
 namespace ui {
-
-void TreeNode::setText(std::string text) {
-    if (text_ == text)
-        return;
-    text_ = std::move(text);
-    if (!tree_->Nodes.pending(*this))
-        tree_->NodeChanged(*this);
-}
-
-bool TreeNode::Selected() const {
-    return tree_->selected_ == this;
-}
-
-void TreeNode::setSelected(bool selected) {
-    if (selected)
-        tree_->select(this);
-    else if (Selected())
-        tree_->select(nullptr);
-}
-
-void TreeNode::setExpanded(bool expanded) {
-    if (expanded_ == expanded)
-        return;
-    expanded_ = expanded;
-    if (!tree_->Nodes.pending(*this))
-        tree_->NodeChanged(*this);
-}
-
-TreeNode* TreeNodes::Add(std::string key, std::string text, int image, int selectedImage) {
-    return append(std::move(key), std::move(text), image, selectedImage, nullptr);
-}
-
-TreeNode* TreeNodes::Add(std::string_view relativeKey, TreeRelationship relationship, std::string key,
-                         std::string text, int image, int selectedImage) {
-    TreeNode* relative = find(relativeKey);
-    if (relative == nullptr || relationship != tvwChild)
-        return nullptr;
-    return append(std::move(key), std::move(text), image, selectedImage, relative);
-}
-
-TreeNode* TreeNodes::append(std::string key, std::string text, int image, int selectedImage,
-                            TreeNode* parent) {
-    const std::size_t hash = byKey_.hashOf(key);
-    if (byKey_.find(key, hash) != nullptr)
-        return nullptr;
-    const bool joinsPending = parent != nullptr && pending(*parent);
-    if (!joinsPending) {
-        completePending();
-        tree_.NodeAboutToBeAdded(parent);
-    }
-    auto& siblings = parent != nullptr ? parent->children_ : topLevel_;
-    TreeNode* const added = newNode();
-    added->tree_ = &tree_;
-    added->index_ = Count() + 1;
-    added->key_ = std::move(key);
-    added->text_ = std::move(text);
-    added->image_ = image;
-    added->selectedImage_ = selectedImage;
-    added->expanded_ = false;
-    added->parent_ = parent;
-    added->row_ = static_cast<int>(siblings.size());
-    nodes_.push_back(added);
-    byKey_.insert(added, hash);
-    siblings.push_back(added);
-    if (batching_ && !joinsPending)
-        pendingTop_ = added;
-    else if (!joinsPending)
-        tree_.NodeAdded(*added);
-    return added;
-}
-
-void TreeNodes::endAdds() {
-    completePending();
-    batching_ = false;
-}
-
-void TreeNodes::completePending() {
-    TreeNode* const top = std::exchange(pendingTop_, nullptr);
-    if (top == nullptr)
-        return;
-    tree_.NodeAdded(*top);
-    for (auto it = nodes_.begin() + (top->index_ - 1); it != nodes_.end(); ++it)
-        if ((*it)->expanded_)
-            tree_.NodeChanged(**it);
-}
-
-TreeNode* TreeNodes::find(std::string_view key) const {
-    return byKey_.find(key);
-}
-
-TreeNode* TreeNodes::newNode() {
-    if (free_.empty())
-        return &pool_.emplace_back();
-    TreeNode* const node = free_.back();
-    free_.pop_back();
-    return node;
-}
-
-// The node keeps its strings' and its children list's memory for the next node made from it.
-void TreeNodes::recycle(TreeNode& node) {
-    node.children_.clear();
-    node.parent_ = nullptr;
-    free_.push_back(&node);
-}
-
-namespace {
-
-bool isInSubtree(const TreeNode* node, const TreeNode* top) {
-    for (; node != nullptr; node = node->Parent())
-        if (node == top)
-            return true;
-    return false;
-}
-
-// The node that takes over the selection when `removed` goes: next sibling, previous sibling, parent.
-TreeNode* successorOf(const TreeNode& removed, const std::vector<TreeNode*>& siblings) {
-    const auto it = siblings.begin() + removed.Row();
-    if (it + 1 != siblings.end())
-        return *(it + 1);
-    if (it != siblings.begin())
-        return *(it - 1);
-    return removed.Parent();
-}
-
-} // namespace
-
-void TreeNodes::Remove(int index) {
-    completePending();
-    if (index < 1 || index > Count())
-        return;
-    TreeNode& node = (*this)(index);
-    TreeNode* const before = tree_.selected_;
-    TreeNode* after = before;
-    if (isInSubtree(before, &node))
-        after = successorOf(node, node.parent_ != nullptr ? node.parent_->children_ : topLevel_);
-    tree_.SubtreeAboutToBeRemoved(node);
-    removeSubtree(node);
-    tree_.SubtreeRemoved();
-    tree_.selected_ = after;
-    if (after != before)
-        tree_.SelectionChanged();
-}
-
-void TreeNodes::removeSubtree(TreeNode& node) {
-    while (!node.children_.empty())
-        removeSubtree(*node.children_.back());
-    removeOne(node);
-}
-
-void TreeNodes::removeOne(TreeNode& node) {
-    const int index = node.index_;
-    tree_.forgetRemoved(node);
-    auto& siblings = node.parent_ != nullptr ? node.parent_->children_ : topLevel_;
-    const auto at = siblings.erase(siblings.begin() + node.row_);
-    for (auto later = at; later != siblings.end(); ++later)
-        --(*later)->row_;
-    byKey_.erase(node.key_);
-    nodes_.erase(nodes_.begin() + (index - 1));
-    recycle(node);
-    for (std::size_t i = static_cast<std::size_t>(index - 1); i < nodes_.size(); ++i)
-        nodes_[i]->index_ = static_cast<int>(i) + 1;
-}
-
-std::vector<TreeNode*>& TreeNodes::siblingsOf(const TreeNode& node) {
-    return node.parent_ != nullptr ? node.parent_->children_ : topLevel_;
-}
-
-void TreeNodes::RemoveBatch(const std::vector<int>& indices) {
-    completePending();
-    const int count = Count();
-    std::vector<char> named(static_cast<std::size_t>(count) + 1, 0);
-    bool any = false;
-    for (const int index : indices) {
-        if (index >= 1 && index <= count) {
-            named[static_cast<std::size_t>(index)] = 1;
-            any = true;
-        }
-    }
-    if (!any)
-        return;
-    // A parent's index is below its children's, so one pass in index order finds every node that goes.
-    std::vector<char> gone(named);
-    std::vector<TreeNode*> tops;
-    for (TreeNode* node : nodes_) {
-        const auto at = static_cast<std::size_t>(node->index_);
-        if (node->parent_ != nullptr && gone[static_cast<std::size_t>(node->parent_->index_)] != 0)
-            gone[at] = 1;
-        else if (gone[at] != 0)
-            tops.push_back(node);
-    }
-    TreeNode* const before = tree_.selected_;
-    TreeNode* const after = selectionAfterBatch(before, named);
-    for (TreeNode* node : nodes_) {
-        if (gone[static_cast<std::size_t>(node->index_)] != 0) {
-            tree_.forgetRemoved(*node);
-            byKey_.erase(node->key_);
-        }
-    }
-
-    // Each parent's runs go from its last row to its first, so the rows of a run still to come stay put.
-    std::sort(tops.begin(), tops.end(), [](const TreeNode* a, const TreeNode* b) {
-        if (a->parent_ != b->parent_)
-            return std::less<const TreeNode*>()(a->parent_, b->parent_);
-        return a->row_ > b->row_;
-    });
-    for (std::size_t k = 0; k < tops.size();) {
-        std::size_t end = k + 1;
-        while (end < tops.size() && tops[end]->parent_ == tops[k]->parent_ &&
-               tops[end]->row_ == tops[end - 1]->row_ - 1)
-            ++end;
-        detachRun(tops[k]->parent_, tops[end - 1]->row_, tops[k]->row_);
-        k = end;
-    }
-
-    std::size_t kept = 0;
-    for (std::size_t k = 0; k < nodes_.size(); ++k) {
-        if (gone[k + 1] != 0) {
-            recycle(*nodes_[k]);
-            continue;
-        }
-        nodes_[kept] = nodes_[k];
-        nodes_[kept]->index_ = static_cast<int>(kept) + 1;
-        ++kept;
-    }
-    nodes_.resize(kept);
-    tree_.selected_ = after;
-    if (after != before)
-        tree_.SelectionChanged();
-}
-
-void TreeNodes::detachRun(TreeNode* parent, int first, int last) {
-    tree_.RowsAboutToBeRemoved(parent, first, last);
-    auto& siblings = parent != nullptr ? parent->children_ : topLevel_;
-    const auto from = siblings.erase(siblings.begin() + first, siblings.begin() + last + 1);
-    for (auto later = from; later != siblings.end(); ++later)
-        (*later)->row_ -= last - first + 1;
-    tree_.RowsRemoved();
-}
-
-// Remove's rule replayed for removals from the highest index down. The selection moves only when a
-// removal takes it, and the first to take it is the deepest named node at or above it. At that moment
-// its named later siblings are gone already (their indices are higher) and all earlier siblings are
-// still there, so the rule picks the first later sibling not named, else the previous sibling; a named
-// previous sibling goes in turn and hands on to the one before it, which comes to the nearest earlier
-// sibling not named; else the parent, which may be named itself.
-TreeNode* TreeNodes::selectionAfterBatch(TreeNode* selected, const std::vector<char>& named) {
-    TreeNode* current = selected;
-    while (current != nullptr) {
-        TreeNode* taken = current;
-        while (taken != nullptr && named[static_cast<std::size_t>(taken->index_)] == 0)
-            taken = taken->parent_;
-        if (taken == nullptr)
-            return current;
-        const std::vector<TreeNode*>& siblings = siblingsOf(*taken);
-        const auto stays = [&named](const TreeNode* node) {
-            return named[static_cast<std::size_t>(node->index_)] == 0;
-        };
-        const auto later = std::find_if(siblings.begin() + taken->row_ + 1, siblings.end(), stays);
-        if (later != siblings.end()) {
-            current = *later;
-            continue;
-        }
-        const auto earlier = std::find_if(
-            siblings.rbegin() + (static_cast<int>(siblings.size()) - taken->row_), siblings.rend(), stays);
-        current = earlier != siblings.rend() ? *earlier : taken->parent_;
-    }
-    return nullptr;
-}
-
-void TreeNodes::Clear() {
-    while (!topLevel_.empty())
-        Remove(topLevel_.back()->index_);
-}
 
 TreeView::TreeView(std::string name, Control* container) : Control(std::move(name), container) {}
 
@@ -289,23 +15,30 @@ void TreeView::select(TreeNode* node) {
     SelectionChanged();
 }
 
-// A removed node must not stay the selection, drop target or edited node; the selection itself is
-// moved on by Remove, which knows the removed subtree.
+// A removed node must not stay the selection, drop target, edited, pressed or handed node; the selection
+// itself is moved on by Remove, which knows the removed subtree.
 void TreeView::forgetRemoved(TreeNode& node) {
     if (selected_ == &node)
         selected_ = nullptr;
     if (dropHighlight_ == &node)
         setDropHighlight(nullptr);
+    if (pressed_ == &node)
+        pressed_ = nullptr;
+    if (handed_.node == &node)
+        handed_.node = nullptr;
     forgetEdited(&node);
 }
 
 TreeNode* TreeView::HitTest(int x, int y) const {
-    int index = 0;
-    if (hitTest_)
-        index = hitTest_(x, y);
-    else if (y >= 0)
-        index = y / RowHeight + 1;
-    return index >= 1 && index <= Nodes.Count() ? &Nodes(index) : nullptr;
+    if (handed_.active && handed_.at.x == x && handed_.at.y == y)
+        return handed_.node;
+    return y >= 0 ? nodeAt(y / RowHeight + 1) : nullptr;
+}
+
+void TreeView::handing(Point at, TreeNode* node, const std::function<void()>& raise) {
+    handed_ = {true, at, node};
+    raise();
+    handed_ = {};
 }
 
 void TreeView::setDropHighlight(TreeNode* node) {
@@ -316,14 +49,9 @@ void TreeView::setDropHighlight(TreeNode* node) {
     DropHighlightChanged();
 }
 
-void TreeView::userClickNode(int index, Point at) {
-    if (!acceptsInput() || index < 1 || index > Nodes.Count())
-        return;
-    MouseDown(vbLeftButton, 0, at.x, at.y);
-    select(&Nodes(index));
-    MouseUp(vbLeftButton, 0, at.x, at.y);
-    if (selected_ != nullptr)
-        NodeClick(*selected_);
+void TreeView::userClickNode(int index) {
+    if (TreeNode* node = nodeAt(index))
+        clickNode(*node, pointOf(index));
 }
 
 void TreeView::userSelectWithKeyboard(int index) {
@@ -358,7 +86,7 @@ void TreeView::userSetExpanded(int index, bool expanded) {
         return;
     TreeNode& node = Nodes(index);
     node.setExpanded(expanded);
-    if (!expanded && selected_ != &node && isInSubtree(selected_, &node)) {
+    if (!expanded && selected_ != nullptr && selected_ != &node && selected_->isWithin(node)) {
         select(&node);
         NodeClick(node);
     }
@@ -369,6 +97,7 @@ void TreeView::userStartDrag() {
         return;
     dragging_ = true;
     OLEStartDrag();
+    DraggingChanged();
 }
 
 void TreeView::userDragOver(Point at) {
@@ -386,6 +115,123 @@ void TreeView::userCompleteDrag() {
         return;
     dragging_ = false;
     OLECompleteDrag();
+    DraggingChanged();
+}
+
+// The MouseDown handler runs before the selection moves, and HitTest finds the clicked node there.
+void TreeView::clickNode(TreeNode& node, Point at) {
+    if (!acceptsInput())
+        return;
+    const int index = node.Index();
+    handing(at, &node, [&] {
+        MouseDown(vbLeftButton, 0, at.x, at.y);
+        select(&Nodes(index));
+        MouseUp(vbLeftButton, 0, at.x, at.y);
+        if (selected_ != nullptr)
+            NodeClick(*selected_);
+    });
+}
+
+bool TreeView::userPress(int16_t button, int16_t shift, Hit hit, bool onMark) {
+    if (dragging_)
+        return false;
+    TreeNode* node = nodeAt(hit.row);
+    pressEndedEdit_ = EditingNode() != nullptr;
+    if (pressEndedEdit_) {
+        if (!completeEditForPress(node))
+            return false;
+    } else if (button == vbLeftButton && onMark) {
+        return true;
+    }
+    pressed_ = nullptr;
+    if (button == vbLeftButton && node != nullptr) {
+        pressed_ = node;
+        pressedAt_ = hit.at;
+    } else if (button == vbLeftButton || button == vbRightButton) {
+        handing(
+            hit.at, node, [&] { userMouseDown(button, shift, hit.at); });
+    }
+    return false;
+}
+
+bool TreeView::userRelease(int16_t button, int16_t shift, Hit hit, bool onMark) {
+    if (dragging_) {
+        if (button == vbLeftButton) {
+            handing(hit.at, nodeAt(hit.row), [&] { userDrop(shift, hit.at); });
+            userCompleteDrag();
+        }
+        return false;
+    }
+    if (button == vbLeftButton && pressed_ != nullptr) {
+        TreeNode* const pressed = std::exchange(pressed_, nullptr);
+        if (nodeAt(hit.row) == pressed || pressEndedEdit_)
+            clickNode(*pressed, pressedAt_);
+        return false;
+    }
+    if (button == vbLeftButton && onMark)
+        return true;
+    if (button == vbLeftButton || button == vbRightButton)
+        handing(hit.at, nodeAt(hit.row), [&] { userMouseUp(button, shift, hit.at); });
+    return false;
+}
+
+// The first click of a double click has already selected the node; the second opens or closes it, and
+// may become a drag or a click of its own.
+bool TreeView::userDoubleClick(int16_t button, int16_t shift, Hit hit, bool onMark) {
+    TreeNode* const node = nodeAt(hit.row);
+    if (dragging_ || button != vbLeftButton || node == nullptr || onMark)
+        return userPress(button, shift, hit, onMark);
+    pressEndedEdit_ = false;
+    if (!node->Children().empty())
+        userSetExpanded(node->Index(), !node->Expanded());
+    pressed_ = node;
+    pressedAt_ = hit.at;
+    return false;
+}
+
+void TreeView::userMove(int16_t buttons, int16_t shift, Hit hit) {
+    if (dragging_) {
+        handing(hit.at, nodeAt(hit.row), [&] { userDragOver(hit.at); });
+        return;
+    }
+    if (pressed_ == nullptr || (buttons & vbLeftButton) == 0)
+        return;
+    if (std::abs(hit.at.x - pressedAt_.x) + std::abs(hit.at.y - pressedAt_.y) >= startDragDistance_)
+        startDrag(shift, hit);
+}
+
+// The drag's MouseDown is the press's, so that the form takes the pressed node as the dragged one.
+void TreeView::startDrag(int16_t shift, Hit hit) {
+    TreeNode* const pressed = std::exchange(pressed_, nullptr);
+    handing(pressedAt_, pressed, [&] { userMouseDown(vbLeftButton, shift, pressedAt_); });
+    userStartDrag();
+    handing(hit.at, nodeAt(hit.row), [&] { userDragOver(hit.at); });
+}
+
+bool TreeView::userKeyDown(int16_t keyCode, Hit keyboardRow) {
+    if (dragging_) {
+        if (keyCode == vbKeyEscape)
+            userCompleteDrag();
+        return false;
+    }
+    if (EditingNode() != nullptr)
+        return false;
+    TreeNode* const node = nodeAt(keyboardRow.row);
+    if (keyCode != vbKeySpace || node == nullptr)
+        return true;
+    clickNode(*node, keyboardRow.at);
+    return false;
+}
+
+void TreeView::userKeyRelease(int16_t keyCode, int16_t shift) {
+    if (!dragging_ && EditingNode() == nullptr && keyCode != 0)
+        userKeyUp(keyCode, shift);
+}
+
+void TreeView::userContextMenuKey(Hit keyboardRow) {
+    if (!dragging_ && EditingNode() == nullptr && keyboardRow.row != 0)
+        handing(
+            keyboardRow.at, nodeAt(keyboardRow.row), [&] { userRightClick(keyboardRow.at); });
 }
 
 } // namespace ui

@@ -37,6 +37,8 @@ public:
     void setExpanded(bool expanded);
     TreeNode* Parent() const { return parent_; }
     const std::vector<TreeNode*>& Children() const { return children_; }
+    // Whether the node is `top` or lies below it.
+    bool isWithin(const TreeNode& top) const;
 
 private:
     friend class TreeView;
@@ -133,8 +135,24 @@ private:
 //   and raises NodeClick too.
 // - Collapsing a node that holds the selected node selects the collapsed node and raises NodeClick, as
 //   a click on it would: the selection never stays on a node the user cannot see.
-// - Without a hit-test provider (the skin installs one that knows the widget's geometry) the nodes stand
-//   in rows of RowHeight pixels in index order: node i covers the y range [(i-1)*RowHeight, i*RowHeight).
+//
+// How it reads the skin's raw gestures (userPress and the others below):
+// - A left press on a node is a click once released over that node, or a drag once the pointer has
+//   moved the drag distance (setStartDragDistance; counted along the axes) with the button held; a
+//   release elsewhere does nothing. A drag raises MouseDown at the press, OLEStartDrag, OLEDragOver at every
+//   move, OLEDragDrop at the left button's release and OLECompleteDrag; Escape or the loss of the keyboard
+//   ends it without a drop. While a node is dragged, other buttons and keys do nothing.
+// - A press beside the nodes, and a right press, raise MouseDown, and their release MouseUp. A double
+//   click opens or closes a node that has children. Presses on a node's open/close mark are the
+//   widget's own.
+// - A press while a label is edited completes the edit first and then acts on the node it was aimed
+//   at, wherever the rename moved it (LabelEditing); when the rename removed that node, the press only
+//   completed the edit.
+// - Space clicks the node in the keyboard row; the context-menu key raises MouseDown and MouseUp with
+//   the right button over it. Keys move the keyboard row unless a label is edited or a node dragged.
+// - HitTest answers with the node the skin found at the point of the gesture being handled; with no
+//   such gesture (headless callers) the nodes stand in rows of RowHeight pixels in index order: node i
+//   covers the y range [(i-1)*RowHeight, i*RowHeight).
 class TreeView : public Control, public LabelEditing<TreeNode> {
 public:
     static constexpr int RowHeight = 16;
@@ -150,17 +168,30 @@ public:
     // Begins editing the selected node's text in place; BeforeLabelEdit may cancel it.
     void StartLabelEdit() { beginEdit(selected_); }
     TreeNode* EditingNode() const { return EditingEntry(); }
+    bool Dragging() const { return dragging_; }
 
-    using HitTestProvider = std::function<int(int x, int y)>;
-    void setHitTestProvider(HitTestProvider provider) { hitTest_ = std::move(provider); }
+    // The platform's distance, in pixels, that a press must move to become a drag.
+    void setStartDragDistance(int pixels) { startDragDistance_ = pixels; }
     // The centre of a node's row in the default layout, for gestures that carry a position.
     static Point pointOf(int index) { return {8, (index - 1) * RowHeight + RowHeight / 2}; }
 
-    // Gestures.
-    void userClickNode(int index) { userClickNode(index, pointOf(index)); }
-    // A click on node `index` at the point `at` of the skin's own layout, which its MouseDown and MouseUp
-    // carry, so that a handler's HitTest finds the clicked node there.
-    void userClickNode(int index, Point at);
+    // Raw gestures, as the skin reads them from its widget with the row already found (`onMark`: on the
+    // row's open/close mark). The press, release and double click answer whether they belong to the
+    // widget itself; a key press, whether the widget may move its keyboard row, which it then reports
+    // with userSelectWithKeyboard.
+    bool userPress(int16_t button, int16_t shift, Hit hit, bool onMark);
+    bool userRelease(int16_t button, int16_t shift, Hit hit, bool onMark);
+    bool userDoubleClick(int16_t button, int16_t shift, Hit hit, bool onMark);
+    // `buttons` holds every button held, as a mask of vbLeftButton and the others.
+    void userMove(int16_t buttons, int16_t shift, Hit hit);
+    bool userKeyDown(int16_t keyCode, Hit keyboardRow);
+    void userKeyRelease(int16_t keyCode, int16_t shift);
+    void userContextMenuKey(Hit keyboardRow);
+    void userLostFocus() { userCompleteDrag(); }
+
+    // What the raw gestures amount to, for callers that state a gesture directly.
+    // A click on node `index`, whose MouseDown and MouseUp carry the node's point in the default layout.
+    void userClickNode(int index);
     // The user moves to node `index` with the keyboard (arrows, Home, End, the page keys): the node is
     // selected and NodeClick is raised, as for a click, but with no mouse events.
     void userSelectWithKeyboard(int index);
@@ -169,11 +200,6 @@ public:
     void userMouseDown(int16_t button, int16_t shift, Point at);
     void userMouseUp(int16_t button, int16_t shift, Point at);
     void userSetExpanded(int index, bool expanded);
-    void userBeginLabelEdit() { StartLabelEdit(); }
-    // The edit ends by leaving it (a click elsewhere, a command), or confirmed with Enter or Tab.
-    void userEndLabelEdit(std::string newText) { endEdit(std::move(newText)); }
-    void userConfirmLabelEdit(std::string newText) { endEdit(std::move(newText), true); }
-    void userCancelLabelEdit() { cancelEdit(); }
     void userStartDrag();
     void userDragOver(Point at);
     void userDrop(int16_t shift, Point at);
@@ -201,17 +227,40 @@ public:
     Signal<TreeNode&> NodeChanged;
     Signal<> SelectionChanged;
     Signal<> DropHighlightChanged;
+    // A drag has begun or ended.
+    Signal<> DraggingChanged;
+
+protected:
+    TreeNode* entryWithKey(std::string_view key) const override { return Nodes.find(key); }
 
 private:
     friend class TreeNode;
     friend class TreeNodes;
     void select(TreeNode* node);
     void forgetRemoved(TreeNode& node);
+    TreeNode* nodeAt(int index) const {
+        return index >= 1 && index <= Nodes.Count() ? &Nodes(index) : nullptr;
+    }
+    // Raises what `raise` raises while HitTest answers `node` at `at`.
+    void handing(Point at, TreeNode* node, const std::function<void()>& raise);
+    void clickNode(TreeNode& node, Point at);
+    void startDrag(int16_t shift, Hit hit);
 
     TreeNode* selected_ = nullptr;
     TreeNode* dropHighlight_ = nullptr;
     bool dragging_ = false;
-    HitTestProvider hitTest_;
+    int startDragDistance_ = 10;
+    // A left press on a node, not yet a click (on release) or a drag (on moving).
+    TreeNode* pressed_ = nullptr;
+    Point pressedAt_;
+    // The press completed a rename, which may have moved the pressed node from under the pointer: its
+    // release clicks the node wherever it now stands.
+    bool pressEndedEdit_ = false;
+    struct Handed {
+        bool active = false;
+        Point at;
+        TreeNode* node = nullptr;
+    } handed_;
 };
 
 } // namespace ui

@@ -1,3 +1,4 @@
+#include "app/MainMenu.h"
 #include "tests/support/StartedWindow.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "app/MainMenu.h"
 #include "tests/support/StartedWindow.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 namespace {
 
 using tests::StartedWindow;
+using enum app::MainMenu::NumbraEntry;
 
 // The started window with the calculator panel open, and the gestures a user makes in it.
 struct OpenPanel : StartedWindow {
@@ -21,10 +23,10 @@ struct OpenPanel : StartedWindow {
         for (std::size_t n = 0; n <= term.size(); ++n)
             input().userEdit(term.substr(0, n));
     }
-    void choose(int entry) { menu().mNumbra[static_cast<std::size_t>(entry)]->userChoose(); }
+    void choose(int entry) { menu().mNumbra.at(static_cast<std::size_t>(entry))->userChoose(); }
     // The entry as reached through the pop-up menu of a right click on the slot list.
     void chooseFromPopup(int entry) {
-        platform.popupChoices.push_back(menu().mNumbra[static_cast<std::size_t>(entry)]);
+        platform.popupChoices.push_back(menu().mNumbra.at(static_cast<std::size_t>(entry)));
         slots().userMouseUp(ui::vbRightButton, 0, {20, 30});
     }
 };
@@ -49,9 +51,9 @@ TEST(CalculatorSlotsAndTerms, StartsAndClearsAllToEmptySlotsWithoutASelection) {
     panel.type("9");
     for (int n : {0, 17, 31}) {
         panel.slots().userClick(n);
-        panel.choose(1);
+        panel.choose(SlotSaveResult);
     }
-    panel.choose(6);
+    panel.choose(SlotClearAll);
     EXPECT_EQ(shown(), atStart);
     for (const std::string& slot : panel.form.Calculator().Slots())
         EXPECT_EQ(slot, "");
@@ -61,14 +63,14 @@ TEST(CalculatorSlotsAndTerms, SavedResultsAndTermsAreUsedThroughVar) {
     OpenPanel panel;
     panel.type("1+2");
     panel.slots().userClick(3);
-    panel.chooseFromPopup(1);
+    panel.chooseFromPopup(SlotSaveResult);
     EXPECT_EQ(panel.slots().List(3), "3 : 3");
     ASSERT_EQ(panel.platform.popups.size(), 1U);
     EXPECT_EQ(panel.platform.popups[0].menu, &panel.menu().mNumbraMenu);
     EXPECT_EQ(panel.platform.popups[0].owner, "cCalcWinVarList");
-    EXPECT_EQ(panel.platform.popups[0].defaultEntry, panel.menu().mNumbra[0]);
+    EXPECT_EQ(panel.platform.popups[0].defaultEntry, panel.menu().mNumbra[SlotEdit]);
     panel.slots().userClick(4);
-    panel.choose(2);
+    panel.choose(SlotSaveTerm);
     EXPECT_EQ(panel.slots().List(4), "4 : 1+2");
     EXPECT_EQ(panel.slots().ListIndex(), 4);
 
@@ -83,7 +85,7 @@ TEST(CalculatorSlotsAndTerms, EditAddUseAndClearWorkOnTheSelectedSlot) {
     OpenPanel panel;
     panel.platform.dialogAnswers = {"5", "7"};
     panel.slots().userDoubleClick(12);
-    panel.chooseFromPopup(0);
+    panel.chooseFromPopup(SlotEdit);
     ASSERT_EQ(panel.platform.dialogs.size(), 2U);
     EXPECT_EQ(panel.platform.dialogs[1].prompt, "Enter new value.");
     EXPECT_EQ(panel.platform.dialogs[1].title, "Edit value");
@@ -100,12 +102,12 @@ TEST(CalculatorSlotsAndTerms, EditAddUseAndClearWorkOnTheSelectedSlot) {
     panel.platform.dialogAnswers = {"4"};
     panel.slots().userDoubleClick(0);
     panel.type("2*");
-    panel.choose(3);
+    panel.choose(SlotAddToTerm);
     EXPECT_EQ(panel.input().Text(), "2* 4");
     EXPECT_EQ(panel.result(), "8");
-    panel.choose(4);
+    panel.choose(SlotUseAsTerm);
     EXPECT_EQ(panel.input().Text(), "4");
-    panel.choose(5);
+    panel.choose(SlotClear);
     EXPECT_EQ(panel.slots().List(0), "0 : ");
     EXPECT_EQ(panel.slots().ListIndex(), 0);
 }
@@ -116,7 +118,7 @@ TEST(CalculatorSlotsAndTerms, WithoutASelectionEntriesOnlyEvaluateAgain) {
     panel.slots().userMouseUp(ui::vbLeftButton, 0, {5, 6});
     EXPECT_TRUE(panel.platform.popups.empty());
     panel.type("rnd(1000000)");
-    for (int entry = 0; entry <= 6; ++entry) {
+    for (int entry = SlotEdit; entry <= SlotClearAll; ++entry) {
         SCOPED_TRACE(entry);
         panel.controls().cCalcWinResult.setText("stale");
         panel.choose(entry);

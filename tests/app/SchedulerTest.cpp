@@ -18,7 +18,7 @@ constexpr uint32_t Cyan = ui::Rgb(0, 128, 128);
 
 // The marks are said in words as well as in colour. The rows reuse the entries of the November view
 // built at start-up, whose weekends fall on other rows.
-TEST(SchedulerMonthView, FebruaryRowsAndColours) {
+TEST(SchedulerMonthView, FebruaryRowsAndColoursThatNoEditOpens) {
     Scheduler s("02-10-2003");
     s.today();
     EXPECT_EQ(s.caption(), "February 2003");
@@ -40,6 +40,8 @@ TEST(SchedulerMonthView, FebruaryRowsAndColours) {
     Scheduler saturday("02-08-2003");
     saturday.today();
     EXPECT_EQ(saturday.row(8).ToolTipText(), "Today, weekend");
+    s.list().StartLabelEdit();
+    EXPECT_EQ(s.list().EditingItem(), nullptr);
 }
 
 // Typing into the open day, not yet stored, survives every gesture of the panel and of the window.

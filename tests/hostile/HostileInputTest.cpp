@@ -16,22 +16,24 @@ std::string repeated(const std::string& part, int count) {
 }
 
 // A folder and an item renamed to each name: accepted names are taken as typed, refused ones leave
-// the store and the label as they were.
-TEST(HostileNames, RenamesRefuseControlCharactersAndOverlongNames) {
+// the store and the label as they were. Folders also refuse the empty name and "\", which items take.
+TEST(HostileNames, RenamesFollowTheNameRuleOfFoldersAndOfItems) {
     const struct {
         const char* what;
         std::string name;
-        bool accepted;
+        bool folderTakes;
+        bool itemTakes;
     } rows[] = {
-        {"line feed", "a\nb", false},
-        {"NUL", std::string("a\0b", 3), false},
-        {"DEL", "a\x7f", false},
-        {"C1", "a\u0085b\u009f", false},
-        {"256 characters", std::string(256, 'x'), false},
-        {"255 characters", std::string(255, 'x'), true},
-        {"255 four-byte characters", repeated("\U0001F600", 255), true},
-        {"right-to-left override", "\u202etxt.exe", true},
-        {"no-break space, just after C1", "a\u00a0b", true},
+        {"line feed", "a\nb", false, false},
+        {"NUL", std::string("a\0b", 3), false, false},
+        {"DEL", "a\x7f", false, false},
+        {"C1", "a\u0085b\u009f", false, false},
+        {"256 characters", std::string(256, 'x'), false, false},
+        {"255 four-byte characters", repeated("\U0001F600", 255), true, true},
+        {"right-to-left override", "\u202etxt.exe", true, true},
+        {"no-break space, just after C1", "a\u00a0b", true, true},
+        {"empty", "", false, true},
+        {"backslash", "x\\y", false, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -39,15 +41,15 @@ TEST(HostileNames, RenamesRefuseControlCharactersAndOverlongNames) {
         w.add("Scrivlet", "Work");
         w.item("Scrivlet\\Work", "Note");
         w.rename("Scrivlet\\Work", row.name);
-        const std::string folder = "Scrivlet\\" + (row.accepted ? row.name : "Work");
+        const std::string folder = "Scrivlet\\" + (row.folderTakes ? row.name : "Work");
         EXPECT_EQ(w.folders(), (std::vector<std::string>{"Scrivlet", "Trash", folder}));
-        EXPECT_EQ(w.tree().Nodes(3).Text(), row.accepted ? row.name : "Work");
+        EXPECT_EQ(w.tree().Nodes(3).Text(), row.folderTakes ? row.name : "Work");
 
         w.click(folder);
         w.controls().lItem.userClickItem(1);
         w.menu().mItemRename.userChoose();
         w.controls().lItem.userEndLabelEdit(row.name);
-        const std::string item = row.accepted ? row.name : "Note";
+        const std::string item = row.itemTakes ? row.name : "Note";
         EXPECT_EQ(w.items(), std::vector<std::string>{item + "@" + folder + ":"});
         EXPECT_EQ(w.controls().lItem.ListItems(1).Text(), item);
     }

@@ -2,33 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
 using tests::FolderWindow;
 
-// Gives a gesture by its name: a menu command, a click, a drag or closing the window; "gesture:name" then
-// ends the label the gesture opened with that name.
+// Gives a gesture by its name: a menu entry ("mItemCopy_2"), a click, a drag or closing the window.
+// "gesture:name" then types the name into the label the gesture opened and leaves it; "gesture:name,
+// ending" ends it with Enter, Tab, Shift+Tab, a menu entry or a press on node or entry n instead.
 void give(FolderWindow& w, const std::string& gesture) {
-    app::MainMenu& m = w.menu();
     ui::ListView& list = w.controls().lItem;
     const std::string what = gesture.substr(0, gesture.find(':'));
-    const std::pair<const char*, ui::MenuEntry*> entries[] = {
-        {"folder-add", &m.mFolderAdd},
-        {"folder-rename", &m.mFolderRename},
-        {"folder-delete", &m.mFolderDelete},
-        {"empty-trash", &m.mFolderTrashEmpty},
-        {"item-add", &m.mItemAdd},
-        {"item-rename", &m.mItemRename},
-        {"copy", m.mItemCopy[0]},
-        {"cut", m.mItemCopy[1]},
-        {"paste", m.mItemCopy[2]},
-        {"item-delete", &m.mItemDelete},
-    };
-    for (const auto& [name, entry] : entries)
-        if (what == name)
-            entry->userChoose();
+    if (what.starts_with("m"))
+        tests::entryNamed(w.menu().Bar, what).userChoose();
     const std::size_t onto = what.find(" onto ");
     if (what == "close")
         w.controls().frmMain.userClose();
@@ -44,25 +33,43 @@ void give(FolderWindow& w, const std::string& gesture) {
         w.drag(what.substr(what.find(' ') + 1, onto - what.find(' ') - 1), what.substr(onto + 6),
                what.starts_with("ctrl") ? ui::vbCtrlMask : int16_t{0});
     else if (what == "cut-paste") {
-        m.mItemCopy[1]->userChoose();
-        m.mItemCopy[2]->userChoose();
+        tests::entryNamed(w.menu().Bar, "mItemCopy_1").userChoose();
+        tests::entryNamed(w.menu().Bar, "mItemCopy_2").userChoose();
     }
     if (gesture.find(':') == std::string::npos)
         return;
-    const std::string name = gesture.substr(gesture.find(':') + 1);
-    if (list.EditingItem() != nullptr)
-        list.userEndLabelEdit(name);
-    if (w.tree().EditingNode() != nullptr)
-        w.tree().userEndLabelEdit(name);
+    const std::string typed = gesture.substr(gesture.find(':') + 1);
+    const std::string name = typed.substr(0, typed.find(", "));
+    const auto [ending, n] =
+        tests::scriptSteps(typed.find(", ") == std::string::npos ? "leave" : typed).back();
+    ui::TreeView& tree = w.tree();
+    tree.setEditorCloser([name] { return std::optional(name); });
+    list.setEditorCloser([name] { return std::optional(name); });
+    if (ending == "leave" || ending == "Enter") {
+        ending == "Enter" ? list.userConfirmLabelEdit(name) : list.userEndLabelEdit(name);
+        ending == "Enter" ? tree.userConfirmLabelEdit(name) : tree.userEndLabelEdit(name);
+    } else if (ending.ends_with("Tab")) {
+        list.userTabFromLabelEdit(name, ending == "Tab");
+        tree.userTabFromLabelEdit(name, ending == "Tab");
+    } else if (ending == "press" && tree.EditingNode() != nullptr) {
+        tree.userPress(ui::vbLeftButton, 0, tests::on(n), false);
+        tree.userRelease(ui::vbLeftButton, 0, tests::on(n), false);
+    } else if (ending == "press") {
+        list.userPress(ui::vbLeftButton, 0, tests::on(n));
+    } else {
+        tests::entryNamed(w.menu().Bar, ending).userChoose();
+    }
 }
 
-// The table holds t (in Trash), o (Trash\Old), a and b (Work) and h (Home) in this order, so that a
-// note removed ahead of another shifts it down; the clipboard holds b.
+// Nodes 3 to 6 are Work, Home, Trash\Old and Work\Sub. The table holds t (in Trash), o (Trash\Old), a
+// and b (Work) and h (Home) in this order, so that a note removed ahead of another shifts it down; the
+// clipboard holds b. Where the keyboard is sent is noted in `keyboard`.
 struct TypingWindow : FolderWindow {
     TypingWindow() {
         add("Scrivlet", "Work");
         add("Scrivlet", "Home");
         add("Trash", "Old");
+        add("Scrivlet\\Work", "Sub");
         item("Trash", "t", "T");
         item("Trash\\Old", "o", "O");
         item("Scrivlet\\Work", "a", "A");
@@ -71,7 +78,13 @@ struct TypingWindow : FolderWindow {
         click("Scrivlet\\Work");
         controls().lItem.userClickItem(2);
         menu().mItemCopy[0]->userChoose();
+        tree().FocusMoveRequested.connect(
+            [this](bool next) { keyboard += next ? ", lTre next" : ", lTre back"; });
+        controls().lItem.FocusMoveRequested.connect(
+            [this](bool next) { keyboard += next ? ", lItem next" : ", lItem back"; });
+        controls().lText.FocusRequested.connect([this] { keyboard += ", lText"; });
     }
+    std::string keyboard;
     // The items whose text holds the typing, as "name@folder:text".
     std::string typedIn() {
         std::string found;
@@ -86,13 +99,14 @@ struct TypingWindow : FolderWindow {
 // note went, or goes with the note when the note is deleted; it never reaches another note. Copy takes
 // the text as stored, the typing staying in the text box.
 TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole) {
-    const struct {
-        const char* gesture;
-        const char* selection; // right after the gesture
-        const char* typedIn;   // once a click on Trash stored what was pending
-        const char* clipboard = "b:B";
-        const char* folder = "Scrivlet\\Work";
-    } rows[] = {
+    struct Row {
+        std::string gesture;
+        std::string selection; // right after the gesture, and where the keyboard was sent
+        std::string typedIn;   // once a click on Trash stored what was pending
+        std::string clipboard = "b:B";
+        std::string folder = "Scrivlet\\Work";
+    };
+    std::vector<Row> rows = {
         {"entry 2", "Scrivlet\\Work | a b* [B]", "a@Scrivlet\\Work:A typed"},
         {"entry 1", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
         {"ctrl-entry 2", "Scrivlet\\Work | a* b* unbound", "a@Scrivlet\\Work:A typed"},
@@ -100,18 +114,17 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         {"click Scrivlet\\Work", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
         {"click Scrivlet\\Home", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Work:A typed"},
         {"close", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
-        {"item-add:c", "Scrivlet\\Work | a b c* []", "a@Scrivlet\\Work:A typed"},
-        {"item-rename:d", "Scrivlet\\Work | b d* [A typed]", "d@Scrivlet\\Work:A typed"},
-        {"item-rename:b", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
-        {"copy", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed", "a:A"},
-        {"cut", "Scrivlet\\Work | b unbound", "", "a:A typed"},
+        {"mItemAdd:c", "Scrivlet\\Work | a b c* []", "a@Scrivlet\\Work:A typed"},
+        {"mItemRename:d", "Scrivlet\\Work | b d* [A typed]", "d@Scrivlet\\Work:A typed"},
+        {"mItemRename:b", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"mItemCopy_0", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed", "a:A"},
+        {"mItemCopy_1", "Scrivlet\\Work | b unbound", "", "a:A typed"},
         {"cut-paste", "Scrivlet\\Work | b a unbound", "a@Scrivlet\\Work:A typed", "a:A typed"},
-        {"paste", "Scrivlet\\Work | a b b unbound", "a@Scrivlet\\Work:A typed"},
-        {"item-delete", "Scrivlet\\Work | b unbound", ""},
-        {"folder-add:New Folder", "Scrivlet\\Work\\New Folder | unbound", "a@Scrivlet\\Work:A typed"},
-        {"folder-rename:Job", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Job:A typed"},
-        {"folder-rename:Home", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
-        {"folder-delete", "Scrivlet\\Home | h unbound", "a@Trash\\Work:A typed"},
+        {"mItemCopy_2", "Scrivlet\\Work | a b b unbound", "a@Scrivlet\\Work:A typed"},
+        {"mItemDelete", "Scrivlet\\Work | b unbound", ""},
+        {"mFolderAdd:New Folder", "Scrivlet\\Work\\New Folder | unbound", "a@Scrivlet\\Work:A typed"},
+        {"mFolderRename:Home", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
+        {"mFolderDelete", "Scrivlet\\Home | h unbound", "a@Trash\\Work:A typed"},
         {"drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Home | h unbound",
          "a@Scrivlet\\Home\\Work:A typed"},
         {"ctrl-drag Scrivlet\\Work onto Scrivlet\\Home", "Scrivlet\\Work | a b unbound",
@@ -119,12 +132,27 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         {"drag Scrivlet\\Work onto Trash", "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"},
         {"drag Scrivlet\\Home onto Scrivlet\\Work", "Scrivlet\\Work | a b unbound",
          "a@Scrivlet\\Work:A typed"},
-        {"empty-trash", "Trash | unbound", "", "b:B", "Trash"},
-        {"folder-delete", "Trash | t unbound", "", "b:B", "Trash\\Old"},
-        {"cut", "Trash\\Old | unbound", "", "o:O typed", "Trash\\Old"},
+        {"mFolderRename:Job, press 4", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Job:A typed"},
+        {"mFolderRename:Job, press 6", "Scrivlet\\Home | h unbound", "a@Scrivlet\\Job:A typed"},
+        {"mFolderRename:Job, mFolderAdd", "Scrivlet\\Home\\New Folder | unbound", "a@Scrivlet\\Job:A typed"},
+        {"mFolderRename:Job, Shift+Tab", "Scrivlet\\Home | h unbound, lTre back", "a@Scrivlet\\Job:A typed"},
+        {"mItemRename:Zed, press 2", "Scrivlet\\Work | b* Zed [B]", "Zed@Scrivlet\\Work:A typed"},
+        {"mItemRename:Zed, mItemCopy_2", "Scrivlet\\Work | Zed b b unbound", "Zed@Scrivlet\\Work:A typed"},
+        {"mItemAdd:Zed, Enter", "Scrivlet\\Work | a b Zed* [], lText", "a@Scrivlet\\Work:A typed"},
+        {"mItemAdd:Zed, Tab", "Scrivlet\\Work | a b Zed* [], lItem next, lText", "a@Scrivlet\\Work:A typed"},
+        {"mFolderTrashEmpty", "Trash | unbound", "", "b:B", "Trash"},
+        {"mFolderDelete", "Trash | t unbound", "", "b:B", "Trash\\Old"},
+        {"mItemCopy_1", "Trash\\Old | unbound", "", "o:O typed", "Trash\\Old"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.folder) + ": " + row.gesture);
+    // Every other command acts away from the notes: the typing and the selection stay as they are.
+    TypingWindow menuOwner;
+    for (const ui::MenuEntry* entry : tests::windowCommands(menuOwner.menu().Bar))
+        if (std::none_of(rows.begin(), rows.end(),
+                         [&](const Row& row) { return row.gesture.starts_with(tests::entryName(*entry)); }))
+            rows.push_back(
+                {tests::entryName(*entry), "Scrivlet\\Work | a* b [A typed]", "a@Scrivlet\\Work:A typed"});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.folder + ": " + row.gesture);
         TypingWindow w;
         w.click(row.folder);
         w.controls().lItem.userClickItem(1);
@@ -133,7 +161,7 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         int rewrites = 0;
         w.controls().lText.TextSet.connect([&rewrites] { ++rewrites; });
         give(w, row.gesture);
-        EXPECT_EQ(w.selection(), row.selection);
+        EXPECT_EQ(w.selection() + w.keyboard, row.selection);
         // Where the same note stays shown, its text is not put into the box again, which would empty the
         // box's undo history.
         EXPECT_TRUE(w.selection() != before || rewrites == 0);
@@ -141,7 +169,7 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         EXPECT_EQ(w.typedIn(), row.typedIn);
         const notes::ItemClipboard& clip = w.notes().Clipboard();
         EXPECT_EQ(clip.ClipName[0] + ":" + clip.ClipText[0] + std::to_string(clip.ClipCount),
-                  row.clipboard + std::string("1"));
+                  row.clipboard + "1");
     }
 }
 

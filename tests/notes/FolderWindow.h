@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainMenu.h"
 #include "tests/support/Gestures.h"
 #include "tests/support/StartedWindow.h"
 

@@ -105,6 +105,14 @@ std::string nameOf(const std::string& key) {
     return key.substr(key.rfind('\\') + 1);
 }
 
+// The commands whose promises the gestures below model, the item commands in the order of their entries;
+// every other command of the menu is chosen as one that leaves the notes alone.
+const char* const ItemCommands[] = {"mItemAdd",    "mItemRename", "mItemCopy_0",
+                                    "mItemCopy_1", "mItemCopy_2", "mItemDelete"};
+const std::set<std::string> Modelled = {"mFolderAdd",  "mFolderRename", "mFolderDelete", "mFolderTrashEmpty",
+                                        "mItemAdd",    "mItemRename",   "mItemCopy_0",   "mItemCopy_1",
+                                        "mItemCopy_2", "mItemDelete"};
+
 // A user at the window, doing random things from a seeded generator. Where the result of a gesture on
 // the folders follows from the notes before it, that result is stated in `expected`.
 class RandomUser {
@@ -118,7 +126,7 @@ public:
         expected.reset();
         const Notes before = notesOf(w_);
         const std::string selected = w_.selectedKey();
-        switch (below(15)) {
+        switch (below(17)) {
         case 0:
             w_.tree().userClickNode(anyNode());
             return "click a folder";
@@ -175,6 +183,28 @@ public:
         case 10:
             w_.type(" typed " + std::to_string(below(100)));
             return "type";
+        case 11: {
+            // Collapsing a folder that holds the selected one selects it, with its notes and menus.
+            const int node = anyNode();
+            const std::string key = w_.store().FolderKey(node);
+            const bool open = below(2) == 0;
+            w_.tree().userSetExpanded(node, open);
+            expected = before;
+            expected->folders[key] = open;
+            EXPECT_EQ(w_.selectedKey(), !open && inSubtree(selected, key) ? key : selected);
+            return (open ? "open " : "close ") + key;
+        }
+        case 12: {
+            // A command not modelled here leaves the notes alone; a new one that does not fails until it is.
+            std::vector<ui::MenuEntry*> others = tests::windowCommands(w_.menu().Bar);
+            std::erase_if(others, [](const ui::MenuEntry* entry) {
+                return Modelled.contains(tests::entryName(*entry));
+            });
+            ui::MenuEntry& chosen = *others[static_cast<std::size_t>(below(static_cast<int>(others.size())))];
+            chosen.userChoose();
+            expected = before;
+            return "choose " + tests::entryName(chosen);
+        }
         default:
             return itemCommandGesture(before);
         }
@@ -194,8 +224,7 @@ private:
 
     // A folder dropped onto another moves there, or with any modifier key is copied there, unless it is
     // the root or the Trash, or the drop would put it into Trash, into itself or where it already is. The
-    // source is the folder under the last press on a node, whichever is selected; a drop after the drag
-    // ended does nothing.
+    // source is the folder pressed, whichever is selected.
     std::string drag(const Notes& before) {
         // Copies double subtrees; past a few hundred folders only moves keep the test quick.
         const int16_t shifts[] = {0, ui::vbShiftMask, ui::vbCtrlMask, ui::vbAltMask};
@@ -209,21 +238,23 @@ private:
             parentOf(source) != target)
             expected = carried(before, source, freeKey(before, target + "\\" + nameOf(source)), shift != 0);
         ui::TreeView& tree = w_.tree();
-        const bool late = below(8) == 0;
-        tree.userMouseDown(ui::vbLeftButton, shift, ui::TreeView::pointOf(from));
-        if (below(4) == 0)
-            tree.userMouseDown(ui::vbLeftButton, 0, ui::TreeView::pointOf(tree.Nodes.Count() + 3));
-        tree.userStartDrag();
-        tree.userDragOver(ui::TreeView::pointOf(to));
-        EXPECT_EQ(tree.DropHighlight(), &tree.Nodes(to));
-        if (late) {
-            tree.userCompleteDrag();
-            expected = before;
-        }
-        tree.userDrop(shift, ui::TreeView::pointOf(to));
-        tree.userCompleteDrag();
-        return (late ? "drop after the drag of " : "drag ") + source + " onto " + target +
-               " with modifiers " + std::to_string(shift);
+        // On the way, a right click and Delete do nothing; Escape ends the drag without a drop.
+        const int extra = below(12);
+        tests::dragNode(tree, from, to, shift, [&] {
+            EXPECT_EQ(tree.DropHighlight(), &tree.Nodes(to));
+            if (extra == 1) {
+                tree.userPress(ui::vbRightButton, 0, tests::on(anyNode()), false);
+                tree.userRelease(ui::vbRightButton, 0, tests::on(anyNode()), false);
+            } else if (extra == 2) {
+                tree.userKeyDown(ui::vbKeyDelete, tests::on(to));
+                tree.userKeyRelease(ui::vbKeyDelete, 0);
+            } else if (extra == 0) {
+                tree.userKeyDown(ui::vbKeyEscape, tests::on(to));
+                expected = before;
+            }
+        });
+        return "drag " + source + " onto " + target + " with modifiers " + std::to_string(shift) +
+               " and extra " + std::to_string(extra);
     }
 
     // Ends an edit the gesture may have opened: a plain name, a taken one, a refused one, or Escape.
@@ -246,11 +277,8 @@ private:
     // removes them, delete removes them, and paste adds the clipboard to the folder unless the store
     // cannot take all of it. All act in ordinary folders; rename, cut and delete inside Trash too.
     std::string itemCommandGesture(const Notes& before) {
-        app::MainMenu& m = w_.menu();
-        const char* names[] = {"add", "rename", "copy", "cut", "paste", "delete"};
-        ui::MenuEntry* entries[] = {&m.mItemAdd,    &m.mItemRename, m.mItemCopy[0],
-                                    m.mItemCopy[1], m.mItemCopy[2], &m.mItemDelete};
         const int command = below(6);
+        ui::MenuEntry& entry = tests::entryNamed(w_.menu().Bar, ItemCommands[command]);
         const int16_t kind = w_.store().FolderKind(w_.view().SelFolder);
         const bool acts = kind == notes::KindOrdinary || (kind == notes::KindInTrash && command % 2 == 1);
         // The selected items as typed, and the clipboard entries a copy and a cut of them make.
@@ -280,15 +308,15 @@ private:
         if (command == 5 && below(3) == 0) {
             w_.controls().lItem.userKeyUp(ui::vbKeyDelete, 0);
         } else if (below(2) == 0) {
-            entries[command]->userChoose();
+            entry.userChoose();
         } else {
-            w_.platform.popupChoices.push_back(entries[command]);
+            w_.platform.popupChoices.push_back(&entry);
             w_.controls().lItem.userRightClick({4, 4});
         }
         EXPECT_TRUE(command >= 2 || acts || list.EditingItem() == nullptr)
             << "a label opened in a folder of kind " << kind;
         endItemLabelEdit();
-        return std::string("item ") + names[command];
+        return ItemCommands[command];
     }
 
     // Ends an item's label edit with a name or Escape. A rename takes any name no item of the folder has,

@@ -57,13 +57,9 @@ void startDrag(QTreeView* tree, const QPoint& from) {
     QTest::mouseMove(tree->viewport(), from + QPoint(0, QApplication::startDragDistance() + 2));
 }
 
-bool rowSelected(const QListView* list, int row) {
-    return list->selectionModel()->isSelected(list->model()->index(row, 0));
-}
-
-void clickListRow(QListView* list, int row, Qt::KeyboardModifiers modifiers, Qt::MouseButton button) {
+void clickListRow(QListView* list, int row, Qt::KeyboardModifiers modifiers) {
     QVERIFY(row < list->model()->rowCount());
-    QTest::mouseClick(list->viewport(), button, modifiers,
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
                       list->visualRect(list->model()->index(row, 0)).center());
 }
 

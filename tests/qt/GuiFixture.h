@@ -75,9 +75,7 @@ void startDrag(QTreeView* tree, const QPoint& from);
 // Gestures on the real widgets, aimed at the centre of a row, as a person would click.
 void clickTreeNode(QTreeView* tree, const QString& text, Qt::MouseButton button = Qt::LeftButton);
 // Rows of the item list, by 0-based row.
-bool rowSelected(const QListView* list, int row);
-void clickListRow(QListView* list, int row, Qt::KeyboardModifiers modifiers = {},
-                  Qt::MouseButton button = Qt::LeftButton);
+void clickListRow(QListView* list, int row, Qt::KeyboardModifiers modifiers = {});
 // The in-place editor a view has open, or nullptr.
 QLineEdit* openEditor(const QAbstractItemView* view);
 // Triggers a menu action, failing the test if the user could not reach it because it is disabled.

@@ -1,3 +1,4 @@
+#include "app/MainMenu.h"
 #include "tests/qt/GuiFixture.h"
 
 #include "qt/ClockDate.h"

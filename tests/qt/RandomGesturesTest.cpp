@@ -1,4 +1,6 @@
+#include "app/MainMenu.h"
 #include "tests/qt/GuiFixture.h"
+#include "tests/support/Gestures.h"
 #include "tests/support/NotesInvariants.h"
 
 #include "qt/ObjectNames.h"
@@ -68,10 +70,6 @@ void typeText(QWidget* target, const QString& typed) {
 const char* const Shortcuts[] = {"F2", "Ctrl+C", "Ctrl+X", "Ctrl+V", "Ctrl+Z", "Ctrl+Y"};
 const char* const AccessKeysTyped[] = {"FA", "FR", "FD", "FY", "IA", "IR",
                                        "IC", "IT", "IP", "ID", "CS", "SS"};
-// Entries that open a window of their own (the about box) or only end the program are left out.
-const char* const Commands[] = {"mFolderAdd",  "mFolderRename", "mFolderDelete", "mFolderTrashEmpty",
-                                "mItemAdd",    "mItemRename",   "mItemCopy_0",   "mItemCopy_1",
-                                "mItemCopy_2", "mItemDelete",   "mNumbraShow",   "mDateShow"};
 const char* const FocusTargets[] = {"lTre",        "lItem", "lText", "cCalcWinInput", "dBackWinDateList",
                                     "dDateWinText"};
 
@@ -151,12 +149,12 @@ private:
         return view->visualRect(row).center();
     }
 
+    // Any command of the menu, one a new entry joins by itself.
+    ui::MenuEntry* command(unsigned pick) { return commands_[pick % commands_.size()]; }
+
     // Right clicks pop up a menu, from which the user may choose a command.
     void choosePopUpEntry(unsigned pick) {
-        w_.platform.popupChoices.assign(1, nullptr);
-        for (ui::MenuEntry* entry : w_.menu().Bar.allEntries())
-            if (qt::objectNameOf(*entry) == QLatin1String(Commands[pick % std::size(Commands)]))
-                w_.platform.popupChoices.assign(1, pick % 5 == 0 ? nullptr : entry);
+        w_.platform.popupChoices.assign(1, pick % 5 == 0 ? nullptr : command(pick));
     }
 
     // `a` picks the row, key, text or command, `b` the button (or a second row), `c` the modifiers and
@@ -263,7 +261,7 @@ private:
             break;
         }
         case MenuByMouse:
-            if (QAction* action = w_.action(QLatin1String(Commands[g.a % std::size(Commands)]));
+            if (QAction* action = w_.action(qt::objectNameOf(*command(g.a)));
                 action->isEnabled() && action->isVisible())
                 action->trigger();
             break;
@@ -414,6 +412,7 @@ private:
     }
 
     SkinWindow w_;
+    const std::vector<ui::MenuEntry*> commands_ = tests::windowCommands(w_.menu().Bar);
     QAbstractItemModelTester treeModel_{w_.tree()->model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest};
     QAbstractItemModelTester listModel_{w_.list()->model(),

@@ -1,60 +1,80 @@
 #include "ui/ListView.h"
 
+#include "tests/support/Gestures.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
 
-struct List {
-    explicit List(bool multiSelect = true) {
-        list.setMultiSelect(multiSelect);
+constexpr int16_t ArrowDown = 40;
+
+// Raw gestures on the entries delta, Alpha, charlie and bravo, a word each with the entry it lands on (0:
+// beside them): press, ctrl, shift (presses with modifiers), right (press and release), double, end (the
+// double-click interval ends), lose (the keyboard goes elsewhere), move, ctrl-move, shift-move (a key that
+// moves the keyboard row there) and ctrl-space; single, select, deselect and remove act in code.
+TEST(ListGestures, ClicksSelectAsTheModifiersSayAndASlowSecondClickRenamesTheOnlySelectedEntry) {
+    const struct {
+        const char* steps;
+        const char* expected;
+    } rows[] = {
+        {"press 1, press 3", "0010 focus charlie"},
+        {"press 1, ctrl 3", "1010 focus charlie"},
+        {"press 1, ctrl 1", "0000 focus none"},
+        {"press 2, shift 4", "0111 focus bravo"},
+        {"press 4, shift 2", "0111 focus Alpha"},
+        {"single, press 1, ctrl 3", "0010 focus charlie"},
+        // The focus follows the selection to the first entry selected, or to none.
+        {"select 2, select 4, deselect 4", "0100 focus Alpha"},
+        {"select 2, remove 2, press 1, press 0", "000 focus none"},
+        {"press 2, press 2, end", "0100 focus Alpha, editing Alpha"},
+        {"press 2, end", "0100 focus Alpha"},
+        {"press 2, press 2, lose, end", "0100 focus Alpha"},
+        {"press 2, press 2, double 2, end", "0100 focus Alpha"},
+        {"press 2, press 2, press 3, end", "0010 focus charlie"},
+        {"press 2, ctrl 3, press 2, end", "0100 focus Alpha"},
+        {"press 2, ctrl-move 4, ctrl-space 4, shift-move 1", "1111 focus delta"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.steps);
+        ui::ListView list{"lItem", nullptr};
+        list.setMultiSelect(true);
         for (const char* text : {"delta", "Alpha", "charlie", "bravo"})
             list.ListItems.Add(std::string("k") + text, text, 5);
-    }
-    std::string selected() const {
+        for (const auto& [word, n] : tests::scriptSteps(row.steps)) {
+            const ui::Hit hit{n, {4, 20 * n}};
+            const int16_t shift = word.starts_with("ctrl")    ? ui::vbCtrlMask
+                                  : word.starts_with("shift") ? ui::vbShiftMask
+                                                              : 0;
+            if (word == "press" || word == "ctrl" || word == "shift" || word == "right")
+                list.userPress(word == "right" ? ui::vbRightButton : ui::vbLeftButton, shift, hit);
+            if (word == "right")
+                list.userRelease(ui::vbRightButton, hit);
+            if (word == "double")
+                list.userDoubleClick(ui::vbLeftButton, 0, hit);
+            if (word == "end")
+                list.userDoubleClickIntervalEnded();
+            if (word == "lose")
+                list.userLostFocus();
+            if (word.ends_with("move") && list.userKeyDown(ArrowDown, shift, hit))
+                list.userKeyboardMove(n, shift);
+            if (word == "ctrl-space")
+                list.userKeyDown(ui::vbKeySpace, shift, hit);
+            if (word == "single")
+                list.setMultiSelect(false);
+            if (word == "select" || word == "deselect")
+                list.ListItems(n).setSelected(word == "select");
+            if (word == "remove")
+                list.ListItems.Remove(n);
+        }
         std::string shown;
         for (int i = 1; i <= list.ListItems.Count(); ++i)
             shown += list.ListItems(i).Selected() ? '1' : '0';
-        return shown + " focus " + (list.SelectedItem() ? list.SelectedItem()->Text() : "none");
+        shown += " focus " + (list.SelectedItem() ? list.SelectedItem()->Text() : "none");
+        EXPECT_EQ(shown + (list.EditingItem() ? ", editing " + list.EditingItem()->Text() : ""),
+                  row.expected);
     }
-    ui::ListView list{"lItem", nullptr};
-};
-
-TEST(ListSelection, ClicksSelectAsTheModifiersSayAndTheFocusFollowsTheSelection) {
-    const struct {
-        bool multi;
-        int first;
-        int second;
-        int16_t shift;
-        const char* expected;
-    } rows[] = {
-        {true, 1, 3, 0, "0010 focus charlie"},
-        {true, 1, 3, ui::vbCtrlMask, "1010 focus charlie"},
-        {true, 1, 1, ui::vbCtrlMask, "0000 focus none"},
-        {true, 2, 4, ui::vbShiftMask, "0111 focus bravo"},
-        {true, 4, 2, ui::vbShiftMask, "0111 focus Alpha"},
-        {false, 1, 3, ui::vbCtrlMask, "0010 focus charlie"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.expected);
-        List l(row.multi);
-        l.list.userClickItem(row.first);
-        l.list.userClickItem(row.second, row.shift);
-        EXPECT_EQ(l.selected(), row.expected);
-    }
-    // Deselecting the focused entry moves the focus to the first selected one.
-    List l;
-    l.list.ListItems(2).setSelected(true);
-    l.list.ListItems(4).setSelected(true);
-    EXPECT_EQ(l.selected(), "0101 focus bravo");
-    l.list.ListItems(4).setSelected(false);
-    EXPECT_EQ(l.selected(), "0100 focus Alpha");
-    l.list.ListItems.Remove(2);
-    EXPECT_EQ(l.selected(), "000 focus none");
-    l.list.userClickItem(1);
-    l.list.userClickEmpty();
-    EXPECT_EQ(l.selected(), "000 focus none");
 }
 
 } // namespace
