@@ -67,7 +67,7 @@ namespace {
 
 // An operand may straddle the gap of the working term, so it is read in the one or two pieces it is stored
 // in, without copying it out: it is empty when each piece is.
-bool isEmptyOperandAt(const WorkingTerm& term, std::ptrdiff_t first, std::ptrdiff_t last) {
+template <typename Term> bool isEmptyOperandAt(const Term& term, std::ptrdiff_t first, std::ptrdiff_t last) {
     const auto [head, tail] =
         term.pieces(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first));
     return IsEmptyOperand(head) && IsEmptyOperand(tail);
@@ -75,7 +75,7 @@ bool isEmptyOperandAt(const WorkingTerm& term, std::ptrdiff_t first, std::ptrdif
 
 // One look of a level along the term: the rule for each occurrence of its operator, in the order the
 // look meets them.
-class LevelLook {
+template <typename Term> class LevelLook {
 public:
     LevelLook(const LevelRule& rule, bool laterJoined, Mark& lastJoined, Mark& lastGaveUp)
         : rule_(rule), laterJoined_(laterJoined), lastJoined_(lastJoined), lastGaveUp_(lastGaveUp) {}
@@ -86,7 +86,7 @@ public:
     // Decides the occurrence at found and computes it where it may: where the look goes on, or nothing
     // when the level gives up the rest of this pass (a power with a negative exponent or 0^0, a division
     // by 0).
-    std::optional<std::size_t> at(WorkingTerm& term, std::size_t found) {
+    std::optional<std::size_t> at(Term& term, std::size_t found) {
         const auto pos = static_cast<std::ptrdiff_t>(found);
         const auto length = static_cast<std::ptrdiff_t>(term.size());
         // The first and the last character never join an operand, even once the outer parentheses are gone.
@@ -127,8 +127,7 @@ public:
 
 private:
     bool blocks(char c) const {
-        return c != '\0' &&
-               (rule_.blocking.find(c) != std::string_view::npos || (laterJoined_ && c == rule_.later));
+        return rule_.blocking[static_cast<unsigned char>(c)] || (laterJoined_ && c == rule_.later);
     }
 
     const LevelRule& rule_;
@@ -166,7 +165,7 @@ void followLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
         // The level gives up at the same place again and does nothing before it.
         return;
     }
-    LevelLook look(rule, joinedBefore(start), lastJoined, lastGaveUp);
+    LevelLook<WorkingTerm> look(rule, joinedBefore(start), lastJoined, lastGaveUp);
     if (!look.laterJoined())
         lastJoined = Mark{};
     lastGaveUp = Mark{};
@@ -220,19 +219,13 @@ void followLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
     }
 }
 
-void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& since, Mark& lastJoined,
-                 Mark& lastGaveUp) {
-    if (term.count(rule.kind) == 0) {
-        // What a look finds where the operator does not occur.
-        lastJoined = Mark{};
-        lastGaveUp = Mark{};
+// A whole look: every occurrence from the start.
+void reduceLevel(FlatTerm& term, const LevelRule& rule) {
+    if (term.count(rule.kind) == 0)
         return;
-    }
-    if (term.following()) {
-        followLevel(term, rule, since, lastJoined, lastGaveUp);
-        return;
-    }
-    LevelLook look(rule, false, lastJoined, lastGaveUp);
+    Mark lastJoined;
+    Mark lastGaveUp;
+    LevelLook<FlatTerm> look(rule, false, lastJoined, lastGaveUp);
     for (std::size_t start = 0;;) {
         const std::size_t found = term.find(rule.op, start);
         if (found == std::string::npos) {
@@ -247,6 +240,17 @@ void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
     }
 }
 
+void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& since, Mark& lastJoined,
+                 Mark& lastGaveUp) {
+    if (term.count(rule.kind) == 0) {
+        // What a look finds where the operator does not occur.
+        lastJoined = Mark{};
+        lastGaveUp = Mark{};
+        return;
+    }
+    followLevel(term, rule, since, lastJoined, lastGaveUp);
+}
+
 } // namespace
 
 std::string_view prepareOperand(std::string_view operand) {
@@ -259,6 +263,11 @@ std::string tidyResult(std::string text) {
     text = std::string(trimBlanks(text));
     ReplaceAll(text, "E+", "E");
     return text;
+}
+
+void reduceArithmetic(FlatTerm& term) {
+    for (const auto& rule : ArithmeticLevels)
+        reduceLevel(term, rule);
 }
 
 void reduceArithmetic(WorkingTerm& term, ArithmeticRecord& record) {

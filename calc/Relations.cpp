@@ -42,7 +42,8 @@ namespace {
 // distance from that end; decisions never depend on other occurrences. A look therefore leaves no
 // occurrence it could resolve, and after a change only occurrences next to the changed spans need a look.
 // One exception: an operator at the very start ends the look before anything is resolved.
-void resolve(WorkingTerm& term, std::string_view op, const ChangedSpans& since, ChangedSpans& record) {
+template <typename Term>
+void resolve(Term& term, std::string_view op, const ChangedSpans& since, ChangedSpans& record) {
     const auto width = static_cast<std::ptrdiff_t>(op.size());
     std::size_t from = 0;
     for (std::size_t index = 0; index < since.count();) {
@@ -88,7 +89,7 @@ void resolve(WorkingTerm& term, std::string_view op, const ChangedSpans& since, 
 
 // The rewriting of one row with the effect of ReplaceAll: after a row's look no occurrence of its text is
 // left, so every new occurrence overlaps text changed since.
-void rewrite(WorkingTerm& term, const LogicRow& row, const ChangedSpans& since) {
+template <typename Term> void rewrite(Term& term, const LogicRow& row, const ChangedSpans& since) {
     const std::size_t reach = row.find.size() - 1;
     std::size_t from = 0;
     for (std::size_t index = 0; index < since.count();) {
@@ -108,11 +109,9 @@ void rewrite(WorkingTerm& term, const LogicRow& row, const ChangedSpans& since) 
     }
 }
 
-} // namespace
-
-void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records) {
+template <typename Term> void resolveInSpans(Term& term, RelationRecords& records) {
     // Where nothing can occur, a look would find nothing; passing over it keeps the record collecting.
-    if (term.count(WorkingTerm::Relational) > 0) {
+    if (term.count(Relational) > 0) {
         const bool twoCharacter = term.twoCharacterRelations() > 0;
         auto& record = twoCharacter ? records.twoCharacter : records.oneCharacter;
         const auto order = twoCharacter ? std::span<const std::string_view>(TwoCharacterOrder)
@@ -124,13 +123,27 @@ void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records) {
         for (const auto op : order)
             resolve(term, op, since, record);
     }
-    if (term.count(WorkingTerm::KeywordLetter) + term.count(WorkingTerm::VarLetter) > 0) {
+    if (term.count(KeywordLetter) + term.count(VarLetter) > 0) {
         ChangedSpans since = records.logic;
         const Watching watchSince(term, since);
         records.logic = ChangedSpans::nothing();
         for (const auto& row : LogicRows)
             rewrite(term, row, since);
     }
+}
+
+} // namespace
+
+void resolveRelationsAndLogic(FlatTerm& term) {
+    if (term.count(Relational) + term.count(KeywordLetter) + term.count(VarLetter) == 0)
+        return;
+    // Records that have seen nothing make every look a whole one.
+    RelationRecords whole;
+    resolveInSpans(term, whole);
+}
+
+void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records) {
+    resolveInSpans(term, records);
 }
 
 } // namespace MODULCalc

@@ -41,6 +41,65 @@ inline bool isNeighbourChar(char c) {
     return NeighbourChars[static_cast<unsigned char>(c)];
 }
 
+// Kinds of characters the working terms count, so that a stage with nothing to look for is passed over:
+// the operators "^*/#+", ")", the relational characters "=<>|", the letters "do" and the letter "v". Every
+// logical keyword holds at least one of "do" or "v", and of the function names only cos, log and var.
+enum CharacterKind : unsigned char {
+    Power,
+    Times,
+    Divide,
+    Remainder,
+    Plus,
+    Close,
+    Relational,
+    KeywordLetter,
+    VarLetter,
+    Other,
+    KindCount
+};
+
+constexpr CharacterKind kindOf(char c) {
+    switch (c) {
+    case '^':
+        return Power;
+    case '*':
+        return Times;
+    case '/':
+        return Divide;
+    case '#':
+        return Remainder;
+    case '+':
+        return Plus;
+    case ')':
+        return Close;
+    case '=':
+    case '<':
+    case '>':
+    case '|':
+        return Relational;
+    case 'd':
+    case 'o':
+        return KeywordLetter;
+    case 'v':
+        return VarLetter;
+    default:
+        return Other;
+    }
+}
+
+inline constexpr auto KindOf = [] {
+    std::array<CharacterKind, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte)
+        table[byte] = kindOf(static_cast<char>(byte));
+    return table;
+}();
+
+// The two-character relational operators: ">=", "=>", "<=", "=<" and "<>".
+constexpr bool isTwoCharacterRelation(char first, char second) {
+    return (first == '>' && second == '=') || (first == '=' && (second == '>' || second == '<')) ||
+           (first == '<' && (second == '=' || second == '>'));
+}
+
 // Whether text holds at least count characters. A Term is text of characters, not bytes: a letter of
 // several bytes counts once, and so does every byte that does not belong to a well-formed sequence.
 bool hasCharacters(std::string_view text, std::size_t count);

@@ -8,11 +8,6 @@
 namespace MODULCalc {
 namespace {
 
-bool isTwoCharacterRelation(char first, char second) {
-    return (first == '>' && second == '=') || (first == '=' && (second == '>' || second == '<')) ||
-           (first == '<' && (second == '=' || second == '>'));
-}
-
 template <typename Record, std::size_t Capacity>
 void addWatched(std::array<Record*, Capacity>& records, std::size_t& count, Record& added) {
     if (count == Capacity)
@@ -28,56 +23,17 @@ void removeWatched(std::array<Record*, Capacity>& records, std::size_t& count, R
         *found = records[--count];
 }
 
-constexpr WorkingTerm::Kind kindOf(char c) {
-    switch (c) {
-    case '^':
-        return WorkingTerm::Power;
-    case '*':
-        return WorkingTerm::Times;
-    case '/':
-        return WorkingTerm::Divide;
-    case '#':
-        return WorkingTerm::Remainder;
-    case '+':
-        return WorkingTerm::Plus;
-    case ')':
-        return WorkingTerm::Close;
-    case '=':
-    case '<':
-    case '>':
-    case '|':
-        return WorkingTerm::Relational;
-    case 'd':
-    case 'o':
-        return WorkingTerm::KeywordLetter;
-    case 'v':
-        return WorkingTerm::VarLetter;
-    default:
-        return WorkingTerm::Other;
-    }
-}
-
-constexpr std::array<WorkingTerm::Kind, 256> KindOf = [] {
-    std::array<WorkingTerm::Kind, 256> table{};
-    for (std::size_t byte = 0; byte < table.size(); ++byte)
-        table[byte] = kindOf(static_cast<char>(byte));
-    return table;
-}();
-
 } // namespace
 
 WorkingTerm::WorkingTerm(std::string initial) : text_(std::move(initial)) {
     countIn(0, text_.size(), 1);
+    pairCount_ = pairsIn(0, text_.size());
+    // After the whole text has been read in one piece.
+    text_.split();
 }
 
 void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view with) {
     ++replacements_;
-    if (!following_) {
-        // Before var is called every replacement puts in number characters only, so the counts of the
-        // other kinds can stay as they are: still true where they say a kind is missing.
-        text_.replace(pos, count, with);
-        return;
-    }
     const std::size_t oldSize = text_.size();
     for (auto& run : known_)
         run.note(pos, count, with.size());
@@ -158,7 +114,7 @@ void WorkingTerm::learn(std::size_t from, std::size_t to, bool start, bool end) 
     *shortest = {from, to, start, end, true};
 }
 
-std::size_t WorkingTerm::followedRunStart(std::size_t pos) const {
+std::size_t WorkingTerm::runStart(std::size_t pos) const {
     std::size_t start = pos;
     for (;;) {
         const auto run = std::find_if(known_.begin(), known_.end(), [&](const KnownRun& each) {
@@ -177,7 +133,7 @@ std::size_t WorkingTerm::followedRunStart(std::size_t pos) const {
     return start;
 }
 
-std::size_t WorkingTerm::followedRunEnd(std::size_t pos) const {
+std::size_t WorkingTerm::runEnd(std::size_t pos) const {
     std::size_t end = pos;
     for (;;) {
         const auto run = std::find_if(known_.begin(), known_.end(), [&](const KnownRun& each) {
@@ -197,7 +153,7 @@ std::size_t WorkingTerm::followedRunEnd(std::size_t pos) const {
 }
 
 std::size_t WorkingTerm::find(char c, std::size_t from, std::size_t limit) const {
-    if (!following_ || isNumberChar(c))
+    if (isNumberChar(c))
         return text_.find(c, from, limit);
     const std::size_t end = std::min(limit, text_.size());
     while (from < end) {
@@ -229,19 +185,6 @@ std::size_t WorkingTerm::find(std::string_view needle, std::size_t from, std::si
             return pos;
     }
     return std::string::npos;
-}
-
-void WorkingTerm::followChanges() {
-    following_ = true;
-    counts_ = {};
-    countIn(0, text_.size(), 1);
-    pairCount_ = pairsIn(0, text_.size());
-    // After the whole text has been read in one piece.
-    text_.split();
-}
-
-std::size_t WorkingTerm::twoCharacterRelations() {
-    return following_ ? pairCount_ : pairsIn(0, text_.size());
 }
 
 void ChangedSpans::note(std::size_t pos, std::size_t count, std::size_t inserted) {
@@ -285,47 +228,15 @@ void ChangedSpans::note(std::size_t pos, std::size_t count, std::size_t inserted
     used_ = kept;
 }
 
-std::size_t lookAgainFrom(const WorkingTerm& term, const Unchanged& since, std::size_t margin) {
-    return lookAgainFrom(term, ChangedSpans::Span{since.prefix, since.prefix}, margin);
-}
-
-std::size_t lookAgainFrom(const WorkingTerm& term, const ChangedSpans::Span& changed, std::size_t margin) {
-    const std::size_t first = changed.first;
-    std::size_t pos = term.runStart(first);
-    // pos is now just after the character that ends the run; that character may be an operator itself.
-    pos = pos > 0 ? pos - 1 : 0;
-    const std::size_t margined = first > margin ? first - margin : 0;
-    return std::min(pos, margined);
-}
-
-std::size_t unchangedOperatorsAfter(const WorkingTerm& term, const Unchanged& since, std::size_t floor) {
-    const std::size_t end = since.suffixStart(term.size());
-    return unchangedOperatorsAfter(term, ChangedSpans::Span{end, end}, floor);
-}
-
-std::size_t unchangedOperatorsAfter(const WorkingTerm& term, const ChangedSpans::Span& changed,
-                                    std::size_t floor) {
-    if (changed.last >= term.size())
-        return std::string::npos;
-    const std::size_t pos = term.runEnd(std::max(changed.last, floor));
-    return pos < term.size() ? pos : std::string::npos;
-}
-
 void WorkingTerm::watch(Unchanged& extent) {
-    if (!following_)
-        return;
     addWatched(extents_, extentCount_, extent);
 }
 
 void WorkingTerm::watch(Mark& position) {
-    if (!following_)
-        return;
     addWatched(marks_, markCount_, position);
 }
 
 void WorkingTerm::watch(ChangedSpans& changes) {
-    if (!following_)
-        return;
     addWatched(changed_, changedCount_, changes);
 }
 
