@@ -25,7 +25,8 @@ bool removeFirstPair(Term& term, Evaluation& eval, std::size_t from, std::size_t
         if (open == 0 || term.at(static_cast<std::ptrdiff_t>(open) - 1) != '(')
             continue;
         --open;
-        const std::string content = term.substr(open + 1, close - open - 1);
+        const auto kept = term.stableText(open + 1, close - open - 1);
+        const std::string_view content = kept;
         // Within the first four characters there is no room for a function name; characters, not bytes,
         // so that 'éé(P)' drops its parentheses as 'xx(P)' does. The content is made of number characters
         // only, so it holds neither blanks nor an exponent's plus sign to tidy away.

@@ -95,6 +95,9 @@ public:
     std::size_t find(char c, std::size_t from, std::size_t limit = std::string::npos) const;
     std::size_t find(std::string_view needle, std::size_t from, std::size_t limit = std::string::npos) const;
     std::string substr(std::size_t pos, std::size_t count) const { return text_.substr(pos, count); }
+    // Text that stays as it is until the next replacement, whatever else is read meanwhile: a copy, as
+    // reading may move the gaps.
+    std::string stableText(std::size_t pos, std::size_t count) const { return substr(pos, count); }
     // Without copying; valid until the next replacement.
     std::string_view view(std::size_t pos, std::size_t count) { return text_.view(pos, count); }
     std::pair<std::string_view, std::string_view> pieces(std::size_t pos, std::size_t count) const {
