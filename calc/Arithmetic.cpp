@@ -142,8 +142,8 @@ private:
 // unchanged since the previous look, so are those facts and the decision, which then skipped it; the
 // same holds in the unchanged text after each changed span once both facts agree with the previous look
 // there, up to where the next span needs a look again.
-void followLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& since, Mark& lastJoined,
-                 Mark& lastGaveUp) {
+void followLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& since,
+                 SpanLooks<WorkingTerm>& looks, Mark& lastJoined, Mark& lastGaveUp) {
     if (since.count() == 0) {
         // The previous look saw this very text and left it so.
         return;
@@ -152,9 +152,7 @@ void followLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
     Mark gaveUp = lastGaveUp;
     const Watching watchJoined(term, joined);
     const Watching watchGaveUp(term, gaveUp);
-    const auto lookAgain = [&](std::size_t span) {
-        return lookAgainFrom(term, since.at(span, term.size()), 3);
-    };
+    const auto lookAgain = [&](std::size_t span) { return looks.lookAgain(span); };
     const auto joinedBefore = [&](std::size_t pos) {
         return rule.later != '\0' && joined.known() && joined.pos < pos;
     };
@@ -181,7 +179,7 @@ void followLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
             ++span;
         // Beyond the boundary the previous look saw the same text; if it got there and got there in the
         // same state, it went on as this look would and changed nothing before the next span.
-        const std::size_t boundary = unchangedOperatorsAfter(term, since.at(span, term.size()), 3);
+        const std::size_t boundary = looks.boundary(span);
         const bool beyond = boundary != std::string::npos && start > boundary;
         const bool last = span + 1 == since.count();
         if (beyond && !gaveUpBefore(start) && look.laterJoined() == joinedBefore(start)) {
@@ -240,15 +238,15 @@ void reduceLevel(FlatTerm& term, const LevelRule& rule) {
     }
 }
 
-void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& since, Mark& lastJoined,
-                 Mark& lastGaveUp) {
+void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& since,
+                 SpanLooks<WorkingTerm>& looks, Mark& lastJoined, Mark& lastGaveUp) {
     if (term.count(rule.kind) == 0) {
         // What a look finds where the operator does not occur.
         lastJoined = Mark{};
         lastGaveUp = Mark{};
         return;
     }
-    followLevel(term, rule, since, lastJoined, lastGaveUp);
+    followLevel(term, rule, since, looks, lastJoined, lastGaveUp);
 }
 
 } // namespace
@@ -275,8 +273,9 @@ void reduceArithmetic(WorkingTerm& term, ArithmeticRecord& record) {
     ChangedSpans since = record.since;
     const Watching watchSince(term, since);
     record.since = ChangedSpans::nothing();
+    SpanLooks looks(term, since);
     for (std::size_t index = 0; index < ArithmeticLevels.size(); ++index)
-        reduceLevel(term, ArithmeticLevels[index], since, record.joined[index], record.gaveUp[index]);
+        reduceLevel(term, ArithmeticLevels[index], since, looks, record.joined[index], record.gaveUp[index]);
 }
 
 } // namespace MODULCalc

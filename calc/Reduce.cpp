@@ -43,7 +43,7 @@ bool differs(const WorkingTerm& term, const GapText& before, const Unchanged& sa
 }
 
 bool callsVar(const FlatTerm& term) {
-    return term.count(VarLetter) > 0 && term.find("var(", 0) != std::string::npos;
+    return mayHold(term, "var(") && term.find("var(", 0) != std::string::npos;
 }
 
 // The passes of a followed Term, from the first look at the whole text on.
@@ -56,7 +56,7 @@ std::string reduceFollowed(std::string text, bool basicOnly, Evaluation& eval) {
     // letters in. No pass makes a call to var that it also applies: every replacement but the parenthesis
     // step's leaves a digit, and that step applies at most one call.
     std::optional<GapText> previous;
-    if (term.count(VarLetter) > 0)
+    if (term.count(LetterV) > 0)
         previous.emplace(term.substr(0, term.size()));
     for (;;) {
         const std::size_t size = term.size();

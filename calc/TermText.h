@@ -41,9 +41,9 @@ inline bool isNeighbourChar(char c) {
     return NeighbourChars[static_cast<unsigned char>(c)];
 }
 
-// Kinds of characters the working terms count, so that a stage with nothing to look for is passed over:
-// the operators "^*/#+", ")", the relational characters "=<>|", the letters "do" and the letter "v". Every
-// logical keyword holds at least one of "do" or "v", and of the function names only cos, log and var.
+// Kinds of characters the working terms count, so that a stage, an operator or a row with nothing to look
+// for is passed over: the operators "^*/#+", ")", each relational character "=<>|", and each letter of the
+// logical keywords and of var.
 enum CharacterKind : unsigned char {
     Power,
     Times,
@@ -51,40 +51,28 @@ enum CharacterKind : unsigned char {
     Remainder,
     Plus,
     Close,
-    Relational,
-    KeywordLetter,
-    VarLetter,
+    Equals,
+    Less,
+    Greater,
+    Bar,
+    LetterA,
+    LetterD,
+    LetterE,
+    LetterN,
+    LetterO,
+    LetterQ,
+    LetterR,
+    LetterT,
+    LetterV,
+    LetterX,
     Other,
     KindCount
 };
 
 constexpr CharacterKind kindOf(char c) {
-    switch (c) {
-    case '^':
-        return Power;
-    case '*':
-        return Times;
-    case '/':
-        return Divide;
-    case '#':
-        return Remainder;
-    case '+':
-        return Plus;
-    case ')':
-        return Close;
-    case '=':
-    case '<':
-    case '>':
-    case '|':
-        return Relational;
-    case 'd':
-    case 'o':
-        return KeywordLetter;
-    case 'v':
-        return VarLetter;
-    default:
-        return Other;
-    }
+    constexpr std::string_view Counted = "^*/#+)=<>|adenoqrtvx";
+    const auto at = Counted.find(c);
+    return at == std::string_view::npos || c == '\0' ? Other : static_cast<CharacterKind>(at);
 }
 
 inline constexpr auto KindOf = [] {
@@ -93,6 +81,29 @@ inline constexpr auto KindOf = [] {
         table[byte] = kindOf(static_cast<char>(byte));
     return table;
 }();
+
+static_assert(kindOf('|') == Bar && kindOf('x') == LetterX && kindOf('9') == Other);
+
+// Whether a term's counts leave room for text to occur in it: every counted character of text is there.
+template <typename Term> bool mayHold(const Term& term, std::string_view text) {
+    for (const char c : text) {
+        const CharacterKind kind = KindOf[static_cast<unsigned char>(c)];
+        if (kind != Other && term.count(kind) == 0)
+            return false;
+    }
+    return true;
+}
+
+// How many relational characters, and how many letters of the keywords, a term's counts hold.
+template <typename Term> std::size_t relationalCount(const Term& term) {
+    return term.count(Equals) + term.count(Less) + term.count(Greater) + term.count(Bar);
+}
+template <typename Term> std::size_t letterCount(const Term& term) {
+    std::size_t letters = 0;
+    for (int kind = LetterA; kind <= LetterX; ++kind)
+        letters += term.count(static_cast<CharacterKind>(kind));
+    return letters;
+}
 
 // The two-character relational operators: ">=", "=>", "<=", "=<" and "<>".
 constexpr bool isTwoCharacterRelation(char first, char second) {

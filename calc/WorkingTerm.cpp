@@ -43,13 +43,16 @@ void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view w
         marks_[index]->note(pos, count, with.size());
     for (std::size_t index = 0; index < changedCount_; ++index)
         changed_[index]->note(pos, count, with.size());
-    // Pairs that start one character before the replaced text up to its last character change with it.
+    // Pairs that start one character before the replaced text up to its last character change with it;
+    // without relational characters there are none.
     const std::size_t first = pos > 0 ? pos - 1 : 0;
-    pairCount_ -= pairsIn(first, pos + count);
+    if (relationalCount(*this) > 0)
+        pairCount_ -= pairsIn(first, pos + count);
     countIn(pos, count, -1);
     text_.replace(pos, count, with);
     countIn(pos, with.size(), 1);
-    pairCount_ += pairsIn(first, pos + with.size());
+    if (relationalCount(*this) > 0)
+        pairCount_ += pairsIn(first, pos + with.size());
 }
 
 void WorkingTerm::countIn(std::size_t pos, std::size_t count, int sign) {
@@ -61,11 +64,18 @@ void WorkingTerm::countIn(std::size_t pos, std::size_t count, int sign) {
 }
 
 std::size_t WorkingTerm::pairsIn(std::size_t first, std::size_t last) const {
+    // The pairs that start from first up to last.
+    const std::size_t end = std::min(last + 2, text_.size());
+    if (end < first + 2)
+        return 0;
+    const auto [head, tail] = text_.pieces(first, end - first);
     std::size_t pairs = 0;
-    for (std::size_t pos = first; pos <= last && pos + 1 < text_.size(); ++pos) {
-        const auto at = static_cast<std::ptrdiff_t>(pos);
-        pairs += isTwoCharacterRelation(text_.at(at), text_.at(at + 1)) ? 1 : 0;
-    }
+    char previous = '\0';
+    for (const auto piece : {head, tail})
+        for (const char c : piece) {
+            pairs += isTwoCharacterRelation(previous, c) ? 1 : 0;
+            previous = c;
+        }
     return pairs;
 }
 
@@ -96,7 +106,7 @@ void WorkingTerm::KnownRun::note(std::size_t pos, std::size_t count, std::size_t
 }
 
 void WorkingTerm::learn(std::size_t from, std::size_t to, bool start, bool end) const {
-    if (to - from < 16)
+    if (to - from < LongRun)
         return;
     KnownRun* shortest = &known_[0];
     for (auto& run : known_) {
@@ -114,8 +124,18 @@ void WorkingTerm::learn(std::size_t from, std::size_t to, bool start, bool end) 
     *shortest = {from, to, start, end, true};
 }
 
+bool WorkingTerm::knowsRuns() const {
+    return std::any_of(
+        known_.begin(), known_.end(), [](const KnownRun& run) { return run.valid; });
+}
+
 std::size_t WorkingTerm::runStart(std::size_t pos) const {
     std::size_t start = pos;
+    if (!knowsRuns()) {
+        start -= text_.countBefore(pos, isNumberChar);
+        learn(start, pos, true, false);
+        return start;
+    }
     for (;;) {
         const auto run = std::find_if(known_.begin(), known_.end(), [&](const KnownRun& each) {
             return start > each.first && each.holds(start);
@@ -135,6 +155,11 @@ std::size_t WorkingTerm::runStart(std::size_t pos) const {
 
 std::size_t WorkingTerm::runEnd(std::size_t pos) const {
     std::size_t end = pos;
+    if (!knowsRuns()) {
+        end += text_.countFrom(pos, isNumberChar);
+        learn(pos, end, false, true);
+        return end;
+    }
     for (;;) {
         const auto run = std::find_if(known_.begin(), known_.end(), [&](const KnownRun& each) {
             return end < each.last && each.holds(end);
@@ -152,10 +177,26 @@ std::size_t WorkingTerm::runEnd(std::size_t pos) const {
     return end;
 }
 
+std::size_t WorkingTerm::findNear(std::string_view needle, std::size_t from, std::size_t end) const {
+    // The occurrences that start before end, read in one copy.
+    std::array<char, NearLength + 8> near{};
+    const std::size_t count = std::min(end - 1 + needle.size(), text_.size()) - from;
+    text_.copyTo(from, count, near.data());
+    const std::size_t found = std::string_view(near.data(), count).find(needle);
+    return found < end - from ? from + found : std::string::npos;
+}
+
 std::size_t WorkingTerm::find(char c, std::size_t from, std::size_t limit) const {
-    if (isNumberChar(c))
-        return text_.find(c, from, limit);
     const std::size_t end = std::min(limit, text_.size());
+    if (from >= end)
+        return std::string::npos;
+    if (end - from <= NearLength)
+        return findNear(std::string_view(&c, 1), from, end);
+    const bool overKnownRuns = std::any_of(known_.begin(), known_.end(), [&](const KnownRun& run) {
+        return run.valid && run.first < end && run.last > from;
+    });
+    if (!overKnownRuns || isNumberChar(c))
+        return text_.find(c, from, limit);
     while (from < end) {
         std::size_t stretch = end;
         for (const auto& run : known_)
@@ -176,6 +217,11 @@ std::size_t WorkingTerm::find(char c, std::size_t from, std::size_t limit) const
 }
 
 std::size_t WorkingTerm::find(std::string_view needle, std::size_t from, std::size_t limit) const {
+    const std::size_t end = std::min(limit, text_.size());
+    if (from >= end)
+        return std::string::npos;
+    if (end - from <= NearLength && needle.size() <= 8)
+        return findNear(needle, from, end);
     for (std::size_t pos = find(needle.front(), from, limit); pos != std::string::npos;
          pos = find(needle.front(), pos + 1, limit)) {
         std::size_t matched = 1;
@@ -191,41 +237,43 @@ void ChangedSpans::note(std::size_t pos, std::size_t count, std::size_t inserted
     if (everything_)
         return;
     const std::size_t end = pos + count;
+    // The spans before the replaced text stay; those touching or overlapping it become one span with it;
+    // those after it move with it.
+    std::size_t first = 0;
+    while (first < used_ && spans_[first].last < pos)
+        ++first;
     Span joined{pos, pos + inserted};
-    std::array<Span, Capacity + 1> next{};
-    std::size_t kept = 0;
-    bool placed = false;
-    for (std::size_t index = 0; index < used_; ++index) {
-        const Span each = spans_[index];
-        if (each.last < pos) {
-            next[kept++] = each;
-        } else if (each.first > end) {
-            if (!placed) {
-                next[kept++] = joined;
-                placed = true;
-            }
-            next[kept++] = {each.first - count + inserted, each.last - count + inserted};
-        } else {
-            // Touching or overlapping the replaced text: one span with it.
-            joined.first = std::min(joined.first, each.first);
-            joined.last = std::max(joined.last, each.last > end ? each.last - count + inserted : joined.last);
-        }
+    std::size_t after = first;
+    for (; after < used_ && spans_[after].first <= end; ++after) {
+        joined.first = std::min(joined.first, spans_[after].first);
+        if (spans_[after].last > end)
+            joined.last = std::max(joined.last, spans_[after].last - count + inserted);
     }
-    if (!placed)
-        next[kept++] = joined;
-    if (kept > Capacity) {
-        std::size_t closest = 0;
-        for (std::size_t index = 1; index + 1 < kept; ++index)
-            if (next[index + 1].first - next[index].last < next[closest + 1].first - next[closest].last)
-                closest = index;
-        next[closest].last = next[closest + 1].last;
-        std::copy(next.begin() + static_cast<std::ptrdiff_t>(closest) + 2,
-                  next.begin() + static_cast<std::ptrdiff_t>(kept),
-                  next.begin() + static_cast<std::ptrdiff_t>(closest) + 1);
-        --kept;
+    const std::size_t kept = used_ - (after - first) + 1;
+    const auto from = spans_.begin() + static_cast<std::ptrdiff_t>(after);
+    const auto to = spans_.begin() + static_cast<std::ptrdiff_t>(used_);
+    if (after == first)
+        std::copy_backward(from, to, to + 1);
+    else
+        std::copy(from, to, spans_.begin() + static_cast<std::ptrdiff_t>(first) + 1);
+    spans_[first] = joined;
+    for (std::size_t index = first + 1; index < kept; ++index) {
+        spans_[index].first = spans_[index].first - count + inserted;
+        spans_[index].last = spans_[index].last - count + inserted;
     }
-    std::copy(next.begin(), next.begin() + static_cast<std::ptrdiff_t>(kept), spans_.begin());
     used_ = kept;
+    if (used_ <= Capacity)
+        return;
+    // Too many: the two closest become one with what lies between them.
+    std::size_t closest = 0;
+    for (std::size_t index = 1; index + 1 < used_; ++index)
+        if (spans_[index + 1].first - spans_[index].last < spans_[closest + 1].first - spans_[closest].last)
+            closest = index;
+    spans_[closest].last = spans_[closest + 1].last;
+    std::copy(spans_.begin() + static_cast<std::ptrdiff_t>(closest) + 2,
+              spans_.begin() + static_cast<std::ptrdiff_t>(used_),
+              spans_.begin() + static_cast<std::ptrdiff_t>(closest) + 1);
+    --used_;
 }
 
 void WorkingTerm::watch(Unchanged& extent) {

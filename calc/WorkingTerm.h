@@ -40,6 +40,9 @@ public:
         std::size_t last;
     };
 
+    // The most spans kept.
+    static constexpr std::size_t Capacity = 6;
+
     static ChangedSpans nothing() {
         ChangedSpans result;
         result.everything_ = false;
@@ -51,9 +54,9 @@ public:
     void note(std::size_t pos, std::size_t count, std::size_t inserted);
 
 private:
-    static constexpr std::size_t Capacity = 6;
     bool everything_ = true;
-    std::array<Span, Capacity> spans_{};
+    // One more than it keeps, for the moment a replacement adds one too many.
+    std::array<Span, Capacity + 1> spans_{};
     std::size_t used_ = 0;
 };
 
@@ -148,6 +151,12 @@ private:
     // The few longest runs looked at lately: a pass may walk several, and the short ones cost nothing.
     void learn(std::size_t from, std::size_t to, bool start, bool end) const;
 
+    // Searches this short are made in a copy of the text, which costs less than searching its parts.
+    static constexpr std::size_t NearLength = 64;
+    std::size_t findNear(std::string_view needle, std::size_t from, std::size_t end) const;
+    // Runs are learnt once they are this long: shorter ones cost less to walk again than to look up.
+    static constexpr std::size_t LongRun = 64;
+    bool knowsRuns() const;
     std::size_t pairsIn(std::size_t first, std::size_t last) const;
     void countIn(std::size_t pos, std::size_t count, int sign);
 
@@ -198,6 +207,42 @@ std::size_t unchangedOperatorsAfter(const Term& term, const Unchanged& since, st
     const std::size_t end = since.suffixStart(term.size());
     return unchangedOperatorsAfter(term, ChangedSpans::Span{end, end}, floor);
 }
+
+// Where the stages of a pass look again around each changed span (lookAgainFrom with a margin of 3) and
+// where the unchanged operators after it begin (unchangedOperatorsAfter with a floor of 3): the same for
+// every level and operator until one of them replaces something, so each is walked once in between.
+template <typename Term> class SpanLooks {
+public:
+    SpanLooks(const Term& term, const ChangedSpans& since) : term_(term), since_(since) {}
+    std::size_t lookAgain(std::size_t span) {
+        refresh();
+        if (again_[span] == Unknown)
+            again_[span] = lookAgainFrom(term_, since_.at(span, term_.size()), 3);
+        return again_[span];
+    }
+    std::size_t boundary(std::size_t span) {
+        refresh();
+        if (boundary_[span] == Unknown)
+            boundary_[span] = unchangedOperatorsAfter(term_, since_.at(span, term_.size()), 3);
+        return boundary_[span];
+    }
+
+private:
+    static constexpr std::size_t Unknown = std::string::npos - 1;
+    void refresh() {
+        if (version_ == term_.replacements())
+            return;
+        version_ = term_.replacements();
+        again_.fill(Unknown);
+        boundary_.fill(Unknown);
+    }
+
+    const Term& term_;
+    const ChangedSpans& since_;
+    std::size_t version_ = std::string::npos;
+    std::array<std::size_t, ChangedSpans::Capacity> again_{};
+    std::array<std::size_t, ChangedSpans::Capacity> boundary_{};
+};
 
 // Unwatches on leaving a scope.
 template <typename Term, typename Record> class Watching {
