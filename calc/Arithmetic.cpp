@@ -67,7 +67,7 @@ namespace {
 
 // An operand may straddle the gap of the working term, so it is read in the one or two pieces it is stored
 // in, without copying it out: it is empty when each piece is.
-bool isEmptyOperandAt(const WorkingTerm& term, std::ptrdiff_t first, std::ptrdiff_t last) {
+template <typename Term> bool isEmptyOperandAt(const Term& term, std::ptrdiff_t first, std::ptrdiff_t last) {
     const auto [head, tail] =
         term.pieces(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first));
     return IsEmptyOperand(head) && IsEmptyOperand(tail);
@@ -75,7 +75,7 @@ bool isEmptyOperandAt(const WorkingTerm& term, std::ptrdiff_t first, std::ptrdif
 
 // One look of a level along the term: the rule for each occurrence of its operator, in the order the
 // look meets them.
-class LevelLook {
+template <typename Term> class LevelLook {
 public:
     LevelLook(const LevelRule& rule, bool laterJoined, Mark& lastJoined, Mark& lastGaveUp)
         : rule_(rule), laterJoined_(laterJoined), lastJoined_(lastJoined), lastGaveUp_(lastGaveUp) {}
@@ -86,7 +86,7 @@ public:
     // Decides the occurrence at found and computes it where it may: where the look goes on, or nothing
     // when the level gives up the rest of this pass (a power with a negative exponent or 0^0, a division
     // by 0).
-    std::optional<std::size_t> at(WorkingTerm& term, std::size_t found) {
+    std::optional<std::size_t> at(Term& term, std::size_t found) {
         const auto pos = static_cast<std::ptrdiff_t>(found);
         const auto length = static_cast<std::ptrdiff_t>(term.size());
         // The first and the last character never join an operand, even once the outer parentheses are gone.
@@ -127,8 +127,7 @@ public:
 
 private:
     bool blocks(char c) const {
-        return c != '\0' &&
-               (rule_.blocking.find(c) != std::string_view::npos || (laterJoined_ && c == rule_.later));
+        return rule_.blocking[static_cast<unsigned char>(c)] || (laterJoined_ && c == rule_.later);
     }
 
     const LevelRule& rule_;
@@ -143,8 +142,8 @@ private:
 // unchanged since the previous look, so are those facts and the decision, which then skipped it; the
 // same holds in the unchanged text after each changed span once both facts agree with the previous look
 // there, up to where the next span needs a look again.
-void followLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& since, Mark& lastJoined,
-                 Mark& lastGaveUp) {
+void followLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& since,
+                 SpanLooks<WorkingTerm>& looks, Mark& lastJoined, Mark& lastGaveUp) {
     if (since.count() == 0) {
         // The previous look saw this very text and left it so.
         return;
@@ -153,9 +152,7 @@ void followLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
     Mark gaveUp = lastGaveUp;
     const Watching watchJoined(term, joined);
     const Watching watchGaveUp(term, gaveUp);
-    const auto lookAgain = [&](std::size_t span) {
-        return lookAgainFrom(term, since.at(span, term.size()), 3);
-    };
+    const auto lookAgain = [&](std::size_t span) { return looks.lookAgain(span); };
     const auto joinedBefore = [&](std::size_t pos) {
         return rule.later != '\0' && joined.known() && joined.pos < pos;
     };
@@ -166,7 +163,7 @@ void followLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
         // The level gives up at the same place again and does nothing before it.
         return;
     }
-    LevelLook look(rule, joinedBefore(start), lastJoined, lastGaveUp);
+    LevelLook<WorkingTerm> look(rule, joinedBefore(start), lastJoined, lastGaveUp);
     if (!look.laterJoined())
         lastJoined = Mark{};
     lastGaveUp = Mark{};
@@ -182,7 +179,7 @@ void followLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
             ++span;
         // Beyond the boundary the previous look saw the same text; if it got there and got there in the
         // same state, it went on as this look would and changed nothing before the next span.
-        const std::size_t boundary = unchangedOperatorsAfter(term, since.at(span, term.size()), 3);
+        const std::size_t boundary = looks.boundary(span);
         const bool beyond = boundary != std::string::npos && start > boundary;
         const bool last = span + 1 == since.count();
         if (beyond && !gaveUpBefore(start) && look.laterJoined() == joinedBefore(start)) {
@@ -220,19 +217,13 @@ void followLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
     }
 }
 
-void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& since, Mark& lastJoined,
-                 Mark& lastGaveUp) {
-    if (term.count(rule.kind) == 0) {
-        // What a look finds where the operator does not occur.
-        lastJoined = Mark{};
-        lastGaveUp = Mark{};
+// A whole look: every occurrence from the start.
+void reduceLevel(FlatTerm& term, const LevelRule& rule) {
+    if (term.count(rule.kind) == 0)
         return;
-    }
-    if (term.following()) {
-        followLevel(term, rule, since, lastJoined, lastGaveUp);
-        return;
-    }
-    LevelLook look(rule, false, lastJoined, lastGaveUp);
+    Mark lastJoined;
+    Mark lastGaveUp;
+    LevelLook<FlatTerm> look(rule, false, lastJoined, lastGaveUp);
     for (std::size_t start = 0;;) {
         const std::size_t found = term.find(rule.op, start);
         if (found == std::string::npos) {
@@ -245,6 +236,17 @@ void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
             return;
         start = *next;
     }
+}
+
+void reduceLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& since,
+                 SpanLooks<WorkingTerm>& looks, Mark& lastJoined, Mark& lastGaveUp) {
+    if (term.count(rule.kind) == 0) {
+        // What a look finds where the operator does not occur.
+        lastJoined = Mark{};
+        lastGaveUp = Mark{};
+        return;
+    }
+    followLevel(term, rule, since, looks, lastJoined, lastGaveUp);
 }
 
 } // namespace
@@ -261,13 +263,19 @@ std::string tidyResult(std::string text) {
     return text;
 }
 
+void reduceArithmetic(FlatTerm& term) {
+    for (const auto& rule : ArithmeticLevels)
+        reduceLevel(term, rule);
+}
+
 void reduceArithmetic(WorkingTerm& term, ArithmeticRecord& record) {
     // Each level sees the changes since the first level's previous look, which include those since its own.
     ChangedSpans since = record.since;
     const Watching watchSince(term, since);
     record.since = ChangedSpans::nothing();
+    SpanLooks looks(term, since);
     for (std::size_t index = 0; index < ArithmeticLevels.size(); ++index)
-        reduceLevel(term, ArithmeticLevels[index], since, record.joined[index], record.gaveUp[index]);
+        reduceLevel(term, ArithmeticLevels[index], since, looks, record.joined[index], record.gaveUp[index]);
 }
 
 } // namespace MODULCalc

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/FlatTerm.h"
 #include "calc/NumberText.h"
 #include "calc/WorkingTerm.h"
 
@@ -13,9 +14,9 @@ namespace MODULCalc {
 // One arithmetic level: its operator, and what keeps an occurrence of it waiting.
 struct LevelRule {
     char op;
-    WorkingTerm::Kind kind;
+    CharacterKind kind;
     // Operators that, standing next to an operand, keep this level's operation waiting.
-    std::string_view blocking;
+    std::array<bool, 256> blocking;
     // Joins blocking once an occurrence has passed the right-hand check, so that "8/4*2" waits for the
     // division and "2^3^2" computes its first power before the second.
     char later;
@@ -23,11 +24,11 @@ struct LevelRule {
 
 // The levels of one pass, in their order.
 inline constexpr std::array<LevelRule, 5> ArithmeticLevels{{
-    {'^', WorkingTerm::Power, "", '^'},
-    {'*', WorkingTerm::Times, "^#", '/'},
-    {'/', WorkingTerm::Divide, "^#", '\0'},
-    {'#', WorkingTerm::Remainder, "^", '\0'},
-    {'+', WorkingTerm::Plus, "^#*/", '\0'},
+    {'^', Power, characterTable(""), '^'},
+    {'*', Times, characterTable("^#"), '/'},
+    {'/', Divide, characterTable("^#"), '\0'},
+    {'#', Remainder, characterTable("^"), '\0'},
+    {'+', Plus, characterTable("^#*/"), '\0'},
 }};
 
 // The result text of one operation, or nothing when the operation gives up the rest of its level for
@@ -50,6 +51,9 @@ struct ArithmeticRecord {
     std::array<Mark, 5> gaveUp{};
 };
 
+// The arithmetic levels of one pass: a short Term is looked at whole, a followed one where it changed since
+// the record's previous look.
+void reduceArithmetic(FlatTerm& term);
 void reduceArithmetic(WorkingTerm& term, ArithmeticRecord& record);
 
 } // namespace MODULCalc

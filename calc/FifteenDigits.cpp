@@ -78,30 +78,4 @@ std::optional<FifteenDigits> roundToFifteenDigits(double absolute) {
     return std::nullopt;
 }
 
-// Two digits at a time from a table, in two halves that fit 32 bits: the general conversion spends much of
-// its time finding the length, which here is always 15.
-void writeFifteenDigits(std::uint64_t value, char* out) {
-    static constexpr auto Pairs = [] {
-        std::array<char, 200> table{};
-        for (std::size_t pair = 0; pair < 100; ++pair) {
-            table[2 * pair] = static_cast<char>('0' + pair / 10);
-            table[2 * pair + 1] = static_cast<char>('0' + pair % 10);
-        }
-        return table;
-    }();
-    const auto writeHalf = [](std::uint32_t half, char* last, int count) {
-        for (; count >= 2; count -= 2) {
-            const std::uint32_t pair = half % 100;
-            half /= 100;
-            *last-- = Pairs[2 * pair + 1];
-            *last-- = Pairs[2 * pair];
-        }
-        if (count == 1) {
-            *last = static_cast<char>('0' + half);
-        }
-    };
-    writeHalf(static_cast<std::uint32_t>(value / 100'000'000), out + 6, 7);
-    writeHalf(static_cast<std::uint32_t>(value % 100'000'000), out + 14, 8);
-}
-
 } // namespace MODULCalc

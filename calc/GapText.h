@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -34,6 +35,52 @@ public:
         if (pos >= gapStart_)
             return {whole.substr(pos + gap, count), {}};
         return {whole.substr(pos, gapStart_ - pos), whole.substr(gapEnd_, pos + count - gapStart_)};
+    }
+    // How many characters directly before pos, and from pos on, keep says yes to.
+    template <typename Keep> std::size_t countBefore(std::size_t pos, Keep keep) const {
+        std::size_t counted = 0;
+        if (pos > gapStart_) {
+            const char* const stop = buffer_.data() + gapEnd_;
+            const char* const from = stop + (pos - gapStart_);
+            const char* at = from;
+            while (at != stop && keep(at[-1]))
+                --at;
+            counted = static_cast<std::size_t>(from - at);
+            if (at != stop)
+                return counted;
+            pos = gapStart_;
+        }
+        const char* const from = buffer_.data() + pos;
+        const char* at = from;
+        while (at != buffer_.data() && keep(at[-1]))
+            --at;
+        return counted + static_cast<std::size_t>(from - at);
+    }
+    template <typename Keep> std::size_t countFrom(std::size_t pos, Keep keep) const {
+        std::size_t counted = 0;
+        if (pos < gapStart_) {
+            const char* const from = buffer_.data() + pos;
+            const char* const stop = buffer_.data() + gapStart_;
+            const char* at = from;
+            while (at != stop && keep(*at))
+                ++at;
+            counted = static_cast<std::size_t>(at - from);
+            if (at != stop)
+                return counted;
+            pos = gapStart_;
+        }
+        const char* const from = buffer_.data() + pos + (gapEnd_ - gapStart_);
+        const char* const stop = buffer_.data() + buffer_.size();
+        const char* at = from;
+        while (at != stop && keep(*at))
+            ++at;
+        return counted + static_cast<std::size_t>(at - from);
+    }
+    // Copies count characters from pos to out.
+    void copyTo(std::size_t pos, std::size_t count, char* out) const {
+        const auto [first, second] = pieces(pos, count);
+        std::memcpy(out, first.data(), first.size());
+        std::memcpy(out + first.size(), second.data(), second.size());
     }
     // The text from pos in one piece, moving the gap out of it where it lies inside. Valid until the
     // next change.

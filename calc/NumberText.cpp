@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 
 namespace MODULCalc {
@@ -122,46 +123,7 @@ std::optional<double> readShortNumber(std::string_view number) {
     return negative ? -value : value;
 }
 
-namespace {
-
-// A number without an exponent and with at most 15 digits, the usual operand, read in the sweep that
-// finds its end, with the very arithmetic of readShortNumber. Nothing for any other text.
-std::optional<double> readPlainNumber(std::string_view text) {
-    static constexpr std::array<double, 16> PowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const char* next = text.data();
-    const char* const end = next + text.size();
-    const bool negative = next != end && *next == '-';
-    if (next != end && (negative || *next == '+'))
-        ++next;
-    const auto isDigitAt = [&end](const char* at) { return at != end && isDigit(*at); };
-    std::uint64_t mantissa = 0;
-    const char* const whole = next;
-    for (; isDigitAt(next); ++next)
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(*next - '0');
-    auto digits = static_cast<std::size_t>(next - whole);
-    std::size_t fraction = 0;
-    if (next != end && *next == '.') {
-        const char* const point = ++next;
-        for (; isDigitAt(next); ++next)
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*next - '0');
-        fraction = static_cast<std::size_t>(next - point);
-    }
-    digits += fraction;
-    if (digits == 0)
-        return 0.0;
-    if (digits > 15 || (next != end && *next == 'E'))
-        return std::nullopt;
-    const auto value = static_cast<double>(mantissa);
-    const double scaled = fraction == 0 ? value : value / PowersOfTen[fraction];
-    return negative ? -scaled : scaled;
-}
-
-} // namespace
-
-double readNumber(std::string_view text) {
-    if (const auto plain = readPlainNumber(text))
-        return *plain;
+double readLongNumber(std::string_view text) {
     std::string_view number = text.substr(0, numberLength(text));
     if (number.empty())
         return 0;
@@ -180,9 +142,23 @@ double readNumber(std::string_view text) {
 
 ResultText writeIntegerResult(std::int64_t value) {
     ResultText text;
-    text.size_ = static_cast<std::size_t>(
-        std::to_chars(text.chars_.data(), text.chars_.data() + text.chars_.size(), value).ptr -
-        text.chars_.data());
+    const std::uint64_t magnitude =
+        value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    if (std::endian::native != std::endian::little || magnitude >= 100'000'000) {
+        text.size_ = static_cast<std::size_t>(
+            std::to_chars(text.chars_.data(), text.chars_.data() + text.chars_.size(), value).ptr -
+            text.chars_.data());
+        return text;
+    }
+    // The eight digits with the leading zeros shifted out: they are the lowest bytes of the word.
+    const std::uint64_t digits = eightDigits(static_cast<std::uint32_t>(magnitude));
+    const int zeros = magnitude == 0 ? 7 : std::countr_zero(digits ^ 0x3030303030303030) / 8;
+    const std::uint64_t significant = digits >> (8 * zeros);
+    char* out = text.chars_.data();
+    if (value < 0)
+        *out++ = '-';
+    std::memcpy(out, &significant, sizeof significant);
+    text.size_ = static_cast<std::size_t>(out - text.chars_.data() + 8 - zeros);
     return text;
 }
 
@@ -194,12 +170,13 @@ ResultText writeResult(double value) {
     // conversion to an integer is exact for whole numbers and cheaper than floor.
     if (absolute < 1e15 && static_cast<double>(static_cast<std::int64_t>(absolute)) == absolute)
         return writeIntegerResult(static_cast<std::int64_t>(value));
-    // The significant digits, without the point and without trailing zeros, and the decimal exponent.
-    char digits[24];
+    // The significant digits from digits[1] on, without the point and without trailing zeros, and the
+    // decimal exponent; the room after them lets every piece be copied in a fixed size.
+    char digits[40]{};
     int digitCount = 0;
     int exponent = 0;
     if (const auto rounded = roundToFifteenDigits(absolute)) {
-        writeFifteenDigits(rounded->digits, digits);
+        writeSixteenDigits(rounded->digits, digits);
         digitCount = 15;
         exponent = rounded->exponent;
     } else {
@@ -210,30 +187,45 @@ ResultText writeResult(double value) {
         const auto exponentAt = scientific.find('e');
         for (const char c : scientific.substr(0, exponentAt))
             if (c != '.')
-                digits[digitCount++] = c;
+                digits[1 + digitCount++] = c;
         // The buffer holds no terminating zero, so the exponent is read within the written characters only.
         std::string_view exponentText = scientific.substr(exponentAt + 1);
         if (exponentText.front() == '+')
             exponentText.remove_prefix(1);
         std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
     }
-    while (digitCount > 1 && digits[digitCount - 1] == '0')
+    while (digitCount > 1 && digits[digitCount] == '0')
         --digitCount;
+    const char* const significant = digits + 1;
 
     ResultText text;
     char* out = text.chars_.data();
-    const auto put = [&out](char c) { *out++ = c; };
-    const auto putDigits = [&](int from, int to) {
-        for (int index = from; index < to; ++index)
-            put(digits[index]);
-    };
     if (value < 0)
-        put('-');
+        *out++ = '-';
+    const auto count = static_cast<std::size_t>(digitCount);
+    if (exponent >= 0 && exponent < 15 && digitCount > exponent + 1) {
+        const auto whole = static_cast<std::size_t>(exponent) + 1;
+        std::memcpy(out, significant, 16);
+        out[whole] = '.';
+        std::memcpy(out + whole + 1, significant + whole, 16);
+        text.size_ = static_cast<std::size_t>(out - text.chars_.data()) + count + 1;
+        return text;
+    }
+    if (exponent < 0 && exponent >= -4) {
+        // The point and the zeros between it and the first significant digit.
+        const auto zeros = static_cast<std::size_t>(-exponent - 1);
+        std::memcpy(out, ".000", 4);
+        std::memcpy(out + 1 + zeros, significant, 16);
+        text.size_ = static_cast<std::size_t>(out - text.chars_.data()) + 1 + zeros + count;
+        return text;
+    }
+    const auto put = [&out](char c) { *out++ = c; };
     if (exponent < -4 || exponent >= 15) {
-        put(digits[0]);
+        put(significant[0]);
         if (digitCount > 1) {
             put('.');
-            putDigits(1, digitCount);
+            for (std::size_t index = 1; index < count; ++index)
+                put(significant[index]);
         }
         put('E');
         if (exponent < 0)
@@ -242,19 +234,12 @@ ResultText writeResult(double value) {
         if (magnitude < 10)
             put('0');
         out = std::to_chars(out, text.chars_.data() + text.chars_.size(), magnitude).ptr;
-    } else if (exponent < 0) {
-        put('.');
-        for (int zero = 0; zero < -exponent - 1; ++zero)
-            put('0');
-        putDigits(0, digitCount);
-    } else if (digitCount <= exponent + 1) {
-        putDigits(0, digitCount);
+    } else {
+        // A whole number that rounding to fifteen digits made: its digits, then zeros up to the point.
+        for (std::size_t index = 0; index < count; ++index)
+            put(significant[index]);
         for (int zero = 0; zero < exponent + 1 - digitCount; ++zero)
             put('0');
-    } else {
-        putDigits(0, exponent + 1);
-        put('.');
-        putDigits(exponent + 1, digitCount);
     }
     text.size_ = static_cast<std::size_t>(out - text.chars_.data());
     return text;

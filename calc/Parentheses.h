@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/FlatTerm.h"
 #include "calc/WorkingTerm.h"
 
 namespace MODULCalc {
@@ -14,7 +15,9 @@ struct ParenthesesRecord {
 };
 
 // Drops at most one pair of parentheses around a plain number per pass, applying the function whose
-// three-letter name stands before it. The record must be watched by the term.
+// three-letter name stands before it. A short Term is looked at whole; a followed one where it changed
+// since the record's previous look, and the record must be watched by the term.
+void removeParentheses(FlatTerm& term, Evaluation& eval);
 void removeParentheses(WorkingTerm& term, Evaluation& eval, ParenthesesRecord& record);
 
 } // namespace MODULCalc

@@ -2,6 +2,7 @@
 
 #include "calc/Arithmetic.h"
 #include "calc/Evaluation.h"
+#include "calc/FlatTerm.h"
 #include "calc/GapText.h"
 #include "calc/Parentheses.h"
 #include "calc/Relations.h"
@@ -41,32 +42,23 @@ bool differs(const WorkingTerm& term, const GapText& before, const Unchanged& sa
     return false;
 }
 
-bool callsVar(const WorkingTerm& term) {
-    return term.count(WorkingTerm::VarLetter) > 0 && term.find("var(", 0) != std::string::npos;
+bool callsVar(const FlatTerm& term) {
+    return mayHold(term, "var(") && term.find("var(", 0) != std::string::npos;
 }
 
-} // namespace
-
-std::string reduceTerm(std::string normalised, bool basicOnly, Evaluation& eval, bool followChanges) {
-    WorkingTerm term(std::move(normalised));
+// The passes of a followed Term, from the first look at the whole text on.
+std::string reduceFollowed(std::string text, bool basicOnly, Evaluation& eval) {
+    WorkingTerm term(std::move(text));
     PassRecords records;
-    // The text each pass started from, kept only while var may be called.
+    records.watchedBy(term);
+    // Only var can make a Term grow, and make a pass give back the text it started from, so each text is
+    // compared with the one before only when the Term holds a "v" at all; no other replacement puts
+    // letters in. No pass makes a call to var that it also applies: every replacement but the parenthesis
+    // step's leaves a digit, and that step applies at most one call.
     std::optional<GapText> previous;
+    if (term.count(LetterV) > 0)
+        previous.emplace(term.substr(0, term.size()));
     for (;;) {
-        if (!term.following() && (followChanges || callsVar(term))) {
-            // Only var can make a Term grow, and make a pass give back the text it started from: from here
-            // on the passes look only at what changed, and compare each text with the one before when
-            // the Term holds a "v" at all; no other replacement puts letters in. No pass makes a call to
-            // var that it also applies: every replacement but the parenthesis step's leaves a digit, and
-            // that step applies at most one call.
-            term.followChanges();
-            records = PassRecords{};
-            records.watchedBy(term);
-            if (term.count(WorkingTerm::VarLetter) > 0)
-                previous.emplace(term.substr(0, term.size()));
-        } else if (!term.following()) {
-            records = PassRecords{};
-        }
         const std::size_t size = term.size();
         const std::size_t replacements = term.replacements();
         Unchanged same = Unchanged::whole(size);
@@ -85,6 +77,26 @@ std::string reduceTerm(std::string normalised, bool basicOnly, Evaluation& eval,
             return term.release();
         const std::size_t middle = same.suffixStart(term.size()) - same.prefix;
         previous->replace(same.prefix, size - same.suffix - same.prefix, term.substr(same.prefix, middle));
+    }
+}
+
+} // namespace
+
+std::string reduceTerm(std::string normalised, bool basicOnly, Evaluation& eval, bool followChanges) {
+    if (followChanges)
+        return reduceFollowed(std::move(normalised), basicOnly, eval);
+    FlatTerm term(std::move(normalised));
+    for (;;) {
+        // Once the Term calls var its passes follow the changes: a slot may make it grow without end.
+        if (callsVar(term))
+            return reduceFollowed(term.release(), basicOnly, eval);
+        const std::size_t replacements = term.replacements();
+        reduceArithmetic(term);
+        removeParentheses(term, eval);
+        if (!basicOnly)
+            resolveRelationsAndLogic(term);
+        if (term.replacements() == replacements)
+            return term.release();
     }
 }
 

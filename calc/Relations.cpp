@@ -42,15 +42,16 @@ namespace {
 // distance from that end; decisions never depend on other occurrences. A look therefore leaves no
 // occurrence it could resolve, and after a change only occurrences next to the changed spans need a look.
 // One exception: an operator at the very start ends the look before anything is resolved.
-void resolve(WorkingTerm& term, std::string_view op, const ChangedSpans& since, ChangedSpans& record) {
+template <typename Term>
+void resolve(Term& term, std::string_view op, const ChangedSpans& since, SpanLooks<Term>& looks,
+             ChangedSpans& record) {
     const auto width = static_cast<std::ptrdiff_t>(op.size());
     std::size_t from = 0;
     for (std::size_t index = 0; index < since.count();) {
-        const auto span = since.at(index, term.size());
         // The second character of an operator may be the one that ends the run before the changed text.
-        const std::size_t again = lookAgainFrom(term, span, 3);
+        const std::size_t again = looks.lookAgain(index);
         const std::size_t start = std::max(from, again >= op.size() - 1 ? again - (op.size() - 1) : 0);
-        const std::size_t boundary = unchangedOperatorsAfter(term, span, 3);
+        const std::size_t boundary = looks.boundary(index);
         const std::size_t limit = boundary == std::string::npos ? boundary : boundary + 1;
         const std::size_t found = start < limit ? term.find(op, start, limit) : std::string::npos;
         if (found == std::string::npos) {
@@ -88,7 +89,7 @@ void resolve(WorkingTerm& term, std::string_view op, const ChangedSpans& since, 
 
 // The rewriting of one row with the effect of ReplaceAll: after a row's look no occurrence of its text is
 // left, so every new occurrence overlaps text changed since.
-void rewrite(WorkingTerm& term, const LogicRow& row, const ChangedSpans& since) {
+template <typename Term> void rewrite(Term& term, const LogicRow& row, const ChangedSpans& since) {
     const std::size_t reach = row.find.size() - 1;
     std::size_t from = 0;
     for (std::size_t index = 0; index < since.count();) {
@@ -108,11 +109,9 @@ void rewrite(WorkingTerm& term, const LogicRow& row, const ChangedSpans& since) 
     }
 }
 
-} // namespace
-
-void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records) {
+template <typename Term> void resolveInSpans(Term& term, RelationRecords& records) {
     // Where nothing can occur, a look would find nothing; passing over it keeps the record collecting.
-    if (term.count(WorkingTerm::Relational) > 0) {
+    if (relationalCount(term) > 0) {
         const bool twoCharacter = term.twoCharacterRelations() > 0;
         auto& record = twoCharacter ? records.twoCharacter : records.oneCharacter;
         const auto order = twoCharacter ? std::span<const std::string_view>(TwoCharacterOrder)
@@ -121,16 +120,37 @@ void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records) {
         ChangedSpans since = record;
         const Watching watchSince(term, since);
         record = ChangedSpans::nothing();
+        SpanLooks looks(term, since);
         for (const auto op : order)
-            resolve(term, op, since, record);
+            if (mayHold(term, op))
+                resolve(term, op, since, looks, record);
     }
-    if (term.count(WorkingTerm::KeywordLetter) + term.count(WorkingTerm::VarLetter) > 0) {
+    const auto anyRow = [&term] {
+        return std::any_of(LogicRows.begin(), LogicRows.end(),
+                           [&term](const LogicRow& row) { return mayHold(term, row.find); });
+    };
+    if (letterCount(term) > 0 && anyRow()) {
         ChangedSpans since = records.logic;
         const Watching watchSince(term, since);
         records.logic = ChangedSpans::nothing();
         for (const auto& row : LogicRows)
-            rewrite(term, row, since);
+            if (mayHold(term, row.find))
+                rewrite(term, row, since);
     }
+}
+
+} // namespace
+
+void resolveRelationsAndLogic(FlatTerm& term) {
+    if (relationalCount(term) + letterCount(term) == 0)
+        return;
+    // Records that have seen nothing make every look a whole one.
+    RelationRecords whole;
+    resolveInSpans(term, whole);
+}
+
+void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records) {
+    resolveInSpans(term, records);
 }
 
 } // namespace MODULCalc

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/FlatTerm.h"
 #include "calc/WorkingTerm.h"
 
 #include <array>
@@ -53,7 +54,9 @@ bool relationHolds(std::string_view op, double a, double b);
 
 // The closing stage of a pass: the relational operators, each replacing "a op b" whose operands are
 // runs of number characters by "1" or "0" (operands read as they stand, so "P" reads as 0 here), then the
-// textual rewriting of the logical keywords. The records must be watched by the term.
+// textual rewriting of the logical keywords. A short Term is looked at whole; a followed one where it
+// changed since the records' previous looks, and the records must be watched by the term.
+void resolveRelationsAndLogic(FlatTerm& term);
 void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records);
 
 } // namespace MODULCalc

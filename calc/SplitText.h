@@ -2,6 +2,7 @@
 
 #include "calc/GapText.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -30,6 +31,30 @@ public:
         return tail_.size() == 0 ? head_.find(c, from, limit) : findInParts(c, from, limit);
     }
     std::string substr(std::size_t pos, std::size_t count) const;
+    // How many characters directly before pos, and from pos on, keep says yes to.
+    template <typename Keep> std::size_t countBefore(std::size_t pos, Keep keep) const {
+        const std::size_t headSize = head_.size();
+        if (pos <= headSize)
+            return head_.countBefore(pos, keep);
+        const std::size_t inTail = tail_.countBefore(pos - headSize, keep);
+        return inTail < pos - headSize ? inTail : inTail + head_.countBefore(headSize, keep);
+    }
+    template <typename Keep> std::size_t countFrom(std::size_t pos, Keep keep) const {
+        const std::size_t headSize = head_.size();
+        if (pos >= headSize)
+            return tail_.countFrom(pos - headSize, keep);
+        const std::size_t inHead = head_.countFrom(pos, keep);
+        return inHead < headSize - pos ? inHead : inHead + tail_.countFrom(0, keep);
+    }
+    // Copies count characters from pos to out, without moving where the parts meet.
+    void copyTo(std::size_t pos, std::size_t count, char* out) const {
+        const std::size_t headSize = head_.size();
+        const std::size_t inHead = pos < headSize ? std::min(count, headSize - pos) : 0;
+        if (inHead > 0)
+            head_.copyTo(pos, inHead, out);
+        if (inHead < count)
+            tail_.copyTo(pos + inHead - headSize, count - inHead, out + inHead);
+    }
     // The text from pos in at most two pieces, without copying; the parts are joined where it would take
     // more.
     std::pair<std::string_view, std::string_view> pieces(std::size_t pos, std::size_t count) const {

@@ -1,5 +1,6 @@
 #include "calc/TermText.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace MODULCalc {
@@ -8,10 +9,10 @@ std::size_t findText(std::string_view text, std::string_view needle) {
     if (needle.empty() || needle.size() > text.size())
         return std::string_view::npos;
     const std::size_t before = needle.size() - 1;
-    const std::string_view start = needle.substr(0, before);
     for (std::size_t pos = text.find(needle.back(), before); pos != std::string_view::npos;
          pos = text.find(needle.back(), pos + 1))
-        if (text.substr(pos - before, before) == start)
+        if (std::equal(needle.begin(), needle.end() - 1,
+                       text.begin() + static_cast<std::ptrdiff_t>(pos - before)))
             return pos - before;
     return std::string_view::npos;
 }
@@ -22,22 +23,38 @@ void ReplaceAll(std::string& text, std::string_view find, std::string_view repla
         return;
     // Restarting the search from the first character after every replacement finds, each time, the
     // occurrence that ends first. Nothing before it can hold a whole occurrence, so the same result comes
-    // from one sweep that keeps the finished text in done and pushes each replacement back onto the
-    // unread input, which stays linear however many replacements there are. The text before the first
-    // occurrence is finished as it stands and is copied in one piece.
-    std::string done(text, 0, first);
-    done.reserve(text.size());
-    std::string pending(text.rbegin(), text.rend() - static_cast<std::ptrdiff_t>(first));
-    while (!pending.empty()) {
-        done.push_back(pending.back());
-        pending.pop_back();
-        if (done.back() == find.back() && done.size() >= find.size() &&
-            std::string_view(done).substr(done.size() - find.size()) == find) {
-            done.resize(done.size() - find.size());
-            pending.append(replace.rbegin(), replace.rend());
+    // from one sweep that keeps the finished text before a write position and pushes each replacement back
+    // onto the unread input, which stays linear however many replacements there are. A replacement no
+    // longer than what it replaces fits back between the two positions, so the text is rewritten in place.
+    if (replace.size() > find.size()) {
+        std::string grown(text, 0, first);
+        grown.reserve(text.size());
+        std::string pending(text.rbegin(), text.rend() - static_cast<std::ptrdiff_t>(first));
+        while (!pending.empty()) {
+            grown.push_back(pending.back());
+            pending.pop_back();
+            if (grown.back() == find.back() && grown.size() >= find.size() &&
+                std::string_view(grown).substr(grown.size() - find.size()) == find) {
+                grown.resize(grown.size() - find.size());
+                pending.append(replace.rbegin(), replace.rend());
+            }
+        }
+        text = std::move(grown);
+        return;
+    }
+    char* const data = text.data();
+    std::size_t written = first;
+    std::size_t read = first;
+    while (read < text.size()) {
+        data[written++] = data[read++];
+        if (data[written - 1] == find.back() && written >= find.size() &&
+            std::string_view(data + written - find.size(), find.size()) == find) {
+            written -= find.size();
+            read -= replace.size();
+            std::copy(replace.begin(), replace.end(), data + read);
         }
     }
-    text = std::move(done);
+    text.resize(written);
 }
 
 namespace {

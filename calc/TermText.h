@@ -41,6 +41,76 @@ inline bool isNeighbourChar(char c) {
     return NeighbourChars[static_cast<unsigned char>(c)];
 }
 
+// Kinds of characters the working terms count, so that a stage, an operator or a row with nothing to look
+// for is passed over: the operators "^*/#+", ")", each relational character "=<>|", and each letter of the
+// logical keywords and of var.
+enum CharacterKind : unsigned char {
+    Power,
+    Times,
+    Divide,
+    Remainder,
+    Plus,
+    Close,
+    Equals,
+    Less,
+    Greater,
+    Bar,
+    LetterA,
+    LetterD,
+    LetterE,
+    LetterN,
+    LetterO,
+    LetterQ,
+    LetterR,
+    LetterT,
+    LetterV,
+    LetterX,
+    Other,
+    KindCount
+};
+
+constexpr CharacterKind kindOf(char c) {
+    constexpr std::string_view Counted = "^*/#+)=<>|adenoqrtvx";
+    const auto at = Counted.find(c);
+    return at == std::string_view::npos || c == '\0' ? Other : static_cast<CharacterKind>(at);
+}
+
+inline constexpr auto KindOf = [] {
+    std::array<CharacterKind, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte)
+        table[byte] = kindOf(static_cast<char>(byte));
+    return table;
+}();
+
+static_assert(kindOf('|') == Bar && kindOf('x') == LetterX && kindOf('9') == Other);
+
+// Whether a term's counts leave room for text to occur in it: every counted character of text is there.
+template <typename Term> bool mayHold(const Term& term, std::string_view text) {
+    for (const char c : text) {
+        const CharacterKind kind = KindOf[static_cast<unsigned char>(c)];
+        if (kind != Other && term.count(kind) == 0)
+            return false;
+    }
+    return true;
+}
+
+// How many relational characters, and how many letters of the keywords, a term's counts hold.
+template <typename Term> std::size_t relationalCount(const Term& term) {
+    return term.count(Equals) + term.count(Less) + term.count(Greater) + term.count(Bar);
+}
+template <typename Term> std::size_t letterCount(const Term& term) {
+    std::size_t letters = 0;
+    for (int kind = LetterA; kind <= LetterX; ++kind)
+        letters += term.count(static_cast<CharacterKind>(kind));
+    return letters;
+}
+
+// The two-character relational operators: ">=", "=>", "<=", "=<" and "<>".
+constexpr bool isTwoCharacterRelation(char first, char second) {
+    return (first == '>' && second == '=') || (first == '=' && (second == '>' || second == '<')) ||
+           (first == '<' && (second == '=' || second == '>'));
+}
+
 // Whether text holds at least count characters. A Term is text of characters, not bytes: a letter of
 // several bytes counts once, and so does every byte that does not belong to a well-formed sequence.
 bool hasCharacters(std::string_view text, std::size_t count);

@@ -8,11 +8,6 @@
 namespace MODULCalc {
 namespace {
 
-bool isTwoCharacterRelation(char first, char second) {
-    return (first == '>' && second == '=') || (first == '=' && (second == '>' || second == '<')) ||
-           (first == '<' && (second == '=' || second == '>'));
-}
-
 template <typename Record, std::size_t Capacity>
 void addWatched(std::array<Record*, Capacity>& records, std::size_t& count, Record& added) {
     if (count == Capacity)
@@ -28,56 +23,17 @@ void removeWatched(std::array<Record*, Capacity>& records, std::size_t& count, R
         *found = records[--count];
 }
 
-constexpr WorkingTerm::Kind kindOf(char c) {
-    switch (c) {
-    case '^':
-        return WorkingTerm::Power;
-    case '*':
-        return WorkingTerm::Times;
-    case '/':
-        return WorkingTerm::Divide;
-    case '#':
-        return WorkingTerm::Remainder;
-    case '+':
-        return WorkingTerm::Plus;
-    case ')':
-        return WorkingTerm::Close;
-    case '=':
-    case '<':
-    case '>':
-    case '|':
-        return WorkingTerm::Relational;
-    case 'd':
-    case 'o':
-        return WorkingTerm::KeywordLetter;
-    case 'v':
-        return WorkingTerm::VarLetter;
-    default:
-        return WorkingTerm::Other;
-    }
-}
-
-constexpr std::array<WorkingTerm::Kind, 256> KindOf = [] {
-    std::array<WorkingTerm::Kind, 256> table{};
-    for (std::size_t byte = 0; byte < table.size(); ++byte)
-        table[byte] = kindOf(static_cast<char>(byte));
-    return table;
-}();
-
 } // namespace
 
 WorkingTerm::WorkingTerm(std::string initial) : text_(std::move(initial)) {
     countIn(0, text_.size(), 1);
+    pairCount_ = pairsIn(0, text_.size());
+    // After the whole text has been read in one piece.
+    text_.split();
 }
 
 void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view with) {
     ++replacements_;
-    if (!following_) {
-        // Before var is called every replacement puts in number characters only, so the counts of the
-        // other kinds can stay as they are: still true where they say a kind is missing.
-        text_.replace(pos, count, with);
-        return;
-    }
     const std::size_t oldSize = text_.size();
     for (auto& run : known_)
         run.note(pos, count, with.size());
@@ -87,13 +43,16 @@ void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view w
         marks_[index]->note(pos, count, with.size());
     for (std::size_t index = 0; index < changedCount_; ++index)
         changed_[index]->note(pos, count, with.size());
-    // Pairs that start one character before the replaced text up to its last character change with it.
+    // Pairs that start one character before the replaced text up to its last character change with it;
+    // without relational characters there are none.
     const std::size_t first = pos > 0 ? pos - 1 : 0;
-    pairCount_ -= pairsIn(first, pos + count);
+    if (relationalCount(*this) > 0)
+        pairCount_ -= pairsIn(first, pos + count);
     countIn(pos, count, -1);
     text_.replace(pos, count, with);
     countIn(pos, with.size(), 1);
-    pairCount_ += pairsIn(first, pos + with.size());
+    if (relationalCount(*this) > 0)
+        pairCount_ += pairsIn(first, pos + with.size());
 }
 
 void WorkingTerm::countIn(std::size_t pos, std::size_t count, int sign) {
@@ -105,11 +64,18 @@ void WorkingTerm::countIn(std::size_t pos, std::size_t count, int sign) {
 }
 
 std::size_t WorkingTerm::pairsIn(std::size_t first, std::size_t last) const {
+    // The pairs that start from first up to last.
+    const std::size_t end = std::min(last + 2, text_.size());
+    if (end < first + 2)
+        return 0;
+    const auto [head, tail] = text_.pieces(first, end - first);
     std::size_t pairs = 0;
-    for (std::size_t pos = first; pos <= last && pos + 1 < text_.size(); ++pos) {
-        const auto at = static_cast<std::ptrdiff_t>(pos);
-        pairs += isTwoCharacterRelation(text_.at(at), text_.at(at + 1)) ? 1 : 0;
-    }
+    char previous = '\0';
+    for (const auto piece : {head, tail})
+        for (const char c : piece) {
+            pairs += isTwoCharacterRelation(previous, c) ? 1 : 0;
+            previous = c;
+        }
     return pairs;
 }
 
@@ -140,7 +106,7 @@ void WorkingTerm::KnownRun::note(std::size_t pos, std::size_t count, std::size_t
 }
 
 void WorkingTerm::learn(std::size_t from, std::size_t to, bool start, bool end) const {
-    if (to - from < 16)
+    if (to - from < LongRun)
         return;
     KnownRun* shortest = &known_[0];
     for (auto& run : known_) {
@@ -158,8 +124,18 @@ void WorkingTerm::learn(std::size_t from, std::size_t to, bool start, bool end) 
     *shortest = {from, to, start, end, true};
 }
 
-std::size_t WorkingTerm::followedRunStart(std::size_t pos) const {
+bool WorkingTerm::knowsRuns() const {
+    return std::any_of(
+        known_.begin(), known_.end(), [](const KnownRun& run) { return run.valid; });
+}
+
+std::size_t WorkingTerm::runStart(std::size_t pos) const {
     std::size_t start = pos;
+    if (!knowsRuns()) {
+        start -= text_.countBefore(pos, isNumberChar);
+        learn(start, pos, true, false);
+        return start;
+    }
     for (;;) {
         const auto run = std::find_if(known_.begin(), known_.end(), [&](const KnownRun& each) {
             return start > each.first && each.holds(start);
@@ -177,8 +153,13 @@ std::size_t WorkingTerm::followedRunStart(std::size_t pos) const {
     return start;
 }
 
-std::size_t WorkingTerm::followedRunEnd(std::size_t pos) const {
+std::size_t WorkingTerm::runEnd(std::size_t pos) const {
     std::size_t end = pos;
+    if (!knowsRuns()) {
+        end += text_.countFrom(pos, isNumberChar);
+        learn(pos, end, false, true);
+        return end;
+    }
     for (;;) {
         const auto run = std::find_if(known_.begin(), known_.end(), [&](const KnownRun& each) {
             return end < each.last && each.holds(end);
@@ -196,10 +177,26 @@ std::size_t WorkingTerm::followedRunEnd(std::size_t pos) const {
     return end;
 }
 
+std::size_t WorkingTerm::findNear(std::string_view needle, std::size_t from, std::size_t end) const {
+    // The occurrences that start before end, read in one copy.
+    std::array<char, NearLength + 8> near{};
+    const std::size_t count = std::min(end - 1 + needle.size(), text_.size()) - from;
+    text_.copyTo(from, count, near.data());
+    const std::size_t found = std::string_view(near.data(), count).find(needle);
+    return found < end - from ? from + found : std::string::npos;
+}
+
 std::size_t WorkingTerm::find(char c, std::size_t from, std::size_t limit) const {
-    if (!following_ || isNumberChar(c))
-        return text_.find(c, from, limit);
     const std::size_t end = std::min(limit, text_.size());
+    if (from >= end)
+        return std::string::npos;
+    if (end - from <= NearLength)
+        return findNear(std::string_view(&c, 1), from, end);
+    const bool overKnownRuns = std::any_of(known_.begin(), known_.end(), [&](const KnownRun& run) {
+        return run.valid && run.first < end && run.last > from;
+    });
+    if (!overKnownRuns || isNumberChar(c))
+        return text_.find(c, from, limit);
     while (from < end) {
         std::size_t stretch = end;
         for (const auto& run : known_)
@@ -220,6 +217,11 @@ std::size_t WorkingTerm::find(char c, std::size_t from, std::size_t limit) const
 }
 
 std::size_t WorkingTerm::find(std::string_view needle, std::size_t from, std::size_t limit) const {
+    const std::size_t end = std::min(limit, text_.size());
+    if (from >= end)
+        return std::string::npos;
+    if (end - from <= NearLength && needle.size() <= 8)
+        return findNear(needle, from, end);
     for (std::size_t pos = find(needle.front(), from, limit); pos != std::string::npos;
          pos = find(needle.front(), pos + 1, limit)) {
         std::size_t matched = 1;
@@ -231,101 +233,58 @@ std::size_t WorkingTerm::find(std::string_view needle, std::size_t from, std::si
     return std::string::npos;
 }
 
-void WorkingTerm::followChanges() {
-    following_ = true;
-    counts_ = {};
-    countIn(0, text_.size(), 1);
-    pairCount_ = pairsIn(0, text_.size());
-    // After the whole text has been read in one piece.
-    text_.split();
-}
-
-std::size_t WorkingTerm::twoCharacterRelations() {
-    return following_ ? pairCount_ : pairsIn(0, text_.size());
-}
-
 void ChangedSpans::note(std::size_t pos, std::size_t count, std::size_t inserted) {
     if (everything_)
         return;
     const std::size_t end = pos + count;
+    // The spans before the replaced text stay; those touching or overlapping it become one span with it;
+    // those after it move with it.
+    std::size_t first = 0;
+    while (first < used_ && spans_[first].last < pos)
+        ++first;
     Span joined{pos, pos + inserted};
-    std::array<Span, Capacity + 1> next{};
-    std::size_t kept = 0;
-    bool placed = false;
-    for (std::size_t index = 0; index < used_; ++index) {
-        const Span each = spans_[index];
-        if (each.last < pos) {
-            next[kept++] = each;
-        } else if (each.first > end) {
-            if (!placed) {
-                next[kept++] = joined;
-                placed = true;
-            }
-            next[kept++] = {each.first - count + inserted, each.last - count + inserted};
-        } else {
-            // Touching or overlapping the replaced text: one span with it.
-            joined.first = std::min(joined.first, each.first);
-            joined.last = std::max(joined.last, each.last > end ? each.last - count + inserted : joined.last);
-        }
+    std::size_t after = first;
+    for (; after < used_ && spans_[after].first <= end; ++after) {
+        joined.first = std::min(joined.first, spans_[after].first);
+        if (spans_[after].last > end)
+            joined.last = std::max(joined.last, spans_[after].last - count + inserted);
     }
-    if (!placed)
-        next[kept++] = joined;
-    if (kept > Capacity) {
-        std::size_t closest = 0;
-        for (std::size_t index = 1; index + 1 < kept; ++index)
-            if (next[index + 1].first - next[index].last < next[closest + 1].first - next[closest].last)
-                closest = index;
-        next[closest].last = next[closest + 1].last;
-        std::copy(next.begin() + static_cast<std::ptrdiff_t>(closest) + 2,
-                  next.begin() + static_cast<std::ptrdiff_t>(kept),
-                  next.begin() + static_cast<std::ptrdiff_t>(closest) + 1);
-        --kept;
+    const std::size_t kept = used_ - (after - first) + 1;
+    const auto from = spans_.begin() + static_cast<std::ptrdiff_t>(after);
+    const auto to = spans_.begin() + static_cast<std::ptrdiff_t>(used_);
+    if (after == first)
+        std::copy_backward(from, to, to + 1);
+    else
+        std::copy(from, to, spans_.begin() + static_cast<std::ptrdiff_t>(first) + 1);
+    spans_[first] = joined;
+    for (std::size_t index = first + 1; index < kept; ++index) {
+        spans_[index].first = spans_[index].first - count + inserted;
+        spans_[index].last = spans_[index].last - count + inserted;
     }
-    std::copy(next.begin(), next.begin() + static_cast<std::ptrdiff_t>(kept), spans_.begin());
     used_ = kept;
-}
-
-std::size_t lookAgainFrom(const WorkingTerm& term, const Unchanged& since, std::size_t margin) {
-    return lookAgainFrom(term, ChangedSpans::Span{since.prefix, since.prefix}, margin);
-}
-
-std::size_t lookAgainFrom(const WorkingTerm& term, const ChangedSpans::Span& changed, std::size_t margin) {
-    const std::size_t first = changed.first;
-    std::size_t pos = term.runStart(first);
-    // pos is now just after the character that ends the run; that character may be an operator itself.
-    pos = pos > 0 ? pos - 1 : 0;
-    const std::size_t margined = first > margin ? first - margin : 0;
-    return std::min(pos, margined);
-}
-
-std::size_t unchangedOperatorsAfter(const WorkingTerm& term, const Unchanged& since, std::size_t floor) {
-    const std::size_t end = since.suffixStart(term.size());
-    return unchangedOperatorsAfter(term, ChangedSpans::Span{end, end}, floor);
-}
-
-std::size_t unchangedOperatorsAfter(const WorkingTerm& term, const ChangedSpans::Span& changed,
-                                    std::size_t floor) {
-    if (changed.last >= term.size())
-        return std::string::npos;
-    const std::size_t pos = term.runEnd(std::max(changed.last, floor));
-    return pos < term.size() ? pos : std::string::npos;
+    if (used_ <= Capacity)
+        return;
+    // Too many: the two closest become one with what lies between them.
+    std::size_t closest = 0;
+    for (std::size_t index = 1; index + 1 < used_; ++index)
+        if (spans_[index + 1].first - spans_[index].last < spans_[closest + 1].first - spans_[closest].last)
+            closest = index;
+    spans_[closest].last = spans_[closest + 1].last;
+    std::copy(spans_.begin() + static_cast<std::ptrdiff_t>(closest) + 2,
+              spans_.begin() + static_cast<std::ptrdiff_t>(used_),
+              spans_.begin() + static_cast<std::ptrdiff_t>(closest) + 1);
+    --used_;
 }
 
 void WorkingTerm::watch(Unchanged& extent) {
-    if (!following_)
-        return;
     addWatched(extents_, extentCount_, extent);
 }
 
 void WorkingTerm::watch(Mark& position) {
-    if (!following_)
-        return;
     addWatched(marks_, markCount_, position);
 }
 
 void WorkingTerm::watch(ChangedSpans& changes) {
-    if (!following_)
-        return;
     addWatched(changed_, changedCount_, changes);
 }
 

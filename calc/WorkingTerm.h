@@ -3,6 +3,7 @@
 #include "calc/SplitText.h"
 #include "calc/TermText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string>
@@ -39,6 +40,9 @@ public:
         std::size_t last;
     };
 
+    // The most spans kept.
+    static constexpr std::size_t Capacity = 6;
+
     static ChangedSpans nothing() {
         ChangedSpans result;
         result.everything_ = false;
@@ -50,9 +54,9 @@ public:
     void note(std::size_t pos, std::size_t count, std::size_t inserted);
 
 private:
-    static constexpr std::size_t Capacity = 6;
     bool everything_ = true;
-    std::array<Span, Capacity> spans_{};
+    // One more than it keeps, for the moment a replacement adds one too many.
+    std::array<Span, Capacity + 1> spans_{};
     std::size_t used_ = 0;
 };
 
@@ -79,28 +83,12 @@ struct Mark {
     }
 };
 
-// The working term of one evaluation. While it follows its changes, every stage of a pass looks again
+// The working term of a long Term, and of any Term once it calls var. Every stage of a pass looks again
 // only where the text changed since its own previous look: a Term that reduces by one small step per pass
 // then costs each pass the size of that step, not the length of the Term. To that end every replacement
-// is reported to the stages' records (Unchanged extents and Marks) that are watching. A short Term does
-// without: each pass hands the stages fresh records, which make them look at the whole text, and that
-// costs less than the bookkeeping for a few dozen characters.
+// is reported to the stages' records (Unchanged extents and Marks) that are watching.
 class WorkingTerm {
 public:
-    // Kinds of characters the term counts, so that a stage with nothing to look for is passed over.
-    enum Kind : unsigned char {
-        Power,
-        Times,
-        Divide,
-        Remainder,
-        Plus,
-        Close,
-        Relational,
-        KeywordLetter,
-        VarLetter,
-        Other
-    };
-
     explicit WorkingTerm(std::string text);
 
     std::size_t size() const { return text_.size(); }
@@ -110,6 +98,9 @@ public:
     std::size_t find(char c, std::size_t from, std::size_t limit = std::string::npos) const;
     std::size_t find(std::string_view needle, std::size_t from, std::size_t limit = std::string::npos) const;
     std::string substr(std::size_t pos, std::size_t count) const { return text_.substr(pos, count); }
+    // Text that stays as it is until the next replacement, whatever else is read meanwhile: a copy, as
+    // reading may move the gaps.
+    std::string stableText(std::size_t pos, std::size_t count) const { return substr(pos, count); }
     // Without copying; valid until the next replacement.
     std::string_view view(std::size_t pos, std::size_t count) { return text_.view(pos, count); }
     std::pair<std::string_view, std::string_view> pieces(std::size_t pos, std::size_t count) const {
@@ -121,9 +112,7 @@ public:
     // How many replacements the term has seen, so that a pass can tell whether it changed anything.
     std::size_t replacements() const { return replacements_; }
 
-    // From now on records that watch are kept up to date; before, watching does nothing.
-    void followChanges();
-    bool following() const { return following_; }
+    static constexpr bool following() { return true; }
 
     // A record that every later replacement updates, until it is unwatched.
     void watch(Unchanged& extent);
@@ -133,32 +122,15 @@ public:
     void unwatch(ChangedSpans& changes);
     void unwatch(Mark& position);
 
-    // How many characters of a kind the term holds: operators "^*/#+", ")", relational characters
-    // "=<>|", the letters "do" and the letter "v": every logical keyword holds at least one of them, and
-    // of the function names only cos, log and var. Before the term follows its changes, only 0 is exact: none
-    // of them.
-    std::size_t count(Kind of) const { return counts_[of]; }
-    // A look along the whole text found none of the kind.
-    void noneLeft(Kind of) { counts_[of] = 0; }
+    // How many characters of a kind the term holds.
+    std::size_t count(CharacterKind of) const { return counts_[of]; }
     // Of the two-character relational operators (">=", "=>", "<=", "=<", "<>").
-    std::size_t twoCharacterRelations();
+    std::size_t twoCharacterRelations() const { return pairCount_; }
 
     // Where the run of number characters that ends at pos starts, and where the one that starts at pos
     // ends: pos itself when there is none.
-    std::size_t runStart(std::size_t pos) const {
-        if (following_)
-            return followedRunStart(pos);
-        while (pos > 0 && isNumberChar(text_.at(static_cast<std::ptrdiff_t>(pos) - 1)))
-            --pos;
-        return pos;
-    }
-    std::size_t runEnd(std::size_t pos) const {
-        if (following_)
-            return followedRunEnd(pos);
-        while (pos < text_.size() && isNumberChar(text_.at(static_cast<std::ptrdiff_t>(pos))))
-            ++pos;
-        return pos;
-    }
+    std::size_t runStart(std::size_t pos) const;
+    std::size_t runEnd(std::size_t pos) const;
 
 private:
     // A stretch of number characters known from an earlier look, and whether it is known to reach the
@@ -176,16 +148,19 @@ private:
         bool holds(std::size_t pos) const { return valid && pos >= first && pos <= last; }
         std::size_t length() const { return valid ? last - first : 0; }
     };
-    std::size_t followedRunStart(std::size_t pos) const;
-    std::size_t followedRunEnd(std::size_t pos) const;
     // The few longest runs looked at lately: a pass may walk several, and the short ones cost nothing.
     void learn(std::size_t from, std::size_t to, bool start, bool end) const;
 
+    // Searches this short are made in a copy of the text, which costs less than searching its parts.
+    static constexpr std::size_t NearLength = 64;
+    std::size_t findNear(std::string_view needle, std::size_t from, std::size_t end) const;
+    // Runs are learnt once they are this long: shorter ones cost less to walk again than to look up.
+    static constexpr std::size_t LongRun = 64;
+    bool knowsRuns() const;
     std::size_t pairsIn(std::size_t first, std::size_t last) const;
     void countIn(std::size_t pos, std::size_t count, int sign);
 
     SplitText text_;
-    bool following_ = false;
     std::size_t replacements_ = 0;
     mutable std::array<KnownRun, 4> known_{};
     std::array<Unchanged*, 16> extents_{};
@@ -194,35 +169,91 @@ private:
     std::size_t markCount_ = 0;
     std::array<ChangedSpans*, 8> changed_{};
     std::size_t changedCount_ = 0;
-    std::array<std::size_t, Other + 1> counts_{};
-    // Kept up to date while the term follows its changes.
+    std::array<std::size_t, KindCount> counts_{};
     std::size_t pairCount_ = 0;
 };
 
 // Where a stage must look again at an operator whose operands are runs of number characters: before
 // the run that reaches into the changed text, and at least margin characters before that text, so that
 // the checks against either end of the term are covered too.
-std::size_t lookAgainFrom(const WorkingTerm& term, const Unchanged& since, std::size_t margin);
-std::size_t lookAgainFrom(const WorkingTerm& term, const ChangedSpans::Span& changed, std::size_t margin);
+template <typename Term>
+std::size_t lookAgainFrom(const Term& term, const ChangedSpans::Span& changed, std::size_t margin) {
+    const std::size_t first = changed.first;
+    std::size_t pos = term.runStart(first);
+    // pos is now just after the character that ends the run; that character may be an operator itself.
+    pos = pos > 0 ? pos - 1 : 0;
+    const std::size_t margined = first > margin ? first - margin : 0;
+    return std::min(pos, margined);
+}
+template <typename Term>
+std::size_t lookAgainFrom(const Term& term, const Unchanged& since, std::size_t margin) {
+    return lookAgainFrom(term, ChangedSpans::Span{since.prefix, since.prefix}, margin);
+}
 
 // The first character at or after from, and at least floor characters into the term, that cannot be
 // part of an operand; operators after it have their whole operands, and what stands next to them, in the
-// unchanged end of the term. Npos when nothing of the end is known to be unchanged.
-std::size_t unchangedOperatorsAfter(const WorkingTerm& term, const Unchanged& since, std::size_t floor);
-// The same after one changed span: Npos when it reaches the end of the term.
-std::size_t unchangedOperatorsAfter(const WorkingTerm& term, const ChangedSpans::Span& changed,
-                                    std::size_t floor);
+// unchanged end of the term. Npos when the changed span reaches the end of the term.
+template <typename Term>
+std::size_t unchangedOperatorsAfter(const Term& term, const ChangedSpans::Span& changed, std::size_t floor) {
+    if (changed.last >= term.size())
+        return std::string::npos;
+    const std::size_t pos = term.runEnd(std::max(changed.last, floor));
+    return pos < term.size() ? pos : std::string::npos;
+}
+// The same after the text changed since some moment: Npos when nothing of the end is known to be
+// unchanged.
+template <typename Term>
+std::size_t unchangedOperatorsAfter(const Term& term, const Unchanged& since, std::size_t floor) {
+    const std::size_t end = since.suffixStart(term.size());
+    return unchangedOperatorsAfter(term, ChangedSpans::Span{end, end}, floor);
+}
+
+// Where the stages of a pass look again around each changed span (lookAgainFrom with a margin of 3) and
+// where the unchanged operators after it begin (unchangedOperatorsAfter with a floor of 3): the same for
+// every level and operator until one of them replaces something, so each is walked once in between.
+template <typename Term> class SpanLooks {
+public:
+    SpanLooks(const Term& term, const ChangedSpans& since) : term_(term), since_(since) {}
+    std::size_t lookAgain(std::size_t span) {
+        refresh();
+        if (again_[span] == Unknown)
+            again_[span] = lookAgainFrom(term_, since_.at(span, term_.size()), 3);
+        return again_[span];
+    }
+    std::size_t boundary(std::size_t span) {
+        refresh();
+        if (boundary_[span] == Unknown)
+            boundary_[span] = unchangedOperatorsAfter(term_, since_.at(span, term_.size()), 3);
+        return boundary_[span];
+    }
+
+private:
+    static constexpr std::size_t Unknown = std::string::npos - 1;
+    void refresh() {
+        if (version_ == term_.replacements())
+            return;
+        version_ = term_.replacements();
+        again_.fill(Unknown);
+        boundary_.fill(Unknown);
+    }
+
+    const Term& term_;
+    const ChangedSpans& since_;
+    std::size_t version_ = std::string::npos;
+    std::array<std::size_t, ChangedSpans::Capacity> again_{};
+    std::array<std::size_t, ChangedSpans::Capacity> boundary_{};
+};
 
 // Unwatches on leaving a scope.
-template <typename Record> class Watching {
+template <typename Term, typename Record> class Watching {
 public:
-    Watching(WorkingTerm& term, Record& watched) : term_(term), watched_(watched) { term_.watch(watched_); }
+    Watching(Term& term, Record& watched) : term_(term), watched_(watched) { term_.watch(watched_); }
     ~Watching() { term_.unwatch(watched_); }
     Watching(const Watching&) = delete;
     Watching& operator=(const Watching&) = delete;
 
 private:
-    WorkingTerm& term_;
+    Term& term_;
     Record& watched_;
 };
 

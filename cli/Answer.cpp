@@ -2,6 +2,7 @@
 
 #include "calc/MODULCalc.h"
 
+#include <algorithm>
 #include <array>
 
 namespace cli {
@@ -9,7 +10,7 @@ namespace cli {
 std::string answer(const std::string& term, bool basicOnly) {
     static const std::array<std::string, MODULCalc::VariableSlots> slots{};
     std::string result = MODULCalc::Calculate(term, 0, basicOnly ? -1 : 0, slots, MODULCalc::VariableSlots);
-    if (result.find_first_of("\r\n") == std::string::npos)
+    if (std::none_of(result.begin(), result.end(), [](char c) { return c == '\n' || c == '\r'; }))
         return result;
     std::string line;
     for (const char c : result)

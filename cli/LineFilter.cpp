@@ -4,54 +4,64 @@
 #include "cli/Failure.h"
 
 #include <cerrno>
-#include <cstdlib>
+#include <cstring>
+#include <new>
 #include <string>
-#include <sys/types.h>
+#include <vector>
 
 namespace cli {
 
-namespace {
-
-// What getline(3) reads into; it grows the buffer itself.
-struct LineBuffer {
-    LineBuffer() = default;
-    LineBuffer(const LineBuffer&) = delete;
-    LineBuffer& operator=(const LineBuffer&) = delete;
-    ~LineBuffer() { std::free(data); }
-    char* data = nullptr;
-    std::size_t capacity = 0;
-};
-
-} // namespace
-
 int filterLines(std::FILE* in, std::ostream& out, bool basicOnly) {
-    LineBuffer buffer;
-    // Answers are short; gathering them costs less than a formatted write each.
-    constexpr std::size_t Gathered = 1 << 16;
+    // Input is read in blocks and answers are written in blocks: most Terms and answers are short, and
+    // a read or a formatted write for each costs more than answering it.
+    constexpr std::size_t Block = 1 << 16;
+    std::vector<char> block(Block);
     std::string answers;
     std::string line;
-    for (;;) {
-        errno = 0;
-        const ssize_t length = getline(&buffer.data, &buffer.capacity, in);
-        if (length < 0)
-            break;
-        line.assign(buffer.data, static_cast<std::size_t>(length));
-        if (!line.empty() && line.back() == '\n')
-            line.pop_back();
+    int readError = 0;
+    const auto answerLine = [&] {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         answers += answer(line, basicOnly);
         answers += '\n';
-        if (answers.size() >= Gathered) {
-            errno = 0;
-            out.write(answers.data(), static_cast<std::streamsize>(answers.size()));
-            answers.clear();
-            if (!out.good())
+        line.clear();
+        if (answers.size() < Block)
+            return true;
+        errno = 0;
+        out.write(answers.data(), static_cast<std::streamsize>(answers.size()));
+        answers.clear();
+        return out.good();
+    };
+    for (bool reading = true; reading;) {
+        errno = 0;
+        const std::size_t got = std::fread(block.data(), 1, block.size(), in);
+        if (got < block.size()) {
+            // End of input leaves errno alone; a failed read sets it.
+            readError = std::ferror(in) == 0 ? 0 : (errno != 0 ? errno : EIO);
+            reading = false;
+        }
+        const char* next = block.data();
+        const char* const end = next + got;
+        while (next != end) {
+            const auto* newline =
+                static_cast<const char*>(std::memchr(next, '\n', static_cast<std::size_t>(end - next)));
+            try {
+                line.append(next, newline == nullptr ? end : newline);
+            } catch (const std::bad_alloc&) {
+                readError = ENOMEM;
+                reading = false;
+                break;
+            }
+            if (newline == nullptr)
+                break;
+            next = newline + 1;
+            if (!answerLine())
                 return finishAnswers(out);
         }
     }
-    // End of input leaves errno alone; a failed read or a line the memory cannot hold sets it.
-    const int readError = std::feof(in) != 0 ? 0 : (errno != 0 ? errno : EIO);
+    // The last line needs no line feed; it is a line when it holds anything.
+    if (readError == 0 && !line.empty() && !answerLine())
+        return finishAnswers(out);
     errno = 0;
     out.write(answers.data(), static_cast<std::streamsize>(answers.size()));
     const int status = finishAnswers(out);
