@@ -18,6 +18,8 @@ BUILD_PACKAGES  := cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-
 # pages: what the package and the tests of the installed product call.
 CHECK_PACKAGES  := dpkg-dev binutils file desktop-file-utils appstream man-db lintian
 FORMAT_PACKAGES := clang-format git
+# The name rule of .clang-tidy, checked over the compile commands of the build.
+TIDY_PACKAGES   := clang-tidy
 # libFuzzer ships with clang's runtime libraries, which clang only recommends.
 FUZZ_PACKAGES   := clang libclang-rt-14-dev
 # The benchmarks measure the key index beside the library's hash set, and start-up on a virtual display.
@@ -26,7 +28,8 @@ BENCH_PACKAGES  := $(BUILD_PACKAGES) libabsl-dev xvfb libxcb-damage0-dev
 PACKAGES_all          := $(BUILD_PACKAGES)
 PACKAGES_build        := $(BUILD_PACKAGES)
 PACKAGES_run          := $(BUILD_PACKAGES)
-PACKAGES_test         := $(BUILD_PACKAGES) $(CHECK_PACKAGES) $(FORMAT_PACKAGES) $(FUZZ_PACKAGES)
+PACKAGES_test         := $(BUILD_PACKAGES) $(CHECK_PACKAGES) $(FORMAT_PACKAGES) $(TIDY_PACKAGES) \
+                         $(FUZZ_PACKAGES)
 PACKAGES_test-asan    := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
 PACKAGES_test-anywhere := $(PACKAGES_test) fontconfig
 PACKAGES_package      := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
@@ -35,11 +38,13 @@ PACKAGES_bench        := $(BENCH_PACKAGES)
 PACKAGES_bench-bc     := $(BUILD_PACKAGES) bc
 PACKAGES_format       := $(FORMAT_PACKAGES)
 PACKAGES_format-check := $(FORMAT_PACKAGES)
+PACKAGES_tidy         := $(BUILD_PACKAGES) $(TIDY_PACKAGES)
 PACKAGES_screenshot   := $(BUILD_PACKAGES)
 
 CMAKE_COMMON   := -G Ninja -DSCRIVLET_WERROR=ON
 
-.PHONY: all deps build run test test-anywhere test-asan soak package fuzz bench bench-bc format format-check screenshot clean
+.PHONY: all deps build run test test-anywhere test-asan soak package fuzz bench bench-bc format format-check tidy \
+        screenshot clean
 
 all: build
 
@@ -58,6 +63,7 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory format-check
+	@$(MAKE) --no-print-directory tidy
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
 	@$(MAKE) --no-print-directory test-asan
 
@@ -122,6 +128,10 @@ format: deps
 
 format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run -Werror && echo "clang-format: clean"
+
+# Every name of the program, its tests and tools by the rule of .clang-tidy (docs/ARCHITECTURE.md, "Names").
+tidy: build
+	run-clang-tidy -p $(BUILD_DIR) -j $(JOBS) -quiet '^$(CURDIR)/(ui|notes|app|calc|dates|qt|cli|tests|tools)/'
 
 # The notes view, the calculator panel and the scheduler panel, each as docs/*.png.
 screenshot: build

@@ -8,44 +8,44 @@ namespace app {
 
 AboutBox::AboutBox(MainControls& controls, ui::Platform& platform)
     : controls_(controls), platform_(platform) {
-    controls_.Menu.mOptionsAbout.Click.connect([this] { mOptionsAbout_Click(); });
+    controls_.menu.mOptionsAbout.Click.connect([this] { mOptionsAbout_Click(); });
 }
 
-frmInfo& AboutBox::Load() {
+frmInfo& AboutBox::load() {
     if (!form_) {
-        form_ = std::make_unique<frmInfo>(controls_.frmMain, [this] { Unload(); });
+        form_ = std::make_unique<frmInfo>(controls_.frmMain, [this] { unload(); });
         controls_.InfoLoaded(*form_);
     }
     return *form_;
 }
 
-void AboutBox::Unload() {
+void AboutBox::unload() {
     if (!form_)
         return;
-    form_->Form.markUnloaded();
+    form_->form.markUnloaded();
     retired_ = std::move(form_);
 }
 
 void AboutBox::mOptionsAbout_Click() {
-    Load().Form.setVisible(true);
+    load().form.setVisible(true);
     controls_.frmMain.setEnabled(false);
 }
 
 // Disabled, so that a click on it during start-up is ignored; the event pass lets it be drawn before the
 // rest of the start-up runs.
-void AboutBox::ShowStartupScreen() {
-    frmInfo& form = Load();
-    form.Form.setVisible(true);
-    form.Form.setEnabled(false);
+void AboutBox::showStartupScreen() {
+    frmInfo& form = load();
+    form.form.setVisible(true);
+    form.form.setEnabled(false);
     platform_.processEvents();
 }
 
-void AboutBox::ShowStartupScreenAgain() {
-    Load().Form.setVisible(true);
+void AboutBox::showStartupScreenAgain() {
+    load().form.setVisible(true);
 }
 
-void AboutBox::UnloadStartupScreen() {
-    Unload();
+void AboutBox::unloadStartupScreen() {
+    unload();
 }
 
 } // namespace app

@@ -17,16 +17,16 @@ public:
     void mOptionsAbout_Click();
 
     // The start-up screen's three steps of the start-up sequence.
-    void ShowStartupScreen();
-    void ShowStartupScreenAgain();
-    void UnloadStartupScreen();
+    void showStartupScreen();
+    void showStartupScreenAgain();
+    void unloadStartupScreen();
 
     // The form while it is loaded, or nullptr.
-    frmInfo* Loaded() { return form_.get(); }
+    frmInfo* loaded() { return form_.get(); }
 
 private:
-    frmInfo& Load();
-    void Unload();
+    frmInfo& load();
+    void unload();
 
     MainControls& controls_;
     ui::Platform& platform_;

@@ -21,11 +21,11 @@ CalculatorPanel::CalculatorPanel(MainControls& controls, ui::Platform& platform)
     controls_.cCalcWinVarList.DblClick.connect([this] { cCalcWinVarList_DblClick(); });
     controls_.cCalcWinVarList.MouseUp.connect(
         [this](int16_t button, int16_t, int x, int y) { cCalcWinVarList_MouseUp(button, x, y); });
-    for (ui::MenuEntry* entry : controls_.Menu.mNumbra)
+    for (ui::MenuEntry* entry : controls_.menu.mNumbra)
         entry->Click.connect([this, entry] { mNumbra_Click(static_cast<int16_t>(entry->Index())); });
 }
 
-std::string CalculatorPanel::SlotLine(int i, const std::string& text) {
+std::string CalculatorPanel::slotLine(int i, const std::string& text) {
     return (std::to_string(i) + "  ").substr(0, 2) + ": " + text;
 }
 
@@ -33,10 +33,10 @@ std::string CalculatorPanel::calculate(const std::string& term, int16_t basicOnl
     return MODULCalc::Calculate(term, 0, basicOnly, CalcVar, slotCount, platform_.secondsSinceMidnight());
 }
 
-void CalculatorPanel::FillCalculatorPanel() {
+void CalculatorPanel::fillCalculatorPanel() {
     ui::ListBox& list = controls_.cCalcWinVarList;
     for (int i = 0; i < SlotCount; ++i)
-        list.AddItem(SlotLine(i, CalcVar[static_cast<std::size_t>(i)]));
+        list.AddItem(slotLine(i, CalcVar[static_cast<std::size_t>(i)]));
     controls_.cCalcMenuResult.setCaption(calculate("", -1, 0));
     controls_.cCalcWinResult.setText(calculate("", -1, 0));
     controls_.cCalcWinInfo.setText(calculate("basic", -1, 0) + "\r\n" + calculate("advanced", -1, 0) +
@@ -56,14 +56,14 @@ void CalculatorPanel::cCalcWinVarList_DblClick() {
 void CalculatorPanel::cCalcWinVarList_MouseUp(int16_t button, int x, int y) {
     if (button != ui::vbRightButton)
         return;
-    MainMenu& menu = controls_.Menu;
+    MainMenu& menu = controls_.menu;
     platform_.popupMenu(menu.mNumbraMenu, controls_.cCalcWinVarList.Name(), x, y,
                         menu.mNumbra[MainMenu::SlotEdit]);
 }
 
 void CalculatorPanel::storeSlot(int n, std::string text) {
     CalcVar[static_cast<std::size_t>(n)] = std::move(text);
-    controls_.cCalcWinVarList.setList(n, SlotLine(n, CalcVar[static_cast<std::size_t>(n)]));
+    controls_.cCalcWinVarList.setList(n, slotLine(n, CalcVar[static_cast<std::size_t>(n)]));
 }
 
 // Every entry ends with a re-evaluation, also when no slot is selected, so that a Term using the changed
@@ -98,7 +98,7 @@ void CalculatorPanel::mNumbra_Click(int16_t index) {
             list.Clear();
             for (int i = 0; i < SlotCount; ++i) {
                 CalcVar[static_cast<std::size_t>(i)].clear();
-                list.AddItem(SlotLine(i, ""));
+                list.AddItem(slotLine(i, ""));
             }
             break;
         default:

@@ -17,12 +17,12 @@ public:
     CalculatorPanel(MainControls& controls, ui::Platform& platform);
 
     // The start-up filling: the slot list, the result texts and the information lines.
-    void FillCalculatorPanel();
+    void fillCalculatorPanel();
 
     const std::array<std::string, MODULCalc::VariableSlots>& Slots() const { return CalcVar; }
 
     // The line the list shows for slot i: '7 : 12.5', '12: 3'.
-    static std::string SlotLine(int i, const std::string& text);
+    static std::string slotLine(int i, const std::string& text);
 
 private:
     void cCalcWinInput_Change();

@@ -12,9 +12,9 @@ namespace app {
 
 namespace {
 
-constexpr uint32_t DarkBlue = ui::Rgb(0, 0, 128);
-constexpr uint32_t DarkGreen = ui::Rgb(0, 128, 0);
-constexpr uint32_t DarkCyan = ui::Rgb(0, 128, 128);
+constexpr uint32_t DarkBlue = ui::rgb(0, 0, 128);
+constexpr uint32_t DarkGreen = ui::rgb(0, 128, 0);
+constexpr uint32_t DarkCyan = ui::rgb(0, 128, 128);
 
 // Only space characters count as padding; a text of tabs or line breaks is a note.
 bool isBlank(const std::string& text) {

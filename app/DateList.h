@@ -30,8 +30,8 @@ public:
     void OpenDayEntry(int32_t Day);
     void StoreDayEntry();
 
-    DayEntries& Entries() { return entries_; }
-    const DayEntries& Entries() const { return entries_; }
+    DayEntries& entries() { return entries_; }
+    const DayEntries& entries() const { return entries_; }
 
     static constexpr int MonthRows = 40;
 

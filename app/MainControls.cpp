@@ -4,7 +4,7 @@
 
 namespace app {
 
-MainControls::MainControls() : menuBar_(std::make_unique<MainMenu>(frmMain)), Menu(*menuBar_) {
+MainControls::MainControls() : menuBar_(std::make_unique<MainMenu>(frmMain)), menu(*menuBar_) {
     // Design state: both panels closed, the text box waiting for an item, and the item list allowing
     // several selected entries (copy, cut and delete act on all of them). The list keeps the store's
     // order rather than sorting by name, so that a new or renamed item shows at the end, where the user
@@ -17,7 +17,7 @@ MainControls::MainControls() : menuBar_(std::make_unique<MainMenu>(frmMain)), Me
     // first, a refused one getting its old name back, so that the command finds the tree and the lists as
     // the user last saw them and drops nothing typed. Connected before any part of the window connects its
     // handlers, so this runs ahead of every command.
-    for (ui::MenuEntry* entry : Menu.Bar.allEntries()) {
+    for (ui::MenuEntry* entry : menu.bar.allEntries()) {
         entry->Click.connect([this] {
             lTre.completeLabelEdit();
             lItem.completeLabelEdit();

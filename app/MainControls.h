@@ -31,7 +31,7 @@ private:
     std::unique_ptr<MainMenu> menuBar_;
 
 public:
-    MainMenu& Menu;
+    MainMenu& menu;
 
     ui::TreeView lTre{"lTre", &frmMain};
     ui::ListView lItem{"lItem", &frmMain};

@@ -12,9 +12,9 @@ namespace app {
 // declarations below are the menu table itself. The entries whose state goes by folder kind start in
 // the ordinary folder's state with the two Trash entries visible; start-up brings them to the root's.
 struct MainMenu {
-    explicit MainMenu(ui::Control& window) : Bar(window) {}
+    explicit MainMenu(ui::Control& window) : bar(window) {}
 
-    ui::MenuBar Bar;
+    ui::MenuBar bar;
 
 private:
     enum State { Enabled, Disabled, Hidden };
@@ -26,7 +26,7 @@ private:
     }
 
 public:
-    ui::MenuEntry& mFolder = Bar.addMenu("mFolder", "&Folder");
+    ui::MenuEntry& mFolder = bar.addMenu("mFolder", "&Folder");
     ui::MenuEntry& mFolderAdd = entry(mFolder, "mFolderAdd", "&Add");
     ui::MenuEntry& mFolder1 = entry(mFolder, "mFolder1", "-");
     ui::MenuEntry& mFolderRename = entry(mFolder, "mFolderRename", "&Rename", "F2");
@@ -35,7 +35,7 @@ public:
     ui::MenuEntry& mFolder2 = entry(mFolder, "mFolder2", "-");
     ui::MenuEntry& mFolderDelete = entry(mFolder, "mFolderDelete", "&Delete (Del)");
 
-    ui::MenuEntry& mItem = Bar.addMenu("mItem", "&Item");
+    ui::MenuEntry& mItem = bar.addMenu("mItem", "&Item");
     ui::MenuEntry& mItemAdd = entry(mItem, "mItemAdd", "&Add");
     ui::MenuEntry& mItem1 = entry(mItem, "mItem1", "-");
     ui::MenuEntry& mItemRename = entry(mItem, "mItemRename", "&Rename");
@@ -46,7 +46,7 @@ public:
     ui::MenuEntry& mItem3 = entry(mItem, "mItem3", "-");
     ui::MenuEntry& mItemDelete = entry(mItem, "mItemDelete", "&Delete (Del)");
 
-    ui::MenuEntry& mText = Bar.addMenu("mText", "&Text");
+    ui::MenuEntry& mText = bar.addMenu("mText", "&Text");
     ui::MenuEntry& mTextFind = entry(mText, "mTextFind", "&Find...", "Ctrl+F", Disabled);
     ui::MenuEntry& mTextFindNext = entry(mText, "mTextFindNext", "Find &next", "F3", Disabled);
 
@@ -61,7 +61,7 @@ public:
         SlotClearAll,
     };
 
-    ui::MenuEntry& mNumbraMenu = Bar.addMenu("mNumbraMenu", "&Calculator");
+    ui::MenuEntry& mNumbraMenu = bar.addMenu("mNumbraMenu", "&Calculator");
     ui::MenuEntry& mNumbraShow = entry(mNumbraMenu, "mNumbraShow", "Show");
     ui::MenuEntry& mNumbra1 = entry(mNumbraMenu, "mNumbra1", "-", "", Hidden);
     std::array<ui::MenuEntry*, 7> mNumbra = {
@@ -73,10 +73,10 @@ public:
         &entry(mNumbraMenu, "mNumbra", SlotClear, "&Clear", "", Hidden),
         &entry(mNumbraMenu, "mNumbra", SlotClearAll, "Clear a&l&l", "", Hidden)};
 
-    ui::MenuEntry& mDateMenu = Bar.addMenu("mDateMenu", "&Scheduler");
+    ui::MenuEntry& mDateMenu = bar.addMenu("mDateMenu", "&Scheduler");
     ui::MenuEntry& mDateShow = entry(mDateMenu, "mDateShow", "Show");
 
-    ui::MenuEntry& mOptions = Bar.addMenu("mOptions", "&Options");
+    ui::MenuEntry& mOptions = bar.addMenu("mOptions", "&Options");
     ui::MenuEntry& mOptionsAbout = entry(mOptions, "mOptionsAbout", "About", "F1");
     ui::MenuEntry& mOptions1 = entry(mOptions, "mOptions1", "-");
     ui::MenuEntry& mOptionsPassword = entry(mOptions, "mOptionsPassword", "&Password", "", Disabled);

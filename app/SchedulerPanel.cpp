@@ -35,14 +35,14 @@ SchedulerPanel::SchedulerPanel(MainControls& controls, ui::Platform& platform)
     controls_.dDateWinTimer.Elapsed.connect([this] { dDateWinTimer_Timer(); });
 }
 
-void SchedulerPanel::SetUpDate() {
+void SchedulerPanel::setUpDate() {
     dates_.TodayDateText = platform_.systemDateText();
     dates_.TodayDayNumber = MODULDaywise::DateToDay(dateTextOf(dates_.TodayDateText));
-    controls_.dDateMenuDisplay.setCaption(TabCaption());
+    controls_.dDateMenuDisplay.setCaption(tabCaption());
 }
 
 // The day with its leading zero, the month's name and the year: 20 November 2002.
-std::string SchedulerPanel::TabCaption() const {
+std::string SchedulerPanel::tabCaption() const {
     const std::string& today = dates_.TodayDateText;
     return mid(today, 4, 2) + " " +
            MODULDaywise::MonthNameOf(MODULDaywise::DayToDate(dates_.TodayDayNumber)) + " " + mid(today, 7, 4);
@@ -97,7 +97,7 @@ void SchedulerPanel::dDateWinTimer_Timer() {
         return;
     dates_.TodayDateText = now;
     dates_.TodayDayNumber = MODULDaywise::DateToDay(dateTextOf(now));
-    controls_.dDateMenuDisplay.setCaption(TabCaption());
+    controls_.dDateMenuDisplay.setCaption(tabCaption());
     list_.FillDateList(false);
 }
 

@@ -19,18 +19,18 @@ public:
     SchedulerPanel& operator=(const SchedulerPanel&) = delete;
 
     // Start-up: today's date text and day number, and the tab caption.
-    void SetUpDate();
+    void setUpDate();
     void dDateWinButton_Click();
 
-    const SchedulerDates& Dates() const { return dates_; }
-    DateList& List() { return list_; }
+    const SchedulerDates& dates() const { return dates_; }
+    DateList& list() { return list_; }
 
 private:
     void dDateWinAll_Click();
     void dDateWinScroller_Change();
     void dDateWinTimer_Timer();
 
-    std::string TabCaption() const;
+    std::string tabCaption() const;
 
     MainControls& controls_;
     ui::Platform& platform_;

@@ -17,7 +17,7 @@ public:
     frmInfo(const frmInfo&) = delete;
     frmInfo& operator=(const frmInfo&) = delete;
 
-    ui::Window Form{"frmInfo", ""};
+    ui::Window form{"frmInfo", ""};
     std::array<ui::Label, 5> lLabel;
 
     // The size of the background picture, which is the size of the window.

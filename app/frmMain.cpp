@@ -9,7 +9,7 @@ namespace app {
 namespace {
 
 notes::NotesControls notesControlsOf(MainControls& c) {
-    MainMenu& m = c.Menu;
+    MainMenu& m = c.menu;
     return {.lTre = c.lTre,
             .lItem = c.lItem,
             .lText = c.lText,
@@ -33,7 +33,7 @@ frmMain::frmMain(ui::Platform& platform) : platform_(platform), notes_(notesCont
 }
 
 void frmMain::connectHandlers() {
-    MainMenu& menu = controls_.Menu;
+    MainMenu& menu = controls_.menu;
     menu.mNumbraShow.Click.connect([this] { ShowCalculatorPanel(-1); });
     menu.mDateShow.Click.connect([this] { ShowSchedulerPanel(-1); });
     for (ui::MenuEntry* entry : menu.mFileMenu)
@@ -52,34 +52,34 @@ void frmMain::connectHandlers() {
 }
 
 void frmMain::Form_Load() {
-    SetUpSchedulerDate();
-    ShowStartupScreen();
-    notes_.InitialiseStore();
-    ShowStartupScreenAgain();
-    FillCalculatorPanel();
-    controls_.Menu.mFolderTrashLine.setVisible(false);
-    controls_.Menu.mFolderTrashEmpty.setVisible(false);
-    notes_.Tree().BuildFolderTree("");
+    setUpSchedulerDate();
+    showStartupScreen();
+    notes_.initialiseStore();
+    showStartupScreenAgain();
+    fillCalculatorPanel();
+    controls_.menu.mFolderTrashLine.setVisible(false);
+    controls_.menu.mFolderTrashEmpty.setVisible(false);
+    notes_.tree().BuildFolderTree("");
     dDateWinButton_Click();
-    UnloadStartupScreen();
+    unloadStartupScreen();
     controls_.frmMain.setVisible(true);
 }
 
 // The scheduler's date set-up: today's date text and day number, and its tab caption.
-void frmMain::SetUpSchedulerDate() {
-    scheduler_.SetUpDate();
+void frmMain::setUpSchedulerDate() {
+    scheduler_.setUpDate();
 }
 
-void frmMain::ShowStartupScreen() {
-    about_.ShowStartupScreen();
+void frmMain::showStartupScreen() {
+    about_.showStartupScreen();
 }
 
-void frmMain::ShowStartupScreenAgain() {
-    about_.ShowStartupScreenAgain();
+void frmMain::showStartupScreenAgain() {
+    about_.showStartupScreenAgain();
 }
 
-void frmMain::FillCalculatorPanel() {
-    calculator_.FillCalculatorPanel();
+void frmMain::fillCalculatorPanel() {
+    calculator_.fillCalculatorPanel();
 }
 
 // The scheduler's "Today" action, which fills the date list for the current month.
@@ -87,13 +87,13 @@ void frmMain::dDateWinButton_Click() {
     scheduler_.dDateWinButton_Click();
 }
 
-void frmMain::UnloadStartupScreen() {
-    about_.UnloadStartupScreen();
+void frmMain::unloadStartupScreen() {
+    about_.unloadStartupScreen();
 }
 
 // Mode -1 toggles, 0 hides, 1 shows, anything else hides. Showing or toggling one panel hides the other
 // first; hiding never reaches the other panel, so at most one panel is open.
-bool frmMain::WantedPanelVisibility(int16_t mode, const ui::Control& panel,
+bool frmMain::wantedPanelVisibility(int16_t mode, const ui::Control& panel,
                                     void (frmMain::*hideOther)(int16_t)) {
     const bool wanted = mode == -1 ? !panel.Visible() : mode == 1;
     if (mode == -1 || mode == 1)
@@ -102,10 +102,10 @@ bool frmMain::WantedPanelVisibility(int16_t mode, const ui::Control& panel,
 }
 
 void frmMain::ShowCalculatorPanel(int16_t mode) {
-    const bool wanted = WantedPanelVisibility(mode, controls_.cCalcWinBack, &frmMain::ShowSchedulerPanel);
+    const bool wanted = wantedPanelVisibility(mode, controls_.cCalcWinBack, &frmMain::ShowSchedulerPanel);
     if (controls_.cCalcWinBack.Visible() == wanted)
         return;
-    MainMenu& menu = controls_.Menu;
+    MainMenu& menu = controls_.menu;
     controls_.cCalcWinBack.setVisible(wanted);
     menu.mNumbraShow.setChecked(wanted);
     menu.mNumbra1.setVisible(wanted);
@@ -114,11 +114,11 @@ void frmMain::ShowCalculatorPanel(int16_t mode) {
 }
 
 void frmMain::ShowSchedulerPanel(int16_t mode) {
-    const bool wanted = WantedPanelVisibility(mode, controls_.dDateWinBack, &frmMain::ShowCalculatorPanel);
+    const bool wanted = wantedPanelVisibility(mode, controls_.dDateWinBack, &frmMain::ShowCalculatorPanel);
     if (controls_.dDateWinBack.Visible() == wanted)
         return;
     controls_.dDateWinBack.setVisible(wanted);
-    controls_.Menu.mDateShow.setChecked(wanted);
+    controls_.menu.mDateShow.setChecked(wanted);
 }
 
 void frmMain::Form_Unload() {

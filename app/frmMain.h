@@ -22,23 +22,23 @@ public:
     // Loads the window: runs the start-up sequence, then shows the window.
     void Form_Load();
 
-    MainControls& Controls() { return controls_; }
-    notes::NotesPane& Notes() { return notes_; }
-    CalculatorPanel& Calculator() { return calculator_; }
-    AboutBox& About() { return about_; }
-    SchedulerPanel& Scheduler() { return scheduler_; }
+    MainControls& controls() { return controls_; }
+    notes::NotesPane& notes() { return notes_; }
+    CalculatorPanel& calculator() { return calculator_; }
+    AboutBox& about() { return about_; }
+    SchedulerPanel& scheduler() { return scheduler_; }
 
 private:
     void connectHandlers();
 
-    void SetUpSchedulerDate();
-    void ShowStartupScreen();
-    void ShowStartupScreenAgain();
-    void FillCalculatorPanel();
+    void setUpSchedulerDate();
+    void showStartupScreen();
+    void showStartupScreenAgain();
+    void fillCalculatorPanel();
     void dDateWinButton_Click();
-    void UnloadStartupScreen();
+    void unloadStartupScreen();
 
-    bool WantedPanelVisibility(int16_t mode, const ui::Control& panel, void (frmMain::*hideOther)(int16_t));
+    bool wantedPanelVisibility(int16_t mode, const ui::Control& panel, void (frmMain::*hideOther)(int16_t));
     void ShowCalculatorPanel(int16_t mode);
     void ShowSchedulerPanel(int16_t mode);
     void Form_Unload();

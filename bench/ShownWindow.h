@@ -15,9 +15,9 @@ namespace bench {
 struct ShownWindow {
     ShownWindow();
 
-    app::MainControls& controls() { return form.Controls(); }
-    notes::NotesPane& notes() { return form.Notes(); }
-    notes::NotesStore& store() { return form.Notes().Store(); }
+    app::MainControls& controls() { return form.controls(); }
+    notes::NotesPane& notes() { return form.notes(); }
+    notes::NotesStore& store() { return form.notes().store(); }
     template <typename Widget> Widget* widget(const char* name) {
         return window.findChild<Widget*>(QString::fromLatin1(name));
     }
@@ -27,7 +27,7 @@ struct ShownWindow {
 
     tests::ScriptedPlatform platform;
     app::frmMain form{platform};
-    qt::MainWindow window{form.Controls()};
+    qt::MainWindow window{form.controls()};
 };
 
 // Lets a view lay out what changed and paints it, as the next frame would.

@@ -13,9 +13,9 @@ std::string proseOf(std::size_t size) {
 }
 
 void addWorkFolder(app::frmMain& form, int count) {
-    form.Notes().Tree().AppendFolder("Scrivlet", "Work");
+    form.notes().tree().appendFolder("Scrivlet", "Work");
     for (int j = 0; j < count; ++j)
-        form.Notes().Store().AppendItem("Item " + std::to_string(j), "Scrivlet\\Work", "text");
+        form.notes().store().appendItem("Item " + std::to_string(j), "Scrivlet\\Work", "text");
 }
 
 } // namespace bench

@@ -17,7 +17,7 @@ void addWorkFolder(app::frmMain& form, int count);
 
 // Count day entries, one a day from 1920-01-01 on, the i-th with the text text(i).
 template <typename Text> void addDays(app::frmMain& form, int count, Text text) {
-    app::DayEntries& entries = form.Scheduler().List().Entries();
+    app::DayEntries& entries = form.scheduler().list().entries();
     const std::int32_t first = MODULDaywise::DateToDay("1920-01-01");
     for (int i = 0; i < count; ++i)
         entries.append(first + i, text(i));

@@ -57,13 +57,13 @@ std::string repeated(std::string_view prefix, std::string_view unit, std::string
 // levels deep and the odd function call.
 std::string typicalTerm(std::size_t length) {
     std::mt19937 rng(42);
-    const std::array<std::string, 8> Pieces{"(12.5+3)*2", "7/4",     "sqr(16)*1.5", "(3-(4*2))",
+    const std::array<std::string, 8> pieces{"(12.5+3)*2", "7/4",     "sqr(16)*1.5", "(3-(4*2))",
                                             "2^3",        "abs(-7)", "100%",        "(1.25+(6/3-1)*4)"};
-    const std::string Operators = "+-*/";
-    std::string term = Pieces[0];
+    const std::string operators = "+-*/";
+    std::string term = pieces[0];
     while (term.size() < length) {
-        term += Operators[rng() % Operators.size()];
-        term += Pieces[rng() % Pieces.size()];
+        term += operators[rng() % operators.size()];
+        term += pieces[rng() % pieces.size()];
     }
     return term;
 }

@@ -25,9 +25,9 @@ QString unbrokenLine(benchmark::State& state) {
 
 // Two items, the first one shown in the note box.
 QPlainTextEdit& firstOfTwoNotes(bench::ShownWindow& shown) {
-    shown.store().AppendItem("Pasted", "Scrivlet", "");
-    shown.store().AppendItem("Other", "Scrivlet", "");
-    shown.notes().List().ListFolderItems(false);
+    shown.store().appendItem("Pasted", "Scrivlet", "");
+    shown.store().appendItem("Other", "Scrivlet", "");
+    shown.notes().list().ListFolderItems(false);
     shown.controls().lItem.userClickItem(1);
     return *shown.noteBox();
 }
@@ -54,24 +54,24 @@ SwitchedEditor dayEditorOfMonth(bench::ShownWindow& shown) {
     return {dayEditor(shown), shown.controls().dBackWinDateList};
 }
 
-void BM_PasteUnbrokenLine(benchmark::State& state, SwitchedEditor (*open)(bench::ShownWindow&)) {
+void bmPasteUnbrokenLine(benchmark::State& state, SwitchedEditor (*open)(bench::ShownWindow&)) {
     bench::ShownWindow shown;
     QPlainTextEdit& editor = open(shown).editor;
     const QString line = unbrokenLine(state);
     for (auto _ : state)
         paste(editor, line);
 }
-BENCHMARK_CAPTURE(BM_PasteUnbrokenLine, NoteBox, &noteBox)
+BENCHMARK_CAPTURE(bmPasteUnbrokenLine, NoteBox, &noteBox)
     ->Arg(100'000)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_PasteUnbrokenLine, DayEditor, &dayEditorOfMonth)
+BENCHMARK_CAPTURE(bmPasteUnbrokenLine, DayEditor, &dayEditorOfMonth)
     ->Arg(100'000)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond);
 
 // The text is stored when the other row is clicked, and laid out again when its own is clicked back.
-void BM_ShowUnbrokenLineAgain(benchmark::State& state, SwitchedEditor (*open)(bench::ShownWindow&)) {
+void bmShowUnbrokenLineAgain(benchmark::State& state, SwitchedEditor (*open)(bench::ShownWindow&)) {
     bench::ShownWindow shown;
     const SwitchedEditor opened = open(shown);
     paste(opened.editor, unbrokenLine(state));
@@ -84,11 +84,11 @@ void BM_ShowUnbrokenLineAgain(benchmark::State& state, SwitchedEditor (*open)(be
         opened.editor.viewport()->repaint();
     }
 }
-BENCHMARK_CAPTURE(BM_ShowUnbrokenLineAgain, NoteBox, &noteBox)
+BENCHMARK_CAPTURE(bmShowUnbrokenLineAgain, NoteBox, &noteBox)
     ->Arg(100'000)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ShowUnbrokenLineAgain, DayEditor, &dayEditorOfMonth)
+BENCHMARK_CAPTURE(bmShowUnbrokenLineAgain, DayEditor, &dayEditorOfMonth)
     ->Arg(100'000)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond);
@@ -100,16 +100,16 @@ QString tenMiB(bool unbroken) {
     return unbroken ? QString(Size, QLatin1Char('x')) : QString::fromStdString(bench::proseOf(Size));
 }
 
-void BM_Paste10MiB_NoteBox(benchmark::State& state) {
+void bmPaste10MiBNoteBox(benchmark::State& state) {
     bench::ShownWindow shown;
     QPlainTextEdit& editor = firstOfTwoNotes(shown);
     const QString text = tenMiB(state.range(0) != 0);
     for (auto _ : state)
         paste(editor, text);
 }
-BENCHMARK(BM_Paste10MiB_NoteBox)->ArgName("unbroken")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmPaste10MiBNoteBox)->ArgName("unbroken")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-void BM_Paste10MiB_BareWidget(benchmark::State& state) {
+void bmPaste10MiBBareWidget(benchmark::State& state) {
     QPlainTextEdit editor;
     if (state.range(0) != 0)
         editor.setWordWrapMode(QTextOption::WrapAnywhere);
@@ -118,14 +118,14 @@ void BM_Paste10MiB_BareWidget(benchmark::State& state) {
     for (auto _ : state)
         paste(editor, text);
 }
-BENCHMARK(BM_Paste10MiB_BareWidget)->ArgName("unbroken")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmPaste10MiBBareWidget)->ArgName("unbroken")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 QString prose(benchmark::State& state) {
     return QString::fromStdString(bench::proseOf(static_cast<std::size_t>(state.range(0))));
 }
 
 // What storing a typed note costs: the control reads the text back from the note box.
-void BM_StoreTypedNote(benchmark::State& state) {
+void bmStoreTypedNote(benchmark::State& state) {
     bench::ShownWindow shown;
     QPlainTextEdit& editor = firstOfTwoNotes(shown);
     editor.setPlainText(prose(state));
@@ -137,15 +137,15 @@ void BM_StoreTypedNote(benchmark::State& state) {
         benchmark::DoNotOptimize(control.Text());
     }
 }
-BENCHMARK(BM_StoreTypedNote)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmStoreTypedNote)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
 
 // The floor for storing: a bare widget's plain text.
-void BM_PlainText_BareWidget(benchmark::State& state) {
+void bmPlainTextBareWidget(benchmark::State& state) {
     QPlainTextEdit editor;
     editor.setPlainText(prose(state));
     for (auto _ : state)
         benchmark::DoNotOptimize(editor.toPlainText());
 }
-BENCHMARK(BM_PlainText_BareWidget)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmPlainTextBareWidget)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -20,28 +20,28 @@ constexpr int InTrash = 16000;
 struct FolderBench {
     FolderBench() { form.Form_Load(); }
 
-    notes::NotesPane& notes() { return form.Notes(); }
-    notes::NotesStore& store() { return form.Notes().Store(); }
-    ui::TreeView& tree() { return form.Controls().lTre; }
-    app::MainMenu& menu() { return form.Controls().Menu; }
+    notes::NotesPane& notes() { return form.notes(); }
+    notes::NotesStore& store() { return form.notes().store(); }
+    ui::TreeView& tree() { return form.controls().lTre; }
+    app::MainMenu& menu() { return form.controls().menu; }
     int nodeOf(const std::string& key) { return tree().Nodes.find(key)->Index(); }
     void select(const std::string& key) { tree().userClickNode(nodeOf(key)); }
 
     // A folder with `size` folders in all (itself and its children), and one item in each.
     void subtree(const std::string& parent, const std::string& name, int size) {
         const std::string top = parent + "\\" + name;
-        notes().Tree().AppendFolder(parent, name);
-        store().AppendItem("note", top, "text");
+        notes().tree().appendFolder(parent, name);
+        store().appendItem("note", top, "text");
         for (int k = 1; k < size; ++k) {
-            notes().Tree().AppendFolder(top, std::string("F").append(std::to_string(k)));
-            store().AppendItem("note", top + "\\F" + std::to_string(k), "text");
+            notes().tree().appendFolder(top, std::string("F").append(std::to_string(k)));
+            store().appendItem("note", top + "\\F" + std::to_string(k), "text");
         }
     }
     // Folders under Scrivlet\Fill until the table holds `count`.
     void fillTo(int count) {
-        notes().Tree().AppendFolder("Scrivlet", "Fill");
-        for (int k = 0; store().LastFolder() < count; ++k)
-            notes().Tree().AppendFolder("Scrivlet\\Fill", std::string("G").append(std::to_string(k)));
+        notes().tree().appendFolder("Scrivlet", "Fill");
+        for (int k = 0; store().lastFolder() < count; ++k)
+            notes().tree().appendFolder("Scrivlet\\Fill", std::string("G").append(std::to_string(k)));
     }
 
     tests::ScriptedPlatform platform;
@@ -49,24 +49,24 @@ struct FolderBench {
 };
 
 // Every name from New Folder to New Folder (32764) is taken, so the add tries each before the last.
-void BM_AddFolder_EveryNameTaken(benchmark::State& state) {
+void bmAddFolderEveryNameTaken(benchmark::State& state) {
     FolderBench b;
-    b.notes().Tree().AppendFolder("Scrivlet", "New Folder");
-    for (int n = 2; b.store().LastFolder() < FullTable - 1; ++n)
-        b.notes().Tree().AppendFolder("Scrivlet", "New Folder (" + std::to_string(n) + ")");
+    b.notes().tree().appendFolder("Scrivlet", "New Folder");
+    for (int n = 2; b.store().lastFolder() < FullTable - 1; ++n)
+        b.notes().tree().appendFolder("Scrivlet", "New Folder (" + std::to_string(n) + ")");
     for (auto _ : state) {
         b.menu().mFolderAdd.userChoose();
         state.PauseTiming();
         b.tree().userCancelLabelEdit();
-        b.store().RemoveFolderAt(b.store().LastFolder());
+        b.store().RemoveFolderAt(b.store().lastFolder());
         b.tree().Nodes.Remove(b.tree().Nodes.Count());
         b.select("Scrivlet");
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_AddFolder_EveryNameTaken)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmAddFolderEveryNameTaken)->Unit(benchmark::kMillisecond);
 
-void BM_RenameFolder(benchmark::State& state) {
+void bmRenameFolder(benchmark::State& state) {
     FolderBench b;
     b.subtree("Scrivlet", "Big", static_cast<int>(state.range(0)));
     b.fillTo(MoveTable);
@@ -80,9 +80,9 @@ void BM_RenameFolder(benchmark::State& state) {
         big = !big;
     }
 }
-BENCHMARK(BM_RenameFolder)->Arg(1)->Arg(InTrash)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmRenameFolder)->Arg(1)->Arg(InTrash)->Unit(benchmark::kMillisecond);
 
-void BM_DeleteToTrash(benchmark::State& state) {
+void bmDeleteToTrash(benchmark::State& state) {
     FolderBench b;
     b.subtree("Scrivlet", "Big", static_cast<int>(state.range(0)));
     b.fillTo(MoveTable);
@@ -96,12 +96,12 @@ void BM_DeleteToTrash(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_DeleteToTrash)->Arg(1)->Arg(InTrash)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmDeleteToTrash)->Arg(1)->Arg(InTrash)->Unit(benchmark::kMillisecond);
 
-void BM_DragMove(benchmark::State& state) {
+void bmDragMove(benchmark::State& state) {
     FolderBench b;
-    b.notes().Tree().AppendFolder("Scrivlet", "X");
-    b.notes().Tree().AppendFolder("Scrivlet", "Y");
+    b.notes().tree().appendFolder("Scrivlet", "X");
+    b.notes().tree().appendFolder("Scrivlet", "Y");
     b.subtree("Scrivlet\\X", "Big", static_cast<int>(state.range(0)));
     b.fillTo(MoveTable);
     bool inX = true;
@@ -114,7 +114,7 @@ void BM_DragMove(benchmark::State& state) {
         inX = !inX;
     }
 }
-BENCHMARK(BM_DragMove)->Arg(1)->Arg(InTrash)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmDragMove)->Arg(1)->Arg(InTrash)->Unit(benchmark::kMillisecond);
 
 // A full table with 16,000 folders in Trash: either the one deleted subtree, or a single folder beside
 // the rest.
@@ -124,7 +124,7 @@ void fillTrash(FolderBench& b, int deleted) {
         b.subtree("Trash", "Rest", InTrash - deleted);
 }
 
-void BM_DeleteInsideTrash(benchmark::State& state) {
+void bmDeleteInsideTrash(benchmark::State& state) {
     FolderBench b;
     const auto size = static_cast<int>(state.range(0));
     fillTrash(b, size);
@@ -138,9 +138,9 @@ void BM_DeleteInsideTrash(benchmark::State& state) {
         b.menu().mFolderDelete.userChoose();
     }
 }
-BENCHMARK(BM_DeleteInsideTrash)->Arg(1)->Arg(InTrash)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmDeleteInsideTrash)->Arg(1)->Arg(InTrash)->Iterations(20)->Unit(benchmark::kMillisecond);
 
-void BM_EmptyTrash(benchmark::State& state) {
+void bmEmptyTrash(benchmark::State& state) {
     FolderBench b;
     b.fillTo(FullTable - InTrash);
     for (auto _ : state) {
@@ -151,7 +151,7 @@ void BM_EmptyTrash(benchmark::State& state) {
         b.menu().mFolderTrashEmpty.userChoose();
     }
 }
-BENCHMARK(BM_EmptyTrash)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmEmptyTrash)->Iterations(20)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

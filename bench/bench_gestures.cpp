@@ -51,7 +51,7 @@ void selectAll(QListView* list) {
     bench::settle(list);
 }
 
-void BM_ShiftEndFromTheFirst(benchmark::State& state) {
+void bmShiftEndFromTheFirst(benchmark::State& state) {
     auto w = listOf(static_cast<int>(state.range(0)));
     QListView* list = w->list();
     for (auto _ : state) {
@@ -64,7 +64,7 @@ void BM_ShiftEndFromTheFirst(benchmark::State& state) {
     }
 }
 
-void BM_ClickCollapsingFullSelection(benchmark::State& state) {
+void bmClickCollapsingFullSelection(benchmark::State& state) {
     auto w = listOf(static_cast<int>(state.range(0)));
     QListView* list = w->list();
     for (auto _ : state) {
@@ -77,7 +77,7 @@ void BM_ClickCollapsingFullSelection(benchmark::State& state) {
     }
 }
 
-void BM_CtrlClickWithFullSelection(benchmark::State& state) {
+void bmCtrlClickWithFullSelection(benchmark::State& state) {
     auto w = listOf(static_cast<int>(state.range(0)));
     QListView* list = w->list();
     selectAll(list);
@@ -89,7 +89,7 @@ void BM_CtrlClickWithFullSelection(benchmark::State& state) {
 }
 
 // A quarter of the folder selected by one Shift+click, then shrunk to half of that by another.
-void BM_ShiftClickRange(benchmark::State& state) {
+void bmShiftClickRange(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     auto w = listOf(count);
     QListView* list = w->list();
@@ -108,7 +108,7 @@ void BM_ShiftClickRange(benchmark::State& state) {
     }
 }
 
-void BM_ShiftPageDownHeld(benchmark::State& state) {
+void bmShiftPageDownHeld(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     auto w = listOf(count);
     QListView* list = w->list();
@@ -128,10 +128,10 @@ void BM_ShiftPageDownHeld(benchmark::State& state) {
 }
 
 // Item -> Add in a folder where "New Item" is taken, so the numbered name deselects everything else.
-void BM_AddItemWithAllSelected(benchmark::State& state) {
+void bmAddItemWithAllSelected(benchmark::State& state) {
     auto w = listOf(static_cast<int>(state.range(0)) - 1);
-    w->store().AppendItem("New Item", "Scrivlet\\Work", "");
-    w->notes().List().ListFolderItems(false);
+    w->store().appendItem("New Item", "Scrivlet\\Work", "");
+    w->notes().list().ListFolderItems(false);
     QListView* list = w->list();
     QAction* add = w->window.findChild<QAction*>(QStringLiteral("mItemAdd"));
     for (auto _ : state) {
@@ -141,19 +141,19 @@ void BM_AddItemWithAllSelected(benchmark::State& state) {
         add->trigger();
         bench::settle(list);
         state.PauseTiming();
-        w->form.Controls().lItem.userCancelLabelEdit();
-        w->store().RemoveItemsAt({static_cast<int16_t>(w->store().ItemCount - 1)});
-        w->notes().List().ListFolderItems(false);
+        w->form.controls().lItem.userCancelLabelEdit();
+        w->store().removeItemsAt({static_cast<int16_t>(w->store().ItemCount - 1)});
+        w->notes().list().ListFolderItems(false);
         state.ResumeTiming();
     }
 }
 
 // Typing one key into a note of 10 MiB, then clicking the other note, which stores the typed one.
-void BM_LeaveTypedNote(benchmark::State& state) {
+void bmLeaveTypedNote(benchmark::State& state) {
     auto w = std::make_unique<bench::ShownWindow>();
-    w->store().AppendItem("Big", "Scrivlet", bench::proseOf(static_cast<std::size_t>(state.range(0))));
-    w->store().AppendItem("Small", "Scrivlet", "small");
-    w->notes().List().ListFolderItems(false);
+    w->store().appendItem("Big", "Scrivlet", bench::proseOf(static_cast<std::size_t>(state.range(0))));
+    w->store().appendItem("Small", "Scrivlet", "small");
+    w->notes().list().ListFolderItems(false);
     QListView* list = w->list();
     QPlainTextEdit* text = w->noteBox();
     for (auto _ : state) {
@@ -168,7 +168,7 @@ void BM_LeaveTypedNote(benchmark::State& state) {
 }
 
 // The floor for storing a note: reading the text out of a bare text widget.
-void BM_BareToPlainText(benchmark::State& state) {
+void bmBareToPlainText(benchmark::State& state) {
     QPlainTextEdit text;
     text.setPlainText(QString::fromStdString(bench::proseOf(static_cast<std::size_t>(state.range(0)))));
     for (auto _ : state)
@@ -177,10 +177,10 @@ void BM_BareToPlainText(benchmark::State& state) {
 
 // The day list showing entries of state.range(0) bytes each, repainted: only what a row can show is
 // laid out.
-void BM_RepaintDayListOfLongEntries(benchmark::State& state) {
+void bmRepaintDayListOfLongEntries(benchmark::State& state) {
     bench::ShownWindow w;
     app::MainControls& controls = w.controls();
-    controls.Menu.mDateShow.userChoose();
+    controls.menu.mDateShow.userChoose();
     bench::addDays(w.form, 40,
                    [&state](int) { return std::string(static_cast<std::size_t>(state.range(0)), 'x'); });
     controls.dDateWinAll.userClick();
@@ -238,14 +238,14 @@ enum class Shape { Wide, Chain };
 
 std::unique_ptr<bench::ShownWindow> treeWith(Shape shape, int size, const std::string& name = "F") {
     auto w = std::make_unique<bench::ShownWindow>();
-    notes::FolderTree& folders = w->notes().Tree();
-    folders.AppendFolder("Scrivlet", "B");
-    folders.AppendFolder("Scrivlet", "A");
-    folders.AppendFolder("Scrivlet\\A", "Big");
+    notes::FolderTree& folders = w->notes().tree();
+    folders.appendFolder("Scrivlet", "B");
+    folders.appendFolder("Scrivlet", "A");
+    folders.appendFolder("Scrivlet\\A", "Big");
     std::string parent = "Scrivlet\\A\\Big";
     for (int k = 1; k < size; ++k) {
         const std::string child = shape == Shape::Wide ? name + std::to_string(k) : name;
-        if (!folders.AppendFolder(parent, child))
+        if (!folders.appendFolder(parent, child))
             break;
         if (shape == Shape::Chain)
             parent += "\\" + child;
@@ -264,7 +264,7 @@ std::unique_ptr<bench::ShownWindow> shaped(Shape shape, int size) {
 }
 
 // Big goes from A to B, then between the root and B.
-void BM_MoveSubtree(benchmark::State& state, Shape shape) {
+void bmMoveSubtree(benchmark::State& state, Shape shape) {
     auto w = shaped(shape, static_cast<int>(state.range(0)));
     std::string at = "Scrivlet\\A\\Big";
     for (auto _ : state) {
@@ -277,7 +277,7 @@ void BM_MoveSubtree(benchmark::State& state, Shape shape) {
     }
 }
 
-void BM_CopySubtree(benchmark::State& state, Shape shape) {
+void bmCopySubtree(benchmark::State& state, Shape shape) {
     auto w = shaped(shape, static_cast<int>(state.range(0)));
     for (auto _ : state) {
         dragNode(*w, "Scrivlet\\A\\Big", "Scrivlet\\B", true);
@@ -295,7 +295,7 @@ void BM_CopySubtree(benchmark::State& state, Shape shape) {
 }
 
 // Delete moves Big to the Trash; Empty Trash then removes it for good. Big is rebuilt untimed.
-void BM_DeleteSubtree(benchmark::State& state, Shape shape) {
+void bmDeleteSubtree(benchmark::State& state, Shape shape) {
     for (auto _ : state) {
         state.PauseTiming();
         auto w = shaped(shape, static_cast<int>(state.range(0)));
@@ -312,7 +312,7 @@ void BM_DeleteSubtree(benchmark::State& state, Shape shape) {
     }
 }
 
-void BM_EmptyTrash(benchmark::State& state, Shape shape) {
+void bmEmptyTrash(benchmark::State& state, Shape shape) {
     for (auto _ : state) {
         state.PauseTiming();
         auto w = shaped(shape, static_cast<int>(state.range(0)));
@@ -321,7 +321,7 @@ void BM_EmptyTrash(benchmark::State& state, Shape shape) {
         w->controls().lTre.userClickNode(2);
         state.ResumeTiming();
         emptyTrash(*w);
-        if (w->store().LastFolder() != 4) {
+        if (w->store().lastFolder() != 4) {
             state.SkipWithError("the Trash was not emptied");
             break;
         }
@@ -347,7 +347,7 @@ void resetPeak() {
 
 // The peak memory above the shown window while an open chain of the longest names is built, moved,
 // copied, deleted and emptied from the Trash.
-void BM_ChainMemory(benchmark::State& state) {
+void bmChainMemory(benchmark::State& state) {
     for (auto _ : state) {
         auto idle = std::make_unique<bench::ShownWindow>();
         idle.reset();
@@ -432,49 +432,49 @@ int main(int argc, char** argv) {
     const std::vector<int64_t> lists = {8192, 32767};
     const std::vector<int64_t> subtrees = {4000, 16000};
     add("BM_ShiftEndFromTheFirst", {"Shift+End from the first note", bench::Budget::wholeTable()},
-        benchmark::RegisterBenchmark("BM_ShiftEndFromTheFirst", BM_ShiftEndFromTheFirst), lists, 5);
+        benchmark::RegisterBenchmark("BM_ShiftEndFromTheFirst", bmShiftEndFromTheFirst), lists, 5);
     add("BM_ClickCollapsingFullSelection", {"click while all are selected", bench::Budget::singleGesture()},
-        benchmark::RegisterBenchmark("BM_ClickCollapsingFullSelection", BM_ClickCollapsingFullSelection),
+        benchmark::RegisterBenchmark("BM_ClickCollapsingFullSelection", bmClickCollapsingFullSelection),
         lists, 5);
     add("BM_CtrlClickWithFullSelection",
         {"Ctrl+click while all are selected", bench::Budget::singleGesture()},
-        benchmark::RegisterBenchmark("BM_CtrlClickWithFullSelection", BM_CtrlClickWithFullSelection), lists,
+        benchmark::RegisterBenchmark("BM_CtrlClickWithFullSelection", bmCtrlClickWithFullSelection), lists,
         20);
     add("BM_ShiftClickRange", {"Shift+click a quarter, then an eighth", bench::Budget::singleGesture(), 2},
-        benchmark::RegisterBenchmark("BM_ShiftClickRange", BM_ShiftClickRange), lists, 5);
+        benchmark::RegisterBenchmark("BM_ShiftClickRange", bmShiftClickRange), lists, 5);
     add("BM_ShiftPageDownHeld", {"Shift+PageDown held, per repeat", bench::Budget::singleGesture()},
-        benchmark::RegisterBenchmark("BM_ShiftPageDownHeld", BM_ShiftPageDownHeld), lists, 50);
+        benchmark::RegisterBenchmark("BM_ShiftPageDownHeld", bmShiftPageDownHeld), lists, 50);
     add("BM_AddItemWithAllSelected", {"Item > Add with all selected", bench::Budget::singleGesture()},
-        benchmark::RegisterBenchmark("BM_AddItemWithAllSelected", BM_AddItemWithAllSelected), lists, 5);
+        benchmark::RegisterBenchmark("BM_AddItemWithAllSelected", bmAddItemWithAllSelected), lists, 5);
     add("BM_MoveWide", {"drag-move of an open subtree", bench::Budget::wholeTable()},
-        benchmark::RegisterBenchmark("BM_MoveWide", BM_MoveSubtree, Shape::Wide), subtrees, 4);
+        benchmark::RegisterBenchmark("BM_MoveWide", bmMoveSubtree, Shape::Wide), subtrees, 4);
     add("BM_CopyWide", {"Ctrl+drag copy of an open subtree", bench::Budget::wholeTable()},
-        benchmark::RegisterBenchmark("BM_CopyWide", BM_CopySubtree, Shape::Wide), subtrees, 3);
+        benchmark::RegisterBenchmark("BM_CopyWide", bmCopySubtree, Shape::Wide), subtrees, 3);
     add("BM_DeleteWide", {"Delete of an open subtree", bench::Budget::wholeTable()},
-        benchmark::RegisterBenchmark("BM_DeleteWide", BM_DeleteSubtree, Shape::Wide), subtrees, 3);
+        benchmark::RegisterBenchmark("BM_DeleteWide", bmDeleteSubtree, Shape::Wide), subtrees, 3);
     add("BM_EmptyTrashWide", {"Empty Trash holding an open subtree", bench::Budget::wholeTable()},
-        benchmark::RegisterBenchmark("BM_EmptyTrashWide", BM_EmptyTrash, Shape::Wide), subtrees, 3);
+        benchmark::RegisterBenchmark("BM_EmptyTrashWide", bmEmptyTrash, Shape::Wide), subtrees, 3);
     // Big is at depth 2, so a chain of one folder fewer than the depth limit reaches the deepest level.
     const std::vector<int64_t> chains = {notes::MaxFolderDepth / 4, notes::MaxFolderDepth - 1};
     add("BM_ChainMemory",
         {"peak memory, an open chain moved, copied, deleted", bench::Budget::peakMemory(100.0), 1, true},
-        benchmark::RegisterBenchmark("BM_ChainMemory", BM_ChainMemory), chains, 1);
+        benchmark::RegisterBenchmark("BM_ChainMemory", bmChainMemory), chains, 1);
     add("BM_MoveChain", {"drag-move of an open chain", bench::Budget::wholeTable()},
-        benchmark::RegisterBenchmark("BM_MoveChain", BM_MoveSubtree, Shape::Chain), chains, 4);
+        benchmark::RegisterBenchmark("BM_MoveChain", bmMoveSubtree, Shape::Chain), chains, 4);
     add("BM_CopyChain", {"Ctrl+drag copy of an open chain", bench::Budget::wholeTable()},
-        benchmark::RegisterBenchmark("BM_CopyChain", BM_CopySubtree, Shape::Chain), chains, 3);
+        benchmark::RegisterBenchmark("BM_CopyChain", bmCopySubtree, Shape::Chain), chains, 3);
     add("BM_DeleteChain", {"Delete of an open chain", bench::Budget::wholeTable()},
-        benchmark::RegisterBenchmark("BM_DeleteChain", BM_DeleteSubtree, Shape::Chain), chains, 3);
+        benchmark::RegisterBenchmark("BM_DeleteChain", bmDeleteSubtree, Shape::Chain), chains, 3);
     add("BM_EmptyTrashChain", {"Empty Trash holding an open chain", bench::Budget::wholeTable()},
-        benchmark::RegisterBenchmark("BM_EmptyTrashChain", BM_EmptyTrash, Shape::Chain), chains, 3);
+        benchmark::RegisterBenchmark("BM_EmptyTrashChain", bmEmptyTrash, Shape::Chain), chains, 3);
     add("BM_LeaveTypedNote", {"leaving a typed note", bench::Budget::ratioToBareWidget(2.0)},
-        benchmark::RegisterBenchmark("BM_LeaveTypedNote", BM_LeaveTypedNote), {1 << 20, 10 << 20}, 3);
+        benchmark::RegisterBenchmark("BM_LeaveTypedNote", bmLeaveTypedNote), {1 << 20, 10 << 20}, 3);
     add("BM_RepaintDayListOfLongEntries",
         {"repaint of a day list of long entries", bench::Budget::singleGesture()},
-        benchmark::RegisterBenchmark("BM_RepaintDayListOfLongEntries", BM_RepaintDayListOfLongEntries),
+        benchmark::RegisterBenchmark("BM_RepaintDayListOfLongEntries", bmRepaintDayListOfLongEntries),
         {64 << 10, 1 << 20}, 20);
     add("BM_BareToPlainText", {"reading a bare text widget", bench::Budget::reference()},
-        benchmark::RegisterBenchmark("BM_BareToPlainText", BM_BareToPlainText), {1 << 20, 10 << 20}, 3);
+        benchmark::RegisterBenchmark("BM_BareToPlainText", bmBareToPlainText), {1 << 20, 10 << 20}, 3);
 
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -58,13 +58,13 @@ private:
     static std::string_view keyOf(std::string_view key) { return key; }
     static std::string_view keyOf(const Entry* entry) { return entry->key; }
     struct Hash {
-        using is_transparent = void;
+        using IsTransparent = void;
         template <typename K> std::size_t operator()(const K& key) const {
             return absl::Hash<std::string_view>()(keyOf(key));
         }
     };
     struct Equal {
-        using is_transparent = void;
+        using IsTransparent = void;
         template <typename A, typename B> bool operator()(const A& a, const B& b) const {
             return keyOf(a) == keyOf(b);
         }
@@ -162,7 +162,7 @@ void sizes(benchmark::internal::Benchmark* bench) {
 }
 
 // Each measure for each index, side by side, for both kinds of key (the folder index uses paths only).
-const bool registered = [] {
+const bool Registered = [] {
     for (const auto& [shape, keys] : {std::pair{FolderPaths, "folders"}, std::pair{ListKeys, "list"}}) {
         const auto sideBySide = [&](const std::string& measure, auto handwritten, auto library) {
             const std::string suffix = std::string("/") + keys;

@@ -20,69 +20,69 @@ struct FullWindow {
             bench::addWorkFolder(form, FullStore);
             return;
         }
-        form.Notes().Tree().AppendFolder("Scrivlet", "Work");
+        form.notes().tree().appendFolder("Scrivlet", "Work");
         for (int i = 4; i <= FullStore; ++i)
-            form.Notes().Tree().AppendFolder("Scrivlet\\Work", "Folder " + std::to_string(i));
+            form.notes().tree().appendFolder("Scrivlet\\Work", "Folder " + std::to_string(i));
     }
     tests::ScriptedPlatform platform;
     app::frmMain form{platform};
 };
 
 // Selecting a folder that holds every item of a full store refills the list with 32,767 entries.
-void BM_ListFolderItems_FullFolder(benchmark::State& state) {
+void bmListFolderItemsFullFolder(benchmark::State& state) {
     FullWindow window(true);
-    ui::TreeView& tree = window.form.Controls().lTre;
+    ui::TreeView& tree = window.form.controls().lTre;
     for (auto _ : state) {
         tree.userClickNode(1);
         tree.userClickNode(3);
     }
-    benchmark::DoNotOptimize(window.form.Controls().lItem.ListItems.Count());
+    benchmark::DoNotOptimize(window.form.controls().lItem.ListItems.Count());
 }
-BENCHMARK(BM_ListFolderItems_FullFolder)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmListFolderItemsFullFolder)->Unit(benchmark::kMillisecond);
 
 // Every add, rename and move asks whether a key exists: one pass over a full folder table.
-void BM_FolderExists_FullTable(benchmark::State& state) {
+void bmFolderExistsFullTable(benchmark::State& state) {
     FullWindow window(false);
-    const notes::NotesStore& store = window.form.Notes().Store();
+    const notes::NotesStore& store = window.form.notes().store();
     for (auto _ : state)
         benchmark::DoNotOptimize(store.FolderExists("Scrivlet\\Work\\Not there"));
 }
-BENCHMARK(BM_FolderExists_FullTable)->Unit(benchmark::kMicrosecond);
+BENCHMARK(bmFolderExistsFullTable)->Unit(benchmark::kMicrosecond);
 
 // Removing the first user folder of a full table shifts every later folder and node down by one.
-void BM_RemoveFirstFolder_FullTable(benchmark::State& state) {
+void bmRemoveFirstFolderFullTable(benchmark::State& state) {
     FullWindow window(false);
-    notes::NotesPane& pane = window.form.Notes();
-    ui::TreeView& tree = window.form.Controls().lTre;
+    notes::NotesPane& pane = window.form.notes();
+    ui::TreeView& tree = window.form.controls().lTre;
     for (auto _ : state) {
-        pane.Store().RemoveFolderAt(4);
+        pane.store().RemoveFolderAt(4);
         tree.Nodes.Remove(4);
         state.PauseTiming();
-        pane.Tree().AppendFolder("Scrivlet\\Work", "Folder again " + std::to_string(state.iterations()));
+        pane.tree().appendFolder("Scrivlet\\Work", "Folder again " + std::to_string(state.iterations()));
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_RemoveFirstFolder_FullTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmRemoveFirstFolderFullTable)->Unit(benchmark::kMillisecond);
 
 // A window whose folder Scrivlet\Work, selected, holds `items` items.
 struct ItemsWindow {
     explicit ItemsWindow(int items) {
         form.Form_Load();
-        form.Notes().Tree().AppendFolder("Scrivlet", "Work");
+        form.notes().tree().appendFolder("Scrivlet", "Work");
         for (int j = 0; j < items; ++j)
-            form.Notes().Store().AppendItem(j == 0 ? "New Item" : "New Item (" + std::to_string(j + 1) + ")",
+            form.notes().store().appendItem(j == 0 ? "New Item" : "New Item (" + std::to_string(j + 1) + ")",
                                             "Scrivlet\\Work", "text");
-        form.Controls().lTre.userClickNode(3);
+        form.controls().lTre.userClickNode(3);
     }
-    ui::ListView& list() { return form.Controls().lItem; }
-    app::MainMenu& menu() { return form.Controls().Menu; }
+    ui::ListView& list() { return form.controls().lItem; }
+    app::MainMenu& menu() { return form.controls().menu; }
     tests::ScriptedPlatform platform;
     app::frmMain form{platform};
 };
 
 // Add into a folder of 32,766 items whose numbered names are all taken up to the last: the name is
 // found after trying every number.
-void BM_ItemAdd_FullFolder(benchmark::State& state) {
+void bmItemAddFullFolder(benchmark::State& state) {
     ItemsWindow window(32766);
     for (auto _ : state) {
         window.menu().mItemAdd.userChoose();
@@ -93,10 +93,10 @@ void BM_ItemAdd_FullFolder(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_ItemAdd_FullFolder)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmItemAddFullFolder)->Unit(benchmark::kMillisecond);
 
 // Rename of one item in a full store: the name check and the entry put back.
-void BM_ItemRename_FullStore(benchmark::State& state) {
+void bmItemRenameFullStore(benchmark::State& state) {
     ItemsWindow window(32767);
     window.list().userClickItem(16000);
     int round = 0;
@@ -105,10 +105,10 @@ void BM_ItemRename_FullStore(benchmark::State& state) {
         window.list().userEndLabelEdit("Renamed " + std::to_string(++round));
     }
 }
-BENCHMARK(BM_ItemRename_FullStore)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmItemRenameFullStore)->Unit(benchmark::kMillisecond);
 
 // Paste of 10,000 items into a store of 22,767, and the refill of the list that follows.
-void BM_ItemPaste_TenThousand(benchmark::State& state) {
+void bmItemPasteTenThousand(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         ItemsWindow window(22767);
@@ -119,10 +119,10 @@ void BM_ItemPaste_TenThousand(benchmark::State& state) {
         window.menu().mItemCopy[2]->userChoose();
     }
 }
-BENCHMARK(BM_ItemPaste_TenThousand)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(bmItemPasteTenThousand)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // Delete of 10,000 selected items of a full store, and the refill of the list that follows.
-void BM_ItemDelete_TenThousand(benchmark::State& state) {
+void bmItemDeleteTenThousand(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         ItemsWindow window(32767);
@@ -132,7 +132,7 @@ void BM_ItemDelete_TenThousand(benchmark::State& state) {
         window.menu().mItemDelete.userChoose();
     }
 }
-BENCHMARK(BM_ItemDelete_TenThousand)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(bmItemDeleteTenThousand)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

@@ -20,20 +20,20 @@ struct FullScheduler {
     }
     tests::ScriptedPlatform platform;
     app::frmMain form{platform};
-    app::MainControls& controls = form.Controls();
+    app::MainControls& controls = form.controls();
 };
 
 // One step of the scroller: the month is built, and built again when the scroller rests at 1.
-void BM_ScrollAMonth_FullStore(benchmark::State& state) {
+void bmScrollAMonthFullStore(benchmark::State& state) {
     FullScheduler s;
     int step = 0;
     for (auto _ : state)
         s.controls.dDateWinScroller.userSetValue(++step % 2 == 0 ? 0 : 2);
 }
-BENCHMARK(BM_ScrollAMonth_FullStore)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmScrollAMonthFullStore)->Unit(benchmark::kMillisecond);
 
 // Clicking another day stores the edited one and opens the clicked one.
-void BM_StoreAndOpenADay_FullStore(benchmark::State& state) {
+void bmStoreAndOpenADayFullStore(benchmark::State& state) {
     FullScheduler s;
     ui::ListView& list = s.controls.dBackWinDateList;
     int step = 0;
@@ -42,10 +42,10 @@ void BM_StoreAndOpenADay_FullStore(benchmark::State& state) {
         list.userClickItem(++step % 2 == 0 ? 20 : 21);
     }
 }
-BENCHMARK(BM_StoreAndOpenADay_FullStore)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmStoreAndOpenADayFullStore)->Unit(benchmark::kMillisecond);
 
 // The costliest store: clearing the oldest entry moves every later one down by a place.
-void BM_RemoveTheOldestEntry_FullStore(benchmark::State& state) {
+void bmRemoveTheOldestEntryFullStore(benchmark::State& state) {
     FullScheduler s;
     s.controls.dDateWinAll.userClick();
     ui::ListView& list = s.controls.dBackWinDateList;
@@ -61,10 +61,10 @@ void BM_RemoveTheOldestEntry_FullStore(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_RemoveTheOldestEntry_FullStore)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmRemoveTheOldestEntryFullStore)->Unit(benchmark::kMillisecond);
 
 // "All" lists every entry; pressed again, it goes back from those 32,767 rows to the month.
-void BM_AllEntries_FullStore(benchmark::State& state) {
+void bmAllEntriesFullStore(benchmark::State& state) {
     FullScheduler s;
     const bool timeTheWayBack = state.range(0) == 1;
     for (auto _ : state) {
@@ -80,7 +80,7 @@ void BM_AllEntries_FullStore(benchmark::State& state) {
             state.ResumeTiming();
     }
 }
-BENCHMARK(BM_AllEntries_FullStore)->ArgName("back")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmAllEntriesFullStore)->ArgName("back")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -22,20 +22,20 @@ void typeOneKey(QWidget* widget) {
 }
 
 // One keystroke into a note of state.range(0) bytes shown in the window's text box.
-void BM_KeystrokeInNote(benchmark::State& state) {
+void bmKeystrokeInNote(benchmark::State& state) {
     bench::ShownWindow shown;
-    shown.store().AppendItem("Note", "Scrivlet", bench::proseOf(static_cast<std::size_t>(state.range(0))));
-    shown.notes().List().ListFolderItems(false);
+    shown.store().appendItem("Note", "Scrivlet", bench::proseOf(static_cast<std::size_t>(state.range(0))));
+    shown.notes().list().ListFolderItems(false);
     shown.controls().lItem.userClickItem(1);
     QPlainTextEdit* text = shown.noteBox();
     text->setFocus();
     for (auto _ : state)
         typeOneKey(text);
 }
-BENCHMARK(BM_KeystrokeInNote)->Arg(1 << 10)->Arg(64 << 10)->Arg(1 << 20)->Unit(benchmark::kMicrosecond);
+BENCHMARK(bmKeystrokeInNote)->Arg(1 << 10)->Arg(64 << 10)->Arg(1 << 20)->Unit(benchmark::kMicrosecond);
 
 // The same keystroke into a bare text widget of the same size, the floor the window is measured against.
-void BM_KeystrokeInBareWidget(benchmark::State& state) {
+void bmKeystrokeInBareWidget(benchmark::State& state) {
     QPlainTextEdit text;
     text.setPlainText(QString::fromStdString(bench::proseOf(static_cast<std::size_t>(state.range(0)))));
     bench::showBare(text);
@@ -43,10 +43,10 @@ void BM_KeystrokeInBareWidget(benchmark::State& state) {
     for (auto _ : state)
         typeOneKey(&text);
 }
-BENCHMARK(BM_KeystrokeInBareWidget)->Arg(1 << 10)->Arg(64 << 10)->Arg(1 << 20)->Unit(benchmark::kMicrosecond);
+BENCHMARK(bmKeystrokeInBareWidget)->Arg(1 << 10)->Arg(64 << 10)->Arg(1 << 20)->Unit(benchmark::kMicrosecond);
 
 // A full folder table appended into the shown tree, up to the view laid out with the root open.
-void BM_TreeOfFullFolderTable(benchmark::State& state) {
+void bmTreeOfFullFolderTable(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto shown = std::make_unique<bench::ShownWindow>();
@@ -54,7 +54,7 @@ void BM_TreeOfFullFolderTable(benchmark::State& state) {
         QTreeView* tree = shown->tree();
         state.ResumeTiming();
         for (int i = 3; i <= 32767; ++i)
-            shown->notes().Tree().AppendFolder("Scrivlet", "Folder " + std::to_string(i));
+            shown->notes().tree().appendFolder("Scrivlet", "Folder " + std::to_string(i));
         tree->doItemsLayout();
         tree->viewport()->repaint();
         state.PauseTiming();
@@ -62,11 +62,11 @@ void BM_TreeOfFullFolderTable(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_TreeOfFullFolderTable)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(bmTreeOfFullFolderTable)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Selecting a folder of a full store of items refills the shown list with 32,767 entries, up to the view
 // laid out and painted.
-void BM_ListRefillOfFullFolder(benchmark::State& state) {
+void bmListRefillOfFullFolder(benchmark::State& state) {
     bench::ShownWindow shown;
     bench::addWorkFolder(shown.form, 32767);
     QListView* list = shown.list();
@@ -81,14 +81,14 @@ void BM_ListRefillOfFullFolder(benchmark::State& state) {
         list->viewport()->repaint();
     }
 }
-BENCHMARK(BM_ListRefillOfFullFolder)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmListRefillOfFullFolder)->Unit(benchmark::kMillisecond);
 
 // "All" with a full store of 32,767 day entries: the list view takes every row of the control and paints
 // what it shows. Must stay under 100 ms.
-void BM_AllFillsTheRealList_FullStore(benchmark::State& state) {
+void bmAllFillsTheRealListFullStore(benchmark::State& state) {
     bench::ShownWindow shown;
     app::MainControls& controls = shown.controls();
-    controls.Menu.mDateShow.userChoose();
+    controls.menu.mDateShow.userChoose();
     bench::addDays(shown.form, app::DayEntries::MaxEntries,
                    [](int i) { return "Note " + std::to_string(i); });
     auto* list = shown.widget<QListView>("dBackWinDateList");
@@ -106,6 +106,6 @@ void BM_AllFillsTheRealList_FullStore(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_AllFillsTheRealList_FullStore)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmAllFillsTheRealListFullStore)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -65,7 +65,7 @@ public:
             buffer_.resize(2 * (size_ + with.size() - count));
         char* const data = buffer_.data();
         // A shorter text is put in place before the rest moves up over what it came from.
-        if (with.size() <= count)
+        if (!with.empty() && with.size() <= count)
             std::memmove(data + pos, with.data(), with.size());
         if (with.size() != count)
             std::memmove(data + pos + with.size(), data + pos + count, size_ - pos - count);

@@ -79,8 +79,11 @@ public:
     // Copies count characters from pos to out.
     void copyTo(std::size_t pos, std::size_t count, char* out) const {
         const auto [first, second] = pieces(pos, count);
-        std::memcpy(out, first.data(), first.size());
-        std::memcpy(out + first.size(), second.data(), second.size());
+        // An empty piece may have no storage at all, which memcpy may not be handed even for no bytes.
+        if (!first.empty())
+            std::memcpy(out, first.data(), first.size());
+        if (!second.empty())
+            std::memcpy(out + first.size(), second.data(), second.size());
     }
     // The text from pos in one piece, moving the gap out of it where it lies inside. Valid until the
     // next change.

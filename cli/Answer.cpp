@@ -8,8 +8,8 @@
 namespace cli {
 
 std::string answer(const std::string& term, bool basicOnly) {
-    static const std::array<std::string, MODULCalc::VariableSlots> slots{};
-    std::string result = MODULCalc::Calculate(term, 0, basicOnly ? -1 : 0, slots, MODULCalc::VariableSlots);
+    static const std::array<std::string, MODULCalc::VariableSlots> Slots{};
+    std::string result = MODULCalc::Calculate(term, 0, basicOnly ? -1 : 0, Slots, MODULCalc::VariableSlots);
     if (std::none_of(result.begin(), result.end(), [](char c) { return c == '\n' || c == '\r'; }))
         return result;
     std::string line;

@@ -20,7 +20,7 @@ FolderCommands::FolderCommands(NotesStore& store, NotesControls& controls, ItemT
 void FolderCommands::mFolderAdd_Click() {
     text_.StoreItemText();
     const std::string path = store_.FolderKey(list_.SelFolder());
-    if (FolderDepth(path) >= MaxFolderDepth)
+    if (folderDepth(path) >= MaxFolderDepth)
         return;
     std::string name = "New Folder";
     if (store_.FolderExists(path + "\\New Folder")) {
@@ -36,9 +36,9 @@ void FolderCommands::mFolderAdd_Click() {
         if (name.empty())
             return;
     }
-    if (!tree_.AppendFolder(path, name))
+    if (!tree_.appendFolder(path, name))
         return;
-    lTre.Nodes(store_.LastFolder()).setSelected(true);
+    lTre.Nodes(store_.lastFolder()).setSelected(true);
     list_.ListFolderItems(false);
     lTre.StartLabelEdit();
 }
@@ -62,15 +62,15 @@ void FolderCommands::mFolderDelete_Click() {
 void FolderCommands::mFolderTrashEmpty_Click() {
     text_.StoreItemText();
     std::vector<int> folders;
-    for (int i = 3; i <= store_.LastFolder(); ++i)
+    for (int i = 3; i <= store_.lastFolder(); ++i)
         if (store_.FolderParent(i).starts_with("Trash"))
             folders.push_back(i);
-    tree_.RemoveFolders(folders);
+    tree_.removeFolders(folders);
     std::vector<int16_t> items;
     for (int j = 0; j < store_.ItemCount; ++j)
-        if (IsInTrash(store_.ItemFolder[static_cast<std::size_t>(j)]))
+        if (isInTrash(store_.ItemFolder[static_cast<std::size_t>(j)]))
             items.push_back(static_cast<int16_t>(j));
-    store_.RemoveItemsAt(items);
+    store_.removeItemsAt(items);
     list_.ListFolderItems(false);
 }
 

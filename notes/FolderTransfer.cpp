@@ -15,7 +15,7 @@ std::vector<int> foldersInSubtree(const NotesStore& store, std::string_view top,
     std::string key;
     for (int i = 3; i <= last; ++i) {
         key.assign(store.FolderParent(i)).append(1, '\\').append(store.FolderName(i));
-        if (IsInSubtree(key, top))
+        if (isInSubtree(key, top))
             found.push_back(i);
     }
     return found;
@@ -24,7 +24,7 @@ std::vector<int> foldersInSubtree(const NotesStore& store, std::string_view top,
 std::vector<int16_t> itemsInSubtree(const NotesStore& store, std::string_view top, int count) {
     std::vector<int16_t> found;
     for (int j = 0; j < count; ++j)
-        if (IsInSubtree(store.ItemFolder[static_cast<std::size_t>(j)], top))
+        if (isInSubtree(store.ItemFolder[static_cast<std::size_t>(j)], top))
             found.push_back(static_cast<int16_t>(j));
     return found;
 }
@@ -60,7 +60,7 @@ FolderTransfer::FolderTransfer(NotesStore& store, ui::TreeView& tree, FolderTree
 // Folders reach the table only below one of the two fixed folders, so a key without "\" is the root or
 // the Trash, neither of which is ever transferred, nor is anything transferred to their place.
 void FolderTransfer::TransferFolder(const std::string& source, std::string destination, int16_t mode) {
-    if (source == destination || IsInSubtree(destination, source))
+    if (source == destination || isInSubtree(destination, source))
         return;
     text_.StoreItemText();
     if (source.find('\\') == std::string::npos)
@@ -68,10 +68,10 @@ void FolderTransfer::TransferFolder(const std::string& source, std::string desti
     const bool copies = mode < TransferDelete;
     if (copies && destination.find('\\') == std::string::npos)
         return;
-    if (copies && store_.FolderExists(destination) && !FreeDestination(destination))
+    if (copies && store_.FolderExists(destination) && !freeDestination(destination))
         return;
 
-    const int oldFolders = store_.LastFolder();
+    const int oldFolders = store_.lastFolder();
     const int oldItems = store_.ItemCount;
     const std::vector<int> folders = foldersInSubtree(store_, source, oldFolders);
     const std::vector<int16_t> items = itemsInSubtree(store_, source, oldItems);
@@ -82,25 +82,25 @@ void FolderTransfer::TransferFolder(const std::string& source, std::string desti
         return;
     if (mode == TransferCopy && oldItems + static_cast<int>(items.size()) > NotesStore::MaxEntries)
         return;
-    if (copies && FolderDepth(destination) + levelsBelowTop(lTre, folders) > MaxFolderDepth)
+    if (copies && folderDepth(destination) + levelsBelowTop(lTre, folders) > MaxFolderDepth)
         return;
 
     bool copied = true;
     if (copies) {
-        copied = CopyFolders(source, destination, folders);
+        copied = copyFolders(source, destination, folders);
         if (copied)
-            CarryItems(source, destination, mode, items);
+            carryItems(source, destination, mode, items);
     }
     if (mode >= TransferMove && copied)
-        tree_.RemoveFolders(folders);
+        tree_.removeFolders(folders);
     if (mode == TransferDelete)
-        store_.RemoveItemsAt(items);
+        store_.removeItemsAt(items);
     list_.ListFolderItems(false);
 }
 
 // Step by step from (2): the first free suffix. With every one up to 32767 taken there is no key left to
 // give, and the transfer is refused rather than making a second folder with a key in use.
-bool FolderTransfer::FreeDestination(std::string& destination) const {
+bool FolderTransfer::freeDestination(std::string& destination) const {
     std::string candidate;
     for (int n = 2; n <= NotesStore::MaxEntries; ++n) {
         candidate.assign(destination).append(" (").append(std::to_string(n)).append(1, ')');
@@ -114,7 +114,7 @@ bool FolderTransfer::FreeDestination(std::string& destination) const {
 
 // Copies in index order, so each copy's parent is in place before the copy. The copy of the source
 // itself takes the destination's parent and name; the others keep their names under the carried key.
-bool FolderTransfer::CopyFolders(const std::string& source, const std::string& destination,
+bool FolderTransfer::copyFolders(const std::string& source, const std::string& destination,
                                  const std::vector<int>& folders) {
     const std::size_t split = destination.rfind('\\');
     const std::string newParent = destination.substr(0, split);
@@ -125,10 +125,10 @@ bool FolderTransfer::CopyFolders(const std::string& source, const std::string& d
         const std::string& parent = store_.FolderParent(i);
         const bool below = parent.starts_with(source);
         // Appending can fail only on a broken table; the old entries then stay where they are.
-        if (!tree_.AppendFolder(below ? carried(parent, source, destination) : newParent,
+        if (!tree_.appendFolder(below ? carried(parent, source, destination) : newParent,
                                 below ? store_.FolderName(i) : newName))
             return false;
-        lTre.Nodes(store_.LastFolder()).setExpanded(lTre.Nodes(i).Expanded());
+        lTre.Nodes(store_.lastFolder()).setExpanded(lTre.Nodes(i).Expanded());
         return true;
     });
     lTre.Nodes.endAdds();
@@ -136,13 +136,13 @@ bool FolderTransfer::CopyFolders(const std::string& source, const std::string& d
 }
 
 // A move re-points the items in place, so they keep their indices; a copy appends new ones.
-void FolderTransfer::CarryItems(const std::string& source, const std::string& destination, int16_t mode,
+void FolderTransfer::carryItems(const std::string& source, const std::string& destination, int16_t mode,
                                 const std::vector<int16_t>& items) {
     for (const int j : items) {
         const auto at = static_cast<std::size_t>(j);
         std::string folder = carried(store_.ItemFolder[at], source, destination);
         if (mode == TransferCopy)
-            store_.AppendItem(store_.ItemName[at], std::move(folder), store_.ItemText[at]);
+            store_.appendItem(store_.ItemName[at], std::move(folder), store_.ItemText[at]);
         else
             store_.ItemFolder[at] = std::move(folder);
     }

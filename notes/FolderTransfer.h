@@ -28,7 +28,7 @@ inline constexpr int16_t TransferDelete = 3;
 inline constexpr int MaxFolderDepth = 256;
 
 // The depth of the folder keyed `key`: how many "\" it holds.
-inline int FolderDepth(std::string_view key) {
+inline int folderDepth(std::string_view key) {
     return static_cast<int>(std::count(key.begin(), key.end(), '\\'));
 }
 
@@ -46,10 +46,10 @@ public:
     void TransferFolder(const std::string& source, std::string destination, int16_t mode);
 
 private:
-    bool FreeDestination(std::string& destination) const;
-    bool CopyFolders(const std::string& source, const std::string& destination,
+    bool freeDestination(std::string& destination) const;
+    bool copyFolders(const std::string& source, const std::string& destination,
                      const std::vector<int>& folders);
-    void CarryItems(const std::string& source, const std::string& destination, int16_t mode,
+    void carryItems(const std::string& source, const std::string& destination, int16_t mode,
                     const std::vector<int16_t>& items);
 
     NotesStore& store_;

@@ -11,21 +11,21 @@ FolderTree::FolderTree(NotesStore& store, ui::TreeView& tree, ItemList& list)
     lTre.NodeClick.connect([this](ui::TreeNode&) { lTre_NodeClick(); });
 }
 
-bool FolderTree::AppendFolder(std::string parent, std::string name) {
-    if (!store_.AppendFolder(std::move(parent), std::move(name)))
+bool FolderTree::appendFolder(std::string parent, std::string name) {
+    if (!store_.appendFolder(std::move(parent), std::move(name)))
         return false;
-    if (AddFolderNode(store_.LastFolder()) != nullptr)
+    if (addFolderNode(store_.lastFolder()) != nullptr)
         return true;
-    store_.RemoveFolderAt(store_.LastFolder());
+    store_.RemoveFolderAt(store_.lastFolder());
     return false;
 }
 
-void FolderTree::RemoveFolders(const std::vector<int>& indices) {
-    store_.RemoveFoldersAt(indices);
-    lTre.Nodes.RemoveBatch(indices);
+void FolderTree::removeFolders(const std::vector<int>& indices) {
+    store_.removeFoldersAt(indices);
+    lTre.Nodes.removeBatch(indices);
 }
 
-ui::TreeNode* FolderTree::AddFolderNode(int i) {
+ui::TreeNode* FolderTree::addFolderNode(int i) {
     if (i == 1)
         return lTre.Nodes.Add("Scrivlet", "Scrivlet", ui::ImageRoot);
     if (i == 2)
@@ -35,11 +35,11 @@ ui::TreeNode* FolderTree::AddFolderNode(int i) {
 }
 
 void FolderTree::BuildFolderTree(const std::string& selectKey) {
-    AddFolderNode(1);
-    AddFolderNode(2);
+    addFolderNode(1);
+    addFolderNode(2);
     bool matched = false;
-    for (int i = 3; i <= store_.LastFolder(); ++i) {
-        AddFolderNode(i);
+    for (int i = 3; i <= store_.lastFolder(); ++i) {
+        addFolderNode(i);
         if (selectKey == store_.FolderParent(i) + "\\" + store_.FolderName(i)) {
             lTre.Nodes(i).setSelected(true);
             matched = true;

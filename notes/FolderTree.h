@@ -18,15 +18,15 @@ public:
     // Appends a folder to the store and its node to the tree. Refused (false), with both left as they
     // were, when the store is full or the tree takes no such node (its key is in use or its parent has
     // no node).
-    bool AppendFolder(std::string parent, std::string name);
+    bool appendFolder(std::string parent, std::string name);
     // Removes the folders at `indices` (ascending, none below 3) and their nodes, in one pass over the
     // table and one batch removal of nodes, which ends as removing them one by one from the highest down.
-    void RemoveFolders(const std::vector<int>& indices);
+    void removeFolders(const std::vector<int>& indices);
 
     void BuildFolderTree(const std::string& selectKey);
 
 private:
-    ui::TreeNode* AddFolderNode(int i);
+    ui::TreeNode* addFolderNode(int i);
 
     void lTre_NodeClick();
 

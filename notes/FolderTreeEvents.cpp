@@ -80,7 +80,7 @@ void FolderTreeEvents::lTre_OLEDragDrop(int16_t Shift, int x, int y) {
     if (node == nullptr || DragState != 1)
         return;
     const int target = node->Index();
-    if (target < 1 || target > store_.LastFolder() || DragFolder < 1 || DragFolder > store_.LastFolder())
+    if (target < 1 || target > store_.lastFolder() || DragFolder < 1 || DragFolder > store_.lastFolder())
         return;
     const int dragged = DragFolder;
     if (store_.FolderParent(dragged).empty())

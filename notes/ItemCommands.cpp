@@ -20,7 +20,7 @@ ItemCommands::ItemCommands(NotesStore& store, NotesControls& controls, ItemTextB
     lItem.AfterLabelEdit.connect(
         [this](int16_t& cancel, std::string& newString) { lItem_AfterLabelEdit(cancel, newString); });
     lItem.LabelEditChanged.connect([this] {
-        if (lItem.EditingItem() == nullptr)
+        if (lItem.editingItem() == nullptr)
             namingAdded_ = false;
     });
 }
@@ -33,18 +33,18 @@ void ItemCommands::mItemAdd_Click() {
     const std::string key = selectedFolderKey();
     if (store_.ItemCount >= NotesStore::MaxEntries)
         return;
-    const std::optional<std::string> name = NewItemName(store_, key);
+    const std::optional<std::string> name = newItemName(store_, key);
     if (!name)
         return;
     const int16_t i = store_.ItemCount;
-    store_.AppendItem(*name, key, "");
+    store_.appendItem(*name, key, "");
     const std::string entryKey = ItemList::ItemKey(i);
     lItem.ListItems.Add(entryKey, *name, ui::ImageItem);
     lItem.selectOnly(*lItem.ListItems.find(entryKey));
     list_.ShowSelectedItemText(false);
     platform_.processEvents();
     lItem.StartLabelEdit();
-    namingAdded_ = lItem.EditingItem() != nullptr;
+    namingAdded_ = lItem.editingItem() != nullptr;
 }
 
 void ItemCommands::mItemRename_Click() {
@@ -56,12 +56,12 @@ void ItemCommands::mItemRename_Click() {
 // is refused like a taken one: the label reverts. A new item named with Enter or Tab is there to be written:
 // the keyboard goes on to its text, whether the name was taken or not.
 void ItemCommands::lItem_AfterLabelEdit(int16_t& cancel, const std::string& newString) {
-    const ui::ListItem* edited = lItem.EditingItem();
+    const ui::ListItem* edited = lItem.editingItem();
     if (edited == nullptr)
         return;
-    if (namingAdded_ && lItem.LabelEditConfirmedByKey())
+    if (namingAdded_ && lItem.labelEditConfirmedByKey())
         lText.SetFocus();
-    const int16_t item = ItemList::ItemIndexOf(*edited);
+    const int16_t item = ItemList::itemIndexOf(*edited);
     const std::string key = selectedFolderKey();
     if (!isAcceptableItemName(newString) || ItemExists(store_, key, newString)) {
         cancel = 1;
@@ -95,7 +95,7 @@ void ItemCommands::copySelected(bool cut) {
         const ui::ListItem& entry = lItem.ListItems(position);
         if (!entry.Selected())
             continue;
-        const auto i = static_cast<std::size_t>(ItemList::ItemIndexOf(entry));
+        const auto i = static_cast<std::size_t>(ItemList::itemIndexOf(entry));
         clipboard_.ClipName[static_cast<std::size_t>(count)] = store_.ItemName[i];
         clipboard_.ClipText[static_cast<std::size_t>(count)] = store_.ItemText[i];
         ++count;
@@ -116,7 +116,7 @@ void ItemCommands::paste() {
         return;
     for (int j = 0; j < clipboard_.ClipCount; ++j) {
         const auto at = static_cast<std::size_t>(j);
-        store_.AppendItem(clipboard_.ClipName[at], key, clipboard_.ClipText[at]);
+        store_.appendItem(clipboard_.ClipName[at], key, clipboard_.ClipText[at]);
     }
     list_.ListFolderItems(false);
 }
@@ -128,9 +128,9 @@ void ItemCommands::mItemDelete_Click() {
     for (int position = 1; position <= lItem.ListItems.Count(); ++position) {
         const ui::ListItem& entry = lItem.ListItems(position);
         if (entry.Selected())
-            selected.push_back(ItemList::ItemIndexOf(entry));
+            selected.push_back(ItemList::itemIndexOf(entry));
     }
-    store_.RemoveItemsAt(std::move(selected));
+    store_.removeItemsAt(std::move(selected));
     list_.ListFolderItems(false);
 }
 

@@ -20,7 +20,7 @@ public:
     ItemCommands(NotesStore& store, NotesControls& controls, ItemTextBinding& text, ItemList& list,
                  ui::Platform& platform);
 
-    const ItemClipboard& Clipboard() const { return clipboard_; }
+    const ItemClipboard& clipboard() const { return clipboard_; }
 
     void mItemAdd_Click();
     void mItemRename_Click();

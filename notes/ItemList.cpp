@@ -21,10 +21,10 @@ void ItemList::ListFolderItems(bool onlyIfChanged) {
         UpdateFolderMenus(controls_.menus, kind);
         menuKind_ = kind;
     }
-    FillItemList();
+    fillItemList();
 }
 
-void ItemList::FillItemList() {
+void ItemList::fillItemList() {
     lItem.ListItems.Clear();
     const std::string key = store_.FolderKey(selFolder_);
     for (int j = 0; j < store_.ItemCount; ++j)
@@ -37,7 +37,7 @@ std::string ItemList::ItemKey(int j) {
     return ui::numberKey(j);
 }
 
-int16_t ItemList::ItemIndexOf(const ui::ListItem& entry) {
+int16_t ItemList::itemIndexOf(const ui::ListItem& entry) {
     return static_cast<int16_t>(ui::numberOfKey(entry.Key()));
 }
 
@@ -45,7 +45,7 @@ void ItemList::ShowSelectedItemText(bool onlyIfChanged) {
     text_.StoreItemText();
     if (store_.ItemCount == 0) {
         if (!onlyIfChanged)
-            text_.Unbind();
+            text_.unbind();
         return;
     }
     int selected = 0;
@@ -53,13 +53,13 @@ void ItemList::ShowSelectedItemText(bool onlyIfChanged) {
         if (lItem.ListItems(position).Selected())
             ++selected;
     if (selected != 1) {
-        text_.Unbind();
+        text_.unbind();
         return;
     }
-    const int16_t item = ItemIndexOf(*lItem.SelectedItem());
+    const int16_t item = itemIndexOf(*lItem.SelectedItem());
     if (text_.ShownItem() == item && onlyIfChanged)
         return;
-    text_.Bind(item);
+    text_.bind(item);
 }
 
 } // namespace notes

@@ -29,10 +29,10 @@ public:
 
     // An entry's key holds the store index of its item: "x" and the index, as x17 for item 17.
     static std::string ItemKey(int j);
-    static int16_t ItemIndexOf(const ui::ListItem& entry);
+    static int16_t itemIndexOf(const ui::ListItem& entry);
 
 private:
-    void FillItemList();
+    void fillItemList();
 
     NotesStore& store_;
     NotesControls& controls_;

@@ -13,7 +13,7 @@ bool ItemExists(const NotesStore& store, std::string_view folderKey, std::string
     return false;
 }
 
-std::optional<std::string> NewItemName(const NotesStore& store, std::string_view folderKey) {
+std::optional<std::string> newItemName(const NotesStore& store, std::string_view folderKey) {
     std::unordered_set<std::string_view> taken;
     for (int i = 0; i < store.ItemCount; ++i) {
         const auto at = static_cast<std::size_t>(i);

@@ -14,7 +14,7 @@ void ItemTextBinding::StoreItemText() {
 }
 
 // Putting the text raises Change, which marks it as edited; the flag is cleared after.
-void ItemTextBinding::Bind(int16_t j) {
+void ItemTextBinding::bind(int16_t j) {
     selItem_ = j;
     shownItem_ = j;
     lText.setText(store_.ItemText[static_cast<std::size_t>(j)]);
@@ -22,7 +22,7 @@ void ItemTextBinding::Bind(int16_t j) {
     textDirty_ = false;
 }
 
-void ItemTextBinding::Unbind() {
+void ItemTextBinding::unbind() {
     lText.setEnabled(false);
     lText.setText("");
     textDirty_ = false;

@@ -18,8 +18,8 @@ public:
     void StoreItemText();
 
     // Shows the text of item `j` in the enabled text box (bound), or empties and disables it (unbound).
-    void Bind(int16_t j);
-    void Unbind();
+    void bind(int16_t j);
+    void unbind();
 
     // The current item: the one bound last, kept while the text box is unbound.
     int16_t SelItem() const { return selItem_; }

@@ -7,8 +7,8 @@ namespace notes {
 NotesPane::NotesPane(NotesControls controls, ui::Platform& platform)
     : controls_(std::move(controls)), platform_(platform) {}
 
-void NotesPane::InitialiseStore() {
-    store_.InitialiseFolders();
+void NotesPane::initialiseStore() {
+    store_.initialiseFolders();
 }
 
 } // namespace notes

@@ -23,9 +23,9 @@ public:
     NotesPane(const NotesPane&) = delete;
     NotesPane& operator=(const NotesPane&) = delete;
 
-    NotesStore& Store() { return store_; }
-    const NotesStore& Store() const { return store_; }
-    NotesView View() const {
+    NotesStore& store() { return store_; }
+    const NotesStore& store() const { return store_; }
+    NotesView view() const {
         return {.SelFolder = list_.SelFolder(),
                 .SelItem = text_.SelItem(),
                 .TextDirty = text_.TextDirty(),
@@ -35,11 +35,11 @@ public:
     }
 
     // The store's two fixed folders; set once at start-up.
-    void InitialiseStore();
+    void initialiseStore();
 
-    FolderTree& Tree() { return tree_; }
-    ItemList& List() { return list_; }
-    const ItemClipboard& Clipboard() const { return items_.Clipboard(); }
+    FolderTree& tree() { return tree_; }
+    ItemList& list() { return list_; }
+    const ItemClipboard& clipboard() const { return items_.clipboard(); }
 
 private:
     NotesControls controls_;

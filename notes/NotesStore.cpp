@@ -5,7 +5,7 @@
 
 namespace notes {
 
-void NotesStore::InitialiseFolders() {
+void NotesStore::initialiseFolders() {
     folderName_[1] = "Scrivlet";
     folderName_[2] = "Trash";
     folderCount_ = 2.0F;
@@ -33,18 +33,18 @@ int16_t NotesStore::FolderKind(int i) const {
     return folderParent_[static_cast<std::size_t>(i)].starts_with("Trash") ? KindInTrash : KindOrdinary;
 }
 
-bool NotesStore::AppendFolder(std::string parent, std::string name) {
-    if (LastFolder() >= MaxEntries)
+bool NotesStore::appendFolder(std::string parent, std::string name) {
+    if (lastFolder() >= MaxEntries)
         return false;
     folderCount_ += 1.0F;
-    const auto i = static_cast<std::size_t>(LastFolder());
+    const auto i = static_cast<std::size_t>(lastFolder());
     keys_.add(parent, name);
     folderParent_[i] = std::move(parent);
     folderName_[i] = std::move(name);
     return true;
 }
 
-bool NotesStore::AppendItem(std::string name, std::string folder, std::string text) {
+bool NotesStore::appendItem(std::string name, std::string folder, std::string text) {
     if (ItemCount >= MaxEntries)
         return false;
     const auto j = static_cast<std::size_t>(ItemCount);
@@ -56,7 +56,7 @@ bool NotesStore::AppendItem(std::string name, std::string folder, std::string te
 }
 
 void NotesStore::RemoveFolderAt(int i) {
-    const int16_t last = LastFolder();
+    const int16_t last = lastFolder();
     keys_.remove(folderParent_[static_cast<std::size_t>(i)], folderName_[static_cast<std::size_t>(i)]);
     for (int k = i; k <= last - 1; ++k) {
         folderName_[static_cast<std::size_t>(k)] = std::move(folderName_[static_cast<std::size_t>(k + 1)]);
@@ -82,10 +82,10 @@ void NotesStore::RemoveItemAt(int j) {
     ItemText.releaseFrom(count);
 }
 
-void NotesStore::RemoveFoldersAt(const std::vector<int>& indices) {
+void NotesStore::removeFoldersAt(const std::vector<int>& indices) {
     if (indices.empty())
         return;
-    const auto last = static_cast<std::size_t>(LastFolder());
+    const auto last = static_cast<std::size_t>(lastFolder());
     auto to = static_cast<std::size_t>(indices.front());
     std::size_t removed = 0;
     for (auto from = to; from <= last; ++from) {
@@ -103,7 +103,7 @@ void NotesStore::RemoveFoldersAt(const std::vector<int>& indices) {
     folderParent_.releaseFrom(to);
 }
 
-void NotesStore::RemoveItemsAt(std::vector<int16_t> indices) {
+void NotesStore::removeItemsAt(std::vector<int16_t> indices) {
     if (indices.empty())
         return;
     std::sort(indices.begin(), indices.end());
@@ -126,11 +126,11 @@ void NotesStore::RemoveItemsAt(std::vector<int16_t> indices) {
     ItemText.releaseFrom(kept);
 }
 
-bool IsInSubtree(std::string_view path, std::string_view top) {
+bool isInSubtree(std::string_view path, std::string_view top) {
     return path == top || (path.size() > top.size() && path.starts_with(top) && path[top.size()] == '\\');
 }
 
-bool IsInTrash(std::string_view itemFolder) {
+bool isInTrash(std::string_view itemFolder) {
     return itemFolder.starts_with("Trash");
 }
 

@@ -39,25 +39,25 @@ public:
     // A whole number kept in single precision, as the folder table has always counted its entries.
     float FolderCount() const { return folderCount_; }
     // FolderCount as the bound of a loop over folder indices.
-    int16_t LastFolder() const { return static_cast<int16_t>(folderCount_); }
+    int16_t lastFolder() const { return static_cast<int16_t>(folderCount_); }
 
     // The two fixed folders of a new store: the root "Scrivlet" and the "Trash".
-    void InitialiseFolders();
+    void initialiseFolders();
 
     std::string FolderKey(int i) const;
     bool FolderExists(std::string_view key) const;
     int16_t FolderKind(int i) const;
 
     // Appends a folder or an item. Both refuse (return false, change nothing) when the table is full.
-    bool AppendFolder(std::string parent, std::string name);
-    bool AppendItem(std::string name, std::string folder, std::string text);
+    bool appendFolder(std::string parent, std::string name);
+    bool appendItem(std::string name, std::string folder, std::string text);
     void RemoveFolderAt(int i);
     void RemoveItemAt(int j);
     // Remove the entries at `indices` (each in use, once) in one pass: the tables end exactly as after
     // RemoveFolderAt or RemoveItemAt on each of them from the highest down, without shifting the rest of
     // the table once per entry. Folder indices come ascending; item indices in any order.
-    void RemoveFoldersAt(const std::vector<int>& indices);
-    void RemoveItemsAt(std::vector<int16_t> indices);
+    void removeFoldersAt(const std::vector<int>& indices);
+    void removeItemsAt(std::vector<int16_t> indices);
 
 private:
     Table<std::string> folderParent_;
@@ -74,8 +74,8 @@ inline constexpr int16_t KindInTrash = 3;
 
 // Whether the key or item folder `path` lies in the subtree of the folder keyed `top`: it equals `top` or
 // begins with `top` and "\". Scrivlet\Workshop is not in the subtree of Scrivlet\Work.
-bool IsInSubtree(std::string_view path, std::string_view top);
+bool isInSubtree(std::string_view path, std::string_view top);
 // Whether an item's folder lies inside the Trash (the Trash itself included).
-bool IsInTrash(std::string_view itemFolder);
+bool isInTrash(std::string_view itemFolder);
 
 } // namespace notes

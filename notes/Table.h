@@ -15,7 +15,7 @@ public:
 
     const T& operator[](std::size_t i) const {
         assert(i < Slots);
-        return i < slots_.size() ? slots_[i] : empty_;
+        return i < slots_.size() ? slots_[i] : Empty;
     }
 
     // Writing access makes the slot real.
@@ -37,7 +37,7 @@ public:
 
 private:
     std::vector<T> slots_;
-    static inline const T empty_{};
+    static inline const T Empty{};
 };
 
 } // namespace notes

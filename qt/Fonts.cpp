@@ -27,14 +27,14 @@ QFont fontOf(const ui::Font& font) {
     if (installed(family)) {
         qfont.setFamily(family);
     } else {
-        qfont = QFontDatabase::systemFont(font.FixedPitch ? QFontDatabase::FixedFont
+        qfont = QFontDatabase::systemFont(font.fixedPitch ? QFontDatabase::FixedFont
                                                           : QFontDatabase::GeneralFont);
-        qfont.setStyleHint(font.FixedPitch ? QFont::TypeWriter : QFont::SansSerif);
+        qfont.setStyleHint(font.fixedPitch ? QFont::TypeWriter : QFont::SansSerif);
     }
     qfont.setPointSizeF(font.Size);
     qfont.setBold(font.Bold);
     qfont.setItalic(font.Italic);
-    qfont.setFixedPitch(font.FixedPitch);
+    qfont.setFixedPitch(font.fixedPitch);
     return qfont;
 }
 

@@ -142,13 +142,13 @@ QIcon nodeIcon(int image, int selectedImage) {
 }
 
 QIcon calculatorTabIcon() {
-    static const QIcon icon = render(drawCalculator);
-    return icon;
+    static const QIcon Icon = render(drawCalculator);
+    return Icon;
 }
 
 QIcon schedulerTabIcon() {
-    static const QIcon icon = render([](QPainter& p) { drawCalendar(p, false); });
-    return icon;
+    static const QIcon Icon = render([](QPainter& p) { drawCalendar(p, false); });
+    return Icon;
 }
 
 } // namespace qt

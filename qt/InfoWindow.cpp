@@ -36,7 +36,7 @@ constexpr Placement LabelPlaces[] = {{24, 140, 320, 44, false},
 
 InfoWindow::InfoWindow(app::frmInfo& form, const QWidget& mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), form_(form) {
-    setObjectName(toQString(form.Form.Name()));
+    setObjectName(toQString(form.form.Name()));
     setAccessibleName(QStringLiteral("About Scrivlet"));
     setAccessibleRole(*this, QAccessible::Dialog);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -59,8 +59,8 @@ InfoWindow::InfoWindow(app::frmInfo& form, const QWidget& mainWindow)
                          control.Index() <= 2 ? QColor(0xfd, 0xf6, 0xe3) : QColor(0xd8, 0xe4, 0xf0));
         label->setPalette(palette);
     }
-    connectWhileAlive(form.Form.Unloaded, this, [this] { deleteLater(); });
-    mirrorEnabledVisible(form.Form, *this);
+    connectWhileAlive(form.form.Unloaded, this, [this] { deleteLater(); });
+    mirrorEnabledVisible(form.form, *this);
 }
 
 // The box belongs to the main window: it opens over its middle, on the screen the user sees it on, and
@@ -101,7 +101,7 @@ void InfoWindow::paintEvent(QPaintEvent*) {
 
 void InfoWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        form_.Form.userClick();
+        form_.form.userClick();
 }
 
 // The keyboard closes the box as a click does.
@@ -111,7 +111,7 @@ void InfoWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        form_.Form.userClick();
+        form_.form.userClick();
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -121,7 +121,7 @@ void InfoWindow::keyPressEvent(QKeyEvent* event) {
 // The form decides: closing it gives the main window back, and during start-up nothing happens.
 void InfoWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    form_.Form.userClose();
+    form_.form.userClose();
 }
 
 } // namespace qt

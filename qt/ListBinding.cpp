@@ -93,7 +93,7 @@ void ListBinding::mirrorFocus() {
 }
 
 void ListBinding::mirrorLabelEdit() {
-    const ui::ListItem* editing = control_.EditingItem();
+    const ui::ListItem* editing = control_.editingItem();
     showLabelEdit(editing != nullptr ? model_.index(editing->Index() - 1) : QModelIndex());
 }
 

@@ -101,7 +101,7 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     resize(DesignSize * shrink_);
 
     menuBar()->setObjectName(QStringLiteral("menuBar"));
-    new MenuBinding(controls.Menu.Bar, *menuBar());
+    new MenuBinding(controls.menu.bar, *menuBar());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));

@@ -53,7 +53,7 @@ QString menuText(const std::string& caption) {
 } // namespace
 
 MenuBinding::MenuBinding(ui::MenuBar& menus, QMenuBar& bar) : QObject(&bar), bar_(bar) {
-    for (const auto& top : menus.Menus()) {
+    for (const auto& top : menus.menus()) {
         QMenu* menu = bar_.addMenu(menuText(top->Caption()));
         menu->setObjectName(objectNameOf(*top));
         bindEntry(*top, *menu->menuAction());
@@ -63,9 +63,9 @@ MenuBinding::MenuBinding(ui::MenuBar& menus, QMenuBar& bar) : QObject(&bar), bar
 }
 
 void MenuBinding::addEntries(QMenu& menu, ui::MenuEntry& parent) {
-    for (const auto& child : parent.Entries()) {
+    for (const auto& child : parent.entries()) {
         ui::MenuEntry& entry = *child;
-        if (!entry.Entries().empty()) {
+        if (!entry.entries().empty()) {
             QMenu* submenu = menu.addMenu(menuText(entry.Caption()));
             submenu->setObjectName(objectNameOf(entry));
             bindEntry(entry, *submenu->menuAction());
@@ -73,7 +73,7 @@ void MenuBinding::addEntries(QMenu& menu, ui::MenuEntry& parent) {
             continue;
         }
         QAction* action =
-            entry.IsSeparator() ? menu.addSeparator() : menu.addAction(menuText(entry.Caption()));
+            entry.isSeparator() ? menu.addSeparator() : menu.addAction(menuText(entry.Caption()));
         if (!entry.Shortcut().empty()) {
             action->setShortcut(QKeySequence(toQString(entry.Shortcut()), QKeySequence::PortableText));
             action->setShortcutContext(Qt::WindowShortcut);

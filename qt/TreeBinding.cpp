@@ -92,12 +92,12 @@ void TreeBinding::mirrorSelection() {
 }
 
 void TreeBinding::mirrorLabelEdit() {
-    showLabelEdit(model_.indexOf(control_.EditingNode()));
+    showLabelEdit(model_.indexOf(control_.editingNode()));
 }
 
 // Keys go to the tree during a drag, but shortcuts are looked up first: the filter holds them back.
 void TreeBinding::mirrorDragging() {
-    if (control_.Dragging()) {
+    if (control_.dragging()) {
         qApp->installEventFilter(this);
         return;
     }
@@ -144,10 +144,10 @@ void TreeBinding::mouseDoubleClickEvent(QMouseEvent* event) {
 // only through the mirror.
 void TreeBinding::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if (control_.Dragging())
+    if (control_.dragging())
         autoScroll(at);
     control_.userMove(buttonsOf(event->buttons()), shiftMaskOf(event->modifiers()), hitAt(at));
-    if (control_.Dragging())
+    if (control_.dragging())
         viewport()->setCursor(dragCursorFor(event->modifiers()));
     else if (event->buttons() == Qt::NoButton)
         QTreeView::mouseMoveEvent(event);
@@ -164,7 +164,7 @@ void TreeBinding::autoScroll(const QPoint& at) {
 // During a drag a shortcut, a menu's access key included, is taken as a plain key by the tree, which
 // lets only Escape and the modifier keys act.
 bool TreeBinding::eventFilter(QObject* watched, QEvent* event) {
-    if (control_.Dragging() && event->type() == QEvent::ShortcutOverride) {
+    if (control_.dragging() && event->type() == QEvent::ShortcutOverride) {
         event->accept();
         return true;
     }
@@ -188,7 +188,7 @@ void TreeBinding::keyPressEvent(QKeyEvent* event) {
     }
     const QModelIndex before = currentIndex();
     const bool moves = control_.userKeyDown(keyCodeOf(event->key()), keyboardRow());
-    if (control_.Dragging())
+    if (control_.dragging())
         viewport()->setCursor(dragCursorFor(event->modifiers()));
     if (!moves)
         return;
@@ -218,7 +218,7 @@ void TreeBinding::contextMenuKey() {
 void TreeBinding::keyReleaseEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat())
         control_.userKeyRelease(keyCodeOf(event->key()), shiftMaskOf(event->modifiers()));
-    if (!control_.Dragging()) {
+    if (!control_.dragging()) {
         QTreeView::keyReleaseEvent(event);
         return;
     }

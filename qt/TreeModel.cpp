@@ -14,7 +14,7 @@ namespace qt {
 TreeModel::TreeModel(ui::TreeView& control, QObject* parent) : QAbstractItemModel(parent), control_(control) {
     connectWhileAlive(control_.NodeAboutToBeAdded, this, [this](const ui::TreeNode* parentNode) {
         const int row = static_cast<int>(parentNode != nullptr ? parentNode->Children().size()
-                                                               : control_.Nodes.TopLevel().size());
+                                                               : control_.Nodes.topLevel().size());
         beginInsertRows(indexOf(parentNode), row, row);
     });
     connectWhileAlive(control_.NodeAdded, this, [this](ui::TreeNode& node) {
@@ -62,7 +62,7 @@ void TreeModel::mirrorDropHighlight() {
 }
 
 const std::vector<ui::TreeNode*>& TreeModel::childrenOf(const QModelIndex& parent) const {
-    return parent.isValid() ? nodeOf(parent)->Children() : control_.Nodes.TopLevel();
+    return parent.isValid() ? nodeOf(parent)->Children() : control_.Nodes.topLevel();
 }
 
 QModelIndex TreeModel::index(int row, int column, const QModelIndex& parent) const {

@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.scrivlet"));
     qt::QtPlatform platform;
     app::frmMain form(platform);
-    qt::MainWindow window(form.Controls());
+    qt::MainWindow window(form.controls());
     form.Form_Load();
     // Finding the icon reads the icon theme's indexes and folders, which took longer than building the
     // whole window; the window draws first and the desktop shows the icon moments later.

@@ -11,7 +11,7 @@ struct Font {
     double Size = 8.25;
     bool Bold = false;
     bool Italic = false;
-    bool FixedPitch = false;
+    bool fixedPitch = false;
 };
 
 } // namespace ui

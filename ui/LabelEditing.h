@@ -22,10 +22,10 @@ namespace ui {
 // opens on another entry by itself.
 template <typename Entry> class LabelEditing {
 public:
-    Entry* EditingEntry() const { return editing_; }
+    Entry* editingEntry() const { return editing_; }
     // While AfterLabelEdit runs: the user ended the edit with Enter or Tab, not by leaving it (a click
     // elsewhere, a command).
-    bool LabelEditConfirmedByKey() const { return confirmedByKey_; }
+    bool labelEditConfirmedByKey() const { return confirmedByKey_; }
 
     // The skin installs how an edit the control completes by itself takes the typed text: the skin
     // closes its editor and hands over what it held (nullopt: no editor open, the text stays as it was).

@@ -272,7 +272,7 @@ ListItem* ListView::soleSelected() const {
 void ListView::userPress(int16_t button, int16_t shift, Hit hit) {
     slowClick_.reset();
     ListItem* pressed = hit.row >= 1 && hit.row <= ListItems.Count() ? &ListItems(hit.row) : nullptr;
-    if (EditingItem() != nullptr && !completeEditForPress(pressed))
+    if (editingItem() != nullptr && !completeEditForPress(pressed))
         return;
     if (button != vbLeftButton)
         return;
@@ -305,7 +305,7 @@ void ListView::userDoubleClickIntervalEnded() {
 }
 
 bool ListView::userKeyDown(int16_t keyCode, int16_t shift, Hit keyboardRow) {
-    if (EditingItem() != nullptr)
+    if (editingItem() != nullptr)
         return false;
     if (keyCode != vbKeySpace || keyboardRow.row < 1 || keyboardRow.row > ListItems.Count())
         return true;
@@ -321,12 +321,12 @@ bool ListView::userKeyboardMove(int index, int16_t shift) {
 }
 
 void ListView::userKeyRelease(int16_t keyCode, int16_t shift) {
-    if (EditingItem() == nullptr && keyCode != 0)
+    if (editingItem() == nullptr && keyCode != 0)
         userKeyUp(keyCode, shift);
 }
 
 void ListView::userContextMenuKey(Hit keyboardRow) {
-    if (EditingItem() == nullptr)
+    if (editingItem() == nullptr)
         userRightClick(keyboardRow.at);
 }
 

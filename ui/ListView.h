@@ -17,7 +17,7 @@ namespace ui {
 class ListView;
 
 // A colour as the BASIC RGB function builds it: red + 256 * green + 65536 * blue.
-constexpr uint32_t Rgb(uint8_t red, uint8_t green, uint8_t blue) {
+constexpr uint32_t rgb(uint8_t red, uint8_t green, uint8_t blue) {
     return red | (static_cast<uint32_t>(green) << 8) | (static_cast<uint32_t>(blue) << 16);
 }
 
@@ -142,7 +142,7 @@ public:
     ListItem* SelectedItem() const { return focus_; }
     // Begins editing the text of the entry with the selection focus; BeforeLabelEdit may cancel it.
     void StartLabelEdit() { beginEdit(focus_); }
-    ListItem* EditingItem() const { return EditingEntry(); }
+    ListItem* editingItem() const { return editingEntry(); }
     // Selects `item` and deselects every other entry, as one change.
     void selectOnly(ListItem& item) { selectAlone(&item); }
 

@@ -24,7 +24,7 @@ MenuEntry& MenuEntry::addEntry(std::string name, int index, std::string caption,
 }
 
 void MenuEntry::userChoose() {
-    if (!IsSeparator() && entries_.empty() && acceptsInput())
+    if (!isSeparator() && entries_.empty() && acceptsInput())
         Click();
 }
 
@@ -39,7 +39,7 @@ std::vector<MenuEntry*> MenuBar::allEntries() const {
     std::function<void(const std::vector<std::unique_ptr<MenuEntry>>&)> walk = [&](const auto& entries) {
         for (const auto& entry : entries) {
             all.push_back(entry.get());
-            walk(entry->Entries());
+            walk(entry->entries());
         }
     };
     walk(menus_);

@@ -17,13 +17,13 @@ public:
     int Index() const { return index_; }
     const std::string& Caption() const { return caption_; }
     const std::string& Shortcut() const { return shortcut_; }
-    bool IsSeparator() const { return caption_ == "-"; }
+    bool isSeparator() const { return caption_ == "-"; }
 
     bool Checked() const { return checked_; }
     void setChecked(bool checked);
 
     MenuEntry& addEntry(std::string name, int index, std::string caption, std::string shortcut = {});
-    const std::vector<std::unique_ptr<MenuEntry>>& Entries() const { return entries_; }
+    const std::vector<std::unique_ptr<MenuEntry>>& entries() const { return entries_; }
 
     // The user chooses the entry, from its menu, from a pop-up menu, by its shortcut or by its access key
     // (the caption's "&" marks it, "&&" is a literal ampersand; the skin reads both). Separators, menus,
@@ -46,7 +46,7 @@ public:
     explicit MenuBar(Control& window) : window_(window) {}
 
     MenuEntry& addMenu(std::string name, std::string caption);
-    const std::vector<std::unique_ptr<MenuEntry>>& Menus() const { return menus_; }
+    const std::vector<std::unique_ptr<MenuEntry>>& menus() const { return menus_; }
 
     // Every entry, menus and submenus included, in menu order.
     std::vector<MenuEntry*> allEntries() const;

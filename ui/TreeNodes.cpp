@@ -172,7 +172,7 @@ std::vector<TreeNode*>& TreeNodes::siblingsOf(const TreeNode& node) {
     return node.parent_ != nullptr ? node.parent_->children_ : topLevel_;
 }
 
-void TreeNodes::RemoveBatch(const std::vector<int>& indices) {
+void TreeNodes::removeBatch(const std::vector<int>& indices) {
     completePending();
     const int count = Count();
     std::vector<char> named(static_cast<std::size_t>(count) + 1, 0);

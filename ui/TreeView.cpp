@@ -136,7 +136,7 @@ bool TreeView::userPress(int16_t button, int16_t shift, Hit hit, bool onMark) {
     if (dragging_)
         return false;
     TreeNode* node = nodeAt(hit.row);
-    pressEndedEdit_ = EditingNode() != nullptr;
+    pressEndedEdit_ = editingNode() != nullptr;
     if (pressEndedEdit_) {
         if (!completeEditForPress(node))
             return false;
@@ -214,7 +214,7 @@ bool TreeView::userKeyDown(int16_t keyCode, Hit keyboardRow) {
             userCompleteDrag();
         return false;
     }
-    if (EditingNode() != nullptr)
+    if (editingNode() != nullptr)
         return false;
     TreeNode* const node = nodeAt(keyboardRow.row);
     if (keyCode != vbKeySpace || node == nullptr)
@@ -224,12 +224,12 @@ bool TreeView::userKeyDown(int16_t keyCode, Hit keyboardRow) {
 }
 
 void TreeView::userKeyRelease(int16_t keyCode, int16_t shift) {
-    if (!dragging_ && EditingNode() == nullptr && keyCode != 0)
+    if (!dragging_ && editingNode() == nullptr && keyCode != 0)
         userKeyUp(keyCode, shift);
 }
 
 void TreeView::userContextMenuKey(Hit keyboardRow) {
-    if (!dragging_ && EditingNode() == nullptr && keyboardRow.row != 0)
+    if (!dragging_ && editingNode() == nullptr && keyboardRow.row != 0)
         handing(
             keyboardRow.at, nodeAt(keyboardRow.row), [&] { userRightClick(keyboardRow.at); });
 }

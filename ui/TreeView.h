@@ -75,7 +75,7 @@ public:
     // selection end exactly as if Remove were called on each of them from the highest index down, but
     // the work is linear in the number of nodes, and the skin hears of one removal per run of adjacent
     // sibling rows instead of one per node.
-    void RemoveBatch(const std::vector<int>& indices);
+    void removeBatch(const std::vector<int>& indices);
     void Clear();
     // Between these two, a node added below a node that was itself added since beginAdds reaches the
     // skin together with that node: a copied subtree of any size is one insertion. Its expanded nodes
@@ -86,7 +86,7 @@ public:
     TreeNode& operator()(int index) const { return *nodes_.at(static_cast<std::size_t>(index - 1)); }
     int Count() const { return static_cast<int>(nodes_.size()); }
     TreeNode* find(std::string_view key) const;
-    const std::vector<TreeNode*>& TopLevel() const { return topLevel_; }
+    const std::vector<TreeNode*>& topLevel() const { return topLevel_; }
 
 private:
     friend class TreeNode;
@@ -167,8 +167,8 @@ public:
     void setDropHighlight(TreeNode* node);
     // Begins editing the selected node's text in place; BeforeLabelEdit may cancel it.
     void StartLabelEdit() { beginEdit(selected_); }
-    TreeNode* EditingNode() const { return EditingEntry(); }
-    bool Dragging() const { return dragging_; }
+    TreeNode* editingNode() const { return editingEntry(); }
+    bool dragging() const { return dragging_; }
 
     // The platform's distance, in pixels, that a press must move to become a drag.
     void setStartDragDistance(int pixels) { startDragDistance_ = pixels; }

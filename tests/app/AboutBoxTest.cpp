@@ -16,16 +16,16 @@ TEST(AboutAndStartUpScreen, OpensOverAWindowThatTakesNoInputAndAnyClickClosesIt)
     window.controls().InfoLoaded.connect([&loaded](app::frmInfo& form) { loaded.push_back(&form); });
     ui::Window& main = window.controls().frmMain;
     const std::vector<void (*)(app::frmInfo&)> closers = {
-        [](app::frmInfo& box) { box.Form.userClick(); },
+        [](app::frmInfo& box) { box.form.userClick(); },
         [](app::frmInfo& box) { box.lLabel[0].userClick(); },
-        [](app::frmInfo& box) { box.Form.userClose(); },
+        [](app::frmInfo& box) { box.form.userClose(); },
     };
     for (std::size_t i = 0; i < closers.size(); ++i) {
         SCOPED_TRACE(i);
         window.menu().mOptionsAbout.userChoose();
-        app::frmInfo* box = window.form.About().Loaded();
+        app::frmInfo* box = window.form.about().loaded();
         ASSERT_NE(box, nullptr);
-        EXPECT_TRUE(box->Form.Visible());
+        EXPECT_TRUE(box->form.Visible());
         EXPECT_EQ(box->lLabel[0].Caption(), "Scrivlet ][");
         EXPECT_FALSE(main.Enabled());
         // The main window under it takes no input meanwhile.
@@ -39,7 +39,7 @@ TEST(AboutAndStartUpScreen, OpensOverAWindowThatTakesNoInputAndAnyClickClosesIt)
 
         closers[i](*box);
         EXPECT_TRUE(main.Enabled());
-        EXPECT_EQ(window.form.About().Loaded(), nullptr);
+        EXPECT_EQ(window.form.about().loaded(), nullptr);
     }
     // A fresh box every time.
     ASSERT_EQ(loaded.size(), closers.size());
@@ -51,20 +51,20 @@ TEST(AboutAndStartUpScreen, TheStartUpScreenIgnoresClicksAndGoesWhenTheWindowIsR
     app::frmMain form{platform};
     bool shownDuringStartUp = false;
     platform.duringEventPass = [&form, &shownDuringStartUp] {
-        app::frmInfo* box = form.About().Loaded();
+        app::frmInfo* box = form.about().loaded();
         ASSERT_NE(box, nullptr);
-        shownDuringStartUp = box->Form.Visible() && !box->Form.Enabled();
-        box->Form.userClick();
+        shownDuringStartUp = box->form.Visible() && !box->form.Enabled();
+        box->form.userClick();
         box->lLabel[1].userClick();
-        box->Form.userClose();
-        EXPECT_EQ(form.About().Loaded(), box);
+        box->form.userClose();
+        EXPECT_EQ(form.about().loaded(), box);
     };
     form.Form_Load();
     EXPECT_TRUE(shownDuringStartUp);
     EXPECT_EQ(platform.eventPasses, 1);
-    EXPECT_EQ(form.About().Loaded(), nullptr);
-    EXPECT_TRUE(form.Controls().frmMain.Enabled());
-    EXPECT_TRUE(form.Controls().frmMain.Visible());
+    EXPECT_EQ(form.about().loaded(), nullptr);
+    EXPECT_TRUE(form.controls().frmMain.Enabled());
+    EXPECT_TRUE(form.controls().frmMain.Visible());
 }
 
 } // namespace

@@ -36,7 +36,7 @@ TEST(CalculatorSlotsAndTerms, StartsAndClearsAllToEmptySlotsWithoutASelection) {
     OpenPanel panel;
     EXPECT_EQ(panel.result(), "Numbra 2.01.03");
     EXPECT_EQ(panel.controls().cCalcMenuResult.Caption(), "Numbra 2.01.03");
-    EXPECT_TRUE(panel.slots().Font().FixedPitch);
+    EXPECT_TRUE(panel.slots().Font().fixedPitch);
     const auto shown = [&panel] {
         std::vector<std::string> lines{std::to_string(panel.slots().ListIndex())};
         for (int i = 0; i < panel.slots().ListCount(); ++i)
@@ -55,7 +55,7 @@ TEST(CalculatorSlotsAndTerms, StartsAndClearsAllToEmptySlotsWithoutASelection) {
     }
     panel.choose(SlotClearAll);
     EXPECT_EQ(shown(), atStart);
-    for (const std::string& slot : panel.form.Calculator().Slots())
+    for (const std::string& slot : panel.form.calculator().Slots())
         EXPECT_EQ(slot, "");
 }
 
@@ -126,7 +126,7 @@ TEST(CalculatorSlotsAndTerms, WithoutASelectionEntriesOnlyEvaluateAgain) {
         EXPECT_EQ(panel.input().Text(), "rnd(1000000)");
     }
     EXPECT_TRUE(panel.platform.dialogs.empty());
-    for (const std::string& slot : panel.form.Calculator().Slots())
+    for (const std::string& slot : panel.form.calculator().Slots())
         EXPECT_EQ(slot, "");
 }
 

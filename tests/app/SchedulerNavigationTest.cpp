@@ -79,8 +79,8 @@ TEST(SchedulerNavigation, ANewDayIsMarkedWithinTheMonthShown) {
     EXPECT_EQ(s.caption(), "November 2002");
     EXPECT_EQ(s.selectedRow(), 31);
     EXPECT_EQ(s.row(31).Text(), "12-01 Sunday");
-    EXPECT_EQ(s.row(31).ForeColor(), ui::Rgb(0, 0, 128));
-    EXPECT_EQ(s.row(30).ForeColor(), ui::Rgb(0, 128, 128));
+    EXPECT_EQ(s.row(31).ForeColor(), ui::rgb(0, 0, 128));
+    EXPECT_EQ(s.row(30).ForeColor(), ui::rgb(0, 128, 128));
     EXPECT_TRUE(s.editor().Enabled());
 }
 

@@ -12,9 +12,9 @@ namespace {
 
 using tests::Scheduler;
 
-constexpr uint32_t Blue = ui::Rgb(0, 0, 128);
-constexpr uint32_t Green = ui::Rgb(0, 128, 0);
-constexpr uint32_t Cyan = ui::Rgb(0, 128, 128);
+constexpr uint32_t Blue = ui::rgb(0, 0, 128);
+constexpr uint32_t Green = ui::rgb(0, 128, 0);
+constexpr uint32_t Cyan = ui::rgb(0, 128, 128);
 
 // The marks are said in words as well as in colour. The rows reuse the entries of the November view
 // built at start-up, whose weekends fall on other rows.
@@ -41,7 +41,7 @@ TEST(SchedulerMonthView, FebruaryRowsAndColoursThatNoEditOpens) {
     saturday.today();
     EXPECT_EQ(saturday.row(8).ToolTipText(), "Today, weekend");
     s.list().StartLabelEdit();
-    EXPECT_EQ(s.list().EditingItem(), nullptr);
+    EXPECT_EQ(s.list().editingItem(), nullptr);
 }
 
 // Typing into the open day, not yet stored, survives every gesture of the panel and of the window.
@@ -72,7 +72,7 @@ TEST(SchedulerEntries, TypingForTheOpenDaySurvivesEveryGesture) {
         if (!s.controls().dDateWinBack.Visible())
             s.menu().mDateShow.userChoose();
         s.all();
-        const app::DayEntries& entries = s.form.Scheduler().List().Entries();
+        const app::DayEntries& entries = s.form.scheduler().list().entries();
         const int i = entries.find(731174);
         ASSERT_GE(i, 0);
         EXPECT_EQ(entries.EntryText[static_cast<std::size_t>(i)], "typed");
@@ -123,7 +123,7 @@ TEST(SchedulerEntries, BlankTextCreatesNothingAndRemovesAnEntry) {
     EXPECT_EQ(s.row(3).SmallIcon(), 0);
     EXPECT_EQ(s.row(4).Text(), "11-04 Monday");
     EXPECT_EQ(s.row(5).Text(), "11-05 Tuesday:  padded ");
-    EXPECT_EQ(s.form.Scheduler().List().Entries().EntryCount, 1);
+    EXPECT_EQ(s.form.scheduler().list().entries().EntryCount, 1);
 }
 
 // The editor is shut wherever what it took could not be stored.
@@ -145,7 +145,7 @@ TEST(SchedulerEntries, AViewWithoutAnOpenDayOrAFullStoreShutsTheEditor) {
 
     // A full store takes no new day but keeps its entries editable.
     Scheduler full;
-    app::DayEntries& entries = full.form.Scheduler().List().Entries();
+    app::DayEntries& entries = full.form.scheduler().list().entries();
     // Days far from 2002, so that November's rows have none.
     for (int i = 0; i < app::DayEntries::MaxEntries; ++i)
         ASSERT_TRUE(entries.append(100000 + i, "old"));

@@ -78,17 +78,17 @@ TEST(HostileNames, TheDeepestChainOfTheLongestNamesTakesNothingBelowAndStaysUsab
     w.drag("Scrivlet\\Two", chain[Deepest - 1]);
     w.drag("Scrivlet\\Two", chain[Deepest - 1], ui::vbCtrlMask);
     EXPECT_EQ(w.folders(), before);
-    EXPECT_EQ(w.tree().EditingNode(), nullptr);
+    EXPECT_EQ(w.tree().editingNode(), nullptr);
 
     w.drag("Scrivlet\\Two", chain[Deepest - 2], ui::vbCtrlMask);
-    EXPECT_EQ(notes::FolderDepth(w.folders().back()), Deepest);
+    EXPECT_EQ(notes::folderDepth(w.folders().back()), Deepest);
     const std::string renamed = repeated("\u00e9", 255);
     w.rename(chain[1], renamed);
     EXPECT_EQ(w.items(),
               Keys{"Deepest@Scrivlet\\" + renamed + chain[Deepest].substr(chain[1].size()) + ":text"});
     w.click("Scrivlet\\" + renamed);
     w.menu().mFolderDelete.userChoose();
-    EXPECT_EQ(notes::FolderDepth(w.folders().back()), Deepest);
+    EXPECT_EQ(notes::folderDepth(w.folders().back()), Deepest);
     EXPECT_TRUE(w.folders().back().starts_with("Trash\\" + renamed));
     w.click("Trash");
     w.menu().mFolderTrashEmpty.userChoose();

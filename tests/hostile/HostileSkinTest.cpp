@@ -18,13 +18,13 @@ class HostileSkinTest : public tests::WindowPerTest {
     Q_OBJECT
 
     QPlainTextEdit* noteBox() { return window_->widget<QPlainTextEdit>(QStringLiteral("lText")); }
-    notes::NotesStore& store() { return window_->form.Notes().Store(); }
+    notes::NotesStore& store() { return window_->form.notes().store(); }
 
     // Two items; the first one shown in the note box.
     void showTwoItems() {
-        store().AppendItem("Pasted", "Scrivlet", "");
-        store().AppendItem("Other", "Scrivlet", "");
-        window_->form.Notes().List().ListFolderItems(false);
+        store().appendItem("Pasted", "Scrivlet", "");
+        store().appendItem("Other", "Scrivlet", "");
+        window_->form.notes().list().ListFolderItems(false);
         window_->controls().lItem.userClickItem(1);
     }
 
@@ -58,7 +58,7 @@ private slots:
         window_->controls().dBackWinDateList.userClickItem(1);
         paste(window_->widget<QPlainTextEdit>(QStringLiteral("dDateWinText")), pasted);
         window_->controls().dBackWinDateList.userClickItem(2);
-        const app::DayEntries& days = window_->form.Scheduler().List().Entries();
+        const app::DayEntries& days = window_->form.scheduler().list().entries();
         QCOMPARE(days.EntryCount, int16_t(1));
         QCOMPARE(QByteArray::fromStdString(days.EntryText[0]), stored);
     }

@@ -17,7 +17,7 @@ void give(FolderWindow& w, const std::string& gesture) {
     ui::ListView& list = w.controls().lItem;
     const std::string what = gesture.substr(0, gesture.find(':'));
     if (what.starts_with("m"))
-        tests::entryNamed(w.menu().Bar, what).userChoose();
+        tests::entryNamed(w.menu().bar, what).userChoose();
     const std::size_t onto = what.find(" onto ");
     if (what == "close")
         w.controls().frmMain.userClose();
@@ -33,8 +33,8 @@ void give(FolderWindow& w, const std::string& gesture) {
         w.drag(what.substr(what.find(' ') + 1, onto - what.find(' ') - 1), what.substr(onto + 6),
                what.starts_with("ctrl") ? ui::vbCtrlMask : int16_t{0});
     else if (what == "cut-paste") {
-        tests::entryNamed(w.menu().Bar, "mItemCopy_1").userChoose();
-        tests::entryNamed(w.menu().Bar, "mItemCopy_2").userChoose();
+        tests::entryNamed(w.menu().bar, "mItemCopy_1").userChoose();
+        tests::entryNamed(w.menu().bar, "mItemCopy_2").userChoose();
     }
     if (gesture.find(':') == std::string::npos)
         return;
@@ -51,13 +51,13 @@ void give(FolderWindow& w, const std::string& gesture) {
     } else if (ending.ends_with("Tab")) {
         list.userTabFromLabelEdit(name, ending == "Tab");
         tree.userTabFromLabelEdit(name, ending == "Tab");
-    } else if (ending == "press" && tree.EditingNode() != nullptr) {
+    } else if (ending == "press" && tree.editingNode() != nullptr) {
         tree.userPress(ui::vbLeftButton, 0, tests::on(n), false);
         tree.userRelease(ui::vbLeftButton, 0, tests::on(n), false);
     } else if (ending == "press") {
         list.userPress(ui::vbLeftButton, 0, tests::on(n));
     } else {
-        tests::entryNamed(w.menu().Bar, ending).userChoose();
+        tests::entryNamed(w.menu().bar, ending).userChoose();
     }
 }
 
@@ -146,7 +146,7 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
     };
     // Every other command acts away from the notes: the typing and the selection stay as they are.
     TypingWindow menuOwner;
-    for (const ui::MenuEntry* entry : tests::windowCommands(menuOwner.menu().Bar))
+    for (const ui::MenuEntry* entry : tests::windowCommands(menuOwner.menu().bar))
         if (std::none_of(rows.begin(), rows.end(),
                          [&](const Row& row) { return row.gesture.starts_with(tests::entryName(*entry)); }))
             rows.push_back(
@@ -167,7 +167,7 @@ TEST(CommandsWithTypingPending, TheTypingEndsInItsOwnNoteAndTheSelectionIsWhole)
         EXPECT_TRUE(w.selection() != before || rewrites == 0);
         w.click("Trash");
         EXPECT_EQ(w.typedIn(), row.typedIn);
-        const notes::ItemClipboard& clip = w.notes().Clipboard();
+        const notes::ItemClipboard& clip = w.notes().clipboard();
         EXPECT_EQ(clip.ClipName[0] + ":" + clip.ClipText[0] + std::to_string(clip.ClipCount),
                   row.clipboard + "1");
     }

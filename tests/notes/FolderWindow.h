@@ -12,12 +12,12 @@ namespace tests {
 // A started window with helpers that reach folders by key, as the user finds them by name in the tree.
 struct FolderWindow : StartedWindow {
     void add(const std::string& parent, const std::string& name) {
-        notes().Tree().AppendFolder(parent, name);
+        notes().tree().appendFolder(parent, name);
     }
     // An item with `name` and `text` in the folder keyed `folder`, the list showing it if it is there.
     void item(const std::string& folder, const std::string& name, const std::string& text = {}) {
-        store().AppendItem(name, folder, text);
-        notes().List().ListFolderItems(false);
+        store().appendItem(name, folder, text);
+        notes().list().ListFolderItems(false);
     }
 
     ui::TreeView& tree() { return controls().lTre; }
@@ -40,7 +40,7 @@ struct FolderWindow : StartedWindow {
     // The folder keys in table order.
     std::vector<std::string> folders() {
         std::vector<std::string> keys;
-        for (int i = 1; i <= store().LastFolder(); ++i)
+        for (int i = 1; i <= store().lastFolder(); ++i)
             keys.push_back(store().FolderKey(i));
         return keys;
     }

@@ -15,8 +15,8 @@ namespace {
 TEST(StoreTables, AFullItemTableRefusesTheNextEntryAndStaysAsItWas) {
     notes::NotesStore store;
     for (int j = 0; j < notes::NotesStore::MaxEntries; ++j)
-        ASSERT_TRUE(store.AppendItem(std::to_string(j), "Scrivlet", ""));
-    EXPECT_FALSE(store.AppendItem("One too many", "Scrivlet", ""));
+        ASSERT_TRUE(store.appendItem(std::to_string(j), "Scrivlet", ""));
+    EXPECT_FALSE(store.appendItem("One too many", "Scrivlet", ""));
     EXPECT_EQ(store.ItemCount, notes::NotesStore::MaxEntries);
     EXPECT_EQ(store.ItemName[notes::NotesStore::MaxEntries - 1],
               std::to_string(notes::NotesStore::MaxEntries - 1));
@@ -30,8 +30,8 @@ TEST(StoreBatchesMatchTheirLoops, RemovalAndNaming) {
         SCOPED_TRACE(round);
         notes::NotesStore loop;
         notes::NotesStore batch;
-        loop.InitialiseFolders();
-        batch.InitialiseFolders();
+        loop.initialiseFolders();
+        batch.initialiseFolders();
         const int count = static_cast<int>(random() % 60);
         for (int j = 0; j < count; ++j) {
             const std::string name =
@@ -40,11 +40,11 @@ TEST(StoreBatchesMatchTheirLoops, RemovalAndNaming) {
             const std::string parent = random() % 2 ? "Scrivlet" : "Trash";
             const std::string child = std::to_string(random() % 9);
             for (notes::NotesStore* store : {&loop, &batch}) {
-                store->AppendItem(name, folder, std::to_string(j));
-                store->AppendFolder(parent, child);
+                store->appendItem(name, folder, std::to_string(j));
+                store->appendFolder(parent, child);
             }
         }
-        const std::optional<std::string> name = notes::NewItemName(loop, "F");
+        const std::optional<std::string> name = notes::newItemName(loop, "F");
         ASSERT_TRUE(name && !notes::ItemExists(loop, "F", *name));
         const std::size_t number = name->find('(') == std::string::npos ? 1 : std::stoul(name->substr(10));
         for (std::size_t n = 1; n < number; ++n)
@@ -60,8 +60,8 @@ TEST(StoreBatchesMatchTheirLoops, RemovalAndNaming) {
                 folders.push_back(j + 3);
         }
         std::shuffle(items.begin(), items.end(), random);
-        batch.RemoveItemsAt(items);
-        batch.RemoveFoldersAt(folders);
+        batch.removeItemsAt(items);
+        batch.removeFoldersAt(folders);
         std::sort(items.rbegin(), items.rend());
         for (const int16_t j : items)
             loop.RemoveItemAt(j);

@@ -18,11 +18,11 @@ TEST(FolderTable, ARefusedAppendLeavesStoreAndTreeAsTheyWere) {
     w.item("Scrivlet\\Work", "note");
     for (const auto& [parent, name] : {std::pair{"Scrivlet", "Work"}, {"Scrivlet\\Nowhere", "Child"}}) {
         SCOPED_TRACE(parent);
-        EXPECT_FALSE(w.notes().Tree().AppendFolder(parent, name));
+        EXPECT_FALSE(w.notes().tree().appendFolder(parent, name));
         EXPECT_EQ(w.folders(), (Keys{"Scrivlet", "Trash", "Scrivlet\\Work"}));
         EXPECT_EQ(w.tree().Nodes.Count(), 3);
     }
-    EXPECT_TRUE(w.notes().Tree().AppendFolder("Scrivlet", "Workshop"));
+    EXPECT_TRUE(w.notes().tree().appendFolder("Scrivlet", "Workshop"));
     EXPECT_EQ(w.tree().Nodes(4).Key(), "Scrivlet\\Workshop");
     w.click("Scrivlet\\Work");
     const int icons[] = {w.tree().Nodes(1).Image(), w.tree().Nodes(2).Image(), w.tree().Nodes(3).Image(),
@@ -37,7 +37,7 @@ TEST(TableLimits, WhatDoesNotFitIsRefusedWhole) {
     w.add("Scrivlet", "Big");
     w.add("Scrivlet\\Big", "Inner");
     w.add("Scrivlet", "Small");
-    for (int i = w.store().LastFolder() + 1; i < notes::NotesStore::MaxEntries; ++i)
+    for (int i = w.store().lastFolder() + 1; i < notes::NotesStore::MaxEntries; ++i)
         w.add("Scrivlet\\Big\\Inner", std::to_string(i));
     // One row free: Small (one folder) may move, Big (two and more) may neither move nor be copied.
     w.drag("Scrivlet\\Small", "Scrivlet\\Big");
@@ -50,11 +50,11 @@ TEST(TableLimits, WhatDoesNotFitIsRefusedWhole) {
     EXPECT_EQ(w.folders(), full);
 
     w.add("Scrivlet", "Last");
-    ASSERT_EQ(w.store().LastFolder(), notes::NotesStore::MaxEntries);
+    ASSERT_EQ(w.store().lastFolder(), notes::NotesStore::MaxEntries);
     w.click("Scrivlet");
     w.menu().mFolderAdd.userChoose();
-    EXPECT_EQ(w.store().LastFolder(), notes::NotesStore::MaxEntries);
-    EXPECT_EQ(w.tree().EditingNode(), nullptr);
+    EXPECT_EQ(w.store().lastFolder(), notes::NotesStore::MaxEntries);
+    EXPECT_EQ(w.tree().editingNode(), nullptr);
 
     // One item row free: a copy of a folder of two items and a paste of them are refused whole, a move
     // needs no row, and an add takes the last one, its label opening once the window has been drawn.
@@ -67,7 +67,7 @@ TEST(TableLimits, WhatDoesNotFitIsRefusedWhole) {
     items.controls().lItem.userClickItem(2, ui::vbCtrlMask);
     items.menu().mItemCopy[0]->userChoose();
     while (items.store().ItemCount < notes::NotesStore::MaxEntries - 1)
-        items.store().AppendItem("filler", "Scrivlet", "");
+        items.store().appendItem("filler", "Scrivlet", "");
     items.add("Scrivlet", "Target");
     items.drag("Scrivlet\\Two", "Scrivlet\\Target", ui::vbCtrlMask);
     items.menu().mItemCopy[2]->userChoose();
@@ -83,7 +83,7 @@ TEST(TableLimits, WhatDoesNotFitIsRefusedWhole) {
     items.menu().mItemAdd.userChoose();
     EXPECT_EQ(items.store().ItemCount, notes::NotesStore::MaxEntries);
     EXPECT_EQ(items.selection(), "Scrivlet\\Target\\Two | a b Last* []");
-    EXPECT_EQ(items.controls().lItem.EditingItem(), nullptr);
+    EXPECT_EQ(items.controls().lItem.editingItem(), nullptr);
 }
 
 } // namespace

@@ -34,11 +34,11 @@ std::string itemOf(FolderWindow& w, int j, bool asTyped = true) {
 Notes notesOf(FolderWindow& w) {
     Notes notes;
     const notes::NotesStore& s = w.store();
-    for (int i = 1; i <= s.LastFolder(); ++i)
+    for (int i = 1; i <= s.lastFolder(); ++i)
         notes.folders[s.FolderKey(i)] = w.tree().Nodes(i).Expanded();
     for (int j = 0; j < s.ItemCount; ++j)
         notes.items.insert(itemOf(w, j));
-    const notes::ItemClipboard& clip = w.notes().Clipboard();
+    const notes::ItemClipboard& clip = w.notes().clipboard();
     for (std::size_t k = 0; k < static_cast<std::size_t>(clip.ClipCount); ++k)
         notes.clipboard.push_back(clip.ClipName[k] + "|" + clip.ClipText[k]);
     return notes;
@@ -135,7 +135,7 @@ public:
             return "move to a folder with the keyboard";
         case 2: {
             choose(w_.menu().mFolderAdd);
-            const bool labelled = w_.tree().EditingNode() != nullptr;
+            const bool labelled = w_.tree().editingNode() != nullptr;
             const std::optional<std::string> name = endLabelEdit();
             expected = before;
             if (!inSubtree(selected, "Trash")) {
@@ -196,7 +196,7 @@ public:
         }
         case 12: {
             // A command not modelled here leaves the notes alone; a new one that does not fails until it is.
-            std::vector<ui::MenuEntry*> others = tests::windowCommands(w_.menu().Bar);
+            std::vector<ui::MenuEntry*> others = tests::windowCommands(w_.menu().bar);
             std::erase_if(others, [](const ui::MenuEntry* entry) {
                 return Modelled.contains(tests::entryName(*entry));
             });
@@ -228,7 +228,7 @@ private:
     std::string drag(const Notes& before) {
         // Copies double subtrees; past a few hundred folders only moves keep the test quick.
         const int16_t shifts[] = {0, ui::vbShiftMask, ui::vbCtrlMask, ui::vbAltMask};
-        const int16_t shift = w_.store().LastFolder() > 200 ? 0 : shifts[below(4)];
+        const int16_t shift = w_.store().lastFolder() > 200 ? 0 : shifts[below(4)];
         const int from = anyNode();
         const int to = anyNode();
         const std::string source = w_.store().FolderKey(from);
@@ -260,7 +260,7 @@ private:
     // Ends an edit the gesture may have opened: a plain name, a taken one, a refused one, or Escape.
     // Returns the name confirmed, if any.
     std::optional<std::string> endLabelEdit() {
-        if (w_.tree().EditingNode() == nullptr)
+        if (w_.tree().editingNode() == nullptr)
             return std::nullopt;
         const char* names[] = {"A", "B", "Ab", "New Folder", "new folder", "", "x\\y", "Trash"};
         const int choice = below(9);
@@ -278,7 +278,7 @@ private:
     // cannot take all of it. All act in ordinary folders; rename, cut and delete inside Trash too.
     std::string itemCommandGesture(const Notes& before) {
         const int command = below(6);
-        ui::MenuEntry& entry = tests::entryNamed(w_.menu().Bar, ItemCommands[command]);
+        ui::MenuEntry& entry = tests::entryNamed(w_.menu().bar, ItemCommands[command]);
         const int16_t kind = w_.store().FolderKind(w_.view().SelFolder);
         const bool acts = kind == notes::KindOrdinary || (kind == notes::KindInTrash && command % 2 == 1);
         // The selected items as typed, and the clipboard entries a copy and a cut of them make.
@@ -287,7 +287,7 @@ private:
         for (int e = 1; e <= list.ListItems.Count(); ++e) {
             if (!list.ListItems(e).Selected())
                 continue;
-            const int j = notes::ItemList::ItemIndexOf(list.ListItems(e));
+            const int j = notes::ItemList::itemIndexOf(list.ListItems(e));
             const std::string stored = itemOf(w_, j, false);
             typed.push_back(itemOf(w_, j));
             copied.push_back(stored.substr(stored.find('|') + 1));
@@ -313,7 +313,7 @@ private:
             w_.platform.popupChoices.push_back(&entry);
             w_.controls().lItem.userRightClick({4, 4});
         }
-        EXPECT_TRUE(command >= 2 || acts || list.EditingItem() == nullptr)
+        EXPECT_TRUE(command >= 2 || acts || list.editingItem() == nullptr)
             << "a label opened in a folder of kind " << kind;
         endItemLabelEdit();
         return ItemCommands[command];
@@ -322,12 +322,12 @@ private:
     // Ends an item's label edit with a name or Escape. A rename takes any name no item of the folder has,
     // compared exactly, the empty one included.
     void endItemLabelEdit() {
-        const ui::ListItem* edited = w_.controls().lItem.EditingItem();
+        const ui::ListItem* edited = w_.controls().lItem.editingItem();
         if (edited == nullptr)
             return;
         if (below(5) == 0)
             return w_.controls().lItem.userCancelLabelEdit();
-        const std::string renamed = itemOf(w_, notes::ItemList::ItemIndexOf(*edited));
+        const std::string renamed = itemOf(w_, notes::ItemList::itemIndexOf(*edited));
         const std::string folder = renamed.substr(0, renamed.find('|') + 1);
         const char* names[] = {"item", "Item", "item ", "New Item", ""};
         const std::string name = names[below(5)];
@@ -348,7 +348,7 @@ private:
 // The answer FolderExists must give: a pass over the table comparing whole keys exactly, joining without
 // dropping the "\" of an empty parent.
 bool scanFinds(const notes::NotesStore& s, const std::string& key) {
-    for (int i = 1; i <= s.LastFolder(); ++i)
+    for (int i = 1; i <= s.lastFolder(); ++i)
         if (s.FolderParent(i) + "\\" + s.FolderName(i) == key)
             return true;
     return false;
@@ -357,7 +357,7 @@ bool scanFinds(const notes::NotesStore& s, const std::string& key) {
 void checkKeyIndexAgainstScan(FolderWindow& w) {
     const notes::NotesStore& s = w.store();
     std::set<std::string> asked = {"\\Scrivlet", "\\Trash", "Scrivlet", "Trash", "Scrivlet\\", ""};
-    for (int i = 1; i <= s.LastFolder(); ++i) {
+    for (int i = 1; i <= s.lastFolder(); ++i) {
         const std::string key = s.FolderKey(i);
         asked.insert(key);
         asked.insert(key + " (2)");

@@ -109,12 +109,12 @@ private slots:
         QFETCH(QString, scene);
         QFETCH(QStringList, panelStops);
         // The text box is disabled until an item is shown; give it one so that Tab can stop there.
-        QVERIFY(w().form.Notes().Store().AppendItem("Note", "Scrivlet", ""));
-        w().form.Notes().List().ListFolderItems(false);
+        QVERIFY(w().form.notes().store().appendItem("Note", "Scrivlet", ""));
+        w().form.notes().list().ListFolderItems(false);
         clickListRow(w().list(), 0);
         // The scene the row names: a panel opened by its Show entry, or a folder's name being edited.
         if (scene == QLatin1String("rename")) {
-            QVERIFY(w().form.Notes().Tree().AppendFolder("Scrivlet", "Work"));
+            QVERIFY(w().form.notes().tree().appendFolder("Scrivlet", "Work"));
             w().controls().lTre.Nodes(1).setExpanded(true);
             clickTreeNode(w().tree(), QStringLiteral("Work"));
             w().tree()->setFocus();

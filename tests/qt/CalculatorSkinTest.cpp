@@ -55,7 +55,7 @@ private slots:
         w().platform.dialogAnswers = {"1+" + std::string(39998, '0')};
         QListWidget* list = w().widget<QListWidget>(QStringLiteral("cCalcWinVarList"));
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
-        w().controls().Menu.mNumbra[app::MainMenu::SlotAddToTerm]->userChoose();
+        w().controls().menu.mNumbra[app::MainMenu::SlotAddToTerm]->userChoose();
         QCOMPARE(input->text().size(), 40000 + 1 + 40000);
         QCOMPARE(input->text().toStdString(), w().controls().cCalcWinInput.Text());
 

@@ -38,8 +38,8 @@ private:
 struct SkinWindow {
     SkinWindow() { form.Form_Load(); }
 
-    app::MainControls& controls() { return form.Controls(); }
-    app::MainMenu& menu() { return form.Controls().Menu; }
+    app::MainControls& controls() { return form.controls(); }
+    app::MainMenu& menu() { return form.controls().menu; }
 
     QTreeView* tree() const { return widget<QTreeView>(QStringLiteral("lTre")); }
     QListView* list() const { return widget<QListView>(QStringLiteral("lItem")); }
@@ -50,7 +50,7 @@ struct SkinWindow {
 
     tests::ScriptedPlatform platform;
     app::frmMain form{platform};
-    qt::MainWindow window{form.Controls()};
+    qt::MainWindow window{form.controls()};
 };
 
 // The tree's row showing `text` (the only one).

@@ -36,8 +36,8 @@ private slots:
         };
         const int16_t modifiers[] = {0, ui::vbCtrlMask, ui::vbShiftMask};
         const std::pair<uint32_t, QVariant> colours[] = {{0, {}},
-                                                         {ui::Rgb(0, 128, 0), QBrush(QColor(0, 128, 0))},
-                                                         {ui::Rgb(0, 0, 128), QBrush(QColor(0, 0, 128))}};
+                                                         {ui::rgb(0, 128, 0), QBrush(QColor(0, 128, 0))},
+                                                         {ui::rgb(0, 0, 128), QBrush(QColor(0, 0, 128))}};
         const auto look = [&](int i) {
             const ui::ListItem& entry = control.ListItems(i);
             return std::tuple(entry.Text(), entry.SmallIcon(), entry.ForeColor(), entry.ToolTipText());

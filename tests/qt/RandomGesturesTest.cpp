@@ -285,7 +285,7 @@ private:
             edit(typed->expected);
     }
 
-    int shownItem() { return w_.controls().lText.Enabled() ? w_.form.Notes().View().ShownItem : -1; }
+    int shownItem() { return w_.controls().lText.Enabled() ? w_.form.notes().view().ShownItem : -1; }
     int openDay() {
         const ui::ListItem* row = w_.controls().dBackWinDateList.SelectedItem();
         return w_.controls().dDateWinText.Enabled() && row != nullptr ? std::stoi(row->Key().substr(1)) : 0;
@@ -293,7 +293,7 @@ private:
 
     // A note is known by its name and folder: its index alone may pass to another note.
     std::string identity(int item) {
-        const notes::NotesStore& store = w_.form.Notes().Store();
+        const notes::NotesStore& store = w_.form.notes().store();
         return item < 0 || item >= store.ItemCount
                    ? std::string()
                    : store.ItemName[std::size_t(item)] + "@" + store.ItemFolder[std::size_t(item)];
@@ -301,7 +301,7 @@ private:
 
     // Records, before a gesture, which note and which day the boxes are bound to and what they show.
     void before() {
-        const notes::NotesStore& store = w_.form.Notes().Store();
+        const notes::NotesStore& store = w_.form.notes().store();
         note_.written = day_.written = false;
         aimedNode_ = aimedEntry_ = draggedKey_ = {};
         shownItem_ = shownItem();
@@ -311,7 +311,7 @@ private:
         openDay_ = openDay();
         dayText_ = day_.expected;
         foldersBefore_.clear();
-        for (int i = 1; i <= store.LastFolder(); ++i)
+        for (int i = 1; i <= store.lastFolder(); ++i)
             foldersBefore_.push_back(store.FolderKey(i));
     }
 
@@ -341,7 +341,7 @@ private:
     // Whenever the program rebinds a box, the store holds what the box showed for the note or day it
     // showed, unless the gesture removed it.
     std::string accountingBreak() {
-        const notes::NotesStore& store = w_.form.Notes().Store();
+        const notes::NotesStore& store = w_.form.notes().store();
         const bool noteRebound = note_.written || shownItem() != shownItem_;
         const bool dayRebound = day_.written || openDay() != openDay_;
         // A binding that wrote nothing starts afresh all the same.
@@ -356,7 +356,7 @@ private:
                        "\", the box showed \"" + shownText_.toStdString() + "\"";
         }
         if (dayRebound && openDay_ != 0) {
-            const app::DayEntries& entries = w_.form.Scheduler().List().Entries();
+            const app::DayEntries& entries = w_.form.scheduler().list().entries();
             const int entry = entries.find(openDay_);
             const QString stored = entry < 0 ? QString() : q(entries.EntryText[std::size_t(entry)]);
             // Only spaces make a text blank, and a blank text keeps no entry.
@@ -395,14 +395,14 @@ private:
         // An editor open in each view, then each text box enabled.
         for (const auto& [widget, shown, held] :
              {std::tuple<QWidget*, bool, bool>{w_.tree(), openEditor(w_.tree()) != nullptr,
-                                               c.lTre.EditingNode() != nullptr},
-              {w_.list(), openEditor(w_.list()) != nullptr, c.lItem.EditingItem() != nullptr},
-              {dates(), openEditor(dates()) != nullptr, c.dBackWinDateList.EditingItem() != nullptr},
+                                               c.lTre.editingNode() != nullptr},
+              {w_.list(), openEditor(w_.list()) != nullptr, c.lItem.editingItem() != nullptr},
+              {dates(), openEditor(dates()) != nullptr, c.dBackWinDateList.editingItem() != nullptr},
               {noteBox(), noteBox()->isEnabled(), c.lText.Enabled()},
               {dayBox(), dayBox()->isEnabled(), c.dDateWinText.Enabled()}})
             if (shown != held)
                 return widget->objectName().toStdString() + ": editor or enabled state differs";
-        for (const ui::MenuEntry* entry : w_.menu().Bar.allEntries()) {
+        for (const ui::MenuEntry* entry : w_.menu().bar.allEntries()) {
             const QAction* action = w_.action(qt::objectNameOf(*entry));
             if (action->isVisible() != entry->Visible() || action->isChecked() != entry->Checked() ||
                 (entry->Visible() && action->isEnabled() != entry->Enabled()))
@@ -412,7 +412,7 @@ private:
     }
 
     SkinWindow w_;
-    const std::vector<ui::MenuEntry*> commands_ = tests::windowCommands(w_.menu().Bar);
+    const std::vector<ui::MenuEntry*> commands_ = tests::windowCommands(w_.menu().bar);
     QAbstractItemModelTester treeModel_{w_.tree()->model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest};
     QAbstractItemModelTester listModel_{w_.list()->model(),

@@ -15,9 +15,9 @@ private slots:
         w().window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w().window));
         for (const char* name : {"A", "B", "C"})
-            QVERIFY(w().form.Notes().Tree().AppendFolder("Scrivlet", name));
+            QVERIFY(w().form.notes().tree().appendFolder("Scrivlet", name));
         for (const char* name : {"One", "Two"})
-            QVERIFY(w().form.Notes().Store().AppendItem(name, "Scrivlet\\A", ""));
+            QVERIFY(w().form.notes().store().appendItem(name, "Scrivlet\\A", ""));
         w().controls().lTre.Nodes(1).setExpanded(true);
         clickTreeNode(w().tree(), QStringLiteral("A"));
     }
@@ -41,7 +41,7 @@ private slots:
         QCOMPARE(w().list()->selectionModel()->selectedRows(),
                  QModelIndexList{w().list()->model()->index(0, 0)});
         triggerEnabled(w().action(QStringLiteral("mItemCopy_2")));
-        QCOMPARE(w().form.Notes().Store().ItemName[0], std::string("Typed"));
+        QCOMPARE(w().form.notes().store().ItemName[0], std::string("Typed"));
 
         slowSecondClick();
         QTest::mouseClick(text()->viewport(), Qt::LeftButton);
@@ -58,7 +58,7 @@ private slots:
         QTest::keyClick(openEditor(w().tree()), Qt::Key_Down);
         QCOMPARE(w().controls().lTre.SelectedItem()->Text(), std::string("A"));
         QTest::keyClick(openEditor(w().tree()), Qt::Key_Tab);
-        QVERIFY(w().form.Notes().Store().FolderExists("Scrivlet\\Z"));
+        QVERIFY(w().form.notes().store().FolderExists("Scrivlet\\Z"));
         QCOMPARE(QApplication::focusWidget(), w().list());
     }
 
@@ -70,7 +70,7 @@ private slots:
         QTest::keyClick(text(), Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(text()->toPlainText().isEmpty());
         clickListRow(w().list(), 0);
-        QCOMPARE(w().form.Notes().Store().ItemText[1], std::string());
+        QCOMPARE(w().form.notes().store().ItemText[1], std::string());
 
         triggerEnabled(w().action(QStringLiteral("mDateShow")));
         auto* dates = w().widget<QListView>(QStringLiteral("dBackWinDateList"));
@@ -83,7 +83,7 @@ private slots:
 
     // A click on the open/close mark of a folder that holds the selected one closes and selects it.
     void collapsingAFolderSelectsIt() {
-        QVERIFY(w().form.Notes().Tree().AppendFolder("Scrivlet\\A", "Inner"));
+        QVERIFY(w().form.notes().tree().appendFolder("Scrivlet\\A", "Inner"));
         w().controls().lTre.Nodes.find("Scrivlet\\A")->setExpanded(true);
         clickTreeNode(w().tree(), QStringLiteral("Inner"));
         const QRect row = w().tree()->visualRect(nodeRow(w().tree(), QStringLiteral("A")));
@@ -121,7 +121,7 @@ private slots:
         QTest::mouseRelease(w().tree()->viewport(), Qt::LeftButton,
                             ctrl ? Qt::ControlModifier : Qt::NoModifier, to);
 
-        const notes::NotesStore& store = w().form.Notes().Store();
+        const notes::NotesStore& store = w().form.notes().store();
         QCOMPARE(store.FolderExists("Scrivlet\\C\\A"), !escape);
         QCOMPARE(store.FolderExists("Scrivlet\\A"), ctrl || escape);
         QCOMPARE(store.ItemCount, static_cast<int16_t>(ctrl ? 4 : 2));
@@ -135,8 +135,8 @@ private slots:
         QAbstractItemModelTester tester(w().tree()->model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         for (int i = 0; i < 200; ++i)
-            QVERIFY(w().form.Notes().Tree().AppendFolder("Scrivlet\\A", std::to_string(i)));
-        QVERIFY(w().form.Notes().Tree().AppendFolder("Scrivlet\\A\\7", "Inner"));
+            QVERIFY(w().form.notes().tree().appendFolder("Scrivlet\\A", std::to_string(i)));
+        QVERIFY(w().form.notes().tree().appendFolder("Scrivlet\\A\\7", "Inner"));
         w().controls().lTre.Nodes(3).setExpanded(true);
         w().controls().lTre.Nodes.find("Scrivlet\\A\\7")->setExpanded(true);
         QSignalSpy insertions(w().tree()->model(), &QAbstractItemModel::rowsAboutToBeInserted);

@@ -73,7 +73,7 @@ inline ui::MenuEntry& entryNamed(const ui::MenuBar& bar, const std::string& name
 inline std::vector<ui::MenuEntry*> windowCommands(const ui::MenuBar& bar) {
     std::vector<ui::MenuEntry*> commands;
     for (ui::MenuEntry* entry : bar.allEntries())
-        if (entry->Entries().empty() && !entry->IsSeparator() && entryName(*entry) != "mOptionsAbout" &&
+        if (entry->entries().empty() && !entry->isSeparator() && entryName(*entry) != "mOptionsAbout" &&
             entryName(*entry) != "mFileMenu_2")
             commands.push_back(entry);
     return commands;

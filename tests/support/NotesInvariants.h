@@ -14,10 +14,10 @@ namespace tests {
 // folder's items listed, and the text box bound exactly while one entry is selected, showing the stored
 // text unless typing is pending. Returns what is broken first, or "".
 inline std::string notesInvariantBreak(app::frmMain& form) {
-    const notes::NotesStore& s = form.Notes().Store();
-    const notes::NotesView view = form.Notes().View();
-    app::MainControls& c = form.Controls();
-    const int count = s.LastFolder();
+    const notes::NotesStore& s = form.notes().store();
+    const notes::NotesView view = form.notes().view();
+    app::MainControls& c = form.controls();
+    const int count = s.lastFolder();
     if (c.lTre.Nodes.Count() != count)
         return "nodes " + std::to_string(c.lTre.Nodes.Count()) + " for " + std::to_string(count) + " folders";
     std::map<std::string, int> indexOf;

@@ -9,11 +9,11 @@ namespace tests {
 struct StartedWindow {
     StartedWindow() { form.Form_Load(); }
 
-    app::MainControls& controls() { return form.Controls(); }
-    app::MainMenu& menu() { return form.Controls().Menu; }
-    notes::NotesPane& notes() { return form.Notes(); }
-    notes::NotesStore& store() { return form.Notes().Store(); }
-    notes::NotesView view() { return form.Notes().View(); }
+    app::MainControls& controls() { return form.controls(); }
+    app::MainMenu& menu() { return form.controls().menu; }
+    notes::NotesPane& notes() { return form.notes(); }
+    notes::NotesStore& store() { return form.notes().store(); }
+    notes::NotesView view() { return form.notes().view(); }
 
     ScriptedPlatform platform;
     app::frmMain form{platform};

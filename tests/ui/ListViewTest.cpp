@@ -72,7 +72,7 @@ TEST(ListGestures, ClicksSelectAsTheModifiersSayAndASlowSecondClickRenamesTheOnl
         for (int i = 1; i <= list.ListItems.Count(); ++i)
             shown += list.ListItems(i).Selected() ? '1' : '0';
         shown += " focus " + (list.SelectedItem() ? list.SelectedItem()->Text() : "none");
-        EXPECT_EQ(shown + (list.EditingItem() ? ", editing " + list.EditingItem()->Text() : ""),
+        EXPECT_EQ(shown + (list.editingItem() ? ", editing " + list.editingItem()->Text() : ""),
                   row.expected);
     }
 }

@@ -68,7 +68,7 @@ TEST(TreeBatchRemoval, EndsExactlyAsRemovingEachNodeFromTheHighestIndexDown) {
         for (const int index : descending)
             if (index <= oneByOne.Nodes.Count())
                 oneByOne.Nodes.Remove(index);
-        batch.Nodes.RemoveBatch(picked);
+        batch.Nodes.removeBatch(picked);
 
         EXPECT_EQ(shapeOf(batch), shapeOf(oneByOne));
         EXPECT_LE(selectionChanges, 1);
@@ -89,7 +89,7 @@ TEST(TreeBatchRemoval, TheSkinHearsOneRemovalPerRunOfAdjacentRows) {
     });
 
     // c1, c2 (with c2x, also named) and c3 are one run; c5 another.
-    tree.Nodes.RemoveBatch({2, 3, 4, 6, 8});
+    tree.Nodes.removeBatch({2, 3, 4, 6, 8});
     EXPECT_EQ(runs, (std::vector<std::string>{"T 4-4", "T 0-2"}));
     EXPECT_EQ(tree.Nodes.Count(), 3);
     EXPECT_EQ(tree.Nodes(2).Key(), "c4");

@@ -53,10 +53,10 @@ bool clickTreeNode(QTreeView& tree, const QString& text) {
 
 bool fillSampleNotes(app::frmMain& form, QMainWindow& window) {
     for (const auto& [parent, name] : SampleFolders)
-        if (!form.Notes().Tree().AppendFolder(parent, name))
+        if (!form.notes().tree().appendFolder(parent, name))
             return fail("a sample folder was refused");
     for (const SampleItem& item : SampleItems)
-        if (!form.Notes().Store().AppendItem(item.name, item.folder, item.text))
+        if (!form.notes().store().appendItem(item.name, item.folder, item.text))
             return fail("a sample item was refused");
     auto* tree = window.findChild<QTreeView*>(QStringLiteral("lTre"));
     auto* list = window.findChild<QListView*>(QStringLiteral("lItem"));

@@ -28,7 +28,7 @@ struct Window {
 
     StillClock platform;
     app::frmMain form{platform};
-    qt::MainWindow window{form.Controls()};
+    qt::MainWindow window{form.controls()};
 };
 
 // Fills a fresh window with a few sample notes, clicks a folder and a note, opens the scene's panel
