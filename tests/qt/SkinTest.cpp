@@ -2,6 +2,8 @@
 
 #include "qt/ObjectNames.h"
 
+#include <utility>
+
 using namespace tests;
 
 // The gestures of the window through its real widgets, in an active window where the focus moves as it
@@ -205,8 +207,8 @@ private slots:
         auto* calculator = w().widget<QFrame>(QStringLiteral("cCalcWinBack"));
         auto* scheduler = w().widget<QFrame>(QStringLiteral("dDateWinBack"));
         QCOMPARE(calculator->frameStyle(), scheduler->frameStyle());
-        QCOMPARE(QPair(calculator->minimumWidth(), calculator->maximumWidth()),
-                 QPair(scheduler->minimumWidth(), scheduler->maximumWidth()));
+        QCOMPARE(std::pair(calculator->minimumWidth(), calculator->maximumWidth()),
+                 std::pair(scheduler->minimumWidth(), scheduler->maximumWidth()));
         // Every tab part and Show entry of both panels, each opening and closing its panel.
         const struct {
             const char* gesture;
