@@ -58,13 +58,13 @@ private:
     static std::string_view keyOf(std::string_view key) { return key; }
     static std::string_view keyOf(const Entry* entry) { return entry->key; }
     struct Hash {
-        using IsTransparent = void;
+        using is_transparent = void;
         template <typename K> std::size_t operator()(const K& key) const {
             return absl::Hash<std::string_view>()(keyOf(key));
         }
     };
     struct Equal {
-        using IsTransparent = void;
+        using is_transparent = void;
         template <typename A, typename B> bool operator()(const A& a, const B& b) const {
             return keyOf(a) == keyOf(b);
         }
