@@ -61,6 +61,7 @@ InfoWindow::InfoWindow(app::frmInfo& form, const QWidget& mainWindow)
     }
     connectWhileAlive(form.Form.Unloaded, this, [this] { deleteLater(); });
     mirrorEnabledVisible(form.Form, *this);
+    settleKeyboardAfterEachStep(form.Form, *this);
 }
 
 // The box belongs to the main window: it opens over its middle, on the screen the user sees it on, and

@@ -130,13 +130,12 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
         stops << findChild<QWidget*>(QLatin1String(name));
     setTabStops(stops);
     nameInnerParts(*this);
-    focusWhenOpened(controls.cCalcWinBack, QStringLiteral("cCalcWinInput"));
-    focusWhenOpened(controls.dDateWinBack, QStringLiteral("dBackWinDateList"));
 
     connectWhileAlive(controls.InfoLoaded, this, [this](app::frmInfo& form) { new InfoWindow(form, *this); });
 
     // Last, so that the window is shown only once every widget inside it exists.
     mirrorEnabledVisible(controls.frmMain, *this);
+    settleKeyboardAfterEachStep(controls.frmMain, *this);
 }
 
 QWidget* MainWindow::buildNotesArea(QWidget* parent) {
@@ -187,18 +186,6 @@ QWidget* MainWindow::buildPanel(ui::PictureBox& control, const QString& accessib
     setAccessibleRole(*panel, QAccessible::Pane);
     bindPicture(control, *panel);
     return panel;
-}
-
-// A panel opened from the menu or its tab is opened to be used: the keyboard goes to it at once, so
-// that a Term can be typed, or the days walked with the arrow keys, without reaching for the mouse.
-void MainWindow::focusWhenOpened(ui::Control& panel, const QString& firstControl) {
-    auto* target = findChild<QWidget*>(firstControl);
-    auto wasVisible = std::make_shared<bool>(panel.Visible());
-    connectWhileAlive(panel.Changed, target, [&panel, target, wasVisible] {
-        if (panel.Visible() && !*wasVisible)
-            target->setFocus(Qt::OtherFocusReason);
-        *wasVisible = panel.Visible();
-    });
 }
 
 QWidget* MainWindow::buildTabStrip(QWidget* parent) {
