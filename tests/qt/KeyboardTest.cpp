@@ -131,6 +131,27 @@ private slots:
         if (c.check != nullptr)
             c.check(w());
     }
+
+    // Tab into a list that has lines and none selected: no line is current, so none shows the focus
+    // frame the control does not hold, and Down then selects the first.
+    void aListTabbedIntoShowsNoLineItDoesNotHold() {
+        addNote(w());
+        addNote(w());
+        triggerEnabled(w().action(QStringLiteral("mItemDelete")));
+        triggerEnabled(w().action(QStringLiteral("mNumbraShow")));
+        for (const char* name : {"lItem", "cCalcWinVarList"}) {
+            auto* list = w().widget<QAbstractItemView>(QLatin1String(name));
+            QWidget* before = list->previousInFocusChain();
+            while (!before->isVisible() || before->focusPolicy() == Qt::NoFocus)
+                before = before->previousInFocusChain();
+            before->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(before, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), list);
+            QVERIFY2(!list->currentIndex().isValid(), name);
+            QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(list->selectionModel()->selectedIndexes(), QModelIndexList{list->model()->index(0, 0)});
+        }
+    }
 };
 
 SKIN_TEST_CLASS(KeyboardTest)
