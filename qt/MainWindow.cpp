@@ -35,6 +35,8 @@ namespace {
 
 // The window as designed; on a smaller screen it and its fixed-width parts shrink by the same factor.
 constexpr QSize DesignSize(900, 600);
+// The window as it opens on a 640 x 480 screen.
+constexpr QSize SmallestSize(640, 427);
 constexpr int PanelWidth = 280;
 constexpr int TabStripWidth = 96;
 
@@ -56,6 +58,8 @@ struct TabParts {
     QString title;
     // What the label under the button shows.
     QString labelShows;
+    // A date reads badly broken inside a word; a long result shows its start, broken anywhere.
+    bool wholeWords = false;
 };
 
 // A panel's tab: a raised strip with a button and a label under it; any of the three opens or closes the
@@ -78,6 +82,7 @@ QFrame* buildTab(const TabParts& parts, QWidget* parent) {
 
     auto* label = new ElidingLabel(back);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWholeWords(parts.wholeWords);
     // The text is what a screen reader reads, as a sighted user reads it; what it is goes in the
     // description.
     label->setAccessibleDescription(
@@ -99,6 +104,9 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     setAccessibleName(windowTitle());
     shrink_ = shrinkToScreen(*this);
     resize(DesignSize * shrink_);
+    // No smaller than on the smallest screen it is made for, where every caption and line still reads
+    // whole; a still smaller screen keeps the window it opened with.
+    setMinimumSize(size().boundedTo(SmallestSize));
 
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     new MenuBinding(controls.Menu.Bar, *menuBar());
@@ -203,7 +211,7 @@ QWidget* MainWindow::buildTabStrip(QWidget* parent) {
                       1);
     layout->addWidget(
         buildTab({controls_.dDateMenuBack, controls_.dDateMenuButton, controls_.dDateMenuDisplay,
-                  schedulerTabIcon(), QStringLiteral("Scheduler"), QStringLiteral("Today's date")},
+                  schedulerTabIcon(), QStringLiteral("Scheduler"), QStringLiteral("Today's date"), true},
                  strip),
         1);
     return strip;
