@@ -137,6 +137,13 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     for (const char* name : {"cCalcMenuButton", "dDateMenuButton"})
         stops << findChild<QWidget*>(QLatin1String(name));
     setTabStops(stops);
+    // The texts the program composes (slot lines, date rows, the tabs' day and result, the month, the
+    // information lines, the Term and its result) are numbers, labels and dates written left to right; in a
+    // right-to-left layout a line starting with a number would read backwards ("5 : 0" for slot 0 = 5).
+    // These widgets keep left to right; the rest of the window follows the layout.
+    for (const char* name : {"cCalcWinVarList", "cCalcWinInput", "cCalcWinResult", "cCalcWinInfo",
+                             "cCalcMenuResult", "dDateMenuDisplay", "dDateWinDisplay", "dBackWinDateList"})
+        findChild<QWidget*>(QLatin1String(name))->setLayoutDirection(Qt::LeftToRight);
     nameInnerParts(*this);
 
     connectWhileAlive(controls.InfoLoaded, this, [this](app::frmInfo& form) { new InfoWindow(form, *this); });
