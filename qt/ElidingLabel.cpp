@@ -65,6 +65,9 @@ void ElidingLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFont shown = shownFont();
     painter.setFont(shown);
+    // The painter draws a line starting with a number backwards in a right-to-left application unless
+    // told the label's own direction.
+    painter.setLayoutDirection(layoutDirection());
     const QRect area = contentsRect();
     const int spacing = QFontMetrics(shown).lineSpacing();
     QRect row(area.left(), area.top(), area.width(), spacing);
