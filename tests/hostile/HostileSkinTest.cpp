@@ -83,8 +83,10 @@ private slots:
         QVERIFY(store().ItemText[0] == huge.toStdString());
     }
 
-    // Every part of the window, the panel tabs included, lies on the screen.
-    void theWindowFitsASmallScreen() {
+    // Every part of the window, the panel tabs included, lies on the screen; on it and at the window's
+    // smallest size, the date tab breaks its caption between words only, and the calculator's
+    // information lines show whole, without scrolling.
+    void theWindowFitsASmallScreenAndReadsWhole() {
         const QRect screen = window_->window.screen()->availableGeometry();
         QVERIFY(screen.width() < 900);
         QVERIFY(window_->window.width() <= screen.width());
@@ -92,11 +94,6 @@ private slots:
         auto* tabs = window_->widget<QWidget>(QStringLiteral("panelTabs"));
         const QRect onWindow(tabs->mapTo(&window_->window, QPoint()), tabs->size());
         QVERIFY(window_->window.rect().contains(onWindow));
-    }
-
-    // On this screen and at the window's smallest size: the date tab breaks its caption between words
-    // only, and the calculator's information lines show whole, without scrolling.
-    void captionsAndLinesReadWhole() {
         window_->platform.date = "12-07-2026";
         auto* timer = window_->window.findChild<QTimer*>(QStringLiteral("dDateWinTimer"));
         QTimerEvent tick(timer->timerId());

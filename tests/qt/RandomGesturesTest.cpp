@@ -72,22 +72,12 @@ const Qt::Key Keys[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Escape, Qt::Key
 // fault losing any one of them shows soon: letters of Latin-1 and beyond, signs, letters written right
 // to left, a combining accent, a character beyond the 16-bit plane, and characters a conversion could turn
 // into others: a no-break space, a line separator and a right-to-left override.
-const char* const Typed[] = {"a",
-                             "New Item",
-                             "Z",
-                             "x\\y",
-                             "12+3",
-                             "note ",
-                             " ",
-                             "\b",
-                             "\b",
-                             "\u00e9\u00df\u00fc\u00f1\u00c5",
-                             "1\u20ac2\u00a3\u00a7\u00b5",
-                             "\u4e2d\u6587\U0001f600\u3042",
-                             "\u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627",
-                             "e\u0301\u03a9\u0416\u0151",
-                             "\u20ac\u00e9\u4e2d\U0001f600\u05e9\u0645\u03a9\u00a0",
-                             "a\u00a0b\u2028\u202etxt"};
+const QStringList Typed =
+    QString::fromUtf8("a|New Item|Z|x\\y|12+3|note | |\b|\b|\u00e9\u00df\u00fc\u00f1\u00c5|"
+                      "1\u20ac2\u00a3\u00a7\u00b5|\u4e2d\u6587\U0001f600\u3042|"
+                      "\u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627|e\u0301\u03a9\u0416\u0151|"
+                      "\u20ac\u00e9\u4e2d\U0001f600\u05e9\u0645\u03a9\u00a0|a\u00a0b\u2028\u202etxt")
+        .split(u'|');
 // QTest types only ASCII; other characters arrive as a keyboard with that layout sends them, as text,
 // one character (not one UTF-16 unit) at a time.
 void typeText(QWidget* target, const QString& typed) {
@@ -362,7 +352,7 @@ private:
     void typeInto(QWidget* target, unsigned pick) {
         if (qobject_cast<QPlainTextEdit*>(target) != nullptr)
             QTest::keyClick(target, Qt::Key_End, Qt::ControlModifier);
-        const QString typed = QString::fromUtf8(Typed[pick % std::size(Typed)]);
+        const QString typed = Typed[int(pick % Typed.size())];
         const bool erase = typed == QLatin1String("\b");
         erase ? QTest::keyClick(target, Qt::Key_Backspace) : typeText(target, typed);
         // What Backspace takes (a character beyond 16 bits, an accent alone) is the box's to decide.

@@ -246,31 +246,6 @@ private slots:
         }
     }
 
-    // In a right-to-left layout every text the program composes reads as it is written: a slot's number
-    // before its text, a date row's day before its weekday, the tab's day before its month.
-    void composedTextsKeepTheirReadingOrderRightToLeft() {
-        closeWindow();
-        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
-        const auto leftToRight = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
-        openWindow();
-        const auto readsInOrder = [](const QWidget* widget, const QString& text) {
-            QTextLayout layout(text, widget->font());
-            QTextOption option;
-            option.setTextDirection(widget->layoutDirection());
-            layout.setTextOption(option);
-            layout.beginLayout();
-            const QTextLine line = layout.createLine();
-            layout.endLayout();
-            return line.cursorToX(0) < line.cursorToX(int(text.size()) - 1);
-        };
-        for (const char* name : {"cCalcWinVarList", "dBackWinDateList", "cCalcWinInput", "cCalcWinResult",
-                                 "cCalcWinInfo", "cCalcMenuResult", "dDateMenuDisplay", "dDateWinDisplay"}) {
-            const auto* widget = w().widget<QWidget>(QLatin1String(name));
-            QVERIFY2(readsInOrder(widget, QStringLiteral("5 : 1+2")), name);
-            QVERIFY2(readsInOrder(widget, QStringLiteral("07 December 2026")), name);
-        }
-    }
-
     // A click beside the entries deselects them all; each key released reaches the list, Shift too.
     void theListHearsAClickBesideItsEntriesAndEveryKeyReleased() {
         w().controls().lItem.ListItems(1).setSelected(true);
