@@ -69,9 +69,7 @@ class KeyboardTest : public tests::WindowPerTest {
 
 private slots:
     void init() {
-        openWindow();
-        w().window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w().window));
+        openActiveWindow();
         QVERIFY(w().form.Notes().Tree().AppendFolder("Scrivlet", "A"));
         w().controls().lTre.Nodes(1).setExpanded(true);
         clickTreeNode(w().tree(), QStringLiteral("A"));
