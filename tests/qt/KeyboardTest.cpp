@@ -11,10 +11,9 @@ void type(const QString& text) {
     QTest::keyClicks(focus, text);
 }
 
-// One gesture of a case, each ending as a person's would, with Qt back in its event loop:
-// "note" adds a note, named, with the keyboard in the note box; "scheduler" opens the scheduler and
-// clicks into its day editor; "tick MM-DD-YYYY" is the date timer's tick on that day; "click" clicks
-// whatever holds the keyboard; anything else is the menu entry of that name.
+// One gesture, ending with Qt back in its event loop: "note" adds a named note, "scheduler" opens the
+// day editor, "tick MM-DD-YYYY" is the date timer's tick on that day, "click" clicks whatever holds the
+// keyboard, anything else is the menu entry of that name.
 void play(SkinWindow& w, const QString& gesture) {
     auto* editor = w.widget<QPlainTextEdit>(QStringLiteral("dDateWinText"));
     if (gesture == QLatin1String("note")) {
@@ -92,8 +91,7 @@ private slots:
         play(w(), QLatin1String(c.step));
         QTRY_VERIFY(QApplication::focusWidget() != nullptr);
         QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(c.holder));
-        // An about box left open would outlive the window.
-        if (QLatin1String(c.holder) == QLatin1String("frmInfo"))
+        if (QLatin1String(c.holder) == QLatin1String("frmInfo")) // closed, or it would outlive the window
             play(w(), QStringLiteral("click"));
         const QString into = QLatin1String(c.typedInto);
         bool isRow = false;
