@@ -72,10 +72,14 @@ test: build
 test-anywhere: deps
 	tools/test-anywhere.sh
 
-# Seeded random gestures through the real window for SOAK_SECONDS; a failing seed prints a minimal
+# Seeded random gestures through the real window for SOAK_SECONDS, a quarter of them in each setting (a
+# shrunk window, the smallest screen, twice the scale, right to left); a failing seed prints a minimal
 # gesture list.
 soak: build
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen SOAK_SECONDS=$(SOAK_SECONDS) tests/qt/random_gestures -maxwarnings 1
+	cd $(BUILD_DIR) && for setting in "" small scaled reversed; do \
+		QT_QPA_PLATFORM=offscreen SOAK_SECONDS=$$(( $(SOAK_SECONDS) / 4 )) GESTURE_SETTING=$$setting \
+			tests/qt/random_gestures -maxwarnings 1 || exit 1; \
+	done
 
 # The Debian package of everything `cmake --install` puts in place, in $(BUILD_DIR).
 package: build

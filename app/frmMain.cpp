@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/KeyboardRule.h"
 #include "app/MainMenu.h"
 
 #include <initializer_list>
@@ -49,6 +50,8 @@ void frmMain::connectHandlers() {
         tab->Click.connect([this] { ShowSchedulerPanel(-1); });
 
     controls_.frmMain.Unload.connect([this] { Form_Unload(); });
+    controls_.frmMain.setKeyboardRule(
+        [this](const ui::Control& holder) { return nextKeyboardHolder(controls_, about_, holder); });
 }
 
 void frmMain::Form_Load() {
@@ -111,6 +114,9 @@ void frmMain::ShowCalculatorPanel(int16_t mode) {
     menu.mNumbra1.setVisible(wanted);
     for (ui::MenuEntry* entry : menu.mNumbra)
         entry->setVisible(wanted);
+    // A panel is opened to be used: a Term can be typed at once, without reaching for the mouse.
+    if (wanted)
+        controls_.cCalcWinInput.SetFocus();
 }
 
 void frmMain::ShowSchedulerPanel(int16_t mode) {
@@ -119,6 +125,9 @@ void frmMain::ShowSchedulerPanel(int16_t mode) {
         return;
     controls_.dDateWinBack.setVisible(wanted);
     controls_.menu.mDateShow.setChecked(wanted);
+    // The days can be walked with the arrow keys as soon as the panel opens.
+    if (wanted)
+        controls_.dBackWinDateList.SetFocus();
 }
 
 void frmMain::Form_Unload() {

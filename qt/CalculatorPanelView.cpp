@@ -10,9 +10,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace qt {
 
@@ -26,12 +28,18 @@ QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
 
 // The information lines read as a table, so each keeps its line. Where the panel is narrower than the
 // longest of them, they are shown in a smaller size, down to one still comfortable to read; below that
-// the box scrolls sideways. The size is fitted while the box is shown: each size tried loads a font,
-// which the start-up, filling the hidden panel, would otherwise pay for.
+// (a small screen, a large scale) they keep the panel's size and break between words, in a box grown to
+// hold every line, so nothing is cut and nothing scrolls. The size is fitted while the box is shown: each
+// size tried loads a font, which the start-up, filling the hidden panel, would otherwise pay for.
 class WholeLines : public QObject {
 public:
     explicit WholeLines(QPlainTextEdit& box) : QObject(&box), box_(box) {
         box.setLineWrapMode(QPlainTextEdit::NoWrap);
+        // The box always holds every line whole, so there is nothing to scroll to.
+        box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box.setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        box.setFixedHeight(heightFor(3, box.font()));
         box.viewport()->installEventFilter(this);
         connect(box.document(), &QTextDocument::contentsChanged, this, &WholeLines::fit);
     }
@@ -54,8 +62,35 @@ private:
         QFont font = box_.parentWidget()->font();
         while (font.pointSizeF() > SmallestPointSize && widest(lines, font) > room)
             font.setPointSizeF(font.pointSizeF() - 0.5);
+        const bool wrapped = widest(lines, font) > room;
+        if (wrapped)
+            font = box_.parentWidget()->font();
         if (font != box_.font())
             box_.setFont(font);
+        box_.setLineWrapMode(wrapped ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+        box_.setFixedHeight(heightFor(wrapped ? shownLines(lines, font, room) : int(lines.size()), font));
+    }
+
+    int heightFor(int lines, const QFont& font) const {
+        return std::ceil(QFontMetricsF(font).lineSpacing() * lines + 2 * box_.document()->documentMargin()) +
+               2 * box_.frameWidth();
+    }
+
+    static int shownLines(const QStringList& lines, const QFont& font, qreal room) {
+        int count = 0;
+        for (const QString& line : lines) {
+            QTextLayout layout(line, font);
+            QTextOption option;
+            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            for (QTextLine shown = layout.createLine(); shown.isValid(); shown = layout.createLine()) {
+                shown.setLineWidth(room);
+                ++count;
+            }
+            layout.endLayout();
+        }
+        return count;
     }
 
     static qreal widest(const QStringList& lines, const QFont& font) {
@@ -100,7 +135,6 @@ void buildCalculatorPanel(app::MainControls& controls, QWidget& panel) {
         QStringLiteral("The characters, functions and operators the calculator knows"));
     info->setReadOnly(true);
     info->setTabChangesFocus(true);
-    info->setFixedHeight(info->fontMetrics().lineSpacing() * 3 + 12);
     bindTextBox(controls.cCalcWinInfo, *info);
     new WholeLines(*info);
 

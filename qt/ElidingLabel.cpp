@@ -7,14 +7,35 @@
 
 namespace qt {
 
+QFont ElidingLabel::shownFont() const {
+    QFont shown = font();
+    if (!wholeWords_)
+        return shown;
+    const QStringList words = text().split(u' ', Qt::SkipEmptyParts);
+    const auto widest = [&words](const QFont& font) {
+        const QFontMetricsF metrics(font);
+        qreal width = 0;
+        for (const QString& word : words)
+            width = std::max(width, metrics.horizontalAdvance(word));
+        return width;
+    };
+    const qreal room = contentsRect().width();
+    while (shown.pointSizeF() > SmallestPointSize && widest(shown) > room)
+        shown.setPointSizeF(shown.pointSizeF() - 0.5);
+    return shown;
+}
+
 QStringList ElidingLabel::shownLines() const {
     const QRect area = contentsRect();
-    const QFontMetrics metrics = fontMetrics();
+    const QFont shown = shownFont();
+    const QFontMetrics metrics(shown);
     const int room = std::max(1, area.height() / metrics.lineSpacing());
     const QString whole = text();
-    QTextLayout layout(whole, font());
+    QTextLayout layout(whole, shown);
     QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setWrapMode(wholeWords_ && shown.pointSizeF() > SmallestPointSize
+                           ? QTextOption::WordWrap
+                           : QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
     QStringList lines;
     layout.beginLayout();
@@ -42,8 +63,13 @@ QSize ElidingLabel::minimumSizeHint() const {
 
 void ElidingLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const QFont shown = shownFont();
+    painter.setFont(shown);
+    // The painter draws a line starting with a number backwards in a right-to-left application unless
+    // told the label's own direction.
+    painter.setLayoutDirection(layoutDirection());
     const QRect area = contentsRect();
-    const int spacing = fontMetrics().lineSpacing();
+    const int spacing = QFontMetrics(shown).lineSpacing();
     QRect row(area.left(), area.top(), area.width(), spacing);
     const Qt::Alignment across = alignment() & Qt::AlignHorizontal_Mask;
     for (const QString& line : shownLines()) {

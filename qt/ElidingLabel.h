@@ -13,8 +13,13 @@ class ElidingLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
-    // The lines as they are painted at the label's current size.
+    // Whole words: lines break only between words, and a word wider than the label shrinks the font
+    // until it fits, down to a size still comfortable to read, instead of being broken inside.
+    void setWholeWords(bool wholeWords) { wholeWords_ = wholeWords; }
+
+    // The lines as they are painted at the label's current size, and the font they are painted in.
     QStringList shownLines() const;
+    QFont shownFont() const;
 
     // However long the text, the label asks for no more room than a few words take.
     QSize sizeHint() const override;
@@ -22,6 +27,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    static constexpr qreal SmallestPointSize = 6;
+    bool wholeWords_ = false;
 };
 
 } // namespace qt

@@ -61,6 +61,7 @@ InfoWindow::InfoWindow(app::frmInfo& form, const QWidget& mainWindow)
     }
     connectWhileAlive(form.form.Unloaded, this, [this] { deleteLater(); });
     mirrorEnabledVisible(form.form, *this);
+    settleKeyboardAfterEachStep(form.form, *this);
 }
 
 // The box belongs to the main window: it opens over its middle, on the screen the user sees it on, and

@@ -126,6 +126,13 @@ void ListBinding::mouseDoubleClickEvent(QMouseEvent* event) {
                              hitAt(event->position().toPoint()));
 }
 
+// Qt makes the first row current when the keyboard arrives at a list without one, which would draw the
+// focus frame on an entry the control does not hold; the control's own stays.
+void ListBinding::focusInEvent(QFocusEvent* event) {
+    QListView::focusInEvent(event);
+    mirrorFocus();
+}
+
 void ListBinding::focusOutEvent(QFocusEvent* event) {
     control_.userLostFocus();
     QListView::focusOutEvent(event);

@@ -49,7 +49,7 @@ void ListBoxBinding::mirrorSelection() {
     const QSignalBlocker blocker(this);
     const int line = control_.ListIndex();
     if (line < 0) {
-        clearSelection();
+        selectionModel()->clear();
         return;
     }
     setCurrentRow(line);
@@ -78,6 +78,12 @@ void ListBoxBinding::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && line >= 0)
         control_.userDoubleClick(line);
     event->accept();
+}
+
+// Qt makes the first line current when the keyboard arrives without one; the control's selection stays.
+void ListBoxBinding::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    mirrorSelection();
 }
 
 // The menu key pops up what a right click pops up; the mouse's own right click reaches the control on

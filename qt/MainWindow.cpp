@@ -35,6 +35,8 @@ namespace {
 
 // The window as designed; on a smaller screen it and its fixed-width parts shrink by the same factor.
 constexpr QSize DesignSize(900, 600);
+// The window as it opens on a 640 x 480 screen.
+constexpr QSize SmallestSize(640, 427);
 constexpr int PanelWidth = 280;
 constexpr int TabStripWidth = 96;
 
@@ -56,6 +58,8 @@ struct TabParts {
     QString title;
     // What the label under the button shows.
     QString labelShows;
+    // A date reads badly broken inside a word; a long result shows its start, broken anywhere.
+    bool wholeWords = false;
 };
 
 // A panel's tab: a raised strip with a button and a label under it; any of the three opens or closes the
@@ -78,6 +82,7 @@ QFrame* buildTab(const TabParts& parts, QWidget* parent) {
 
     auto* label = new ElidingLabel(back);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWholeWords(parts.wholeWords);
     // The text is what a screen reader reads, as a sighted user reads it; what it is goes in the
     // description.
     label->setAccessibleDescription(
@@ -99,6 +104,9 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     setAccessibleName(windowTitle());
     shrink_ = shrinkToScreen(*this);
     resize(DesignSize * shrink_);
+    // No smaller than on the smallest screen it is made for, where every caption and line still reads
+    // whole; a still smaller screen keeps the window it opened with.
+    setMinimumSize(size().boundedTo(SmallestSize));
 
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     new MenuBinding(controls.menu.bar, *menuBar());
@@ -129,14 +137,20 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     for (const char* name : {"cCalcMenuButton", "dDateMenuButton"})
         stops << findChild<QWidget*>(QLatin1String(name));
     setTabStops(stops);
+    // The texts the program composes (slot lines, date rows, the tabs' day and result, the month, the
+    // information lines, the Term and its result) are numbers, labels and dates written left to right; in a
+    // right-to-left layout a line starting with a number would read backwards ("5 : 0" for slot 0 = 5).
+    // These widgets keep left to right; the rest of the window follows the layout.
+    for (const char* name : {"cCalcWinVarList", "cCalcWinInput", "cCalcWinResult", "cCalcWinInfo",
+                             "cCalcMenuResult", "dDateMenuDisplay", "dDateWinDisplay", "dBackWinDateList"})
+        findChild<QWidget*>(QLatin1String(name))->setLayoutDirection(Qt::LeftToRight);
     nameInnerParts(*this);
-    focusWhenOpened(controls.cCalcWinBack, QStringLiteral("cCalcWinInput"));
-    focusWhenOpened(controls.dDateWinBack, QStringLiteral("dBackWinDateList"));
 
     connectWhileAlive(controls.InfoLoaded, this, [this](app::frmInfo& form) { new InfoWindow(form, *this); });
 
     // Last, so that the window is shown only once every widget inside it exists.
     mirrorEnabledVisible(controls.frmMain, *this);
+    settleKeyboardAfterEachStep(controls.frmMain, *this);
 }
 
 QWidget* MainWindow::buildNotesArea(QWidget* parent) {
@@ -189,18 +203,6 @@ QWidget* MainWindow::buildPanel(ui::PictureBox& control, const QString& accessib
     return panel;
 }
 
-// A panel opened from the menu or its tab is opened to be used: the keyboard goes to it at once, so
-// that a Term can be typed, or the days walked with the arrow keys, without reaching for the mouse.
-void MainWindow::focusWhenOpened(ui::Control& panel, const QString& firstControl) {
-    auto* target = findChild<QWidget*>(firstControl);
-    auto wasVisible = std::make_shared<bool>(panel.Visible());
-    connectWhileAlive(panel.Changed, target, [&panel, target, wasVisible] {
-        if (panel.Visible() && !*wasVisible)
-            target->setFocus(Qt::OtherFocusReason);
-        *wasVisible = panel.Visible();
-    });
-}
-
 QWidget* MainWindow::buildTabStrip(QWidget* parent) {
     auto* strip = new QWidget(parent);
     strip->setObjectName(QStringLiteral("panelTabs"));
@@ -216,7 +218,7 @@ QWidget* MainWindow::buildTabStrip(QWidget* parent) {
                       1);
     layout->addWidget(
         buildTab({controls_.dDateMenuBack, controls_.dDateMenuButton, controls_.dDateMenuDisplay,
-                  schedulerTabIcon(), QStringLiteral("Scheduler"), QStringLiteral("Today's date")},
+                  schedulerTabIcon(), QStringLiteral("Scheduler"), QStringLiteral("Today's date"), true},
                  strip),
         1);
     return strip;

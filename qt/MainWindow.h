@@ -21,7 +21,6 @@ private:
     QWidget* buildNotesArea(QWidget* parent);
     QWidget* buildPanel(ui::PictureBox& control, const QString& accessibleName, QWidget* parent);
     QWidget* buildTabStrip(QWidget* parent);
-    void focusWhenOpened(ui::Control& panel, const QString& firstControl);
     int shrunk(int designWidth) const;
 
     app::MainControls& controls_;

@@ -2,6 +2,7 @@
 
 #include "ui/Control.h"
 #include "ui/Signal.h"
+#include "ui/Window.h"
 
 #include <QPointer>
 #include <QString>
@@ -30,8 +31,13 @@ void connectWhileAlive(ui::Signal<Args...>& signal, QObject* receiver, Handler h
     });
 }
 
-// Copies Enabled and Visible of a control into its widget, now and after every change. The widget must
-// already have its parent, or a visible control would open it as a window of its own.
+// Copies Enabled and Visible of a control into its widget, now and after every change, and carries the
+// keyboard both ways: the widget taking it is reported to the control, and the control's request moves
+// it to the widget. The widget must already have its parent, or a visible control would open it as a
+// window of its own.
 void mirrorEnabledVisible(ui::Control& control, QWidget& widget);
+
+// Lets `window` settle its keyboard once the step that asked has ended and Qt is back in its event loop.
+void settleKeyboardAfterEachStep(ui::Window& window, QWidget& widget);
 
 } // namespace qt

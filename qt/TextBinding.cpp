@@ -28,9 +28,7 @@ void bindTextBox(ui::TextBox& control, QPlainTextEdit& widget) {
     wrapLongParagraphsAnywhere(widget);
     copyText(control, widget);
     mirrorEnabledVisible(control, widget);
-    connectWhileAlive(
-        control.TextSet, &widget, [&control, &widget] { copyText(control, widget); });
-    connectWhileAlive(control.FocusRequested, &widget, [&widget] { widget.setFocus(Qt::OtherFocusReason); });
+    connectWhileAlive(control.TextSet, &widget, [&control, &widget] { copyText(control, widget); });
     control.setTextSource([guard = QPointer<QPlainTextEdit>(&widget)]() -> std::optional<std::string> {
         if (!guard)
             return std::nullopt;

@@ -120,6 +120,7 @@ void TreeBinding::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (control_.userPress(buttonOf(event->button()), shiftMaskOf(event->modifiers()), hitAt(at), onMark(at)))
         QTreeView::mousePressEvent(event);
+    keepCurrentRow();
 }
 
 void TreeBinding::mouseReleaseEvent(QMouseEvent* event) {
@@ -128,6 +129,15 @@ void TreeBinding::mouseReleaseEvent(QMouseEvent* event) {
     if (control_.userRelease(buttonOf(event->button()), shiftMaskOf(event->modifiers()), hitAt(at),
                              onMark(at)))
         QTreeView::mouseReleaseEvent(event);
+    keepCurrentRow();
+}
+
+// Qt makes the pressed row current, also where the control selected another (a press that ended a name
+// edit, the right button, a drop); the focus frame stays on the selected folder, without scrolling.
+void TreeBinding::keepCurrentRow() {
+    const QModelIndex row = model_.indexOf(control_.SelectedItem());
+    if (currentIndex() != row)
+        selectionModel()->setCurrentIndex(row, QItemSelectionModel::NoUpdate);
 }
 
 void TreeBinding::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -36,6 +36,7 @@ private:
     bool onMark(const QPoint& at) const;
     void mirrorExpanded(const ui::TreeNode& node);
     void mirrorSelection();
+    void keepCurrentRow();
     void mirrorLabelEdit();
     void mirrorDragging();
     void userExpand(const QModelIndex& row, bool expanded);

@@ -35,14 +35,10 @@ public:
     Signal<> Change;
     Signal<> Click;
 
-    // Asks for the keyboard focus, as the real control's SetFocus does.
-    void SetFocus() { FocusRequested(); }
-
     // Notifications for the skin. The program wrote the text: raised on every write, the same text
     // included, because a text put by the program starts a new document whose undo history holds nothing
     // of what was shown before (otherwise undo would carry one note's text into the next).
     Signal<> TextSet;
-    Signal<> FocusRequested;
 
 private:
     mutable std::string text_;

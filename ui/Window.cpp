@@ -24,4 +24,42 @@ void Window::userClick() {
         Click();
 }
 
+void Window::keyboardTo(Control& control) {
+    holder_ = &control;
+    holderTookInput_ = control.acceptsInput();
+}
+
+void Window::keyboardReported(Control& control) {
+    if (!settling_)
+        keyboardTo(control);
+}
+
+void Window::keyboardMayMove() {
+    if (settling_ || holder_ == nullptr || holder_->acceptsInput() == holderTookInput_)
+        return;
+    settling_ = true;
+    KeyboardToSettle();
+}
+
+void Window::settleKeyboard() {
+    if (!settling_)
+        return;
+    settling_ = false;
+    Control* target = holder_;
+    holderTookInput_ = holder_->acceptsInput();
+    if (!holderTookInput_ && rule_)
+        if (Control* next = rule_(*holder_))
+            target = next;
+    const bool inHere = target->window() == this;
+    if (inHere)
+        keyboardTo(*target);
+    if (!target->acceptsInput())
+        return;
+    // Coming back from another window (the about box), this window is raised again first.
+    if (inHere && std::exchange(lentAway_, false))
+        FocusRequested();
+    lentAway_ = lentAway_ || !inHere;
+    target->FocusRequested();
+}
+
 } // namespace ui

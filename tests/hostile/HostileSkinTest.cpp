@@ -1,3 +1,4 @@
+#include "qt/ElidingLabel.h"
 #include "tests/qt/GuiFixture.h"
 #include "tools/screenshot/PinnedApplication.h"
 
@@ -13,7 +14,8 @@ void paste(QPlainTextEdit* editor, const QByteArray& bytes) {
 }
 
 // Hostile text through the real widgets: whatever is pasted is stored as the box shows it, and the
-// window stays usable on a screen smaller than its design (this suite runs on a 640 x 480 screen).
+// window stays usable on a screen smaller than its design (this suite runs on a 640 x 480 screen, and
+// its size checks also at twice the scale).
 class HostileSkinTest : public tests::WindowPerTest {
     Q_OBJECT
 
@@ -81,8 +83,10 @@ private slots:
         QVERIFY(store().ItemText[0] == huge.toStdString());
     }
 
-    // Every part of the window, the panel tabs included, lies on the screen.
-    void theWindowFitsASmallScreen() {
+    // Every part of the window, the panel tabs included, lies on the screen; on it and at the window's
+    // smallest size, the date tab breaks its caption between words only, and the calculator's
+    // information lines show whole, without scrolling.
+    void theWindowFitsASmallScreenAndReadsWhole() {
         const QRect screen = window_->window.screen()->availableGeometry();
         QVERIFY(screen.width() < 900);
         QVERIFY(window_->window.width() <= screen.width());
@@ -90,13 +94,35 @@ private slots:
         auto* tabs = window_->widget<QWidget>(QStringLiteral("panelTabs"));
         const QRect onWindow(tabs->mapTo(&window_->window, QPoint()), tabs->size());
         QVERIFY(window_->window.rect().contains(onWindow));
+        window_->platform.date = "12-07-2026";
+        auto* timer = window_->window.findChild<QTimer*>(QStringLiteral("dDateWinTimer"));
+        QTimerEvent tick(timer->timerId());
+        QCoreApplication::sendEvent(timer, &tick);
+        tests::triggerEnabled(window_->action(QStringLiteral("mNumbraShow")));
+        for (const bool smallest : {false, true}) {
+            if (smallest)
+                window_->window.resize(window_->window.minimumSize());
+            QTest::qWait(50);
+            const auto* caption = window_->widget<qt::ElidingLabel>(QStringLiteral("dDateMenuDisplay"));
+            QCOMPARE(caption->shownLines().join(u' '), QStringLiteral("07 December 2026"));
+            auto* info = window_->widget<QPlainTextEdit>(QStringLiteral("cCalcWinInfo"));
+            QCOMPARE(info->horizontalScrollBar()->maximum(), 0);
+            QTextCursor end(info->document());
+            end.movePosition(QTextCursor::End);
+            QVERIFY(info->cursorRect(end).bottom() < info->viewport()->height());
+            QCOMPARE(info->verticalScrollBar()->value(), 0);
+            QVERIFY(info->font().pointSizeF() >= 7);
+        }
     }
 };
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    screenshot::PinnedApplication application(argc, argv, {.screen = {640, 480}});
+    // SKIN_SETTING=scaled: twice Qt's scale on a desktop screen instead.
+    const bool scaled = qgetenv("SKIN_SETTING") == "scaled";
+    screenshot::PinnedApplication application(
+        argc, argv, scaled ? screenshot::Setting{.scale = 2} : screenshot::Setting{.screen = {640, 480}});
     HostileSkinTest test;
     return QTest::qExec(&test, argc, argv);
 }

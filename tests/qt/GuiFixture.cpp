@@ -29,6 +29,12 @@ void WindowPerTest::openWindow() {
     QVERIFY(QTest::qWaitForWindowExposed(&window_->window));
 }
 
+void WindowPerTest::openActiveWindow() {
+    openWindow();
+    window_->window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window_->window));
+}
+
 void WindowPerTest::closeWindow() {
     window_.reset();
     const QString unexpected = watchdog_.takeUnexpected();

@@ -61,6 +61,8 @@ QModelIndex nodeRow(const QTreeView* tree, const QString& text);
 class WindowPerTest : public QObject {
 protected:
     void openWindow();
+    // The window opened and active, so that the keyboard moves as it does for a person.
+    void openActiveWindow();
     void closeWindow();
     SkinWindow& w() const { return *window_; }
 

@@ -1,14 +1,17 @@
 #include "app/MainMenu.h"
+#include "dates/MODULDaywise.h"
 #include "tests/qt/GuiFixture.h"
 #include "tests/support/Gestures.h"
 #include "tests/support/NotesInvariants.h"
 
+#include "qt/EditorText.h"
 #include "qt/ObjectNames.h"
 #include "qt/TreeModel.h"
 #include "tools/screenshot/PinnedApplication.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <numeric>
 #include <random>
 
 using namespace tests;
@@ -17,6 +20,11 @@ namespace {
 
 QString q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// What a box shows, each character as typed: its plain text would make a no-break space a space.
+QString shown(const QPlainTextEdit& box) {
+    return q(qt::storedText(box));
 }
 
 enum Kind {
@@ -30,11 +38,16 @@ enum Kind {
     AccessKeys,
     MenuByMouse,
     FocusMove,
+    Tick,
     KindCount
 };
 
-const char* const KindNames[] = {"tree press", "tree drag", "list press",  "slow second click", "key",
-                                 "type",       "shortcut",  "access keys", "menu by mouse",     "focus move"};
+const char* const KindNames[] = {"tree press",    "tree drag",  "list press", "slow second click",
+                                 "key",           "type",       "shortcut",   "access keys",
+                                 "menu by mouse", "focus move", "tick"};
+// How often each kind is drawn. Typing weighs most: a character lost on its way to the store shows only
+// when it was typed into a box that is then rebound.
+const int KindWeights[] = {2, 1, 2, 1, 2, 5, 1, 1, 2, 2, 2};
 
 // One gesture with its random numbers; what they pick (a row, a key, an entry) is decided when it is
 // played, so that a gesture list stays playable with any gesture dropped.
@@ -55,17 +68,25 @@ const Qt::Key Keys[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Escape, Qt::Key
                         Qt::Key_Delete, Qt::Key_Menu,    Qt::Key_F10,    Qt::Key_Up,     Qt::Key_Down,
                         Qt::Key_Left,   Qt::Key_Right,   Qt::Key_Home,   Qt::Key_End,    Qt::Key_Space};
 // "\b" erases a character.
-// Besides plain text, characters a conversion could turn into others: a no-break space, a line separator,
-// a right-to-left override and a character outside Latin-1.
-const char* const Typed[] = {"a",        "New Item", "Z",         "x\\y",     "12+3", "note ", " ",
-                             "a\u00a0b", "\u2028",   "\u202etxt", "1\u20ac2", "\b",   "\b"};
-// QTest types only ASCII; other characters arrive as a keyboard with that layout sends them, as text.
+// Besides plain text, as much typing outside ASCII, each text holding several such characters so that a
+// fault losing any one of them shows soon: letters of Latin-1 and beyond, signs, letters written right
+// to left, a combining accent, a character beyond the 16-bit plane, and characters a conversion could turn
+// into others: a no-break space, a line separator and a right-to-left override.
+const QStringList Typed =
+    QString::fromUtf8("a|New Item|Z|x\\y|12+3|note | |\b|\b|\u00e9\u00df\u00fc\u00f1\u00c5|"
+                      "1\u20ac2\u00a3\u00a7\u00b5|\u4e2d\u6587\U0001f600\u3042|"
+                      "\u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627|e\u0301\u03a9\u0416\u0151|"
+                      "\u20ac\u00e9\u4e2d\U0001f600\u05e9\u0645\u03a9\u00a0|a\u00a0b\u2028\u202etxt")
+        .split(u'|');
+// QTest types only ASCII; other characters arrive as a keyboard with that layout sends them, as text,
+// one character (not one UTF-16 unit) at a time.
 void typeText(QWidget* target, const QString& typed) {
-    for (const QChar c : typed)
-        if (c.unicode() < 0x80)
-            QTest::keyClicks(target, QString(c));
+    for (const char32_t c : typed.toUcs4())
+        if (c < 0x80)
+            QTest::keyClicks(target, QString(QChar(c)));
         else
-            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                                Qt::NoModifier);
 }
 const char* const Shortcuts[] = {"F2", "Ctrl+C", "Ctrl+X", "Ctrl+V", "Ctrl+Z", "Ctrl+Y"};
 const char* const AccessKeysTyped[] = {"FA", "FR", "FD", "FY", "IA", "IR",
@@ -77,10 +98,22 @@ const char* const FocusTargets[] = {"lTre",        "lItem", "lText", "cCalcWinIn
 // mirror their controls, that the store holds together, and that no typed text went astray.
 class Player {
 public:
-    Player() {
+    // Half the lists start with the keyboard in the scheduler's day editor, half in the note box.
+    explicit Player(bool inScheduler) {
         w_.window.activateWindow();
         active_ = QTest::qWaitForWindowActive(&w_.window);
+        // Notes to type into from the first gesture on: typing lost on its way to the store shows only
+        // where a note or a day is bound.
+        for (const char* name : {"A", "B"})
+            w_.form.notes().tree().appendFolder("Scrivlet", name);
+        for (const char* name : {"One", "Two"})
+            w_.form.notes().store().appendItem(name, "Scrivlet\\A", "");
         w_.controls().lTre.Nodes(1).setExpanded(true);
+        clickTreeNode(w_.tree(), QStringLiteral("A"));
+        clickListRow(w_.list(), 0);
+        if (inScheduler)
+            triggerEnabled(w_.action(QStringLiteral("mDateShow")));
+        QTest::mouseClick((inScheduler ? dayBox() : noteBox())->viewport(), Qt::LeftButton);
         QApplication::clipboard()->clear();
         watch(w_.controls().lText, note_);
         watch(w_.controls().dDateWinText, day_);
@@ -95,6 +128,8 @@ public:
         QApplication::processEvents();
         if (QTest::currentTestFailed())
             return "the item models broke their contract";
+        if (!keyboardBreak_.empty())
+            return keyboardBreak_;
         if (std::string broken = tests::notesInvariantBreak(w_.form); !broken.empty())
             return broken;
         // In this order: the accounting rebinds the boxes, so it runs only on a window found in step.
@@ -232,23 +267,20 @@ private:
                 QTest::keyClick(target, key, key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
             else if (qobject_cast<QAbstractItemView*>(target) != nullptr)
                 QApplication::sendEvent(target, &menuKey);
+            // Space, Enter and Delete edit a text box.
+            if (auto* box = qobject_cast<QPlainTextEdit*>(target))
+                account(target, [box](QString& text) { text = shown(*box); });
             break;
         }
-        case Type: {
-            if (qobject_cast<QPlainTextEdit*>(target) != nullptr)
-                QTest::keyClick(target, Qt::Key_End, Qt::ControlModifier);
-            const QString typed = QString::fromUtf8(Typed[g.a % std::size(Typed)]);
-            const bool erase = typed == QLatin1String("\b");
-            erase ? QTest::keyClick(target, Qt::Key_Backspace) : typeText(target, typed);
-            account(target, [&](QString& text) { erase ? text.chop(1) : void(text += typed); });
+        case Type:
+            typeInto(target, g.a);
             break;
-        }
         case Shortcut: {
             const QKeyCombination key = QKeySequence(QLatin1String(Shortcuts[g.a % std::size(Shortcuts)]))[0];
             QTest::keyClick(target, key.key(), key.keyboardModifiers());
             // Where a text box keeps these keys for itself, what they undo, paste or cut is typing.
             if (auto* box = qobject_cast<QPlainTextEdit*>(target))
-                account(target, [box](QString& text) { text = box->toPlainText(); });
+                account(target, [box](QString& text) { text = shown(*box); });
             break;
         }
         case AccessKeys: {
@@ -265,6 +297,9 @@ private:
                 action->isEnabled() && action->isVisible())
                 action->trigger();
             break;
+        case Tick:
+            tick(g);
+            break;
         default: {
             QWidget* aim = w_.widget<QWidget>(QLatin1String(FocusTargets[g.a % std::size(FocusTargets)]));
             if (auto* box = qobject_cast<QPlainTextEdit*>(aim); box != nullptr && box->isVisible())
@@ -275,6 +310,54 @@ private:
         }
         }
         w_.platform.popupChoices.clear();
+    }
+
+    // Typing, the date timer's tick, typing again. The tick finds the same day (an ordinary minute), the
+    // next one (midnight), or the last day of the month or of the year, or the day after it.
+    void tick(const Gesture& g) {
+        typeInto(focus(), g.b);
+        // What the tick stores is what was typed up to it.
+        before();
+        QWidget* const holder = QApplication::focusWidget();
+        const std::string date = MODULDaywise::DayToDate(today_);
+        const int year = std::stoi(date.substr(0, 4));
+        const int month = std::stoi(date.substr(5, 2));
+        const unsigned variant = g.a % 4;
+        int32_t last = today_;
+        if (variant == 2)
+            last = MODULDaywise::DateToDay(month == 12 ? std::to_string(year + 1) + "-01-01"
+                                                       : date.substr(0, 5) + (month < 9 ? "0" : "") +
+                                                             std::to_string(month + 1) + "-01") -
+                   1;
+        else if (variant == 3)
+            last = MODULDaywise::DateToDay(date.substr(0, 4) + "-12-31");
+        if (variant != 0)
+            today_ = last != today_ ? last : today_ + 1;
+        const std::string next = MODULDaywise::DayToDate(today_);
+        w_.platform.date = next.substr(5, 2) + "-" + next.substr(8, 2) + "-" + next.substr(0, 4);
+        auto* timer = w_.window.findChild<QTimer*>(QStringLiteral("dDateWinTimer"));
+        QTimerEvent event(timer->timerId());
+        QCoreApplication::sendEvent(timer, &event);
+        QApplication::processEvents();
+        // The keyboard stays with a holder the tick leaves open, and is never left nowhere.
+        QWidget* const now = QApplication::focusWidget();
+        if (holder != nullptr && now == nullptr)
+            keyboardBreak_ = "the tick to " + next + " left the keyboard nowhere";
+        else if (holder != nullptr && holder != now && holder->isVisible() && holder->isEnabled())
+            keyboardBreak_ = "the tick to " + next + " took the keyboard from " +
+                             holder->objectName().toStdString() + " to " + now->objectName().toStdString();
+        typeInto(focus(), g.c);
+    }
+
+    void typeInto(QWidget* target, unsigned pick) {
+        if (qobject_cast<QPlainTextEdit*>(target) != nullptr)
+            QTest::keyClick(target, Qt::Key_End, Qt::ControlModifier);
+        const QString typed = Typed[int(pick % Typed.size())];
+        const bool erase = typed == QLatin1String("\b");
+        erase ? QTest::keyClick(target, Qt::Key_Backspace) : typeText(target, typed);
+        // What Backspace takes (a character beyond 16 bits, an accent alone) is the box's to decide.
+        auto* box = qobject_cast<QPlainTextEdit*>(target);
+        account(target, [&](QString& text) { erase ? void(text = shown(*box)) : void(text += typed); });
     }
 
     TypedText* typedFor(QWidget* target) {
@@ -346,9 +429,9 @@ private:
         const bool dayRebound = day_.written || openDay() != openDay_;
         // A binding that wrote nothing starts afresh all the same.
         if (noteRebound)
-            note_.expected = noteBox()->toPlainText();
+            note_.expected = shown(*noteBox());
         if (dayRebound)
-            day_.expected = dayBox()->toPlainText();
+            day_.expected = shown(*dayBox());
         if (noteRebound && shownItem_ >= 0 && store.ItemCount >= itemCount_ &&
             identity(shownItem_) == shownIdentity_) {
             if (const QString stored = q(store.ItemText[std::size_t(shownItem_)]); stored != shownText_)
@@ -418,6 +501,9 @@ private:
     QAbstractItemModelTester listModel_{w_.list()->model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest};
     bool active_ = false;
+    // The day the platform's clock gives.
+    int32_t today_ = MODULDaywise::DateToDay("2002-11-20");
+    std::string keyboardBreak_;
     TypedText note_, day_;
     int shownItem_ = -1;
     std::string shownIdentity_;
@@ -430,8 +516,9 @@ private:
 };
 
 // The first break a gesture list meets on a fresh window, or "".
-std::string firstBreak(const std::vector<Gesture>& gestures, tests::ModalWatchdog& watchdog) {
-    Player player;
+std::string firstBreak(const std::vector<Gesture>& gestures, bool inScheduler,
+                       tests::ModalWatchdog& watchdog) {
+    Player player(inScheduler);
     for (const Gesture& g : gestures) {
         watchdog.expectModal(g.kind == AccessKeys);
         std::string broken = player.play(g);
@@ -442,18 +529,29 @@ std::string firstBreak(const std::vector<Gesture>& gestures, tests::ModalWatchdo
     return {};
 }
 
+int weightedKind(std::uint32_t random) {
+    int pick = static_cast<int>(random % std::accumulate(std::begin(KindWeights), std::end(KindWeights), 0u));
+    int kind = 0;
+    while (pick >= KindWeights[kind])
+        pick -= KindWeights[kind++];
+    return kind;
+}
+
 // Drops each gesture in turn, from the last, that the list still breaks without.
-std::vector<Gesture> minimise(std::vector<Gesture> gestures, tests::ModalWatchdog& watchdog) {
+std::vector<Gesture> minimise(std::vector<Gesture> gestures, bool inScheduler,
+                              tests::ModalWatchdog& watchdog) {
     for (std::size_t k = gestures.size(); k-- > 0;) {
         std::vector<Gesture> fewer = gestures;
         fewer.erase(fewer.begin() + static_cast<std::ptrdiff_t>(k));
-        if (!firstBreak(fewer, watchdog).empty())
+        if (!firstBreak(fewer, inScheduler, watchdog).empty())
             gestures = std::move(fewer);
     }
     return gestures;
 }
 
 } // namespace
+
+int settingIndex();
 
 // Seeded random gestures through the real window, for SOAK_SECONDS (a few seconds when unset): mouse
 // buttons with modifiers, double and slow clicks, drags with extra presses and keys, the keyboard,
@@ -468,20 +566,22 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         long played = 0;
-        for (std::uint32_t seed = 1; clock.elapsed() < seconds * 1000; ++seed, played += 80) {
+        // Each setting plays seeds of its own.
+        const std::uint32_t first = 1 + 1000000 * static_cast<std::uint32_t>(settingIndex());
+        for (std::uint32_t seed = first; clock.elapsed() < seconds * 1000; ++seed, played += 80) {
             std::mt19937 random(seed);
             std::vector<Gesture> gestures(80);
             for (Gesture& g : gestures)
-                g = {static_cast<int>(random() % KindCount), unsigned(random() % 1000),
-                     unsigned(random() % 1000), unsigned(random() % 1000)};
-            const std::string broken = firstBreak(gestures, watchdog_);
+                g = {weightedKind(random()), unsigned(random() % 1000), unsigned(random() % 1000),
+                     unsigned(random() % 1000)};
+            const std::string broken = firstBreak(gestures, seed % 2 == 1, watchdog_);
             if (broken.empty())
                 continue;
             std::string report = "seed " + std::to_string(seed) + ": " + broken + "\nminimal gestures:";
             // Shown at once: replaying to a minimal list takes a while.
             std::printf("%s\n", report.c_str());
             std::fflush(stdout);
-            for (const Gesture& kept : minimise(gestures, watchdog_))
+            for (const Gesture& kept : minimise(gestures, seed % 2 == 1, watchdog_))
                 report += "\n  " + kept.describe();
             QFAIL(report.c_str());
         }
@@ -495,13 +595,33 @@ private:
     tests::ModalWatchdog watchdog_;
 };
 
+// What the window is drawn on, by GESTURE_SETTING: a screen smaller than the window's design, so that it
+// opens shrunk (the default); "small", the smallest screen it is made for; "scaled", twice Qt's scale
+// on a desktop screen; "reversed", right to left.
+const struct {
+    const char* name;
+    screenshot::Setting setting;
+} Settings[] = {
+    {"", {.screen = {800, 600}}},
+    {"small", {.screen = {640, 480}}},
+    {"scaled", {.screen = {1280, 1024}, .scale = 2}},
+    {"reversed", {.screen = {800, 600}, .direction = Qt::RightToLeft}},
+};
+
+int settingIndex() {
+    const QByteArray wanted = qgetenv("GESTURE_SETTING");
+    for (int i = 0; i < int(std::size(Settings)); ++i)
+        if (wanted == Settings[i].name)
+            return i;
+    qFatal("GESTURE_SETTING is none of small, scaled and reversed");
+}
+
 // The slow second click waits out the double-click interval; a short one keeps the run full of gestures.
 int main(int argc, char* argv[]) {
     // A soak runs longer than the test library's default limit of five minutes a test.
     const int seconds = qEnvironmentVariableIntValue("SOAK_SECONDS");
     qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number((std::max(seconds, 0) + 900) * 1000));
-    // A screen smaller than the window's design, so the window opens shrunk.
-    screenshot::PinnedApplication application(argc, argv, {.screen = {800, 600}});
+    screenshot::PinnedApplication application(argc, argv, Settings[settingIndex()].setting);
     QApplication::setDoubleClickInterval(80);
     RandomGesturesTest test;
     return QTest::qExec(&test, argc, argv);

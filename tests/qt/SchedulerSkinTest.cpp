@@ -14,21 +14,6 @@ private slots:
 
     void cleanup() { closeWindow(); }
 
-    // The clock reaching a new day reaches the panel: the tab names it, and its row alone is selected and
-    // marked, for the eye and for a screen reader.
-    void aNewDayReachesTheTabAndItsRow() {
-        w().platform.date = "11-24-2002";
-        auto* timer = w().window.findChild<QTimer*>(QStringLiteral("dDateWinTimer"));
-        QTimerEvent tick(timer->timerId());
-        QCoreApplication::sendEvent(timer, &tick);
-        QCOMPARE(w().widget<QLabel>(QStringLiteral("dDateMenuDisplay"))->text(),
-                 QStringLiteral("24 November 2002"));
-        const QModelIndex today = dates()->model()->index(23, 0);
-        QCOMPARE(dates()->selectionModel()->selectedIndexes(), QModelIndexList{today});
-        QCOMPARE(today.data(Qt::ForegroundRole), QVariant(QBrush(QColor(0, 0, 128))));
-        QCOMPARE(today.data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("Today, weekend"));
-    }
-
     // The arrow keys on the scroll bar step a month each, which a screen reader hears; the eye sees where
     // the focus is; Space presses a button.
     void theKeyboardMovesThePanel() {

@@ -13,9 +13,7 @@ class SkinTest : public tests::WindowPerTest {
 
 private slots:
     void init() {
-        openWindow();
-        w().window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w().window));
+        openActiveWindow();
         for (const char* name : {"A", "B", "C"})
             QVERIFY(w().form.notes().tree().appendFolder("Scrivlet", name));
         for (const char* name : {"One", "Two"})

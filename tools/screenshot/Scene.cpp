@@ -86,11 +86,11 @@ Window::Window() {
     form.Form_Load();
 }
 
-QImage take(Window& w, const QString& scene, const QString& term) {
+QImage take(Window& w, const QString& panel, const QString& term) {
     QMainWindow& window = w.window;
     if (!QTest::qWaitForWindowExposed(&window) || !fillSampleNotes(w.form, window))
         return {};
-    if (scene == QLatin1String("calculator")) {
+    if (panel == QLatin1String("calculator")) {
         if (!choose(window, QStringLiteral("mNumbraShow")))
             return {};
         auto* input = window.findChild<QLineEdit*>(QStringLiteral("cCalcWinInput"));
@@ -98,7 +98,7 @@ QImage take(Window& w, const QString& scene, const QString& term) {
             return fail("the calculator panel has no cCalcWinInput"), QImage();
         input->setFocus();
         QTest::keyClicks(input, term);
-    } else if (scene == QLatin1String("scheduler") && !choose(window, QStringLiteral("mDateShow"))) {
+    } else if (panel == QLatin1String("scheduler") && !choose(window, QStringLiteral("mDateShow"))) {
         return {};
     }
     // Lets the layout settle after the panel opened, so the picture shows the window as a user sees it.
