@@ -49,7 +49,7 @@ void mirrorEnabledVisible(ui::Control& control, QWidget& widget) {
 
 void settleKeyboardAfterEachStep(ui::Window& window, QWidget& widget) {
     connectWhileAlive(
-        window.KeyboardToSettle, &widget,
+        window.KeyboardSettleRequested, &widget,
         [&window, &widget] {
             QTimer::singleShot(
                 0, &widget, [&window] { window.settleKeyboard(); });

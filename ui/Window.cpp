@@ -38,7 +38,7 @@ void Window::keyboardMayMove() {
     if (settling_ || holder_ == nullptr || holder_->acceptsInput() == holderTookInput_)
         return;
     settling_ = true;
-    KeyboardToSettle();
+    KeyboardSettleRequested();
 }
 
 void Window::settleKeyboard() {

@@ -43,13 +43,13 @@ public:
     Signal<> Unloaded;
 
     // The control that holds the keyboard, or nullptr before any took it.
-    Control* KeyboardHolder() const { return holder_; }
+    Control* keyboardHolder() const { return holder_; }
     // Where the keyboard goes when a step ends with `holder` disabled or hidden; nullptr leaves it there.
     using KeyboardRule = std::function<Control*(const Control& holder)>;
     void setKeyboardRule(KeyboardRule rule) { rule_ = std::move(rule); }
 
     // Notification for the skin: call settleKeyboard once the running step has ended.
-    Signal<> KeyboardToSettle;
+    Signal<> KeyboardSettleRequested;
     void settleKeyboard();
 
 private:
