@@ -195,9 +195,10 @@ std::size_t lookAgainFrom(const Term& term, const Unchanged& since, std::size_t 
 // unchanged end of the term. Npos when the changed span reaches the end of the term.
 template <typename Term>
 std::size_t unchangedOperatorsAfter(const Term& term, const ChangedSpans::Span& changed, std::size_t floor) {
-    if (changed.last >= term.size())
+    const std::size_t from = std::max(changed.last, floor);
+    if (from >= term.size())
         return std::string::npos;
-    const std::size_t pos = term.runEnd(std::max(changed.last, floor));
+    const std::size_t pos = term.runEnd(from);
     return pos < term.size() ? pos : std::string::npos;
 }
 // The same after the text changed since some moment: Npos when nothing of the end is known to be
