@@ -120,6 +120,8 @@ std::vector<Family> families() {
                   {"var(0)>-.5+", "andxor2x", "P[xor()"}),
         withSlots("search: slot 0 calls itself beside rnd and not", "/#", "^rnd(rnd(()not>=2", "<>=*var(0)",
                   {"+()1var(0)+", "and.5xorx", "9xor|"}),
+        withSlots("search: slot 0 calls itself beside empty pairs", "</.51%var(2)#", "()^()()()var(1)",
+                  "cnt(eqv=<>*var(0)", {"()+2var(0)2", "andxor^()()*", "xor[or"}),
     };
     return all;
 }
