@@ -122,6 +122,8 @@ std::vector<Family> families() {
                   {"+()1var(0)+", "and.5xorx", "9xor|"}),
         withSlots("search: slot 0 calls itself beside empty pairs", "</.51%var(2)#", "()^()()()var(1)",
                   "cnt(eqv=<>*var(0)", {"()+2var(0)2", "andxor^()()*", "xor[or"}),
+        withSlots("search: calls of slot 1 between empty pairs and not", "<-xorvar(1)%^#",
+                  "var(1)()var(1)()()not()>=", "eqv<var(0)", {">=var(0)++", "()and()^()^*1", "2P*var(2)or"}),
     };
     return all;
 }

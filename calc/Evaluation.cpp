@@ -14,10 +14,26 @@ std::string faultText(Fault code) {
     return "Error (" + std::to_string(static_cast<int>(code)) + ")";
 }
 
+namespace {
+
+void checkWork(const Evaluation& eval) {
+    if (eval.slotWork + eval.searched / Evaluation::SearchWork > Evaluation::MaxSlotWork)
+        throw CalcFault{Fault::TooComplex};
+}
+
+} // namespace
+
 void Evaluation::chargeSlotCall(std::size_t characters) {
     slotWork += CallWork + characters;
-    if (slotWork > MaxSlotWork)
-        throw CalcFault{Fault::TooComplex};
+    checkWork(*this);
+}
+
+void Evaluation::chargePass(std::size_t searchedCharacters) {
+    if (slotWork == 0)
+        return;
+    slotWork += PassWork;
+    searched += searchedCharacters;
+    checkWork(*this);
 }
 
 Random::Random(double secondsSinceMidnight) : state_(std::bit_cast<std::uint64_t>(secondsSinceMidnight)) {}

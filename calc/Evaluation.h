@@ -45,23 +45,33 @@ struct Evaluation {
     std::span<const std::string> slots;
     int slotCount = 0;
     Random rng;
-    // The work var has caused so far, in the units of MaxSlotWork.
+    // The work var has caused so far, in the units of MaxSlotWork: its calls, what they inserted and the
+    // passes from the first call on.
     std::size_t slotWork = 0;
+    // The characters those passes have searched through.
+    std::size_t searched = 0;
 
     // Counts one call of var that inserts the given number of characters, and ends the evaluation with
-    // "Error (28)" once the calls of this evaluation pass MaxSlotWork.
+    // "Error (28)" once the work of this evaluation passes MaxSlotWork.
     void chargeSlotCall(std::size_t characters);
+    // Counts a pass that searched through the given number of characters, once var has been called.
+    void chargePass(std::size_t searchedCharacters);
 
     // Every change a pass makes takes at least one character out of the Term that is no part of a number,
     // except var, which puts a slot's characters in. So without var a Term reduces in fewer passes than it
     // has characters, and with var the passes, the memory and the time are bounded by the Term's length
-    // plus what var has inserted. That is what this bound counts: each call weighs as much as CallWork
-    // characters (a call costs a pass and its bookkeeping even when its slot is short), plus the characters
-    // it inserts. Reaching it answers "Error (28)", the number of the platform's out-of-stack-space error
-    // that runaway recursion produces: slots that call themselves end there, on every machine after the
-    // same work. The figures keep every evaluation within its time budget (bench_calculate), while a Term
-    // may still make 5,000 calls of short slots, or read a slot of 100,000 characters.
-    static constexpr std::size_t CallWork = 24;
+    // plus what var has inserted. That is what this bound counts, from the first call on: each call weighs
+    // CallWork plus the characters it inserts, each pass PassWork (a pass looks at every place changed
+    // since the previous one, so it costs more than a character even when nothing grows), and every
+    // SearchWork characters a pass searched through weigh one more (a search for an operator that occurs
+    // far away reads all the way to it, and beside a long text every pass can make one). Reaching the bound
+    // answers "Error (28)", the number of the platform's out-of-stack-space error that runaway recursion
+    // produces: slots that call themselves end there, on every machine after the same work. The figures
+    // keep every evaluation within its time budget (bench_calculate), while a Term may still make 5,000
+    // calls of short slots, or read a slot of 100,000 characters; a Term without var never reaches it.
+    static constexpr std::size_t CallWork = 16;
+    static constexpr std::size_t PassWork = 8;
+    static constexpr std::size_t SearchWork = 1024;
     static constexpr std::size_t MaxSlotWork = 150'000;
 };
 

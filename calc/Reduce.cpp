@@ -58,6 +58,7 @@ std::string reduceFollowed(std::string text, bool basicOnly, Evaluation& eval) {
     std::optional<GapText> previous;
     if (term.count(LetterV) > 0)
         previous.emplace(term.substr(0, term.size()));
+    std::size_t searched = 0;
     for (;;) {
         const std::size_t size = term.size();
         const std::size_t replacements = term.replacements();
@@ -71,6 +72,8 @@ std::string reduceFollowed(std::string text, bool basicOnly, Evaluation& eval) {
         // and puts none in, so a pass leaves the text as it found it exactly when it replaced nothing.
         if (term.replacements() == replacements)
             return term.release();
+        eval.chargePass(term.searched() - searched);
+        searched = term.searched();
         if (!previous)
             continue;
         if (!differs(term, *previous, same))

@@ -186,6 +186,12 @@ std::size_t WorkingTerm::findNear(std::string_view needle, std::size_t from, std
     return found < end - from ? from + found : std::string::npos;
 }
 
+std::size_t WorkingTerm::searchThrough(char c, std::size_t from, std::size_t end) const {
+    const std::size_t found = text_.find(c, from, end);
+    searched_ += (found == std::string::npos ? end : found) - from;
+    return found;
+}
+
 std::size_t WorkingTerm::find(char c, std::size_t from, std::size_t limit) const {
     const std::size_t end = std::min(limit, text_.size());
     if (from >= end)
@@ -196,7 +202,7 @@ std::size_t WorkingTerm::find(char c, std::size_t from, std::size_t limit) const
         return run.valid && run.first < end && run.last > from;
     });
     if (!overKnownRuns || isNumberChar(c))
-        return text_.find(c, from, limit);
+        return searchThrough(c, from, end);
     while (from < end) {
         std::size_t stretch = end;
         for (const auto& run : known_)
@@ -208,7 +214,7 @@ std::size_t WorkingTerm::find(char c, std::size_t from, std::size_t limit) const
             // A run started where the previous one ended.
             continue;
         }
-        const std::size_t found = text_.find(c, from, stretch);
+        const std::size_t found = searchThrough(c, from, stretch);
         if (found != std::string::npos || stretch == end)
             return found;
         from = stretch;

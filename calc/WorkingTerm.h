@@ -132,6 +132,9 @@ public:
     std::size_t runStart(std::size_t pos) const;
     std::size_t runEnd(std::size_t pos) const;
 
+    // The characters the searches have read through so far, beyond the short stretches near a change.
+    std::size_t searched() const { return searched_; }
+
 private:
     // A stretch of number characters known from an earlier look, and whether it is known to reach the
     // start or the end of its run. Where a pass joins numbers into one growing run ("1()1()" dropping
@@ -154,6 +157,7 @@ private:
     // Searches this short are made in a copy of the text, which costs less than searching its parts.
     static constexpr std::size_t NearLength = 64;
     std::size_t findNear(std::string_view needle, std::size_t from, std::size_t end) const;
+    std::size_t searchThrough(char c, std::size_t from, std::size_t end) const;
     // Runs are learnt once they are this long: shorter ones cost less to walk again than to look up.
     static constexpr std::size_t LongRun = 64;
     bool knowsRuns() const;
@@ -171,6 +175,7 @@ private:
     std::size_t changedCount_ = 0;
     std::array<std::size_t, KindCount> counts_{};
     std::size_t pairCount_ = 0;
+    mutable std::size_t searched_ = 0;
 };
 
 // Where a stage must look again at an operator whose operands are runs of number characters: before

@@ -123,6 +123,8 @@ TEST(WorkBound, EndsEveryRunawayAndNothingElse) {
         {two("var(1)+" + ones, "2"), "var(0)+var(0)", "5006"},
         {two(repeated("1+", 50000) + "1", ""), "var(0)", "50001"},
         {two(std::string(100000, 'x'), ""), "var(0)", "(" + std::string(100000, 'x') + ")"},
+        // A call beside a Term that then takes 18,000 passes.
+        {two("", "1"), "var(1)+<" + repeated("1()", 18000), "(1+<" + std::string(18000, '1') + ")"},
         // Slot-free Terms whose reduction joins one growing run of digits.
         {{}, "<" + repeated("1()", 33333), "(<" + std::string(33333, '1') + ")"},
         {{}, repeated("1()", 33333) + "=", "(" + std::string(33333, '1') + "=)"},
