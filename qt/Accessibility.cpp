@@ -14,6 +14,8 @@
 #include <QSplitterHandle>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace qt {
 
 namespace {
@@ -161,8 +163,15 @@ void nameInnerParts(QWidget& root) {
     for (QWidget* widget : root.findChildren<QWidget*>())
         if (widget->accessibleName().isEmpty())
             widget->setAccessibleName(partName(*widget));
+    // A part of the window may be named again once more of it is built.
+    const auto named = [](const QAbstractItemView& view) {
+        const QObjectList& children = view.children();
+        return std::any_of(children.begin(), children.end(),
+                           [](const QObject* child) { return dynamic_cast<const EditorNames*>(child); });
+    };
     for (QAbstractItemView* view : root.findChildren<QAbstractItemView*>())
-        new EditorNames(*view);
+        if (!named(*view))
+            new EditorNames(*view);
 }
 
 // Setting a widget's name already made Qt's interface for it; it is dropped, so that the next question

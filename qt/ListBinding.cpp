@@ -88,8 +88,15 @@ void ListBinding::mirrorFocus() {
     const ui::ListItem* focus = control_.SelectedItem();
     const QModelIndex row = focus != nullptr ? model_.index(focus->Index() - 1) : QModelIndex();
     selectionModel()->setCurrentIndex(row, QItemSelectionModel::NoUpdate);
-    if (row.isValid())
+    // A hidden list has no height to scroll in yet; it brings the row into view as it is shown.
+    if (row.isValid() && isVisible())
         scrollTo(row);
+}
+
+void ListBinding::showEvent(QShowEvent* event) {
+    InPlaceEditing::showEvent(event);
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
 }
 
 void ListBinding::mirrorLabelEdit() {

@@ -12,6 +12,7 @@
 #include "qt/Mirror.h"
 #include "qt/SchedulerPanelView.h"
 #include "qt/TextBinding.h"
+#include "qt/TimerBinding.h"
 #include "qt/TreeBinding.h"
 
 #include <QCloseEvent>
@@ -118,33 +119,16 @@ MainWindow::MainWindow(app::MainControls& controls) : controls_(controls) {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     layout->addWidget(buildNotesArea(client), 1);
-    QWidget* calculator = buildPanel(controls.cCalcWinBack, QStringLiteral("Calculator panel"), client);
-    buildCalculatorPanel(controls, *calculator);
-    layout->addWidget(calculator);
-    QWidget* scheduler = buildPanel(controls.dDateWinBack, QStringLiteral("Scheduler panel"), client);
-    buildSchedulerPanel(controls, *scheduler);
+    layout->addWidget(
+        buildPanel(controls.cCalcWinBack, QStringLiteral("Calculator panel"), client, buildCalculatorPanel));
+    QWidget* scheduler =
+        buildPanel(controls.dDateWinBack, QStringLiteral("Scheduler panel"), client, buildSchedulerPanel);
+    // The day changes whether the panel has ever been opened or not: the tab shows the date.
+    bindTimer(controls.dDateWinTimer, *scheduler);
     layout->addWidget(scheduler);
     layout->addWidget(buildTabStrip(client));
     setCentralWidget(client);
-
-    // Tab reads the window as a person does: the notes from left to right, then the open panel's controls,
-    // then the tabs. Only one panel is ever shown, so the other one's controls are passed over.
-    QList<QWidget*> stops;
-    for (const char* name : {"lTre", "lItem", "lText"})
-        stops << findChild<QWidget*>(QLatin1String(name));
-    for (const char* panel : {"cCalcWinBack", "dDateWinBack"})
-        stops << tabStopsIn(*findChild<QWidget*>(QLatin1String(panel)));
-    for (const char* name : {"cCalcMenuButton", "dDateMenuButton"})
-        stops << findChild<QWidget*>(QLatin1String(name));
-    setTabStops(stops);
-    // The texts the program composes (slot lines, date rows, the tabs' day and result, the month, the
-    // information lines, the Term and its result) are numbers, labels and dates written left to right; in a
-    // right-to-left layout a line starting with a number would read backwards ("5 : 0" for slot 0 = 5).
-    // These widgets keep left to right; the rest of the window follows the layout.
-    for (const char* name : {"cCalcWinVarList", "cCalcWinInput", "cCalcWinResult", "cCalcWinInfo",
-                             "cCalcMenuResult", "dDateMenuDisplay", "dDateWinDisplay", "dBackWinDateList"})
-        findChild<QWidget*>(QLatin1String(name))->setLayoutDirection(Qt::LeftToRight);
-    nameInnerParts(*this);
+    finishPart(*this);
 
     connectWhileAlive(controls.InfoLoaded, this, [this](app::frmInfo& form) { new InfoWindow(form, *this); });
 
@@ -193,14 +177,55 @@ QWidget* MainWindow::buildNotesArea(QWidget* parent) {
 
 // The frame of either side panel: a sunken area of the panels' fixed width, shown and hidden with its
 // control; the panel's own view fills it. Both are built here so that they look and behave alike.
-QWidget* MainWindow::buildPanel(ui::PictureBox& control, const QString& accessibleName, QWidget* parent) {
+QWidget* MainWindow::buildPanel(ui::PictureBox& control, const QString& accessibleName, QWidget* parent,
+                                void (*buildContent)(app::MainControls&, QWidget&)) {
     auto* panel = new QFrame(parent);
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     panel->setFixedWidth(shrunk(PanelWidth));
     panel->setAccessibleName(accessibleName);
     setAccessibleRole(*panel, QAccessible::Pane);
+    // Connected before the frame's own binding, so that the content exists, still hidden with the frame,
+    // before the frame is shown and before the step that opened it hands the keyboard to a control inside.
+    const auto buildWhenOpened = [this, &control, panel, buildContent, built = std::make_shared<bool>()] {
+        if (*built || !control.Visible())
+            return;
+        *built = true;
+        buildContent(controls_, *panel);
+        finishPart(*panel);
+    };
+    connectWhileAlive(control.Changed, panel, buildWhenOpened);
+    buildWhenOpened();
     bindPicture(control, *panel);
     return panel;
+}
+
+// What every new part of the window needs once it exists: a place in the Tab order, its composed texts
+// kept left to right, and names for the parts inside its widgets.
+void MainWindow::finishPart(QWidget& part) {
+    orderTabStops();
+    // The texts the program composes (slot lines, date rows, the tabs' day and result, the month, the
+    // information lines, the Term and its result) are numbers, labels and dates written left to right; in a
+    // right-to-left layout a line starting with a number would read backwards ("5 : 0" for slot 0 = 5).
+    // These widgets keep left to right; the rest of the window follows the layout.
+    for (const char* name : {"cCalcWinVarList", "cCalcWinInput", "cCalcWinResult", "cCalcWinInfo",
+                             "cCalcMenuResult", "dDateMenuDisplay", "dDateWinDisplay", "dBackWinDateList"})
+        if (auto* widget = part.findChild<QWidget*>(QLatin1String(name)))
+            widget->setLayoutDirection(Qt::LeftToRight);
+    nameInnerParts(part);
+}
+
+// Tab reads the window as a person does: the notes from left to right, then the open panel's controls,
+// then the tabs. Only one panel is ever shown, so the other one's controls are passed over.
+void MainWindow::orderTabStops() {
+    QList<QWidget*> stops;
+    for (const char* name : {"lTre", "lItem", "lText"})
+        stops << findChild<QWidget*>(QLatin1String(name));
+    for (const char* panel : {"cCalcWinBack", "dDateWinBack"})
+        stops << tabStopsIn(*findChild<QWidget*>(QLatin1String(panel)));
+    for (const char* name : {"cCalcMenuButton", "dDateMenuButton"})
+        if (auto* button = findChild<QWidget*>(QLatin1String(name)))
+            stops << button;
+    setTabStops(stops);
 }
 
 QWidget* MainWindow::buildTabStrip(QWidget* parent) {

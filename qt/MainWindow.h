@@ -19,7 +19,12 @@ protected:
 
 private:
     QWidget* buildNotesArea(QWidget* parent);
-    QWidget* buildPanel(ui::PictureBox& control, const QString& accessibleName, QWidget* parent);
+    // The panel's own widgets are built when it first opens: most sessions never open one of them, and
+    // building both cost a start-up about a twentieth of a bare Qt program's.
+    QWidget* buildPanel(ui::PictureBox& control, const QString& accessibleName, QWidget* parent,
+                        void (*buildContent)(app::MainControls&, QWidget&));
+    void finishPart(QWidget& part);
+    void orderTabStops();
     QWidget* buildTabStrip(QWidget* parent);
     int shrunk(int designWidth) const;
 

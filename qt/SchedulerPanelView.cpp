@@ -6,7 +6,6 @@
 #include "qt/ListBinding.h"
 #include "qt/ScrollBarBinding.h"
 #include "qt/TextBinding.h"
-#include "qt/TimerBinding.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -94,8 +93,6 @@ void buildSchedulerPanel(app::MainControls& controls, QWidget& panel) {
     stack->addWidget(background(controls.dDateWinBackButton, &panel), 0, 0);
     stack->addWidget(content, 0, 0);
     content->raise();
-
-    bindTimer(controls.dDateWinTimer, panel);
 }
 
 } // namespace qt

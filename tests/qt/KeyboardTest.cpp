@@ -15,14 +15,14 @@ void type(const QString& text) {
 // day editor, "tick MM-DD-YYYY" is the date timer's tick on that day, "click" clicks whatever holds the
 // keyboard, anything else is the menu entry of that name.
 void play(SkinWindow& w, const QString& gesture) {
-    auto* editor = w.widget<QPlainTextEdit>(QStringLiteral("dDateWinText"));
     if (gesture == QLatin1String("note")) {
         triggerEnabled(w.action(QStringLiteral("mItemAdd")));
         QTRY_VERIFY(openEditor(w.list()) != nullptr);
         QTest::keyClick(openEditor(w.list()), Qt::Key_Return);
     } else if (gesture == QLatin1String("scheduler")) {
         triggerEnabled(w.action(QStringLiteral("mDateShow")));
-        QTest::mouseClick(editor->viewport(), Qt::LeftButton);
+        QTest::mouseClick(w.widget<QPlainTextEdit>(QStringLiteral("dDateWinText"))->viewport(),
+                          Qt::LeftButton);
     } else if (gesture.startsWith(QLatin1String("tick "))) {
         w.platform.date = gesture.mid(5).toStdString();
         auto* timer = w.window.findChild<QTimer*>(QStringLiteral("dDateWinTimer"));
