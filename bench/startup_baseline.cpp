@@ -2,8 +2,11 @@
 // loop and closed, then a main window with a menu bar, a splitter, a tree, a list and a text box. With
 // --lettered the small window also shows the start-up screen's five lines in their faces and sizes, which
 // any program showing that screen draws. bench/startup.sh times both next to Scrivlet.
+#include "app/frmInfo.h"
+#include "qt/Fonts.h"
+#include "qt/Mirror.h"
+
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QListView>
 #include <QMainWindow>
@@ -16,25 +19,14 @@
 
 namespace {
 
+// The start-up screen's own lines and fonts, read from its form, so that the two stay alike.
 void letter(QWidget& window) {
-    struct Line {
-        const char* text;
-        double size;
-        bool italic;
-    };
-    const Line lines[] = {{"Scrivlet ][", 24, true},
-                          {"Your notes, your numbers, your days.", 13.5, true},
-                          {"Copyright (C) 2026 The Scrivlet developers", 8.25, true},
-                          {"Pre-release: for testing only", 8.25, false},
-                          {"built 2002.11.19", 8.25, false}};
+    ui::Window owner("owner", "");
+    const app::frmInfo screen(owner, [] {});
     int top = 10;
-    for (const Line& line : lines) {
-        auto* label = new QLabel(QString::fromLatin1(line.text), &window);
-        QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-        font.setPointSizeF(line.size);
-        font.setBold(true);
-        font.setItalic(line.italic);
-        label->setFont(font);
+    for (const ui::Label& line : screen.lLabel) {
+        auto* label = new QLabel(qt::toQString(line.Caption()), &window);
+        label->setFont(qt::fontOf(line.Font()));
         label->setWordWrap(true);
         label->setGeometry(24, top, 320, 50);
         top += 54;
@@ -47,7 +39,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     {
         QWidget first;
-        first.resize(368, 294);
+        first.resize(app::frmInfo::Width, app::frmInfo::Height);
         if (argc > 1 && std::strcmp(argv[1], "--lettered") == 0)
             letter(first);
         first.show();
