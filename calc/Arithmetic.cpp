@@ -68,6 +68,9 @@ namespace {
 // An operand may straddle the gap of the working term, so it is read in the one or two pieces it is stored
 // in, without copying it out: it is empty when each piece is.
 template <typename Term> bool isEmptyOperandAt(const Term& term, std::ptrdiff_t first, std::ptrdiff_t last) {
+    // Nearly every operand starts with a digit, which settles it without looking for the pieces.
+    if (first < last && term.at(first) >= '0' && term.at(first) <= '9')
+        return false;
     const auto [head, tail] =
         term.pieces(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first));
     return IsEmptyOperand(head) && IsEmptyOperand(tail);
@@ -110,9 +113,12 @@ public:
             return skip;
         if (isEmptyOperandAt(term, left, pos) || isEmptyOperandAt(term, pos + 1, right + 1))
             return skip;
-        // Both are read before the term changes.
-        const std::string_view leftOperand = term.view(static_cast<std::size_t>(left), found - left);
-        const std::string_view rightOperand = term.view(found + 1, static_cast<std::size_t>(right - pos));
+        // Both are read in one view, before the term changes: making a second view may move the text the
+        // first one shows.
+        const std::string_view operation =
+            term.view(static_cast<std::size_t>(left), static_cast<std::size_t>(right - left + 1));
+        const std::string_view leftOperand = operation.substr(0, static_cast<std::size_t>(pos - left));
+        const std::string_view rightOperand = operation.substr(static_cast<std::size_t>(pos - left) + 1);
         const auto result = computeOperation(rule_.op, leftOperand, rightOperand);
         if (!result) {
             lastGaveUp_.set(found);

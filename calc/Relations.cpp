@@ -53,7 +53,7 @@ void resolve(Term& term, std::string_view op, const ChangedSpans& since, SpanLoo
         const std::size_t start = std::max(from, again >= op.size() - 1 ? again - (op.size() - 1) : 0);
         const std::size_t boundary = looks.boundary(index);
         const std::size_t limit = boundary == std::string::npos ? boundary : boundary + 1;
-        const std::size_t found = start < limit ? term.find(op, start, limit) : std::string::npos;
+        const std::size_t found = start < limit ? looks.find(op, index, start, limit) : std::string::npos;
         if (found == std::string::npos) {
             ++index;
             continue;
@@ -125,9 +125,17 @@ template <typename Term> void resolveInSpans(Term& term, RelationRecords& record
             if (mayHold(term, op))
                 resolve(term, op, since, looks, record);
     }
+    // Asked on every pass of a Term with letters, most of which hold none of the keywords.
+    static constexpr auto RowKinds = [] {
+        std::array<KindMask, LogicRows.size()> kinds{};
+        for (std::size_t row = 0; row < LogicRows.size(); ++row)
+            kinds[row] = kindsIn(LogicRows[row].find);
+        return kinds;
+    }();
     const auto anyRow = [&term] {
-        return std::any_of(LogicRows.begin(), LogicRows.end(),
-                           [&term](const LogicRow& row) { return mayHold(term, row.find); });
+        const KindMask present = presentKinds(term);
+        return std::any_of(RowKinds.begin(), RowKinds.end(),
+                           [present](KindMask row) { return (row & ~present) == 0; });
     };
     if (letterCount(term) > 0 && anyRow()) {
         ChangedSpans since = records.logic;

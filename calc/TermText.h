@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -92,6 +93,27 @@ template <typename Term> bool mayHold(const Term& term, std::string_view text) {
             return false;
     }
     return true;
+}
+
+// The counted kinds of a text's characters, one bit each, so that many texts can be checked against a
+// term's counts at once.
+using KindMask = std::uint32_t;
+static_assert(KindCount <= 32);
+
+constexpr KindMask kindsIn(std::string_view text) {
+    KindMask kinds = 0;
+    for (const char c : text)
+        if (const CharacterKind kind = kindOf(c); kind != Other)
+            kinds |= KindMask{1} << kind;
+    return kinds;
+}
+
+template <typename Term> KindMask presentKinds(const Term& term) {
+    KindMask kinds = 0;
+    for (int kind = 0; kind < Other; ++kind)
+        if (term.count(static_cast<CharacterKind>(kind)) > 0)
+            kinds |= KindMask{1} << kind;
+    return kinds;
 }
 
 // How many relational characters, and how many letters of the keywords, a term's counts hold.

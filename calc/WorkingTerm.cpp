@@ -4,6 +4,7 @@
 #include "calc/TermText.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace MODULCalc {
 namespace {
@@ -17,11 +18,16 @@ void addWatched(std::array<Record*, Capacity>& records, std::size_t& count, Reco
 
 template <typename Record, std::size_t Capacity>
 void removeWatched(std::array<Record*, Capacity>& records, std::size_t& count, Record& removed) {
-    const auto end = records.begin() + static_cast<std::ptrdiff_t>(count);
-    const auto found = std::find(records.begin(), end, &removed);
-    if (found != end)
-        *found = records[--count];
+    // Records are unwatched in the reverse order they were watched in, so the search starts at the end.
+    for (std::size_t index = count; index-- > 0;)
+        if (records[index] == &removed) {
+            records[index] = records[--count];
+            return;
+        }
 }
+
+// A predicate the counting loops can inline, which a function pointer would keep them from.
+constexpr auto numberChar = [](char c) { return isNumberChar(c); };
 
 } // namespace
 
@@ -37,6 +43,7 @@ void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view w
     const std::size_t oldSize = text_.size();
     for (auto& run : known_)
         run.note(pos, count, with.size());
+    knowsRuns_ = std::any_of(known_.begin(), known_.end(), [](const KnownRun& run) { return run.valid; });
     for (std::size_t index = 0; index < extentCount_; ++index)
         extents_[index]->note(pos, count, oldSize);
     for (std::size_t index = 0; index < markCount_; ++index)
@@ -49,8 +56,9 @@ void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view w
     if (relationalCount(*this) > 0)
         pairCount_ -= pairsIn(first, pos + count);
     countIn(pos, count, -1);
+    for (const char c : with)
+        ++counts_[KindOf[static_cast<unsigned char>(c)]];
     text_.replace(pos, count, with);
-    countIn(pos, with.size(), 1);
     if (relationalCount(*this) > 0)
         pairCount_ += pairsIn(first, pos + with.size());
 }
@@ -122,17 +130,13 @@ void WorkingTerm::learn(std::size_t from, std::size_t to, bool start, bool end) 
             shortest = &run;
     }
     *shortest = {from, to, start, end, true};
-}
-
-bool WorkingTerm::knowsRuns() const {
-    return std::any_of(
-        known_.begin(), known_.end(), [](const KnownRun& run) { return run.valid; });
+    knowsRuns_ = true;
 }
 
 std::size_t WorkingTerm::runStart(std::size_t pos) const {
     std::size_t start = pos;
-    if (!knowsRuns()) {
-        start -= text_.countBefore(pos, isNumberChar);
+    if (!knowsRuns_) {
+        start -= text_.countBefore(pos, numberChar);
         learn(start, pos, true, false);
         return start;
     }
@@ -155,8 +159,8 @@ std::size_t WorkingTerm::runStart(std::size_t pos) const {
 
 std::size_t WorkingTerm::runEnd(std::size_t pos) const {
     std::size_t end = pos;
-    if (!knowsRuns()) {
-        end += text_.countFrom(pos, isNumberChar);
+    if (!knowsRuns_) {
+        end += text_.countFrom(pos, numberChar);
         learn(pos, end, false, true);
         return end;
     }
@@ -178,12 +182,16 @@ std::size_t WorkingTerm::runEnd(std::size_t pos) const {
 }
 
 std::size_t WorkingTerm::findNear(std::string_view needle, std::size_t from, std::size_t end) const {
-    // The occurrences that start before end, read in one copy.
-    std::array<char, NearLength + 8> near{};
+    // The occurrences that start before end, read in one copy; only the copied characters are read, so
+    // the buffer is left uninitialised.
+    std::array<char, NearLength + 8> near; // NOLINT(cppcoreguidelines-pro-type-member-init)
     const std::size_t count = std::min(end - 1 + needle.size(), text_.size()) - from;
     text_.copyTo(from, count, near.data());
-    const std::size_t found = std::string_view(near.data(), count).find(needle);
-    return found < end - from ? from + found : std::string::npos;
+    const std::size_t rest = needle.size() - 1;
+    for (std::size_t at = 0; at < end - from && at + rest < count; ++at)
+        if (near[at] == needle.front() && std::memcmp(near.data() + at + 1, needle.data() + 1, rest) == 0)
+            return from + at;
+    return std::string::npos;
 }
 
 std::size_t WorkingTerm::searchThrough(char c, std::size_t from, std::size_t end) const {
@@ -197,7 +205,7 @@ std::size_t WorkingTerm::find(char c, std::size_t from, std::size_t limit) const
     if (from >= end)
         return std::string::npos;
     if (end - from <= NearLength)
-        return findNear(std::string_view(&c, 1), from, end);
+        return text_.find(c, from, end);
     const bool overKnownRuns = std::any_of(known_.begin(), known_.end(), [&](const KnownRun& run) {
         return run.valid && run.first < end && run.last > from;
     });
@@ -226,6 +234,19 @@ std::size_t WorkingTerm::find(std::string_view needle, std::size_t from, std::si
     const std::size_t end = std::min(limit, text_.size());
     if (from >= end)
         return std::string::npos;
+    if (end - from <= TinyLength) {
+        // Most looks next to a change read a few characters only, where a copy costs more than reading
+        // them one by one.
+        for (std::size_t pos = from; pos < end; ++pos) {
+            std::size_t matched = 0;
+            while (matched < needle.size() &&
+                   at(static_cast<std::ptrdiff_t>(pos + matched)) == needle[matched])
+                ++matched;
+            if (matched == needle.size())
+                return pos;
+        }
+        return std::string::npos;
+    }
     if (end - from <= NearLength && needle.size() <= 8)
         return findNear(needle, from, end);
     for (std::size_t pos = find(needle.front(), from, limit); pos != std::string::npos;

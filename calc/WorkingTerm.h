@@ -156,17 +156,19 @@ private:
 
     // Searches this short are made in a copy of the text, which costs less than searching its parts.
     static constexpr std::size_t NearLength = 64;
+    static constexpr std::size_t TinyLength = 8;
     std::size_t findNear(std::string_view needle, std::size_t from, std::size_t end) const;
     std::size_t searchThrough(char c, std::size_t from, std::size_t end) const;
     // Runs are learnt once they are this long: shorter ones cost less to walk again than to look up.
     static constexpr std::size_t LongRun = 64;
-    bool knowsRuns() const;
     std::size_t pairsIn(std::size_t first, std::size_t last) const;
     void countIn(std::size_t pos, std::size_t count, int sign);
 
     SplitText text_;
     std::size_t replacements_ = 0;
     mutable std::array<KnownRun, 4> known_{};
+    // Whether any of them is valid, asked on every walk along a run.
+    mutable bool knowsRuns_ = false;
     std::array<Unchanged*, 16> extents_{};
     std::size_t extentCount_ = 0;
     std::array<Mark*, 16> marks_{};
@@ -181,14 +183,15 @@ private:
 // Where a stage must look again at an operator whose operands are runs of number characters: before
 // the run that reaches into the changed text, and at least margin characters before that text, so that
 // the checks against either end of the term are covered too.
-template <typename Term>
-std::size_t lookAgainFrom(const Term& term, const ChangedSpans::Span& changed, std::size_t margin) {
-    const std::size_t first = changed.first;
-    std::size_t pos = term.runStart(first);
-    // pos is now just after the character that ends the run; that character may be an operator itself.
-    pos = pos > 0 ? pos - 1 : 0;
+inline std::size_t lookAgainBefore(std::size_t runStart, std::size_t first, std::size_t margin) {
+    // The character before the run ends it; that character may be an operator itself.
+    const std::size_t pos = runStart > 0 ? runStart - 1 : 0;
     const std::size_t margined = first > margin ? first - margin : 0;
     return std::min(pos, margined);
+}
+template <typename Term>
+std::size_t lookAgainFrom(const Term& term, const ChangedSpans::Span& changed, std::size_t margin) {
+    return lookAgainBefore(term.runStart(changed.first), changed.first, margin);
 }
 template <typename Term>
 std::size_t lookAgainFrom(const Term& term, const Unchanged& since, std::size_t margin) {
@@ -222,19 +225,65 @@ public:
     SpanLooks(const Term& term, const ChangedSpans& since) : term_(term), since_(since) {}
     std::size_t lookAgain(std::size_t span) {
         refresh();
-        if (again_[span] == Unknown)
-            again_[span] = lookAgainFrom(term_, since_.at(span, term_.size()), 3);
+        if (again_[span] == Unknown) {
+            const std::size_t first = since_.at(span, term_.size()).first;
+            runBefore_[span] = term_.runStart(first);
+            again_[span] = lookAgainBefore(runBefore_[span], first, Margin);
+        }
         return again_[span];
     }
     std::size_t boundary(std::size_t span) {
         refresh();
-        if (boundary_[span] == Unknown)
-            boundary_[span] = unchangedOperatorsAfter(term_, since_.at(span, term_.size()), 3);
+        if (boundary_[span] == Unknown) {
+            const std::size_t from = runAfterFrom(span);
+            runAfter_[span] = from < term_.size() ? term_.runEnd(from) : from;
+            boundary_[span] = runAfter_[span] < term_.size() ? runAfter_[span] : std::string::npos;
+        }
         return boundary_[span];
+    }
+    // The first occurrence of needle that starts from from and before limit. Needle starts with a
+    // character that is no number character, so none starts within the runs of number characters the
+    // span's look walks, before its changed text and after it; where they are long, the search passes
+    // over them instead of reading them on every pass.
+    template <typename Needle>
+    std::size_t find(Needle needle, std::size_t span, std::size_t from, std::size_t limit) {
+        std::size_t found = std::string::npos;
+        eachStretch(span, from, limit, [&](std::size_t first, std::size_t last) {
+            found = term_.find(needle, first, last);
+            return found != std::string::npos;
+        });
+        return found;
     }
 
 private:
     static constexpr std::size_t Unknown = std::string::npos - 1;
+    static constexpr std::size_t Margin = 3;
+    // Runs shorter than this cost less to read than to pass over in separate searches.
+    static constexpr std::size_t LongRuns = 64;
+    // Calls visit with the stretches from from up to limit that lie outside the runs next to the span's
+    // changed text, in order, until it says it is done; whether it did.
+    template <typename Visit>
+    bool eachStretch(std::size_t span, std::size_t from, std::size_t limit, Visit visit) {
+        lookAgain(span);
+        boundary(span);
+        const std::size_t first = since_.at(span, term_.size()).first;
+        const std::size_t before = runBefore_[span];
+        const std::size_t after = runAfterFrom(span);
+        const std::size_t end = runAfter_[span];
+        if ((first - before) + (end - after) < LongRuns)
+            return from < limit && visit(from, limit);
+        for (const auto& [stretchFirst, stretchLast] :
+             {std::pair{from, before}, std::pair{first, after}, std::pair{end, limit}}) {
+            const std::size_t start = std::max(from, stretchFirst);
+            const std::size_t stop = std::min(limit, stretchLast);
+            if (start < stop && visit(start, stop))
+                return true;
+        }
+        return false;
+    }
+    std::size_t runAfterFrom(std::size_t span) const {
+        return std::max(since_.at(span, term_.size()).last, Margin);
+    }
     void refresh() {
         if (version_ == term_.replacements())
             return;
@@ -248,6 +297,10 @@ private:
     std::size_t version_ = std::string::npos;
     std::array<std::size_t, ChangedSpans::Capacity> again_{};
     std::array<std::size_t, ChangedSpans::Capacity> boundary_{};
+    // Where the run of number characters that reaches into each span starts, and where the one after it
+    // ends; known once again_ and boundary_ are.
+    std::array<std::size_t, ChangedSpans::Capacity> runBefore_{};
+    std::array<std::size_t, ChangedSpans::Capacity> runAfter_{};
 };
 
 // Unwatches on leaving a scope.
