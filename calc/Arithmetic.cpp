@@ -93,13 +93,10 @@ public:
         const auto pos = static_cast<std::ptrdiff_t>(found);
         const auto length = static_cast<std::ptrdiff_t>(term.size());
         // The first and the last character never join an operand, even once the outer parentheses are gone.
-        const std::ptrdiff_t left =
-            pos > 1 ? std::max<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(term.runStart(found)), 1) : pos;
         const std::ptrdiff_t right =
             pos < length - 2 ? std::min<std::ptrdiff_t>(
                                    static_cast<std::ptrdiff_t>(term.runEnd(found + 1)) - 1, length - 2)
                              : pos;
-        const char before = term.at(left - 1);
         const char after = term.at(right + 1);
         // No operator stands within the right operand, so a skipped occurrence is passed with it.
         const auto skip = static_cast<std::size_t>(right) + 1;
@@ -109,9 +106,13 @@ public:
             laterJoined_ = true;
             lastJoined_.set(found);
         }
-        if (blocks(before) || !isNeighbourChar(before) || !isNeighbourChar(after))
+        // The right-hand side settles most skips, before the walk back over the left operand.
+        if (!isNeighbourChar(after) || isEmptyOperandAt(term, pos + 1, right + 1))
             return skip;
-        if (isEmptyOperandAt(term, left, pos) || isEmptyOperandAt(term, pos + 1, right + 1))
+        const std::ptrdiff_t left =
+            pos > 1 ? std::max<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(term.runStart(found)), 1) : pos;
+        const char before = term.at(left - 1);
+        if (blocks(before) || !isNeighbourChar(before) || isEmptyOperandAt(term, left, pos))
             return skip;
         // Both are read in one view, before the term changes: making a second view may move the text the
         // first one shows.

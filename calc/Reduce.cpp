@@ -58,6 +58,8 @@ std::string reduceFollowed(std::string text, bool basicOnly, Evaluation& eval) {
     std::optional<GapText> previous;
     if (term.count(LetterV) > 0)
         previous.emplace(term.substr(0, term.size()));
+    else
+        unwatchUnused(term, records.relations);
     std::size_t searched = 0;
     for (;;) {
         const std::size_t size = term.size();

@@ -109,6 +109,21 @@ template <typename Term> void rewrite(Term& term, const LogicRow& row, const Cha
     }
 }
 
+// The kinds of characters each logical row needs, checked on every pass of a Term with letters, most of
+// which hold none of the keywords.
+constexpr auto RowKinds = [] {
+    std::array<KindMask, LogicRows.size()> kinds{};
+    for (std::size_t row = 0; row < LogicRows.size(); ++row)
+        kinds[row] = kindsIn(LogicRows[row].find);
+    return kinds;
+}();
+
+template <typename Term> bool mayHoldAnyRow(const Term& term) {
+    const KindMask present = presentKinds(term);
+    return std::any_of(RowKinds.begin(), RowKinds.end(),
+                       [present](KindMask row) { return (row & ~present) == 0; });
+}
+
 template <typename Term> void resolveInSpans(Term& term, RelationRecords& records) {
     // Where nothing can occur, a look would find nothing; passing over it keeps the record collecting.
     if (relationalCount(term) > 0) {
@@ -125,19 +140,7 @@ template <typename Term> void resolveInSpans(Term& term, RelationRecords& record
             if (mayHold(term, op))
                 resolve(term, op, since, looks, record);
     }
-    // Asked on every pass of a Term with letters, most of which hold none of the keywords.
-    static constexpr auto RowKinds = [] {
-        std::array<KindMask, LogicRows.size()> kinds{};
-        for (std::size_t row = 0; row < LogicRows.size(); ++row)
-            kinds[row] = kindsIn(LogicRows[row].find);
-        return kinds;
-    }();
-    const auto anyRow = [&term] {
-        const KindMask present = presentKinds(term);
-        return std::any_of(RowKinds.begin(), RowKinds.end(),
-                           [present](KindMask row) { return (row & ~present) == 0; });
-    };
-    if (letterCount(term) > 0 && anyRow()) {
+    if (letterCount(term) > 0 && mayHoldAnyRow(term)) {
         ChangedSpans since = records.logic;
         const Watching watchSince(term, since);
         records.logic = ChangedSpans::nothing();
@@ -159,6 +162,15 @@ void resolveRelationsAndLogic(FlatTerm& term) {
 
 void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records) {
     resolveInSpans(term, records);
+}
+
+void unwatchUnused(WorkingTerm& term, RelationRecords& records) {
+    if (relationalCount(term) == 0) {
+        term.unwatch(records.twoCharacter);
+        term.unwatch(records.oneCharacter);
+    }
+    if (!mayHoldAnyRow(term))
+        term.unwatch(records.logic);
 }
 
 } // namespace MODULCalc

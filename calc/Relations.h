@@ -59,4 +59,9 @@ bool relationHolds(std::string_view op, double a, double b);
 void resolveRelationsAndLogic(FlatTerm& term);
 void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records);
 
+// Stops the term's updates of the records of groups it holds no character of. Only var puts relational
+// characters or letters into a Term, so for a Term without var those records would only be kept for
+// looks that never come; every replacement updates each watched record.
+void unwatchUnused(WorkingTerm& term, RelationRecords& records);
+
 } // namespace MODULCalc
