@@ -10,12 +10,7 @@ GapText::GapText(std::string text)
 
 namespace {
 
-// Operators usually stand a few characters apart, where a plain look is cheaper than a library call.
 const char* findIn(const char* first, const char* last, char c) {
-    const char* near = last - first > 16 ? first + 16 : last;
-    for (; first < near; ++first)
-        if (*first == c)
-            return first;
     return first < last
                ? static_cast<const char*>(std::memchr(first, c, static_cast<std::size_t>(last - first)))
                : nullptr;

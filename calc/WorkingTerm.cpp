@@ -26,9 +26,6 @@ void removeWatched(std::array<Record*, Capacity>& records, std::size_t& count, R
         }
 }
 
-// A predicate the counting loops can inline, which a function pointer would keep them from.
-constexpr auto numberChar = [](char c) { return isNumberChar(c); };
-
 } // namespace
 
 WorkingTerm::WorkingTerm(std::string initial) : text_(std::move(initial)) {
@@ -41,9 +38,11 @@ WorkingTerm::WorkingTerm(std::string initial) : text_(std::move(initial)) {
 void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view with) {
     ++replacements_;
     const std::size_t oldSize = text_.size();
-    for (auto& run : known_)
-        run.note(pos, count, with.size());
-    knowsRuns_ = std::any_of(known_.begin(), known_.end(), [](const KnownRun& run) { return run.valid; });
+    if (knowsRuns_) {
+        for (auto& run : known_)
+            run.note(pos, count, with.size());
+        knowsRuns_ = std::any_of(known_.begin(), known_.end(), [](const KnownRun& run) { return run.valid; });
+    }
     for (std::size_t index = 0; index < extentCount_; ++index)
         extents_[index]->note(pos, count, oldSize);
     for (std::size_t index = 0; index < markCount_; ++index)
@@ -57,7 +56,8 @@ void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view w
         pairCount_ -= pairsIn(first, pos + count);
     countIn(pos, count, -1);
     for (const char c : with)
-        ++counts_[KindOf[static_cast<unsigned char>(c)]];
+        if (const CharacterKind kind = KindOf[static_cast<unsigned char>(c)]; kind != Other)
+            ++counts_[kind];
     text_.replace(pos, count, with);
     if (relationalCount(*this) > 0)
         pairCount_ += pairsIn(first, pos + with.size());
@@ -66,9 +66,12 @@ void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view w
 void WorkingTerm::countIn(std::size_t pos, std::size_t count, int sign) {
     const auto [first, second] = text_.pieces(pos, count);
     const auto step = static_cast<std::size_t>(sign);
+    // Most characters are digits, which are not counted; passing over them keeps the counts' updates out
+    // of one long chain.
     for (const auto piece : {first, second})
         for (const char c : piece)
-            counts_[KindOf[static_cast<unsigned char>(c)]] += step;
+            if (const CharacterKind kind = KindOf[static_cast<unsigned char>(c)]; kind != Other)
+                counts_[kind] += step;
 }
 
 std::size_t WorkingTerm::pairsIn(std::size_t first, std::size_t last) const {
@@ -113,9 +116,7 @@ void WorkingTerm::KnownRun::note(std::size_t pos, std::size_t count, std::size_t
     }
 }
 
-void WorkingTerm::learn(std::size_t from, std::size_t to, bool start, bool end) const {
-    if (to - from < LongRun)
-        return;
+void WorkingTerm::learnLong(std::size_t from, std::size_t to, bool start, bool end) const {
     KnownRun* shortest = &known_[0];
     for (auto& run : known_) {
         if (run.valid && run.first <= to && from <= run.last) {
@@ -133,13 +134,8 @@ void WorkingTerm::learn(std::size_t from, std::size_t to, bool start, bool end) 
     knowsRuns_ = true;
 }
 
-std::size_t WorkingTerm::runStart(std::size_t pos) const {
+std::size_t WorkingTerm::walkRunStart(std::size_t pos) const {
     std::size_t start = pos;
-    if (!knowsRuns_) {
-        start -= text_.countBefore(pos, numberChar);
-        learn(start, pos, true, false);
-        return start;
-    }
     for (;;) {
         const auto run = std::find_if(known_.begin(), known_.end(), [&](const KnownRun& each) {
             return start > each.first && each.holds(start);
@@ -157,13 +153,8 @@ std::size_t WorkingTerm::runStart(std::size_t pos) const {
     return start;
 }
 
-std::size_t WorkingTerm::runEnd(std::size_t pos) const {
+std::size_t WorkingTerm::walkRunEnd(std::size_t pos) const {
     std::size_t end = pos;
-    if (!knowsRuns_) {
-        end += text_.countFrom(pos, numberChar);
-        learn(pos, end, false, true);
-        return end;
-    }
     for (;;) {
         const auto run = std::find_if(known_.begin(), known_.end(), [&](const KnownRun& each) {
             return end < each.last && each.holds(end);

@@ -129,8 +129,20 @@ public:
 
     // Where the run of number characters that ends at pos starts, and where the one that starts at pos
     // ends: pos itself when there is none.
-    std::size_t runStart(std::size_t pos) const;
-    std::size_t runEnd(std::size_t pos) const;
+    std::size_t runStart(std::size_t pos) const {
+        if (knowsRuns_)
+            return walkRunStart(pos);
+        const std::size_t start = pos - text_.countBefore(pos, NumberChar{});
+        learn(start, pos, true, false);
+        return start;
+    }
+    std::size_t runEnd(std::size_t pos) const {
+        if (knowsRuns_)
+            return walkRunEnd(pos);
+        const std::size_t end = pos + text_.countFrom(pos, NumberChar{});
+        learn(pos, end, false, true);
+        return end;
+    }
 
     // The characters the searches have read through so far, beyond the short stretches near a change.
     std::size_t searched() const { return searched_; }
@@ -152,7 +164,18 @@ private:
         std::size_t length() const { return valid ? last - first : 0; }
     };
     // The few longest runs looked at lately: a pass may walk several, and the short ones cost nothing.
-    void learn(std::size_t from, std::size_t to, bool start, bool end) const;
+    void learn(std::size_t from, std::size_t to, bool start, bool end) const {
+        if (to - from >= LongRun)
+            learnLong(from, to, start, end);
+    }
+    void learnLong(std::size_t from, std::size_t to, bool start, bool end) const;
+    // The walks along a run where some runs are known, from the last place known.
+    std::size_t walkRunStart(std::size_t pos) const;
+    std::size_t walkRunEnd(std::size_t pos) const;
+    // The counting loops inline this, where a function pointer would keep them from it.
+    struct NumberChar {
+        bool operator()(char c) const { return isNumberChar(c); }
+    };
 
     // Searches this short are made in a copy of the text, which costs less than searching its parts.
     static constexpr std::size_t NearLength = 64;
