@@ -73,13 +73,17 @@ struct Family {
     std::function<Case(std::size_t)> make;
 };
 
+// A prefix, the unit repeated and a suffix, all within length characters; where each unit opens a
+// parenthesis, the units' closing parentheses follow, within the length too.
 Family shape(std::string name, std::string prefix, std::string unit, std::string suffix,
              bool closeEach = false) {
     return {std::move(name),
             [=](std::size_t length) {
-                std::string term = repeated(prefix, unit, "", length - length / (closeEach ? 5 : 100000));
-                const std::size_t units = (term.size() - prefix.size()) / unit.size();
-                return Case{term + suffix + (closeEach ? std::string(units, ')') : std::string())};
+                const std::size_t room = length - prefix.size() - suffix.size();
+                const std::size_t units = room / (unit.size() + (closeEach ? 1 : 0));
+                std::string term =
+                    repeated(prefix, unit, suffix, prefix.size() + units * unit.size() + suffix.size());
+                return Case{term + (closeEach ? std::string(units, ')') : std::string())};
             }};
 }
 
@@ -253,7 +257,8 @@ Candidate slowestFound(double seconds) {
 }
 
 std::string characters(std::size_t length) {
-    return std::to_string(length / 1000) + ",000";
+    const std::string thousands = std::to_string(length % 1000 + 1000).substr(1);
+    return length < 1000 ? std::to_string(length) : std::to_string(length / 1000) + "," + thousands;
 }
 
 void measureFamily(const Family& family, std::vector<bench::Figure>& figures) {
@@ -267,8 +272,8 @@ void measureFamily(const Family& family, std::vector<bench::Figure>& figures) {
     const bool slotFree =
         std::all_of(small.slots.begin(), small.slots.end(), [](const auto& s) { return s.empty(); });
     const bench::Budget budget = slotFree ? bench::Budget::shortEngineCall() : bench::Budget::engineCall();
-    figures.push_back({family.name, characters(5000), atSmall, budget, budget.limit});
-    figures.push_back({family.name, characters(100000), atLarge, bench::Budget::engineCall(),
+    figures.push_back({family.name, characters(small.term.size()), atSmall, budget, budget.limit});
+    figures.push_back({family.name, characters(large.term.size()), atLarge, bench::Budget::engineCall(),
                        bench::Budget::engineCall().limit});
     const double growth = atLarge / std::max(atMedium, 1e-3);
     figures.push_back({family.name + ", growth", "10k -> 100k", growth, bench::Budget::growth(15.0), 15.0});

@@ -136,9 +136,17 @@ template <typename Term> void resolveInSpans(Term& term, RelationRecords& record
         const Watching watchSince(term, since);
         record = ChangedSpans::nothing();
         SpanLooks looks(term, since);
-        for (const auto op : order)
-            if (mayHold(term, op))
-                resolve(term, op, since, looks, record);
+        // Most passes change nothing next to a relation; one read of the windows shows it, where each
+        // operator's search would read them again.
+        const auto startsAt = [&term, twoCharacter](std::size_t pos) {
+            const char first = term.at(static_cast<std::ptrdiff_t>(pos));
+            return twoCharacter ? isTwoCharacterRelation(first, term.at(static_cast<std::ptrdiff_t>(pos) + 1))
+                                : first == '=' || first == '<' || first == '>' || first == '|';
+        };
+        if (looks.mayStartNear(twoCharacter ? 1 : 0, startsAt))
+            for (const auto op : order)
+                if (mayHold(term, op))
+                    resolve(term, op, since, looks, record);
     }
     if (letterCount(term) > 0 && mayHoldAnyRow(term)) {
         ChangedSpans since = records.logic;

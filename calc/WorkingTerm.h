@@ -278,9 +278,34 @@ public:
         return found;
     }
 
+    // Whether an operator may start in the window of some span, from reach characters before where it
+    // looks again up to the character after its boundary; startsAt says whether one starts at a position
+    // outside the runs of number characters. Where the window is long this answers yes without reading it.
+    template <typename StartsAt> bool mayStartNear(std::size_t reach, StartsAt startsAt) {
+        for (std::size_t span = 0; span < since_.count(); ++span) {
+            const std::size_t again = lookAgain(span);
+            const std::size_t bound = boundary(span);
+            const std::size_t limit = bound == std::string::npos ? term_.size() : bound + 1;
+            const bool starts = eachStretch(span, again > reach ? again - reach : 0, limit,
+                                            [&](std::size_t first, std::size_t last) {
+                                                if (last - first > ShortWindow)
+                                                    return true;
+                                                for (std::size_t pos = first; pos < last; ++pos)
+                                                    if (startsAt(pos))
+                                                        return true;
+                                                return false;
+                                            });
+            if (starts)
+                return true;
+        }
+        return false;
+    }
+
 private:
     static constexpr std::size_t Unknown = std::string::npos - 1;
     static constexpr std::size_t Margin = 3;
+    // Windows up to this long are read character by character before their searches.
+    static constexpr std::size_t ShortWindow = 32;
     // Runs shorter than this cost less to read than to pass over in separate searches.
     static constexpr std::size_t LongRuns = 64;
     // Calls visit with the stretches from from up to limit that lie outside the runs next to the span's
