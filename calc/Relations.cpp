@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <span>
+#include <utility>
 
 namespace MODULCalc {
 namespace {
@@ -118,6 +119,43 @@ constexpr auto RowKinds = [] {
     return kinds;
 }();
 
+// Where a row may start: its first two characters, each pair once.
+constexpr auto RowStarts = [] {
+    std::array<std::pair<char, char>, LogicRows.size()> starts{};
+    std::size_t count = 0;
+    for (const auto& row : LogicRows) {
+        const std::pair pair{row.find[0], row.find[1]};
+        if (std::find(starts.begin(), starts.begin() + static_cast<std::ptrdiff_t>(count), pair) ==
+            starts.begin() + static_cast<std::ptrdiff_t>(count))
+            starts[count++] = pair;
+    }
+    return std::pair{starts, count};
+}();
+
+// Whether a row may start where some row's look would search: most passes change nothing next to a
+// keyword, and one read of the short windows shows it, where the rows' searches would each read them.
+template <typename Term> bool mayStartRow(const Term& term, const ChangedSpans& since) {
+    constexpr std::size_t Reach = 4;
+    constexpr std::size_t ShortWindow = 32;
+    static_assert(std::all_of(LogicRows.begin(), LogicRows.end(),
+                              [](const LogicRow& row) { return row.find.size() <= Reach + 1; }));
+    const auto& [starts, count] = RowStarts;
+    for (std::size_t index = 0; index < since.count(); ++index) {
+        const auto span = since.at(index, term.size());
+        const std::size_t first = span.first > Reach ? span.first - Reach : 0;
+        if (span.last - first > ShortWindow)
+            return true;
+        for (std::size_t pos = first; pos < span.last; ++pos) {
+            const std::pair pair{term.at(static_cast<std::ptrdiff_t>(pos)),
+                                 term.at(static_cast<std::ptrdiff_t>(pos) + 1)};
+            if (std::find(starts.begin(), starts.begin() + static_cast<std::ptrdiff_t>(count), pair) !=
+                starts.begin() + static_cast<std::ptrdiff_t>(count))
+                return true;
+        }
+    }
+    return false;
+}
+
 template <typename Term> bool mayHoldAnyRow(const Term& term) {
     const KindMask present = presentKinds(term);
     return std::any_of(RowKinds.begin(), RowKinds.end(),
@@ -152,9 +190,10 @@ template <typename Term> void resolveInSpans(Term& term, RelationRecords& record
         ChangedSpans since = records.logic;
         const Watching watchSince(term, since);
         records.logic = ChangedSpans::nothing();
-        for (const auto& row : LogicRows)
-            if (mayHold(term, row.find))
-                rewrite(term, row, since);
+        if (mayStartRow(term, since))
+            for (const auto& row : LogicRows)
+                if (mayHold(term, row.find))
+                    rewrite(term, row, since);
     }
 }
 
