@@ -48,6 +48,7 @@ std::string GapText::substr(std::size_t pos, std::size_t count) const {
 }
 
 void GapText::moveGap(std::size_t pos) {
+    travelled_ += pos < gapStart_ ? gapStart_ - pos : pos - gapStart_;
     if (pos < gapStart_) {
         const std::size_t count = gapStart_ - pos;
         std::memmove(buffer_.data() + gapEnd_ - count, buffer_.data() + pos, count);

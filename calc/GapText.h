@@ -94,6 +94,8 @@ public:
     }
     void replace(std::size_t pos, std::size_t count, std::string_view with);
     std::string release();
+    // How many characters the gap has been moved over so far.
+    std::size_t travelled() const { return travelled_; }
 
 private:
     void moveGap(std::size_t pos);
@@ -101,6 +103,7 @@ private:
     std::string buffer_;
     std::size_t gapStart_;
     std::size_t gapEnd_;
+    std::size_t travelled_ = 0;
 };
 
 } // namespace MODULCalc

@@ -4,10 +4,6 @@
 
 namespace MODULCalc {
 
-void SplitText::split() {
-    moveSplit(size() / 2);
-}
-
 std::size_t SplitText::findInParts(char c, std::size_t from, std::size_t limit) const {
     const std::size_t headSize = head_.size();
     if (from < headSize) {

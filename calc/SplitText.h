@@ -13,12 +13,14 @@ namespace MODULCalc {
 // A text kept as two gap texts one after the other, so that a Term that changes at two places far apart
 // on every pass (a chain of sums reducing at its start while a chain of "not" reduces at its end) moves
 // each gap only within its own part, instead of one gap across the whole Term twice per pass. At first
-// the second part is empty; split() divides the text in the middle.
+// the second part is empty, which spares every read and replacement a step; the text is divided in the
+// middle once the gap has travelled SplitAfter times the text's length going back and forth by more than an
+// eighth of it per replacement on average, which a Term that reduces at one place after the other never
+// makes it do.
 class SplitText {
 public:
     explicit SplitText(std::string text) : head_(std::move(text)), tail_(std::string()) {}
 
-    void split();
     std::size_t size() const { return head_.size() + tail_.size(); }
     // The character at pos, or '\0' beyond either end.
     char at(std::ptrdiff_t pos) const {
@@ -64,14 +66,24 @@ public:
         return tail_.size() == 0 ? head_.view(pos, count) : viewInParts(pos, count);
     }
     void replace(std::size_t pos, std::size_t count, std::string_view with) {
-        if (tail_.size() == 0)
-            head_.replace(pos, count, with);
-        else
+        if (tail_.size() != 0) {
             replaceInParts(pos, count, with);
+            return;
+        }
+        head_.replace(pos, count, with);
+        ++replacements_;
+        const std::size_t travelled = head_.travelled() - travelledBefore_;
+        if (travelled <= SplitAfter * head_.size())
+            return;
+        if (travelled / replacements_ > head_.size() / 8)
+            moveSplit(head_.size() / 2);
+        travelledBefore_ = head_.travelled();
+        replacements_ = 0;
     }
     std::string release();
 
 private:
+    static constexpr std::size_t SplitAfter = 64;
     std::size_t findInParts(char c, std::size_t from, std::size_t limit) const;
     std::pair<std::string_view, std::string_view> piecesInParts(std::size_t pos, std::size_t count) const;
     std::string_view viewInParts(std::size_t pos, std::size_t count);
@@ -84,6 +96,9 @@ private:
     // Where the parts meet changes nothing of the text, so reading may move it.
     mutable GapText head_;
     mutable GapText tail_;
+    // Since the gap's travel was last weighed: how far it had gone then, and the replacements since.
+    std::size_t travelledBefore_ = 0;
+    std::size_t replacements_ = 0;
 };
 
 } // namespace MODULCalc

@@ -31,8 +31,6 @@ void removeWatched(std::array<Record*, Capacity>& records, std::size_t& count, R
 WorkingTerm::WorkingTerm(std::string initial) : text_(std::move(initial)) {
     countIn(0, text_.size(), 1);
     pairCount_ = pairsIn(0, text_.size());
-    // After the whole text has been read in one piece.
-    text_.split();
 }
 
 void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view with) {
