@@ -108,9 +108,12 @@ public:
     void notePair(char first, char second) {
         pairs_[SecondSlot[static_cast<unsigned char>(second)]] |= Bits[static_cast<unsigned char>(first)];
     }
-    // The same for a character written after one whose bits were firstBits.
+    // The same for a character written after one whose bits were firstBits. Few characters stand second
+    // in a row's pair; updating slot 0 for every other one would chain each character's note to the
+    // previous one's.
     void notePair(std::uint64_t firstBits, char second) {
-        pairs_[SecondSlot[static_cast<unsigned char>(second)]] |= firstBits;
+        if (const std::uint8_t slot = SecondSlot[static_cast<unsigned char>(second)]; slot != 0)
+            pairs_[slot] |= firstBits;
     }
     void forgetPairs() { pairs_.fill(~std::uint64_t{0}); }
     // needed is bitsOf(find).
@@ -147,15 +150,20 @@ constexpr auto Unified = [] {
 // directly after an exponent letter is dropped. Doing this in the same sweep as the lower-casing needs no
 // marker characters, so no typed character can be mistaken for one. Only ASCII letters change case.
 // The keyword eqv, in any case, keeps its "e" small so that the logical stage recognises it. Notes every
-// character it writes.
-void unifyLetters(std::string_view term, std::string& text, Presence& presence) {
+// character it writes, in a presence of its own: the characters it writes may alias anything reached
+// through a reference, which would keep the presence out of registers.
+Presence unifyLetters(std::string_view term, std::string& text) {
+    Presence presence;
     text.resize(term.size());
     char* const first = text.data();
     char* out = first;
     std::uint64_t previous = 0;
+    // Gathered in a variable of its own and noted once: noting every character in the presence, which the
+    // written characters may alias, would chain each character's note to the previous one's in memory.
+    std::uint64_t written = 0;
     const auto write = [&](char c) {
         const std::uint64_t bits = Bits[static_cast<unsigned char>(c)];
-        presence.note(bits);
+        written |= bits;
         presence.notePair(previous, c);
         previous = bits;
         *out++ = c;
@@ -175,6 +183,8 @@ void unifyLetters(std::string_view term, std::string& text, Presence& presence) 
         write(c);
     }
     text.resize(static_cast<std::size_t>(out - first));
+    presence.note(written);
+    return presence;
 }
 
 // Every minus sign becomes "+-" in one sweep from the end; the inserted minus signs are not looked at
@@ -206,7 +216,7 @@ std::optional<std::string> normaliseTerm(std::string_view term) {
     // what it replaces.
     std::string text;
     text.reserve(term.size() * 2 + 2 + ResultRoom);
-    Presence presence;
+    Presence presence = unifyLetters(term, text);
     const auto apply = [&](const Rewrite& row, std::uint64_t needed) {
         if (!presence.mayHold(row.find, needed) || findText(text, row.find) == std::string::npos)
             return;
@@ -214,7 +224,6 @@ std::optional<std::string> normaliseTerm(std::string_view term) {
         presence.note(row.replace);
         presence.forgetPairs();
     };
-    unifyLetters(term, text, presence);
     for (std::size_t index = 0; index < BeforeMinusSplit.size(); ++index)
         apply(BeforeMinusSplit[index], BeforeMinusSplitBits[index]);
     if (presence.mayHold("-", bitsOf("-")))

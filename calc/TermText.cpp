@@ -26,6 +26,20 @@ void ReplaceAll(std::string& text, std::string_view find, std::string_view repla
     // from one sweep that keeps the finished text before a write position and pushes each replacement back
     // onto the unread input, which stays linear however many replacements there are. A replacement no
     // longer than what it replaces fits back between the two positions, so the text is rewritten in place.
+    if (replace.size() > find.size() && find.size() == 1) {
+        // The replacement holds no such character, and a single character cannot be made by what stands
+        // around it, so every occurrence is replaced where it stands, in one copy.
+        std::string grown(text, 0, first);
+        grown.reserve(text.size() + (replace.size() - 1) * 8);
+        for (std::size_t from = first; from != std::string::npos;) {
+            grown.append(replace);
+            const std::size_t next = text.find(find.front(), from + 1);
+            grown.append(text, from + 1, (next == std::string::npos ? text.size() : next) - from - 1);
+            from = next;
+        }
+        text = std::move(grown);
+        return;
+    }
     if (replace.size() > find.size()) {
         std::string grown(text, 0, first);
         grown.reserve(text.size());
