@@ -53,7 +53,7 @@ std::string repeated(std::string_view prefix, std::string_view unit, std::string
     return term + std::string(suffix);
 }
 
-// A Term of about the given length as people type them: decimals, the four operations, parentheses a few
+// A Term of at most the given length as people type them: decimals, the four operations, parentheses a few
 // levels deep and the odd function call.
 std::string typicalTerm(std::size_t length) {
     std::mt19937 rng(42);
@@ -61,11 +61,14 @@ std::string typicalTerm(std::size_t length) {
                                             "2^3",        "abs(-7)", "100%",        "(1.25+(6/3-1)*4)"};
     const std::string operators = "+-*/";
     std::string term = pieces[0];
-    while (term.size() < length) {
-        term += operators[rng() % operators.size()];
-        term += pieces[rng() % pieces.size()];
+    for (;;) {
+        const char op = operators[rng() % operators.size()];
+        const std::string& piece = pieces[rng() % pieces.size()];
+        if (term.size() + 1 + piece.size() > length)
+            return term;
+        term += op;
+        term += piece;
     }
-    return term;
 }
 
 struct Family {
