@@ -29,9 +29,9 @@ bool removeFirstPair(Term& term, Evaluation& eval, std::size_t from, std::size_t
         const std::string_view content = kept;
         // Within the first four characters there is no room for a function name; characters, not bytes,
         // so that 'éé(P)' drops its parentheses as 'xx(P)' does. The content is made of number characters
-        // only, so it holds neither blanks nor an exponent's plus sign to tidy away.
-        const std::string_view start = term.view(0, std::min<std::size_t>(open, 16));
-        if (!hasCharacters(start, 4)) {
+        // only, so it holds neither blanks nor an exponent's plus sign to tidy away. Sixteen bytes hold
+        // four characters whatever they are.
+        if (open < 16 && !hasCharacters(term.view(0, open), 4)) {
             term.replace(open, close - open + 1, content);
             return true;
         }
