@@ -29,8 +29,9 @@ void ReplaceAll(std::string& text, std::string_view find, std::string_view repla
     if (replace.size() > find.size() && find.size() == 1) {
         // The replacement holds no such character, and a single character cannot be made by what stands
         // around it, so every occurrence is replaced where it stands, in one copy.
+        const auto count = static_cast<std::size_t>(std::count(text.begin(), text.end(), find.front()));
         std::string grown(text, 0, first);
-        grown.reserve(text.size() + (replace.size() - 1) * 8);
+        grown.reserve(text.size() + (replace.size() - 1) * count);
         for (std::size_t from = first; from != std::string::npos;) {
             grown.append(replace);
             const std::size_t next = text.find(find.front(), from + 1);

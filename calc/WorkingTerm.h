@@ -179,6 +179,7 @@ private:
 
     // Searches this short are made in a copy of the text, which costs less than searching its parts.
     static constexpr std::size_t NearLength = 64;
+    // Searches this short read the characters one by one, which costs less than copying them.
     static constexpr std::size_t TinyLength = 8;
     std::size_t findNear(std::string_view needle, std::size_t from, std::size_t end) const;
     std::size_t searchThrough(char c, std::size_t from, std::size_t end) const;
@@ -268,8 +269,7 @@ public:
     // character that is no number character, so none starts within the runs of number characters the
     // span's look walks, before its changed text and after it; where they are long, the search passes
     // over them instead of reading them on every pass.
-    template <typename Needle>
-    std::size_t find(Needle needle, std::size_t span, std::size_t from, std::size_t limit) {
+    std::size_t find(std::string_view needle, std::size_t span, std::size_t from, std::size_t limit) {
         std::size_t found = std::string::npos;
         eachStretch(span, from, limit, [&](std::size_t first, std::size_t last) {
             found = term_.find(needle, first, last);
