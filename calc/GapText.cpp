@@ -8,34 +8,6 @@ namespace MODULCalc {
 GapText::GapText(std::string text)
     : buffer_(std::move(text)), gapStart_(buffer_.size()), gapEnd_(buffer_.size()) {}
 
-namespace {
-
-const char* findIn(const char* first, const char* last, char c) {
-    return first < last
-               ? static_cast<const char*>(std::memchr(first, c, static_cast<std::size_t>(last - first)))
-               : nullptr;
-}
-
-} // namespace
-
-std::size_t GapText::find(char c, std::size_t from, std::size_t limit) const {
-    const std::size_t end = std::min(size(), limit);
-    if (from >= end)
-        return std::string::npos;
-    if (from < gapStart_) {
-        const std::size_t before = std::min(gapStart_, end);
-        if (const char* hit = findIn(buffer_.data() + from, buffer_.data() + before, c))
-            return static_cast<std::size_t>(hit - buffer_.data());
-        from = before;
-    }
-    const std::size_t gap = gapEnd_ - gapStart_;
-    if (from >= end)
-        return std::string::npos;
-    if (const char* hit = findIn(buffer_.data() + from + gap, buffer_.data() + end + gap, c))
-        return static_cast<std::size_t>(hit - buffer_.data()) - gap;
-    return std::string::npos;
-}
-
 std::string GapText::substr(std::size_t pos, std::size_t count) const {
     const std::size_t gap = gapEnd_ - gapStart_;
     if (pos + count <= gapStart_)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <string>
@@ -24,7 +25,24 @@ public:
         return index < gapStart_ ? buffer_[index] : buffer_[index + (gapEnd_ - gapStart_)];
     }
     // Searches occurrences that start before limit only.
-    std::size_t find(char c, std::size_t from, std::size_t limit = std::string::npos) const;
+    std::size_t find(char c, std::size_t from, std::size_t limit = std::string::npos) const {
+        const std::size_t end = std::min(size(), limit);
+        if (from >= end)
+            return std::string::npos;
+        const char* const data = buffer_.data();
+        if (from < gapStart_) {
+            const std::size_t before = std::min(gapStart_, end);
+            if (const void* hit = std::memchr(data + from, c, before - from))
+                return static_cast<std::size_t>(static_cast<const char*>(hit) - data);
+            from = before;
+            if (from >= end)
+                return std::string::npos;
+        }
+        const std::size_t gap = gapEnd_ - gapStart_;
+        if (const void* hit = std::memchr(data + from + gap, c, end - from))
+            return static_cast<std::size_t>(static_cast<const char*>(hit) - data) - gap;
+        return std::string::npos;
+    }
     std::string substr(std::size_t pos, std::size_t count) const;
     // The text from pos in the one or two pieces it is stored in, without copying.
     std::pair<std::string_view, std::string_view> pieces(std::size_t pos, std::size_t count) const {

@@ -253,6 +253,20 @@ void ChangedSpans::note(std::size_t pos, std::size_t count, std::size_t inserted
     if (everything_)
         return;
     const std::size_t end = pos + count;
+    // A look goes from left to right, so most replacements come after every span or touch the last one.
+    if (used_ > 0 && used_ < Capacity) {
+        Span& last = spans_[used_ - 1];
+        if (last.last < pos) {
+            spans_[used_++] = {pos, pos + inserted};
+            return;
+        }
+        if (last.first <= end && (used_ == 1 || spans_[used_ - 2].last < pos)) {
+            last.first = std::min(last.first, pos);
+            last.last =
+                last.last > end ? std::max(pos + inserted, last.last - count + inserted) : pos + inserted;
+            return;
+        }
+    }
     // The spans before the replaced text stay; those touching or overlapping it become one span with it;
     // those after it move with it.
     std::size_t first = 0;
