@@ -186,7 +186,7 @@ template <typename Term> void resolveInSpans(Term& term, RelationRecords& record
                 if (mayHold(term, op))
                     resolve(term, op, since, looks, record);
     }
-    if (letterCount(term) > 0 && mayHoldAnyRow(term)) {
+    if (!records.noRows && letterCount(term) > 0 && mayHoldAnyRow(term)) {
         ChangedSpans since = records.logic;
         const Watching watchSince(term, since);
         records.logic = ChangedSpans::nothing();
@@ -216,8 +216,10 @@ void unwatchUnused(WorkingTerm& term, RelationRecords& records) {
         term.unwatch(records.twoCharacter);
         term.unwatch(records.oneCharacter);
     }
-    if (!mayHoldAnyRow(term))
+    if (!mayHoldAnyRow(term)) {
         term.unwatch(records.logic);
+        records.noRows = true;
+    }
 }
 
 } // namespace MODULCalc

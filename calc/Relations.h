@@ -15,6 +15,8 @@ struct RelationRecords {
     ChangedSpans twoCharacter;
     ChangedSpans oneCharacter;
     ChangedSpans logic;
+    // Set where the Term can never hold a keyword row again, so that no pass asks.
+    bool noRows = false;
 };
 
 // While any two-character operator is present, the single-character ones wait for a later pass.
@@ -61,7 +63,8 @@ void resolveRelationsAndLogic(WorkingTerm& term, RelationRecords& records);
 
 // Stops the term's updates of the records of groups it holds no character of. Only var puts relational
 // characters or letters into a Term, so for a Term without var those records would only be kept for
-// looks that never come; every replacement updates each watched record.
+// looks that never come; every replacement updates each watched record. A Term that holds no keyword row
+// is marked so, and its passes no longer ask.
 void unwatchUnused(WorkingTerm& term, RelationRecords& records);
 
 } // namespace MODULCalc
