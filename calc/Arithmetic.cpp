@@ -157,8 +157,13 @@ void followLevel(WorkingTerm& term, const LevelRule& rule, const ChangedSpans& s
     }
     Mark joined = lastJoined;
     Mark gaveUp = lastGaveUp;
-    const Watching watchJoined(term, joined);
-    const Watching watchGaveUp(term, gaveUp);
+    // A mark that is not known stays so whatever is replaced, and needs no watching.
+    std::optional<Watching<WorkingTerm, Mark>> watchJoined;
+    std::optional<Watching<WorkingTerm, Mark>> watchGaveUp;
+    if (joined.known())
+        watchJoined.emplace(term, joined);
+    if (gaveUp.known())
+        watchGaveUp.emplace(term, gaveUp);
     const auto lookAgain = [&](std::size_t span) { return looks.lookAgain(span); };
     const auto joinedBefore = [&](std::size_t pos) {
         return rule.later != '\0' && joined.known() && joined.pos < pos;

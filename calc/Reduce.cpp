@@ -64,8 +64,11 @@ std::string reduceFollowed(std::string text, bool basicOnly, Evaluation& eval) {
     for (;;) {
         const std::size_t size = term.size();
         const std::size_t replacements = term.replacements();
+        // What stayed as it was, for the comparison with the previous text that only var needs.
         Unchanged same = Unchanged::whole(size);
-        const Watching watchSame(term, same);
+        std::optional<Watching<WorkingTerm, Unchanged>> watchSame;
+        if (previous)
+            watchSame.emplace(term, same);
         reduceArithmetic(term, records.arithmetic);
         removeParentheses(term, eval, records.parentheses);
         if (!basicOnly)

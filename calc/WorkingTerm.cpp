@@ -195,9 +195,10 @@ std::size_t WorkingTerm::find(char c, std::size_t from, std::size_t limit) const
         return std::string::npos;
     if (end - from <= NearLength)
         return text_.find(c, from, end);
-    const bool overKnownRuns = std::any_of(known_.begin(), known_.end(), [&](const KnownRun& run) {
-        return run.valid && run.first < end && run.last > from;
-    });
+    const bool overKnownRuns =
+        knowsRuns_ && std::any_of(known_.begin(), known_.end(), [&](const KnownRun& run) {
+            return run.valid && run.first < end && run.last > from;
+        });
     if (!overKnownRuns || isNumberChar(c))
         return searchThrough(c, from, end);
     while (from < end) {
