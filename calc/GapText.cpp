@@ -6,7 +6,7 @@
 namespace MODULCalc {
 
 GapText::GapText(std::string text)
-    : buffer_(std::move(text)), gapStart_(buffer_.size()), gapEnd_(buffer_.size()) {}
+    : buffer_(std::move(text)), gapStart_(buffer_.size()), gapEnd_(buffer_.size()), size_(buffer_.size()) {}
 
 std::string GapText::substr(std::size_t pos, std::size_t count) const {
     const std::size_t gap = gapEnd_ - gapStart_;
@@ -35,6 +35,7 @@ void GapText::moveGap(std::size_t pos) {
 }
 
 void GapText::replace(std::size_t pos, std::size_t count, std::string_view with) {
+    size_ = size_ - count + with.size();
     moveGap(pos + count);
     gapStart_ -= count;
     if (gapEnd_ - gapStart_ < with.size()) {
@@ -55,6 +56,7 @@ void GapText::replace(std::size_t pos, std::size_t count, std::string_view with)
 std::string GapText::release() {
     buffer_.erase(gapStart_, gapEnd_ - gapStart_);
     gapStart_ = gapEnd_ = buffer_.size();
+    size_ = 0;
     return std::move(buffer_);
 }
 

@@ -16,7 +16,7 @@ class GapText {
 public:
     explicit GapText(std::string text);
 
-    std::size_t size() const { return buffer_.size() - (gapEnd_ - gapStart_); }
+    std::size_t size() const { return size_; }
     // The character at pos, or '\0' beyond either end.
     char at(std::ptrdiff_t pos) const {
         if (pos < 0 || static_cast<std::size_t>(pos) >= size())
@@ -121,6 +121,8 @@ private:
     std::string buffer_;
     std::size_t gapStart_;
     std::size_t gapEnd_;
+    // The length of the text, asked before nearly every read.
+    std::size_t size_;
     std::size_t travelled_ = 0;
 };
 
