@@ -21,8 +21,10 @@ struct PassRecords {
 
     void watchedBy(WorkingTerm& term) {
         term.watch(arithmetic.since);
-        for (auto& level : arithmetic.joined)
-            term.watch(level);
+        // Only a level with a later operator ever marks where it joined; the others' marks stay unknown.
+        for (std::size_t level = 0; level < ArithmeticLevels.size(); ++level)
+            if (ArithmeticLevels[level].later != '\0')
+                term.watch(arithmetic.joined[level]);
         for (auto& level : arithmetic.gaveUp)
             term.watch(level);
         term.watch(parentheses.since);
