@@ -48,8 +48,6 @@ TEST(Settings, FlagsAndSlotsChangeTheAnswers) {
         {"var(0)", 0, 0, 0, "(var(0))"},
         {"var(1)", 0, 0, 1, "(var(1))"},
         {"var(31)", 0, 0, 32, "9"},
-        // Once var is called the text is kept in two parts; 89/0.5 is read across where they meet.
-        {"p%+89/0.5+var(31)", 0, 0, 32, "187.031415926535"},
         {"var(31)", 0, 0, 31, "(var(31))"},
         {"var(0)", 0, 0, -1, "(var(0))"},
         // A slot count beyond the slots handed in is an index error, never a read past them.
