@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cmath>
 #include <optional>
 
@@ -122,11 +123,13 @@ public:
         const std::string_view rightOperand = operation.substr(static_cast<std::size_t>(pos - left) + 1);
         const auto result = computeOperation(rule_.op, leftOperand, rightOperand);
         if (!result) {
+            // Only the levels whose give-up marks are watched may give up.
+            assert(rule_.mayGiveUp);
             lastGaveUp_.set(found);
             return std::nullopt;
         }
-        term.replace(static_cast<std::size_t>(left), static_cast<std::size_t>(right - left + 1),
-                     result->view());
+        term.replaceNumbers(static_cast<std::size_t>(left), static_cast<std::size_t>(right - left + 1),
+                            result->view(), rule_.kind);
         // Searching again from the start would find nothing new before the character in front of the
         // result: the text there is unchanged and so is every decision about it.
         return static_cast<std::size_t>(left - 1);

@@ -20,15 +20,18 @@ struct LevelRule {
     // Joins blocking once an occurrence has passed the right-hand check, so that "8/4*2" waits for the
     // division and "2^3^2" computes its first power before the second.
     char later;
+    // Whether an operation may give up the rest of the level: a power with a negative exponent or 0^0, a
+    // division by 0.
+    bool mayGiveUp;
 };
 
 // The levels of one pass, in their order.
 inline constexpr std::array<LevelRule, 5> ArithmeticLevels{{
-    {'^', Power, characterTable(""), '^'},
-    {'*', Times, characterTable("^#"), '/'},
-    {'/', Divide, characterTable("^#"), '\0'},
-    {'#', Remainder, characterTable("^"), '\0'},
-    {'+', Plus, characterTable("^#*/"), '\0'},
+    {'^', Power, characterTable(""), '^', true},
+    {'*', Times, characterTable("^#"), '/', false},
+    {'/', Divide, characterTable("^#"), '\0', true},
+    {'#', Remainder, characterTable("^"), '\0', false},
+    {'+', Plus, characterTable("^#*/"), '\0', false},
 }};
 
 // The result text of one operation, or nothing when the operation gives up the rest of its level for

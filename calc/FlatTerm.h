@@ -73,6 +73,10 @@ public:
             std::memcpy(data + pos, with.data(), with.size());
         size_ = size_ + with.size() - count;
     }
+    // The counts only tell which kinds were there at the start, so they need no update.
+    void replaceNumbers(std::size_t pos, std::size_t count, std::string_view with, CharacterKind) {
+        replace(pos, count, with);
+    }
     std::size_t replacements() const { return replacements_; }
 
     // The whole text is looked at on every pass: there is nothing to follow.

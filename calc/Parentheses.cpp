@@ -32,7 +32,7 @@ bool removeFirstPair(Term& term, Evaluation& eval, std::size_t from, std::size_t
         // only, so it holds neither blanks nor an exponent's plus sign to tidy away. Sixteen bytes hold
         // four characters whatever they are.
         if (open < 16 && !hasCharacters(term.view(0, open), 4)) {
-            term.replace(open, close - open + 1, content);
+            term.replaceNumbers(open, close - open + 1, content, Close);
             return true;
         }
         const std::string_view argument = prepareOperand(content);
@@ -42,7 +42,7 @@ bool removeFirstPair(Term& term, Evaluation& eval, std::size_t from, std::size_t
             term.replace(open - 3, close - open + 4, tidyResult(std::move(outcome.text)));
             return true;
         case FunctionOutcome::Kind::NotAFunction:
-            term.replace(open, close - open + 1, argument);
+            term.replaceNumbers(open, close - open + 1, argument, Close);
             return true;
         case FunctionOutcome::Kind::Refused:
             break;

@@ -21,12 +21,14 @@ struct PassRecords {
 
     void watchedBy(WorkingTerm& term) {
         term.watch(arithmetic.since);
-        // Only a level with a later operator ever marks where it joined; the others' marks stay unknown.
-        for (std::size_t level = 0; level < ArithmeticLevels.size(); ++level)
+        // Only a level with a later operator ever marks where it joined, and only one whose operations may
+        // give up marks where; the others' marks stay unknown.
+        for (std::size_t level = 0; level < ArithmeticLevels.size(); ++level) {
             if (ArithmeticLevels[level].later != '\0')
                 term.watch(arithmetic.joined[level]);
-        for (auto& level : arithmetic.gaveUp)
-            term.watch(level);
+            if (ArithmeticLevels[level].mayGiveUp)
+                term.watch(arithmetic.gaveUp[level]);
+        }
         term.watch(parentheses.since);
         term.watch(relations.twoCharacter);
         term.watch(relations.oneCharacter);

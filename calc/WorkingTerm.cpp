@@ -4,6 +4,7 @@
 #include "calc/TermText.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
 namespace MODULCalc {
@@ -34,6 +35,30 @@ WorkingTerm::WorkingTerm(std::string initial) : text_(std::move(initial)) {
 }
 
 void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view with) {
+    // Pairs that start one character before the replaced text up to its last character change with it;
+    // without relational characters there are none.
+    const std::size_t first = pos > 0 ? pos - 1 : 0;
+    if (relationalCount(*this) > 0)
+        pairCount_ -= pairsIn(first, pos + count);
+    countIn(pos, count, -1);
+    for (const char c : with)
+        if (const CharacterKind kind = KindOf[static_cast<unsigned char>(c)]; kind != Other)
+            ++counts_[kind];
+    replaceText(pos, count, with);
+    if (relationalCount(*this) > 0)
+        pairCount_ += pairsIn(first, pos + with.size());
+}
+
+void WorkingTerm::replaceNumbers(std::size_t pos, std::size_t count, std::string_view with,
+                                 CharacterKind removed) {
+    assert(kindsIn(with) == 0 && std::all_of(with.begin(), with.end(), isNumberChar));
+    assert(std::ranges::count_if(substr(pos, count), [](char c) { return !isNumberChar(c); }) ==
+           (removed == Close ? 2 : 1));
+    --counts_[removed];
+    replaceText(pos, count, with);
+}
+
+void WorkingTerm::replaceText(std::size_t pos, std::size_t count, std::string_view with) {
     ++replacements_;
     const std::size_t oldSize = text_.size();
     if (knowsRuns_) {
@@ -47,18 +72,7 @@ void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view w
         marks_[index]->note(pos, count, with.size());
     for (std::size_t index = 0; index < changedCount_; ++index)
         changed_[index]->note(pos, count, with.size());
-    // Pairs that start one character before the replaced text up to its last character change with it;
-    // without relational characters there are none.
-    const std::size_t first = pos > 0 ? pos - 1 : 0;
-    if (relationalCount(*this) > 0)
-        pairCount_ -= pairsIn(first, pos + count);
-    countIn(pos, count, -1);
-    for (const char c : with)
-        if (const CharacterKind kind = KindOf[static_cast<unsigned char>(c)]; kind != Other)
-            ++counts_[kind];
     text_.replace(pos, count, with);
-    if (relationalCount(*this) > 0)
-        pairCount_ += pairsIn(first, pos + with.size());
 }
 
 void WorkingTerm::countIn(std::size_t pos, std::size_t count, int sign) {
@@ -250,24 +264,8 @@ std::size_t WorkingTerm::find(std::string_view needle, std::size_t from, std::si
     return std::string::npos;
 }
 
-void ChangedSpans::note(std::size_t pos, std::size_t count, std::size_t inserted) {
-    if (everything_)
-        return;
+void ChangedSpans::noteAnywhere(std::size_t pos, std::size_t count, std::size_t inserted) {
     const std::size_t end = pos + count;
-    // A look goes from left to right, so most replacements come after every span or touch the last one.
-    if (used_ > 0 && used_ < Capacity) {
-        Span& last = spans_[used_ - 1];
-        if (last.last < pos) {
-            spans_[used_++] = {pos, pos + inserted};
-            return;
-        }
-        if (last.first <= end && (used_ == 1 || spans_[used_ - 2].last < pos)) {
-            last.first = std::min(last.first, pos);
-            last.last =
-                last.last > end ? std::max(pos + inserted, last.last - count + inserted) : pos + inserted;
-            return;
-        }
-    }
     // The spans before the replaced text stay; those touching or overlapping it become one span with it;
     // those after it move with it.
     std::size_t first = 0;

@@ -51,9 +51,34 @@ public:
     // The spans in order, in a text of size characters.
     std::size_t count() const { return everything_ ? 1 : used_; }
     Span at(std::size_t index, std::size_t size) const { return everything_ ? Span{0, size} : spans_[index]; }
-    void note(std::size_t pos, std::size_t count, std::size_t inserted);
+    void note(std::size_t pos, std::size_t count, std::size_t inserted) {
+        if (everything_)
+            return;
+        // A look goes from left to right, so most replacements come after every span or touch the last one.
+        if (used_ == 0) {
+            spans_[used_++] = {pos, pos + inserted};
+            return;
+        }
+        if (used_ < Capacity) {
+            Span& last = spans_[used_ - 1];
+            if (last.last < pos) {
+                spans_[used_++] = {pos, pos + inserted};
+                return;
+            }
+            const std::size_t end = pos + count;
+            if (last.first <= end && (used_ == 1 || spans_[used_ - 2].last < pos)) {
+                last.first = std::min(last.first, pos);
+                last.last =
+                    last.last > end ? std::max(pos + inserted, last.last - count + inserted) : pos + inserted;
+                return;
+            }
+        }
+        noteAnywhere(pos, count, inserted);
+    }
 
 private:
+    void noteAnywhere(std::size_t pos, std::size_t count, std::size_t inserted);
+
     bool everything_ = true;
     // One more than it keeps, for the moment a replacement adds one too many.
     std::array<Span, Capacity + 1> spans_{};
@@ -109,6 +134,10 @@ public:
     std::string release() { return text_.release(); }
 
     void replace(std::size_t pos, std::size_t count, std::string_view with);
+    // Replaces text made of number characters and one counted character of kind removed by number
+    // characters only: an operation by its result, a pair of parentheses by its content. The counts follow
+    // without reading either text, and no two-character relation can start or end within them.
+    void replaceNumbers(std::size_t pos, std::size_t count, std::string_view with, CharacterKind removed);
     // How many replacements the term has seen, so that a pass can tell whether it changed anything.
     std::size_t replacements() const { return replacements_; }
 
@@ -186,6 +215,8 @@ private:
     // Runs are learnt once they are this long: shorter ones cost less to walk again than to look up.
     static constexpr std::size_t LongRun = 64;
     std::size_t pairsIn(std::size_t first, std::size_t last) const;
+    // Tells the watched records and the known runs of a replacement, and makes it.
+    void replaceText(std::size_t pos, std::size_t count, std::string_view with);
     void countIn(std::size_t pos, std::size_t count, int sign);
 
     SplitText text_;
