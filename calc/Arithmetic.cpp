@@ -66,15 +66,14 @@ std::optional<ResultText> computeOperation(char op, std::string_view left, std::
 
 namespace {
 
-// An operand may straddle the gap of the working term, so it is read in the one or two pieces it is stored
-// in, without copying it out: it is empty when each piece is.
+// An operand is a run of number characters, which is empty when it holds no digit and no pi. The run may
+// straddle the gap of the working term, so it is read a character at a time: nearly every operand has a
+// digit first or second ("7", "-7", ".5").
 template <typename Term> bool isEmptyOperandAt(const Term& term, std::ptrdiff_t first, std::ptrdiff_t last) {
-    // Nearly every operand starts with a digit, which settles it without looking for the pieces.
-    if (first < last && term.at(first) >= '0' && term.at(first) <= '9')
-        return false;
-    const auto [head, tail] =
-        term.pieces(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first));
-    return IsEmptyOperand(head) && IsEmptyOperand(tail);
+    for (std::ptrdiff_t pos = first; pos < last; ++pos)
+        if (!isEmptyOperandChar(term.at(pos)))
+            return false;
+    return true;
 }
 
 // One look of a level along the term: the rule for each occurrence of its operator, in the order the

@@ -139,9 +139,12 @@ bool hasCharacters(std::string_view text, std::size_t count);
 
 // True for operands made only of signs, points, exponent letters and blanks, such as "-", "." or "-.E":
 // they hold no digit to read. Every operation the engine computes asks it of both operands.
+inline bool isEmptyOperandChar(char c) {
+    return c == 'E' || c == '-' || c == '.' || c == ' ';
+}
 inline bool IsEmptyOperand(std::string_view operand) {
     for (const char c : operand)
-        if (c != 'E' && c != '-' && c != '.' && c != ' ')
+        if (!isEmptyOperandChar(c))
             return false;
     return true;
 }
