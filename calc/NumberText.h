@@ -101,7 +101,8 @@ private:
     friend ResultText writeIntegerResult(std::int64_t value);
     // The longest text is a negative 15-digit mantissa with a three-digit negative exponent: 22 characters;
     // the room after it lets the pieces of a text be copied in a fixed size.
-    std::array<char, 40> chars_{};
+    // Only the first size_ characters are ever read, so the rest is left as it is.
+    std::array<char, 40> chars_; // NOLINT(cppcoreguidelines-pro-type-member-init)
     std::size_t size_ = 0;
 };
 
