@@ -31,7 +31,9 @@ void removeWatched(std::array<Record*, Capacity>& records, std::size_t& count, R
 
 WorkingTerm::WorkingTerm(std::string initial) : text_(std::move(initial)) {
     countIn(0, text_.size(), 1);
-    pairCount_ = pairsIn(0, text_.size());
+    // Without relational characters there are no pairs of them.
+    if (relationalCount(*this) > 0)
+        pairCount_ = pairsIn(0, text_.size());
 }
 
 void WorkingTerm::replace(std::size_t pos, std::size_t count, std::string_view with) {
