@@ -1,6 +1,7 @@
 #include "calc/TermText.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace MODULCalc {
@@ -57,17 +58,51 @@ void ReplaceAll(std::string& text, std::string_view find, std::string_view repla
         text = std::move(grown);
         return;
     }
+    if (find.size() == 1) {
+        // As for a longer replacement, every occurrence is replaced where it stands.
+        if (replace.empty())
+            text.erase(
+                std::remove(text.begin() + static_cast<std::ptrdiff_t>(first), text.end(), find.front()),
+                text.end());
+        else
+            std::replace(text.begin() + static_cast<std::ptrdiff_t>(first), text.end(), find.front(),
+                         replace.front());
+        return;
+    }
+    // The finished text never holds find, so the next occurrence either starts in its last characters and
+    // ends in the unread input, which only a replacement pushed back makes possible, or lies wholly in the
+    // unread input: the stretch before it moves down in one copy.
     char* const data = text.data();
     std::size_t written = first;
-    std::size_t read = first;
+    std::size_t read = first + find.size();
+    const auto pushBack = [&] {
+        read -= replace.size();
+        std::copy(replace.begin(), replace.end(), data + read);
+    };
+    pushBack();
     while (read < text.size()) {
-        data[written++] = data[read++];
-        if (data[written - 1] == find.back() && written >= find.size() &&
-            std::string_view(data + written - find.size(), find.size()) == find) {
-            written -= find.size();
-            read -= replace.size();
-            std::copy(replace.begin(), replace.end(), data + read);
+        const std::string_view unread(data + read, text.size() - read);
+        std::size_t straddling = std::min(find.size() - 1, written);
+        // The more of it stands in the finished text, the earlier it ends.
+        for (; straddling > 0; --straddling)
+            if (std::string_view(data + written - straddling, straddling) == find.substr(0, straddling) &&
+                unread.starts_with(find.substr(straddling)))
+                break;
+        if (straddling > 0) {
+            written -= straddling;
+            read += find.size() - straddling;
+            pushBack();
+            continue;
         }
+        const std::size_t next = findText(unread, find);
+        const std::size_t kept = next == std::string_view::npos ? unread.size() : next;
+        std::memmove(data + written, data + read, kept);
+        written += kept;
+        read += kept;
+        if (next == std::string_view::npos)
+            break;
+        read += find.size();
+        pushBack();
     }
     text.resize(written);
 }

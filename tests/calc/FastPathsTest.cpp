@@ -93,4 +93,33 @@ TEST(NumberText, WritesTheCorrectlyRoundedFifteenDigitsOfAnyValue) {
     }
 }
 
+// ReplaceAll sweeps once; by definition it searches from the start again after every replacement, so that a
+// replacement may make a new occurrence with what stands before or after it.
+TEST(TermText, ReplaceAllGivesWhatSearchingAgainFromTheStartGives) {
+    std::mt19937 rng(7);
+    const auto text = [&](std::size_t length) {
+        std::string made;
+        std::generate_n(std::back_inserter(made), length, [&] { return "ab+-"[rng() % 4]; });
+        return made;
+    };
+    for (int count = 0; count < 20'000; ++count) {
+        const std::string find = text(1 + rng() % 3);
+        const std::string replace = text(rng() % 5);
+        if (replace.find(find) != std::string::npos)
+            continue;
+        std::string expected = text(rng() % 40);
+        std::string swept = expected;
+        // A replacement longer than what it replaces may make new occurrences without end ('+a' by 'aa++' in
+        // '++a'): those are passed over, as no row of the engine is one.
+        int replaced = 0;
+        for (std::size_t at = expected.find(find); at != std::string::npos && replaced < 100;
+             at = expected.find(find), ++replaced)
+            expected.replace(at, find.size(), replace);
+        if (replaced == 100)
+            continue;
+        ReplaceAll(swept, find, replace);
+        ASSERT_EQ(swept, expected) << "'" << find << "' by '" << replace << "'";
+    }
+}
+
 } // namespace
