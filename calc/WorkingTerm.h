@@ -59,12 +59,13 @@ public:
             spans_[used_++] = {pos, pos + inserted};
             return;
         }
-        if (used_ < Capacity) {
-            Span& last = spans_[used_ - 1];
-            if (last.last < pos) {
+        Span& last = spans_[used_ - 1];
+        if (last.last < pos) {
+            if (used_ < Capacity) {
                 spans_[used_++] = {pos, pos + inserted};
                 return;
             }
+        } else {
             const std::size_t end = pos + count;
             if (last.first <= end && (used_ == 1 || spans_[used_ - 2].last < pos)) {
                 last.first = std::min(last.first, pos);
