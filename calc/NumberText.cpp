@@ -81,6 +81,26 @@ bool isTooLarge(std::string_view number) {
     return magnitude + (negative ? -exponent : exponent) > 0;
 }
 
+// Where the last digit other than 0 stands among the fifteen digits from digits[1] on, the first of which
+// is never 0: read from the two words the digits were written as, where a machine keeps the lowest byte
+// of a word first.
+int lastSignificantDigit(const char* digits) {
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t Zeros = 0x3030303030303030;
+        std::uint64_t high = 0;
+        std::memcpy(&high, digits + 8, sizeof high);
+        if ((high ^= Zeros) != 0)
+            return 8 + (63 - std::countl_zero(high)) / 8;
+        std::uint64_t low = 0;
+        std::memcpy(&low, digits, sizeof low);
+        return (63 - std::countl_zero(low ^ Zeros)) / 8;
+    }
+    int last = 15;
+    while (last > 1 && digits[last] == '0')
+        --last;
+    return last;
+}
+
 } // namespace
 
 // Most literals have few digits and a small exponent: then the digits make an exact whole number and
@@ -177,7 +197,7 @@ ResultText writeResult(double value) {
     int exponent = 0;
     if (const auto rounded = roundToFifteenDigits(absolute)) {
         writeSixteenDigits(rounded->digits, digits);
-        digitCount = 15;
+        digitCount = lastSignificantDigit(digits);
         exponent = rounded->exponent;
     } else {
         char buffer[64];
