@@ -70,8 +70,10 @@ enum CharacterKind : unsigned char {
     KindCount
 };
 
+// The counted characters, one of each kind in the kinds' order.
+inline constexpr std::string_view Counted = "^*/#+)=<>|adenoqrtvx";
+
 constexpr CharacterKind kindOf(char c) {
-    constexpr std::string_view Counted = "^*/#+)=<>|adenoqrtvx";
     const auto at = Counted.find(c);
     return at == std::string_view::npos || c == '\0' ? Other : static_cast<CharacterKind>(at);
 }
@@ -83,7 +85,8 @@ inline constexpr auto KindOf = [] {
     return table;
 }();
 
-static_assert(kindOf('|') == Bar && kindOf('x') == LetterX && kindOf('9') == Other);
+static_assert(kindOf('|') == Bar && kindOf('x') == LetterX && kindOf('9') == Other &&
+              Counted.size() == Other);
 
 // Whether a term's counts leave room for text to occur in it: every counted character of text is there.
 template <typename Term> bool mayHold(const Term& term, std::string_view text) {
