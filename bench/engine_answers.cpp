@@ -206,7 +206,7 @@ Case makeCase(std::uint64_t index) {
     return c;
 }
 
-// Short Terms whose pieces meet only after a few passes: a run of parentheses empties next to a
+// Terms whose pieces meet only after a few passes: a run of parentheses empties next to a
 // relational operator, or slot text read by var completes an operator or a function name. The stages
 // look again only near the text a pass changed, so these catch a look that starts too late or too
 // early: the second character of "<=" in front of the changed run, or the three letters before a
@@ -224,6 +224,10 @@ Case makeMeetingCase(std::uint64_t index) {
     for (auto& slot : c.slots)
         slot = rng.pick(Fragments);
     c.slotCount = 32;
+    // A third of them are long enough for the road that follows the changes, without calling var.
+    if (rng.oneIn(3))
+        for (int sum = 0; sum < 150; ++sum)
+            c.term += "1+";
     const std::size_t count = 2 + rng.below(9);
     for (std::size_t part = 0; part < count; ++part) {
         if (rng.oneIn(3)) {

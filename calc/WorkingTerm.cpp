@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cstdint>
 #include <cstring>
 
 namespace MODULCalc {
@@ -33,7 +32,7 @@ void removeWatched(std::array<Record*, Capacity>& records, std::size_t& count, R
 WorkingTerm::WorkingTerm(std::string initial) : text_(std::move(initial)) {
     // A count per byte value has no branch per character, where counting by kind would mispredict on
     // nearly every operator.
-    std::array<std::uint32_t, 256> bytes{};
+    std::array<std::size_t, 256> bytes{};
     const auto [head, tail] = text_.pieces(0, text_.size());
     for (const auto piece : {head, tail})
         for (const char c : piece)
@@ -67,6 +66,12 @@ void WorkingTerm::replaceNumbers(std::size_t pos, std::size_t count, std::string
            (removed == Close ? 2 : 1));
     --counts_[removed];
     replaceText(pos, count, with);
+    // An empty pair taken out joins the characters on either side, which may make a relation ("<()>").
+    if (with.empty() && pos > 0 && relationalCount(*this) > 0)
+        pairCount_ += isTwoCharacterRelation(at(static_cast<std::ptrdiff_t>(pos) - 1),
+                                             at(static_cast<std::ptrdiff_t>(pos)))
+                          ? 1
+                          : 0;
 }
 
 void WorkingTerm::replaceText(std::size_t pos, std::size_t count, std::string_view with) {

@@ -137,7 +137,8 @@ public:
     void replace(std::size_t pos, std::size_t count, std::string_view with);
     // Replaces text made of number characters and one counted character of kind removed by number
     // characters only: an operation by its result, a pair of parentheses by its content. The counts follow
-    // without reading either text, and no two-character relation can start or end within them.
+    // without reading either text, as no two-character relation can start or end within them; only an
+    // empty pair taken out joins two characters that may make one.
     void replaceNumbers(std::size_t pos, std::size_t count, std::string_view with, CharacterKind removed);
     // How many replacements the term has seen, so that a pass can tell whether it changed anything.
     std::size_t replacements() const { return replacements_; }

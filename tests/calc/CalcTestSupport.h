@@ -85,7 +85,7 @@ inline const std::vector<CalcRow> RelationRows{
     {"1EQV1", "1"},   {"0Eqv1", "0"},         {"not1and1", "0"}, {"10and1", "10"}, {"P>3", "0"},
     {"(P+0)>3", "1"}, {"1or0", "1"},          {"0xor1", "1"},    {"1E2=100", "1"}, {"1=1=1", "1"},
     {"a=1", "(a=1)"}, {"P=0", "1"},           {"=1", "(=1)"},    {"1=>2", "0"},    {"3<>3<>4", "1"},
-    {"-1<0", "1"},    {"1=", "(1=)"},         {"2<3<4", "1"},
+    {"-1<0", "1"},    {"1=", "(1=)"},         {"2<3<4", "1"},    {"1<()>2", "1"},
 };
 
 // Each answer once: the lookup is one table, so one row per kind of key (case, blanks, symbols) is enough.

@@ -93,8 +93,8 @@ TEST(NumberText, WritesTheCorrectlyRoundedFifteenDigitsOfAnyValue) {
     }
 }
 
-// ReplaceAll sweeps once; by definition it searches from the start again after every replacement, so that a
-// replacement may make a new occurrence with what stands before or after it.
+// ReplaceAll sweeps once, and must give what searching again from the start after every replacement gives,
+// where a replacement may make a new occurrence with what stands before or after it.
 TEST(TermText, ReplaceAllGivesWhatSearchingAgainFromTheStartGives) {
     std::mt19937 rng(7);
     const auto text = [&](std::size_t length) {
